@@ -1,0 +1,15 @@
+// The exports of the library.
+#include "conv1/display.h"
+
+extern "C" __attribute__((visibility("default"))) int Display(const char* inputPath, const char* outputDir,
+                                                              const char* options, int countyNumber,
+                                                              int countyCount) {
+    return vornak::Display(inputPath, outputDir, options, countyNumber, countyCount);
+}
+
+// A second entry with the same arguments.
+extern "C" __attribute__((visibility("default"))) int Display2(const char* inputPath, const char* outputDir,
+                                                               const char* options, int countyNumber,
+                                                               int countyCount) {
+    return Display(inputPath, outputDir, options, countyNumber, countyCount);
+}

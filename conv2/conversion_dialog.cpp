@@ -1,0 +1,114 @@
+#include "conv2/conversion_dialog.h"
+
+#include "conv2/county_driver.h"
+#include "conv2/job_state.h"
+#include "conv2/paths.h"
+#include "platform/files.h"
+
+namespace vornak2 {
+
+using platform::ControlKind;
+
+ConversionDialog::ConversionDialog() : platform::Dialog(kTemplateId, "") {
+    AddControl(kCountyProgressId, ControlKind::Static, "");
+    AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
+    AddControl(kOutputOptionId, ControlKind::Static, "Output Options:");
+    AddControl(kEditionId, ControlKind::Static, "TIGER Version:");
+    AddControl(kClipWaterId, ControlKind::Static, "Clip Water Polygons");
+    AddControl(kCountyId, ControlKind::Static, "Current County:");
+    AddControl(kStatusId, ControlKind::Static, "Current Process:");
+    AddControl(kLayerId, ControlKind::Static, "Current Layer:");
+    AddControl(kProgressBarId, ControlKind::ProgressBar, "");
+    AddControl(kZipControlId, ControlKind::Custom, "");
+    platform::Control& ok = AddControl(platform::IDOK, ControlKind::Button, "OK");
+    ok.isDefault = true;
+    ok.visible = false;
+    AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
+    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
+}
+
+void ConversionDialog::DoDataExchange(platform::DataExchange& dx) {
+    dx.Text(kClipWaterId, clipWaterText);
+    dx.Text(kCountyId, countyText);
+    dx.Text(kLayerId, layerText);
+    dx.Text(kOutputDirId, outputDirText);
+    dx.Text(kOutputOptionId, outputOptionText);
+    dx.Text(kStatusId, statusText);
+    dx.Text(kEditionId, editionText);
+    dx.Text(kCountyProgressId, countyProgressText);
+}
+
+bool ConversionDialog::OnInitDialog() {
+    SetWindowText("QUORVEX");
+    if (gZipInput == 1) UnpackCounty();
+    UpdateData(false);
+    return true;
+}
+
+void ConversionDialog::UnpackCounty() {
+    gUnzipFolder = gOutputDir + "/unzipped";
+    platform::MakeDirectory(gUnzipFolder);
+    zipControl.SetExtractFolder(gUnzipFolder);
+    zipControl.SetZipFileName(inputPath);
+    // The county's .met goes along, for the metadata copy at the end.
+    zipControl.SetFileSpecs("*.rt?\r*.bw?\r*.f6?\r*.met");
+
+    // The type 1 file is taken under the name the archive holds.
+    std::string typeOneName;
+    zipControl.OnListingFile = [&typeOneName](const std::string& name) {
+        std::string lower = platform::ToLower(name);
+        if (typeOneName.empty() && lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".rt1") == 0)
+            typeOneName = name;
+    };
+    short listed = zipControl.ListMatchingFiles();
+    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
+    for (const std::string& message : zipControl.Messages()) WriteLogLine(message);
+    if (listed == platform::ZipControl::kNothingMatches) ShowMessageBox("cound not find files to unzip");
+    else if (listed != platform::ZipControl::kSuccess) ShowMessageBox("could not read the archive " + inputPath);
+
+    if (listed == platform::ZipControl::kSuccess) {
+        zipControl.ExtractFiles(0);
+        for (const std::string& message : zipControl.Messages()) WriteLogLine(message);
+    }
+    if (typeOneName.empty()) typeOneName = gCountyBaseName + ".rt1";
+    inputPath = gUnzipFolder + "/" + typeOneName;
+}
+
+void ConversionDialog::RunConversion() {
+    if (running_) return;
+    running_ = true;
+    ConvertCounty(*this);
+    running_ = false;
+    platform::Dialog::OnOK();
+}
+
+void ConversionDialog::OnOK() { RunConversion(); }
+
+void ConversionDialog::OnCancel() {
+    // Nothing may end the dialog while its county runs.
+    if (running_) return;
+    CloseLogAndCancel();
+}
+
+void ConversionDialog::CloseLogAndCancel() {
+    gLogFile.reset();
+    platform::Dialog::OnCancel();
+}
+
+void ConversionDialog::OnZipListEvent(const std::string& fileName) {
+    if (cleanupListing_) platform::RemoveFile(gUnzipFolder + "/" + fileName);
+}
+
+void ConversionDialog::SetStatusText(const std::string& text) {
+    statusText = text;
+    SetDlgItemText(kStatusId, text);
+}
+
+void ConversionDialog::SetLayerText(const std::string& text) {
+    layerText = text;
+    SetDlgItemText(kLayerId, text);
+}
+
+void ConversionDialog::SetProgress(int percent) { SetProgressPos(kProgressBarId, percent); }
+
+}  // namespace vornak2

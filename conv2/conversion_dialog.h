@@ -1,0 +1,68 @@
+// The progress dialog of one county, which is also the county's job object:
+// input path, layer flags, the texts every stage updates and the zip control
+// that unpacks a zipped county.
+#pragma once
+
+#include "platform/dialog.h"
+#include "platform/zip_control.h"
+
+#include <array>
+#include <string>
+
+namespace vornak2 {
+
+constexpr int kLayerFlagCount = 85;
+
+class ConversionDialog : public platform::Dialog {
+public:
+    // Template 1000 and its control ids.
+    static constexpr int kTemplateId = 1000;
+    static constexpr int kZipControlId = 1001;
+    static constexpr int kProgressBarId = 1002;
+    static constexpr int kOutputDirId = 1003;
+    static constexpr int kOutputOptionId = 1004;
+    static constexpr int kEditionId = 1005;
+    static constexpr int kStatusId = 1006;
+    static constexpr int kLayerId = 1007;
+    static constexpr int kCountyId = 1008;
+    static constexpr int kClipWaterId = 1009;
+    static constexpr int kCountyProgressId = 1010;
+
+    ConversionDialog();
+
+    std::string inputPath;
+    std::array<int, kLayerFlagCount> layerFlags{};
+    std::string clipWaterText;
+    std::string countyText;
+    std::string layerText;
+    std::string outputDirText;
+    std::string outputOptionText;
+    std::string statusText;
+    std::string editionText;
+    platform::ZipControl zipControl;
+    std::string countyProgressText;
+
+    // Runs the county to its end, then ends (hides) the dialog.
+    void RunConversion();
+    void CloseLogAndCancel();
+    void OnZipListEvent(const std::string& fileName);
+
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    // Progress reporting of the stages.
+    void SetStatusText(const std::string& text);
+    void SetLayerText(const std::string& text);
+    void SetProgress(int percent);
+
+protected:
+    void DoDataExchange(platform::DataExchange& dx) override;
+
+private:
+    void UnpackCounty();
+    bool running_ = false;
+    bool cleanupListing_ = false;  // set only while a clean-up listing runs
+};
+
+}  // namespace vornak2

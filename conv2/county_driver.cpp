@@ -1,0 +1,346 @@
+#include "conv2/county_driver.h"
+
+#include "conv2/conversion_dialog.h"
+#include "conv2/job_state.h"
+#include "conv2/record_store.h"
+#include "conv2/shape_points.h"
+#include "conv2/stages.h"
+#include "platform/files.h"
+
+#include <vector>
+
+namespace vornak2 {
+
+namespace {
+
+using Stage = void (*)();
+
+struct GatedBuilder {
+    int flag;
+    Stage build;
+    bool (*condition)();  // null: always
+};
+
+bool Edition104() { return gEditionCode == 104; }
+bool Edition106() { return gEditionCode == 106; }
+bool SecondEdition2004() { return gEditionYear == 2004 && gSecondEdition == 1; }
+
+// Current geography, Census 2000 and other vintages, in call order.
+const GatedBuilder kGeographyBuilders[] = {
+    {9, BuildCountyCurrentPolygons, nullptr},
+    {12, BuildTractCurrentPolygons, nullptr},
+    {15, BuildBlockGroupCurrentPolygons, nullptr},
+    {18, BuildBlockCurrentPolygons, nullptr},
+    {21, BuildAmericanIndianAreaCurrentPolygons, nullptr},
+    {24, BuildAnrcCurrentPolygons, nullptr},
+    {27, BuildAitsCurrentPolygons, nullptr},
+    {30, BuildConsolidatedCityCurrentPolygons, nullptr},
+    {33, BuildCountySubdivisionCurrentPolygons, nullptr},
+    {36, BuildSubbarrioCurrentPolygons, nullptr},
+    {39, BuildPlaceCurrentPolygons, nullptr},
+    {42, BuildElementarySchoolDistrictCurrentPolygons, nullptr},
+    {44, BuildSecondarySchoolDistrictCurrentPolygons, nullptr},
+    {46, BuildUnifiedSchoolDistrictCurrentPolygons, nullptr},
+    {48, BuildCmsaMsaCurrentPolygons, Edition104},
+    {50, BuildPmsaCurrentPolygons, Edition104},
+    {52, BuildNecmaCurrentPolygons, Edition104},
+    {55, BuildCongressionalDistrictCurrentPolygons, nullptr},
+    {57, BuildZctaCurrentPolygons, nullptr},
+    {59, BuildThreeDigitZctaCurrentPolygons, nullptr},
+    {8, BuildCounty2000Polygons, nullptr},
+    {11, BuildTract2000Polygons, nullptr},
+    {14, BuildBlockGroup2000Polygons, nullptr},
+    {17, BuildBlock2000Polygons, nullptr},
+    {20, BuildAmericanIndianArea2000Polygons, nullptr},
+    {23, BuildAnrc2000Polygons, nullptr},
+    {26, BuildAits2000Polygons, nullptr},
+    {29, BuildConsolidatedCity2000Polygons, nullptr},
+    {32, BuildCountySubdivision2000Polygons, nullptr},
+    {35, BuildSubbarrio2000Polygons, nullptr},
+    {38, BuildPlace2000Polygons, nullptr},
+    {41, BuildElementarySchoolDistrict2000Polygons, nullptr},
+    {43, BuildSecondarySchoolDistrict2000Polygons, nullptr},
+    {45, BuildUnifiedSchoolDistrict2000Polygons, nullptr},
+    {47, BuildCmsaMsa2000Polygons, nullptr},
+    {49, BuildPmsa2000Polygons, nullptr},
+    {51, BuildNecma2000Polygons, nullptr},
+    {54, BuildCongressionalDistrict106Polygons, nullptr},
+    {54, BuildCongressionalDistrict108Polygons, SecondEdition2004},
+    {69, BuildPuma5PercentPolygons, nullptr},
+    {70, BuildPuma1PercentPolygons, nullptr},
+    {56, BuildZcta2000Polygons, nullptr},
+    {58, BuildThreeDigitZcta2000Polygons, nullptr},
+    {62, BuildTrafficAnalysisZonePolygons, nullptr},
+    {60, BuildUrbanArea2000Polygons, nullptr},
+    {60, BuildUrbanAreaCurrentPolygons, Edition106},
+    {63, BuildVotingDistrict2000Polygons, nullptr},
+    {64, BuildUpperChamberDistrictPolygons, nullptr},
+    {65, BuildLowerChamberDistrictPolygons, nullptr},
+    {66, BuildUrbanGrowthArea2000Polygons, nullptr},
+};
+
+// Statistical areas of the 2003 and later editions.
+const GatedBuilder kStatisticalAreaBuilders[] = {
+    {72, BuildCbsaCurrentPolygons, nullptr},
+    {73, BuildCsaCurrentPolygons, nullptr},
+    {74, BuildMetropolitanDivisionCurrentPolygons, nullptr},
+    {75, BuildNectaCurrentPolygons, nullptr},
+    {76, BuildCombinedNectaCurrentPolygons, nullptr},
+    {77, BuildNectaDivisionCurrentPolygons, nullptr},
+};
+
+// Economic census layers, after type E.
+const GatedBuilder kEconomicCensusBuilders[] = {
+    {48, BuildCountyEconomicCensusPolygons, nullptr},
+    {50, BuildPlaceEconomicCensusPolygons, nullptr},
+    {52, BuildCommercialRegionPolygons, nullptr},
+};
+
+class CountyDriver {
+public:
+    explicit CountyDriver(ConversionDialog& job) : job_(job) {}
+    void Run();
+
+private:
+    bool Flag(int i) const { return job_.layerFlags[i] != 0; }
+    bool Failed() const { return gConversionStatus == -1; }
+    std::string RecordPath(const char* suffix) const;
+    // Opens a record file into gRecordFile; on failure logs `message` (when
+    // given) and returns false.
+    bool Open(const char* suffix, const char* message);
+    // Runs one stage; false when the county has been abandoned.
+    bool Call(Stage stage) {
+        stage();
+        return !Failed();
+    }
+    // The builders of a table whose flags and conditions hold.
+    template <size_t N>
+    bool CallBuilders(const GatedBuilder (&builders)[N]);
+    bool LineStage();
+    bool PolygonStage();
+    bool MetadataStage();
+    void CopyMetadataText();
+    void EndCounty();
+
+    ConversionDialog& job_;
+    bool scratchOpened_ = false;
+};
+
+std::string CountyDriver::RecordPath(const char* suffix) const {
+    const std::string& input = job_.inputPath;
+    std::string::size_type dot = input.rfind('.');
+    std::string stem = dot == std::string::npos ? input + "." : input.substr(0, dot + 1);
+    return stem + suffix;
+}
+
+bool CountyDriver::Open(const char* suffix, const char* message) {
+    gRecordFile = platform::OpenAnyCase(RecordPath(suffix), "r");
+    if (!gRecordFile && message) WriteLogLine(message);
+    return static_cast<bool>(gRecordFile);
+}
+
+template <size_t N>
+bool CountyDriver::CallBuilders(const GatedBuilder (&builders)[N]) {
+    for (const GatedBuilder& b : builders) {
+        if (!Flag(b.flag) || (b.condition && !b.condition())) continue;
+        if (!Call(b.build)) return false;
+    }
+    return true;
+}
+
+bool CountyDriver::LineStage() {
+    if (Flag(0)) {
+        if (Open("rt4", "Could not open Type 4 file. No alternate feature names will be produced") &&
+            !Call(ReadType4Records))
+            return false;
+        if (Open("rt5", "Could not open Type 5 file. No alternate feature names will be produced") &&
+            !Call(ReadType5Records))
+            return false;
+        if (Open("rt6", "Could not open Type 6 file. No alternate address ranges will be produced") &&
+            !Call(ReadType6Records))
+            return false;
+        if (Open("rtz", "Could not open Type z file. No zip+4 information will be produced") &&
+            !Call(ReadTypeZRecords))
+            return false;
+    }
+    if (Open("rtu", "Could not open Type u file. No underpass-overpass information will be produced") &&
+        !Call(ReadTypeURecords))
+        return false;
+    if (!Call(BuildLineLayers)) return false;
+    if (Flag(0)) {
+        if (gType4Count > 0 && gType5Count > 0) {
+            ShowStatus("Building Alternate Names File");
+            if (!Call(WriteAlternateNamesTable)) return false;
+        }
+        if (gType6Count > 0) {
+            ShowStatus("Building Additional Address Info File");
+            if (!Call(WriteAdditionalAddressTable)) return false;
+        }
+        if (gTypeZCount > 0) {
+            ShowStatus("Building Zip+4 Info File");
+            if (!Call(WriteZip4Table)) return false;
+        }
+    }
+    return !Failed();
+}
+
+bool CountyDriver::PolygonStage() {
+    SortType1ByTlid();
+
+    if (Open("rtc", "Could not open Type C file. No Polygon names exist")) {
+        ShowStatus("Reading Polygon Information");
+        if (!Call(ReadTypeCRecords)) return false;
+    }
+    if (Open("rta", "Could not open Type A file. No Current Geography poygons will be produced")) {
+        ShowStatus("Reading Polygon Information");
+        gTypeAScratchFile = platform::OpenFile(ScratchPath("a.tmp"), "wb+");
+        if (!gTypeAScratchFile) {
+            gRecordFile.reset();
+            WriteLogLine("Could not open scratch file a.tmp");
+            gConversionStatus = -1;
+            return false;
+        }
+        scratchOpened_ = true;
+        if (!Call(ReadTypeARecords)) return false;
+        if (gTypeACount > 0 && !Call(AssemblePolygonInfoA)) return false;
+    }
+    if (Open("rts", "Could not open Type S file. No Census 2000 poygons will be produced")) {
+        ShowStatus("Reading Polygon Information");
+        if (!Call(ReadTypeSRecords)) return false;
+    }
+    if (Open("rtp", "Could not open Type P file. No Centroids or Water polygons will be produced")) {
+        ShowStatus("Reading Polygon Information");
+        if (!Call(ReadTypePRecords)) return false;
+    }
+    if (gTypeSCount > 0 && !Call(AssemblePolygonInfoS)) return false;
+
+    if (!CallBuilders(kGeographyBuilders)) return false;
+
+    if (Open("rtb", "Could not open Type B file. No Census CQ poygons will be produced")) {
+        ShowStatus("Reading Polygon Information");
+        if (!Call(ReadTypeBRecords)) return false;
+        if (gTypeBCount > 0 && !Call(AssemblePolygonInfoB)) return false;
+    }
+    if (Flag(10) && !Call(BuildCorrectionPolygons)) return false;
+
+    if (Open("rt7", "Could not open Type 7 file. No Landmark Points will be created")) {
+        ShowStatus("Reading Landmark Information");
+        if (!Call(ReadType7Records)) return false;
+    }
+    if (Open("rt8", "Could not open Type 8 file. No Landmark Polygons will be created")) {
+        ShowStatus("Reading Landmark Polygon Information");
+        if (!Call(ReadType8Records)) return false;
+        if (gType8Count > 0 && !Call(ResolveLandmarkSides)) return false;
+    }
+    if (Flag(67) && !Call(BuildLandmarkPolygons)) return false;
+    if (Flag(68) && !Call(BuildWaterPolygons)) return false;
+
+    if (gEditionCode >= 105) {
+        if (!CallBuilders(kStatisticalAreaBuilders)) return false;
+        if (Open("rte", "Could not open Type E file. No Economic Census Polygons will be created")) {
+            ShowStatus("Reading Economic Census Information");
+            if (!Call(ReadTypeERecords)) return false;
+            if (gTypeECount > 0 && !Call(AssemblePolygonInfoE)) return false;
+            if (!CallBuilders(kEconomicCensusBuilders)) return false;
+        }
+    }
+    if (gEditionCode == 106) {
+        if (Flag(64) && !Call(BuildUpperChamberDistrictCurrentPolygons)) return false;
+        if (Flag(65) && !Call(BuildLowerChamberDistrictCurrentPolygons)) return false;
+    }
+    if (Flag(71)) {
+        if (!Open("rtt", "Could not open Type t file. Processing for this county will terminate")) return false;
+        if (!Call(ReadTypeTRecords)) return false;
+        Stage allPolygons = gEditionCode == 104   ? BuildAllPolygonsTiger2002
+                            : gEditionCode == 105 ? BuildAllPolygonsTiger2003
+                                                  : BuildAllPolygonsTiger2006SecondEdition;
+        if (!Call(allPolygons)) return false;
+    }
+    return true;
+}
+
+bool CountyDriver::MetadataStage() {
+    if (Open("rtm", nullptr)) {
+        if (!Call(ReadTypeMRecords)) return false;
+        if (gTypeMCount > 0 && !Call(WriteMetadataTable)) return false;
+    }
+    return true;
+}
+
+void CountyDriver::CopyMetadataText() {
+    platform::FilePtr in = platform::OpenAnyCase(RecordPath("met"), "rb");
+    if (!in) return;
+    std::string outPath = gOutputDir + "/" + gCountyBaseName + ".met";
+    platform::FilePtr out = platform::OpenFile(outPath, "wb");
+    if (!out) {
+        WriteLogLine("Could not create metadata file " + outPath);
+        return;
+    }
+    // Line ends become CR LF: a CR goes before every LF that has none.
+    int previous = EOF;
+    int c;
+    while ((c = std::getc(in.get())) != EOF) {
+        if (c == '\n' && previous != '\r') std::putc('\r', out.get());
+        std::putc(c, out.get());
+        previous = c;
+    }
+    bool readOk = !std::ferror(in.get());
+    if (!platform::CloseFile(out) || !readOk) WriteLogLine("Could not copy metadata file " + outPath);
+}
+
+void CountyDriver::EndCounty() {
+    gRecordFile.reset();
+    ReleaseRecordStore();
+    ReleasePolygonSides();
+    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+    if (scratchOpened_) {
+        gTypeAScratchFile.reset();
+        platform::RemoveFile(ScratchPath("a.tmp"));
+    }
+}
+
+void CountyDriver::Run() {
+    gConversionStatus = 0;
+    gCurrentJob = &job_;
+    ResetRecordStore();
+    ResetPolygonSides();
+    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+
+    bool goOn = true;
+    gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
+    if (!gRecordFile) {
+        WriteLogLine(Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
+        goOn = false;
+    }
+    goOn = goOn && Call(ReadType1Records);
+    if (goOn) {
+        gRecordFile = platform::OpenAnyCase(RecordPath("rt2"), "r");
+        if (!gRecordFile) {
+            ShowMessageBox(RecordPath("rt2"));
+            WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
+            goOn = false;
+        }
+    }
+    goOn = goOn && Call(ReadType2Records);
+    if (goOn) gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
+    goOn = goOn && Open("rti", "Could not open Type i file. Processing for this county will terminate") &&
+           Call(ReadTypeIRecords);
+
+    bool anyLine = false;
+    for (int i = 0; i <= 7; ++i) anyLine = anyLine || Flag(i);
+    if (goOn && anyLine) goOn = LineStage();
+
+    bool anyPolygon = false;
+    for (int i = 8; i <= 78; ++i) anyPolygon = anyPolygon || (i != 53 && Flag(i));
+    if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
+
+    if (goOn) goOn = MetadataStage();
+    if (goOn) CopyMetadataText();
+    EndCounty();
+}
+
+}  // namespace
+
+void ConvertCounty(ConversionDialog& job) { CountyDriver(job).Run(); }
+
+}  // namespace vornak2

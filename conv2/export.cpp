@@ -1,0 +1,8 @@
+// The one export of the library.
+#include "conv2/display.h"
+
+extern "C" __attribute__((visibility("default"))) int DisplayV2(const char* inputPath, const char* outputDir,
+                                                                const char* options, int countyNumber,
+                                                                int countyCount) {
+    return vornak2::DisplayV2(inputPath, outputDir, options, countyNumber, countyCount);
+}

@@ -1,0 +1,112 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace platform {
+
+bool CloseFile(FilePtr& file) {
+    if (!file) return false;
+    bool ok = std::ferror(file.get()) == 0;
+    ok = (std::fclose(file.release()) == 0) && ok;
+    return ok;
+}
+
+std::string ToUpper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string ToLower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool IsReadOnlyFileSystem(const std::string& path) {
+    struct statvfs vfs;
+    if (::statvfs(path.c_str(), &vfs) != 0) return false;
+    return (vfs.f_flag & ST_RDONLY) != 0;
+}
+
+std::vector<std::string> ListDirectory(const std::string& path) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(path.empty() ? "." : path.c_str());
+    if (!dir) return names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string FindFileAnyCase(const std::string& path) {
+    if (FileExists(path)) return path;
+    std::string::size_type slash = path.rfind('/');
+    std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) return std::string();
+    std::string wanted = ToLower(name);
+    for (const std::string& entry : ListDirectory(dir.empty() ? "." : dir)) {
+        if (ToLower(entry) == wanted && FileExists(dir + entry)) return dir + entry;
+    }
+    return std::string();
+}
+
+FilePtr OpenAnyCase(const std::string& path, const char* mode) {
+    std::string found = FindFileAnyCase(path);
+    if (found.empty()) return FilePtr();
+    return OpenFile(found, mode);
+}
+
+namespace {
+bool MatchFrom(const char* name, const char* mask) {
+    // Iterative wildcard match with backtracking to the last '*'.
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*name) {
+        unsigned char n = static_cast<unsigned char>(*name);
+        unsigned char m = static_cast<unsigned char>(*mask);
+        if (m == '*') {
+            star = mask++;
+            resume = name;
+        } else if (m == '?' || (m && std::tolower(m) == std::tolower(n))) {
+            ++name;
+            ++mask;
+        } else if (star) {
+            mask = star + 1;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*mask == '*') ++mask;
+    return *mask == '\0';
+}
+}  // namespace
+
+bool MatchesMask(const std::string& name, const std::string& mask) {
+    return MatchFrom(name.c_str(), mask.c_str());
+}
+
+}  // namespace platform

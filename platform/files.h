@@ -1,0 +1,54 @@
+// File and directory services: owned C streams, record files found whatever
+// the case of their names, one-level directory creation.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const noexcept { if (f) std::fclose(f); }
+};
+// An open C stream that closes itself.
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+inline FilePtr OpenFile(const std::string& path, const char* mode) {
+    return FilePtr(std::fopen(path.c_str(), mode));
+}
+
+// Closes the stream and reports whether everything written reached the file.
+bool CloseFile(FilePtr& file);
+
+// The path of an existing file whose name equals the file name of `path`
+// without regard to case (the directory part is taken as it is). The exact
+// name wins when it exists. Empty when no such file exists.
+std::string FindFileAnyCase(const std::string& path);
+
+// Opens `path` for reading, finding its file name whatever the case.
+FilePtr OpenAnyCase(const std::string& path, const char* mode);
+
+// Makes one directory; its parent must exist. False when it could not be made,
+// which includes a directory that exists already.
+bool MakeDirectory(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+bool RemoveFile(const std::string& path);
+
+// True when `path` (an existing directory) lies on a file system mounted
+// read-only.
+bool IsReadOnlyFileSystem(const std::string& path);
+
+// Names of the entries of a directory (without "." and ".."), sorted.
+std::vector<std::string> ListDirectory(const std::string& path);
+
+// Case-insensitive match of a name against a mask with '*' and '?'.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+std::string ToUpper(std::string text);
+std::string ToLower(std::string text);
+
+}  // namespace platform

@@ -1,0 +1,186 @@
+#include "platform/zip_control.h"
+
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+namespace platform {
+
+namespace {
+
+struct ZipCloser {
+    void operator()(zip_t* z) const noexcept { if (z) zip_discard(z); }
+};
+using ZipPtr = std::unique_ptr<zip_t, ZipCloser>;
+
+struct ZipFileCloser {
+    void operator()(zip_file_t* f) const noexcept { if (f) zip_fclose(f); }
+};
+
+std::string BaseName(const std::string& name) {
+    std::string::size_type cut = name.find_last_of("/\\");
+    return cut == std::string::npos ? name : name.substr(cut + 1);
+}
+
+// Why an entry must not be unpacked; empty when it is safe.
+std::string UnsafeReason(zip_t* archive, zip_uint64_t index, const std::string& name) {
+    if (name.empty()) return "has no name";
+    if (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'))
+        return "has an absolute name";
+    std::string::size_type start = 0;
+    while (start <= name.size()) {
+        std::string::size_type end = name.find_first_of("/\\", start);
+        if (end == std::string::npos) end = name.size();
+        if (name.compare(start, end - start, "..") == 0 && end - start == 2)
+            return "leads out of the extract folder";
+        start = end + 1;
+    }
+    zip_uint8_t opsys = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive, index, 0, &opsys, &attributes) == 0 &&
+        opsys == ZIP_OPSYS_UNIX) {
+        mode_t mode = static_cast<mode_t>(attributes >> 16);
+        if (S_ISLNK(mode)) return "is a link";
+        if ((mode & S_IFMT) != 0 && !S_ISREG(mode)) return "is not a plain file";
+    }
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE) &&
+        st.size > ZipControl::kMaxEntrySize)
+        return "is larger than 4 GiB";
+    return std::string();
+}
+
+bool IsDirectoryEntry(const std::string& name) {
+    return !name.empty() && (name.back() == '/' || name.back() == '\\');
+}
+
+}  // namespace
+
+std::vector<std::string> ZipControl::Masks() const {
+    std::vector<std::string> masks;
+    std::string::size_type start = 0;
+    while (start <= fileSpecs_.size()) {
+        std::string::size_type end = fileSpecs_.find('\r', start);
+        if (end == std::string::npos) end = fileSpecs_.size();
+        if (end > start) masks.push_back(fileSpecs_.substr(start, end - start));
+        start = end + 1;
+    }
+    return masks;
+}
+
+bool ZipControl::Matches(const std::string& baseName) const {
+    for (const std::string& mask : Masks())
+        if (MatchesMask(baseName, mask)) return true;
+    return false;
+}
+
+short ZipControl::ListMatchingFiles() {
+    messages_.clear();
+    int error = 0;
+    ZipPtr archive(zip_open(zipFileName_.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive) {
+        messages_.push_back("cannot read archive " + zipFileName_);
+        return kArchiveUnreadable;
+    }
+    zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    int matched = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
+        std::string name = raw ? raw : "";
+        if (IsDirectoryEntry(name) || !Matches(BaseName(name))) continue;
+        std::string why = UnsafeReason(archive.get(), static_cast<zip_uint64_t>(i), name);
+        if (!why.empty()) {
+            messages_.push_back("archive entry " + name + " refused: it " + why);
+            continue;
+        }
+        ++matched;
+        if (OnListingFile) OnListingFile(BaseName(name));
+    }
+    return matched == 0 ? kNothingMatches : kSuccess;
+}
+
+short ZipControl::ExtractFiles(short /*unused*/) {
+    messages_.clear();
+    int error = 0;
+    ZipPtr archive(zip_open(zipFileName_.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive) {
+        messages_.push_back("cannot read archive " + zipFileName_);
+        return kArchiveUnreadable;
+    }
+    short result = kSuccess;
+    int written = 0;
+    std::string folder = extractFolder_.empty() ? std::string(".") : extractFolder_;
+    if (folder.back() != '/') folder += '/';
+    zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    std::vector<char> buffer(1 << 16);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_uint64_t index = static_cast<zip_uint64_t>(i);
+        const char* raw = zip_get_name(archive.get(), index, 0);
+        std::string name = raw ? raw : "";
+        if (IsDirectoryEntry(name) || !Matches(BaseName(name))) continue;
+        std::string why = UnsafeReason(archive.get(), index, name);
+        if (!why.empty()) {
+            messages_.push_back("archive entry " + name + " refused: it " + why);
+            if (result == kSuccess) result = kEntryRefused;
+            continue;
+        }
+        std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(archive.get(), index, 0));
+        if (!in) {
+            messages_.push_back("archive entry " + name + " cannot be read");
+            result = kEntryDamaged;
+            continue;
+        }
+        // Write beside the target and rename over it: an existing link of
+        // that name is replaced, never followed.
+        std::string target = folder + BaseName(name);
+        std::string temp = folder + ".unzipXXXXXX";
+        std::vector<char> tempName(temp.begin(), temp.end());
+        tempName.push_back('\0');
+        int fd = ::mkstemp(tempName.data());
+        if (fd < 0) {
+            messages_.push_back("cannot write into " + folder);
+            return kWriteFailed;
+        }
+        bool ok = true;
+        bool readFailed = false;
+        for (;;) {
+            zip_int64_t n = zip_fread(in.get(), buffer.data(), buffer.size());
+            if (n < 0) { ok = false; readFailed = true; break; }
+            if (n == 0) break;
+            const char* p = buffer.data();
+            zip_int64_t left = n;
+            while (left > 0) {
+                ssize_t w = ::write(fd, p, static_cast<size_t>(left));
+                if (w < 0 && errno == EINTR) continue;
+                if (w <= 0) { ok = false; break; }
+                p += w;
+                left -= w;
+            }
+            if (!ok) break;
+        }
+        if (::close(fd) != 0) ok = false;
+        if (ok) ::chmod(tempName.data(), 0644);
+        if (!ok || ::rename(tempName.data(), target.c_str()) != 0) {
+            ::unlink(tempName.data());
+            if (readFailed) {
+                messages_.push_back("archive entry " + name + " is damaged");
+                result = kEntryDamaged;
+                continue;
+            }
+            messages_.push_back("cannot write " + target);
+            return kWriteFailed;
+        }
+        ++written;
+    }
+    if (written == 0 && result == kSuccess) return kNothingMatches;
+    return result;
+}
+
+}  // namespace platform

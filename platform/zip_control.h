@@ -1,0 +1,57 @@
+// Zip archives of county files: set the extract folder, the archive and the
+// name masks, list the entries that match, unpack them flat into the folder.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class ZipControl {
+public:
+    // Results of ListMatchingFiles and ExtractFiles.
+    static constexpr short kSuccess = 0;
+    static constexpr short kArchiveUnreadable = 1;  // missing, not a zip, damaged directory
+    static constexpr short kEntryRefused = 2;       // an unsafe entry was left out
+    static constexpr short kWriteFailed = 3;        // the extract folder could not take a file
+    static constexpr short kEntryDamaged = 4;       // an entry's data could not be read back
+    static constexpr short kNothingMatches = 140;   // no entry matches the masks
+
+    // Largest entry that is unpacked.
+    static constexpr unsigned long long kMaxEntrySize = 4ULL * 1024 * 1024 * 1024;
+
+    void SetExtractFolder(const std::string& folder) { extractFolder_ = folder; }
+    void SetZipFileName(const std::string& archive) { zipFileName_ = archive; }
+    // One or more masks joined by "\r"; '*' and '?' wildcards, matched
+    // without regard to case against each entry's base name.
+    void SetFileSpecs(const std::string& specs) { fileSpecs_ = specs; }
+    const std::string& ExtractFolder() const { return extractFolder_; }
+    const std::string& ZipFileName() const { return zipFileName_; }
+    const std::string& FileSpecs() const { return fileSpecs_; }
+
+    // Calls OnListingFile once per matching entry, with the name the entry
+    // has in the extract folder (its base name). kNothingMatches when no
+    // entry matches; an archive that cannot be read is an error, not a match.
+    short ListMatchingFiles();
+    // Writes every matching entry into the extract folder under its base
+    // name. The argument is kept for its callers and not used.
+    short ExtractFiles(short unused = 0);
+
+    // The per-entry event of a listing.
+    std::function<void(const std::string& fileName)> OnListingFile;
+
+    // Why the last call refused an entry or failed, one text per problem.
+    const std::vector<std::string>& Messages() const { return messages_; }
+
+private:
+    std::vector<std::string> Masks() const;
+    bool Matches(const std::string& baseName) const;
+
+    std::string extractFolder_;
+    std::string zipFileName_;
+    std::string fileSpecs_;
+    std::vector<std::string> messages_;
+};
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+// What the shared writers and layer code need of the county job of the
+// library that calls them: the log, the county's failure status and the
+// progress dialog. Each library hands its own implementation in; the shared
+// code never names a library's globals.
+#pragma once
+
+#include <string>
+
+namespace shapeio {
+
+class JobServices {
+public:
+    virtual ~JobServices() = default;
+    // One message line of the log: the text followed by a line end.
+    virtual void WriteLogLine(const std::string& text) = 0;
+    // Text written to the log exactly as given (notices with their own line ends).
+    virtual void WriteLogText(const std::string& text) = 0;
+    // The county is abandoned: the driver stops at its next test.
+    virtual void FailCounty() = 0;
+    virtual bool CountyFailed() const = 0;
+    // The progress dialog.
+    virtual void ShowStatus(const std::string& text) = 0;
+    virtual void ShowLayer(const std::string& text) = 0;
+    virtual void SetProgress(int percent) = 0;
+    // A message box that never blocks (also written to the log).
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+}  // namespace shapeio

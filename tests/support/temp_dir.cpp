@@ -1,0 +1,68 @@
+#include "support/temp_dir.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <zip.h>
+
+namespace testsupport {
+
+TempDir::TempDir() {
+    char pattern[] = "/tmp/pellard-test-XXXXXX";
+    char* made = ::mkdtemp(pattern);
+    if (!made) throw std::runtime_error("mkdtemp failed");
+    path_ = made;
+}
+
+TempDir::~TempDir() {
+    std::string command = "rm -rf '" + path_ + "'";
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", path_.c_str());
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& contents) {
+    std::ofstream out(path, std::ios::binary);
+    out << contents;
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+void MakeZip(const std::string& path, const std::vector<ZipMember>& members) {
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive) throw std::runtime_error("cannot create " + path);
+    for (const ZipMember& m : members) {
+        zip_source_t* source = zip_source_buffer(archive, m.contents.data(), m.contents.size(), 0);
+        zip_int64_t index = zip_file_add(archive, m.name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_RAW);
+        if (index < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            throw std::runtime_error("cannot add " + m.name);
+        }
+        if (m.symlink) {
+            zip_file_set_external_attributes(archive, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                             static_cast<zip_uint32_t>(S_IFLNK | 0777) << 16);
+        }
+    }
+    if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path);
+}
+
+std::string RealCountyArchive() {
+    std::string path = std::string(PELLARD_SOURCE_DIR) + "/../shared/data/real/tgr25025.zip";
+    return Exists(path) ? path : std::string();
+}
+
+}  // namespace testsupport
