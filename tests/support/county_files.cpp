@@ -1,0 +1,35 @@
+#include "support/county_files.h"
+
+#include "support/temp_dir.h"
+
+#include <sstream>
+
+namespace testsupport {
+
+std::string Options(char edition, char organisation, std::initializer_list<int> flags) {
+    std::string options(86, '0');
+    options[53] = edition;
+    options[79] = organisation;
+    for (int f : flags) options[static_cast<size_t>(f)] = '1';
+    return options;
+}
+
+void WriteEmptyRecordFiles(const std::string& dir, const std::string& stem,
+                           std::initializer_list<const char*> suffixes) {
+    for (const char* suffix : suffixes) WriteFile(dir + "/" + stem + "." + suffix, "");
+}
+
+std::string LogMessages(const std::string& logText) {
+    std::istringstream lines(logText);
+    std::string line, kept;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.rfind("New Process started on ", 0) == 0 ||
+            line.rfind("Process ended on ", 0) == 0 || line.rfind("TIGER 200", 0) == 0 ||
+            line.rfind("First Edition TIGER 2004", 0) == 0 || line.rfind("Second Edition TIGER 2004", 0) == 0)
+            continue;
+        kept += line + "\n";
+    }
+    return kept;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,21 @@
+// Small county fixtures for whole-call tests of the 2002-2006 library.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace testsupport {
+
+// An options string of 86 characters: every flag '0' but those listed, the
+// edition character at 53 and the organisation at 79.
+std::string Options(char edition, char organisation, std::initializer_list<int> flags = {});
+
+// Writes empty record files `stem`.<suffix> for each suffix into `dir`.
+void WriteEmptyRecordFiles(const std::string& dir, const std::string& stem,
+                           std::initializer_list<const char*> suffixes);
+
+// The lines of a log file that are neither the opening/closing block lines
+// nor blank: the messages of the stages.
+std::string LogMessages(const std::string& logText);
+
+}  // namespace testsupport
