@@ -1,0 +1,106 @@
+#include "shapeio/ring_walk.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+namespace shapeio {
+
+void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [compare](const BorderLineEntry& a, const BorderLineEntry& b) { return compare(a, b) < 0; });
+}
+
+namespace {
+
+// A point as its exact bit patterns (-0.0 taken as 0.0, since they compare equal).
+struct PointKey {
+    uint64_t x;
+    uint64_t y;
+    bool operator==(const PointKey& o) const { return x == o.x && y == o.y; }
+};
+
+uint64_t Bits(double v) {
+    if (v == 0.0) v = 0.0;
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+PointKey KeyOf(const PointXY& p) { return {Bits(p.x), Bits(p.y)}; }
+
+struct PointKeyHash {
+    size_t operator()(const PointKey& k) const {
+        uint64_t h = k.x * 0x9E3779B97F4A7C15ULL ^ (k.y + 0x632BE59BD9B4E019ULL + (k.x << 6) + (k.x >> 2));
+        h ^= h >> 29;
+        return static_cast<size_t>(h * 0xBF58476D1CE4E5B9ULL);
+    }
+};
+
+constexpr int32_t kNone = -1;
+
+// The entries of one group that start at each point, in sorted order; used
+// entries are unlinked as they are met, so each is passed over once.
+class StartPointIndex {
+public:
+    void Build(const std::vector<BorderLineEntry>& entries, size_t begin, size_t end) {
+        heads_.clear();
+        heads_.reserve(end - begin);
+        next_.assign(end - begin, kNone);
+        begin_ = begin;
+        for (size_t i = end; i-- > begin;) {
+            int32_t& head = heads_.try_emplace(KeyOf(entries[i].StartPoint()), kNone).first->second;
+            next_[i - begin] = head;
+            head = static_cast<int32_t>(i - begin);
+        }
+    }
+
+    // The first unused entry starting at `point`, or kNone.
+    int32_t FirstUnused(const std::vector<BorderLineEntry>& entries, const PointXY& point) {
+        auto found = heads_.find(KeyOf(point));
+        if (found == heads_.end()) return kNone;
+        int32_t& head = found->second;
+        while (head != kNone && entries[begin_ + static_cast<size_t>(head)].used) head = next_[head];
+        return head == kNone ? kNone : static_cast<int32_t>(begin_) + head;
+    }
+
+private:
+    std::unordered_map<PointKey, int32_t, PointKeyHash> heads_;
+    std::vector<int32_t> next_;
+    size_t begin_ = 0;
+};
+
+}  // namespace
+
+bool WalkRings(std::vector<BorderLineEntry>& entries, EntryCompare compare, RingWalkVisitor& visitor) {
+    StartPointIndex index;
+    size_t groupBegin = 0;
+    while (groupBegin < entries.size()) {
+        size_t groupEnd = groupBegin + 1;
+        while (groupEnd < entries.size() && compare(entries[groupBegin], entries[groupEnd]) == 0) ++groupEnd;
+        index.Build(entries, groupBegin, groupEnd);
+
+        if (!visitor.BeginPolygon(entries[groupBegin])) return false;
+        size_t firstUnused = groupBegin;  // every entry before it is used
+        for (;;) {
+            while (firstUnused < groupEnd && entries[firstUnused].used) ++firstUnused;
+            if (firstUnused == groupEnd) break;
+            BorderLineEntry* current = &entries[firstUnused];
+            current->used = 1;
+            if (!visitor.TakeEntry(*current, true)) return false;
+            for (;;) {
+                int32_t next = index.FirstUnused(entries, current->EndPoint());
+                if (next == kNone) break;
+                current = &entries[static_cast<size_t>(next)];
+                current->used = 1;
+                if (!visitor.TakeEntry(*current, false)) return false;
+            }
+            if (!visitor.EndRing()) return false;
+        }
+        if (!visitor.EndPolygon()) return false;
+        groupBegin = groupEnd;
+    }
+    return true;
+}
+
+}  // namespace shapeio
