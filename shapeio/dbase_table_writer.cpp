@@ -1,0 +1,97 @@
+#include "shapeio/dbase_table_writer.h"
+
+#include <cstdio>
+
+namespace shapeio {
+
+namespace {
+std::string WithPath(const char* message, const std::string& path) { return std::string(message) + " " + path; }
+}  // namespace
+
+bool DbfTableWriter::Fail(const char* message) {
+    if (!failed_) {
+        services_.WriteLogLine(WithPath(message, path_));
+        services_.FailCounty();
+    }
+    failed_ = true;
+    Abandon();
+    return false;
+}
+
+void DbfTableWriter::Abandon() {
+    if (!file_.Rollback()) {
+        services_.WriteLogLine(WithPath("Could not restore file", path_));
+        services_.FailCounty();
+    }
+}
+
+bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode) {
+    path_ = path;
+    fields_ = fields;
+    recordLength_ = DbfRecordLength(fields);
+    existing_ = 0;
+    written_ = 0;
+    failed_ = false;
+
+    bool continued = false;
+    if (mode != OpenMode::kCreate) {
+        continued = file_.OpenExisting(path) && file_.originalSize() > 0;
+        if (!continued) {
+            file_.Rollback();  // nothing written: an empty file stays empty
+            if (mode == OpenMode::kContinue) return Fail("Could not open file");
+        }
+    }
+    if (!continued) {
+        if (!file_.Create(path)) return Fail("Could not open file");
+        if (!DBF_Write_Header(file_.get(), 0, fields) || !DBF_Write_Field_Descriptors(file_.get(), fields)) {
+            return Fail("Could not write to file");
+        }
+        return true;
+    }
+
+    // A continued table must have this table's layout, and its rows must be
+    // there: the new rows go right behind them, over the old end marker.
+    DbfHeaderInfo header;
+    if (!SeekTo(file_.get(), 0) || !DBF_Read_Header(file_.get(), header)) return Fail("Could not append to file");
+    int64_t rowsEnd = header.headerLength + static_cast<int64_t>(header.recordCount) * header.recordLength;
+    if (header.headerLength != DbfHeaderLength(fields) || header.recordLength != recordLength_ ||
+        rowsEnd > file_.originalSize()) {
+        return Fail("Could not append to file");
+    }
+    existing_ = header.recordCount;
+    if (!file_.Preserve(0, header.headerLength) || !file_.Preserve(rowsEnd, file_.originalSize() - rowsEnd) ||
+        !SeekTo(file_.get(), rowsEnd)) {
+        return Fail("Could not append to file");
+    }
+    return true;
+}
+
+bool DbfTableWriter::WriteRecord(const std::string& record) {
+    if (failed_ || !file_.IsOpen()) return false;
+    if (static_cast<int>(record.size()) != recordLength_) return Fail("Wrong record length for file");
+    if (!WriteAll(file_.get(), record)) return Fail("Could not write to file");
+    ++written_;
+    return true;
+}
+
+bool DbfTableWriter::Finish(bool removeWhenEmpty) {
+    if (failed_ || !file_.IsOpen()) return false;
+    uint32_t total = existing_ + written_;
+    if (!DBF_Write_End_Marker(file_.get())) return Fail("Could not write to file");
+    int64_t end = TellPosition(file_.get());
+    // The header and descriptors again: the count of every row now in the file.
+    if (end < 0 || !SeekTo(file_.get(), 0) || !DBF_Write_Header(file_.get(), total, fields_) ||
+        !DBF_Write_Field_Descriptors(file_.get(), fields_)) {
+        return Fail("Could not write to file");
+    }
+    if (!file_.Close(end)) return Fail("Could not write to file");
+    if (total == 0 && removeWhenEmpty) {
+        file_.Rollback();
+        std::remove(path_.c_str());
+        return true;
+    }
+    file_.Keep();
+    return true;
+}
+
+}  // namespace shapeio

@@ -1,0 +1,119 @@
+#include "shapeio/guarded_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace shapeio {
+
+bool WriteAll(std::FILE* file, const std::string& bytes) {
+    if (!file) return false;
+    if (bytes.empty()) return true;
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool ReadExact(std::FILE* file, void* buffer, size_t length) {
+    if (!file) return false;
+    if (length == 0) return true;
+    return std::fread(buffer, 1, length, file) == length;
+}
+
+bool SeekTo(std::FILE* file, int64_t offset, int whence) {
+    return file && ::fseeko(file, static_cast<off_t>(offset), whence) == 0;
+}
+
+int64_t TellPosition(std::FILE* file) {
+    if (!file) return -1;
+    return static_cast<int64_t>(::ftello(file));
+}
+
+int64_t FileSize(const std::string& path) {
+    std::error_code error;
+    auto size = std::filesystem::file_size(path, error);
+    if (error) return -1;
+    return static_cast<int64_t>(size);
+}
+
+GuardedFile::~GuardedFile() {
+    if (active_) Rollback();
+}
+
+bool GuardedFile::Create(const std::string& path) {
+    if (active_) Rollback();
+    path_ = path;
+    saved_.clear();
+    created_ = true;
+    originalSize_ = 0;
+    file_ = platform::OpenFile(path, "wb");
+    active_ = file_ != nullptr;
+    return active_;
+}
+
+bool GuardedFile::OpenExisting(const std::string& path) {
+    if (active_) Rollback();
+    path_ = path;
+    saved_.clear();
+    created_ = false;
+    file_ = platform::OpenFile(path, "r+b");
+    if (!file_) return false;
+    originalSize_ = FileSize(path);
+    if (originalSize_ < 0) {
+        file_.reset();
+        return false;
+    }
+    active_ = true;
+    return true;
+}
+
+bool GuardedFile::Preserve(int64_t offset, int64_t length) {
+    if (!file_ || created_) return file_ != nullptr;
+    int64_t end = std::min(offset + length, originalSize_);
+    if (offset < 0 || offset >= end) return true;
+    SavedRange range{offset, std::string(static_cast<size_t>(end - offset), '\0')};
+    if (!SeekTo(file_.get(), offset) || !ReadExact(file_.get(), &range.bytes[0], range.bytes.size())) return false;
+    saved_.push_back(std::move(range));
+    return true;
+}
+
+bool GuardedFile::Close(int64_t length) {
+    if (!file_) return false;
+    bool ok = platform::CloseFile(file_);
+    if (ok && length >= 0) {
+        std::error_code error;
+        std::filesystem::resize_file(path_, static_cast<uintmax_t>(length), error);
+        ok = !error;
+    }
+    return ok;
+}
+
+void GuardedFile::Keep() {
+    active_ = false;
+    saved_.clear();
+    file_.reset();
+}
+
+bool GuardedFile::Rollback() {
+    file_.reset();
+    if (!active_) return true;
+    active_ = false;
+    if (created_) {
+        std::error_code error;
+        std::filesystem::remove(path_, error);
+        return !error;
+    }
+    std::error_code error;
+    std::filesystem::resize_file(path_, static_cast<uintmax_t>(originalSize_), error);
+    bool ok = !error;
+    if (!saved_.empty()) {
+        platform::FilePtr file = platform::OpenFile(path_, "r+b");
+        ok = ok && file != nullptr;
+        for (const SavedRange& range : saved_) {
+            ok = ok && SeekTo(file.get(), range.offset) && WriteAll(file.get(), range.bytes);
+        }
+        if (file) ok = platform::CloseFile(file) && ok;
+    }
+    saved_.clear();
+    return ok;
+}
+
+}  // namespace shapeio

@@ -1,0 +1,360 @@
+#include "shapeio/kml_writer.h"
+
+#include "shapeio/byte_order.h"
+#include "shapeio/guarded_file.h"
+#include "shapeio/kml_text.h"
+#include "shapeio/number_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace shapeio {
+
+namespace {
+
+const char kEol[] = "\r\n";  // the document's line end
+const char kNamespace[] = "http://earth.google.com/kml/2.1";
+
+std::string Coordinates(const PointXY& point) {
+    return FormatFixed(point.x, 6) + "," + FormatFixed(point.y, 6);
+}
+
+void AppendRingCoordinates(std::string& out, const PolygonRing& ring) {
+    out += "      <LinearRing>";
+    out += kEol;
+    out += "      <coordinates>";
+    out += kEol;
+    for (const PointXY& point : ring.points) {
+        out += "        ";
+        out += Coordinates(point);
+        out += ",40";
+        out += kEol;
+    }
+    out += "      </coordinates>";
+    out += kEol;
+}
+
+// The document, written through a buffer; remembers a failed write.
+class DocumentStream {
+public:
+    explicit DocumentStream(std::FILE* file) : file_(file) {}
+    void Put(const std::string& text) {
+        buffer_ += text;
+        if (buffer_.size() >= (1u << 18)) Flush();
+    }
+    bool Flush() {
+        ok_ = ok_ && WriteAll(file_, buffer_);
+        buffer_.clear();
+        return ok_;
+    }
+    bool ok() const { return ok_; }
+
+private:
+    std::FILE* file_;
+    std::string buffer_;
+    bool ok_ = true;
+};
+
+// A scratch file opened for reading, with the bytes it has left.
+struct ScratchReader {
+    const char* name;
+    platform::FilePtr file;
+    int64_t remaining = 0;
+
+    bool Open(const PolygonScratchFiles& scratch) {
+        std::string path = scratch.Path(name);
+        file = platform::OpenFile(path, "rb");
+        if (!file) return false;
+        remaining = FileSize(path);
+        return remaining >= 0;
+    }
+    bool Read(void* buffer, int64_t length) {
+        if (length < 0 || length > remaining || !ReadExact(file.get(), buffer, static_cast<size_t>(length))) {
+            return false;
+        }
+        remaining -= length;
+        return true;
+    }
+    bool ReadInt32(int32_t& value) {
+        unsigned char bytes[4];
+        if (!Read(bytes, 4)) return false;
+        value = GetInt32LE(bytes);
+        return true;
+    }
+};
+
+}  // namespace
+
+std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName) {
+    std::string text;
+    text += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    text += kEol;
+    text += std::string("<kml xmlns=\"") + kNamespace + "\">";
+    text += kEol;
+    text += "<Document><name>" + KmlText(countyBaseName) + "_" + KmlText(layerName) + "</name><open>1</open>";
+    text += kEol;
+    text += std::string("<Style id=\"basePolyStyle\">") + kEol + " <PolyStyle>" + kEol + "  <color>bf99ccff</color>" + kEol;
+    text += std::string("  <colorMode>normal</colorMode>") + kEol + " </PolyStyle>" + kEol + "</Style>";
+    return text;
+}
+
+bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName) {
+    return WriteAll(file, KML_Header_Text(countyBaseName, layerName));
+}
+
+int KML_Point_In_Polygon(const PointXY* points, int count, double x, double y) {
+    int crossings = 0;
+    for (int j = 1; j <= count; ++j) {
+        const PointXY& a = points[j - 1];
+        const PointXY& b = points[j % count];
+        if (std::min(a.y, b.y) < y && y <= std::max(a.y, b.y) && x <= std::max(a.x, b.x) && a.y != b.y &&
+            (a.x == b.x || x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y))) {
+            ++crossings;
+        }
+    }
+    return crossings % 2 == 1 ? 0 : 1;
+}
+
+void MeasureRing(PolygonRing& ring) {
+    double sum = 0.0, xSum = 0.0, ySum = 0.0;
+    const size_t n = ring.points.size();
+    // Every edge, the last point back to the first included: for a closed
+    // ring (last point equal to the first) that edge adds nothing, and an
+    // unclosed ring is measured as if it were closed.
+    for (size_t j = 0; n >= 2 && j < n; ++j) {
+        const PointXY& p = ring.points[j];
+        const PointXY& q = ring.points[(j + 1) % n];
+        double a = p.x * q.y - q.x * p.y;
+        sum += a;
+        xSum += (p.x + q.x) * a;
+        ySum += (p.y + q.y) * a;
+    }
+    ring.area = sum * 0.5;
+    ring.centroidX = xSum / (ring.area * 6.0);
+    ring.centroidY = ySum / (ring.area * 6.0);
+}
+
+bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint) {
+    bool hasLabel = false;
+    double smallest = 0.0;
+    for (PolygonRing& ring : rings) {
+        MeasureRing(ring);
+        ring.isHole = ring.area > 0.0;
+        ring.parent = -1;
+        if (ring.area < smallest) {
+            smallest = ring.area;
+            labelPoint = PointXY{ring.centroidX, ring.centroidY};
+            hasLabel = true;
+        }
+    }
+    for (PolygonRing& hole : rings) {
+        if (!hole.isHole || hole.points.empty()) continue;
+        const PointXY& first = hole.points.front();
+        for (size_t k = 0; k < rings.size(); ++k) {
+            const PolygonRing& outer = rings[k];
+            if (outer.isHole || outer.points.empty()) continue;
+            if (KML_Point_In_Polygon(outer.points.data(), static_cast<int>(outer.points.size()), first.x, first.y) != 0) {
+                continue;
+            }
+            if (hole.parent < 0 || std::fabs(outer.area) < std::fabs(rings[static_cast<size_t>(hole.parent)].area)) {
+                hole.parent = static_cast<int>(k);
+            }
+        }
+    }
+    if (!hasLabel) {
+        for (const PolygonRing& ring : rings) {
+            if (!ring.isHole && !ring.points.empty()) {
+                labelPoint = ring.points.front();
+                return true;
+            }
+        }
+    }
+    return hasLabel;
+}
+
+std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::string& name,
+                           const std::string& description, bool labelPoints, bool hasLabel,
+                           const PointXY& labelPoint) {
+    int outerCount = 0;
+    for (const PolygonRing& ring : rings) outerCount += ring.isHole ? 0 : 1;
+
+    std::string out;
+    if (outerCount > 1) {
+        out += "<Folder><name>" + name + "</name><open>0</open>";
+        if (!labelPoints) out += "<description>" + description + "</description>";
+    }
+    for (size_t k = 0; k < rings.size(); ++k) {
+        if (rings[k].isHole) continue;
+        out += "<Placemark><name>" + name + "</name>";
+        if (outerCount == 1 && !labelPoints) out += "<description>" + description + "</description>";
+        out += std::string("<styleUrl>#basePolyStyle</styleUrl>") + kEol;
+        out += std::string("<Polygon>") + kEol + "  <extrude>1</extrude>" + kEol +
+               "    <altitudeMode>relativeToGround</altitudeMode>" + kEol;
+        out += std::string("      <outerBoundaryIs>") + kEol;
+        AppendRingCoordinates(out, rings[k]);
+        out += std::string("    </LinearRing>  </outerBoundaryIs>") + kEol;
+        for (const PolygonRing& hole : rings) {
+            if (!hole.isHole || hole.parent != static_cast<int>(k)) continue;
+            out += std::string("      <innerBoundaryIs>") + kEol;
+            AppendRingCoordinates(out, hole);
+            out += std::string("    </LinearRing>  </innerBoundaryIs>") + kEol;
+        }
+        out += std::string("</Polygon>") + kEol + "</Placemark>" + kEol;
+    }
+    if (outerCount > 1) out += std::string("</Folder>") + kEol;
+    if (labelPoints && hasLabel) {
+        out += "<Placemark><name>" + name + "</name>";
+        out += "<description>" + description + "</description>";
+        out += "<Point><coordinates>" + Coordinates(labelPoint) + ",0.0 </coordinates></Point>" + kEol;
+        out += std::string("</Placemark>") + kEol;
+    }
+    return out;
+}
+
+std::string KmlDescription(const std::string& record, const DbfFieldDef* fields) {
+    std::string table = "<table border=1>";
+    size_t position = 1;  // behind the deletion blank
+    for (int i = 0; fields[i].name; ++i) {
+        std::string value = position < record.size() ? record.substr(position, fields[i].length) : std::string();
+        table += "<tr><td>" + KmlText(fields[i].name) + "</td><td>" + KmlText(TrimWhiteSpace(value)) + "</td></tr>";
+        position += fields[i].length;
+    }
+    table += "</table>";
+    return " <![CDATA[" + CdataSafe(table) + "]]>";
+}
+
+int64_t FindDocumentEnd(std::FILE* file) {
+    static const char kPattern[] = "</Document>";
+    const size_t patternLength = sizeof kPattern - 1;
+    if (!SeekTo(file, 0)) return -1;
+    std::vector<char> buffer(1 << 16);
+    int64_t position = 0, lineStart = 0;
+    size_t matched = 0;
+    for (size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;) {
+        for (size_t i = 0; i < got; ++i, ++position) {
+            const char c = buffer[i];
+            if (c == '\n') {
+                lineStart = position + 1;
+                matched = 0;
+            } else if (c == kPattern[matched]) {
+                if (++matched == patternLength) return lineStart;
+            } else {
+                // '<' starts the pattern and occurs nowhere else in it.
+                matched = c == '<' ? 1 : 0;
+            }
+        }
+    }
+    return -1;
+}
+
+bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
+                        const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
+                        int recordLength, const std::string& nameField) {
+    services.ShowStatus("Building polygons");
+    const std::string path = output.Path(".kml");
+    auto fail = [&services](const std::string& message) {
+        services.WriteLogLine(message);
+        services.FailCounty();
+        return false;
+    };
+
+    // A merged layer continues its document where the closing text starts.
+    GuardedFile document;
+    int64_t continueAt = -1;
+    if (output.Merged() && platform::FileExists(path)) {
+        if (!document.OpenExisting(path)) return fail("Could not open file " + path);
+        continueAt = FindDocumentEnd(document.get());
+        if (continueAt < 0) {
+            document.Rollback();  // nothing was written: the document stays as it is
+            services.ShowMessage("file error");
+            scratch.RemoveAfterReading();
+            return false;
+        }
+    }
+
+    ScratchReader dbf{PolygonScratchFiles::kDbf, nullptr};
+    ScratchReader points{PolygonScratchFiles::kPoints, nullptr};
+    ScratchReader heads{PolygonScratchFiles::kRingHeads, nullptr};
+    ScratchReader parts{PolygonScratchFiles::kParts, nullptr};
+    for (ScratchReader* reader : {&dbf, &points, &heads, &parts}) {
+        if (!reader->Open(scratch)) return fail(std::string("Could not open file ") + reader->name);
+    }
+
+    // From here on the scratch files are consumed, whatever happens.
+    struct ScratchRemover {
+        const PolygonScratchFiles& scratch;
+        ScratchReader* readers[4];
+        ~ScratchRemover() {
+            for (ScratchReader* reader : readers) reader->file.reset();
+            scratch.RemoveAfterReading();
+        }
+    } remover{scratch, {&dbf, &points, &heads, &parts}};
+
+    // Where the name field lies in a record.
+    size_t namePosition = 1, nameLength = 0;
+    bool nameFound = false;
+    for (int i = 0; fields[i].name; ++i) {
+        if (nameField == fields[i].name) {
+            nameLength = fields[i].length;
+            nameFound = true;
+            break;
+        }
+        namePosition += fields[i].length;
+    }
+    if (!nameFound) return fail("No field " + nameField + " for the names of layer " + layerName);
+    if (recordLength < DbfRecordLength(fields)) return fail("Wrong record length for layer " + layerName);
+
+    if (continueAt >= 0) {
+        if (!document.Preserve(continueAt, document.originalSize() - continueAt) || !SeekTo(document.get(), continueAt)) {
+            return fail("Could not write to file " + path);
+        }
+    } else if (!document.Create(path)) {
+        return fail("Could not open file " + path);
+    }
+
+    DocumentStream out(document.get());
+    if (continueAt < 0) out.Put(KML_Header_Text(county.baseName, layerName));
+    out.Put("<Folder><name>" + KmlText(county.code) + "</name><open>0</open>");
+
+    std::string record(static_cast<size_t>(recordLength), ' ');
+    for (int32_t ringCount; parts.remaining > 0;) {
+        if (!parts.ReadInt32(ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads.remaining) {
+            return fail(std::string("Could not read from file ") + parts.name);
+        }
+        std::vector<PolygonRing> rings(static_cast<size_t>(ringCount));
+        std::vector<int32_t> pointCounts(static_cast<size_t>(ringCount));
+        for (int32_t& count : pointCounts) {
+            if (!heads.ReadInt32(count) || count < 0) return fail(std::string("Could not read from file ") + heads.name);
+        }
+        for (size_t r = 0; r < rings.size(); ++r) {
+            const int64_t bytes = 16 * static_cast<int64_t>(pointCounts[r]);
+            if (bytes > points.remaining) return fail(std::string("Could not read from file ") + points.name);
+            std::string raw(static_cast<size_t>(bytes), '\0');
+            if (!points.Read(&raw[0], bytes)) return fail(std::string("Could not read from file ") + points.name);
+            const unsigned char* p = reinterpret_cast<const unsigned char*>(raw.data());
+            rings[r].points.resize(static_cast<size_t>(pointCounts[r]));
+            for (PointXY& point : rings[r].points) {
+                point.x = GetDoubleLE(p);
+                point.y = GetDoubleLE(p + 8);
+                p += 16;
+            }
+        }
+        if (!dbf.Read(&record[0], recordLength)) return fail(std::string("Could not read from file ") + dbf.name);
+
+        PointXY labelPoint;
+        bool hasLabel = ClassifyRings(rings, labelPoint);
+        std::string name = KmlText(record.substr(namePosition, nameLength));
+        out.Put(KmlPolygonText(rings, name, KmlDescription(record, fields), county.labelPoints, hasLabel, labelPoint));
+        if (!out.ok()) break;
+    }
+
+    out.Put(std::string("</Folder>") + kEol);
+    out.Put(std::string(kEol) + "</Document></kml>");
+    int64_t end = out.Flush() ? TellPosition(document.get()) : -1;
+    if (end < 0 || !document.Close(end)) return fail("Could not write to file " + path);
+    document.Keep();
+    return true;
+}
+
+}  // namespace shapeio

@@ -1,0 +1,79 @@
+// The KML writer of the polygon layers: turns one county's polygon scratch
+// files into a folder of placemarks in the layer's KML document, a new
+// document or (organisation '3') the existing one continued.
+#pragma once
+
+#include "shapeio/dbase.h"
+#include "shapeio/geometry.h"
+#include "shapeio/job_services.h"
+#include "shapeio/layer_output.h"
+#include "shapeio/polygon_scratch_files.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace shapeio {
+
+// What the writer needs of the county.
+struct KmlCounty {
+    std::string baseName;      // the document is named "<baseName>_<layer>"
+    std::string code;          // names the county's folder
+    bool labelPoints = false;  // a label placemark per polygon carries the description
+};
+
+// One ring of the polygon being written.
+struct PolygonRing {
+    double area = 0.0;  // signed: clockwise rings negative
+    double centroidX = 0.0;
+    double centroidY = 0.0;
+    std::vector<PointXY> points;
+    bool isHole = false;
+    int parent = -1;  // the outer ring that holds this hole, -1 for none
+};
+
+// The document head, line ends CR LF.
+std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName);
+bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName);
+
+// 0 when (x, y) lies inside the ring of `count` points (crossing number; the
+// last point is joined to the first), 1 when it lies outside.
+int KML_Point_In_Polygon(const PointXY* points, int count, double x, double y);
+
+// Signed area and centroid of the ring's points.
+void MeasureRing(PolygonRing& ring);
+
+// Sorts the rings of one polygon: a ring of positive area (counter-clockwise)
+// is a hole, any other an outer ring; each hole goes to the smallest outer
+// ring that holds its first point. Returns the label point: the centroid of
+// the outer ring of most negative area (the first on a tie), else the first
+// point of the first outer ring; false when the polygon has no outer ring.
+bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint);
+
+// The placemarks of one classified polygon. `name` and `description` are
+// document text already (escaped).
+std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::string& name,
+                           const std::string& description, bool labelPoints, bool hasLabel,
+                           const PointXY& labelPoint);
+
+// The description of a record: a table of the field names and their trimmed
+// values, in a CDATA section (" <![CDATA[<table border=1>...</table>]]>").
+std::string KmlDescription(const std::string& record, const DbfFieldDef* fields);
+
+// Writes the layer's document "<folder><stem>.kml" from the scratch files and
+// removes them. `recordLength` is the length of a dbf.tmp record, `nameField`
+// the field whose value names the placemarks. Shows "Building polygons".
+// Failures are logged and fail the county ("Could not open file %s", "Could
+// not read from file %s", "Could not write to file %s"); the document is then
+// left as it was before the call. A merged document without "</Document>" is
+// reported ("file error") and left untouched, and the county goes on.
+// Returns true when the county's folder was written.
+bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
+                        const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
+                        int recordLength, const std::string& nameField);
+
+// Offset of the start of the first line of the stream that holds
+// "</Document>"; -1 when there is none.
+int64_t FindDocumentEnd(std::FILE* file);
+
+}  // namespace shapeio

@@ -1,0 +1,24 @@
+#include "shapeio/number_format.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace shapeio {
+
+std::string FormatFixed(double value, int decimals) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    // 309 integer digits at most, the sign, the point and the decimals.
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return std::string();
+    return std::string(buffer, result.ptr);
+}
+
+std::string FormatFixed(double value, int width, int decimals) {
+    std::string text = FormatFixed(value, decimals);
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+}  // namespace shapeio
