@@ -1,8 +1,102 @@
 #include "conv1/display.h"
 
+#include "conv1/conversion_dialog.h"
+#include "conv1/job_state.h"
+#include "platform/files.h"
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
 namespace vornak {
 
-// The older editions' conversion is not built yet: the call converts nothing.
-int Display(const char*, const char*, const char*, int, int) { return 0; }
+namespace {
+
+struct Edition {
+    int code;
+    const char* text;
+};
+
+// The edition digit at index 53; any other character is TIGER 97.
+Edition DecodeEdition(char c) {
+    switch (c) {
+        case '0': return {94, "TIGER 94"};
+        case '1': return {95, "TIGER 95"};
+        case '3': return {98, "TIGER 98"};
+        case '4': return {99, "Census 2000 Dress Rehearsal"};
+        case '5': return {100, "TIGER 99 and TIGER 2000 Redistricting"};
+        case '6': return {101, "TIGER 2000"};
+        case '7': return {102, "Urbanized Areas TIGER 2000"};
+        case '8': return {103, "108th Congressional Districts TIGER 2000"};
+        default: return {97, "TIGER 97"};
+    }
+}
+
+std::tm LocalNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+char OptionAt(const std::string& options, size_t i) { return i < options.size() ? options[i] : '0'; }
+
+std::string FileTitle(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string::size_type dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
+
+int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+            int countyCount) {
+    // The caller may free its strings as soon as the call returns.
+    gInputPath = inputPath ? inputPath : "";
+    gOutputDir = outputDir ? outputDir : "";
+    gOptionString = options ? options : "";
+    if (!gOutputDir.empty() && gOutputDir.back() == '/') gOutputDir.pop_back();
+
+    gNumericAddressFields = OptionAt(gOptionString, 0) == '2' ? 1 : 0;
+    gOrganisationMode = OptionAt(gOptionString, 50);
+    gKmlLabelPoints = OptionAt(gOptionString, 51) != '0' ? 1 : 0;
+    Edition edition = DecodeEdition(OptionAt(gOptionString, 53));
+    gEditionCode = edition.code;
+    gClipWaterPolygons = OptionAt(gOptionString, 54) != '0' ? 1 : 0;
+    gCountyBaseName = FileTitle(gInputPath);
+
+    std::string logPath = gOutputDir + "/" + gCountyBaseName + ".log";
+    gLogFile = platform::OpenFile(logPath, "a");
+    if (!gLogFile) {
+        std::fprintf(stderr, "Cannot open the log file %s: county %s not converted\n", logPath.c_str(),
+                     gInputPath.c_str());
+        return 0;
+    }
+    std::tm start = LocalNow();
+    WriteLogText("New Process started on %d/%d at %d:%02d\n", start.tm_mon + 1, start.tm_mday, start.tm_hour,
+                 start.tm_min);
+
+    std::string folder = gOutputDir;
+    if (gOrganisationMode == '0') folder = gOutputDir + "/" + gCountyBaseName;
+    else if (gOrganisationMode == '1') folder = gOutputDir + "/tigershapes";
+    if (folder != gOutputDir) platform::MakeDirectory(folder);
+    gOutputPrefix = folder + "/";
+
+    auto dialog = std::make_unique<ConversionDialog>();
+    char progress[64];
+    std::snprintf(progress, sizeof progress, "Processing county %d of %d", countyNumber, countyCount);
+    dialog->countyProgressText = progress;
+    dialog->outputDirText = folder;
+    dialog->editionText = edition.text;
+    dialog->Create();
+    dialog->EndDialog(platform::IDOK);
+
+    std::tm end = LocalNow();
+    WriteLogText("Process ended on %d/%d at %d:%02d\n\n\n", end.tm_mon + 1, end.tm_mday, end.tm_hour, end.tm_min);
+    if (!platform::CloseFile(gLogFile))
+        std::fprintf(stderr, "Could not write the log file %s completely\n", logPath.c_str());
+    return 0;
+}
 
 }  // namespace vornak

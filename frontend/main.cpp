@@ -1,7 +1,17 @@
-// The front end: the dialogs that build the job list and run it.
-#include <cstdio>
+// pellard: the dialogs read their commands from standard input and draw on
+// standard output; the two conversion libraries are bound at load time.
+#include "frontend/app.h"
+#include "frontend/library_entries.h"
+
+#include <iostream>
+
+extern "C" int DisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                         int countyCount);
+extern "C" int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                       int countyCount);
 
 int main() {
-    std::fprintf(stderr, "pellard: the dialogs are not built yet\n");
-    return 1;
+    frontend::Libraries().displayV2 = DisplayV2;
+    frontend::Libraries().display = Display;
+    return frontend::RunPellard(std::cin, std::cout);
 }

@@ -331,7 +331,8 @@ bool Dialog::ExecuteCommand(const std::string& line, std::ostream& out) {
     words >> verb;
     if (verb.empty()) return true;
     if (verb == "ok") { OnOK(); return true; }
-    if (verb == "escape" || verb == "cancel" || verb == "close") { OnCancel(); return true; }
+    if (verb == "escape" || verb == "cancel") { OnCancel(); return true; }
+    if (verb == "close") { OnClose(); return true; }
     if (verb == "show") { if (renderer_) renderer_->Render(*this); return true; }
     if (verb == "help") { out << kStandardHelp << ExtraCommandHelp(); return true; }
 
@@ -402,7 +403,7 @@ int Dialog::DoModal(std::istream& in, std::ostream& out) {
         out << "> " << std::flush;
         if (!std::getline(in, line)) {
             out << "\n";
-            OnCancel();
+            OnClose();
             if (!ended_) EndDialog(IDCANCEL);
             break;
         }

@@ -142,7 +142,7 @@ public:
     bool IsVisible() const { return visible_; }
     // Modal: initialises, then reads commands from `in` until the dialog ends;
     // returns the end code (IDOK, IDCANCEL or one given to EndDialog). The end
-    // of the input ends the dialog as a Cancel.
+    // of the input acts as the close box (OnClose).
     int DoModal(std::istream& in, std::ostream& out);
     void EndDialog(int result);
     bool Ended() const { return ended_; }
@@ -154,6 +154,9 @@ public:
     virtual bool OnInitDialog() { return true; }
     virtual void OnOK();
     virtual void OnCancel();
+    // The close box ("close", and the end of the input); a Cancel unless the
+    // dialog tells the two apart.
+    virtual void OnClose() { OnCancel(); }
     // A button was pressed (or a check box, radio button or list changed):
     // the dialog's own handlers. OK and Cancel go to OnOK and OnCancel.
     virtual void OnCommand(int /*id*/) {}

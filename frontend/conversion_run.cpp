@@ -1,0 +1,171 @@
+// GO: the output options, then one library call per entry of the job list,
+// with archives unpacked into "unzipped" before and cleaned up after.
+#include "frontend/conversion_run.h"
+
+#include "frontend/editions.h"
+#include "frontend/job_globals.h"
+#include "frontend/library_entries.h"
+#include "frontend/main_dialog.h"
+#include "frontend/message.h"
+#include "frontend/output_options_dialog.h"
+#include "frontend/paths.h"
+#include "platform/files.h"
+
+#include <unistd.h>
+
+namespace frontend {
+
+std::string OptionsForCall(const std::string& options, bool forDisplayV2) {
+    std::string copy = options;
+    const std::size_t length = forDisplayV2 ? kOptionsLengthV2 : kOptionsLength;
+    if (copy.size() < length) copy.resize(length, '0');
+    if (copy[0] == '1' && gAddressRangesAsNumbers) copy[0] = '2';
+    const char organisation = "0123"[gOutputOrganisation >= 0 && gOutputOrganisation <= 3 ? gOutputOrganisation : 0];
+    const char pushPins = gCreatePushPins == 1 ? '1' : '0';
+    copy[forDisplayV2 ? kOrganisationIndexV2 : kOrganisationIndex] = organisation;
+    copy[forDisplayV2 ? kPushPinsIndexV2 : kPushPinsIndex] = pushPins;
+    return copy;
+}
+
+bool AsksForAnyOlderLayer(const std::string& options) {
+    for (std::size_t i = 0; i < 50 && i < options.size(); ++i)
+        if (options[i] != '0') return true;
+    return false;
+}
+
+namespace {
+
+struct ArchiveKind {
+    const char* mask;
+    const char* extension;
+};
+const ArchiveKind kArchiveKinds[] = {{"*.rt?", ".rt1"}, {"*.bw?", ".bw1"}, {"*.f6?", ".f61"}};
+
+bool EndsWithNoCase(const std::string& name, const std::string& ending) {
+    return name.size() >= ending.size() &&
+           platform::ToLower(name.substr(name.size() - ending.size())) == ending;
+}
+
+}  // namespace
+
+void CInputListDlg::OnOK() {
+    const std::vector<std::string>& options = OptionStrings();
+    const int count = static_cast<int>(InputPaths().size());
+
+    gSameEditionInputs = 1;
+    for (int i = 1; i < count; ++i) {
+        char first = options[0].size() > kEditionIndex ? options[0][kEditionIndex] : '0';
+        char other = options[i].size() > kEditionIndex ? options[i][kEditionIndex] : '0';
+        if (first != other) {
+            gSameEditionInputs = 0;
+            break;
+        }
+    }
+
+    COutputOptionsDlg outputOptions(in_, out_);
+    gJobCancelled = 0;
+    outputOptions.DoModal(in_, out_);
+    if (gJobCancelled == 1) return;
+    if (count == 0) {
+        EndDialog(platform::IDOK);
+        return;
+    }
+    for (int i = 0; i < count; ++i) ConvertEntry(i, count);
+    if (gJobCancelled == 0) EndDialog(platform::IDOK);
+}
+
+void CInputListDlg::ConvertEntry(int index, int count) {
+    SetListSelection(kInputListId, index, true);
+    bool archive = false;
+    const std::string entryPath = InputPaths()[index];
+    std::string inputPath = entryPath;
+
+    if (::chdir(gOutputParentDir.c_str()) != 0) {
+        ShowMessageBox(out_, Format("Could not change to the Output Directory %s; %s is not converted",
+                                    gOutputParentDir.c_str(), entryPath.c_str()));
+        return;
+    }
+    const std::string extension = platform::ToUpper(ExtensionOfPath(entryPath));
+    const std::string title = FileTitleOfPath(entryPath);
+
+    std::string unpackMasks;
+    if (extension == "ZIP") {
+        archive = true;
+        gUnzipDir = gOutputParentDir + "/unzipped";
+        platform::MakeDirectory(gUnzipDir);
+        zipControl_.SetExtractFolder(gUnzipDir);
+        zipControl_.SetZipFileName(entryPath);
+        const ArchiveKind* kind = nullptr;
+        for (const ArchiveKind& candidate : kArchiveKinds) {
+            listedNames_.clear();
+            zipControl_.SetFileSpecs(candidate.mask);
+            short listed = zipControl_.ListMatchingFiles();
+            if (listed == platform::ZipControl::kNothingMatches) continue;
+            if (listed != platform::ZipControl::kSuccess) {
+                ShowMessageBox(out_, Format("Could not read zip archive %s", entryPath.c_str()));
+                return;
+            }
+            kind = &candidate;
+            break;
+        }
+        if (!kind) return;  // the archive no longer holds TIGER files
+        // The county's first record file under the name the archive gives it.
+        std::string firstFile = title + kind->extension;
+        for (const std::string& name : listedNames_) {
+            if (EndsWithNoCase(name, kind->extension)) {
+                firstFile = name;
+                break;
+            }
+        }
+        // The .met goes along so that the library can copy it.
+        unpackMasks = std::string(kind->mask) + "\r*.met";
+        zipControl_.SetFileSpecs(unpackMasks);
+        short unpacked = zipControl_.ExtractFiles(0);
+        if (unpacked != platform::ZipControl::kSuccess) {
+            std::string text = Format("Could not unpack zip archive %s", entryPath.c_str());
+            for (const std::string& message : zipControl_.Messages()) text += "\n" + message;
+            ShowMessageBox(out_, text);
+            CleanUpArchive(entryPath, unpackMasks);
+            return;
+        }
+        inputPath = gUnzipDir + "/" + firstFile;
+    }
+
+    const std::string& entryOptions = OptionStrings()[index];
+    const char edition = entryOptions.size() > kEditionIndex ? entryOptions[kEditionIndex] : '0';
+    const std::string outputDir = gOutputParentDir;
+    if (GoesToDisplayV2(edition)) {
+        const std::string options = OptionsForCall(entryOptions, true);
+        if (Libraries().displayV2)
+            Libraries().displayV2(inputPath.c_str(), outputDir.c_str(), options.c_str(), index + 1, count);
+    } else {
+        const std::string options = OptionsForCall(entryOptions, false);
+        if (AsksForAnyOlderLayer(options) && Libraries().display)
+            Libraries().display(inputPath.c_str(), outputDir.c_str(), options.c_str(), index + 1, count);
+    }
+
+    if (archive) CleanUpArchive(entryPath, unpackMasks);
+}
+
+void CInputListDlg::CleanUpArchive(const std::string& archivePath, const std::string& masks) {
+    // Lists the archive with the masks it was unpacked with: each entry named
+    // is deleted from "unzipped", and nothing else.
+    gZipCleanupPass = 1;
+    gUnzipDir = gOutputParentDir + "/unzipped";
+    zipControl_.SetExtractFolder(gUnzipDir);
+    zipControl_.SetZipFileName(archivePath);
+    zipControl_.SetFileSpecs(masks);
+    zipControl_.ListMatchingFiles();
+    gZipCleanupPass = 0;
+}
+
+void CInputListDlg::OnZipListEvent(const std::string& fileName) {
+    if (gZipCleanupPass != 1) {
+        listedNames_.push_back(fileName);
+        return;
+    }
+    if (fileName.empty() || fileName == "." || fileName == ".." || fileName.find('/') != std::string::npos) return;
+    platform::RemoveFile(gUnzipDir + "/" + fileName);
+}
+
+}  // namespace frontend

@@ -1,0 +1,242 @@
+#include "frontend/layer_options_dialog.h"
+
+#include "frontend/job_globals.h"
+#include "frontend/message.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace frontend {
+
+using platform::ControlKind;
+
+namespace {
+
+// Positions with a check box, in template order.
+bool HasCheckBox(int position) {
+    return (position >= 0 && position <= 42) || (position >= 44 && position <= 49) || position == 54;
+}
+
+// Positions the dialog reads from and writes to the options string.
+bool IsLayerPosition(int position) { return position >= 8 && HasCheckBox(position); }
+
+const char* TemplateLabel(int position) {
+    switch (position) {
+        case 0: return "Type A";
+        case 1: return "Type B";
+        case 2: return "Type C";
+        case 3: return "Type D";
+        case 4: return "Type E";
+        case 5: return "Type F";
+        case 6: return "Type H";
+        case 7: return "Type X";
+        case 8: return "County 90";
+        case 9: return "County Current";
+        case 10: return "Tracts 90";
+        case 11: return "Block Groups 90";
+        case 12: return "Blocks 90";
+        case 13: return "Places 1990";
+        case 14: return "Places Current";
+        case 15: return "MCD/CCD 1990";
+        case 16: return "MCD/CCD Current";
+        case 17: return "Voting Districts 1990";
+        case 18: return "Voting Districts 2000";
+        case 19: return "AIR 1990";
+        case 20: return "AIR Current";
+        case 21: return "Alaska Regional Native Corporation";
+        case 22: return "Key Geographic Locations";
+        case 23: return "Landmark Polys";
+        case 24: return "Traffic Analysis Zones";
+        case 25: return "Urban Areas 1990";
+        case 26: return "Consolidated City 2000";
+        case 27: return "Elementary School Districts";
+        case 28: return "Middle School Districts";
+        case 29: return "Secondary School Districts";
+        case 30: return "Unified School Districts";
+        case 31: return "Water Polygons";
+        case 32: return "CMSA/MSA";
+        case 33: return "PMSA";
+        case 34: return "Congressional Districts Current";
+        case 35: return "State House District";
+        case 36: return "State Senate District";
+        case 37: return "Census 2000 Collection Blocks";
+        case 38: return "All TIGER Polygons";
+        case 39: return "Tracts 2000";
+        case 40: return "Blocks 2000";
+        case 41: return "ZipCode Tabulation Areas";
+        case 42: return "Block Groups 2000";
+        case 44: return "Tribal Subdivisions";
+        case 45: return "Public Use Micro Data Area";
+        case 46: return "106th Congressional Districts";
+        case 47: return "Oregon Urban Growth Area, 2000";
+        case 48: return "Urban Areas 2000";
+        case 49: return "Urban 90 Redefined";
+        case 54: return "Clip Perennial Water Polygons";
+        default: return "";
+    }
+}
+
+// Check boxes that the template keeps disabled (the line classes and the
+// layers that only later editions have).
+bool DisabledInTemplate(int position) {
+    if (position <= 7) return true;
+    for (int p : {18, 26, 39, 40, 41, 42, 44, 45, 46, 47, 48, 49})
+        if (p == position) return true;
+    return false;
+}
+
+std::string CaptionOfEdition(int code) {
+    switch (code) {
+        case 99: return "Layer Extraction Options for Census 2000 Dress Rehearsal";
+        case 100: return "Layer Extraction Options for TIGER99/2000 Redistricting";
+        case 101: return "Layer Extraction Options for TIGER 2000";
+        case 102: return "Layer Extraction Options for TIGER 2000 Urban Areas";
+        case 103: return "Layer Extraction Options for 108th Congressional Districts TIGER 2000";
+        default: return Format("Layer Extraction Options for TIGER %d", code);
+    }
+}
+
+// The label a check box shows for an edition; null keeps the template text.
+const char* EditionLabel(int position, int code) {
+    bool from99 = code >= 99 && code <= 103;
+    bool from100 = code >= 100 && code <= 103;
+    switch (position) {
+        case 5: return code == 98 || code == 99 ? "Types F and G" : nullptr;
+        case 9: return from99 ? "County 2000" : nullptr;
+        case 14: return from99 ? "Places 2000" : nullptr;
+        case 16: return from99 ? "MCD/CCD 2000" : nullptr;
+        case 19: return from100 ? "AIANHHCE90" : nullptr;
+        case 20: return code == 99 ? "AIR 2000" : from100 ? "AIANHHCE00" : nullptr;
+        case 21: return code == 99 ? "ANRC 2000" : from100 ? "ANRC Current" : nullptr;
+        case 32: return code == 99 ? "CMSA/MA 2000" : nullptr;
+        case 33: return code == 99 ? "PMSA 2000" : nullptr;
+        case 34: return code == 103 ? "Congressional Districts Current (108th)" : nullptr;
+        case 35: return code == 99 ? "State House Districts 2000" : from100 ? "State Upper Chamber" : nullptr;
+        case 36: return code == 99 ? "State Senate Districts 2000" : from100 ? "State Lower Chamber" : nullptr;
+        case 37: return code == 103 ? "Urban 2000 Corrected" : nullptr;
+        default: return nullptr;
+    }
+}
+
+// The check boxes an edition enables beyond the template.
+std::vector<int> EnabledByEdition(int code) {
+    std::vector<int> enabled;
+    if (code == 99) return {18, 37, 39, 40, 41};
+    if (code >= 100 && code <= 103) enabled = {39, 40, 42, 18, 26, 46, 47, 44};
+    if (code >= 101 && code <= 103) enabled.push_back(41);
+    if (code >= 102 && code <= 103) enabled.insert(enabled.end(), {48, 45});
+    if (code == 103) enabled.push_back(49);
+    return enabled;
+}
+
+char EditionCharacterOfDialog(int code) {
+    switch (code) {
+        case 94: return '0';
+        case 95: return '1';
+        case 97: return '2';
+        case 98: return '3';
+        case 99: return '4';
+        case 100: return '5';
+        case 102: return '7';
+        case 103: return '8';
+        default: return '6';
+    }
+}
+
+}  // namespace
+
+CLayerOptionsDlg::CLayerOptionsDlg() : platform::Dialog(kTemplateId, "Layer Extraction Options") {
+    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p) {
+        if (!HasCheckBox(p)) continue;
+        AddControl(LayerId(p), ControlKind::CheckBox, TemplateLabel(p)).enabled = !DisabledInTemplate(p);
+    }
+    AddControl(kUseForAllId, ControlKind::CheckBox, "Use these options for all subsequent cases");
+    AddControl(kSelectAllId, ControlKind::Button, "Select All");
+    AddControl(kClearAllId, ControlKind::Button, "Clear All");
+    AddControl(platform::IDOK, ControlKind::Button, "OK").isDefault = true;
+    AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
+}
+
+void CLayerOptionsDlg::DoDataExchange(platform::DataExchange& dx) {
+    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasCheckBox(p)) dx.Check(LayerId(p), layers[p]);
+    dx.Check(kUseForAllId, useForAllSubsequent);
+}
+
+bool CLayerOptionsDlg::OnInitDialog() {
+    const int code = gCurrentEdition;
+    if (code >= 94 && code <= 103) {
+        SetWindowText(CaptionOfEdition(code));
+        for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
+            if (const char* label = HasCheckBox(p) ? EditionLabel(p, code) : nullptr) SetLabel(LayerId(p), label);
+        for (int p : EnabledByEdition(code)) EnableControl(LayerId(p), true);
+    }
+    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p) {
+        if (!IsLayerPosition(p)) continue;
+        layers[p] = static_cast<size_t>(p) < gLayerOptions.size() && gLayerOptions[p] != '0' ? 1 : 0;
+    }
+    if (gSetForAllActive) {
+        useForAllSubsequent = 1;
+        EnableControl(kUseForAllId, false);
+    }
+    if (code <= 96) {
+        for (int p : {19, 37, 9, 38}) EnableControl(LayerId(p), false);
+    }
+    if (code < 98) EnableControl(LayerId(37), false);
+    if (code > 96) EnableControl(LayerId(28), false);
+    if (code == 100) {
+        EnableControl(LayerId(41), false);
+        EnableControl(LayerId(17), false);
+    }
+    if (code > 100) EnableControl(LayerId(17), false);
+    UpdateData(false);
+    return true;
+}
+
+void CLayerOptionsDlg::OnCommand(int id) {
+    if (id == kSelectAllId) OnSelectAllLayers();
+    else if (id == kClearAllId) OnClearAllLayers();
+}
+
+void CLayerOptionsDlg::OnSelectAllLayers() {
+    UpdateData(true);
+    const int code = gCurrentEdition;
+    for (int p = 8; p <= 42; ++p) layers[p] = 1;
+    for (int p : {44, 46, 47, 54}) layers[p] = 1;
+    auto clear = [this](std::initializer_list<int> positions) {
+        for (int p : positions) layers[p] = 0;
+    };
+    if (code <= 96) clear({9, 19, 38});
+    if (code < 98) clear({37});
+    if (code >= 96) clear({28});
+    if (code < 99) clear({18, 39, 40, 41});
+    if (code >= 100) clear({17, 45});
+    if (code < 100) clear({26, 42, 44, 45, 46, 47});
+    if (code == 100) clear({41});
+    if (code == 102) layers[45] = layers[48] = 1;
+    if (code == 103) layers[45] = layers[48] = layers[49] = 1;
+    UpdateData(false);
+}
+
+void CLayerOptionsDlg::OnClearAllLayers() {
+    UpdateData(true);
+    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
+        if (IsLayerPosition(p)) layers[p] = 0;
+    UpdateData(false);
+}
+
+void CLayerOptionsDlg::OnOK() {
+    gLayerOptions.assign(kOptionsLength, '0');
+    UpdateData(true);
+    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
+        if (IsLayerPosition(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
+    gLayerOptions[kEditionIndex] = EditionCharacterOfDialog(gCurrentEdition);
+    if (useForAllSubsequent && gSetForAllActive == 0) {
+        gSetForAllOptions = gLayerOptions;
+        gSetForAllActive = 1;
+        gSetForAllEdition = gCurrentEdition;
+    }
+    EndDialog(platform::IDOK);
+}
+
+}  // namespace frontend

@@ -1,0 +1,268 @@
+// GO: the options strings and the other arguments each library receives,
+// the editions' routing, archives unpacked into "unzipped" and cleaned up,
+// and the ends of a run.
+#include "conv1/display.h"
+#include "conv2/display.h"
+#include "frontend/conversion_run.h"
+#include "frontend/folder_checks.h"
+#include "frontend/job_globals.h"
+#include "frontend/library_entries.h"
+#include "platform/files.h"
+#include "support/frontend_session.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using testsupport::CountOf;
+using testsupport::RecordedCall;
+using testsupport::RecordedCalls;
+
+std::string Expected(size_t n, const std::set<int>& ones, const std::map<int, char>& others) {
+    std::string s(n, '0');
+    for (int p : ones) s[p] = '1';
+    for (const auto& [p, c] : others) s[p] = c;
+    return s;
+}
+
+std::set<int> Range(int first, int last) {
+    std::set<int> r;
+    for (int p = first; p <= last; ++p) r.insert(p);
+    return r;
+}
+
+std::set<int> operator+(std::set<int> a, const std::set<int>& b) {
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+class GoTest : public testsupport::FrontEndTest {
+protected:
+    std::string File(const std::string& name) {
+        testsupport::WriteFile(dir_ / name, "x");
+        return dir_ / name;
+    }
+    std::string MakeOut() {
+        std::string out = dir_ / "out";
+        ::mkdir(out.c_str(), 0755);
+        return out;
+    }
+};
+
+TEST_F(GoTest, MixedEditionsReachTheirLibrariesWithTheOutputChoices) {
+    std::string a = File("a.rt1"), b = File("b.rt1"), out = MakeOut();
+    // A 2002 entry with "County 2000" and "Clip Major Water Polygons", a
+    // TIGER 2000 entry with "County 90"; then GO with organisation index 2
+    // and push pins.
+    std::string output = RunSession("press 11\n" + a + "\ncheck 27\nuncheck 40\nok\ncheck 108\ncheck 180\nok\n"
+                                    "press 11\n" + b + "\ncheck 24\nok\ncheck 108\nok\n"
+                                    "ok\ncheck 24\nset 31 " + out + "\ncheck 23\ncheck 40\nok\n");
+    EXPECT_NE(output.find("control 24 is not available"), std::string::npos);
+    ASSERT_EQ(RecordedCalls().size(), 2u);
+    const RecordedCall& first = RecordedCalls()[0];
+    EXPECT_EQ(first.library, "DisplayV2");
+    EXPECT_EQ(first.inputPath, a);
+    EXPECT_EQ(first.outputDir, out);
+    EXPECT_EQ(first.options, Expected(86, {8, 80, 81}, {{53, '9'}, {79, '2'}}));
+    EXPECT_EQ(first.countyNumber, 1);
+    EXPECT_EQ(first.countyCount, 2);
+    const RecordedCall& second = RecordedCalls()[1];
+    EXPECT_EQ(second.library, "Display");
+    EXPECT_EQ(second.inputPath, b);
+    EXPECT_EQ(second.outputDir, out);
+    EXPECT_EQ(second.options, Expected(56, {8, 51}, {{53, '6'}, {50, '2'}}));
+    EXPECT_EQ(second.countyNumber, 2);
+    EXPECT_EQ(second.countyCount, 2);
+    // GO made the output directory current.
+    EXPECT_EQ(frontend::CurrentDirectory(), out);
+}
+
+TEST_F(GoTest, SameEditionsMayMergeAndEachEntryKnowsItsPlace) {
+    std::string a = File("a.rt1"), b = File("b.rt1"), c = File("c.rt1");
+    // Three 2003 entries with "Set for All" from the first.
+    RunSession("press 11\n" + a + " " + b + " " + c + "\ncheck 28\nok\npress 301\nok\nok\ncheck 24\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(RecordedCalls()[i].countyNumber, i + 1);
+        EXPECT_EQ(RecordedCalls()[i].countyCount, 3);
+        // Select All of 2003: 8-52 (48, 50 and 52 from the economic boxes),
+        // 54-77 and clip water; organisation '3' from GO.
+        EXPECT_EQ(RecordedCalls()[i].options, Expected(86, Range(8, 52) + Range(54, 77) + std::set<int>{80},
+                                                       {{53, 'a'}, {79, '3'}}));
+    }
+    EXPECT_EQ(RecordedCalls()[1].inputPath, b);
+    EXPECT_EQ(frontend::gOutputParentDir, dir_.path());  // the input folder, as offered
+}
+
+TEST_F(GoTest, EntriesWithoutLayers) {
+    std::string a = File("a.f61"), b = File("b.rt1");
+    // The .f61 entry is left by Escape (no layer, '0' at 53): no call. The
+    // 2002 entry left by Escape keeps its edition and still goes to DisplayV2.
+    RunSession("press 11\n" + a + "\nescape\npress 11\n" + b + "\ncheck 27\nok\nescape\nok\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 1u);
+    EXPECT_EQ(RecordedCalls()[0].library, "DisplayV2");
+    EXPECT_EQ(RecordedCalls()[0].options, Expected(86, {}, {{53, '9'}}));
+    EXPECT_EQ(RecordedCalls()[0].countyNumber, 2);
+}
+
+TEST_F(GoTest, EmptyJobListEndsAfterTheOutputOptions) {
+    // The folder offered is empty (no input gave one): OK wants a real one.
+    std::string output = RunSession("ok\nok\nset 31 " + dir_.path() + "\nok\nthis line is never read\n");
+    EXPECT_NE(output.find("=== QUORVEX Output Options ==="), std::string::npos);
+    EXPECT_NE(output.find("[pellard] The Output Directory  does not exist\n"), std::string::npos);
+    EXPECT_EQ(output.find("unknown command"), std::string::npos);
+    EXPECT_TRUE(RecordedCalls().empty());
+}
+
+TEST_F(GoTest, ClosingTheOutputOptionsKeepsTheJobList) {
+    std::string a = File("a.bw1"), out = MakeOut();
+    std::string output = RunSession("press 11\n" + a + "\ncheck 108\nok\nok\nset 31 " + out +
+                                    "\ncheck 40\nclose\nshow\nok\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 1u);
+    // The second GO offers the stored folder again, the other choices anew.
+    EXPECT_EQ(RecordedCalls()[0].outputDir, out);
+    EXPECT_EQ(RecordedCalls()[0].options, Expected(56, {8}, {{53, '1'}, {50, '0'}, {51, '0'}}));
+    EXPECT_NE(output.find("      * 0: " + a), std::string::npos);
+
+    // A script that ends in the output options converts nothing.
+    RecordedCalls().clear();
+    RunSession("press 11\n" + a + "\ncheck 108\nok\nok\n");
+    EXPECT_TRUE(RecordedCalls().empty());
+}
+
+TEST_F(GoTest, NumericAddressRangesTurnALineFlagIntoTwo) {
+    frontend::gAddressRangesAsNumbers = 1;
+    frontend::gOutputOrganisation = 1;
+    frontend::gCreatePushPins = 1;
+    std::string older = frontend::OptionsForCall(Expected(56, {0, 8}, {{53, '6'}}), false);
+    EXPECT_EQ(older, Expected(56, {8, 51}, {{0, '2'}, {50, '1'}, {53, '6'}}));
+    std::string later = frontend::OptionsForCall(Expected(86, {0}, {{53, 'd'}}), true);
+    EXPECT_EQ(later, Expected(86, {81}, {{0, '2'}, {53, 'd'}, {79, '1'}}));
+    frontend::gAddressRangesAsNumbers = 0;
+    EXPECT_EQ(frontend::OptionsForCall(Expected(56, {0}, {}), false)[0], '1');
+    // A short string is filled up to its full length.
+    EXPECT_EQ(frontend::OptionsForCall("", true).size(), 86u);
+    EXPECT_FALSE(frontend::AsksForAnyOlderLayer(Expected(56, {54}, {{50, '3'}, {53, '6'}})));
+    EXPECT_TRUE(frontend::AsksForAnyOlderLayer(Expected(56, {49}, {})));
+}
+
+TEST_F(GoTest, ArchiveIsUnpackedUnderItsOwnNamesAndCleanedUp) {
+    ::mkdir((dir_ / "data").c_str(), 0755);
+    std::string archive = dir_ / "data/c01001.zip";
+    testsupport::MakeZip(archive, {{"TGR01001.RT1", "1"},
+                                   {"TGR01001.RT2", "2"},
+                                   {"TGR01001.MET", "m"},
+                                   {"TGR01001.BW2", "b"},
+                                   {"readme.txt", "r"}});
+    std::string out = MakeOut();
+    ::mkdir((out + "/unzipped").c_str(), 0755);
+    testsupport::WriteFile(out + "/unzipped/other.rt1", "not from this archive");
+    testsupport::WriteFile(out + "/unzipped/TGR01001.BW2", "not unpacked");
+
+    RunSession("press 11\n" + archive + "\ncheck 30\nok\ncheck 109\nok\nok\nset 31 " + out + "\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 1u);
+    const RecordedCall& call = RecordedCalls()[0];
+    EXPECT_EQ(call.library, "DisplayV2");
+    EXPECT_EQ(call.inputPath, out + "/unzipped/TGR01001.RT1");
+    EXPECT_TRUE(call.inputExisted);
+    EXPECT_EQ(call.unzippedFiles, (std::vector<std::string>{"TGR01001.BW2", "TGR01001.MET", "TGR01001.RT1",
+                                                            "TGR01001.RT2", "other.rt1"}));
+    EXPECT_EQ(call.options, Expected(86, {9}, {{53, 'c'}}));
+    // Exactly what was unpacked is gone again; the folder stays.
+    EXPECT_EQ(platform::ListDirectory(out + "/unzipped"), (std::vector<std::string>{"TGR01001.BW2", "other.rt1"}));
+    EXPECT_EQ(testsupport::ReadFile(out + "/unzipped/TGR01001.BW2"), "not unpacked");
+    EXPECT_TRUE(platform::FileExists(archive));
+}
+
+TEST_F(GoTest, OlderArchiveKindsAndArchivesThatChangedSinceAdd) {
+    testsupport::MakeZip(dir_ / "bw.zip", {{"county/tgr02013.bw1", "1"}, {"county/tgr02013.bw2", "2"}});
+    testsupport::MakeZip(dir_ / "gone.zip", {{"TGR01001.RT1", "1"}});
+    testsupport::MakeZip(dir_ / "broken.zip", {{"TGR01003.RT1", "1"}});
+    testsupport::MakeZip(dir_ / "f6.zip", {{"x.F61", "1"}, {"x.f62", "2"}});
+    std::string out = MakeOut();
+    // Between Add and GO one archive loses its county and one is damaged:
+    // after Add the script runs a layer dialog "ok" per archive, and the
+    // recorder of the first call changes the two archives.
+    static std::string gone, broken;
+    gone = dir_ / "gone.zip";
+    broken = dir_ / "broken.zip";
+    frontend::Libraries().display = [](const char* inputPath, const char* outputDir, const char* options, int n,
+                                       int count) {
+        if (n == 1) {
+            testsupport::MakeZip(gone, {{"readme.txt", "r"}});
+            testsupport::WriteFile(broken, "damaged");
+        }
+        return testsupport::RecordingEntries().display(inputPath, outputDir, options, n, count);
+    };
+    std::string output = RunSession("press 11\n" + (dir_ / "bw.zip") + " " + gone + " " + broken + " " +
+                                    (dir_ / "f6.zip") + "\ncheck 108\nok\ncheck 27\nok\ncheck 108\nok\ncheck "
+                                    "108\nok\ncheck 108\nok\nok\nset 31 " + out + "\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 2u);
+    EXPECT_EQ(RecordedCalls()[0].inputPath, out + "/unzipped/tgr02013.bw1");
+    EXPECT_EQ(RecordedCalls()[0].options.substr(53, 1), "1");
+    EXPECT_EQ(RecordedCalls()[1].inputPath, out + "/unzipped/x.F61");
+    EXPECT_EQ(RecordedCalls()[1].countyNumber, 4);
+    EXPECT_NE(output.find("[pellard] Could not read zip archive " + broken + "\n"), std::string::npos);
+    EXPECT_EQ(CountOf(output, "[pellard]"), 1);  // the emptied archive is skipped silently
+    EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
+}
+
+TEST_F(GoTest, AnOutputDirectoryThatDisappearsSkipsTheCounty) {
+    std::string a = File("a.bw1"), b = File("b.bw1"), out = MakeOut();
+    static std::string outDir;
+    outDir = out;
+    frontend::Libraries().display = [](const char* inputPath, const char* outputDir, const char* options, int n,
+                                       int count) {
+        ::rmdir(outDir.c_str());
+        return testsupport::RecordingEntries().display(inputPath, outputDir, options, n, count);
+    };
+    std::string output =
+        RunSession("press 11\n" + a + " " + b + "\ncheck 108\nok\ncheck 108\nok\nok\nset 31 " + out + "\nok\n");
+    ASSERT_EQ(RecordedCalls().size(), 1u);
+    EXPECT_NE(output.find("[pellard] Could not change to the Output Directory " + out + "; " + b +
+                          " is not converted\n"),
+              std::string::npos);
+}
+
+TEST_F(GoTest, OlderEditionsEntryWritesItsLogAndFolder) {
+    std::string out = MakeOut();
+    std::string options = Expected(56, {8}, {{50, '0'}, {53, '6'}});
+    EXPECT_EQ(vornak::Display((dir_ / "TGR01001.RT1").c_str(), (out + "/").c_str(), options.c_str(), 1, 1), 0);
+    std::string log = testsupport::ReadFile(out + "/TGR01001.log");
+    EXPECT_EQ(log.rfind("New Process started on ", 0), 0u);
+    EXPECT_EQ(CountOf(log, "\n"), 4);
+    EXPECT_NE(log.find("\nProcess ended on "), std::string::npos);
+    EXPECT_EQ(log.substr(log.size() - 3), "\n\n\n");
+    EXPECT_TRUE(platform::IsDirectory(out + "/TGR01001"));
+
+    options[50] = '1';
+    vornak::Display((dir_ / "TGR01003.RT1").c_str(), out.c_str(), options.c_str(), 1, 1);
+    EXPECT_TRUE(platform::IsDirectory(out + "/tigershapes"));
+    options[50] = '2';
+    vornak::Display((dir_ / "TGR01005.RT1").c_str(), out.c_str(), options.c_str(), 1, 1);
+    EXPECT_FALSE(platform::IsDirectory(out + "/TGR01005"));
+    EXPECT_TRUE(platform::FileExists(out + "/TGR01005.log"));
+}
+
+TEST_F(GoTest, RealCountyThroughTheDialogs) {
+    std::string archive = testsupport::RealCountyArchive();
+    if (archive.empty()) GTEST_SKIP() << "the real county archive ../shared/data/real/tgr25025.zip is absent";
+    frontend::Libraries().displayV2 = vornak2::DisplayV2;
+    std::string out = MakeOut();
+    // TIGER 2005 (index 10), County Current and Place Current, by county.
+    RunSession("press 11\n" + archive + "\ncheck 30\nok\ncheck 109\ncheck 139\nok\nok\nset 31 " + out + "\nok\n");
+    std::string log = testsupport::ReadFile(out + "/TGR25025.log");
+    EXPECT_EQ(log.rfind("New Process started on ", 0), 0u) << log;
+    EXPECT_NE(log.find("Process ended on "), std::string::npos);
+    EXPECT_TRUE(platform::IsDirectory(out + "/TGR25025"));
+    // The metadata came out of the archive with the record files.
+    std::string met = testsupport::ReadFile(out + "/TGR25025.met");
+    EXPECT_GT(CountOf(met, "\r\n"), 270);
+    EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
+}
+
+}  // namespace

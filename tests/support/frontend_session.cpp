@@ -1,0 +1,84 @@
+#include "support/frontend_session.h"
+
+#include "frontend/app.h"
+#include "frontend/folder_checks.h"
+#include "frontend/job_globals.h"
+#include "platform/files.h"
+
+#include <sstream>
+#include <unistd.h>
+
+namespace testsupport {
+
+namespace {
+
+RecordedCall Record(const char* library, const char* inputPath, const char* outputDir, const char* options,
+                    int countyNumber, int countyCount) {
+    RecordedCall call;
+    call.library = library;
+    call.inputPath = inputPath;
+    call.outputDir = outputDir;
+    call.options = options;
+    call.countyNumber = countyNumber;
+    call.countyCount = countyCount;
+    call.inputExisted = platform::FileExists(call.inputPath);
+    call.unzippedFiles = platform::ListDirectory(call.outputDir + "/unzipped");
+    return call;
+}
+
+int RecordDisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                    int countyCount) {
+    RecordedCalls().push_back(Record("DisplayV2", inputPath, outputDir, options, countyNumber, countyCount));
+    return 0;
+}
+
+int RecordDisplay(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                  int countyCount) {
+    RecordedCalls().push_back(Record("Display", inputPath, outputDir, options, countyNumber, countyCount));
+    return 0;
+}
+
+}  // namespace
+
+std::vector<RecordedCall>& RecordedCalls() {
+    static std::vector<RecordedCall> calls;
+    return calls;
+}
+
+frontend::LibraryEntries RecordingEntries() {
+    frontend::LibraryEntries entries;
+    entries.displayV2 = RecordDisplayV2;
+    entries.display = RecordDisplay;
+    return entries;
+}
+
+void FrontEndTest::SetUp() {
+    savedDirectory_ = frontend::CurrentDirectory();
+    savedEntries_ = frontend::Libraries();
+    frontend::Libraries() = RecordingEntries();
+    RecordedCalls().clear();
+    frontend::ResetJobGlobals();
+    frontend::SetCdRomTest(nullptr);
+}
+
+void FrontEndTest::TearDown() {
+    if (::chdir(savedDirectory_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << savedDirectory_;
+    frontend::Libraries() = savedEntries_;
+    frontend::SetCdRomTest(nullptr);
+}
+
+std::string FrontEndTest::RunSession(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    frontend::RunPellard(in, out);
+    return out.str();
+}
+
+int CountOf(const std::string& output, const std::string& text) {
+    int count = 0;
+    for (std::string::size_type at = output.find(text); at != std::string::npos; at = output.find(text, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace testsupport
