@@ -4,15 +4,6 @@
 
 namespace shapeio {
 
-void WidenBox(BoundingBox& box, double x, double y) {
-    if (x < box.xmin) box.xmin = x;
-    if (x > box.xmax) box.xmax = x;
-    if (y < box.ymin) box.ymin = y;
-    if (y > box.ymax) box.ymax = y;
-}
-
-BoundingBox EmptyBox() { return BoundingBox{1e99, 1e99, -1e99, -1e99}; }
-
 ShapefileLayerWriter::~ShapefileLayerWriter() {
     if (open_) RollbackAll();
 }

@@ -71,10 +71,4 @@ private:
     bool open_ = false;
 };
 
-// Widens `box` to take in (x, y): each bound is tested on its own, so the
-// first point of an empty box sets all four.
-void WidenBox(BoundingBox& box, double x, double y);
-// The empty box: minima +1e99, maxima -1e99.
-BoundingBox EmptyBox();
-
 }  // namespace shapeio
