@@ -1,6 +1,27 @@
 #include "conv2/record_store.h"
 
+#include "conv2/record_order.h"
+
 namespace vornak2 {
+
+std::vector<Type1Record> gType1Records;
+std::vector<Type2Record> gType2Records;
+std::vector<TypeIRecord> gTypeIRecords;
+std::vector<Type4Record> gType4Records;
+std::vector<Type5Record> gType5Records;
+std::vector<Type6Record> gType6Records;
+std::vector<TypeTRecord> gTypeTRecords;
+std::vector<TypeURecord> gTypeURecords;
+std::vector<TypeZRecord> gTypeZRecords;
+std::vector<TypeCRecord> gTypeCRecords;
+std::vector<TypeARecord> gTypeARecords;
+std::vector<TypeSRecord> gTypeSRecords;
+std::vector<TypePRecord> gTypePRecords;
+std::vector<TypeBRecord> gTypeBRecords;
+std::vector<Type7Record> gType7Records;
+std::vector<Type8Record> gType8Records;
+std::vector<TypeERecord> gTypeERecords;
+std::vector<TypeMRecord> gTypeMRecords;
 
 int gType1Count = 0;
 int gType2Count = 0;
@@ -20,22 +41,67 @@ int gType7Count = 0;
 int gType8Count = 0;
 int gTypeECount = 0;
 int gTypeMCount = 0;
+
+std::array<unsigned char, kTableMarkCount> gTableAllocated{};
+std::array<int, kLineClassCount> gCfccClassCounts{};
 int gMaxRtsq = 0;
 platform::FilePtr gRecordFile;
+int gRecordIndex = 0;
 platform::FilePtr gTypeAScratchFile;
 
-void ResetRecordStore() {
+namespace {
+
+template <typename Row>
+void Release(std::vector<Row>& table) {
+    std::vector<Row>().swap(table);
+}
+
+void ResetCounts() {
     gType1Count = gType2Count = gTypeICount = gType4Count = gType5Count = gType6Count = 0;
     gTypeTCount = gTypeUCount = gTypeZCount = gTypeCCount = gTypeACount = gTypeSCount = 0;
     gTypePCount = gTypeBCount = gType7Count = gType8Count = gTypeECount = gTypeMCount = 0;
+    gCfccClassCounts.fill(0);
     gMaxRtsq = 0;
+    gRecordIndex = 0;
+}
+
+}  // namespace
+
+void ResetRecordStore() {
+    Release(gType1Records);
+    Release(gType2Records);
+    Release(gTypeIRecords);
+    Release(gType4Records);
+    Release(gType5Records);
+    Release(gType6Records);
+    Release(gTypeTRecords);
+    Release(gTypeURecords);
+    Release(gTypeZRecords);
+    Release(gTypeCRecords);
+    Release(gTypeARecords);
+    Release(gTypeSRecords);
+    Release(gTypePRecords);
+    Release(gTypeBRecords);
+    Release(gType7Records);
+    Release(gType8Records);
+    Release(gTypeERecords);
+    Release(gTypeMRecords);
+    gTableAllocated.fill(0);
+    ResetCounts();
 }
 
 void ReleaseRecordStore() {
+    // A table without its mark holds no storage, so releasing every table is
+    // releasing the marked ones and the type M table.
     gRecordFile.reset();
     ResetRecordStore();
 }
 
-void SortType1ByTlid() {}
+void ReleaseTypeARecords() {
+    Release(gTypeARecords);
+    gTableAllocated[kTypeATable] = 0;
+}
+
+void SortType1ByTlid() { SortRecords(gType1Records, CompareTextAt6); }
 
 }  // namespace vornak2

@@ -1,0 +1,107 @@
+#include "conv2/record_fields.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace vornak2 {
+
+char gLineBuffer[kLineBufferSize];
+
+namespace {
+
+// The longest field text a scan looks at.
+constexpr int kScanTextLimit = 251;
+
+// The text of a scanned field: its characters up to a NUL, at most `width`;
+// a single blank reads as "0".
+std::string_view FieldText(const char* source, int width) {
+    if (width <= 0) return {};
+    size_t limit = static_cast<size_t>(width < kScanTextLimit ? width : kScanTextLimit);
+    size_t n = 0;
+    while (n < limit && source[n] != '\0') ++n;
+    if (n == 1 && source[0] == ' ') return "0";
+    return std::string_view(source, n);
+}
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "%d" on a text: white space, a sign, at least one digit. The magnitude is
+// held at a bound above every 64-bit value so that nothing overflows.
+bool ScanInteger(std::string_view text, long long& value) {
+    size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size() || !IsDigit(text[i])) return false;
+    constexpr unsigned long long kBound = static_cast<unsigned long long>(LLONG_MAX) + 1;
+    unsigned long long magnitude = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        magnitude = magnitude * 10 + static_cast<unsigned>(text[i] - '0');
+        if (magnitude > kBound) magnitude = kBound;
+    }
+    if (negative) {
+        value = magnitude == kBound ? LLONG_MIN : -static_cast<long long>(magnitude);
+    } else {
+        value = magnitude >= kBound ? LLONG_MAX : static_cast<long long>(magnitude);
+    }
+    return true;
+}
+
+}  // namespace
+
+void LoadLineBuffer(std::string_view line) {
+    size_t n = line.size() < static_cast<size_t>(kRecordLineLength) ? line.size() : kRecordLineLength;
+    std::memcpy(gLineBuffer, line.data(), n);
+    std::memset(gLineBuffer + n, ' ', static_cast<size_t>(kRecordLineLength) - n);
+    gLineBuffer[kRecordLineLength] = '\0';
+}
+
+void CopyField(const char* source, int width, char* destination) {
+    if (width > 0) std::memcpy(destination, source, static_cast<size_t>(width));
+    destination[width > 0 ? width : 0] = '\0';
+}
+
+void ScanField(const char* source, int width, long long& destination) {
+    long long value;
+    if (ScanInteger(FieldText(source, width), value)) destination = value;
+}
+
+void ScanField(const char* source, int width, int& destination) {
+    long long value;
+    if (!ScanInteger(FieldText(source, width), value)) return;
+    destination = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+
+void ScanField(const char* source, int width, char& destination) {
+    std::string_view text = FieldText(source, width);
+    if (!text.empty()) destination = text[0];
+}
+
+void ScanField(const char* source, int width, double& destination) {
+    std::string_view text = FieldText(source, width);
+    // The usual field: an optional sign and up to 15 digits, which convert
+    // exactly; anything else goes through the library conversion.
+    size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    size_t first = i;
+    long long digits = 0;
+    while (i < text.size() && IsDigit(text[i]) && i - first < 15) digits = digits * 10 + (text[i++] - '0');
+    bool plain = i > first && (i == text.size() || std::strchr(".eExX0123456789", text[i]) == nullptr);
+    if (plain) {
+        double value = static_cast<double>(digits);
+        destination = negative ? -value : value;
+        return;
+    }
+    char scratch[kScanTextLimit + 1];
+    std::memcpy(scratch, text.data(), text.size());
+    scratch[text.size()] = '\0';
+    char* end = nullptr;
+    double value = std::strtod(scratch, &end);
+    if (end != scratch) destination = value;
+}
+
+}  // namespace vornak2

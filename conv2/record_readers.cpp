@@ -1,0 +1,305 @@
+// The record readers: each reads its record file (gRecordFile, opened by the
+// driver) whole, counts its lines, obtains a table of exactly that many rows,
+// parses every line into its row, closes the file and sorts the table.
+#include "conv2/job_state.h"
+#include "conv2/record_fields.h"
+#include "conv2/record_file_text.h"
+#include "conv2/record_order.h"
+#include "conv2/record_parsers.h"
+#include "conv2/record_store.h"
+#include "conv2/stages.h"
+
+#include <climits>
+#include <cstring>
+#include <new>
+#include <string>
+
+namespace vornak2 {
+
+namespace {
+
+constexpr int kNoMark = -1;
+
+// What distinguishes one record type's reading.
+struct RecordTypeReading {
+    int mark;                       // its allocation mark, or kNoMark
+    const char* allocationMessage;  // with "%ld" for the bytes asked for
+    const char* readMessage;
+};
+
+// A reader gives up: the reason to the log, the county abandoned, the file
+// closed.
+void Fail(const std::string& message) {
+    WriteLogLine(message);
+    gConversionStatus = -1;
+    gRecordFile.reset();
+}
+
+// A per-row step that does nothing.
+bool NoStep(int, std::string_view) { return true; }
+
+// Reads gRecordFile into `table` (count and mark included), calling `parse`
+// and then `step` for every row. `requiredCount`, when not negative, is the
+// number of lines the file must have. True when every row was read; the file
+// is closed either way.
+template <typename Row, typename Step>
+bool FillTable(const RecordTypeReading& reading, std::vector<Row>& table, int& count, void (*parse)(int),
+               Step step, long long requiredCount = -1) {
+    count = 0;
+    std::vector<Row>().swap(table);
+    if (reading.mark != kNoMark) gTableAllocated[static_cast<size_t>(reading.mark)] = 0;
+    ShowStatus("Reading");
+    if (!gRecordFile) return false;
+
+    RecordFileText text;
+    if (!text.Load(gRecordFile.get())) {
+        Fail(reading.readMessage);
+        return false;
+    }
+    long long lines = text.LineCount();
+    if (requiredCount >= 0 && lines != requiredCount) {
+        Fail("\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records");
+        return false;
+    }
+    if (lines > 0) {
+        bool obtained = lines <= INT_MAX;
+        if (obtained) {
+            try {
+                table.assign(static_cast<size_t>(lines), Row{});
+            } catch (const std::bad_alloc&) {
+                obtained = false;
+            }
+        }
+        if (!obtained) {
+            Fail(Format(reading.allocationMessage, static_cast<long>(lines * static_cast<long long>(sizeof(Row)))));
+            return false;
+        }
+        if (reading.mark != kNoMark) gTableAllocated[static_cast<size_t>(reading.mark)] = 1;
+    }
+    count = static_cast<int>(lines);
+
+    size_t position = 0;
+    std::string_view line;
+    for (gRecordIndex = 0; gRecordIndex < count; ++gRecordIndex) {
+        text.NextLine(position, line);
+        LoadLineBuffer(line);
+        parse(gRecordIndex);
+        if (!step(gRecordIndex, line)) {
+            gRecordFile.reset();
+            return false;
+        }
+    }
+    gRecordFile.reset();
+    return true;
+}
+
+// Sorts a table read in full, showing "Sorting" when asked to.
+template <typename Row>
+void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), bool showSorting = true) {
+    if (showSorting) ShowStatus("Sorting");
+    SortRecords(table, compare);
+}
+
+// The class of a type 1 row from the first letter of its CFCC: the letter
+// stored and the class count it adds to. False for a letter of no class.
+bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot) {
+    switch (cfcc) {
+        case 'A': case 'P': letter = 'A'; slot = kClassA; return true;
+        case 'B': letter = 'B'; slot = kClassB; return true;
+        case 'C': letter = 'C'; slot = kClassC; return true;
+        case 'D': letter = 'D'; slot = kClassD; return true;
+        case 'E': letter = 'E'; slot = kClassE; return true;
+        case 'F': letter = 'F'; slot = kClassF; return true;
+        case 'G': letter = 'G'; slot = kClassF; return true;
+        case 'H': letter = 'H'; slot = kClassH; return true;
+        case 'X': letter = 'X'; slot = kClassX; return true;
+        default: return false;
+    }
+}
+
+bool Type1ClassStep(int row, std::string_view line) {
+    Type1Record& r = gType1Records[static_cast<size_t>(row)];
+    LineClassSlot slot;
+    if (!LineClassOf(r.CFCC[0], r.lineClass, slot)) {
+        WriteLogLine(Format("Unknown CFCC code: %s", r.CFCC));
+        std::string record(line);
+        record += '\n';
+        Fail(Format("Record %d, TLID = %s\n Full Record = \n%s", row + 1, r.TLID, record.c_str()));
+        return false;
+    }
+    ++gCfccClassCounts[slot];
+    return true;
+}
+
+bool Type2MaxRtsqStep(int row, std::string_view) {
+    int rtsq = 0;
+    const char* text = gType2Records[static_cast<size_t>(row)].RTSQ;
+    ScanField(text, static_cast<int>(std::strlen(text)), rtsq);
+    if (rtsq > gMaxRtsq) gMaxRtsq = rtsq;
+    return true;
+}
+
+std::string Trimmed(const char* text) {
+    std::string s(text);
+    s.erase(0, s.find_first_not_of(' '));
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
+}
+
+// The type I table (sorted by TLID) and the type 1 table describe the same
+// lines: their TLIDs, both in TLID order, are equal row by row, so that row
+// i of the two tables is the same line once type 1 is sorted by TLID.
+bool TypeIMatchesType1() {
+    std::vector<int> byTlid(static_cast<size_t>(gType1Count));
+    for (int i = 0; i < gType1Count; ++i) byTlid[static_cast<size_t>(i)] = i;
+    std::stable_sort(byTlid.begin(), byTlid.end(), [](int a, int b) {
+        return CompareTextAt6(gType1Records[static_cast<size_t>(a)], gType1Records[static_cast<size_t>(b)]) < 0;
+    });
+    for (int i = 0; i < gTypeICount; ++i) {
+        const char* lineI = gTypeIRecords[static_cast<size_t>(i)].TLID;
+        const char* line1 = gType1Records[static_cast<size_t>(byTlid[static_cast<size_t>(i)])].TLID;
+        int c = std::strcmp(lineI, line1);
+        if (c != 0) {
+            // The smaller TLID is the one missing from the other table.
+            Fail(Format("\nTIGER ERROR-Type I and Type 1 records do not describe the same lines, TLID %s",
+                        Trimmed(c < 0 ? lineI : line1).c_str()));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void ReadType1Records() {
+    const RecordTypeReading reading{kType1Table, "MEMORY ALLOCATION ERROR, Record Type 1 Size %ld",
+                                    "\nERROR reading type 1 records"};
+    gCfccClassCounts.fill(0);
+    if (!FillTable(reading, gType1Records, gType1Count, ParseType1Line, Type1ClassStep)) return;
+    SortTable(gType1Records, CompareType1Records);
+}
+
+void ReadType2Records() {
+    const RecordTypeReading reading{kType2Table, "MEMORY ALLOCATION ERROR, Record Type 2, size %ld",
+                                    "ERROR reading type 2 records"};
+    gMaxRtsq = 0;
+    if (!FillTable(reading, gType2Records, gType2Count, ParseType2Line, Type2MaxRtsqStep)) return;
+    SortTable(gType2Records, CompareTlidRtsq);
+}
+
+void ReadTypeIRecords() {
+    const RecordTypeReading reading{kTypeITable, "\nMEMORY ALLOCATION ERROR, Record Type I, size %ld",
+                                    "ERROR reading type I records"};
+    if (!FillTable(reading, gTypeIRecords, gTypeICount, ParseTypeILine, NoStep, gType1Count)) return;
+    SortTable(gTypeIRecords, CompareTextAt12);
+    TypeIMatchesType1();
+}
+
+void ReadType4Records() {
+    const RecordTypeReading reading{kType4Table, "\nMEMORY ALLOCATION ERROR, Record Type 4, size %ld",
+                                    "ERROR reading type 4 records"};
+    if (!FillTable(reading, gType4Records, gType4Count, ParseType4Line, NoStep)) return;
+    SortTable(gType4Records, CompareTlidRtsq);
+}
+
+void ReadType5Records() {
+    const RecordTypeReading reading{kType5Table, "\nMEMORY ALLOCATION ERROR, Record Type 5, size %ld",
+                                    "ERROR reading type 5 records"};
+    if (!FillTable(reading, gType5Records, gType5Count, ParseType5Line, NoStep)) return;
+    SortTable(gType5Records, CompareType5Records);
+}
+
+void ReadType6Records() {
+    const RecordTypeReading reading{kType6Table, "\nMEMORY ALLOCATION ERROR, Record Type 6, size %ld",
+                                    "ERROR reading type 6 records"};
+    if (!FillTable(reading, gType6Records, gType6Count, ParseType6Line, NoStep)) return;
+    SortTable(gType6Records, CompareTlidRtsq);
+}
+
+void ReadTypeTRecords() {
+    const RecordTypeReading reading{kTypeTTable, "\nMEMORY ALLOCATION ERROR, Record Type T, size %ld",
+                                    "ERROR reading type T records"};
+    if (!FillTable(reading, gTypeTRecords, gTypeTCount, ParseTypeTLine, NoStep)) return;
+    SortTable(gTypeTRecords, CompareTextAt12);
+}
+
+void ReadTypeURecords() {
+    const RecordTypeReading reading{kTypeUTable, "\nMEMORY ALLOCATION ERROR, Record Type U, size %ld",
+                                    "ERROR reading type U records"};
+    if (!FillTable(reading, gTypeURecords, gTypeUCount, ParseTypeULine, NoStep)) return;
+    SortTable(gTypeURecords, CompareTypeURecords);
+}
+
+void ReadTypeZRecords() {
+    const RecordTypeReading reading{kTypeZTable, "\nMEMORY ALLOCATION ERROR, Record Type Z, size %ld",
+                                    "ERROR reading type Z records"};
+    if (!FillTable(reading, gTypeZRecords, gTypeZCount, ParseTypeZLine, NoStep)) return;
+    SortTable(gTypeZRecords, CompareTlidRtsq);
+}
+
+void ReadTypeCRecords() {
+    // Type C keeps the file order.
+    const RecordTypeReading reading{kTypeCTable, "\nMEMORY ALLOCATION ERROR, Record Type C, size %ld",
+                                    "ERROR reading type C records"};
+    FillTable(reading, gTypeCRecords, gTypeCCount, ParseTypeCLine, NoStep);
+}
+
+void ReadTypeARecords() {
+    const RecordTypeReading reading{kTypeATable, "\nMEMORY ALLOCATION ERROR, Record Type A, size %ld",
+                                    "ERROR reading type A records"};
+    if (!FillTable(reading, gTypeARecords, gTypeACount, ParseTypeALine, NoStep)) return;
+    SortTable(gTypeARecords, CompareTypeARecords);
+}
+
+void ReadTypeSRecords() {
+    const RecordTypeReading reading{kTypeSTable, "\nMEMORY ALLOCATION ERROR, Record Type S, size %ld",
+                                    "ERROR reading type S records"};
+    if (!FillTable(reading, gTypeSRecords, gTypeSCount, ParseTypeSLine, NoStep)) return;
+    SortTable(gTypeSRecords, CompareTypeSRecords);
+}
+
+void ReadTypePRecords() {
+    // Sorted without showing "Sorting".
+    const RecordTypeReading reading{kTypePTable, "MEMORY ALLOCATION ERROR, Record Type P, size %ld",
+                                    "ERROR reading type P records"};
+    if (!FillTable(reading, gTypePRecords, gTypePCount, ParseTypePLine, NoStep)) return;
+    SortTable(gTypePRecords, CompareTypePRecords, false);
+}
+
+void ReadTypeBRecords() {
+    const RecordTypeReading reading{kTypeBTable, "\nMEMORY ALLOCATION ERROR, Record Type B, size %ld",
+                                    "ERROR reading type B records"};
+    if (!FillTable(reading, gTypeBRecords, gTypeBCount, ParseTypeBLine, NoStep)) return;
+    SortTable(gTypeBRecords, CompareTypeBRecords);
+}
+
+void ReadType7Records() {
+    const RecordTypeReading reading{kType7Table, "\nMEMORY ALLOCATION ERROR, Record Type 7, size %ld",
+                                    "ERROR reading type 7 records"};
+    if (!FillTable(reading, gType7Records, gType7Count, ParseType7Line, NoStep)) return;
+    SortTable(gType7Records, CompareType7Records);
+}
+
+void ReadType8Records() {
+    const RecordTypeReading reading{kType8Table, "\nMEMORY ALLOCATION ERROR, Record Type 8, size %ld",
+                                    "ERROR reading type 8 records"};
+    if (!FillTable(reading, gType8Records, gType8Count, ParseType8Line, NoStep)) return;
+    SortTable(gType8Records, CompareType8Records);
+}
+
+void ReadTypeERecords() {
+    const RecordTypeReading reading{kTypeETable, "\nMEMORY ALLOCATION ERROR, Record Type E, size %ld",
+                                    "ERROR reading type E records"};
+    if (!FillTable(reading, gTypeERecords, gTypeECount, ParseTypeELine, NoStep)) return;
+    SortTable(gTypeERecords, CompareTypeERecords);
+}
+
+void ReadTypeMRecords() {
+    // The type M table has no allocation mark; the driver releases it anyway.
+    const RecordTypeReading reading{kNoMark, "\nMEMORY ALLOCATION ERROR, Record Type M, size %ld",
+                                    "ERROR reading type M records"};
+    if (!FillTable(reading, gTypeMRecords, gTypeMCount, ParseTypeMLine, NoStep)) return;
+    SortTable(gTypeMRecords, CompareTypeMRecords);
+}
+
+}  // namespace vornak2

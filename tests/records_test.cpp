@@ -1,0 +1,931 @@
+// The record store of the 2002-2006 editions: field extractors, the parsers
+// of every record type, the readers with their specials and failures, and
+// the sort orders.
+#include "conv2/job_state.h"
+#include "conv2/record_fields.h"
+#include "conv2/record_order.h"
+#include "conv2/record_parsers.h"
+#include "conv2/record_store.h"
+#include "conv2/stages.h"
+#include "support/record_job.h"
+#include "support/record_line.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace vornak2;
+using testsupport::RecordJob;
+using testsupport::RecordLine;
+
+namespace {
+
+// Parses `line` into row `row` of a table of `rows` rows.
+template <typename Row>
+void ParseInto(std::vector<Row>& table, void (*parse)(int), const std::string& line, int row = 0, int rows = 1) {
+    table.assign(static_cast<size_t>(rows), Row{});
+    LoadLineBuffer(line);
+    parse(row);
+}
+
+std::string Type1Line(const std::string& tlid, const std::string& cfcc, const std::string& version = "1003") {
+    return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc);
+}
+
+std::string TypeILine(const std::string& tlid) { return RecordLine(127).Put(1, "I1003").PutRight(20, tlid); }
+
+std::string Lines(const std::vector<std::string>& lines, const char* end = "\n") {
+    std::string text;
+    for (const std::string& l : lines) text += l + end;
+    return text;
+}
+
+class RecordsTest : public ::testing::Test {
+protected:
+    testsupport::TempDir dir;
+    RecordJob job{dir.path()};
+};
+
+// --- Field extractors ---------------------------------------------------
+
+TEST(RecordFieldsTest, ScanFieldReadsABlankColumnAsZero) {
+    int number = 7;
+    ScanField(" ", 1, number);
+    EXPECT_EQ(number, 0);
+    char c = 'x';
+    ScanField(" ", 1, c);
+    EXPECT_EQ(c, '0');
+    // A wider blank field converts nothing: the destination keeps its value.
+    number = 0;
+    ScanField("     ", 5, number);
+    EXPECT_EQ(number, 0);
+    double degrees = 0.0;
+    ScanField("          ", 10, degrees);
+    EXPECT_EQ(degrees, 0.0);
+    number = 5;
+    ScanField("  ab ", 5, number);
+    EXPECT_EQ(number, 5);
+}
+
+TEST(RecordFieldsTest, ScanFieldReadsOnlyItsColumns) {
+    int number = 0;
+    ScanField(" 12345678", 4, number);  // " 123"
+    EXPECT_EQ(number, 123);
+    ScanField("-0042xyz", 8, number);
+    EXPECT_EQ(number, -42);
+    char c = 0;
+    ScanField("12345", 5, c);
+    EXPECT_EQ(c, '1');
+    ScanField("  345", 5, c);  // white space is a character for "%c"
+    EXPECT_EQ(c, ' ');
+    double d = 0.0;
+    ScanField(" -87654321+42", 10, d);
+    EXPECT_EQ(d, -87654321.0);
+    ScanField("+000000000", 10, d);
+    EXPECT_EQ(d, 0.0);
+    ScanField("  1.5e3   ", 10, d);  // not the usual form: the library conversion
+    EXPECT_EQ(d, 1500.0);
+    ScanField("12\0" "45", 5, number);  // stops at a NUL
+    EXPECT_EQ(number, 12);
+}
+
+TEST(RecordFieldsTest, TenDigitNumbersDoNotOverflow) {
+    long long land = 0;
+    ScanField("4000000000", 10, land);
+    EXPECT_EQ(land, 4000000000LL);
+    ScanField("9999999999", 10, land);
+    EXPECT_EQ(land, 9999999999LL);
+    int small = 0;
+    ScanField("9999999999", 10, small);  // held at the limit, never wrapped
+    EXPECT_EQ(small, 2147483647);
+    ScanField("-9999999999", 11, small);
+    EXPECT_EQ(small, -2147483647 - 1);
+}
+
+TEST(RecordFieldsTest, CopyFieldCopiesExactlyItsWidth) {
+    char name[31];
+    CopyField("Main                          St  ", 30, name);
+    EXPECT_EQ(std::string(name), "Main                          ");
+    EXPECT_EQ(std::strlen(name), 30u);
+    char few[4] = "abc";
+    CopyField("xyz", 0, few);
+    EXPECT_STREQ(few, "");
+    char withEnd[4];
+    CopyField("a\nb", 3, withEnd);
+    EXPECT_EQ(std::string(withEnd, 3), "a\nb");
+}
+
+TEST(RecordFieldsTest, LineBufferIsPaddedWithBlanks) {
+    LoadLineBuffer(std::string(200, 'x'));
+    LoadLineBuffer("short");
+    EXPECT_EQ(std::string(gLineBuffer, 5), "short");
+    EXPECT_EQ(std::string(gLineBuffer + 5), std::string(kRecordLineLength - 5, ' '));
+    LoadLineBuffer(std::string(300, 'y'));
+    EXPECT_EQ(std::strlen(gLineBuffer), static_cast<size_t>(kRecordLineLength));
+}
+
+// --- Parsers ------------------------------------------------------------
+
+TEST_F(RecordsTest, Type1ParserReadsEveryColumn) {
+    RecordLine line(228);
+    line.Put(1, "11003").PutRight(15, "12345678").Put(16, "1").Put(17, " ").Put(18, "N ").Put(20, "Main");
+    line.Put(50, "St  ").Put(54, "SW").Put(56, "A41").PutRight(69, "101").PutRight(80, "199");
+    line.PutRight(91, "100").PutRight(102, "198").Put(103, "1 x9").Put(107, "0213402135");
+    line.Put(117, "1234554321").Put(127, "T AB").Put(131, "2526025027").Put(141, "0700013205");
+    line.Put(151, "1111122222").Put(161, "3333344444").Put(171, "010100020200").Put(183, "10012002");
+    line.Put(191, "-087654321+42123456 -70000001+00000001");
+    ParseInto(gType1Records, ParseType1Line, line, 1, 2);
+    const Type1Record& r = gType1Records[1];
+    EXPECT_STREQ(r.TLID, "  12345678");
+    EXPECT_EQ(r.SIDE1, 1);
+    EXPECT_EQ(r.SOURCE, '0');
+    EXPECT_STREQ(r.FEDIRP, "N ");
+    EXPECT_EQ(std::string(r.FENAME), "Main" + std::string(26, ' '));
+    EXPECT_STREQ(r.FETYPE, "St  ");
+    EXPECT_STREQ(r.FEDIRS, "SW");
+    EXPECT_STREQ(r.CFCC, "A41");
+    EXPECT_STREQ(r.FRADDL, "        101");
+    EXPECT_STREQ(r.TOADDL, "        199");
+    EXPECT_STREQ(r.FRADDR, "        100");
+    EXPECT_STREQ(r.TOADDR, "        198");
+    EXPECT_EQ(r.FRIADDL, 1);
+    EXPECT_EQ(r.TOIADDL, 0);
+    EXPECT_EQ(r.FRIADDR, 0);
+    EXPECT_EQ(r.TOIADDR, 9);
+    EXPECT_STREQ(r.ZIPL, "02134");
+    EXPECT_STREQ(r.ZIPR, "02135");
+    EXPECT_STREQ(r.AIANHHFPL, "12345");
+    EXPECT_STREQ(r.AIANHHFPR, "54321");
+    EXPECT_EQ(r.AIHHTLIL, 'T');
+    EXPECT_EQ(r.AIHHTLIR, '0');
+    EXPECT_EQ(r.CENSUS1, 'A');
+    EXPECT_EQ(r.CENSUS2, 'B');
+    EXPECT_STREQ(r.STATEL, "25");
+    EXPECT_STREQ(r.STATER, "26");
+    EXPECT_STREQ(r.COUNTYL, "025");
+    EXPECT_STREQ(r.COUNTYR, "027");
+    EXPECT_STREQ(r.COUSUBL, "07000");
+    EXPECT_STREQ(r.COUSUBR, "13205");
+    EXPECT_STREQ(r.SUBMCDL, "11111");
+    EXPECT_STREQ(r.SUBMCDR, "22222");
+    EXPECT_STREQ(r.PLACEL, "33333");
+    EXPECT_STREQ(r.PLACER, "44444");
+    EXPECT_STREQ(r.TRACTL, "010100");
+    EXPECT_STREQ(r.TRACTR, "020200");
+    EXPECT_STREQ(r.BLOCKL, "1001");
+    EXPECT_STREQ(r.BLOCKR, "2002");
+    EXPECT_DOUBLE_EQ(r.FRLONG, -87.654321);
+    EXPECT_DOUBLE_EQ(r.FRLAT, 42.123456);
+    EXPECT_DOUBLE_EQ(r.TOLONG, -70.000001);
+    EXPECT_DOUBLE_EQ(r.TOLAT, 0.000001);
+    EXPECT_EQ(r.lineClass, 0);  // written by the reader, not the parser
+    // Only row 0 writes date.txt.
+    EXPECT_FALSE(testsupport::Exists(dir / "date.txt"));
+}
+
+TEST_F(RecordsTest, Type2ParserReadsTenPointsAndZerosAfterTheLast) {
+    RecordLine line(208);
+    line.Put(1, "21003").PutRight(15, "85719682").PutRight(18, "2");
+    line.Put(19, " -70658179+42376301 -70652005+42392939 -70000000+40000000");
+    for (int k = 3; k < 10; ++k) line.Put(19 + 19 * k, "+000000000+00000000");
+    ParseInto(gType2Records, ParseType2Line, line);
+    const Type2Record& r = gType2Records[0];
+    EXPECT_STREQ(r.TLID, "  85719682");
+    EXPECT_STREQ(r.RTSQ, "  2");
+    EXPECT_DOUBLE_EQ(r.points[0].x, -70.658179);
+    EXPECT_DOUBLE_EQ(r.points[0].y, 42.376301);
+    EXPECT_DOUBLE_EQ(r.points[1].x, -70.652005);
+    EXPECT_DOUBLE_EQ(r.points[1].y, 42.392939);
+    EXPECT_DOUBLE_EQ(r.points[2].x, -70.0);
+    EXPECT_DOUBLE_EQ(r.points[2].y, 40.0);
+    for (int k = 3; k < 10; ++k) {
+        EXPECT_EQ(r.points[k].x, 0.0) << k;
+        EXPECT_EQ(r.points[k].y, 0.0) << k;
+    }
+}
+
+TEST_F(RecordsTest, TypeIParserReadsLinksAndLeavesLandmarkSidesZero) {
+    RecordLine line(127);
+    line.Put(1, "I1105").Put(6, "25025").PutRight(20, "85719578").PutRight(30, "64683784").PutRight(40, "64683786");
+    line.Put(41, "c3454").PutRight(55, "6683").Put(56, "c3455").PutRight(70, "23").Put(71, "SOURCE1234");
+    line.Put(81, "FTSEG-0123456789X").Put(98, "RSI1-ABCDE").Put(108, "RSI2-ABCDE").Put(118, "RSI3-ABCDE");
+    ParseInto(gTypeIRecords, ParseTypeILine, line);
+    const TypeIRecord& r = gTypeIRecords[0];
+    EXPECT_EQ(r.RT, 'I');
+    EXPECT_EQ(r.VERSION, 1105);
+    EXPECT_EQ(r.FILE, 25025);
+    EXPECT_STREQ(r.TLID, "  85719578");
+    EXPECT_STREQ(r.TZIDS, "  64683784");
+    EXPECT_STREQ(r.TZIDE, "  64683786");
+    EXPECT_STREQ(r.CENIDL, "c3454");
+    EXPECT_STREQ(r.POLYIDL, "      6683");
+    EXPECT_STREQ(r.CENIDR, "c3455");
+    EXPECT_STREQ(r.POLYIDR, "        23");
+    EXPECT_STREQ(r.SOURCE, "SOURCE1234");
+    EXPECT_STREQ(r.FTSEG, "FTSEG-0123456789X");
+    EXPECT_STREQ(r.RS_I1, "RSI1-ABCDE");
+    EXPECT_STREQ(r.RS_I2, "RSI2-ABCDE");
+    EXPECT_STREQ(r.RS_I3, "RSI3-ABCDE");
+    EXPECT_EQ(r.leftLandmarkRow, 0);
+    EXPECT_EQ(r.rightLandmarkRow, 0);
+}
+
+TEST_F(RecordsTest, AlternateNameAndAddressParsers) {
+    ParseInto(gType4Records, ParseType4Line,
+              RecordLine().Put(1, "41105").PutRight(15, "85694314").PutRight(18, "1").PutRight(26, "5100")
+                  .PutRight(34, "22").PutRight(42, "333").PutRight(50, "4444").PutRight(58, "55555"));
+    const Type4Record& r4 = gType4Records[0];
+    EXPECT_EQ(r4.RT, '4');
+    EXPECT_EQ(r4.VERSION, 1105);
+    EXPECT_STREQ(r4.TLID, "  85694314");
+    EXPECT_STREQ(r4.RTSQ, "  1");
+    EXPECT_STREQ(r4.FEAT1, "    5100");
+    EXPECT_STREQ(r4.FEAT2, "      22");
+    EXPECT_STREQ(r4.FEAT3, "     333");
+    EXPECT_STREQ(r4.FEAT4, "    4444");
+    EXPECT_STREQ(r4.FEAT5, "   55555");
+
+    ParseInto(gType5Records, ParseType5Line,
+              RecordLine().Put(1, "51105").Put(6, "25025").PutRight(18, "2").Put(19, "E ").Put(21, "Pond")
+                  .Put(51, "St").Put(55, "N"));
+    const Type5Record& r5 = gType5Records[0];
+    EXPECT_STREQ(r5.FILE, "25025");
+    EXPECT_STREQ(r5.FEAT, "       2");
+    EXPECT_STREQ(r5.FEDIRP, "E ");
+    EXPECT_EQ(std::string(r5.FENAME), "Pond" + std::string(26, ' '));
+    EXPECT_STREQ(r5.FETYPE, "St  ");
+    EXPECT_STREQ(r5.FEDIRS, "N ");
+
+    ParseInto(gType6Records, ParseType6Line,
+              RecordLine().Put(1, "61105").PutRight(15, "85720433").PutRight(18, "1").PutRight(29, "90")
+                  .PutRight(40, "92").PutRight(51, "89").PutRight(62, "91").Put(63, "1 2x").Put(67, "0213202133"));
+    const Type6Record& r6 = gType6Records[0];
+    EXPECT_STREQ(r6.TLID, "  85720433");
+    EXPECT_STREQ(r6.FRADDL, "         90");
+    EXPECT_STREQ(r6.TOADDL, "         92");
+    EXPECT_STREQ(r6.FRADDR, "         89");
+    EXPECT_STREQ(r6.TOADDR, "         91");
+    EXPECT_EQ(r6.FRIADDL, 1);
+    EXPECT_EQ(r6.TOIADDL, 0);
+    EXPECT_EQ(r6.FRIADDR, 2);
+    EXPECT_EQ(r6.TOIADDR, 0);
+    EXPECT_STREQ(r6.ZIPL, "02132");
+    EXPECT_STREQ(r6.ZIPR, "02133");
+
+    ParseInto(gTypeZRecords, ParseTypeZLine,
+              RecordLine().Put(1, "Z1105").PutRight(15, "85694292").PutRight(18, "3").Put(19, "11733126"));
+    const TypeZRecord& rz = gTypeZRecords[0];
+    EXPECT_EQ(rz.RT, 'Z');
+    EXPECT_STREQ(rz.RTSQ, "  3");
+    EXPECT_STREQ(rz.ZIP4L, "1173");
+    EXPECT_STREQ(rz.ZIP4R, "3126");
+}
+
+TEST_F(RecordsTest, ZeroCellAndOverpassParsers) {
+    ParseInto(gTypeTRecords, ParseTypeTLine,
+              RecordLine().Put(1, "T1105").Put(6, "25025").PutRight(20, "81043223").Put(21, "SRC-456789")
+                  .Put(31, "FTRP-678901234567"));
+    const TypeTRecord& t = gTypeTRecords[0];
+    EXPECT_EQ(t.FILE, 25025);
+    EXPECT_STREQ(t.TZID, "  81043223");
+    EXPECT_STREQ(t.SOURCE, "SRC-456789");
+    EXPECT_STREQ(t.FTRP, "FTRP-678901234567");
+
+    ParseInto(gTypeURecords, ParseTypeULine,
+              RecordLine().Put(1, "U1105").Put(6, "25025").PutRight(20, "81043223").Put(21, "2")
+                  .PutRight(31, "11").PutRight(41, "12").PutRight(51, "13").PutRight(61, "14")
+                  .Put(62, " -71065432+42354321"));
+    const TypeURecord& u = gTypeURecords[0];
+    EXPECT_STREQ(u.TZID, "  81043223");
+    EXPECT_EQ(u.RTSQ, 2);
+    EXPECT_STREQ(u.TLIDOV1, "        11");
+    EXPECT_STREQ(u.TLIDOV2, "        12");
+    EXPECT_STREQ(u.TLIDUN1, "        13");
+    EXPECT_STREQ(u.TLIDUN2, "        14");
+    EXPECT_DOUBLE_EQ(u.FRLONG, -71.065432);
+    EXPECT_DOUBLE_EQ(u.FRLAT, 42.354321);
+}
+
+TEST_F(RecordsTest, TypeCParserReadsTheLaterColumnsFrom2003On) {
+    RecordLine line(122);
+    line.Put(1, "C1105").Put(6, "25025").Put(11, "2000").Put(15, "07000").Put(20, "C5").Put(22, "9").Put(23, "25");
+    line.Put(25, "M").Put(26, "1122").Put(30, "00310").Put(35, "1234").Put(39, "000301").Put(45, "09271");
+    line.Put(50, "123").Put(53, "148").Put(56, "14460").Put(61, "3").Put(63, "Boston");
+    gEditionCode = 104;
+    ParseInto(gTypeCRecords, ParseTypeCLine, line);
+    const TypeCRecord& c = gTypeCRecords[0];
+    EXPECT_EQ(c.RT, 'C');
+    EXPECT_EQ(c.VERSION, 1105);
+    EXPECT_STREQ(c.STATE, "25");
+    EXPECT_STREQ(c.COUNTY, "025");
+    EXPECT_STREQ(c.DATAYR, "2000");
+    EXPECT_STREQ(c.FIPS, "07000");
+    EXPECT_STREQ(c.FIPSCC, "C5");
+    EXPECT_EQ(c.PLACEDC, '9');
+    EXPECT_STREQ(c.LSADC, "25");
+    EXPECT_EQ(c.ENTITY, 'M');
+    EXPECT_STREQ(c.MA, "1122");
+    EXPECT_STREQ(c.SD, "00310");
+    EXPECT_STREQ(c.AIANHH, "1234");
+    EXPECT_STREQ(c.VTDTRACT, "000301");
+    EXPECT_STREQ(c.UAUGA, "09271");
+    EXPECT_STREQ(c.AITSCE, "123");
+    EXPECT_EQ(std::string(c.NAME), "Boston" + std::string(54, ' '));
+    EXPECT_STREQ(c.CSACNECTA, "");
+    EXPECT_STREQ(c.CBSANECTA, "");
+    EXPECT_EQ(c.COMMREG, 0);
+
+    for (int edition : {105, 106}) {
+        gEditionCode = edition;
+        ParseInto(gTypeCRecords, ParseTypeCLine, line);
+        EXPECT_STREQ(gTypeCRecords[0].CSACNECTA, "148") << edition;
+        EXPECT_STREQ(gTypeCRecords[0].CBSANECTA, "14460") << edition;
+        EXPECT_EQ(gTypeCRecords[0].COMMREG, 3) << edition;
+    }
+}
+
+// A type A line with every column of every edition filled.
+std::string FullTypeALine(char indicator) {
+    RecordLine line(210);
+    line.Put(1, "A1105").Put(6, "25025").Put(11, "c3454").PutRight(25, "3").Put(26, "25025100602");
+    line.Put(37, "1018").Put(41, "AB").Put(43, "12345").Put(48, "6789").Put(52, std::string(1, indicator));
+    line.Put(53, "ANRC1").Put(58, "AT1").Put(61, "AITS1").Put(66, "CONC1").Put(71, "07000").Put(76, "SUBM1");
+    line.Put(81, "07001").Put(86, "SDEL1").Put(91, "SDSE1").Put(96, "SDUN1").Put(101, "1120").Put(105, "1123");
+    line.Put(109, "5350").Put(113, "09").Put(115, "02108").Put(120, "021").Put(123, "xxxxxx").Put(129, "007");
+    line.Put(132, "008").Put(135, std::string(17, 'y')).Put(152, "14460").Put(157, "148").Put(160, "71650");
+    line.Put(165, "715").Put(168, "14484").Put(173, "71654").Put(178, "zzzz").Put(182, "09271").Put(187, "U");
+    return line;
+}
+
+TEST_F(RecordsTest, TypeAParserReadsEachEditionsColumns) {
+    struct Expect {
+        int edition;
+        const char *msa, *pmsa, *necma, *zcta5, *zcta3, *sldu, *sldl, *cbsa, *nectadiv, *ua;
+        char ur;
+    };
+    const Expect cases[] = {
+        {104, "1120", "1123", "5350", "", "", "", "", "", "", "", 0},
+        {105, "", "", "", "02108", "021", "", "", "14460", "71654", "", 0},
+        {106, "", "", "", "02108", "021", "007", "008", "14460", "71654", "09271", 'U'},
+    };
+    for (const Expect& e : cases) {
+        gEditionCode = e.edition;
+        ParseInto(gTypeARecords, ParseTypeALine, FullTypeALine('T'));
+        const TypeARecord& a = gTypeARecords[0];
+        SCOPED_TRACE(e.edition);
+        EXPECT_EQ(a.RT, 'A');
+        EXPECT_EQ(a.VERSION, 1105);
+        EXPECT_EQ(a.FILE, 25025);
+        EXPECT_STREQ(a.CENID, "c3454");
+        EXPECT_STREQ(a.POLYID, "         3");
+        EXPECT_STREQ(a.STATECU, "25");
+        EXPECT_STREQ(a.COUNTYCU, "025");
+        EXPECT_STREQ(a.TRACTCU, "100602");
+        EXPECT_STREQ(a.BLOCKCU, "1018");
+        EXPECT_EQ(a.BLOCKSUFCU, 'A');
+        EXPECT_EQ(a.RS_A1, 'B');
+        EXPECT_STREQ(a.AIANHHFPCU, "12345");
+        EXPECT_STREQ(a.AIANHHCU, "6789");
+        EXPECT_EQ(a.AIHHTLICU, 'T');
+        EXPECT_STREQ(a.ANRCCU, "ANRC1");
+        EXPECT_STREQ(a.AITSCECU, "AT1");
+        EXPECT_STREQ(a.AITSCU, "AITS1");
+        EXPECT_STREQ(a.CONCITCU, "CONC1");
+        EXPECT_STREQ(a.COUSUBCU, "07000");
+        EXPECT_STREQ(a.SUBMCDCU, "SUBM1");
+        EXPECT_STREQ(a.PLACECU, "07001");
+        EXPECT_STREQ(a.SDELMCU, "SDEL1");
+        EXPECT_STREQ(a.SDSECCU, "SDSE1");
+        EXPECT_STREQ(a.SDUNICU, "SDUN1");
+        EXPECT_STREQ(a.MSACMASCU, e.msa);
+        EXPECT_STREQ(a.PMSACU, e.pmsa);
+        EXPECT_STREQ(a.NECMACU, e.necma);
+        EXPECT_STREQ(a.CDCU, "09");
+        EXPECT_STREQ(a.ZCTA5CU, e.zcta5);
+        EXPECT_STREQ(a.ZCTA3CU, e.zcta3);
+        EXPECT_STREQ(a.SLDUCU, e.sldu);
+        EXPECT_STREQ(a.SLDLCU, e.sldl);
+        EXPECT_STREQ(a.CBSACU, e.cbsa);
+        EXPECT_STREQ(a.NECTADIVCU, e.nectadiv);
+        EXPECT_STREQ(a.UACU, e.ua);
+        EXPECT_EQ(a.URCU, e.ur);
+        // The columns no field reads leave their bytes zero.
+        EXPECT_EQ(std::string(a.unreadColumns1, sizeof a.unreadColumns1), std::string(sizeof a.unreadColumns1, '\0'));
+        EXPECT_EQ(std::string(a.unreadColumns2, sizeof a.unreadColumns2), std::string(sizeof a.unreadColumns2, '\0'));
+    }
+    gEditionCode = 105;
+    ParseInto(gTypeARecords, ParseTypeALine, FullTypeALine('T'));
+    EXPECT_STREQ(gTypeARecords[0].CSACU, "148");
+    EXPECT_STREQ(gTypeARecords[0].NECTACU, "71650");
+    EXPECT_STREQ(gTypeARecords[0].CNECTACU, "715");
+    EXPECT_STREQ(gTypeARecords[0].METDIVCU, "14484");
+}
+
+TEST_F(RecordsTest, TrustLandIndicatorsKeepOnlyTIAndH) {
+    for (char c : {'T', 'I', 'H', 'R', ' ', 'x'}) {
+        ParseInto(gTypeARecords, ParseTypeALine, FullTypeALine(c));
+        char kept = (c == 'T' || c == 'I' || c == 'H') ? c : ' ';
+        EXPECT_EQ(gTypeARecords[0].AIHHTLICU, kept) << c;
+        EXPECT_STREQ(gTypeARecords[0].ANRCCU, "ANRC1") << c;  // later fields still read
+        EXPECT_STREQ(gTypeARecords[0].SDUNICU, "SDUN1") << c;
+
+        RecordLine s(168);
+        s.Put(1, "S").Put(51, std::string(1, c)).Put(52, "ANRC0");
+        ParseInto(gTypeSRecords, ParseTypeSLine, s);
+        EXPECT_EQ(gTypeSRecords[0].AIHHTLI00, kept) << c;
+        EXPECT_STREQ(gTypeSRecords[0].ANRC00, "ANRC0");
+
+        RecordLine b(90);
+        b.Put(1, "B").Put(51, std::string(1, c)).Put(52, "ANRCQ");
+        ParseInto(gTypeBRecords, ParseTypeBLine, b);
+        EXPECT_EQ(gTypeBRecords[0].AIHHTLICQ, kept) << c;
+        EXPECT_STREQ(gTypeBRecords[0].ANRCCQ, "ANRCQ");
+    }
+}
+
+TEST_F(RecordsTest, TypeSParserReadsEveryColumn) {
+    // Real 2005 type S line (Suffolk County), columns as published.
+    const std::string line =
+        "S110525025c3454         32502510060210181                            07000     07000          "
+        "027901122112011230909033042509002122021            09271U  1749 35137     ";
+    ParseInto(gTypeSRecords, ParseTypeSLine, line);
+    const TypeSRecord& s = gTypeSRecords[0];
+    EXPECT_EQ(s.FILE, 25025);
+    EXPECT_STREQ(s.CENID, "c3454");
+    EXPECT_STREQ(s.POLYID, "         3");
+    EXPECT_STREQ(s.STATE00, "25");
+    EXPECT_STREQ(s.COUNTY00, "025");
+    EXPECT_STREQ(s.TRACT00, "100602");
+    EXPECT_STREQ(s.BLOCK00, "1018");
+    EXPECT_EQ(s.BLKGRP00, '1');
+    EXPECT_STREQ(s.AIANHHFP00, "     ");
+    EXPECT_EQ(s.AIHHTLI00, ' ');
+    EXPECT_STREQ(s.COUSUB00, "07000");
+    EXPECT_STREQ(s.PLACE00, "07000");
+    EXPECT_STREQ(s.SDUNI00, "02790");
+    EXPECT_STREQ(s.MSACMAS00, "1122");
+    EXPECT_STREQ(s.PMSA00, "1120");
+    EXPECT_STREQ(s.NECMA00, "1123");
+    EXPECT_STREQ(s.CD106, "09");
+    EXPECT_STREQ(s.CD108, "09");
+    EXPECT_STREQ(s.PUMA5, "03304");
+    EXPECT_STREQ(s.PUMA1, "25090");
+    EXPECT_STREQ(s.ZCTA00, "02122");
+    EXPECT_STREQ(s.ZCTA300, "021");
+    EXPECT_STREQ(s.TAZ, "      ");
+    EXPECT_STREQ(s.UA, "09271");
+    EXPECT_EQ(s.UR, 'U');
+    EXPECT_STREQ(s.VTD, "  1749");
+    EXPECT_STREQ(s.SLDU, " 35");
+    EXPECT_STREQ(s.SLDL, "137");
+    EXPECT_STREQ(s.UGA, "     ");
+}
+
+TEST_F(RecordsTest, PolygonLocationCorrectionAndEconomicParsers) {
+    ParseInto(gTypePRecords, ParseTypePLine, RecordLine().Put(1, "P110525025c3454").PutRight(25, "2")
+                                                 .Put(26, " -70737888+423924871"));
+    const TypePRecord& p = gTypePRecords[0];
+    EXPECT_EQ(p.FILE, 25025);
+    EXPECT_STREQ(p.CENID, "c3454");
+    EXPECT_STREQ(p.POLYID, "         2");
+    EXPECT_DOUBLE_EQ(p.POLYLONG, -70.737888);
+    EXPECT_DOUBLE_EQ(p.POLYLAT, 42.392487);
+    EXPECT_EQ(p.WATER, 1);
+
+    RecordLine b(98);
+    b.Put(1, "B110525025c3454").PutRight(25, "17").Put(26, "25025100602").Put(37, "1018A").Put(42, "12345");
+    b.Put(47, "6789").Put(51, "I").Put(52, "ANRCQ").Put(57, "AT2").Put(60, "AITS2").Put(65, "CONC2").Put(70, "07000");
+    b.Put(75, "SUBM2").Put(80, "07001").Put(85, "09271").Put(90, "U");
+    ParseInto(gTypeBRecords, ParseTypeBLine, b);
+    const TypeBRecord& q = gTypeBRecords[0];
+    EXPECT_STREQ(q.POLYID, "        17");
+    EXPECT_STREQ(q.STATECQ, "25");
+    EXPECT_STREQ(q.COUNTYCQ, "025");
+    EXPECT_STREQ(q.TRACTCQ, "100602");
+    EXPECT_STREQ(q.BLOCKCQ, "1018A");
+    EXPECT_STREQ(q.AIANHHFPCQ, "12345");
+    EXPECT_STREQ(q.AIANHHCQ, "6789");
+    EXPECT_EQ(q.AIHHTLICQ, 'I');
+    EXPECT_STREQ(q.AITSCECQ, "AT2");
+    EXPECT_STREQ(q.AITSCQ, "AITS2");
+    EXPECT_STREQ(q.CONCITCQ, "CONC2");
+    EXPECT_STREQ(q.COUSUBCQ, "07000");
+    EXPECT_STREQ(q.SUBMCDCQ, "SUBM2");
+    EXPECT_STREQ(q.PLACECQ, "07001");
+    EXPECT_STREQ(q.UACC, "09271");
+    EXPECT_EQ(q.URCC, 'U');
+
+    ParseInto(gTypeERecords, ParseTypeELine,
+              RecordLine().Put(1, "E110525025c3454").PutRight(25, "3").Put(26, "25025").Put(31, "9999999999")
+                  .Put(41, "07000").Put(46, "8888888888").Put(56, "4"));
+    const TypeERecord& e = gTypeERecords[0];
+    EXPECT_STREQ(e.STATEEC, "25");
+    EXPECT_STREQ(e.COUNTYEC, "025");
+    EXPECT_STREQ(e.PLACEEC, "07000");
+    EXPECT_EQ(e.COMREGEC, 4);
+}
+
+TEST_F(RecordsTest, LandmarkAndMetadataParsers) {
+    ParseInto(gType7Records, ParseType7Line,
+              RecordLine().Put(1, "71105").Put(6, "12345").Put(11, "4000000001").Put(21, "J").Put(22, "H11")
+                  .Put(25, "Charles River").Put(55, " -71065432").Put(65, "+42354321"));
+    const Type7Record& r7 = gType7Records[0];
+    EXPECT_EQ(r7.FILE, '1');
+    EXPECT_EQ(r7.LAND, 4000000001LL);
+    EXPECT_EQ(r7.SOURCE, 'J');
+    EXPECT_STREQ(r7.CFCC, "H11");
+    EXPECT_EQ(std::string(r7.LANAME), "Charles River" + std::string(17, ' '));
+    EXPECT_STREQ(r7.LALONG, " -71065432");
+    EXPECT_STREQ(r7.LALAT, "+42354321");
+
+    ParseInto(gType8Records, ParseType8Line,
+              RecordLine().Put(1, "8110525025c3454").PutRight(25, "38").PutRight(35, "3000000000"));
+    const Type8Record& r8 = gType8Records[0];
+    EXPECT_EQ(r8.FILE, '2');
+    EXPECT_STREQ(r8.CENID, "c3454");
+    EXPECT_STREQ(r8.POLYID, "        38");
+    EXPECT_EQ(r8.LAND, 3000000000LL);
+
+    ParseInto(gTypeMRecords, ParseTypeMLine,
+              RecordLine().Put(1, "M1105").PutRight(15, "85719578").PutRight(18, "1").Put(19, "SOURCEID01")
+                  .Put(29, "ID-34567890123456").Put(47, "F"));
+    const TypeMRecord& m = gTypeMRecords[0];
+    EXPECT_EQ(m.RT, 'M');
+    EXPECT_STREQ(m.TLID, "  85719578");
+    EXPECT_STREQ(m.RTSQ, "  1");
+    EXPECT_STREQ(m.SOURCEID, "SOURCEID01");
+    EXPECT_STREQ(m.ID, "ID-34567890123456 ");
+    EXPECT_EQ(m.IDFLAG, 'F');
+}
+
+// --- Readers ------------------------------------------------------------
+
+TEST_F(RecordsTest, ShortLinesAreBlankPaddedAndCrLfIsNoPartOfARecord) {
+    // A long line first, then one that ends before ZIP4R: the missing columns
+    // read as blanks, never as characters of the line before.
+    job.OpenText("Z1105  85720052  04410   0\r\nZ1105  85720053  1\r\n", "county.rtz");
+    ReadTypeZRecords();
+    ASSERT_EQ(gConversionStatus, 0);
+    ASSERT_EQ(gTypeZCount, 2);
+    EXPECT_STREQ(gTypeZRecords[0].RTSQ, "  0");
+    EXPECT_STREQ(gTypeZRecords[0].ZIP4L, "4410");
+    EXPECT_STREQ(gTypeZRecords[0].ZIP4R, "   0");
+    EXPECT_STREQ(gTypeZRecords[1].RTSQ, "  1");
+    EXPECT_STREQ(gTypeZRecords[1].ZIP4L, "    ");
+    EXPECT_STREQ(gTypeZRecords[1].ZIP4R, "    ");
+    EXPECT_FALSE(gRecordFile);
+}
+
+TEST_F(RecordsTest, EndOfFileMarksAreNoRecords) {
+    const std::string line = "T1105250259999999999";
+    struct Case {
+        std::string text;
+        int count;
+    };
+    const Case cases[] = {
+        {line + "\n" + line, 2},                // no final line end
+        {line + "\r\n" + line + "\r\n\x1a", 2},  // Ctrl-Z after the last line
+        {line + "\n\n", 1},                     // an empty last line
+        {line + "\r\n\r\n\x1a", 1},
+        {line + "\n\n" + line + "\n", 3},       // an empty line inside is a (blank) record
+        {"\x1a", 0},
+        {"\n", 0},
+    };
+    for (const Case& c : cases) {
+        job.OpenText(c.text, "county.rtt");
+        ReadTypeTRecords();
+        EXPECT_EQ(gTypeTCount, c.count) << testing::PrintToString(c.text);
+        EXPECT_EQ(gTypeTRecords.size(), static_cast<size_t>(c.count));
+    }
+}
+
+TEST_F(RecordsTest, ALineLongerThanTheBufferIsOneRecord) {
+    const std::string longLine = "T1105250259999999999" + std::string(400, 'x');
+    job.OpenText(longLine + "\nT1105250258888888888\n", "county.rtt");
+    ReadTypeTRecords();
+    EXPECT_EQ(gTypeTCount, 2);
+    EXPECT_STREQ(gTypeTRecords[0].TZID, "8888888888");
+    EXPECT_STREQ(gTypeTRecords[1].TZID, "9999999999");
+}
+
+TEST_F(RecordsTest, EmptyFilesGiveEmptyTablesAndTheCountyGoesOn) {
+    job.OpenText("", "county.rt1");
+    ReadType1Records();
+    job.OpenText("", "county.rt2");
+    ReadType2Records();
+    job.OpenText("", "county.rti");
+    ReadTypeIRecords();
+    job.OpenText("", "county.rtm");
+    ReadTypeMRecords();
+    EXPECT_EQ(gConversionStatus, 0);
+    EXPECT_EQ(gType1Count, 0);
+    EXPECT_EQ(gType2Count, 0);
+    EXPECT_EQ(gTypeICount, 0);
+    EXPECT_EQ(gTypeMCount, 0);
+    EXPECT_TRUE(gType1Records.empty());
+    for (unsigned char mark : gTableAllocated) EXPECT_EQ(mark, 0);
+    EXPECT_FALSE(gRecordFile);
+    EXPECT_EQ(gMaxRtsq, 0);
+    EXPECT_FALSE(testsupport::Exists(dir / "date.txt"));
+    EXPECT_EQ(job.Log(), "");
+}
+
+TEST_F(RecordsTest, Type1ClassesAndTheirCounts) {
+    job.OpenText(Lines({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
+                        Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
+                        Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
+                        Type1Line("10", "C31"), Type1Line("11", "D10"), Type1Line("12", "E20")},
+                       "\r\n"));
+    ReadType1Records();
+    ASSERT_EQ(gConversionStatus, 0);
+    ASSERT_EQ(gType1Count, 12);
+    EXPECT_EQ(gTableAllocated[kType1Table], 1);
+    // Class A holds A and P (by TLID), F holds F, then G sorts after F.
+    std::vector<std::string> order;
+    for (const Type1Record& r : gType1Records) order.push_back(std::string(1, r.lineClass) + r.TLID);
+    const std::vector<std::string> expected = {
+        "A         1", "A         3", "A         4", "B         2", "C        10", "D        11",
+        "E        12", "F         6", "F         8", "G         5", "H         7", "X         9"};
+    EXPECT_EQ(order, expected);
+    const std::array<int, kLineClassCount> counts = {3, 1, 1, 1, 1, 3, 1, 1};
+    EXPECT_EQ(gCfccClassCounts, counts);
+    EXPECT_FALSE(gRecordFile);
+}
+
+TEST_F(RecordsTest, UnknownCfccLetterStopsTheCountyWithTwoLogLines) {
+    job.OpenText(Lines({Type1Line("1", "A41"), Type1Line("12345678", "Z10"), Type1Line("3", "Q99")}));
+    ReadType1Records();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_FALSE(gRecordFile);  // closed on the failure too
+    EXPECT_EQ(gType1Count, 3);
+    EXPECT_EQ(gTableAllocated[kType1Table], 1);
+    EXPECT_EQ(gType1Records[2].CFCC[0], '\0');  // the rest of the file is not read
+    const std::string expected = std::string("Second Edition TIGER 2004\n") +
+                                 "Unknown CFCC code: Z10\n"
+                                 "Record 2, TLID =   12345678\n Full Record = \n" +
+                                 Type1Line("12345678", "Z10") + "\n\n";
+    EXPECT_EQ(job.Log(), expected);
+}
+
+TEST_F(RecordsTest, BlankCfccStopsTheCounty) {
+    job.OpenText(Type1Line("1", "   ") + "\r\n");
+    ReadType1Records();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_NE(job.Log().find("Unknown CFCC code:    \nRecord 1, TLID =          1\n Full Record = \n"),
+              std::string::npos);
+}
+
+TEST_F(RecordsTest, FirstType1RowWritesDateFileAndEditionNote) {
+    job.OpenText(Lines({Type1Line("2", "A41", "1003"), Type1Line("1", "A41", "9999")}));
+    ReadType1Records();
+    EXPECT_EQ(testsupport::ReadFile(dir / "date.txt"), "1003");
+    EXPECT_EQ(job.Log(), "Second Edition TIGER 2004\n");
+}
+
+TEST(RecordReaderNoteTest, BlankVersionAndFirstEdition) {
+    testsupport::TempDir dir;
+    RecordJob job(dir.path(), 104, false);
+    job.OpenText(Type1Line("1", "A41", "    ") + "\n");
+    ReadType1Records();
+    EXPECT_EQ(testsupport::ReadFile(dir / "date.txt"), "0000");
+    EXPECT_EQ(job.Log(), "First Edition TIGER 2004\n");
+}
+
+TEST_F(RecordsTest, MaxRtsqIsTheLargestShapeSequence) {
+    auto line = [](const char* tlid, const char* rtsq) {
+        return RecordLine(208).Put(1, "21003").PutRight(15, tlid).PutRight(18, rtsq).str();
+    };
+    job.OpenText(Lines({line("7", "2"), line("7", "1"), line("7", "3"), line("5", "1")}), "county.rt2");
+    ReadType2Records();
+    EXPECT_EQ(gMaxRtsq, 3);
+    ASSERT_EQ(gType2Count, 4);
+    EXPECT_STREQ(gType2Records[0].TLID, "         5");
+    EXPECT_STREQ(gType2Records[1].RTSQ, "  1");
+    EXPECT_STREQ(gType2Records[2].RTSQ, "  2");
+    EXPECT_STREQ(gType2Records[3].RTSQ, "  3");
+}
+
+TEST_F(RecordsTest, TypeICountMustEqualType1Count) {
+    job.OpenText(Lines({Type1Line("1", "A41"), Type1Line("2", "A41")}));
+    ReadType1Records();
+    ASSERT_EQ(gType1Count, 2);
+    for (int lines : {1, 3}) {
+        gConversionStatus = 0;
+        std::vector<std::string> rows;
+        for (int k = 1; k <= lines; ++k) rows.push_back(TypeILine(std::to_string(k)));
+        job.OpenText(Lines(rows), "county.rti");
+        ReadTypeIRecords();
+        EXPECT_EQ(gConversionStatus, -1) << lines;
+        EXPECT_EQ(gTypeICount, 0) << lines;
+        EXPECT_TRUE(gTypeIRecords.empty()) << lines;
+        EXPECT_EQ(gTableAllocated[kTypeITable], 0) << lines;
+        EXPECT_FALSE(gRecordFile) << lines;
+    }
+    EXPECT_EQ(job.Log(),
+              "Second Edition TIGER 2004\n"
+              "\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records\n"
+              "\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records\n");
+}
+
+TEST_F(RecordsTest, TypeIMustDescribeTheSameLinesAsType1) {
+    // Type 1 sorted by class, type I by TLID: the lines are compared by TLID.
+    job.OpenText(Lines({Type1Line("30", "A41"), Type1Line("10", "B11"), Type1Line("20", "A41")}));
+    ReadType1Records();
+    job.OpenText(Lines({TypeILine("20"), TypeILine("10"), TypeILine("30")}), "county.rti");
+    ReadTypeIRecords();
+    EXPECT_EQ(gConversionStatus, 0);
+    EXPECT_STREQ(gTypeIRecords[0].TLID, "        10");
+    EXPECT_STREQ(gTypeIRecords[2].TLID, "        30");
+
+    job.OpenText(Lines({TypeILine("20"), TypeILine("10"), TypeILine("25")}), "county.rti");
+    ReadTypeIRecords();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_EQ(job.Log(),
+              "Second Edition TIGER 2004\n"
+              "\nTIGER ERROR-Type I and Type 1 records do not describe the same lines, TLID 25\n");
+}
+
+TEST_F(RecordsTest, AReadErrorIsLoggedAndClosesTheFile) {
+    // A directory opens as a stream but cannot be read.
+    gRecordFile = platform::OpenFile(dir.path(), "r");
+    ASSERT_TRUE(gRecordFile);
+    ReadType2Records();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_FALSE(gRecordFile);
+    EXPECT_EQ(job.Log(), "ERROR reading type 2 records\n");
+}
+
+TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
+    job.OpenText(Lines({RecordLine().Put(1, "C1105").Put(63, "Zeta").str(),
+                        RecordLine().Put(1, "C1105").Put(63, "Alpha").str()}),
+                 "county.rtc");
+    ReadTypeCRecords();
+    ASSERT_EQ(gTypeCCount, 2);
+    EXPECT_EQ(std::string(gTypeCRecords[0].NAME, 4), "Zeta");
+    EXPECT_EQ(std::string(gTypeCRecords[1].NAME, 5), "Alpha");
+
+    // POLYID 3 of CENID 00001 after POLYID 2 of CENID 12345.
+    job.OpenText(Lines({RecordLine().Put(1, "P1105").Put(11, "00001").PutRight(25, "3").str(),
+                        RecordLine().Put(1, "P1105").Put(11, "12345").PutRight(25, "2").str()}),
+                 "county.rtp");
+    ReadTypePRecords();
+    ASSERT_EQ(gTypePCount, 2);
+    EXPECT_STREQ(gTypePRecords[0].CENID, "12345");
+    EXPECT_STREQ(gTypePRecords[1].CENID, "00001");
+}
+
+TEST_F(RecordsTest, ReleaseClearsEveryTableMarkAndCount) {
+    job.OpenText(Lines({Type1Line("1", "A41")}));
+    ReadType1Records();
+    job.OpenText(Lines({RecordLine().Put(1, "M1105").PutRight(15, "1").str()}), "county.rtm");
+    ReadTypeMRecords();
+    ASSERT_EQ(gTableAllocated[kType1Table], 1);
+    ASSERT_EQ(gTypeMCount, 1);
+    job.OpenText("", "left.open");  // a file a failed reader might leave open
+    ReleaseRecordStore();
+    EXPECT_FALSE(gRecordFile);
+    EXPECT_TRUE(gType1Records.empty());
+    EXPECT_TRUE(gTypeMRecords.empty());
+    EXPECT_EQ(gType1Count, 0);
+    EXPECT_EQ(gTypeMCount, 0);
+    EXPECT_EQ(gTableAllocated[kType1Table], 0);
+}
+
+// --- Sort orders --------------------------------------------------------
+
+// Two rows that differ only in their second key, given first in the wrong
+// order, come out ordered by that key.
+template <typename Row, typename Set>
+void ExpectSecondKeyOrders(int (*compare)(const Row&, const Row&), Set setKeys) {
+    std::vector<Row> rows(2, Row{});
+    setKeys(rows[0], true);   // the greater second key
+    setKeys(rows[1], false);
+    EXPECT_GT(compare(rows[0], rows[1]), 0);
+    EXPECT_LT(compare(rows[1], rows[0]), 0);
+    EXPECT_EQ(compare(rows[0], rows[0]), 0);
+    Row greater = rows[0];
+    SortRecords(rows, compare);
+    EXPECT_EQ(std::memcmp(&rows[1], &greater, sizeof(Row)), 0);
+}
+
+TEST(RecordOrderTest, EveryComparisonOrdersBySecondKeyWhenTheFirstIsEqual) {
+    ExpectSecondKeyOrders<Type1Record>(CompareType1Records, [](Type1Record& r, bool hi) {
+        r.lineClass = 'F';
+        std::strcpy(r.TLID, hi ? "         9" : "         8");
+    });
+    ExpectSecondKeyOrders<Type2Record>(CompareTlidRtsq, [](Type2Record& r, bool hi) {
+        std::strcpy(r.TLID, "        77");
+        std::strcpy(r.RTSQ, hi ? "  2" : "  1");
+    });
+    ExpectSecondKeyOrders<Type4Record>(CompareTlidRtsq, [](Type4Record& r, bool hi) {
+        std::strcpy(r.TLID, "        77");
+        std::strcpy(r.RTSQ, hi ? " 10" : "  9");
+    });
+    ExpectSecondKeyOrders<Type6Record>(CompareTlidRtsq, [](Type6Record& r, bool hi) {
+        std::strcpy(r.TLID, "        77");
+        std::strcpy(r.RTSQ, hi ? "  2" : "  1");
+    });
+    ExpectSecondKeyOrders<TypeZRecord>(CompareTlidRtsq, [](TypeZRecord& r, bool hi) {
+        std::strcpy(r.TLID, "        77");
+        std::strcpy(r.RTSQ, hi ? "  2" : "  1");
+    });
+    ExpectSecondKeyOrders<TypeMRecord>(CompareTypeMRecords, [](TypeMRecord& r, bool hi) {
+        std::strcpy(r.TLID, "        77");
+        std::strcpy(r.RTSQ, hi ? "  2" : "  1");
+    });
+    ExpectSecondKeyOrders<TypeURecord>(CompareTypeURecords, [](TypeURecord& r, bool hi) {
+        std::strcpy(r.TZID, "        77");
+        r.RTSQ = hi ? 10 : 9;  // as numbers
+    });
+    ExpectSecondKeyOrders<TypeARecord>(CompareTypeARecords, [](TypeARecord& r, bool hi) {
+        std::strcpy(r.CENID, "c3454");
+        std::strcpy(r.POLYID, hi ? "        10" : "         9");
+    });
+    ExpectSecondKeyOrders<TypeSRecord>(CompareTypeSRecords, [](TypeSRecord& r, bool hi) {
+        std::strcpy(r.CENID, "c3454");
+        std::strcpy(r.POLYID, hi ? "         2" : "         1");
+    });
+    ExpectSecondKeyOrders<TypeBRecord>(CompareTypeBRecords, [](TypeBRecord& r, bool hi) {
+        std::strcpy(r.CENID, "c3454");
+        std::strcpy(r.POLYID, hi ? "         2" : "         1");
+    });
+    ExpectSecondKeyOrders<Type8Record>(CompareType8Records, [](Type8Record& r, bool hi) {
+        std::strcpy(r.CENID, "c3454");
+        std::strcpy(r.POLYID, hi ? "         2" : "         1");
+    });
+    ExpectSecondKeyOrders<TypeERecord>(CompareTypeERecords, [](TypeERecord& r, bool hi) {
+        std::strcpy(r.CENID, "c3454");
+        std::strcpy(r.POLYID, hi ? "         2" : "         1");
+    });
+    ExpectSecondKeyOrders<TypePRecord>(CompareTypePRecords, [](TypePRecord& r, bool hi) {
+        std::strcpy(r.POLYID, "         5");
+        std::strcpy(r.CENID, hi ? "c3455" : "c3454");
+    });
+}
+
+TEST(RecordOrderTest, FirstKeyDecidesBeforeTheSecond) {
+    Type1Record a{}, b{};
+    a.lineClass = 'B';
+    std::strcpy(a.TLID, "         1");
+    b.lineClass = 'A';
+    std::strcpy(b.TLID, "         9");
+    EXPECT_GT(CompareType1Records(a, b), 0);
+    EXPECT_LT(CompareTextAt6(a, b), 0);  // the polygon stage's order: TLID alone
+
+    TypeURecord u1{}, u2{};
+    std::strcpy(u1.TZID, "         2");
+    u1.RTSQ = 1;
+    std::strcpy(u2.TZID, "         1");
+    u2.RTSQ = 2;
+    EXPECT_GT(CompareTypeURecords(u1, u2), 0);
+
+    TypePRecord p1{}, p2{};
+    std::strcpy(p1.CENID, "12345");
+    std::strcpy(p1.POLYID, "         2");
+    std::strcpy(p2.CENID, "00001");
+    std::strcpy(p2.POLYID, "         3");
+    EXPECT_LT(CompareTypePRecords(p1, p2), 0);
+
+    TypeARecord a1{}, a2{};
+    std::strcpy(a1.CENID, "00001");
+    std::strcpy(a1.POLYID, "         3");
+    std::strcpy(a2.CENID, "12345");
+    std::strcpy(a2.POLYID, "         2");
+    EXPECT_LT(CompareTypeARecords(a1, a2), 0);
+
+    Type7Record l1{}, l2{};
+    l1.LAND = 4000000000LL;  // beyond 32 bits, still ordered as a number
+    l2.LAND = 5;
+    EXPECT_GT(CompareType7Records(l1, l2), 0);
+    Type5Record f1{}, f2{};
+    std::strcpy(f1.FEAT, "      10");
+    std::strcpy(f2.FEAT, "       9");
+    EXPECT_GT(CompareType5Records(f1, f2), 0);
+    TypeIRecord i1{}, i2{};
+    std::strcpy(i1.TLID, "        10");
+    std::strcpy(i2.TLID, "         9");
+    EXPECT_GT(CompareTextAt12(i1, i2), 0);
+    TypeTRecord t1{}, t2{};
+    std::strcpy(t1.TZID, "        10");
+    std::strcpy(t2.TZID, "         9");
+    EXPECT_GT(CompareTextAt12(t1, t2), 0);
+}
+
+TEST(RecordOrderTest, EqualKeysKeepTheirFileOrder) {
+    std::vector<Type8Record> rows(50, Type8Record{});
+    for (int k = 0; k < 50; ++k) {
+        std::strcpy(rows[static_cast<size_t>(k)].CENID, k % 2 ? "c0002" : "c0001");
+        std::strcpy(rows[static_cast<size_t>(k)].POLYID, "         7");
+        rows[static_cast<size_t>(k)].LAND = k;
+    }
+    SortRecords(rows, CompareType8Records);
+    for (int k = 0; k < 25; ++k) {
+        EXPECT_EQ(rows[static_cast<size_t>(k)].LAND, 2 * k);
+        EXPECT_EQ(rows[static_cast<size_t>(25 + k)].LAND, 2 * k + 1);
+    }
+}
+
+}  // namespace

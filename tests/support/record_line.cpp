@@ -1,0 +1,19 @@
+#include "support/record_line.h"
+
+#include <stdexcept>
+
+namespace testsupport {
+
+RecordLine& RecordLine::Put(int first, std::string_view value) {
+    if (first < 1) throw std::invalid_argument("columns start at 1");
+    size_t end = static_cast<size_t>(first - 1) + value.size();
+    if (text_.size() < end) text_.resize(end, ' ');
+    text_.replace(static_cast<size_t>(first - 1), value.size(), value);
+    return *this;
+}
+
+RecordLine& RecordLine::PutRight(int last, std::string_view value) {
+    return Put(last - static_cast<int>(value.size()) + 1, value);
+}
+
+}  // namespace testsupport

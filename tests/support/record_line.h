@@ -1,0 +1,27 @@
+// Hand-made fixed-column record lines for tests: values placed at their
+// 1-based columns, blanks everywhere else.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace testsupport {
+
+class RecordLine {
+public:
+    // A line of `length` blanks (it grows when a value lies beyond it).
+    explicit RecordLine(int length = 0) : text_(static_cast<size_t>(length), ' ') {}
+
+    // `value` from column `first` on.
+    RecordLine& Put(int first, std::string_view value);
+    // `value` right-aligned so that it ends at column `last`.
+    RecordLine& PutRight(int last, std::string_view value);
+
+    const std::string& str() const { return text_; }
+    operator const std::string&() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+}  // namespace testsupport
