@@ -2,9 +2,11 @@
 
 #include "conv2/conversion_dialog.h"
 #include "conv2/job_state.h"
+#include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
+#include "conv2/water_landmarks.h"
 #include "platform/files.h"
 
 #include <vector>
@@ -186,6 +188,7 @@ bool CountyDriver::LineStage() {
 
 bool CountyDriver::PolygonStage() {
     SortType1ByTlid();
+    PrepareSideIndexes();
 
     if (Open("rtc", "Could not open Type C file. No Polygon names exist")) {
         ShowStatus("Reading Polygon Information");
@@ -292,6 +295,7 @@ void CountyDriver::EndCounty() {
     gRecordFile.reset();
     ReleaseRecordStore();
     ReleasePolygonSides();
+    ReleaseWaterLandmarks();
     std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
     if (scratchOpened_) {
         gTypeAScratchFile.reset();

@@ -1,0 +1,433 @@
+#include "conv2/polygon_sides.h"
+
+#include "conv2/job_state.h"
+#include "conv2/record_search.h"
+#include "conv2/record_store.h"
+
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <unistd.h>
+
+namespace vornak2 {
+
+std::vector<SidePair> IAIndex;
+std::vector<SidePair> ISIndex;
+std::vector<SidePair> IBIndex;
+std::vector<SidePair> IEIndex;
+std::array<int, kCurrentLevelCount> gBorderLineCountsA{};
+std::array<int, kCensus2000LevelCount> gBorderLineCountsS{};
+std::array<int, kEconomicLevelCount> gBorderLineCountsE{};
+int gLandmarkBorderLineCount = 0;
+int gBorderLineTotalA = 0;
+int gBorderLineTotalS = 0;
+int gBorderLineTotalB = 0;
+int gBorderLineTotalE = 0;
+SideCodes gLeftCodes;
+SideCodes gRightCodes;
+int gLeftWaterFlag = 0;
+int gRightWaterFlag = 0;
+
+bool CodeText::operator==(const CodeText& o) const { return std::strcmp(text, o.text) == 0; }
+
+namespace {
+
+constexpr int kEdition2002 = 1;
+constexpr int kEdition2003 = 2;  // 2003 to 2005
+constexpr int kEdition2006 = 4;
+constexpr int kAllEditions = kEdition2002 | kEdition2003 | kEdition2006;
+
+int EditionBit() {
+    switch (gEditionCode) {
+        case 104: return kEdition2002;
+        case 105: return kEdition2003;
+        default: return kEdition2006;
+    }
+}
+
+// One part of a code text: a text field printed at its width ("%Ns"), or a
+// single character (the first of its field).
+struct CodePart {
+    size_t offset;
+    int width;
+    bool single;
+};
+
+struct CodeLevel {
+    int width;
+    int editions;
+    CodePart parts[5];
+    int partCount;
+};
+
+#define TEXT(Row, field, w) CodePart{offsetof(Row, field), w, false}
+#define CHAR(Row, field) CodePart{offsetof(Row, field), 1, true}
+
+using A = TypeARecord;
+using S = TypeSRecord;
+using E = TypeERecord;
+
+const CodeLevel kCurrentLevels[kCurrentLevelCount] = {
+    {5, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3)}, 2},
+    {11, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6)}, 3},
+    {12, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6), CHAR(A, BLOCKCU)}, 4},
+    {16,
+     kAllEditions,
+     {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6), TEXT(A, BLOCKCU, 4), CHAR(A, BLOCKSUFCU)},
+     5},
+    {10, kAllEditions, {TEXT(A, AIANHHFPCU, 5), TEXT(A, AIANHHCU, 4), CHAR(A, AIHHTLICU)}, 3},
+    {5, kAllEditions, {TEXT(A, ANRCCU, 5)}, 1},
+    {8, kAllEditions, {TEXT(A, AITSCECU, 3), TEXT(A, AITSCU, 5)}, 2},
+    {5, kAllEditions, {TEXT(A, CONCITCU, 5)}, 1},
+    {10, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, COUSUBCU, 5)}, 3},
+    {10, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, SUBMCDCU, 5)}, 3},
+    {5, kAllEditions, {TEXT(A, PLACECU, 5)}, 1},
+    {5, kAllEditions, {TEXT(A, SDELMCU, 5)}, 1},
+    {5, kAllEditions, {TEXT(A, SDSECCU, 5)}, 1},
+    {5, kAllEditions, {TEXT(A, SDUNICU, 5)}, 1},
+    {4, kEdition2002, {TEXT(A, MSACMASCU, 4)}, 1},
+    {4, kEdition2002, {TEXT(A, PMSACU, 4)}, 1},
+    {4, kEdition2002, {TEXT(A, NECMACU, 4)}, 1},
+    {2, kAllEditions, {TEXT(A, CDCU, 2)}, 1},
+    {5, kEdition2003 | kEdition2006, {TEXT(A, ZCTA5CU, 5)}, 1},
+    {3, kEdition2003 | kEdition2006, {TEXT(A, ZCTA3CU, 3)}, 1},
+    {5, kEdition2003 | kEdition2006, {TEXT(A, CBSACU, 5)}, 1},
+    {3, kEdition2003 | kEdition2006, {TEXT(A, CSACU, 3)}, 1},
+    {5, kEdition2003 | kEdition2006, {TEXT(A, NECTACU, 5)}, 1},
+    {3, kEdition2003 | kEdition2006, {TEXT(A, CNECTACU, 3)}, 1},
+    {5, kEdition2003 | kEdition2006, {TEXT(A, METDIVCU, 5)}, 1},
+    {5, kEdition2003 | kEdition2006, {TEXT(A, NECTADIVCU, 5)}, 1},
+    {3, kEdition2006, {TEXT(A, SLDUCU, 3)}, 1},
+    {3, kEdition2006, {TEXT(A, SLDLCU, 3)}, 1},
+    {5, kEdition2006, {TEXT(A, UACU, 5)}, 1},
+};
+
+const CodeLevel kCensus2000Levels[kCensus2000LevelCount] = {
+    {0, kAllEditions, {}, 0},  // water sides: no text
+    {5, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3)}, 2},
+    {11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6)}, 3},
+    {12, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), CHAR(S, BLKGRP00)}, 4},
+    {15, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), TEXT(S, BLOCK00, 4)}, 4},
+    {10, kAllEditions, {TEXT(S, AIANHHFP00, 5), TEXT(S, AIANHH00, 4), CHAR(S, AIHHTLI00)}, 3},
+    {5, kAllEditions, {TEXT(S, ANRC00, 5)}, 1},
+    {8, kAllEditions, {TEXT(S, AITS00, 5), TEXT(S, AITSCE00, 3)}, 2},
+    {5, kAllEditions, {TEXT(S, CONCIT00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, COUSUB00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, SUBMCD00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, PLACE00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, SDELM00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, SDSEC00, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, SDUNI00, 5)}, 1},
+    {4, kAllEditions, {TEXT(S, MSACMAS00, 4)}, 1},
+    {4, kAllEditions, {TEXT(S, PMSA00, 4)}, 1},
+    {4, kAllEditions, {TEXT(S, NECMA00, 4)}, 1},
+    {2, kAllEditions, {TEXT(S, CD106, 2)}, 1},
+    {5, kAllEditions, {TEXT(S, PUMA5, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, PUMA1, 5)}, 1},
+    {5, kAllEditions, {TEXT(S, ZCTA00, 5)}, 1},
+    {3, kAllEditions, {TEXT(S, ZCTA300, 3)}, 1},
+    {11, kAllEditions, {TEXT(S, TAZ, 6), TEXT(S, UA, 5)}, 2},
+    {5, kAllEditions, {TEXT(S, UA, 5)}, 1},
+    {11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, VTD, 6)}, 3},
+    {3, kAllEditions, {TEXT(S, SLDU, 3)}, 1},
+    {3, kAllEditions, {TEXT(S, SLDL, 3)}, 1},
+    {5, kAllEditions, {TEXT(S, UGA, 5)}, 1},
+    {2, kEdition2003, {TEXT(S, CD108, 2)}, 1},
+};
+
+const CodeLevel kEconomicLevels[kEconomicLevelCount] = {
+    {5, kAllEditions, {TEXT(E, STATEEC, 2), TEXT(E, COUNTYEC, 3)}, 2},
+    {5, kAllEditions, {TEXT(E, PLACEEC, 5)}, 1},
+    {0, kAllEditions, {}, 0},  // commercial regions: an int
+};
+
+#undef TEXT
+#undef CHAR
+
+void FormatLevel(const CodeLevel& level, const void* row, CodeText& out) {
+    const char* base = static_cast<const char*>(row);
+    size_t at = 0;
+    const size_t room = sizeof out.text - 1;
+    for (int p = 0; p < level.partCount; ++p) {
+        const CodePart& part = level.parts[p];
+        const char* field = base + part.offset;
+        if (part.single) {
+            if (at < room) out.text[at++] = field[0];
+            continue;
+        }
+        size_t length = std::strlen(field);
+        for (size_t pad = length; pad < static_cast<size_t>(part.width) && at < room; ++pad) out.text[at++] = ' ';
+        for (size_t i = 0; i < length && at < room; ++i) out.text[at++] = field[i];
+    }
+    out.text[at] = '\0';
+}
+
+void Blank(int width, CodeText& out) {
+    std::memset(out.text, ' ', static_cast<size_t>(width));
+    out.text[width] = '\0';
+}
+
+// A border line adds one entry per side that carries a code.
+void CountStandard(int& count, const CodeText& l, const CodeText& r, const CodeText& blank) {
+    if (l != r) {
+        ++count;
+        if (l != blank && r != blank) ++count;
+    }
+}
+
+// Sides by their row numbers (totals and landmark sides).
+void CountRows(int& count, int left, int right) {
+    if (left != right) {
+        ++count;
+        if (left >= 0 && right >= 0) ++count;
+    }
+}
+
+// Levels whose border test uses the joined text but whose blank test looks
+// at one part of six characters (traffic analysis zones, voting districts).
+void CountByPart(int& count, const CodeText& l, const CodeText& r, const char* leftPart, const char* rightPart) {
+    static const char kSixBlanks[] = "      ";
+    bool leftCarries = std::strcmp(leftPart, kSixBlanks) != 0;
+    bool rightCarries = std::strcmp(rightPart, kSixBlanks) != 0;
+    if (l != r && (leftCarries || rightCarries)) {
+        ++count;
+        if (leftCarries && rightCarries) ++count;
+    }
+}
+
+// The part text of a side of the traffic analysis zone or voting district
+// level: the field as printed at width 6, or six blanks without a row.
+void PartText(const char* field, bool present, char (&out)[8]) {
+    if (!present) {
+        std::memcpy(out, "      ", 7);
+        return;
+    }
+    size_t length = std::strlen(field);
+    size_t at = 0;
+    for (size_t pad = length; pad < 6; ++pad) out[at++] = ' ';
+    for (size_t i = 0; i < length && at < 7; ++i) out[at++] = field[i];
+    out[at] = '\0';
+}
+
+// Allocates an index of one entry per type I row; false (logged, county
+// failed) when it cannot.
+bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
+    try {
+        index.assign(static_cast<size_t>(gTypeICount), SidePair{});
+    } catch (const std::bad_alloc&) {
+        WriteLogLine(Format("\nMEMORY ALLOCATION ERROR, Record Type %s, size %ld", name,
+                            static_cast<long>(gTypeICount) * 8L));
+        gConversionStatus = -1;
+        return false;
+    }
+    return true;
+}
+
+void EndStep() {
+    SetProgress(0);
+    ShowStatus("");
+}
+
+const TypeIRecord& IRow(int i) { return gTypeIRecords[static_cast<size_t>(i)]; }
+
+}  // namespace
+
+void CurrentLevelCode(int level, const TypeARecord& row, CodeText& out) {
+    const CodeLevel& l = kCurrentLevels[level];
+    if (!(l.editions & EditionBit())) return Blank(l.width, out);
+    FormatLevel(l, &row, out);
+}
+
+void Census2000LevelCode(int level, const TypeSRecord& row, CodeText& out) {
+    const CodeLevel& l = kCensus2000Levels[level];
+    if (!(l.editions & EditionBit())) return Blank(l.width, out);
+    FormatLevel(l, &row, out);
+}
+
+void EconomicLevelCode(int level, const TypeERecord& row, CodeText& out) { FormatLevel(kEconomicLevels[level], &row, out); }
+
+void CurrentLevelBlank(int level, CodeText& out) { Blank(kCurrentLevels[level].width, out); }
+void Census2000LevelBlank(int level, CodeText& out) { Blank(kCensus2000Levels[level].width, out); }
+void EconomicLevelBlank(int level, CodeText& out) { Blank(kEconomicLevels[level].width, out); }
+
+bool CurrentLevelInEdition(int level) { return (kCurrentLevels[level].editions & EditionBit()) != 0; }
+bool Census2000LevelInEdition(int level) { return (kCensus2000Levels[level].editions & EditionBit()) != 0; }
+
+bool ReadTypeARow(int row, TypeARecord& out) {
+    if (!gTypeAScratchFile || row < 0) return false;
+    off_t offset = static_cast<off_t>(row) * static_cast<off_t>(sizeof(TypeARecord));
+    ssize_t got = ::pread(fileno(gTypeAScratchFile.get()), &out, sizeof out, offset);
+    return got == static_cast<ssize_t>(sizeof out);
+}
+
+void PrepareSideIndexes() {
+    for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex})
+        index->assign(static_cast<size_t>(gTypeICount), SidePair{});
+}
+
+void ResetPolygonSides() {
+    for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex}) std::vector<SidePair>().swap(*index);
+    gBorderLineCountsA.fill(0);
+    gBorderLineCountsS.fill(0);
+    gBorderLineCountsE.fill(0);
+    gLandmarkBorderLineCount = 0;
+    gBorderLineTotalA = gBorderLineTotalS = gBorderLineTotalB = gBorderLineTotalE = 0;
+}
+
+void ReleasePolygonSides() { ResetPolygonSides(); }
+
+void AssemblePolygonInfoA() {
+    gBorderLineCountsA.fill(0);
+    if (!AllocateIndex(IAIndex, "IAIndex")) return;
+    ShowStatus("Assembling Polygon Information");
+    CodeText blanks[kCurrentLevelCount];
+    for (int level = 0; level < kCurrentLevelCount; ++level) CurrentLevelBlank(level, blanks[level]);
+    for (int i = 0; i < gTypeICount; ++i) {
+        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        const TypeIRecord& line = IRow(i);
+        SidePair& sides = IAIndex[static_cast<size_t>(i)];
+        sides.left = FindTypeARecord(line.CENIDL, line.POLYIDL);
+        sides.right = FindTypeARecord(line.CENIDR, line.POLYIDR);
+        for (int level = 0; level < kCurrentLevelCount; ++level) {
+            CodeText& l = gLeftCodes.current[static_cast<size_t>(level)];
+            CodeText& r = gRightCodes.current[static_cast<size_t>(level)];
+            l = r = blanks[level];
+            if (sides.left >= 0) CurrentLevelCode(level, gTypeARecords[static_cast<size_t>(sides.left)], l);
+            if (sides.right >= 0) CurrentLevelCode(level, gTypeARecords[static_cast<size_t>(sides.right)], r);
+            int& count = gBorderLineCountsA[static_cast<size_t>(level)];
+            if (level == kUrbanCurrentLevel) {
+                // Every side inside an urban area counts, border or not.
+                if (l != blanks[level] || r != blanks[level]) {
+                    ++count;
+                    if (l != blanks[level] && r != blanks[level]) ++count;
+                }
+            } else {
+                CountStandard(count, l, r, blanks[level]);
+            }
+        }
+        CountRows(gBorderLineTotalA, sides.left, sides.right);
+    }
+
+    // The rows move to the scratch file; builders read them back by row number.
+    size_t rows = static_cast<size_t>(gTypeACount);
+    size_t written = std::fwrite(gTypeARecords.data(), sizeof(TypeARecord), rows, gTypeAScratchFile.get());
+    if (written < rows || std::fflush(gTypeAScratchFile.get()) != 0) {
+        WriteLogLine("Cannot write scratch file.  Disk area too small");
+        gConversionStatus = -1;
+        return;
+    }
+    ReleaseTypeARecords();
+    EndStep();
+}
+
+void AssemblePolygonInfoS() {
+    gBorderLineCountsS.fill(0);
+    if (!AllocateIndex(ISIndex, "ISIndex")) return;
+    ShowStatus("Assembling Polygon Information");
+    CodeText blanks[kCensus2000LevelCount];
+    for (int level = 1; level < kCensus2000LevelCount; ++level) Census2000LevelBlank(level, blanks[level]);
+    for (int i = 0; i < gTypeICount; ++i) {
+        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        const TypeIRecord& line = IRow(i);
+        SidePair& sides = ISIndex[static_cast<size_t>(i)];
+        sides.left = FindTypeSRecord(line.CENIDL, line.POLYIDL);
+        sides.right = FindTypeSRecord(line.CENIDR, line.POLYIDR);
+        const TypeSRecord* left = sides.left >= 0 ? &gTypeSRecords[static_cast<size_t>(sides.left)] : nullptr;
+        const TypeSRecord* right = sides.right >= 0 ? &gTypeSRecords[static_cast<size_t>(sides.right)] : nullptr;
+        gLeftWaterFlag = gRightWaterFlag = 0;
+        if (left) {
+            int p = FindTypePRecord(line.CENIDL, line.POLYIDL);
+            if (p >= 0) gLeftWaterFlag = gTypePRecords[static_cast<size_t>(p)].WATER;
+        }
+        if (right) {
+            int p = FindTypePRecord(line.CENIDR, line.POLYIDR);
+            if (p >= 0) gRightWaterFlag = gTypePRecords[static_cast<size_t>(p)].WATER;
+        }
+        for (int level = 1; level < kCensus2000LevelCount; ++level) {
+            CodeText& l = gLeftCodes.census2000[static_cast<size_t>(level)];
+            CodeText& r = gRightCodes.census2000[static_cast<size_t>(level)];
+            l = r = blanks[level];
+            if (left) Census2000LevelCode(level, *left, l);
+            if (right) Census2000LevelCode(level, *right, r);
+            int& count = gBorderLineCountsS[static_cast<size_t>(level)];
+            if (level == kTrafficAnalysisZoneLevel || level == kVotingDistrict2000Level) {
+                char leftPart[8], rightPart[8];
+                bool zone = level == kTrafficAnalysisZoneLevel;
+                PartText(left ? (zone ? left->TAZ : left->VTD) : "", left != nullptr, leftPart);
+                PartText(right ? (zone ? right->TAZ : right->VTD) : "", right != nullptr, rightPart);
+                CountByPart(count, l, r, leftPart, rightPart);
+            } else {
+                CountStandard(count, l, r, blanks[level]);
+            }
+        }
+        if (gLeftWaterFlag != 0) ++gBorderLineCountsS[kWaterSidesSlot];
+        if (gRightWaterFlag != 0) ++gBorderLineCountsS[kWaterSidesSlot];
+        CountRows(gBorderLineTotalS, sides.left, sides.right);
+    }
+    EndStep();
+}
+
+void AssemblePolygonInfoB() {
+    gBorderLineTotalB = 0;
+    if (!AllocateIndex(IBIndex, "IBIndex")) return;
+    ShowStatus("Assembling Polygon Information");
+    for (int i = 0; i < gTypeICount; ++i) {
+        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        const TypeIRecord& line = IRow(i);
+        SidePair& sides = IBIndex[static_cast<size_t>(i)];
+        sides.left = FindTypeBRecord(line.CENIDL, line.POLYIDL);
+        sides.right = FindTypeBRecord(line.CENIDR, line.POLYIDR);
+        CountRows(gBorderLineTotalB, sides.left, sides.right);
+    }
+    EndStep();
+}
+
+void AssemblePolygonInfoE() {
+    gBorderLineCountsE.fill(0);
+    gBorderLineTotalE = 0;
+    if (!AllocateIndex(IEIndex, "IEIndex")) return;
+    ShowStatus("Assembling Polygon Information");
+    CodeText blanks[kEconomicLevelCount];
+    for (int level = 0; level < kCommercialRegionLevel; ++level) EconomicLevelBlank(level, blanks[level]);
+    for (int i = 0; i < gTypeICount; ++i) {
+        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        const TypeIRecord& line = IRow(i);
+        SidePair& sides = IEIndex[static_cast<size_t>(i)];
+        sides.left = FindTypeERecord(line.CENIDL, line.POLYIDL);
+        sides.right = FindTypeERecord(line.CENIDR, line.POLYIDR);
+        const TypeERecord* left = sides.left >= 0 ? &gTypeERecords[static_cast<size_t>(sides.left)] : nullptr;
+        const TypeERecord* right = sides.right >= 0 ? &gTypeERecords[static_cast<size_t>(sides.right)] : nullptr;
+        for (int level = 0; level < kCommercialRegionLevel; ++level) {
+            CodeText& l = gLeftCodes.economic[static_cast<size_t>(level)];
+            CodeText& r = gRightCodes.economic[static_cast<size_t>(level)];
+            l = r = blanks[level];
+            if (left) EconomicLevelCode(level, *left, l);
+            if (right) EconomicLevelCode(level, *right, r);
+            CountStandard(gBorderLineCountsE[static_cast<size_t>(level)], l, r, blanks[level]);
+        }
+        gLeftCodes.commercialRegion = left ? left->COMREGEC : 0;
+        gRightCodes.commercialRegion = right ? right->COMREGEC : 0;
+        if (gLeftCodes.commercialRegion != gRightCodes.commercialRegion) {
+            ++gBorderLineCountsE[kCommercialRegionLevel];
+            if (gLeftCodes.commercialRegion != 0 && gRightCodes.commercialRegion != 0)
+                ++gBorderLineCountsE[kCommercialRegionLevel];
+        }
+        CountRows(gBorderLineTotalE, sides.left, sides.right);
+    }
+    EndStep();
+}
+
+void ResolveLandmarkSides() {
+    ShowStatus("Assembling Polygon Information");
+    gLandmarkBorderLineCount = 0;
+    for (int i = 0; i < gTypeICount; ++i) {
+        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];
+        line.leftLandmarkRow = FindType8Record(line.CENIDL, line.POLYIDL);
+        line.rightLandmarkRow = FindType8Record(line.CENIDR, line.POLYIDR);
+        CountRows(gLandmarkBorderLineCount, line.leftLandmarkRow, line.rightLandmarkRow);
+    }
+    EndStep();
+}
+
+}  // namespace vornak2
