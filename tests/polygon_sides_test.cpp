@@ -280,6 +280,17 @@ TEST_F(SidesTest, CurrentSidesAreCountedPerLevelAndTheRowsSpilled) {
     EXPECT_FALSE(ReadTypeARow(3, back));
 }
 
+TEST_F(SidesTest, ScratchFileThatCannotTakeTheRowsFailsTheCounty) {
+    SetTypeA({PolygonA("25025", "0000000001", "025", "000100", "1000")});
+    testsupport::WriteFile(dir / "readonly.tmp", "");
+    gTypeAScratchFile = platform::OpenFile(dir / "readonly.tmp", "rb");
+    SetLines({Line("1", "25025", "0000000001", "     ", "          ")});
+    AssemblePolygonInfoA();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_EQ(Log(), "Cannot write scratch file.  Disk area too small\n");
+    EXPECT_EQ(gTypeARecords.size(), 1u);  // still in memory, released with the county
+}
+
 TEST_F(SidesTest, LevelsOfOtherEditionsStayBlankAndUncounted) {
     SetTypeA({PolygonA("25025", "0000000001", "025", "000100", "1000"),
               PolygonA("25025", "0000000002", "025", "000100", "1001")});
