@@ -4,6 +4,7 @@
 #include "frontend/folder_checks.h"
 #include "frontend/job_globals.h"
 #include "frontend/message.h"
+#include "frontend/paths.h"
 
 namespace frontend {
 
@@ -82,7 +83,9 @@ void COutputOptionsDlg::OnBrowseOutputDir() {
 void COutputOptionsDlg::StoreChoices() {
     gOutputOrganisation = organisation < 0 ? 0 : organisation;
     gCreatePushPins = pushPins;
-    gOutputParentDir = directory;
+    // The libraries run with this folder as current directory and build
+    // their paths from it, so a typed relative path is made absolute.
+    gOutputParentDir = directory.empty() ? directory : AbsolutePath(directory);
     gAddressRangesAsNumbers = addressRanges == 0 ? 1 : 0;
 }
 
@@ -90,7 +93,7 @@ void COutputOptionsDlg::OnOK() {
     UpdateData(true);
     // The conversion writes into this folder: one that does not exist or
     // cannot be written is refused and the dialog stays open.
-    std::string problem = OutputDirectoryProblem(directory);
+    std::string problem = OutputDirectoryProblem(directory.empty() ? directory : AbsolutePath(directory));
     if (!problem.empty()) {
         ShowMessageBox(out_, problem);
         return;

@@ -98,7 +98,14 @@ TEST_F(OutputOptionsTest, OkRefusesAFolderThatCannotTakeTheOutput) {
               std::string::npos);
     EXPECT_NE(out.find("[pellard] The Output Directory cannot be a CD-ROM\n"), std::string::npos);
     EXPECT_EQ(result, platform::IDOK);
-    EXPECT_EQ(frontend::gOutputParentDir, dir_ / "cd/..");
+    EXPECT_EQ(frontend::gOutputParentDir, dir_.path());
+
+    // A relative folder is stored as an absolute one.
+    ASSERT_EQ(::chdir(dir_.path().c_str()), 0);
+    ASSERT_EQ(::mkdir((dir_ / "rel").c_str(), 0755), 0);
+    std::string out2 = Run("set 31 cd/\nok\nset 31 rel\nok\n");
+    EXPECT_NE(out2.find("[pellard] The Output Directory cannot be a CD-ROM\n"), std::string::npos);
+    EXPECT_EQ(frontend::gOutputParentDir, dir_ / "rel");
 }
 
 TEST_F(OutputOptionsTest, AReadOnlyInputFolderIsNotOffered) {
