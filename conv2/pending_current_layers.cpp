@@ -3,13 +3,6 @@
 
 namespace vornak2 {
 
-void BuildCountyCurrentPolygons() {}
-void BuildTractCurrentPolygons() {}
-void BuildBlockGroupCurrentPolygons() {}
-void BuildBlockCurrentPolygons() {}
-void BuildAmericanIndianAreaCurrentPolygons() {}
-void BuildAnrcCurrentPolygons() {}
-void BuildAitsCurrentPolygons() {}
 void BuildConsolidatedCityCurrentPolygons() {}
 void BuildCountySubdivisionCurrentPolygons() {}
 void BuildSubbarrioCurrentPolygons() {}

@@ -1,0 +1,54 @@
+// Polygon layers of the 2002-2006 editions on the shared polygon engine. A
+// layer is its descriptor, the record type its sides come from, how a side's
+// code is made from that record, its border-line count and how a polygon's
+// attribute record is filled.
+#pragma once
+
+#include "shapeio/border_line_entry.h"
+#include "shapeio/dbase.h"
+#include "shapeio/polygon_layer.h"
+
+namespace vornak2 {
+
+enum class SideSource { kTypeA, kTypeS, kTypeB, kTypeE };
+
+// The code of one side of a line for one layer.
+struct SideCode {
+    // The text the layer compares: two sides with equal keys are one area,
+    // and a key of blanks is a side without the layer's code.
+    char key[24] = {};
+    // The entry's code fields at the offsets of the layer's layout.
+    char entry[40] = {};
+};
+
+struct Conv2PolygonLayer {
+    shapeio::PolygonLayerDescriptor layer;
+    SideSource source;
+    // The layer's border-line sides counted by the side assembly.
+    int (*borderLineCount)();
+    // Fills `out` from the side's row (a TypeARecord, TypeSRecord, ... of the
+    // source); a null row gives the blank key.
+    void (*sideCode)(const void* row, SideCode& out);
+    // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
+    void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+};
+
+// Builds one layer from the county's tables; a failure is logged and fails
+// the county.
+void BuildPolygonLayer(const Conv2PolygonLayer& layer);
+
+// The job of the county as the engine sees it.
+shapeio::PolygonLayerJob CountyPolygonJob();
+
+// Helpers of the side codes and attribute records.
+// Copies `width` characters of `text` (blank-padded) to `out` and ends it.
+void PutCodeText(char* out, const char* text, int width);
+// The text at `offset` of an entry's code fields, at most `width` characters.
+std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width);
+// LSADC, FIPSCC and ENTITY of the type C row the last name lookup found
+// (blanks when none).
+void AddEntityCodes(shapeio::DbfRecord& record);
+// A name lookup by kind for the edition's year.
+std::string EntityName(int kind, const std::string& code1, const std::string& code2, int year);
+
+}  // namespace vornak2

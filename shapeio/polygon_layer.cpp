@@ -1,0 +1,235 @@
+#include "shapeio/polygon_layer.h"
+
+#include "platform/files.h"
+#include "shapeio/kml_writer.h"
+#include "shapeio/layer_output.h"
+#include "shapeio/polygon_scratch_files.h"
+#include "shapeio/ring_walk.h"
+#include "shapeio/shapefile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace shapeio {
+
+int CompareLeadingText(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code, b.code); }
+
+int CompareTextAt6(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code + 6, b.code + 6); }
+
+int CompareIntAt8(const BorderLineEntry& a, const BorderLineEntry& b) {
+    return a.intKey < b.intKey ? -1 : (a.intKey > b.intKey ? 1 : 0);
+}
+
+int CompareIntAt8Descending(const BorderLineEntry& a, const BorderLineEntry& b) { return -CompareIntAt8(a, b); }
+
+namespace {
+
+constexpr double kEmptyMin = 1e99;
+constexpr double kEmptyMax = -1e99;
+
+BoundingBox EmptyBox() { return {kEmptyMin, kEmptyMin, kEmptyMax, kEmptyMax}; }
+
+void Widen(BoundingBox& box, const PointXY& p) {
+    box.xmin = std::min(box.xmin, p.x);
+    box.ymin = std::min(box.ymin, p.y);
+    box.xmax = std::max(box.xmax, p.x);
+    box.ymax = std::max(box.ymax, p.y);
+}
+
+bool SamePoint(const PointXY& a, const PointXY& b) { return a.x == b.x && a.y == b.y; }
+
+void MakeFolderLogged(JobServices& services, const std::string& folder) {
+    if (platform::MakeDirectory(folder)) services.WriteLogText("directory " + folder + " created\n");
+    else services.WriteLogText("directory " + folder + " not created\n");
+}
+
+// The trimmed text of a field of an attribute record.
+std::string FieldValue(const std::string& record, const DbfFieldDef* fields, const char* name) {
+    size_t at = 1;
+    for (const DbfFieldDef* f = fields; f->name; ++f) {
+        if (std::strcmp(f->name, name) == 0) {
+            std::string value = at < record.size() ? record.substr(at, f->length) : std::string();
+            size_t begin = value.find_first_not_of(' ');
+            size_t end = value.find_last_not_of(' ');
+            return begin == std::string::npos ? std::string() : value.substr(begin, end - begin + 1);
+        }
+        at += f->length;
+    }
+    return std::string();
+}
+
+// Writes the walk into the scratch files.
+class ScratchWriter : public RingWalkVisitor {
+public:
+    ScratchWriter(const PolygonLayerDescriptor& layer, PolygonLayerSource& source, JobServices& services,
+                  PolygonScratchFiles& scratch, int firstGistId, size_t entryCount)
+        : layer_(layer), source_(source), services_(services), scratch_(scratch), gistId_(firstGistId),
+          entryCount_(entryCount) {}
+
+    bool BeginPolygon(const BorderLineEntry& first) override {
+        ++gistId_;
+        record_ = source_.AttributeRow(first, gistId_);
+        rings_ = 0;
+        box_ = EmptyBox();
+        return scratch_.WriteRecord(record_);
+    }
+
+    bool TakeEntry(const BorderLineEntry& entry, bool ringStart) override {
+        points_.clear();
+        if (ringStart) {
+            points_.push_back(entry.StartPoint());
+            ringFirst_ = entry.StartPoint();
+            ringPoints_ = 0;
+        }
+        source_.AppendShapePoints(entry.tlid, entry.side != 0, points_);
+        points_.push_back(entry.EndPoint());
+        ringLast_ = entry.EndPoint();
+        if (!Write()) return false;
+        ++used_;
+        services_.SetProgress(static_cast<int>(used_ * 100 / entryCount_));
+        return true;
+    }
+
+    bool EndRing() override {
+        if (!SamePoint(ringFirst_, ringLast_)) {
+            // A gap in the county's lines: the ring is closed on its first point.
+            services_.WriteLogLine(std::string("Ring of ") + layer_.abbreviation + " polygon " +
+                                   FieldValue(record_, layer_.fields, layer_.nameField) +
+                                   " does not close; closed on its first point");
+            points_.assign(1, ringFirst_);
+            if (!Write()) return false;
+        }
+        ++rings_;
+        return scratch_.EndRing(ringPoints_);
+    }
+
+    bool EndPolygon() override { return scratch_.EndPolygon(rings_, box_); }
+
+private:
+    bool Write() {
+        for (const PointXY& p : points_) Widen(box_, p);
+        ringPoints_ += static_cast<int32_t>(points_.size());
+        return scratch_.WritePoints(points_.data(), static_cast<int32_t>(points_.size()));
+    }
+
+    const PolygonLayerDescriptor& layer_;
+    PolygonLayerSource& source_;
+    JobServices& services_;
+    PolygonScratchFiles& scratch_;
+    int gistId_;
+    size_t entryCount_;
+    size_t used_ = 0;
+    std::string record_;
+    std::vector<PointXY> points_;
+    PointXY ringFirst_, ringLast_;
+    int32_t ringPoints_ = 0;
+    int32_t rings_ = 0;
+    BoundingBox box_ = EmptyBox();
+};
+
+// The record count of an existing index file of the merged layer, which
+// continues the numbering; -1 when the file is there but unreadable.
+int ExistingRecordCount(JobServices& services, const std::string& shxPath) {
+    platform::FilePtr shx = platform::OpenFile(shxPath, "r+b");
+    if (!shx) return 0;
+    std::rewind(shx.get());
+    if (std::fgetc(shx.get()) == EOF) return 0;
+    ExistingShx existing;
+    if (!SHP_Read_Existing_Shx(shx.get(), existing, services)) return -1;
+    return existing.recordCount;
+}
+
+}  // namespace
+
+void PolygonLayerOutputName(const PolygonLayerDescriptor& layer, const PolygonLayerJob& job, std::string& folder,
+                            std::string& stem) {
+    JobServices& services = *job.services;
+    switch (job.organisationMode) {
+        case '2':
+        case '3':
+            folder = job.outputPrefix + layer.themeFolder + "/";
+            MakeFolderLogged(services, folder);
+            if (job.organisationMode == '3') {
+                stem = layer.abbreviation;
+                MakeFolderLogged(services, folder);
+            } else {
+                stem = job.countyBaseName + layer.abbreviation;
+            }
+            break;
+        default:
+            folder = job.outputPrefix;
+            stem = job.countyBaseName + layer.abbreviation;
+            break;
+    }
+}
+
+bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& source, const PolygonLayerJob& job) {
+    JobServices& services = *job.services;
+    if (source.BorderLineCount() == 0) {
+        services.WriteLogText(layer.noRecordsText);
+        return true;
+    }
+    services.ShowStatus("");
+    services.SetProgress(0);
+    services.ShowLayer(layer.title);
+
+    PolygonScratchFiles scratch(services, job.scratchFolder);
+    // Every way out closes the scratch files and leaves none behind.
+    auto fail = [&scratch]() {
+        scratch.Close();
+        scratch.Remove();
+        return false;
+    };
+    if (!scratch.Create()) return fail();
+
+    std::vector<BorderLineEntry> entries;
+    int capacity = source.Capacity();
+    try {
+        entries.reserve(static_cast<size_t>(std::max(capacity, 0)));
+    } catch (const std::bad_alloc&) {
+        services.WriteLogLine(layer.overflowText);
+        services.FailCounty();
+        return fail();
+    }
+    if (!source.Gather(entries, capacity)) return fail();
+
+    if (entries.empty()) {
+        services.WriteLogText(job.clipWater ? layer.noEntriesClipText : layer.noEntriesText);
+        scratch.Close();
+        scratch.Remove();
+        return true;
+    }
+
+    SortEntries(entries, layer.compare);
+    services.ShowStatus(layer.statusText);
+
+    LayerOutput output;
+    output.organisationMode = job.organisationMode;
+    PolygonLayerOutputName(layer, job, output.folder, output.fileStem);
+    int existing = 0;
+    if (job.organisationMode == '3') {
+        existing = ExistingRecordCount(services, output.Path(".shx"));
+        if (existing < 0) return fail();
+    }
+
+    ScratchWriter writer(layer, source, services, scratch, existing, entries.size());
+    if (!WalkRings(entries, layer.compare, writer)) return fail();
+    std::vector<BorderLineEntry>().swap(entries);
+    if (!scratch.Close()) return fail();
+
+    KmlCounty county;
+    county.baseName = job.countyBaseName;
+    county.code = job.countyCode;
+    county.labelPoints = job.labelPoints;
+    bool written = KML_Write_Polygons(services, output, county, scratch, layer.abbreviation, layer.fields,
+                                      layer.recordLength, layer.nameField);
+    if (!written) scratch.Remove();
+    services.ShowStatus("");
+    services.SetProgress(0);
+    services.ShowLayer("");
+    return written || !services.CountyFailed();
+}
+
+}  // namespace shapeio
