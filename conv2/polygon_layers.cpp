@@ -148,10 +148,11 @@ bool CountyLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, i
         if (!border) continue;
         const Type1Record& chain = gType1Records[static_cast<size_t>(i)];
         auto take = [&](const SideCode& code, int row, int censusRow, int water, int side) {
-            if (std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) || (clip && water == 1))
+            if (code.noCode || std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) ||
+                (clip && water == 1))
                 return true;
             if (static_cast<int>(entries.size()) >= capacity) {
-                WriteLogLine(spec_.layer.overflowText);
+                WriteLogLine(side == 0 && spec_.rightOverflowText ? spec_.rightOverflowText : spec_.layer.overflowText);
                 gConversionStatus = -1;
                 return false;
             }

@@ -19,6 +19,10 @@ struct SideCode {
     char key[24] = {};
     // The entry's code fields at the offsets of the layer's layout.
     char entry[40] = {};
+    // Set by layers whose blank test looks at one part of the key (a tract
+    // without its tract code, a traffic analysis zone without its zone): the
+    // side takes part in the border test but gets no entry.
+    bool noCode = false;
 };
 
 struct Conv2PolygonLayer {
@@ -31,6 +35,9 @@ struct Conv2PolygonLayer {
     void (*sideCode)(const void* row, SideCode& out);
     // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
     void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+    // The overflow text when a right side's entry finds the entries full; null:
+    // the descriptor's overflow text for both sides.
+    const char* rightOverflowText = nullptr;
 };
 
 // Builds one layer from the county's tables; a failure is logged and fails
