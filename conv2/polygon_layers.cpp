@@ -158,6 +158,7 @@ bool CountyLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, i
             }
             shapeio::BorderLineEntry entry;
             std::memcpy(entry.code, code.entry, sizeof entry.code);
+            entry.intKey = code.intKey;
             std::memcpy(entry.tlid, line.TLID, sizeof entry.tlid);
             entry.from = {chain.FRLONG, chain.FRLAT};
             entry.to = {chain.TOLONG, chain.TOLAT};

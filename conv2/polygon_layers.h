@@ -8,6 +8,8 @@
 #include "shapeio/dbase.h"
 #include "shapeio/polygon_layer.h"
 
+#include <cstdint>
+
 namespace vornak2 {
 
 enum class SideSource { kTypeA, kTypeS, kTypeB, kTypeE };
@@ -23,6 +25,8 @@ struct SideCode {
     // without its tract code, a traffic analysis zone without its zone): the
     // side takes part in the border test but gets no entry.
     bool noCode = false;
+    // The entry's integer key, for layers ordered by a number.
+    int32_t intKey = 0;
 };
 
 struct Conv2PolygonLayer {
