@@ -1,0 +1,249 @@
+// Census 2000 school districts, metropolitan areas, congressional districts
+// (106th and 108th), public use microdata areas and ZIP code tabulation
+// areas, from the type S sides. Every entry holds the side's county code at 0
+// and the layer's code at 6.
+#include "conv2/census2000_codes.h"
+#include "conv2/entity_names.h"
+#include "conv2/job_state.h"
+#include "conv2/polygon_layers.h"
+#include "conv2/polygon_sides.h"
+#include "conv2/stages.h"
+
+#include <string>
+
+namespace vornak2 {
+
+namespace {
+
+using shapeio::BorderLineEntry;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecord;
+
+constexpr int kCensusYear = 2000;
+
+// A name as the lookup gives it, without its trailing blanks.
+std::string TrimmedName(std::string name) {
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
+// --------------------------------------------------------- school districts
+
+#define SCHOOL_FIELDS(code)                                                                             \
+    {                                                                                                   \
+        {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {code, 'C', 5, 0}, {"NAME", 'C', 60, 0},       \
+            {"LSADC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},                            \
+    }
+
+const DbfFieldDef kElementarySchoolFields[] = SCHOOL_FIELDS("ELEMENTARY");
+const DbfFieldDef kSecondarySchoolFields[] = SCHOOL_FIELDS("SECONDARY");
+const DbfFieldDef kUnifiedSchoolFields[] = SCHOOL_FIELDS("UNIFIED");
+
+#undef SCHOOL_FIELDS
+
+// School district codes find their type C row by numeric value.
+void FillSchoolDistrict(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 6, 5);
+    std::string name = TrimmedName(EntityName(kSchoolDistrictEntity, code, "", kCensusYear));
+    record.Add(EntryText(first, 0, 5)).Add(code).Add(name).Add(FoundLsadc()).Add(FoundEntity());
+}
+
+// ------------------------------------------------------ metropolitan areas
+
+const DbfFieldDef kCmsaMsaFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"CMSAMSA", 'C', 4, 0}, {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kPmsaFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PMSA", 'C', 4, 0}, {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kNecmaFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"NECMA", 'C', 4, 0},
+    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {nullptr, 0, 0, 0},
+};
+
+// The three area codes find their names by the one MA field of the type C
+// rows, both sides trimmed.
+void FillMetropolitanArea(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 6, 4);
+    std::string name = TrimmedName(EntityName(kMetropolitanAreaEntity, code, "", kCensusYear));
+    record.Add(EntryText(first, 0, 5)).Add(code).Add(name).Add(FoundLsadc());
+}
+
+void FillMetropolitanAreaWithEntity(const BorderLineEntry& first, DbfRecord& record) {
+    FillMetropolitanArea(first, record);
+    record.Add(FoundEntity());
+}
+
+// -------------------------------------------------- congressional districts
+
+const DbfFieldDef kCongressionalDistrictFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"DISTRICT", 'N', 2, 0},
+    {nullptr, 0, 0, 0},
+};
+
+// DISTRICT holds the two characters of the code, a leading zero included.
+void FillCongressionalDistrict(const BorderLineEntry& first, DbfRecord& record) {
+    record.Add(EntryText(first, 0, 5)).Add(EntryText(first, 6, 2));
+}
+
+// ------------------------------------------------------- PUMAs and ZCTAs
+
+const DbfFieldDef kPuma5PercentFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"PUMA5", 'C', 5, 0},
+    {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kPuma1PercentFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"PUMA1", 'C', 5, 0},
+    {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kZctaFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"ZCTA", 'C', 5, 0},
+    {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kThreeDigitZctaFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"ZCTA3", 'C', 3, 0},
+    {nullptr, 0, 0, 0},
+};
+
+// The county code and the code of `Width` characters; no name.
+template <int Width>
+void FillCountyAndCode(const BorderLineEntry& first, DbfRecord& record) {
+    record.Add(EntryText(first, 0, 5)).Add(EntryText(first, 6, Width));
+}
+
+// ------------------------------------------------------------------ layers
+
+const Conv2PolygonLayer kElementarySchool2000 = {
+    {"Elementary School Districts 2000", "Gathering Elementary School 2000 Boundary Lines",
+     "There are no Elementary School 2000 records\n",
+     "the number of Elementary 2000 border lines exceeds the count",
+     "All elementary school 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for elementary school 2000 polygons\n", "sdelm00", "elementary", kElementarySchoolFields,
+     82, "ELEMENTARY", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kElementarySchool2000Level>, CountyKeyedCode2000<kElementarySchool2000Level>,
+    FillSchoolDistrict};
+
+const Conv2PolygonLayer kSecondarySchool2000 = {
+    {"Secondary School Districts 2000", "Gathering Secondary School 2000 Boundary Lines",
+     "There are no Secondary School 2000 records\n",
+     "the number of secondary border lines 2000 exceeds the count",
+     "All secondary school 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for secondary school 2000 polygons\n", "sdsec00", "secondary", kSecondarySchoolFields, 82,
+     "SECONDARY", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kSecondarySchool2000Level>, CountyKeyedCode2000<kSecondarySchool2000Level>,
+    FillSchoolDistrict};
+
+const Conv2PolygonLayer kUnifiedSchool2000 = {
+    {"Unified School Districts 2000", "Gathering Unified School Boundary Lines",
+     "There are no Unified School 2000 records\n", "the number of unified border lines exceeds the count",
+     "All unified school polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for unified school polygons\n", "sduni00", "unified", kUnifiedSchoolFields, 82,
+     "UNIFIED", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kUnifiedSchool2000Level>, CountyKeyedCode2000<kUnifiedSchool2000Level>,
+    FillSchoolDistrict};
+
+const Conv2PolygonLayer kCmsaMsa2000 = {
+    {"MSA_CMSA 2000", "Gathering MSA_CMSA 2000 Boundary Lines", "There are no MSA_CMSA 2000 records\n",
+     "the number of msacmsa 2000 border lines exceeds the count",
+     "All msacmsa 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for msacmsa 2000 polygons\n", "msa00", "msacmsa", kCmsaMsaFields, 81, "CMSAMSA",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kMsaCmsa2000Level>, CountyKeyedCode2000<kMsaCmsa2000Level>,
+    FillMetropolitanAreaWithEntity};
+
+const Conv2PolygonLayer kPmsa2000 = {
+    {"PMSA 2000", "Gathering PMSA 2000 Boundary Lines", "There are no PMSA 2000 records\n",
+     "the number of pmsa 2000 border lines exceeds the count",
+     "All pmsa 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for pmsa polygons\n", "pmsa00", "pmsa", kPmsaFields, 81, "PMSA", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kPmsa2000Level>, CountyKeyedCode2000<kPmsa2000Level>, FillMetropolitanAreaWithEntity};
+
+const Conv2PolygonLayer kNecma2000 = {
+    {"NECMA 2000", "Gathering NECMA 2000 Boundary Lines", "There are no NECMA 2000 records\n",
+     "the number of necma 2000 border lines exceeds the count",
+     "All necma 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for necma 2000 polygons\n", "necma00", "necma", kNecmaFields, 80, "NECMA",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kNecma2000Level>, CountyKeyedCode2000<kNecma2000Level>, FillMetropolitanArea};
+
+const Conv2PolygonLayer kCongressionalDistrict106 = {
+    {"106th Congressional Districts", "Gathering 106th Congressional Districts Boundary Lines",
+     "There are no 106th Congressional Districts records\n", "the number of CD106 border lines exceeds the count",
+     "There are no CD106 border lines\n", "There are no CD106 border lines\n", "cd106", "cd",
+     kCongressionalDistrictFields, 16, "DISTRICT", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kCongressionalDistrict106Level>, CountyKeyedCode2000<kCongressionalDistrict106Level>,
+    FillCongressionalDistrict};
+
+const Conv2PolygonLayer kCongressionalDistrict108 = {
+    {"108th Congressional Districts", "Gathering 108th Congressional Districts Boundary Lines",
+     "There are no 108th Congressional Districts records\n", "the number of cd108 border lines exceeds the count",
+     "There are no cd108 border lines\n", "There are no cd108 border lines\n", "cd108", "cd",
+     kCongressionalDistrictFields, 16, "DISTRICT", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kCongressionalDistrict108Level>, CountyKeyedCode2000<kCongressionalDistrict108Level>,
+    FillCongressionalDistrict};
+
+const Conv2PolygonLayer kPuma5Percent = {
+    {"Public Use Microdata Areas 5%", "Gathering PUMA Boundary Lines", "There are no Puma5 records\n",
+     "the number of Puma border lines exceeds the count",
+     "All PUMA5 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for PUMA5 polygons\n", "puma5", "puma5", kPuma5PercentFields, 19, "PUMA5",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kPuma5Level>, CountyKeyedCode2000<kPuma5Level>, FillCountyAndCode<5>};
+
+const Conv2PolygonLayer kPuma1Percent = {
+    {"Public Use Microdata Areas 1%", "Gathering PUMA1 Boundary Lines", "There are no Puma1 records\n",
+     "the number of Puma1 border lines exceeds the count",
+     "All PUMA1 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for PUMA1 polygons\n", "puma1", "puma1", kPuma1PercentFields, 19, "PUMA1",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kPuma1Level>, CountyKeyedCode2000<kPuma1Level>, FillCountyAndCode<5>};
+
+const Conv2PolygonLayer kZcta2000 = {
+    {"ZCTA5 2000", "Gathering ZCTA 2000 Boundary Lines", "There are no ZCTA 2000 records\n",
+     "the number of ZCTA 2000 border lines exceeds the count", "There are no ZCTA 2000 border lines\n",
+     "There are no ZCTA 2000 border lines\n", "zcta500", "zcta", kZctaFields, 19, "ZCTA", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kZcta52000Level>, CountyKeyedCode2000<kZcta52000Level>, FillCountyAndCode<5>};
+
+const Conv2PolygonLayer kThreeDigitZcta2000 = {
+    {"ZCTA3 2000", "Gathering ZCTA3 2000 Boundary Lines", "There are no ZCTA3 2000 records\n",
+     "the number of ZCTA3 2000 border lines exceeds the count", "There are no ZCTA3 2000 border lines\n",
+     "There are no ZCTA3 2000 border lines\n", "zcta300", "zcta3", kThreeDigitZctaFields, 17, "ZCTA3",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kZcta32000Level>, CountyKeyedCode2000<kZcta32000Level>, FillCountyAndCode<3>};
+
+}  // namespace
+
+void BuildElementarySchoolDistrict2000Polygons() { BuildPolygonLayer(kElementarySchool2000); }
+void BuildSecondarySchoolDistrict2000Polygons() { BuildPolygonLayer(kSecondarySchool2000); }
+void BuildUnifiedSchoolDistrict2000Polygons() { BuildPolygonLayer(kUnifiedSchool2000); }
+void BuildCmsaMsa2000Polygons() { BuildPolygonLayer(kCmsaMsa2000); }
+void BuildPmsa2000Polygons() { BuildPolygonLayer(kPmsa2000); }
+void BuildNecma2000Polygons() { BuildPolygonLayer(kNecma2000); }
+void BuildCongressionalDistrict106Polygons() { BuildPolygonLayer(kCongressionalDistrict106); }
+void BuildCongressionalDistrict108Polygons() { BuildPolygonLayer(kCongressionalDistrict108); }
+void BuildPuma5PercentPolygons() { BuildPolygonLayer(kPuma5Percent); }
+void BuildPuma1PercentPolygons() { BuildPolygonLayer(kPuma1Percent); }
+void BuildZcta2000Polygons() { BuildPolygonLayer(kZcta2000); }
+void BuildThreeDigitZcta2000Polygons() { BuildPolygonLayer(kThreeDigitZcta2000); }
+
+}  // namespace vornak2

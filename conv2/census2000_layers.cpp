@@ -1,0 +1,302 @@
+// Census 2000 geography of the census hierarchy, American Indian areas and
+// places: county, tract, block group, block, AIANHH, ANRC, tribal
+// subdivisions, consolidated cities, county subdivisions, subbarrios and
+// places, from the type S sides.
+#include "conv2/census2000_codes.h"
+#include "conv2/entity_names.h"
+#include "conv2/job_state.h"
+#include "conv2/polygon_layers.h"
+#include "conv2/polygon_sides.h"
+#include "conv2/stages.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vornak2 {
+
+namespace {
+
+using shapeio::BorderLineEntry;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecord;
+
+constexpr int kCensusYear = 2000;
+
+// ------------------------------------------------------------------ county
+
+const DbfFieldDef kCountyFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+void FillCounty(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 0, 5);
+    std::string state = EntityName(kStateEntity, "", code, kCensusYear);
+    std::string county = EntityName(kCountyEntity, "", code, kCensusYear);
+    record.Add(code).Add(state).Add(county);
+    AddEntityCodes(record);
+}
+
+// ------------------------------------------------------------------- tract
+
+const DbfFieldDef kTractFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
+    {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
+};
+
+void FillTract(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 0, 11);
+    std::string tract = code.substr(5, 6);
+    std::string name = EntityName(kTractEntity, tract, "", kCensusYear);
+    record.Add(code.substr(0, 5)).Add(tract).Add(code).Add(name);
+}
+
+// ------------------------------------------------------------- block group
+
+const DbfFieldDef kBlockGroupFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
+    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
+};
+
+void FillBlockGroup(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 0, 12);
+    record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
+}
+
+// ------------------------------------------------------------------- block
+
+const DbfFieldDef kBlock2000Fields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
+    {"BLOCK", 'C', 4, 0},   {"STFID", 'C', 15, 0},   {nullptr, 0, 0, 0},
+};
+
+void FillBlock(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 0, 15);
+    record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 4)).Add(code);
+}
+
+// ------------------------------------------------------------------ AIANHH
+// Entry: county code at 0, AIANHHFP at 6, AIANHH at 12, AIHHTLI at 17. The
+// key compares "%5s%4s%c" of AIANHHFP, AIANHH and AIHHTLI; the entries are
+// sorted by AIANHH first.
+
+void AianhhCode(const void* row, SideCode& out) {
+    CodeText text;
+    if (!row) {
+        Census2000LevelBlank(kAianhh2000Level, text);
+        std::memcpy(out.key, text.text, sizeof out.key);
+        return;
+    }
+    const TypeSRecord& s = RowS(row);
+    Census2000LevelCode(kAianhh2000Level, s, text);
+    std::memcpy(out.key, text.text, sizeof out.key);
+    PutCounty2000(s, out.entry);
+    PutCodeText(out.entry + 6, s.AIANHHFP00, 5);
+    PutCodeText(out.entry + 12, s.AIANHH00, 4);
+    out.entry[17] = s.AIHHTLI00 ? s.AIHHTLI00 : ' ';
+}
+
+std::string AianhhKey(const BorderLineEntry& e) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%4s%5s%c", e.code + 12, e.code + 6, e.code[17]);
+    return key;
+}
+
+int CompareAianhhKey(const BorderLineEntry& a, const BorderLineEntry& b) {
+    return AianhhKey(a).compare(AianhhKey(b));
+}
+
+const DbfFieldDef kAianhhFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
+    {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
+    {"ENTITY", 'C', 1, 0},  {nullptr, 0, 0, 0},
+};
+
+void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
+    std::string aianhh = EntryText(first, 12, 4);
+    std::string aianhhfp = EntryText(first, 6, 5);
+    std::string name = EntityName(kAmericanIndianAreaEntity, aianhh, aianhhfp, kCensusYear);
+    record.Add(EntryText(first, 0, 5)).Add(aianhh).Add(aianhhfp).Add(std::string(1, first.code[17])).Add(name);
+    AddEntityCodes(record);
+}
+
+// -------------------------------------------------------------------- ANRC
+
+const DbfFieldDef kAnrcFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ANRC", 'C', 5, 0},   {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
+    std::string anrc = EntryText(first, 6, 5);
+    std::string name = EntityName(kAnrcEntity, anrc, "", kCensusYear);
+    record.Add(EntryText(first, 0, 5)).Add(anrc).Add(name);
+    AddEntityCodes(record);
+}
+
+// -------------------------------------------------------------------- AITS
+// Entry: county code at 0, AITS at 6, AITSCE at 12; the key is "%5s%3s" of
+// AITS and AITSCE.
+
+void AitsCode(const void* row, SideCode& out) {
+    CountyKeyedCode2000<kAits2000Level>(row, out);
+    if (!row) return;
+    const TypeSRecord& s = RowS(row);
+    PutCodeText(out.entry + 6, s.AITS00, 5);
+    PutCodeText(out.entry + 12, s.AITSCE00, 3);
+}
+
+int CompareAitsKey(const BorderLineEntry& a, const BorderLineEntry& b) {
+    char ka[16], kb[16];
+    std::snprintf(ka, sizeof ka, "%5s%3s", a.code + 6, a.code + 12);
+    std::snprintf(kb, sizeof kb, "%5s%3s", b.code + 6, b.code + 12);
+    return std::strcmp(ka, kb);
+}
+
+const DbfFieldDef kAitsFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AITS", 'C', 5, 0},   {"AITSCE", 'C', 3, 0},
+    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0},
+    {nullptr, 0, 0, 0},
+};
+
+void FillAits(const BorderLineEntry& first, DbfRecord& record) {
+    std::string aits = EntryText(first, 6, 5);
+    std::string aitsce = EntryText(first, 12, 3);
+    std::string name = EntityName(kTribalSubdivisionEntity, aits, aitsce, kCensusYear);
+    record.Add(EntryText(first, 0, 5)).Add(aits).Add(aitsce).Add(name);
+    AddEntityCodes(record);
+}
+
+// ------------------------------------------ places and county subdivisions
+// One shape for the four layers: the county code, the 5-character code, and
+// the names of the entity the layer's lookup finds.
+
+#define PLACE_FIELDS(code, classCode)                                                                     \
+    {                                                                                                     \
+        {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {code, 'C', 5, 0}, {"NAME", 'C', 60, 0},         \
+            {"LSADC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {classCode, 'C', 2, 0}, {"PLACEDC", 'C', 1, 0}, \
+            {nullptr, 0, 0, 0},                                                                           \
+    }
+
+const DbfFieldDef kConsolidatedCityFields[] = PLACE_FIELDS("CONCITY", "FIPSCC");
+const DbfFieldDef kCountySubdivisionFields[] = PLACE_FIELDS("COUSUB", "COUSUBCC");
+const DbfFieldDef kSubbarrioFields[] = PLACE_FIELDS("SUBMCD", "COUSUBCC");
+const DbfFieldDef kPlaceFields[] = PLACE_FIELDS("PLACE", "FIPSCC");
+
+#undef PLACE_FIELDS
+
+template <int Kind>
+void FillPlaceLike(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 6, 5);
+    std::string name = EntityName(Kind, code, "", kCensusYear);
+    record.Add(EntryText(first, 0, 5)).Add(code).Add(name);
+    record.Add(FoundLsadc()).Add(FoundEntity()).Add(FoundFipscc()).Add(FoundPlacedc());
+}
+
+// ------------------------------------------------------------------ layers
+
+const Conv2PolygonLayer kCounty2000 = {
+    {"County 2000", "Gathering County 2000 Boundary Lines", "There are no County 2000 records\n",
+     "the number of county border lines exceeds the count",
+     "Try turning off the water polygon clipping optionbefore extracting counties\n",
+     "There are no county border lines\n", "cty00", "county", kCountyFields, 139, "FIPSSTCO",
+     shapeio::CompareLeadingText},
+    SideSource::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCounty};
+
+const Conv2PolygonLayer kTract2000 = {
+    {"Tract 2000", "Gathering Tract Boundary Lines", "There are no Tract 2000 records\n",
+     "the number of tracts 2000 border lines exceeds the count", "There are no Census Tracts 2000 in this file\n",
+     "There are no Census Tracts 2000 in this file\n", "trt00", "tracts", kTractFields, 91, "STFID",
+     shapeio::CompareLeadingText},
+    SideSource::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTract};
+
+const Conv2PolygonLayer kBlockGroup2000 = {
+    {"Group 2000", "Gathering Block Group 2000 Boundary Lines", "There are no Group 2000 records\n",
+     "the number of block groups 2000 border lines exceeds the count",
+     "There are no Census Block Groups 2000 for this file\n"
+     "Try turning off water clipping before extracting block groups 2000\n",
+     "There are no Census Block Groups 2000 for this file\n", "grp00", "groups", kBlockGroupFields, 33, "STFID",
+     shapeio::CompareLeadingText},
+    SideSource::kTypeS, CountS<kBlockGroup2000Level>, HierarchyCode2000<kBlockGroup2000Level, 11, 1>,
+    FillBlockGroup};
+
+const Conv2PolygonLayer kBlock2000 = {
+    {"Block 2000", "Gathering Block 2000 Boundary Lines", "There are no Block 2000 records\n",
+     "the number of blocks 2000 border lines exceeds the count", "There are no Census Blocks 2000 for this file\n",
+     "There are no Census Blocks 2000 for this file\n", "blk00", "blocks", kBlock2000Fields, 39, "STFID",
+     shapeio::CompareLeadingText},
+    SideSource::kTypeS, CountS<kBlock2000Level>, HierarchyCode2000<kBlock2000Level, 11, 4>, FillBlock};
+
+const Conv2PolygonLayer kAianhh2000 = {
+    {"AIANHH 2000", "Gathering AIANHH 2000 Boundary Lines", "There are no AIANHH 2000 records\n",
+     "the number of AIANHH 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting AIANHH 2000 polys\n",
+     "There are no AIANHH 2000 border lines\n", "aianhh00", "aianhh", kAianhhFields, 89, "AIANHH",
+     CompareAianhhKey},
+    SideSource::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhh};
+
+const Conv2PolygonLayer kAnrc2000 = {
+    {"ANRC 2000", "Building Anrc 2000 Polygons", "There are no ANRC 2000 records\n",
+     "the number of ANRC 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting anrcs\n",
+     "There are no anrc 2000 border lines\n", "anrc00", "anrc", kAnrcFields, 84, "ANRC", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrc,
+    "the number of anrc 2000 border lines exceeds the count"};
+
+const Conv2PolygonLayer kAits2000 = {
+    {"AITS 2000", "Gathering Aits 2000 Boundary Lines", "There are no Aits 2000 records\n",
+     "the number of Aits 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Aits polys\n",
+     "There are no Aits 2000 border lines\n", "aits00", "aits", kAitsFields, 87, "AITS", CompareAitsKey},
+    SideSource::kTypeS, CountS<kAits2000Level>, AitsCode, FillAits};
+
+const Conv2PolygonLayer kConsolidatedCity2000 = {
+    {"Consolidated City 2000", "Gathering Consolidated City 2000 Boundary Lines",
+     "There are no Concity 2000 records\n", "the number of Conolidated City 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Concity 2000\n",
+     "There are no Consolidated City 2000 border lines\n", "concit00", "concit", kConsolidatedCityFields, 85,
+     "NAME", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kConsolidatedCity2000Level>, CountyKeyedCode2000<kConsolidatedCity2000Level>,
+    FillPlaceLike<kConsolidatedCityEntity>};
+
+const Conv2PolygonLayer kCountySubdivision2000 = {
+    {"County Subdivisions 2000", "Gathering County Subdivision Boundary Lines",
+     "There are no Cousub 2000 records\n", "the number of County Subdivisions 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Cousub 2000\n",
+     "There are no County Subdivision 2000 border lines\n", "cousub00", "cousub", kCountySubdivisionFields, 85,
+     "NAME", shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kCountySubdivision2000Level>, CountyKeyedCode2000<kCountySubdivision2000Level>,
+    FillPlaceLike<kCountySubdivisionEntity>};
+
+const Conv2PolygonLayer kSubbarrio2000 = {
+    {"Subbarrios 2000", "Gathering Subbarrio Boundary Lines", "There are no Subbarrio 2000 records\n",
+     "the number of Submcd 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Submcd 2000\n",
+     "There are no Subbarrio 2000 border lines\n", "submcd00", "submcd", kSubbarrioFields, 85, "SUBMCD",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kSubbarrio2000Level>, CountyKeyedCode2000<kSubbarrio2000Level>,
+    FillPlaceLike<kSubbarrioEntity>};
+
+const Conv2PolygonLayer kPlace2000 = {
+    {"Places 2000", "Gathering Place Boundary Lines", "There are no Place00 records\n",
+     "the number of Place 2000 border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Places 2000\n",
+     "There are no Places 2000 border lines\n", "place00", "place", kPlaceFields, 85, "PLACE",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kPlace2000Level>, CountyKeyedCode2000<kPlace2000Level>, FillPlaceLike<kPlaceEntity>};
+
+}  // namespace
+
+void BuildCounty2000Polygons() { BuildPolygonLayer(kCounty2000); }
+void BuildTract2000Polygons() { BuildPolygonLayer(kTract2000); }
+void BuildBlockGroup2000Polygons() { BuildPolygonLayer(kBlockGroup2000); }
+void BuildBlock2000Polygons() { BuildPolygonLayer(kBlock2000); }
+void BuildAmericanIndianArea2000Polygons() { BuildPolygonLayer(kAianhh2000); }
+void BuildAnrc2000Polygons() { BuildPolygonLayer(kAnrc2000); }
+void BuildAits2000Polygons() { BuildPolygonLayer(kAits2000); }
+void BuildConsolidatedCity2000Polygons() { BuildPolygonLayer(kConsolidatedCity2000); }
+void BuildCountySubdivision2000Polygons() { BuildPolygonLayer(kCountySubdivision2000); }
+void BuildSubbarrio2000Polygons() { BuildPolygonLayer(kSubbarrio2000); }
+void BuildPlace2000Polygons() { BuildPolygonLayer(kPlace2000); }
+
+}  // namespace vornak2

@@ -1,0 +1,224 @@
+// Traffic analysis zones, urban areas (2000 and, from the type A rows,
+// current), voting districts 2000, state legislative districts and urban
+// growth areas. Every entry holds the side's county code at 0 and the
+// layer's code at 6.
+#include "conv2/census2000_codes.h"
+#include "conv2/entity_names.h"
+#include "conv2/job_state.h"
+#include "conv2/polygon_layers.h"
+#include "conv2/polygon_sides.h"
+#include "conv2/stages.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace vornak2 {
+
+namespace {
+
+using shapeio::BorderLineEntry;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecord;
+
+constexpr int kCensusYear = 2000;
+
+// ------------------------------------------------ traffic analysis zones
+// Key "%6s%5s" of TAZ and UA: a zone cut by an urban area boundary is one
+// polygon per urban area. A side without a zone code carries no code,
+// whatever its UA. Entry: county code at 0, TAZ at 6, UA at 13.
+
+void TrafficAnalysisZoneCode(const void* row, SideCode& out) {
+    CountyKeyedCode2000<kTrafficAnalysisZoneLevel>(row, out);
+    if (!row) return;
+    const TypeSRecord& s = RowS(row);
+    PutCodeText(out.entry + 6, s.TAZ, 6);
+    PutCodeText(out.entry + 13, s.UA, 5);
+    out.noCode = BlankPart(out.entry, 6, 6);
+}
+
+int CompareTazKey(const BorderLineEntry& a, const BorderLineEntry& b) {
+    char ka[16], kb[16];
+    std::snprintf(ka, sizeof ka, "%6s%5s", a.code + 6, a.code + 13);
+    std::snprintf(kb, sizeof kb, "%6s%5s", b.code + 6, b.code + 13);
+    return std::strcmp(ka, kb);
+}
+
+const DbfFieldDef kTrafficAnalysisZoneFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"TAZ", 'C', 6, 0}, {"UA", 'C', 5, 0}, {nullptr, 0, 0, 0},
+};
+
+void FillTrafficAnalysisZone(const BorderLineEntry& first, DbfRecord& record) {
+    record.Add(EntryText(first, 0, 5)).Add(EntryText(first, 6, 6)).Add(EntryText(first, 13, 5));
+}
+
+// ------------------------------------------- urban and urban growth areas
+
+const DbfFieldDef kUrbanAreaFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"UACODE", 'C', 5, 0}, {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"FIPSCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
+    {nullptr, 0, 0, 0},
+};
+
+void FillUrbanAreaOfYear(const BorderLineEntry& first, DbfRecord& record, int year) {
+    std::string code = EntryText(first, 6, 5);
+    std::string name = EntityName(kUrbanAreaEntity, code, "", year);
+    record.Add(EntryText(first, 0, 5)).Add(code).Add(name);
+    record.Add(FoundLsadc()).Add(FoundEntity()).Add(FoundFipscc()).Add(FoundPlacedc());
+}
+
+void FillUrbanArea2000(const BorderLineEntry& first, DbfRecord& record) {
+    FillUrbanAreaOfYear(first, record, kCensusYear);
+}
+
+void FillUrbanAreaCurrent(const BorderLineEntry& first, DbfRecord& record) {
+    FillUrbanAreaOfYear(first, record, gEditionYear);
+}
+
+// Urban Current: UACU of the side's type A row, with the county code of its
+// current geography.
+void UrbanCurrentCode(const void* row, SideCode& out) {
+    CodeText text;
+    if (!row) {
+        CurrentLevelBlank(kUrbanCurrentLevel, text);
+        std::memcpy(out.key, text.text, sizeof out.key);
+        return;
+    }
+    const TypeARecord& a = *static_cast<const TypeARecord*>(row);
+    CurrentLevelCode(kUrbanCurrentLevel, a, text);
+    std::memcpy(out.key, text.text, sizeof out.key);
+    CodeText county;
+    CurrentLevelCode(kCountyCurrentLevel, a, county);
+    PutCodeText(out.entry, county.text, 5);
+    PutCodeText(out.entry + 6, text.text, 5);
+}
+
+int CountUrbanCurrent() { return gBorderLineCountsA[kUrbanCurrentLevel]; }
+
+// ---------------------------------------------------- voting districts 2000
+// Key "%5s%6s" of the county code and VTD: one polygon is one voting
+// district of one county. A side without a VTD code carries no code.
+
+void VotingDistrictCode(const void* row, SideCode& out) {
+    CountyKeyedCode2000<kVotingDistrict2000Level>(row, out);
+    if (!row) return;
+    PutCodeText(out.entry + 6, RowS(row).VTD, 6);
+    out.noCode = BlankPart(out.entry, 6, 6);
+}
+
+int CompareVotingDistrictKey(const BorderLineEntry& a, const BorderLineEntry& b) {
+    char ka[16], kb[16];
+    std::snprintf(ka, sizeof ka, "%5.5s%6.6s", a.code, a.code + 6);
+    std::snprintf(kb, sizeof kb, "%5.5s%6.6s", b.code, b.code + 6);
+    return std::strcmp(ka, kb);
+}
+
+const DbfFieldDef kVotingDistrict2000Fields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"VOTE00", 'C', 6, 0},  {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"PLACEDC", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+void FillVotingDistrict(const BorderLineEntry& first, DbfRecord& record) {
+    std::string county = EntryText(first, 0, 5);
+    std::string code = EntryText(first, 6, 6);
+    std::string name = EntityName(kVotingDistrictEntity, code, county, kCensusYear);
+    record.Add(county).Add(code).Add(name).Add(FoundLsadc()).Add(FoundEntity()).Add(FoundPlacedc());
+}
+
+// ------------------------------------------ state legislative districts
+
+const DbfFieldDef kUpperChamberDistrictFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"SLDU", 'C', 3, 0},
+    {nullptr, 0, 0, 0},
+};
+const DbfFieldDef kLowerChamberDistrictFields[] = {
+    {"GIST_ID", 'N', 8, 0},
+    {"COUNTY", 'C', 5, 0},
+    {"SLDL", 'C', 3, 0},
+    {nullptr, 0, 0, 0},
+};
+
+void FillChamberDistrict(const BorderLineEntry& first, DbfRecord& record) {
+    record.Add(EntryText(first, 0, 5)).Add(EntryText(first, 6, 3));
+}
+
+// ------------------------------------------------------------------ layers
+
+const Conv2PolygonLayer kTrafficAnalysisZone = {
+    {"Traffic Analysis Zones", "Gathering TAZ Boundary Lines", "There are no TAZ records\n",
+     "the number of Taz border lines exceeds the count",
+     "All TAZs for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for Traffic Analysis Zones\n", "taz", "taz", kTrafficAnalysisZoneFields, 25, "TAZ",
+     CompareTazKey},
+    SideSource::kTypeS, CountS<kTrafficAnalysisZoneLevel>, TrafficAnalysisZoneCode, FillTrafficAnalysisZone};
+
+const Conv2PolygonLayer kUrbanArea2000 = {
+    {"Urban Areas 2000", "Gathering Urban 2000 Boundary Lines", "There are no UA 00 records\n",
+     "the number of Urban 2000 border lines exceeds the count",
+     "All urban 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for urban 2000 polygons\n", "urb00", "urban", kUrbanAreaFields, 85, "UACODE",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kUrban2000Level>, CountyKeyedCode2000<kUrban2000Level>, FillUrbanArea2000};
+
+// Water sides come from the Census 2000 sides, as for every layer.
+const Conv2PolygonLayer kUrbanAreaCurrent = {
+    {"Urban Current", "Gathering Urban Current Boundary Lines", "There are no Urban Current records\n",
+     "the number of Urban Current border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Urban Current\n",
+     "There are no Urban Current border lines\n", "urbcu", "urban", kUrbanAreaFields, 85, "UACODE",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeA, CountUrbanCurrent, UrbanCurrentCode, FillUrbanAreaCurrent};
+
+const Conv2PolygonLayer kVotingDistrict2000 = {
+    {"Voting Districts 2000", "Gathering Voting District 2000 Boundary Lines",
+     "There are no Voting District 2000 records\n",
+     "the number of voting district 2000 border lines exceeds the count",
+     "There are no Voting Districts 2000 in this file\n", "There are no Voting Districts 2000 in this file\n",
+     "vtd00", "voting", kVotingDistrict2000Fields, 84, "VOTE00", CompareVotingDistrictKey},
+    SideSource::kTypeS, CountS<kVotingDistrict2000Level>, VotingDistrictCode, FillVotingDistrict};
+
+const Conv2PolygonLayer kUpperChamberDistrict = {
+    {"State Legislative Upper Chamber Districts", "Gathering State Upper Chamber Lines",
+     "There are no State Legislative Upper Chamber records\n",
+     "the number of State Legislative Upper border lines exceeds the count",
+     "All SLDU for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for SLDU polygons\n", "sldu", "sldu", kUpperChamberDistrictFields, 17, "SLDU",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kUpperChamberLevel>, CountyKeyedCode2000<kUpperChamberLevel>, FillChamberDistrict};
+
+const Conv2PolygonLayer kLowerChamberDistrict = {
+    {"State Legislative Lower Chamber Districts", "Gathering State Lower Chamber Lines",
+     "There are no State Legislative Lower Chamber records\n",
+     "the number of State Legislative Lower border lines exceeds the count",
+     "All SLDL for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for SLDL polygons\n", "sldl", "sldl", kLowerChamberDistrictFields, 17, "SLDL",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kLowerChamberLevel>, CountyKeyedCode2000<kLowerChamberLevel>, FillChamberDistrict};
+
+const Conv2PolygonLayer kUrbanGrowthArea2000 = {
+    {"Urban Growth Areas 2000", "Gathering UGA 2000 Boundary Lines", "There are no UGA 00 records\n",
+     "the number of UGA 2000 border lines exceeds the count",
+     "All UGA 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n",
+     "There are no lines for UGA 2000 polygons\n", "uga00", "uga", kUrbanAreaFields, 85, "UACODE",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeS, CountS<kUrbanGrowthArea2000Level>, CountyKeyedCode2000<kUrbanGrowthArea2000Level>,
+    FillUrbanArea2000};
+
+}  // namespace
+
+void BuildTrafficAnalysisZonePolygons() { BuildPolygonLayer(kTrafficAnalysisZone); }
+void BuildUrbanArea2000Polygons() { BuildPolygonLayer(kUrbanArea2000); }
+void BuildUrbanAreaCurrentPolygons() { BuildPolygonLayer(kUrbanAreaCurrent); }
+void BuildVotingDistrict2000Polygons() { BuildPolygonLayer(kVotingDistrict2000); }
+void BuildUpperChamberDistrictPolygons() { BuildPolygonLayer(kUpperChamberDistrict); }
+void BuildLowerChamberDistrictPolygons() { BuildPolygonLayer(kLowerChamberDistrict); }
+void BuildUrbanGrowthArea2000Polygons() { BuildPolygonLayer(kUrbanGrowthArea2000); }
+
+}  // namespace vornak2
