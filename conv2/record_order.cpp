@@ -19,6 +19,35 @@ int CompareNumbers(Number a, Number b) {
     return a > b ? 1 : a < b ? -1 : 0;
 }
 
+// Builds a key field by field.
+class KeyWriter {
+public:
+    KeyWriter() { std::memset(key_.bytes, 0, sizeof key_.bytes); }
+    // A text field of `width` characters as the string comparison sees it.
+    KeyWriter& Text(const char* field, size_t width) {
+        size_t n = 0;
+        while (n < width && field[n] != '\0') ++n;
+        std::memcpy(key_.bytes + at_, field, n);
+        at_ += width;
+        return *this;
+    }
+    KeyWriter& Byte(char c) {
+        key_.bytes[at_++] = static_cast<unsigned char>(c);
+        return *this;
+    }
+    // A signed number of `bytes` bytes, ordered as a number.
+    KeyWriter& Number(long long value, int bytes) {
+        unsigned long long biased = static_cast<unsigned long long>(value) ^ (1ULL << (8 * bytes - 1));
+        for (int k = bytes - 1; k >= 0; --k) key_.bytes[at_++] = static_cast<unsigned char>(biased >> (8 * k));
+        return *this;
+    }
+    SortKey Key() const { return key_; }
+
+private:
+    SortKey key_;
+    size_t at_ = 0;
+};
+
 }  // namespace
 
 int CompareType1Records(const Type1Record& a, const Type1Record& b) {
@@ -68,5 +97,28 @@ int CompareType7Records(const Type7Record& a, const Type7Record& b) { return Com
 int CompareTypeMRecords(const TypeMRecord& a, const TypeMRecord& b) {
     return CompareTexts(a.TLID, b.TLID, a.RTSQ, b.RTSQ);
 }
+
+}  // namespace vornak2
+
+namespace vornak2 {
+
+SortKey Type1ClassKey(const Type1Record& r) { return KeyWriter().Byte(r.lineClass).Text(r.TLID, 10).Key(); }
+SortKey Type1TlidKey(const Type1Record& r) { return KeyWriter().Text(r.TLID, 10).Key(); }
+SortKey TlidRtsqKey(const Type2Record& r) { return KeyWriter().Text(r.TLID, 10).Text(r.RTSQ, 3).Key(); }
+SortKey TlidRtsqKey(const Type4Record& r) { return KeyWriter().Text(r.TLID, 10).Text(r.RTSQ, 3).Key(); }
+SortKey TlidRtsqKey(const Type6Record& r) { return KeyWriter().Text(r.TLID, 10).Text(r.RTSQ, 3).Key(); }
+SortKey TlidRtsqKey(const TypeZRecord& r) { return KeyWriter().Text(r.TLID, 10).Text(r.RTSQ, 3).Key(); }
+SortKey TlidRtsqKey(const TypeMRecord& r) { return KeyWriter().Text(r.TLID, 10).Text(r.RTSQ, 3).Key(); }
+SortKey FeatKey(const Type5Record& r) { return KeyWriter().Text(r.FEAT, 8).Key(); }
+SortKey TextAt12Key(const TypeIRecord& r) { return KeyWriter().Text(r.TLID, 10).Key(); }
+SortKey TextAt12Key(const TypeTRecord& r) { return KeyWriter().Text(r.TZID, 10).Key(); }
+SortKey TypeUKey(const TypeURecord& r) { return KeyWriter().Text(r.TZID, 10).Number(r.RTSQ, 4).Key(); }
+SortKey CenidPolyidKey(const TypeARecord& r) { return KeyWriter().Text(r.CENID, 5).Text(r.POLYID, 10).Key(); }
+SortKey CenidPolyidKey(const TypeSRecord& r) { return KeyWriter().Text(r.CENID, 5).Text(r.POLYID, 10).Key(); }
+SortKey CenidPolyidKey(const TypeBRecord& r) { return KeyWriter().Text(r.CENID, 5).Text(r.POLYID, 10).Key(); }
+SortKey CenidPolyidKey(const Type8Record& r) { return KeyWriter().Text(r.CENID, 5).Text(r.POLYID, 10).Key(); }
+SortKey CenidPolyidKey(const TypeERecord& r) { return KeyWriter().Text(r.CENID, 5).Text(r.POLYID, 10).Key(); }
+SortKey PolyidCenidKey(const TypePRecord& r) { return KeyWriter().Text(r.POLYID, 10).Text(r.CENID, 5).Key(); }
+SortKey LandKey(const Type7Record& r) { return KeyWriter().Number(r.LAND, 8).Key(); }
 
 }  // namespace vornak2

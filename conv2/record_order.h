@@ -9,7 +9,7 @@
 #include "conv2/record_layouts.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstring>
 #include <vector>
 
 namespace vornak2 {
@@ -43,18 +43,56 @@ int CompareType7Records(const Type7Record& a, const Type7Record& b);
 // Type M: TLID, then RTSQ.
 int CompareTypeMRecords(const TypeMRecord& a, const TypeMRecord& b);
 
-// Sorts a table by a comparison. Rows with equal keys keep their order (the
-// file order), so the result does not depend on the sort's internals. The
-// rows are sorted through an array of row numbers and then moved into place
-// once, which needs no second copy of the table.
+// The key of a row as bytes whose order (memcmp) is exactly the order of its
+// comparison: text fields at full width, cut at a NUL and zero-filled after
+// it, as the string comparison sees them; numbers big-endian with the sign
+// bit flipped. Used to sort large tables quickly; equal keys are equal rows
+// for the comparison.
+struct SortKey {
+    unsigned char bytes[16];
+};
+
+SortKey Type1ClassKey(const Type1Record& r);   // CompareType1Records
+SortKey Type1TlidKey(const Type1Record& r);    // CompareTextAt6
+SortKey TlidRtsqKey(const Type2Record& r);     // CompareTlidRtsq
+SortKey TlidRtsqKey(const Type4Record& r);
+SortKey TlidRtsqKey(const Type6Record& r);
+SortKey TlidRtsqKey(const TypeZRecord& r);
+SortKey TlidRtsqKey(const TypeMRecord& r);     // CompareTypeMRecords
+SortKey FeatKey(const Type5Record& r);         // CompareType5Records
+SortKey TextAt12Key(const TypeIRecord& r);     // CompareTextAt12
+SortKey TextAt12Key(const TypeTRecord& r);
+SortKey TypeUKey(const TypeURecord& r);        // CompareTypeURecords
+SortKey CenidPolyidKey(const TypeARecord& r);  // CompareTypeARecords
+SortKey CenidPolyidKey(const TypeSRecord& r);  // CompareTypeSRecords
+SortKey CenidPolyidKey(const TypeBRecord& r);  // CompareTypeBRecords
+SortKey CenidPolyidKey(const Type8Record& r);  // CompareType8Records
+SortKey CenidPolyidKey(const TypeERecord& r);  // CompareTypeERecords
+SortKey PolyidCenidKey(const TypePRecord& r);  // CompareTypePRecords
+SortKey LandKey(const Type7Record& r);         // CompareType7Records
+
+// Sorts a table into the order of `compare`, whose key `keyOf` is. Rows with
+// equal keys keep their order (the file order), so the result does not
+// depend on the sort's internals. The keys are sorted with their row numbers
+// and the rows then moved into place once, which needs no second copy of
+// the table.
 template <typename Row>
-void SortRecords(std::vector<Row>& rows, int (*compare)(const Row&, const Row&)) {
+void SortRecords(std::vector<Row>& rows, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&)) {
     auto before = [compare](const Row& a, const Row& b) { return compare(a, b) < 0; };
     if (std::is_sorted(rows.begin(), rows.end(), before)) return;
+    struct KeyedRow {
+        SortKey key;
+        size_t row;
+    };
+    std::vector<KeyedRow> keyed(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) keyed[i] = {keyOf(rows[i]), i};
+    std::sort(keyed.begin(), keyed.end(), [](const KeyedRow& a, const KeyedRow& b) {
+        int c = std::memcmp(a.key.bytes, b.key.bytes, sizeof a.key.bytes);
+        return c != 0 ? c < 0 : a.row < b.row;
+    });
     std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&rows, compare](size_t a, size_t b) { return compare(rows[a], rows[b]) < 0; });
+    for (size_t i = 0; i < rows.size(); ++i) order[i] = keyed[i].row;
+    std::vector<KeyedRow>().swap(keyed);
     // Row i of the result is rows[order[i]]: follow each cycle of the
     // permutation once, marking the places filled as order[i] = i.
     for (size_t start = 0; start < rows.size(); ++start) {

@@ -3,11 +3,12 @@
 // parses every line into its row, closes the file and sorts the table.
 #include "conv2/job_state.h"
 #include "conv2/record_fields.h"
-#include "conv2/record_file_text.h"
+#include "conv2/record_lines.h"
 #include "conv2/record_order.h"
 #include "conv2/record_parsers.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
+#include "platform/memory.h"
 
 #include <climits>
 #include <cstring>
@@ -40,8 +41,12 @@ bool NoStep(int, std::string_view) { return true; }
 
 // Reads gRecordFile into `table` (count and mark included), calling `parse`
 // and then `step` for every row. `requiredCount`, when not negative, is the
-// number of lines the file must have. True when every row was read; the file
-// is closed either way.
+// number of lines the file must have (type I: the type 1 count). True when
+// every row was read; the file is closed either way.
+//
+// The file is read twice in large blocks, once to count its records and once
+// to parse them, so that the table is obtained once at its exact size. Each
+// row is made (zero-filled) just before it is parsed.
 template <typename Row, typename Step>
 bool FillTable(const RecordTypeReading& reading, std::vector<Row>& table, int& count, void (*parse)(int),
                Step step, long long requiredCount = -1) {
@@ -51,43 +56,49 @@ bool FillTable(const RecordTypeReading& reading, std::vector<Row>& table, int& c
     ShowStatus("Reading");
     if (!gRecordFile) return false;
 
-    RecordFileText text;
-    if (!text.Load(gRecordFile.get())) {
+    RecordLineReader lines(gRecordFile.get());
+    const long long records = lines.CountRecords();
+    if (records < 0) {
         Fail(reading.readMessage);
         return false;
     }
-    long long lines = text.LineCount();
-    if (requiredCount >= 0 && lines != requiredCount) {
+    if (requiredCount >= 0 && records != requiredCount) {
         Fail("\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records");
         return false;
     }
-    if (lines > 0) {
-        bool obtained = lines <= INT_MAX;
+    if (records > 0) {
+        bool obtained = records <= INT_MAX;
         if (obtained) {
             try {
-                table.assign(static_cast<size_t>(lines), Row{});
+                table.reserve(static_cast<size_t>(records));
+                platform::AdviseLargePages(table.data(), table.capacity() * sizeof(Row));
             } catch (const std::bad_alloc&) {
                 obtained = false;
             }
         }
         if (!obtained) {
-            Fail(Format(reading.allocationMessage, static_cast<long>(lines * static_cast<long long>(sizeof(Row)))));
+            Fail(Format(reading.allocationMessage, static_cast<long>(records * static_cast<long long>(sizeof(Row)))));
             return false;
         }
         if (reading.mark != kNoMark) gTableAllocated[static_cast<size_t>(reading.mark)] = 1;
     }
-    count = static_cast<int>(lines);
+    count = static_cast<int>(records);
 
-    size_t position = 0;
+    // A failure keeps the rows parsed so far; the rest stay zero-filled.
+    auto stop = [&table, count](const char* message) {
+        table.resize(static_cast<size_t>(count));
+        if (message) Fail(message);
+        gRecordFile.reset();
+        return false;
+    };
     std::string_view line;
     for (gRecordIndex = 0; gRecordIndex < count; ++gRecordIndex) {
-        text.NextLine(position, line);
+        if (!lines.NextLine(line)) return stop(reading.readMessage);
+        if (gRecordIndex == count - 1) line = RecordLineReader::WithoutEndOfFileMarks(line);
         LoadLineBuffer(line);
+        table.emplace_back();
         parse(gRecordIndex);
-        if (!step(gRecordIndex, line)) {
-            gRecordFile.reset();
-            return false;
-        }
+        if (!step(gRecordIndex, line)) return stop(nullptr);
     }
     gRecordFile.reset();
     return true;
@@ -95,9 +106,10 @@ bool FillTable(const RecordTypeReading& reading, std::vector<Row>& table, int& c
 
 // Sorts a table read in full, showing "Sorting" when asked to.
 template <typename Row>
-void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), bool showSorting = true) {
+void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&),
+               bool showSorting = true) {
     if (showSorting) ShowStatus("Sorting");
-    SortRecords(table, compare);
+    SortRecords(table, compare, keyOf);
 }
 
 // The class of a type 1 row from the first letter of its CFCC: the letter
@@ -150,19 +162,20 @@ std::string Trimmed(const char* text) {
 // lines: their TLIDs, both in TLID order, are equal row by row, so that row
 // i of the two tables is the same line once type 1 is sorted by TLID.
 bool TypeIMatchesType1() {
-    std::vector<int> byTlid(static_cast<size_t>(gType1Count));
-    for (int i = 0; i < gType1Count; ++i) byTlid[static_cast<size_t>(i)] = i;
-    std::stable_sort(byTlid.begin(), byTlid.end(), [](int a, int b) {
-        return CompareTextAt6(gType1Records[static_cast<size_t>(a)], gType1Records[static_cast<size_t>(b)]) < 0;
+    std::vector<SortKey> type1(static_cast<size_t>(gType1Count));
+    for (size_t i = 0; i < type1.size(); ++i) type1[i] = Type1TlidKey(gType1Records[i]);
+    std::sort(type1.begin(), type1.end(), [](const SortKey& a, const SortKey& b) {
+        return std::memcmp(a.bytes, b.bytes, sizeof a.bytes) < 0;
     });
-    for (int i = 0; i < gTypeICount; ++i) {
-        const char* lineI = gTypeIRecords[static_cast<size_t>(i)].TLID;
-        const char* line1 = gType1Records[static_cast<size_t>(byTlid[static_cast<size_t>(i)])].TLID;
-        int c = std::strcmp(lineI, line1);
+    for (size_t i = 0; i < type1.size(); ++i) {
+        const SortKey lineI = TextAt12Key(gTypeIRecords[i]);
+        int c = std::memcmp(lineI.bytes, type1[i].bytes, sizeof lineI.bytes);
         if (c != 0) {
             // The smaller TLID is the one missing from the other table.
+            const SortKey& missing = c < 0 ? lineI : type1[i];
+            std::string tlid(reinterpret_cast<const char*>(missing.bytes), 10);
             Fail(Format("\nTIGER ERROR-Type I and Type 1 records do not describe the same lines, TLID %s",
-                        Trimmed(c < 0 ? lineI : line1).c_str()));
+                        Trimmed(tlid.c_str()).c_str()));
             return false;
         }
     }
@@ -176,7 +189,7 @@ void ReadType1Records() {
                                     "\nERROR reading type 1 records"};
     gCfccClassCounts.fill(0);
     if (!FillTable(reading, gType1Records, gType1Count, ParseType1Line, Type1ClassStep)) return;
-    SortTable(gType1Records, CompareType1Records);
+    SortTable(gType1Records, CompareType1Records, Type1ClassKey);
 }
 
 void ReadType2Records() {
@@ -184,14 +197,14 @@ void ReadType2Records() {
                                     "ERROR reading type 2 records"};
     gMaxRtsq = 0;
     if (!FillTable(reading, gType2Records, gType2Count, ParseType2Line, Type2MaxRtsqStep)) return;
-    SortTable(gType2Records, CompareTlidRtsq);
+    SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
 }
 
 void ReadTypeIRecords() {
     const RecordTypeReading reading{kTypeITable, "\nMEMORY ALLOCATION ERROR, Record Type I, size %ld",
                                     "ERROR reading type I records"};
     if (!FillTable(reading, gTypeIRecords, gTypeICount, ParseTypeILine, NoStep, gType1Count)) return;
-    SortTable(gTypeIRecords, CompareTextAt12);
+    SortTable(gTypeIRecords, CompareTextAt12, TextAt12Key);
     TypeIMatchesType1();
 }
 
@@ -199,42 +212,42 @@ void ReadType4Records() {
     const RecordTypeReading reading{kType4Table, "\nMEMORY ALLOCATION ERROR, Record Type 4, size %ld",
                                     "ERROR reading type 4 records"};
     if (!FillTable(reading, gType4Records, gType4Count, ParseType4Line, NoStep)) return;
-    SortTable(gType4Records, CompareTlidRtsq);
+    SortTable(gType4Records, CompareTlidRtsq, TlidRtsqKey);
 }
 
 void ReadType5Records() {
     const RecordTypeReading reading{kType5Table, "\nMEMORY ALLOCATION ERROR, Record Type 5, size %ld",
                                     "ERROR reading type 5 records"};
     if (!FillTable(reading, gType5Records, gType5Count, ParseType5Line, NoStep)) return;
-    SortTable(gType5Records, CompareType5Records);
+    SortTable(gType5Records, CompareType5Records, FeatKey);
 }
 
 void ReadType6Records() {
     const RecordTypeReading reading{kType6Table, "\nMEMORY ALLOCATION ERROR, Record Type 6, size %ld",
                                     "ERROR reading type 6 records"};
     if (!FillTable(reading, gType6Records, gType6Count, ParseType6Line, NoStep)) return;
-    SortTable(gType6Records, CompareTlidRtsq);
+    SortTable(gType6Records, CompareTlidRtsq, TlidRtsqKey);
 }
 
 void ReadTypeTRecords() {
     const RecordTypeReading reading{kTypeTTable, "\nMEMORY ALLOCATION ERROR, Record Type T, size %ld",
                                     "ERROR reading type T records"};
     if (!FillTable(reading, gTypeTRecords, gTypeTCount, ParseTypeTLine, NoStep)) return;
-    SortTable(gTypeTRecords, CompareTextAt12);
+    SortTable(gTypeTRecords, CompareTextAt12, TextAt12Key);
 }
 
 void ReadTypeURecords() {
     const RecordTypeReading reading{kTypeUTable, "\nMEMORY ALLOCATION ERROR, Record Type U, size %ld",
                                     "ERROR reading type U records"};
     if (!FillTable(reading, gTypeURecords, gTypeUCount, ParseTypeULine, NoStep)) return;
-    SortTable(gTypeURecords, CompareTypeURecords);
+    SortTable(gTypeURecords, CompareTypeURecords, TypeUKey);
 }
 
 void ReadTypeZRecords() {
     const RecordTypeReading reading{kTypeZTable, "\nMEMORY ALLOCATION ERROR, Record Type Z, size %ld",
                                     "ERROR reading type Z records"};
     if (!FillTable(reading, gTypeZRecords, gTypeZCount, ParseTypeZLine, NoStep)) return;
-    SortTable(gTypeZRecords, CompareTlidRtsq);
+    SortTable(gTypeZRecords, CompareTlidRtsq, TlidRtsqKey);
 }
 
 void ReadTypeCRecords() {
@@ -248,14 +261,14 @@ void ReadTypeARecords() {
     const RecordTypeReading reading{kTypeATable, "\nMEMORY ALLOCATION ERROR, Record Type A, size %ld",
                                     "ERROR reading type A records"};
     if (!FillTable(reading, gTypeARecords, gTypeACount, ParseTypeALine, NoStep)) return;
-    SortTable(gTypeARecords, CompareTypeARecords);
+    SortTable(gTypeARecords, CompareTypeARecords, CenidPolyidKey);
 }
 
 void ReadTypeSRecords() {
     const RecordTypeReading reading{kTypeSTable, "\nMEMORY ALLOCATION ERROR, Record Type S, size %ld",
                                     "ERROR reading type S records"};
     if (!FillTable(reading, gTypeSRecords, gTypeSCount, ParseTypeSLine, NoStep)) return;
-    SortTable(gTypeSRecords, CompareTypeSRecords);
+    SortTable(gTypeSRecords, CompareTypeSRecords, CenidPolyidKey);
 }
 
 void ReadTypePRecords() {
@@ -263,35 +276,35 @@ void ReadTypePRecords() {
     const RecordTypeReading reading{kTypePTable, "MEMORY ALLOCATION ERROR, Record Type P, size %ld",
                                     "ERROR reading type P records"};
     if (!FillTable(reading, gTypePRecords, gTypePCount, ParseTypePLine, NoStep)) return;
-    SortTable(gTypePRecords, CompareTypePRecords, false);
+    SortTable(gTypePRecords, CompareTypePRecords, PolyidCenidKey, false);
 }
 
 void ReadTypeBRecords() {
     const RecordTypeReading reading{kTypeBTable, "\nMEMORY ALLOCATION ERROR, Record Type B, size %ld",
                                     "ERROR reading type B records"};
     if (!FillTable(reading, gTypeBRecords, gTypeBCount, ParseTypeBLine, NoStep)) return;
-    SortTable(gTypeBRecords, CompareTypeBRecords);
+    SortTable(gTypeBRecords, CompareTypeBRecords, CenidPolyidKey);
 }
 
 void ReadType7Records() {
     const RecordTypeReading reading{kType7Table, "\nMEMORY ALLOCATION ERROR, Record Type 7, size %ld",
                                     "ERROR reading type 7 records"};
     if (!FillTable(reading, gType7Records, gType7Count, ParseType7Line, NoStep)) return;
-    SortTable(gType7Records, CompareType7Records);
+    SortTable(gType7Records, CompareType7Records, LandKey);
 }
 
 void ReadType8Records() {
     const RecordTypeReading reading{kType8Table, "\nMEMORY ALLOCATION ERROR, Record Type 8, size %ld",
                                     "ERROR reading type 8 records"};
     if (!FillTable(reading, gType8Records, gType8Count, ParseType8Line, NoStep)) return;
-    SortTable(gType8Records, CompareType8Records);
+    SortTable(gType8Records, CompareType8Records, CenidPolyidKey);
 }
 
 void ReadTypeERecords() {
     const RecordTypeReading reading{kTypeETable, "\nMEMORY ALLOCATION ERROR, Record Type E, size %ld",
                                     "ERROR reading type E records"};
     if (!FillTable(reading, gTypeERecords, gTypeECount, ParseTypeELine, NoStep)) return;
-    SortTable(gTypeERecords, CompareTypeERecords);
+    SortTable(gTypeERecords, CompareTypeERecords, CenidPolyidKey);
 }
 
 void ReadTypeMRecords() {
@@ -299,7 +312,7 @@ void ReadTypeMRecords() {
     const RecordTypeReading reading{kNoMark, "\nMEMORY ALLOCATION ERROR, Record Type M, size %ld",
                                     "ERROR reading type M records"};
     if (!FillTable(reading, gTypeMRecords, gTypeMCount, ParseTypeMLine, NoStep)) return;
-    SortTable(gTypeMRecords, CompareTypeMRecords);
+    SortTable(gTypeMRecords, CompareTypeMRecords, TlidRtsqKey);
 }
 
 }  // namespace vornak2

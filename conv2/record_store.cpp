@@ -102,6 +102,6 @@ void ReleaseTypeARecords() {
     gTableAllocated[kTypeATable] = 0;
 }
 
-void SortType1ByTlid() { SortRecords(gType1Records, CompareTextAt6); }
+void SortType1ByTlid() { SortRecords(gType1Records, CompareTextAt6, Type1TlidKey); }
 
 }  // namespace vornak2

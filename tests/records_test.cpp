@@ -799,68 +799,70 @@ TEST_F(RecordsTest, ReleaseClearsEveryTableMarkAndCount) {
 // Two rows that differ only in their second key, given first in the wrong
 // order, come out ordered by that key.
 template <typename Row, typename Set>
-void ExpectSecondKeyOrders(int (*compare)(const Row&, const Row&), Set setKeys) {
+void ExpectSecondKeyOrders(int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&), Set setKeys) {
     std::vector<Row> rows(2, Row{});
     setKeys(rows[0], true);   // the greater second key
     setKeys(rows[1], false);
     EXPECT_GT(compare(rows[0], rows[1]), 0);
     EXPECT_LT(compare(rows[1], rows[0]), 0);
     EXPECT_EQ(compare(rows[0], rows[0]), 0);
+    // The sort key orders the same way.
+    EXPECT_GT(std::memcmp(keyOf(rows[0]).bytes, keyOf(rows[1]).bytes, sizeof(SortKey)), 0);
     Row greater = rows[0];
-    SortRecords(rows, compare);
+    SortRecords(rows, compare, keyOf);
     EXPECT_EQ(std::memcmp(&rows[1], &greater, sizeof(Row)), 0);
 }
 
 TEST(RecordOrderTest, EveryComparisonOrdersBySecondKeyWhenTheFirstIsEqual) {
-    ExpectSecondKeyOrders<Type1Record>(CompareType1Records, [](Type1Record& r, bool hi) {
+    ExpectSecondKeyOrders<Type1Record>(CompareType1Records, Type1ClassKey, [](Type1Record& r, bool hi) {
         r.lineClass = 'F';
         std::strcpy(r.TLID, hi ? "         9" : "         8");
     });
-    ExpectSecondKeyOrders<Type2Record>(CompareTlidRtsq, [](Type2Record& r, bool hi) {
+    ExpectSecondKeyOrders<Type2Record>(CompareTlidRtsq, TlidRtsqKey, [](Type2Record& r, bool hi) {
         std::strcpy(r.TLID, "        77");
         std::strcpy(r.RTSQ, hi ? "  2" : "  1");
     });
-    ExpectSecondKeyOrders<Type4Record>(CompareTlidRtsq, [](Type4Record& r, bool hi) {
+    ExpectSecondKeyOrders<Type4Record>(CompareTlidRtsq, TlidRtsqKey, [](Type4Record& r, bool hi) {
         std::strcpy(r.TLID, "        77");
         std::strcpy(r.RTSQ, hi ? " 10" : "  9");
     });
-    ExpectSecondKeyOrders<Type6Record>(CompareTlidRtsq, [](Type6Record& r, bool hi) {
+    ExpectSecondKeyOrders<Type6Record>(CompareTlidRtsq, TlidRtsqKey, [](Type6Record& r, bool hi) {
         std::strcpy(r.TLID, "        77");
         std::strcpy(r.RTSQ, hi ? "  2" : "  1");
     });
-    ExpectSecondKeyOrders<TypeZRecord>(CompareTlidRtsq, [](TypeZRecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeZRecord>(CompareTlidRtsq, TlidRtsqKey, [](TypeZRecord& r, bool hi) {
         std::strcpy(r.TLID, "        77");
         std::strcpy(r.RTSQ, hi ? "  2" : "  1");
     });
-    ExpectSecondKeyOrders<TypeMRecord>(CompareTypeMRecords, [](TypeMRecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeMRecord>(CompareTypeMRecords, TlidRtsqKey, [](TypeMRecord& r, bool hi) {
         std::strcpy(r.TLID, "        77");
         std::strcpy(r.RTSQ, hi ? "  2" : "  1");
     });
-    ExpectSecondKeyOrders<TypeURecord>(CompareTypeURecords, [](TypeURecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeURecord>(CompareTypeURecords, TypeUKey, [](TypeURecord& r, bool hi) {
         std::strcpy(r.TZID, "        77");
         r.RTSQ = hi ? 10 : 9;  // as numbers
     });
-    ExpectSecondKeyOrders<TypeARecord>(CompareTypeARecords, [](TypeARecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeARecord>(CompareTypeARecords, CenidPolyidKey, [](TypeARecord& r, bool hi) {
         std::strcpy(r.CENID, "c3454");
         std::strcpy(r.POLYID, hi ? "        10" : "         9");
     });
-    ExpectSecondKeyOrders<TypeSRecord>(CompareTypeSRecords, [](TypeSRecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeSRecord>(CompareTypeSRecords, CenidPolyidKey, [](TypeSRecord& r, bool hi) {
         std::strcpy(r.CENID, "c3454");
         std::strcpy(r.POLYID, hi ? "         2" : "         1");
     });
-    ExpectSecondKeyOrders<TypeBRecord>(CompareTypeBRecords, [](TypeBRecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeBRecord>(CompareTypeBRecords, CenidPolyidKey, [](TypeBRecord& r, bool hi) {
         std::strcpy(r.CENID, "c3454");
         std::strcpy(r.POLYID, hi ? "         2" : "         1");
     });
-    ExpectSecondKeyOrders<Type8Record>(CompareType8Records, [](Type8Record& r, bool hi) {
+    ExpectSecondKeyOrders<Type8Record>(CompareType8Records, CenidPolyidKey, [](Type8Record& r, bool hi) {
         std::strcpy(r.CENID, "c3454");
         std::strcpy(r.POLYID, hi ? "         2" : "         1");
     });
-    ExpectSecondKeyOrders<TypeERecord>(CompareTypeERecords, [](TypeERecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypeERecord>(CompareTypeERecords, CenidPolyidKey, [](TypeERecord& r, bool hi) {
         std::strcpy(r.CENID, "c3454");
         std::strcpy(r.POLYID, hi ? "         2" : "         1");
     });
-    ExpectSecondKeyOrders<TypePRecord>(CompareTypePRecords, [](TypePRecord& r, bool hi) {
+    ExpectSecondKeyOrders<TypePRecord>(CompareTypePRecords, PolyidCenidKey, [](TypePRecord& r, bool hi) {
         std::strcpy(r.POLYID, "         5");
         std::strcpy(r.CENID, hi ? "c3455" : "c3454");
     });
@@ -921,7 +923,7 @@ TEST(RecordOrderTest, EqualKeysKeepTheirFileOrder) {
         std::strcpy(rows[static_cast<size_t>(k)].POLYID, "         7");
         rows[static_cast<size_t>(k)].LAND = k;
     }
-    SortRecords(rows, CompareType8Records);
+    SortRecords(rows, CompareType8Records, CenidPolyidKey);
     for (int k = 0; k < 25; ++k) {
         EXPECT_EQ(rows[static_cast<size_t>(k)].LAND, 2 * k);
         EXPECT_EQ(rows[static_cast<size_t>(25 + k)].LAND, 2 * k + 1);

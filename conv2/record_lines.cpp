@@ -1,0 +1,98 @@
+#include "conv2/record_lines.h"
+
+#include <cstring>
+
+namespace vornak2 {
+
+namespace {
+
+constexpr size_t kBlockSize = size_t{4} << 20;
+
+// A line that holds nothing but the marks that may end a file.
+bool OnlyEndOfFileMarks(std::string_view line) {
+    for (char c : line) {
+        if (c != '\r' && c != '\x1a') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+RecordLineReader::RecordLineReader(std::FILE* file) : file_(file), start_(std::ftell(file)), block_(kBlockSize) {}
+
+bool RecordLineReader::Fill() {
+    if (endOfFile_ || readError_) return false;
+    std::memmove(block_.data(), block_.data() + position_, length_ - position_);
+    length_ -= position_;
+    position_ = 0;
+    size_t got = std::fread(block_.data() + length_, 1, block_.size() - length_, file_);
+    length_ += got;
+    if (got == 0) {
+        if (std::ferror(file_)) readError_ = true;
+        endOfFile_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool RecordLineReader::NextLine(std::string_view& line) {
+    for (;;) {
+        const char* begin = block_.data() + position_;
+        const size_t held = length_ - position_;
+        const char* feed = static_cast<const char*>(std::memchr(begin, '\n', held));
+        if (feed) {
+            size_t n = static_cast<size_t>(feed - begin);
+            position_ += n + 1;
+            if (skipping_) {
+                skipping_ = false;
+                continue;
+            }
+            if (n > 0 && begin[n - 1] == '\r') --n;
+            line = std::string_view(begin, n);
+            return true;
+        }
+        if (skipping_) {
+            position_ = length_;
+        } else if (held == block_.size()) {
+            // A line longer than the block: keep its beginning, skip the rest.
+            position_ = length_;
+            skipping_ = true;
+            line = std::string_view(block_.data(), held);
+            return true;
+        }
+        if (!Fill()) {
+            if (readError_ || length_ == position_) return false;
+            // The last line has no line end.
+            size_t n = length_ - position_;
+            const char* last = block_.data() + position_;
+            position_ = length_;
+            if (skipping_) return false;
+            if (n > 0 && last[n - 1] == '\r') --n;
+            line = std::string_view(last, n);
+            return true;
+        }
+    }
+}
+
+long long RecordLineReader::CountRecords() {
+    long long lines = 0;
+    long long records = 0;  // lines up to the last one that is more than end-of-file marks
+    std::string_view line;
+    while (NextLine(line)) {
+        ++lines;
+        if (!OnlyEndOfFileMarks(line)) records = lines;
+    }
+    if (readError_) return -1;
+    if (start_ < 0 || std::fseek(file_, start_, SEEK_SET) != 0) return -1;
+    position_ = length_ = 0;
+    endOfFile_ = false;
+    skipping_ = false;
+    return records;
+}
+
+std::string_view RecordLineReader::WithoutEndOfFileMarks(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\x1a')) line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace vornak2

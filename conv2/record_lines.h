@@ -1,0 +1,45 @@
+// The record lines of a record file, read in large blocks. A record line ends
+// at a line feed; the carriage return of a CR LF line end is not part of it.
+// Line ends, empty lines and Ctrl-Z characters (the old end-of-file mark) at
+// the very end of the file are not records.
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace vornak2 {
+
+class RecordLineReader {
+public:
+    explicit RecordLineReader(std::FILE* file);
+
+    // Counts the record lines from the file's current position to its end and
+    // goes back to that position. -1 when the file cannot be read.
+    long long CountRecords();
+
+    // The next physical line (without its line end), valid until the next
+    // call. A line longer than the block size is cut at the block size and
+    // the rest of it skipped. False at the end of the file or on a read error.
+    bool NextLine(std::string_view& line);
+
+    // The record line `line` as the last record of the file: without the
+    // carriage returns and Ctrl-Z characters that end the file.
+    static std::string_view WithoutEndOfFileMarks(std::string_view line);
+
+    bool ReadError() const { return readError_; }
+
+private:
+    bool Fill();
+
+    std::FILE* file_;
+    long start_;
+    std::vector<char> block_;
+    size_t position_ = 0;  // start of the next line in block_
+    size_t length_ = 0;    // bytes held in block_
+    bool endOfFile_ = false;
+    bool readError_ = false;
+    bool skipping_ = false;  // the rest of a cut line is being skipped
+};
+
+}  // namespace vornak2
