@@ -1,0 +1,152 @@
+// Economic census geography from the type E sides: economic census counties
+// and places, and commercial regions.
+#include "conv2/entity_names.h"
+#include "conv2/job_state.h"
+#include "conv2/polygon_layers.h"
+#include "conv2/polygon_sides.h"
+#include "conv2/record_store.h"
+#include "conv2/stages.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vornak2 {
+
+namespace {
+
+using shapeio::BorderLineEntry;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecord;
+
+const TypeERecord& RowE(const void* row) { return *static_cast<const TypeERecord*>(row); }
+
+// The side's economic census county ("%2s%3s") at the start of the entry.
+void PutEconomicCounty(const TypeERecord& row, char* out) {
+    CodeText county;
+    EconomicLevelCode(kCountyEconomicLevel, row, county);
+    PutCodeText(out, county.text, 5);
+}
+
+// The type C row the last name lookup found, or null.
+const TypeCRecord* FoundEntity() { return gEntityRow < 0 ? nullptr : &gTypeCRecords[static_cast<size_t>(gEntityRow)]; }
+// A one-character field of that row; a blank when there is none.
+std::string EntityChar(const TypeCRecord* row, char TypeCRecord::*field) {
+    char c = row ? row->*field : ' ';
+    return std::string(1, c ? c : ' ');
+}
+
+// --------------------------------------------------- economic census county
+// Entry: the county code at 0.
+
+void CountyCode(const void* row, SideCode& out) {
+    CodeText text;
+    if (row) EconomicLevelCode(kCountyEconomicLevel, RowE(row), text);
+    else EconomicLevelBlank(kCountyEconomicLevel, text);
+    std::memcpy(out.key, text.text, sizeof text.text);
+    std::memcpy(out.entry, text.text, sizeof text.text);
+}
+
+const DbfFieldDef kCountyFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+void FillCounty(const BorderLineEntry& first, DbfRecord& record) {
+    std::string code = EntryText(first, 0, 5);
+    std::string state = EntityName(kStateEntity, "", code, gEditionYear);
+    std::string county = EntityName(kCountyEntity, "", code, gEditionYear);
+    record.Add(code).Add(state).Add(county);
+    AddEntityCodes(record);
+}
+
+// ---------------------------------------------------- economic census place
+// Entry: the county code at 0, PLACEEC at 6.
+
+void PlaceCode(const void* row, SideCode& out) {
+    CodeText text;
+    if (!row) {
+        EconomicLevelBlank(kPlaceEconomicLevel, text);
+        std::memcpy(out.key, text.text, sizeof text.text);
+        return;
+    }
+    EconomicLevelCode(kPlaceEconomicLevel, RowE(row), text);
+    std::memcpy(out.key, text.text, sizeof text.text);
+    PutEconomicCounty(RowE(row), out.entry);
+    PutCodeText(out.entry + 6, text.text, 5);
+}
+
+const DbfFieldDef kPlaceFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PLACE", 'C', 5, 0},  {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"FIPSCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
+    {nullptr, 0, 0, 0},
+};
+
+void FillPlace(const BorderLineEntry& first, DbfRecord& record) {
+    std::string place = EntryText(first, 6, 5);
+    std::string name = EntityName(kEconomicPlaceEntity, place, "", gEditionYear);
+    const TypeCRecord* c = FoundEntity();
+    record.Add(EntryText(first, 0, 5)).Add(place).Add(name);
+    record.Add(c ? c->LSADC : "").Add(EntityChar(c, &TypeCRecord::ENTITY)).Add(c ? c->FIPSCC : "");
+    record.Add(EntityChar(c, &TypeCRecord::PLACEDC));
+}
+
+// ------------------------------------------------------- commercial region
+// Entry: the county code at 0; the region number in the integer key. The
+// key text is the number, "0" for no region.
+
+void CommercialRegionCode(const void* row, SideCode& out) {
+    int region = row ? RowE(row).COMREGEC : 0;
+    std::snprintf(out.key, sizeof out.key, "%d", region);
+    out.intKey = region;
+    if (row) PutEconomicCounty(RowE(row), out.entry);
+}
+
+const DbfFieldDef kCommercialRegionFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCOEC", 'C', 5, 0}, {"COMMREG", 'N', 1, 0}, {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0},     {"FIPSCC", 'C', 2, 0},  {nullptr, 0, 0, 0},
+};
+
+void FillCommercialRegion(const BorderLineEntry& first, DbfRecord& record) {
+    std::string name = LookupCommercialRegionName(first.intKey);
+    const TypeCRecord* c = FoundEntity();
+    record.Add(EntryText(first, 0, 5)).AddNumber(static_cast<long long>(first.intKey)).Add(name);
+    record.Add(c ? c->LSADC : "").Add(EntityChar(c, &TypeCRecord::ENTITY)).Add(c ? c->FIPSCC : "");
+}
+
+template <int Level>
+int CountE() {
+    return gBorderLineCountsE[Level];
+}
+
+const Conv2PolygonLayer kCountyEconomicCensus = {
+    {"County Economic Census", "Gathering County Economic Census Boundary Lines",
+     "There are no county economic census 2002 records\n", "the number of county border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting counties\n",
+     "There are no county economic census border lines\n", "ctyec", "county", kCountyFields, 139, "FIPSSTCO",
+     shapeio::CompareLeadingText},
+    SideSource::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCounty};
+
+const Conv2PolygonLayer kPlaceEconomicCensus = {
+    {"Places Economic Census", "Gathering Place Boundary Lines", "There are no Placeec records\n",
+     "the number of Place border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Places Economic Census\n",
+     "There are no Places Economic Census border lines\n", "placeec", "place", kPlaceFields, 85, "PLACE",
+     shapeio::CompareTextAt6},
+    SideSource::kTypeE, CountE<kPlaceEconomicLevel>, PlaceCode, FillPlace};
+
+// Regions come out in descending order of their number.
+const Conv2PolygonLayer kCommercialRegions = {
+    {"Commercial Regions", "Gathering Commercial Region Boundary Lines", "There are no Commercial Region records\n",
+     "the number of Commercial Region border lines exceeds the count",
+     "Try turning off the water polygon clipping option before extracting Commercial Regions\n",
+     "There are no Commercial Region border lines\n", "comreg", "comreg", kCommercialRegionFields, 80, "NAME",
+     shapeio::CompareIntAt8Descending},
+    SideSource::kTypeE, CountE<kCommercialRegionLevel>, CommercialRegionCode, FillCommercialRegion};
+
+}  // namespace
+
+void BuildCountyEconomicCensusPolygons() { BuildPolygonLayer(kCountyEconomicCensus); }
+void BuildPlaceEconomicCensusPolygons() { BuildPolygonLayer(kPlaceEconomicCensus); }
+void BuildCommercialRegionPolygons() { BuildPolygonLayer(kCommercialRegions); }
+
+}  // namespace vornak2
