@@ -1,5 +1,6 @@
 #include "conv2/record_search.h"
 
+#include "conv2/record_fields.h"
 #include "conv2/record_store.h"
 #include "conv2/water_landmarks.h"
 
@@ -92,6 +93,19 @@ int FindTypePRecord(const char* cenid, const char* polyid) {
 int FindTypeIRecord(const char* tlid) {
     return FindByHalving(
         gTypeIRecords, gTypeICount, [tlid](const TypeIRecord& row) { return CompareText(row.TLID, tlid); }, false);
+}
+
+int FindType5Record(long long feat) {
+    // The table is in FEAT text order, which is the numbers' order for the
+    // right-aligned fixed-width identifiers.
+    return FindByHalving(
+        gType5Records, gType5Count,
+        [feat](const Type5Record& row) {
+            long long value = 0;
+            ScanField(row.FEAT, static_cast<int>(sizeof row.FEAT) - 1, value);
+            return CompareNumbers(value, feat);
+        },
+        false);
 }
 
 int FindLandmarkRecord(long long land) {

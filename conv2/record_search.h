@@ -13,6 +13,8 @@ int FindTypePRecord(const char* cenid, const char* polyid);
 // The first of the polygon's rows in table order.
 int FindType8Record(const char* cenid, const char* polyid);
 int FindTypeIRecord(const char* tlid);
+// The type 5 row of a feature identifier (FEAT read as a number).
+int FindType5Record(long long feat);
 // The first row of the landmark in table order.
 int FindLandmarkRecord(long long land);
 int FindWaterLandmarkRecord(long long land);
