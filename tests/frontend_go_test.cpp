@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "support/frontend_session.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -263,6 +264,16 @@ TEST_F(GoTest, RealCountyThroughTheDialogs) {
     std::string met = testsupport::ReadFile(out + "/TGR25025.met");
     EXPECT_GT(CountOf(met, "\r\n"), 270);
     EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
+
+    // The two layers asked for came out as KML: one county polygon, and
+    // GDAL reads the county document back.
+    std::string county = out + "/TGR25025/TGR25025ctycu.kml";
+    EXPECT_EQ(CountOf(testsupport::ReadFile(county), "<Placemark"), 1);
+    EXPECT_GE(CountOf(testsupport::ReadFile(out + "/TGR25025/TGR25025placecu.kml"), "<Placemark"), 1);
+    if (std::system("command -v ogrinfo >/dev/null 2>&1") != 0) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    std::string listing = out + "/ogrinfo.txt";
+    ASSERT_EQ(std::system(("ogrinfo -ro -al -so '" + county + "' > '" + listing + "' 2>&1").c_str()), 0);
+    EXPECT_NE(testsupport::ReadFile(listing).find("Feature Count: 1"), std::string::npos);
 }
 
 }  // namespace
