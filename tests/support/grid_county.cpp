@@ -189,3 +189,51 @@ std::vector<DocumentPolygon> ReadDocumentPolygons(const std::string& path) {
 }
 
 }  // namespace testsupport
+
+#include "conv2/display.h"
+#include "support/county_files.h"
+
+#include <sys/stat.h>
+
+namespace testsupport {
+
+bool RingThrough(const DocumentRing& ring, const std::vector<std::pair<int, int>>& nodes) {
+    const auto& points = ring.points;
+    if (nodes.empty() || points.size() != nodes.size() + 1 || points.front() != points.back()) return false;
+    auto near = [](std::pair<double, double> p, std::pair<int, int> node) {
+        auto q = GridCounty::Node(node.first, node.second);
+        return std::fabs(p.first - q.first) < 1e-9 && std::fabs(p.second - q.second) < 1e-9;
+    };
+    for (size_t start = 0; start < nodes.size(); ++start) {
+        bool all = true;
+        for (size_t k = 0; k < nodes.size() && all; ++k) all = near(points[k], nodes[(start + k) % nodes.size()]);
+        if (all) return true;
+    }
+    return false;
+}
+
+std::vector<std::pair<int, int>> Rectangle(int i0, int j0, int i1, int j1) {
+    std::vector<std::pair<int, int>> nodes;
+    for (int j = j0; j < j1; ++j) nodes.emplace_back(i0, j);
+    for (int i = i0; i < i1; ++i) nodes.emplace_back(i, j1);
+    for (int j = j1; j > j0; --j) nodes.emplace_back(i1, j);
+    for (int i = i1; i > i0; --i) nodes.emplace_back(i, j0);
+    return nodes;
+}
+
+GridRun::GridRun(const std::string& dir) : in(dir + "/in"), out(dir + "/out") {
+    ::mkdir(in.c_str(), 0755);
+    ::mkdir(out.c_str(), 0755);
+}
+
+std::string GridRun::Convert(const GridCounty& county, const std::string& options) const {
+    std::string rt1 = county.Write(in);
+    vornak2::DisplayV2(rt1.c_str(), out.c_str(), options.c_str(), 1, 1);
+    return LogMessages(ReadFile(out + "/tgr25901.log"));
+}
+
+std::string GridRun::Document(const std::string& abbreviation) const {
+    return out + "/tgr25901/tgr25901" + abbreviation + ".kml";
+}
+
+}  // namespace testsupport

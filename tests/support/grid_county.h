@@ -85,3 +85,23 @@ struct DocumentPolygon {
 std::vector<DocumentPolygon> ReadDocumentPolygons(const std::string& path);
 
 }  // namespace testsupport
+
+namespace testsupport {
+
+// The nodes of a ring, cell corners (i, j), in order; true when `ring`
+// runs through exactly these nodes in this order (from any of them) and
+// closes.
+bool RingThrough(const DocumentRing& ring, const std::vector<std::pair<int, int>>& nodes);
+// The clockwise outline of the cells [i0, i1) x [j0, j1), every node on it.
+std::vector<std::pair<int, int>> Rectangle(int i0, int j0, int i1, int j1);
+
+// A run of the 2002-2006 library on a county in `dir`/in, output in `dir`/out.
+struct GridRun {
+    std::string in, out;
+    explicit GridRun(const std::string& dir);
+    // Writes the county and converts it; returns the county's log messages.
+    std::string Convert(const GridCounty& county, const std::string& options) const;
+    std::string Document(const std::string& abbreviation) const;  // path in the county folder
+};
+
+}  // namespace testsupport
