@@ -1,12 +1,22 @@
 #include "conv2/record_lines.h"
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace vornak2 {
 
 namespace {
 
 constexpr size_t kBlockSize = size_t{4} << 20;
+constexpr size_t kSmallestBlock = size_t{4} << 10;
+
+// A block for the whole file when it is small, else kBlockSize.
+size_t BlockSizeFor(std::FILE* file) {
+    struct stat status;
+    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return kBlockSize;
+    size_t size = static_cast<size_t>(status.st_size) + 1;
+    return size < kSmallestBlock ? kSmallestBlock : size > kBlockSize ? kBlockSize : size;
+}
 
 // A line that holds nothing but the marks that may end a file.
 bool OnlyEndOfFileMarks(std::string_view line) {
@@ -18,7 +28,7 @@ bool OnlyEndOfFileMarks(std::string_view line) {
 
 }  // namespace
 
-RecordLineReader::RecordLineReader(std::FILE* file) : file_(file), start_(std::ftell(file)), block_(kBlockSize) {}
+RecordLineReader::RecordLineReader(std::FILE* file) : file_(file), start_(std::ftell(file)), block_(BlockSizeFor(file)) {}
 
 bool RecordLineReader::Fill() {
     if (endOfFile_ || readError_) return false;

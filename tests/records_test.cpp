@@ -611,6 +611,18 @@ TEST_F(RecordsTest, ALineLongerThanTheBufferIsOneRecord) {
     EXPECT_STREQ(gTypeTRecords[1].TZID, "9999999999");
 }
 
+TEST_F(RecordsTest, ALineLongerThanABlockIsCutAndTheNextLineStillRead) {
+    const std::string huge = "T1105250257777777777" + std::string(5 << 20, 'x');
+    job.OpenText(huge + "\r\nT1105250258888888888\x1a", "county.rtt");
+    ReadTypeTRecords();
+    ASSERT_EQ(gTypeTCount, 2);
+    EXPECT_STREQ(gTypeTRecords[0].TZID, "7777777777");
+    EXPECT_STREQ(gTypeTRecords[0].SOURCE, "xxxxxxxxxx");
+    // The Ctrl-Z right after the last record is no part of it.
+    EXPECT_STREQ(gTypeTRecords[1].TZID, "8888888888");
+    EXPECT_STREQ(gTypeTRecords[1].SOURCE, "          ");
+}
+
 TEST_F(RecordsTest, EmptyFilesGiveEmptyTablesAndTheCountyGoesOn) {
     job.OpenText("", "county.rt1");
     ReadType1Records();
@@ -914,6 +926,57 @@ TEST(RecordOrderTest, FirstKeyDecidesBeforeTheSecond) {
     std::strcpy(t1.TZID, "        10");
     std::strcpy(t2.TZID, "         9");
     EXPECT_GT(CompareTextAt12(t1, t2), 0);
+}
+
+// The sort key of each order compares as its comparison does, also for the
+// odd values: a NUL inside a text field, negative and large numbers.
+TEST(RecordOrderTest, SortKeysOrderExactlyAsTheComparisons) {
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    const char* tlids[] = {"        10", "         9", "       1\0" "0", "       1\0" "5", "       1  ", "       1\0\0"};
+    std::vector<Type1Record> lines;
+    for (char c : {'A', 'G', 'F'}) {
+        for (const char* t : tlids) {
+            Type1Record r{};
+            r.lineClass = c;
+            std::memcpy(r.TLID, t, 10);
+            lines.push_back(r);
+        }
+    }
+    for (const Type1Record& a : lines) {
+        for (const Type1Record& b : lines) {
+            EXPECT_EQ(sign(CompareType1Records(a, b)),
+                      sign(std::memcmp(Type1ClassKey(a).bytes, Type1ClassKey(b).bytes, sizeof(SortKey))));
+            EXPECT_EQ(sign(CompareTextAt6(a, b)),
+                      sign(std::memcmp(Type1TlidKey(a).bytes, Type1TlidKey(b).bytes, sizeof(SortKey))));
+        }
+    }
+    std::vector<Type7Record> marks;
+    for (long long land : {-5000000000LL, -1LL, 0LL, 1LL, 2147483648LL, 9999999999LL}) {
+        Type7Record r{};
+        r.LAND = land;
+        marks.push_back(r);
+    }
+    for (const Type7Record& a : marks) {
+        for (const Type7Record& b : marks) {
+            EXPECT_EQ(sign(CompareType7Records(a, b)),
+                      sign(std::memcmp(LandKey(a).bytes, LandKey(b).bytes, sizeof(SortKey))));
+        }
+    }
+    std::vector<TypeURecord> passes;
+    for (int rtsq : {-3, 0, 2, 10}) {
+        for (const char* tzid : {"         1", "         2"}) {
+            TypeURecord r{};
+            r.RTSQ = rtsq;
+            std::strcpy(r.TZID, tzid);
+            passes.push_back(r);
+        }
+    }
+    for (const TypeURecord& a : passes) {
+        for (const TypeURecord& b : passes) {
+            EXPECT_EQ(sign(CompareTypeURecords(a, b)),
+                      sign(std::memcmp(TypeUKey(a).bytes, TypeUKey(b).bytes, sizeof(SortKey))));
+        }
+    }
 }
 
 TEST(RecordOrderTest, EqualKeysKeepTheirFileOrder) {
