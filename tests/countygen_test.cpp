@@ -425,7 +425,12 @@ TEST(CountyGenDisplayTest, AWholeCallReadsTheCountyWithoutALogMessage) {
     // record file is read.
     vornak2::DisplayV2(county.type1Path.c_str(), out.c_str(), testsupport::Options('c', '0', {13}).c_str(), 1, 1);
     const std::string log = testsupport::ReadFile(out + "/TGR25901.log");
-    EXPECT_EQ(testsupport::LogMessages(log), "directory " + out + "/TGR25901 created\n") << log;
+    // Its one output is the metadata table, a row per line.
+    const countygen::CountyModel model(SmallSpec('c'));
+    EXPECT_EQ(testsupport::LogMessages(log), "directory " + out + "/TGR25901 created\nWrote " +
+                                                 std::to_string(model.LineCount()) + " Metadata records to file " +
+                                                 out + "/TGR25901/TGR25901met.dbf\n")
+        << log;
     EXPECT_NE(log.find("Second Edition TIGER 2004\n"), std::string::npos);
     EXPECT_EQ(testsupport::ReadFile(out + "/TGR25901/date.txt"), "1105");
 }

@@ -217,21 +217,6 @@ TEST(LineLayers, NumericAddressFieldsChangeOnlyTheDescriptors) {
     }
 }
 
-TEST(LineLayers, ImputationFlagsAreDigitsEvenWhenBlank) {
-    TempDir dir;
-    WriteSmallCounty(dir.path());
-    Convert(dir / "tgr01001.rt1", dir.path(), Options('c', '0', {0}));
-    const DbfContents roads = ReadDbf(dir / "tgr01001/tgr01001lkA.dbf");
-    ASSERT_EQ(roads.count, 2u);
-    for (size_t r = 0; r < roads.records.size(); ++r) {
-        for (const char* field : {"FRIADDL", "TOIADDL", "FRIADDR", "TOIADDR"}) {
-            const std::string value = roads.Field(r, field);
-            ASSERT_EQ(value.size(), 1u);
-            EXPECT_TRUE(value[0] >= '0' && value[0] <= '9') << field << " holds byte " << int(value[0]);
-        }
-    }
-}
-
 // The second county of the merged-organisation tests: two more roads, one of
 // them widening the layer's box to the south-west.
 void WriteSecondCounty(const std::string& dir, bool brokenShapePoints = false) {
