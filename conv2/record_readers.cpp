@@ -1,6 +1,6 @@
-// The record readers: each reads its record file (gRecordFile, opened by the
-// driver) whole, counts its lines, obtains a table of exactly that many rows,
-// parses every line into its row, closes the file and sorts the table.
+// The record readers: each counts the record lines of its file (gRecordFile,
+// opened by the driver), obtains a table of exactly that many rows, parses
+// every line into its row, closes the file and sorts the table.
 #include "conv2/job_state.h"
 #include "conv2/record_fields.h"
 #include "conv2/record_lines.h"
