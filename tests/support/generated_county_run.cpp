@@ -11,7 +11,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace testsupport {
 namespace generated {
@@ -209,16 +208,6 @@ std::vector<Polygon> CountyRun::Polygons(const std::string& abbreviation) const 
 }
 
 bool HaveOgrinfo() { return std::system("command -v ogrinfo >/dev/null 2>&1") == 0; }
-
-int RunOgrinfo(const std::string& path, std::string& output) {
-    output.clear();
-    FILE* pipe = popen(("ogrinfo -ro -al -so '" + path + "' 2>&1").c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 }  // namespace generated
 }  // namespace testsupport

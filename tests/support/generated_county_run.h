@@ -77,9 +77,6 @@ private:
 
 // Whether GDAL's ogrinfo is installed.
 bool HaveOgrinfo();
-// Runs `ogrinfo -ro -al -so` on a file: its exit status, and its standard
-// output and standard error in `output`.
-int RunOgrinfo(const std::string& path, std::string& output);
 
 }  // namespace generated
 }  // namespace testsupport
