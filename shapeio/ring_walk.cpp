@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 namespace shapeio {
 
@@ -29,27 +28,29 @@ uint64_t Bits(double v) {
 
 PointKey KeyOf(const PointXY& p) { return {Bits(p.x), Bits(p.y)}; }
 
-struct PointKeyHash {
-    size_t operator()(const PointKey& k) const {
-        uint64_t h = k.x * 0x9E3779B97F4A7C15ULL ^ (k.y + 0x632BE59BD9B4E019ULL + (k.x << 6) + (k.x >> 2));
-        h ^= h >> 29;
-        return static_cast<size_t>(h * 0xBF58476D1CE4E5B9ULL);
-    }
-};
+size_t HashOf(const PointKey& k) {
+    uint64_t h = k.x * 0x9E3779B97F4A7C15ULL ^ (k.y + 0x632BE59BD9B4E019ULL + (k.x << 6) + (k.x >> 2));
+    h ^= h >> 29;
+    return static_cast<size_t>(h * 0xBF58476D1CE4E5B9ULL);
+}
 
 constexpr int32_t kNone = -1;
 
 // The entries of one group that start at each point, in sorted order; used
-// entries are unlinked as they are met, so each is passed over once.
+// entries are unlinked as they are met, so each is passed over once. The
+// points live in one open-addressed table (linear probing, at most half
+// full), so a lookup touches one or two neighbouring slots.
 class StartPointIndex {
 public:
     void Build(const std::vector<BorderLineEntry>& entries, size_t begin, size_t end) {
-        heads_.clear();
-        heads_.reserve(end - begin);
+        size_t capacity = 16;
+        while (capacity < 2 * (end - begin)) capacity *= 2;
+        mask_ = capacity - 1;
+        slots_.assign(capacity, Slot{});
         next_.assign(end - begin, kNone);
         begin_ = begin;
         for (size_t i = end; i-- > begin;) {
-            int32_t& head = heads_.try_emplace(KeyOf(entries[i].StartPoint()), kNone).first->second;
+            int32_t& head = Find(KeyOf(entries[i].StartPoint()), true)->head;
             next_[i - begin] = head;
             head = static_cast<int32_t>(i - begin);
         }
@@ -57,15 +58,36 @@ public:
 
     // The first unused entry starting at `point`, or kNone.
     int32_t FirstUnused(const std::vector<BorderLineEntry>& entries, const PointXY& point) {
-        auto found = heads_.find(KeyOf(point));
-        if (found == heads_.end()) return kNone;
-        int32_t& head = found->second;
+        Slot* slot = Find(KeyOf(point), false);
+        if (!slot) return kNone;
+        int32_t& head = slot->head;
         while (head != kNone && entries[begin_ + static_cast<size_t>(head)].used) head = next_[head];
         return head == kNone ? kNone : static_cast<int32_t>(begin_) + head;
     }
 
 private:
-    std::unordered_map<PointKey, int32_t, PointKeyHash> heads_;
+    struct Slot {
+        PointKey key{0, 0};
+        int32_t head = kNone;
+        bool taken = false;
+    };
+
+    // The slot of `key`; a new one when `insert`, else null when absent.
+    Slot* Find(const PointKey& key, bool insert) {
+        for (size_t at = HashOf(key) & mask_;; at = (at + 1) & mask_) {
+            Slot& slot = slots_[at];
+            if (!slot.taken) {
+                if (!insert) return nullptr;
+                slot.taken = true;
+                slot.key = key;
+                return &slot;
+            }
+            if (slot.key == key) return &slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
     std::vector<int32_t> next_;
     size_t begin_ = 0;
 };
