@@ -134,14 +134,4 @@ TEST(AllPolygonsLayerZeroTest, CountyWithoutPolygonRecordsFails) {
     EXPECT_FALSE(Exists(run.Document("all")));
 }
 
-TEST(AllPolygonsLayerZeroTest, MissingZeroCellFileEndsTheCounty) {
-    GridCounty county(2, 1);
-    county.missingFiles = {"rtt"};
-    TempDir dir;
-    GridRun run(dir.path());
-    std::string log = run.Convert(county, Options('c', '0', {kAllPolygonsFlag}));
-    EXPECT_HAS(log, "Could not open Type t file. Processing for this county will terminate\n");
-    EXPECT_FALSE(Exists(run.Document("all")));
-}
-
 }  // namespace

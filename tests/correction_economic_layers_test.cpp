@@ -250,26 +250,4 @@ TEST(EconomicCensusLayerTest, EditionOf2002HasNoEconomicLayers) {
     EXPECT_FALSE(Exists(run.Document("comreg")));
 }
 
-TEST(EconomicCensusLayerTest, EditionOf2006HasThem) {
-    TempDir dir;
-    GridRun run(dir.path());
-    run.Convert(EconomicCounty(), Options('d', '0', {kCountyEconomicFlag, kPlaceEconomicFlag, kCommercialRegionFlag}));
-    EXPECT_EQ(ReadDocumentPolygons(run.Document("ctyec")).size(), 2u);
-    EXPECT_EQ(ReadDocumentPolygons(run.Document("placeec")).size(), 2u);
-    EXPECT_EQ(ReadDocumentPolygons(run.Document("comreg")).size(), 2u);
-}
-
-TEST(EconomicCensusLayerTest, BlankCodesLogTheNoRecordsTexts) {
-    GridCounty county(2, 1);
-    county.Cell(0, 0).e = EconomicCodes("     ", "     ", ' ');
-    county.Cell(1, 0).e = EconomicCodes("     ", "     ", ' ');
-    TempDir dir;
-    GridRun run(dir.path());
-    std::string log =
-        run.Convert(county, Options('c', '0', {kCountyEconomicFlag, kPlaceEconomicFlag, kCommercialRegionFlag}));
-    EXPECT_HAS(log, "There are no county economic census 2002 records\n");
-    EXPECT_HAS(log, "There are no Placeec records\n");
-    EXPECT_HAS(log, "There are no Commercial Region records\n");
-}
-
 }  // namespace

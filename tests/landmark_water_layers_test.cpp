@@ -165,17 +165,6 @@ TEST(LandmarkLayerTest, TablesWithoutRepeatsAreRemoved) {
     EXPECT_EQ(ReadDocumentPolygons(run.Document("lpy")).size(), 2u);
 }
 
-TEST(LandmarkLayerTest, CountyWithoutLinksLogsOnlyItsNotice) {
-    GridCounty county(2, 1);
-    county.landmarks = {{1, "D85", "One"}, {1, "D85", "Again"}};
-    TempDir dir;
-    GridRun run(dir.path());
-    std::string log = run.Convert(county, Options('c', '0', {kLandmarkFlag}));
-    EXPECT_HAS(log, "There are no Landmark Polygon records\n");
-    EXPECT_LACKS(log, "Wrote");
-    EXPECT_FALSE(Exists(run.Document("lpy")));
-}
-
 // ------------------------------------------------------------------ water
 
 // Row 0: Blue Lake (LAND 50, 51: one body) on cells 0-1 with WATER 1 and on
@@ -244,15 +233,6 @@ TEST(WaterLayerTest, WithoutLandmarksEveryWaterPolygonIsUnnamed) {
     auto polygons = ReadDocumentPolygons(run.Document("wat"));
     ASSERT_EQ(polygons.size(), 8u);
     for (const DocumentPolygon& polygon : polygons) EXPECT_EQ(polygon.Field("LANDNAME"), "");
-}
-
-TEST(WaterLayerTest, CountyWithoutWaterLogsOnlyItsNotice) {
-    GridCounty county(2, 1);
-    TempDir dir;
-    GridRun run(dir.path());
-    std::string log = run.Convert(county, Options('c', '0', {kWaterFlag}));
-    EXPECT_HAS(log, "There are no Water Polygon records\n");
-    EXPECT_FALSE(Exists(run.Document("wat")));
 }
 
 }  // namespace
