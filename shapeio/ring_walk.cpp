@@ -39,7 +39,8 @@ constexpr int32_t kNone = -1;
 // The entries of one group that start at each point, in sorted order; used
 // entries are unlinked as they are met, so each is passed over once. The
 // points live in one open-addressed table (linear probing, at most half
-// full), so a lookup touches one or two neighbouring slots.
+// full) of small slots: a slot keeps a tag of the point's hash and the first
+// entry that starts there, whose start point is the slot's key.
 class StartPointIndex {
 public:
     void Build(const std::vector<BorderLineEntry>& entries, size_t begin, size_t end) {
@@ -50,39 +51,41 @@ public:
         next_.assign(end - begin, kNone);
         begin_ = begin;
         for (size_t i = end; i-- > begin;) {
-            int32_t& head = Find(KeyOf(entries[i].StartPoint()), true)->head;
-            next_[i - begin] = head;
-            head = static_cast<int32_t>(i - begin);
+            Slot& slot = Find(entries, entries[i].StartPoint(), true);
+            next_[i - begin] = slot.head;
+            slot.head = slot.first = static_cast<int32_t>(i - begin);
         }
     }
 
     // The first unused entry starting at `point`, or kNone.
     int32_t FirstUnused(const std::vector<BorderLineEntry>& entries, const PointXY& point) {
-        Slot* slot = Find(KeyOf(point), false);
-        if (!slot) return kNone;
-        int32_t& head = slot->head;
+        Slot& slot = Find(entries, point, false);
+        int32_t& head = slot.head;
         while (head != kNone && entries[begin_ + static_cast<size_t>(head)].used) head = next_[head];
         return head == kNone ? kNone : static_cast<int32_t>(begin_) + head;
     }
 
 private:
     struct Slot {
-        PointKey key{0, 0};
+        uint32_t tag = 0;
+        int32_t first = kNone;  // kNone: an empty slot
         int32_t head = kNone;
-        bool taken = false;
     };
 
-    // The slot of `key`; a new one when `insert`, else null when absent.
-    Slot* Find(const PointKey& key, bool insert) {
-        for (size_t at = HashOf(key) & mask_;; at = (at + 1) & mask_) {
+    // The slot of `point`: a new one when `insert`, else an empty one (head
+    // kNone) when the point is not in the table.
+    Slot& Find(const std::vector<BorderLineEntry>& entries, const PointXY& point, bool insert) {
+        const PointKey key = KeyOf(point);
+        const size_t hash = HashOf(key);
+        const uint32_t tag = static_cast<uint32_t>(hash >> 32);
+        for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
             Slot& slot = slots_[at];
-            if (!slot.taken) {
-                if (!insert) return nullptr;
-                slot.taken = true;
-                slot.key = key;
-                return &slot;
+            if (slot.first == kNone) {
+                if (insert) slot.tag = tag;
+                return slot;
             }
-            if (slot.key == key) return &slot;
+            if (slot.tag == tag && KeyOf(entries[begin_ + static_cast<size_t>(slot.first)].StartPoint()) == key)
+                return slot;
         }
     }
 
