@@ -189,7 +189,8 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     try {
         entries.reserve(static_cast<size_t>(std::max(capacity, 0)));
     } catch (const std::bad_alloc&) {
-        services.WriteLogLine(layer.overflowText);
+        services.WriteLogLine(std::string("\nMEMORY ALLOCATION ERROR, border lines of layer ") + layer.abbreviation +
+                              ", size " + std::to_string(static_cast<long long>(capacity) * sizeof(BorderLineEntry)));
         services.FailCounty();
         return fail();
     }
