@@ -96,22 +96,6 @@ void AianhhCode(const void* row, SideCode& out) {
     out.entry[17] = s.AIHHTLI00 ? s.AIHHTLI00 : ' ';
 }
 
-std::string AianhhKey(const BorderLineEntry& e) {
-    char key[16];
-    std::snprintf(key, sizeof key, "%4s%5s%c", e.code + 12, e.code + 6, e.code[17]);
-    return key;
-}
-
-int CompareAianhhKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    return AianhhKey(a).compare(AianhhKey(b));
-}
-
-const DbfFieldDef kAianhhFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
-    {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
-    {"ENTITY", 'C', 1, 0},  {nullptr, 0, 0, 0},
-};
-
 void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
     std::string aianhh = EntryText(first, 12, 4);
     std::string aianhhfp = EntryText(first, 6, 5);
@@ -121,11 +105,6 @@ void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 // -------------------------------------------------------------------- ANRC
-
-const DbfFieldDef kAnrcFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ANRC", 'C', 5, 0},   {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
 
 void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
     std::string anrc = EntryText(first, 6, 5);
@@ -145,19 +124,6 @@ void AitsCode(const void* row, SideCode& out) {
     PutCodeText(out.entry + 6, s.AITS00, 5);
     PutCodeText(out.entry + 12, s.AITSCE00, 3);
 }
-
-int CompareAitsKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    char ka[16], kb[16];
-    std::snprintf(ka, sizeof ka, "%5s%3s", a.code + 6, a.code + 12);
-    std::snprintf(kb, sizeof kb, "%5s%3s", b.code + 6, b.code + 12);
-    return std::strcmp(ka, kb);
-}
-
-const DbfFieldDef kAitsFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AITS", 'C', 5, 0},   {"AITSCE", 'C', 3, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
 
 void FillAits(const BorderLineEntry& first, DbfRecord& record) {
     std::string aits = EntryText(first, 6, 5);

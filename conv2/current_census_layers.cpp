@@ -106,22 +106,6 @@ void AianhhCode(const void* row, SideCode& out) {
     out.entry[17] = a.AIHHTLICU ? a.AIHHTLICU : ' ';
 }
 
-std::string AianhhKey(const BorderLineEntry& e) {
-    char key[16];
-    std::snprintf(key, sizeof key, "%4s%5s%c", e.code + 12, e.code + 6, e.code[17]);
-    return key;
-}
-
-int CompareAianhhKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    return AianhhKey(a).compare(AianhhKey(b));
-}
-
-const DbfFieldDef kAianhhCurrentFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
-    {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
-    {"ENTITY", 'C', 1, 0},  {nullptr, 0, 0, 0},
-};
-
 void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
     std::string aianhh = EntryText(first, 12, 4);
     std::string aianhhfp = EntryText(first, 6, 5);
@@ -144,11 +128,6 @@ void AnrcCode(const void* row, SideCode& out) {
     PutCodeText(out.entry + 6, a.ANRCCU, 5);
 }
 
-const DbfFieldDef kAnrcFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ANRC", 'C', 5, 0},   {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-
 void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
     std::string anrc = EntryText(first, 6, 5);
     std::string name = EntityName(kAnrcEntity, anrc, "", gEditionYear);
@@ -170,19 +149,6 @@ void AitsCode(const void* row, SideCode& out) {
     PutCodeText(out.entry + 6, a.AITSCU, 5);
     PutCodeText(out.entry + 12, a.AITSCECU, 3);
 }
-
-int CompareAitsKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    char ka[16], kb[16];
-    std::snprintf(ka, sizeof ka, "%5s%3s", a.code + 6, a.code + 12);
-    std::snprintf(kb, sizeof kb, "%5s%3s", b.code + 6, b.code + 12);
-    return std::strcmp(ka, kb);
-}
-
-const DbfFieldDef kAitsFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AITS", 'C', 5, 0},   {"AITSCE", 'C', 3, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
 
 void FillAits(const BorderLineEntry& first, DbfRecord& record) {
     std::string aits = EntryText(first, 6, 5);
@@ -233,7 +199,7 @@ const Conv2PolygonLayer kAianhhCurrent = {
     {"AIANHH Current", "Gathering AIANHH Current Boundary Lines", "There are no AIANHH Current records\n",
      "the number of AIANHH border lines exceeds the count",
      "Try turning off the water polygon clipping option before extracting AIANHH polys\n",
-     "There are no AIANHH border lines\n", "aianhhcu", "aianhh", kAianhhCurrentFields, 89, "AIANHH",
+     "There are no AIANHH border lines\n", "aianhhcu", "aianhh", kAianhhFields, 89, "AIANHH",
      CompareAianhhKey},
     SideSource::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhh};
 

@@ -41,6 +41,35 @@ std::string EntityName(int kind, const std::string& code1, const std::string& co
     return LookupEntityName(query);
 }
 
+int CompareAianhhKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b) {
+    int c = std::strcmp(a.code + 12, b.code + 12);
+    if (c == 0) c = std::strcmp(a.code + 6, b.code + 6);
+    if (c == 0) c = static_cast<unsigned char>(a.code[17]) - static_cast<unsigned char>(b.code[17]);
+    return c;
+}
+
+int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b) {
+    int c = std::strcmp(a.code + 6, b.code + 6);
+    return c != 0 ? c : std::strcmp(a.code + 12, b.code + 12);
+}
+
+const shapeio::DbfFieldDef kAianhhFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
+    {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
+    {"ENTITY", 'C', 1, 0},  {nullptr, 0, 0, 0},
+};
+
+const shapeio::DbfFieldDef kAnrcFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ANRC", 'C', 5, 0},   {"NAME", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+const shapeio::DbfFieldDef kAitsFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AITS", 'C', 5, 0},   {"AITSCE", 'C', 3, 0},
+    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0},
+    {nullptr, 0, 0, 0},
+};
+
 shapeio::PolygonLayerJob CountyPolygonJob() {
     shapeio::PolygonLayerJob job;
     job.services = &Services();

@@ -51,6 +51,20 @@ void BuildPolygonLayer(const Conv2PolygonLayer& layer);
 // The job of the county as the engine sees it.
 shapeio::PolygonLayerJob CountyPolygonJob();
 
+// Orders of the layers whose entries hold the county code at 0 and their
+// codes after it: American Indian areas (AIANHHFP at 6, AIANHH at 12,
+// AIHHTLI at 17; ordered by AIANHH, AIANHHFP, AIHHTLI) and tribal
+// subdivisions (AITS at 6, AITSCE at 12; ordered by AITS, AITSCE). The codes
+// are stored at full width, so comparing them in turn orders as the joined
+// texts.
+int CompareAianhhKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
+int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
+
+// Field tables that the current and the Census 2000 layers share.
+extern const shapeio::DbfFieldDef kAianhhFields[];
+extern const shapeio::DbfFieldDef kAnrcFields[];
+extern const shapeio::DbfFieldDef kAitsFields[];
+
 // Helpers of the side codes and attribute records.
 // Copies `width` characters of `text` (blank-padded) to `out` and ends it.
 void PutCodeText(char* out, const char* text, int width);
