@@ -48,11 +48,6 @@ void CountyKeyedCode2000(const void* row, SideCode& out) {
     PutCodeText(out.entry + 6, text.text, static_cast<int>(std::strlen(text.text)));
 }
 
-template <int Level>
-int CountS() {
-    return gBorderLineCountsS[Level];
-}
-
 // Fields of the type C row that the last name lookup found; blanks of the
 // field's width when it found none.
 std::string FoundLsadc();

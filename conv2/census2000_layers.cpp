@@ -24,44 +24,9 @@ constexpr int kCensusYear = 2000;
 
 // ------------------------------------------------------------------ county
 
-const DbfFieldDef kCountyFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-
-void FillCounty(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 5);
-    std::string state = EntityName(kStateEntity, "", code, kCensusYear);
-    std::string county = EntityName(kCountyEntity, "", code, kCensusYear);
-    record.Add(code).Add(state).Add(county);
-    AddEntityCodes(record);
-}
-
 // ------------------------------------------------------------------- tract
 
-const DbfFieldDef kTractFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
-};
-
-void FillTract(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 11);
-    std::string tract = code.substr(5, 6);
-    std::string name = EntityName(kTractEntity, tract, "", kCensusYear);
-    record.Add(code.substr(0, 5)).Add(tract).Add(code).Add(name);
-}
-
 // ------------------------------------------------------------- block group
-
-const DbfFieldDef kBlockGroupFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
-};
-
-void FillBlockGroup(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 12);
-    record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
-}
 
 // ------------------------------------------------------------------- block
 
@@ -167,14 +132,14 @@ const Conv2PolygonLayer kCounty2000 = {
      "Try turning off the water polygon clipping optionbefore extracting counties\n",
      "There are no county border lines\n", "cty00", "county", kCountyFields, 139, "FIPSSTCO",
      shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCounty};
+    SideSource::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCountyOf<2000>};
 
 const Conv2PolygonLayer kTract2000 = {
     {"Tract 2000", "Gathering Tract Boundary Lines", "There are no Tract 2000 records\n",
      "the number of tracts 2000 border lines exceeds the count", "There are no Census Tracts 2000 in this file\n",
      "There are no Census Tracts 2000 in this file\n", "trt00", "tracts", kTractFields, 91, "STFID",
      shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTract};
+    SideSource::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTractOf<2000>};
 
 const Conv2PolygonLayer kBlockGroup2000 = {
     {"Group 2000", "Gathering Block Group 2000 Boundary Lines", "There are no Group 2000 records\n",
@@ -184,7 +149,7 @@ const Conv2PolygonLayer kBlockGroup2000 = {
      "There are no Census Block Groups 2000 for this file\n", "grp00", "groups", kBlockGroupFields, 33, "STFID",
      shapeio::CompareLeadingText},
     SideSource::kTypeS, CountS<kBlockGroup2000Level>, HierarchyCode2000<kBlockGroup2000Level, 11, 1>,
-    FillBlockGroup};
+    FillBlockGroupRecord};
 
 const Conv2PolygonLayer kBlock2000 = {
     {"Block 2000", "Gathering Block 2000 Boundary Lines", "There are no Block 2000 records\n",

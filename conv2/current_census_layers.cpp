@@ -39,44 +39,9 @@ void PutCountyCode(const TypeARecord& row, char* out) {
 
 // ------------------------------------------------------------------ county
 
-const DbfFieldDef kCountyFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-
-void FillCounty(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 5);
-    std::string state = EntityName(kStateEntity, "", code, gEditionYear);
-    std::string county = EntityName(kCountyEntity, "", code, gEditionYear);
-    record.Add(code).Add(state).Add(county);
-    AddEntityCodes(record);
-}
-
 // ------------------------------------------------------------------- tract
 
-const DbfFieldDef kTractFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
-};
-
-void FillTract(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 11);
-    std::string tract = code.substr(5, 6);
-    std::string name = EntityName(kTractEntity, tract, "", gEditionYear);
-    record.Add(code.substr(0, 5)).Add(tract).Add(code).Add(name);
-}
-
 // ------------------------------------------------------------- block group
-
-const DbfFieldDef kBlockGroupFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
-};
-
-void FillBlockGroup(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 12);
-    record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
-}
 
 // ------------------------------------------------------------------- block
 
@@ -158,18 +123,13 @@ void FillAits(const BorderLineEntry& first, DbfRecord& record) {
     AddEntityCodes(record);
 }
 
-template <int Level>
-int CountA() {
-    return gBorderLineCountsA[Level];
-}
-
 const Conv2PolygonLayer kCountyCurrent = {
     {"County Current", "Gathering County 90 Boundary Lines", "There are no county current records\n",
      "the number of county border lines exceeds the count",
      "Try turning off the water polygon clipping option before extracting counties\n",
      "There are no county border lines\n", "ctycu", "county", kCountyFields, 139, "FIPSSTCO",
      shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kCountyCurrentLevel>, LevelCode<kCountyCurrentLevel>, FillCounty};
+    SideSource::kTypeA, CountA<kCountyCurrentLevel>, LevelCode<kCountyCurrentLevel>, FillCountyOf<0>};
 
 const Conv2PolygonLayer kTractCurrent = {
     {"Tract Current", "Building Tracts Current Polygons", "There are no Tract current records\n",
@@ -177,7 +137,7 @@ const Conv2PolygonLayer kTractCurrent = {
      "Try turning off the water polygon clipping option before extracting tracts\n",
      "There are no tract border lines\n", "trtcu", "tracts", kTractFields, 91, "STFID",
      shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kTractCurrentLevel>, LevelCode<kTractCurrentLevel>, FillTract};
+    SideSource::kTypeA, CountA<kTractCurrentLevel>, LevelCode<kTractCurrentLevel>, FillTractOf<0>};
 
 const Conv2PolygonLayer kBlockGroupCurrent = {
     {"Group Current", "Gathering Block Group Current Boundary Lines", "There are no Group Current records\n",
@@ -185,7 +145,7 @@ const Conv2PolygonLayer kBlockGroupCurrent = {
      "Try turning off the water polygon clipping option before extracting block groups\n",
      "There are no block group border lines\n", "grpcu", "groups", kBlockGroupFields, 33, "STFID",
      shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kBlockGroupCurrentLevel>, LevelCode<kBlockGroupCurrentLevel>, FillBlockGroup};
+    SideSource::kTypeA, CountA<kBlockGroupCurrentLevel>, LevelCode<kBlockGroupCurrentLevel>, FillBlockGroupRecord};
 
 const Conv2PolygonLayer kBlockCurrent = {
     {"Block Current", "Gathering Blocks Current Boundary Lines", "There are no Block Current records\n",

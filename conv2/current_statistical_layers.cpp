@@ -14,11 +14,6 @@ using countykeyed::FillRecord;
 using countykeyed::SideCodeOf;
 using shapeio::DbfFieldDef;
 
-template <int Level>
-int CountA() {
-    return gBorderLineCountsA[Level];
-}
-
 // ------------------------------------------------------------ field tables
 
 const DbfFieldDef kZcta5Fields[] = {

@@ -46,19 +46,6 @@ void CountyCode(const void* row, SideCode& out) {
     std::memcpy(out.entry, text.text, sizeof text.text);
 }
 
-const DbfFieldDef kCountyFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-
-void FillCounty(const BorderLineEntry& first, DbfRecord& record) {
-    std::string code = EntryText(first, 0, 5);
-    std::string state = EntityName(kStateEntity, "", code, gEditionYear);
-    std::string county = EntityName(kCountyEntity, "", code, gEditionYear);
-    record.Add(code).Add(state).Add(county);
-    AddEntityCodes(record);
-}
-
 // ---------------------------------------------------- economic census place
 // Entry: the county code at 0, PLACEEC at 6.
 
@@ -113,18 +100,13 @@ void FillCommercialRegion(const BorderLineEntry& first, DbfRecord& record) {
     record.Add(c ? c->LSADC : "").Add(EntityChar(c, &TypeCRecord::ENTITY)).Add(c ? c->FIPSCC : "");
 }
 
-template <int Level>
-int CountE() {
-    return gBorderLineCountsE[Level];
-}
-
 const Conv2PolygonLayer kCountyEconomicCensus = {
     {"County Economic Census", "Gathering County Economic Census Boundary Lines",
      "There are no county economic census 2002 records\n", "the number of county border lines exceeds the count",
      "Try turning off the water polygon clipping option before extracting counties\n",
      "There are no county economic census border lines\n", "ctyec", "county", kCountyFields, 139, "FIPSSTCO",
      shapeio::CompareLeadingText},
-    SideSource::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCounty};
+    SideSource::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCountyOf<0>};
 
 const Conv2PolygonLayer kPlaceEconomicCensus = {
     {"Places Economic Census", "Gathering Place Boundary Lines", "There are no Placeec records\n",

@@ -53,6 +53,43 @@ int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineE
     return c != 0 ? c : std::strcmp(a.code + 12, b.code + 12);
 }
 
+const shapeio::DbfFieldDef kCountyFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
+    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
+};
+
+const shapeio::DbfFieldDef kTractFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
+    {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
+};
+
+const shapeio::DbfFieldDef kBlockGroupFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
+    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
+};
+
+void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+    if (year == 0) year = gEditionYear;
+    std::string code = EntryText(first, 0, 5);
+    std::string state = EntityName(kStateEntity, "", code, year);
+    std::string county = EntityName(kCountyEntity, "", code, year);
+    record.Add(code).Add(state).Add(county);
+    AddEntityCodes(record);
+}
+
+void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+    if (year == 0) year = gEditionYear;
+    std::string code = EntryText(first, 0, 11);
+    std::string tract = code.substr(5, 6);
+    std::string name = EntityName(kTractEntity, tract, "", year);
+    record.Add(code.substr(0, 5)).Add(tract).Add(code).Add(name);
+}
+
+void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    std::string code = EntryText(first, 0, 12);
+    record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
+}
+
 const shapeio::DbfFieldDef kAianhhFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
     {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},

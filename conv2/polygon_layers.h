@@ -4,6 +4,7 @@
 // attribute record is filled.
 #pragma once
 
+#include "conv2/polygon_sides.h"
 #include "shapeio/border_line_entry.h"
 #include "shapeio/dbase.h"
 #include "shapeio/polygon_layer.h"
@@ -59,6 +60,37 @@ shapeio::PolygonLayerJob CountyPolygonJob();
 // texts.
 int CompareAianhhKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
 int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
+
+// A layer's border-line sides, by its slot in the counts of its side source.
+template <int Level>
+int CountA() {
+    return gBorderLineCountsA[Level];
+}
+template <int Level>
+int CountS() {
+    return gBorderLineCountsS[Level];
+}
+template <int Level>
+int CountE() {
+    return gBorderLineCountsE[Level];
+}
+
+// The census hierarchy's county, tract and block group rows, the same for
+// every vintage but for the data year of the names (0: the edition's year).
+extern const shapeio::DbfFieldDef kCountyFields[];
+extern const shapeio::DbfFieldDef kTractFields[];
+extern const shapeio::DbfFieldDef kBlockGroupFields[];
+void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+template <int Year>
+void FillCountyOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    FillCountyRecord(first, record, Year);
+}
+template <int Year>
+void FillTractOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    FillTractRecord(first, record, Year);
+}
 
 // Field tables that the current and the Census 2000 layers share.
 extern const shapeio::DbfFieldDef kAianhhFields[];
