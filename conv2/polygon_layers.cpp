@@ -201,15 +201,8 @@ bool CountyLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, i
             return false;
         }
         // Water sides: the polygon's type P row, where the side has a Census 2000 row.
-        int leftWater = 0, rightWater = 0;
-        if (census.left >= 0) {
-            int p = FindTypePRecord(line.CENIDL, line.POLYIDL);
-            if (p >= 0) leftWater = gTypePRecords[static_cast<size_t>(p)].WATER;
-        }
-        if (census.right >= 0) {
-            int p = FindTypePRecord(line.CENIDR, line.POLYIDR);
-            if (p >= 0) rightWater = gTypePRecords[static_cast<size_t>(p)].WATER;
-        }
+        const SideWater water = WaterOfLine(i);
+        const int leftWater = water.left, rightWater = water.right;
         bool border = std::strcmp(left.key, right.key) != 0 || (clip && std::abs(leftWater - rightWater) == 1);
         if (!border) continue;
         const Type1Record& chain = gType1Records[static_cast<size_t>(i)];

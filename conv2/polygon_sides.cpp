@@ -24,6 +24,7 @@ int gBorderLineTotalA = 0;
 int gBorderLineTotalS = 0;
 int gBorderLineTotalB = 0;
 int gBorderLineTotalE = 0;
+std::vector<SideWater> gSideWater;
 SideCodes gLeftCodes;
 SideCodes gRightCodes;
 int gLeftWaterFlag = 0;
@@ -291,11 +292,13 @@ bool ReadTypeARow(int row, TypeARecord& out) {
 void PrepareSideIndexes() {
     for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex})
         index->assign(static_cast<size_t>(gTypeICount), SidePair{});
+    gSideWater.assign(static_cast<size_t>(gTypeICount), SideWater{});
 }
 
 void ResetPolygonSides() {
     UnmapTypeARows();
     for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex}) std::vector<SidePair>().swap(*index);
+    std::vector<SideWater>().swap(gSideWater);
     gBorderLineCountsA.fill(0);
     gBorderLineCountsS.fill(0);
     gBorderLineCountsE.fill(0);
@@ -353,6 +356,7 @@ void AssemblePolygonInfoA() {
 void AssemblePolygonInfoS() {
     gBorderLineCountsS.fill(0);
     if (!AllocateIndex(ISIndex, "ISIndex")) return;
+    if (gSideWater.size() != static_cast<size_t>(gTypeICount)) gSideWater.assign(static_cast<size_t>(gTypeICount), SideWater{});
     ShowStatus("Assembling Polygon Information");
     CodeText blanks[kCensus2000LevelCount];
     for (int level = 1; level < kCensus2000LevelCount; ++level) Census2000LevelBlank(level, blanks[level]);
@@ -390,6 +394,7 @@ void AssemblePolygonInfoS() {
                 CountStandard(count, l, r, blanks[level]);
             }
         }
+        if (static_cast<size_t>(i) < gSideWater.size()) gSideWater[static_cast<size_t>(i)] = {gLeftWaterFlag, gRightWaterFlag};
         if (gLeftWaterFlag != 0) ++gBorderLineCountsS[kWaterSidesSlot];
         if (gRightWaterFlag != 0) ++gBorderLineCountsS[kWaterSidesSlot];
         CountRows(gBorderLineTotalS, sides.left, sides.right);

@@ -139,6 +139,20 @@ void EconomicLevelBlank(int level, CodeText& out);
 bool CurrentLevelInEdition(int level);
 bool Census2000LevelInEdition(int level);
 
+// WATER of the type P row of the polygon on each side of a line, for the
+// sides that have a type S row (0 elsewhere, and where the type P row is
+// missing): entry i for type I row i, made once by the type S assembly so
+// that no layer searches type P again.
+struct SideWater {
+    int left = 0;
+    int right = 0;
+};
+extern std::vector<SideWater> gSideWater;
+// The water flags of type I row i.
+inline SideWater WaterOfLine(int i) {
+    return i >= 0 && static_cast<size_t>(i) < gSideWater.size() ? gSideWater[static_cast<size_t>(i)] : SideWater{};
+}
+
 // Reads type A row `row` back from the scratch file; false when it cannot.
 bool ReadTypeARow(int row, TypeARecord& out);
 

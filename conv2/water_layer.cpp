@@ -89,8 +89,9 @@ protected:
     bool LineSides(int i, KeyedSide& left, KeyedSide& right) override {
         const TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];
         const SidePair census = i < static_cast<int>(ISIndex.size()) ? ISIndex[static_cast<size_t>(i)] : SidePair{};
-        int leftWater = census.left >= 0 ? Water(line.CENIDL, line.POLYIDL) : 0;
-        int rightWater = census.right >= 0 ? Water(line.CENIDR, line.POLYIDR) : 0;
+        const SideWater water = WaterOfLine(i);
+        int leftWater = census.left >= 0 ? water.left : 0;
+        int rightWater = census.right >= 0 ? water.right : 0;
         if (leftWater == 0 && rightWater == 0) return true;
         std::string leftKey, rightKey;
         if (leftWater != 0 && census.left >= 0)
@@ -123,12 +124,6 @@ protected:
     }
 
 private:
-    // WATER of the polygon's type P row; a polygon without one is land.
-    static int Water(const char* cenid, const char* polyid) {
-        int p = FindTypePRecord(cenid, polyid);
-        return p >= 0 ? gTypePRecords[static_cast<size_t>(p)].WATER : 0;
-    }
-
     void Side(const std::string& key, int censusRow, KeyedSide& side) {
         const TypeSRecord& s = gTypeSRecords[static_cast<size_t>(censusRow)];
         side.taken = true;
