@@ -253,6 +253,24 @@ void EndStep() {
 
 const TypeIRecord& IRow(int i) { return gTypeIRecords[static_cast<size_t>(i)]; }
 
+// Finds the row of a side's polygon in one table: through a hash of the
+// table's keys, which gives what the search by halving gives when every key
+// occurs once (and the first of a run always); by halving otherwise.
+class SideLookup {
+public:
+    template <typename Row>
+    SideLookup(const std::vector<Row>& rows, int count, int (*search)(const char*, const char*), bool firstOfRun)
+        : index_(rows, count), search_(search), hashed_(firstOfRun || index_.Unique()) {}
+    int operator()(const char* cenid, const char* polyid) const {
+        return hashed_ ? index_.Find(cenid, polyid) : search_(cenid, polyid);
+    }
+
+private:
+    PolygonKeyIndex index_;
+    int (*search_)(const char*, const char*);
+    bool hashed_;
+};
+
 }  // namespace
 
 void CurrentLevelCode(int level, const TypeARecord& row, CodeText& out) {
@@ -312,14 +330,15 @@ void AssemblePolygonInfoA() {
     gBorderLineCountsA.fill(0);
     if (!AllocateIndex(IAIndex, "IAIndex")) return;
     ShowStatus("Assembling Polygon Information");
+    const SideLookup find(gTypeARecords, gTypeACount, FindTypeARecord, false);
     CodeText blanks[kCurrentLevelCount];
     for (int level = 0; level < kCurrentLevelCount; ++level) CurrentLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IAIndex[static_cast<size_t>(i)];
-        sides.left = FindTypeARecord(line.CENIDL, line.POLYIDL);
-        sides.right = FindTypeARecord(line.CENIDR, line.POLYIDR);
+        sides.left = find(line.CENIDL, line.POLYIDL);
+        sides.right = find(line.CENIDR, line.POLYIDR);
         for (int level = 0; level < kCurrentLevelCount; ++level) {
             CodeText& l = gLeftCodes.current[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.current[static_cast<size_t>(level)];
@@ -358,23 +377,25 @@ void AssemblePolygonInfoS() {
     if (!AllocateIndex(ISIndex, "ISIndex")) return;
     if (gSideWater.size() != static_cast<size_t>(gTypeICount)) gSideWater.assign(static_cast<size_t>(gTypeICount), SideWater{});
     ShowStatus("Assembling Polygon Information");
+    const SideLookup find(gTypeSRecords, gTypeSCount, FindTypeSRecord, false);
+    const SideLookup findP(gTypePRecords, gTypePCount, FindTypePRecord, false);
     CodeText blanks[kCensus2000LevelCount];
     for (int level = 1; level < kCensus2000LevelCount; ++level) Census2000LevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = ISIndex[static_cast<size_t>(i)];
-        sides.left = FindTypeSRecord(line.CENIDL, line.POLYIDL);
-        sides.right = FindTypeSRecord(line.CENIDR, line.POLYIDR);
+        sides.left = find(line.CENIDL, line.POLYIDL);
+        sides.right = find(line.CENIDR, line.POLYIDR);
         const TypeSRecord* left = sides.left >= 0 ? &gTypeSRecords[static_cast<size_t>(sides.left)] : nullptr;
         const TypeSRecord* right = sides.right >= 0 ? &gTypeSRecords[static_cast<size_t>(sides.right)] : nullptr;
         gLeftWaterFlag = gRightWaterFlag = 0;
         if (left) {
-            int p = FindTypePRecord(line.CENIDL, line.POLYIDL);
+            int p = findP(line.CENIDL, line.POLYIDL);
             if (p >= 0) gLeftWaterFlag = gTypePRecords[static_cast<size_t>(p)].WATER;
         }
         if (right) {
-            int p = FindTypePRecord(line.CENIDR, line.POLYIDR);
+            int p = findP(line.CENIDR, line.POLYIDR);
             if (p >= 0) gRightWaterFlag = gTypePRecords[static_cast<size_t>(p)].WATER;
         }
         for (int level = 1; level < kCensus2000LevelCount; ++level) {
@@ -406,12 +427,13 @@ void AssemblePolygonInfoB() {
     gBorderLineTotalB = 0;
     if (!AllocateIndex(IBIndex, "IBIndex")) return;
     ShowStatus("Assembling Polygon Information");
+    const SideLookup find(gTypeBRecords, gTypeBCount, FindTypeBRecord, false);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IBIndex[static_cast<size_t>(i)];
-        sides.left = FindTypeBRecord(line.CENIDL, line.POLYIDL);
-        sides.right = FindTypeBRecord(line.CENIDR, line.POLYIDR);
+        sides.left = find(line.CENIDL, line.POLYIDL);
+        sides.right = find(line.CENIDR, line.POLYIDR);
         CountRows(gBorderLineTotalB, sides.left, sides.right);
     }
     EndStep();
@@ -422,14 +444,15 @@ void AssemblePolygonInfoE() {
     gBorderLineTotalE = 0;
     if (!AllocateIndex(IEIndex, "IEIndex")) return;
     ShowStatus("Assembling Polygon Information");
+    const SideLookup find(gTypeERecords, gTypeECount, FindTypeERecord, false);
     CodeText blanks[kEconomicLevelCount];
     for (int level = 0; level < kCommercialRegionLevel; ++level) EconomicLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IEIndex[static_cast<size_t>(i)];
-        sides.left = FindTypeERecord(line.CENIDL, line.POLYIDL);
-        sides.right = FindTypeERecord(line.CENIDR, line.POLYIDR);
+        sides.left = find(line.CENIDL, line.POLYIDL);
+        sides.right = find(line.CENIDR, line.POLYIDR);
         const TypeERecord* left = sides.left >= 0 ? &gTypeERecords[static_cast<size_t>(sides.left)] : nullptr;
         const TypeERecord* right = sides.right >= 0 ? &gTypeERecords[static_cast<size_t>(sides.right)] : nullptr;
         for (int level = 0; level < kCommercialRegionLevel; ++level) {
@@ -455,11 +478,12 @@ void AssemblePolygonInfoE() {
 void ResolveLandmarkSides() {
     ShowStatus("Assembling Polygon Information");
     gLandmarkBorderLineCount = 0;
+    const SideLookup find(gType8Records, gType8Count, FindType8Record, true);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];
-        line.leftLandmarkRow = FindType8Record(line.CENIDL, line.POLYIDL);
-        line.rightLandmarkRow = FindType8Record(line.CENIDR, line.POLYIDR);
+        line.leftLandmarkRow = find(line.CENIDL, line.POLYIDL);
+        line.rightLandmarkRow = find(line.CENIDR, line.POLYIDR);
         CountRows(gLandmarkBorderLineCount, line.leftLandmarkRow, line.rightLandmarkRow);
     }
     EndStep();

@@ -280,6 +280,21 @@ TEST_F(SidesTest, CurrentSidesAreCountedPerLevelAndTheRowsSpilled) {
     EXPECT_FALSE(ReadTypeARow(3, back));
 }
 
+TEST_F(SidesTest, RepeatedPolygonKeysGiveTheRowsTheSearchesGive) {
+    std::vector<TypeARecord> rows;
+    for (const char* poly : {"0000000001", "0000000005", "0000000005", "0000000005", "0000000009"})
+        rows.push_back(PolygonA("25025", poly, "025", "000100", "1000"));
+    SetTypeA(rows);
+    SetLines({Line("1", "25025", "0000000005", "25025", "0000000009"),
+              Line("2", "25025", "0000000001", "25025", "0000000007")});
+    AssemblePolygonInfoA();
+    // The probe rule of the search by halving meets the middle one of the run first.
+    EXPECT_EQ(IAIndex[0].left, 2);
+    EXPECT_EQ(IAIndex[0].right, 4);
+    EXPECT_EQ(IAIndex[1].left, 0);
+    EXPECT_EQ(IAIndex[1].right, -1);
+}
+
 TEST_F(SidesTest, ScratchFileThatCannotTakeTheRowsFailsTheCounty) {
     SetTypeA({PolygonA("25025", "0000000001", "025", "000100", "1000")});
     testsupport::WriteFile(dir / "readonly.tmp", "");
