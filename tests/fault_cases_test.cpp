@@ -1,0 +1,275 @@
+// Damaged record files and failing outputs in a job of two counties: the
+// first county ends with a clear last log line, keeps the layers it finished
+// byte for byte, leaves no scratch file behind, and the second county of the
+// same process converts exactly as it does alone.
+#include "conv2/display.h"
+#include "county_model.h"
+#include "county_writer.h"
+#include "platform/files.h"
+#include "support/county_files.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+// Line layers and tables, four current-geography layers, landmarks, water
+// and all polygons.
+const std::initializer_list<int> kLayers = {0, 1, 2, 3, 4, 5, 6, 7, 9, 12, 15, 39, 67, 68, 71};
+
+countygen::CountySpec Spec(const char* county) {
+    countygen::CountySpec spec;
+    spec.width = 8;
+    spec.height = 8;
+    spec.edition = 'c';
+    spec.county = county;
+    return spec;
+}
+
+// The files of a folder and its subfolders by relative path, with their
+// contents (a folder is listed with "/" behind its name and no contents).
+void CollectFiles(const std::string& root, const std::string& relative, std::map<std::string, std::string>& files) {
+    for (const std::string& name : platform::ListDirectory(root + relative)) {
+        const std::string path = relative + name;
+        if (platform::IsDirectory(root + path)) {
+            files[path + "/"] = "";
+            CollectFiles(root, path + "/", files);
+        } else {
+            files[path] = ReadFile(root + path);
+        }
+    }
+}
+
+std::map<std::string, std::string> Files(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    CollectFiles(folder + "/", "", files);
+    return files;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+class FaultCaseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const std::string& folder : {in_, ref_, out_}) ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+        first_ = countygen::WriteCounty(Spec("901"), in_).type1Path;
+        second_ = countygen::WriteCounty(Spec("903"), in_).type1Path;
+        Convert(first_, ref_);
+        Convert(second_, ref_);
+        reference_ = Files(ref_);
+    }
+
+    static void Convert(const std::string& type1, const std::string& out) {
+        vornak2::DisplayV2(type1.c_str(), out.c_str(), Options('c', '0', kLayers).c_str(), 1, 2);
+    }
+
+    // A record file of the first county, by lower-case suffix.
+    std::string FirstFile(const std::string& suffix) const {
+        return countygen::CountyFilePath(Spec("901"), in_, suffix);
+    }
+    std::vector<std::string> FirstRecords(const std::string& suffix) const {
+        std::vector<std::string> lines = Lines(ReadFile(FirstFile(suffix)));
+        for (std::string& line : lines) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+        }
+        return lines;
+    }
+
+    // The job: the first county (damaged by the test), then the second one.
+    void RunJob(const std::function<void()>& duringFirst = nullptr) {
+        if (duringFirst) duringFirst();
+        else Convert(first_, out_);
+        Convert(second_, out_);
+    }
+
+    // The first county's last log message is `line`; its output folder holds
+    // exactly `finished` (file names of the reference run, byte-identical)
+    // and the `extra` entries the test made; nothing else is left in the
+    // output directory; the second county's outputs and log messages are
+    // those of the reference run.
+    void ExpectFaultHandled(const std::string& line, const std::set<std::string>& finished,
+                            const std::set<std::string>& extra = {}) {
+        std::vector<std::string> messages = Lines(LogMessages(ReadFile(out_ + "/TGR25901.log")));
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.back(), line);
+        EXPECT_NE(ReadFile(out_ + "/TGR25901.log").find("\nProcess ended on "), std::string::npos);
+
+        std::map<std::string, std::string> outputs = Files(out_);
+        std::set<std::string> seen;
+        for (const auto& [path, contents] : outputs) {
+            const bool firstCounty = path.rfind("TGR25901/", 0) == 0;
+            if (path == "TGR25901/" || path == "TGR25901.log" || path.rfind("TGR25903", 0) == 0) continue;
+            ASSERT_TRUE(firstCounty) << "left in the output directory: " << path;
+            const std::string name = path.substr(9);
+            if (extra.count(name)) continue;
+            seen.insert(name);
+            auto reference = reference_.find(path);
+            ASSERT_NE(reference, reference_.end()) << "not written by the run without the fault: " << path;
+            EXPECT_TRUE(contents == reference->second) << path << " differs from the run without the fault";
+        }
+        for (const std::string& name : finished) EXPECT_TRUE(seen.count(name)) << "missing: " << name;
+        EXPECT_EQ(seen.size(), finished.size());
+
+        for (const auto& [path, contents] : reference_) {
+            if (path.rfind("TGR25903", 0) != 0 || path == "TGR25903.log") continue;
+            auto output = outputs.find(path);
+            ASSERT_NE(output, outputs.end()) << "second county: missing " << path;
+            EXPECT_TRUE(output->second == contents) << "second county: " << path << " differs";
+        }
+        std::string secondLog = LogMessages(ReadFile(out_ + "/TGR25903.log"));
+        ReplaceAll(secondLog, out_, ref_);
+        EXPECT_EQ(secondLog, LogMessages(ReadFile(ref_ + "/TGR25903.log")));
+    }
+
+    // The first county's files of the reference run whose names end with one
+    // of `endings`, without the folder.
+    std::set<std::string> ReferenceFiles(const std::set<std::string>& endings) const {
+        std::set<std::string> names;
+        for (const auto& entry : reference_) {
+            const std::string& path = entry.first;
+            if (path.rfind("TGR25901/", 0) != 0) continue;
+            for (const std::string& ending : endings) {
+                if (path.size() >= ending.size() && path.compare(path.size() - ending.size(), ending.size(), ending) == 0)
+                    names.insert(path.substr(9));
+            }
+        }
+        return names;
+    }
+
+    TempDir dir_;
+    std::string in_ = dir_ / "in";
+    std::string ref_ = dir_ / "ref";
+    std::string out_ = dir_ / "out";
+    std::string first_, second_;
+    std::map<std::string, std::string> reference_;
+};
+
+// The county's record files are read before any layer is written: a fault
+// found there leaves only the date file of the first record.
+const std::set<std::string> kNothingFinished = {"date.txt"};
+
+// --- Damaged record files -------------------------------------------------
+
+TEST_F(FaultCaseTest, RecordFileCutInTheMiddleOfALine) {
+    std::vector<std::string> records = FirstRecords("rt2");
+    std::string text = Joined(records);
+    text.resize(text.size() - 2 - 100);  // the last record keeps 108 of its 208 characters
+    WriteFile(FirstFile("rt2"), text);
+    RunJob();
+    ExpectFaultHandled(
+        "ERROR in type 2 record " + std::to_string(records.size()) + ": 108 characters instead of 208",
+        kNothingFinished);
+}
+
+TEST_F(FaultCaseTest, BinaryFileAsTheCounty) {
+    std::string bytes(5000, '\0');
+    uint32_t state = 12345;
+    for (char& c : bytes) {
+        state = state * 1103515245u + 12345u;
+        c = static_cast<char>(state >> 24);
+    }
+    const size_t firstLine = bytes.find('\n');
+    ASSERT_NE(firstLine, std::string::npos);
+    ASSERT_NE(firstLine, 228u);
+    ASSERT_NE(bytes[firstLine - 1], '\r');
+    WriteFile(FirstFile("rt1"), bytes);
+    RunJob();
+    // Its first "line" decides; the date file holds whatever its VERSION
+    // columns read as, so it is left out.
+    ExpectFaultHandled("ERROR in type 1 record 1: " + std::to_string(firstLine) + " characters instead of 228", {},
+                       {"date.txt"});
+}
+
+TEST_F(FaultCaseTest, Type1FileWithAWrongLineLength) {
+    std::vector<std::string> records = FirstRecords("rt1");
+    for (std::string& record : records) record += ' ';
+    WriteFile(FirstFile("rt1"), Joined(records));
+    RunJob();
+    ExpectFaultHandled("ERROR in type 1 record 1: 229 characters instead of 228", kNothingFinished);
+}
+
+TEST_F(FaultCaseTest, NonNumericCoordinates) {
+    std::vector<std::string> records = FirstRecords("rt1");
+    ASSERT_GT(records.size(), 10u);
+    records[9].replace(219, 9, "+4200l000");  // TOLAT with a letter l for a one
+    WriteFile(FirstFile("rt1"), Joined(records));
+    RunJob();
+    ExpectFaultHandled("ERROR in type 1 record 10: the coordinate in columns 220-228 is not a number",
+                       kNothingFinished);
+}
+
+TEST_F(FaultCaseTest, NonNumericShapePoint) {
+    std::vector<std::string> records = FirstRecords("rt2");
+    records[0].replace(37, 10, "-71.500000");  // LONG2 in degrees instead of millionths
+    WriteFile(FirstFile("rt2"), Joined(records));
+    RunJob();
+    ExpectFaultHandled("ERROR in type 2 record 1: the coordinate in columns 38-47 is not a number",
+                       kNothingFinished);
+}
+
+// --- Failing outputs ----------------------------------------------------------
+
+TEST_F(FaultCaseTest, DiskFullWhileALayerIsWritten) {
+    // The all-polygons layer comes last and is the largest file of the
+    // county: a file size limit below it and above everything else (the
+    // type A scratch file included) fills the "disk" while it is written.
+    const std::string allPolygons = "TGR25901/TGR25901all.kml";
+    ASSERT_TRUE(reference_.count(allPolygons));
+    const size_t limit = reference_[allPolygons].size() * 3 / 4;
+    size_t largestOther = 256 * FirstRecords("rta").size();  // a.tmp: 256 bytes per type A record
+    std::set<std::string> finished;
+    for (const auto& [path, contents] : reference_) {
+        if (path.rfind("TGR25901/", 0) != 0 || path == allPolygons || path.back() == '/') continue;
+        if (path == "TGR25901/TGR25901met.dbf") continue;  // written after the polygon layers
+        largestOther = std::max(largestOther, contents.size());
+        finished.insert(path.substr(9));
+    }
+    ASSERT_LT(largestOther, limit);
+
+    RunJob([&] {
+        FileSizeLimit full(limit);
+        Convert(first_, out_);
+    });
+    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons, finished);
+}
+
+TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
+    // A folder where the place layer's document goes.
+    ASSERT_EQ(::mkdir((out_ + "/TGR25901").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((out_ + "/TGR25901/TGR25901placecu.kml").c_str(), 0755), 0);
+    RunJob();
+    std::set<std::string> finished = ReferenceFiles({".shp", ".shx", ".dbf", "date.txt", "ctycu.kml", "trtcu.kml",
+                                                     "grpcu.kml"});
+    finished.erase("TGR25901met.dbf");
+    ExpectFaultHandled("Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml", finished,
+                       {"TGR25901placecu.kml/"});
+}
+
+}  // namespace
