@@ -1,0 +1,50 @@
+// The entries of the fuzz targets: each takes one arbitrary input and runs it
+// through a part of the system. The libFuzzer programs of this folder call
+// them, and the test suite replays the inputs kept in tests/fuzz_inputs/
+// through the same functions. An entry aborts (so that the fuzzer reports
+// it) only when it finds the system broke one of its own promises.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace fuzz {
+
+// Record files. Byte 0 picks the record type (one of the 18 readers, in the
+// order of RecordTypeSuffix), byte 1 the edition (EditionCharacter); the
+// rest is the record file. For type I the rest is a type 1 file, the line
+// "=====", then the type I file, read in that order.
+void ReadRecordFile(const uint8_t* data, size_t size);
+constexpr int kRecordTypeCount = 18;
+// "rt1", "rt2", "rti", "rt4", ... by the index byte 0 picks.
+const char* RecordTypeSuffix(int index);
+// The line that separates the type 1 part from the type I part.
+constexpr const char* kTypeISeparator = "\n=====\n";
+
+// Zip archives: the input is an archive. Its entries are listed with the
+// masks of a county's record files, then every entry is unpacked into an
+// empty folder. Nothing may land outside that folder, and nothing but
+// plain files inside it.
+void UnpackArchive(const uint8_t* data, size_t size);
+
+// Options: the input (up to its first NUL) is the options string of a whole
+// DisplayV2 call on a tiny generated 2004 second-edition county. After every
+// DisplayV2 call of these entries the county's log must be complete and no
+// scratch file may be left in the output directory.
+void ConvertWithOptions(const uint8_t* data, size_t size);
+
+// One damaged record file: byte 0 picks the edition (EditionCharacter), byte
+// 1 the file (CountyFileSuffix), the rest replaces that file of a small
+// generated county of the edition, which DisplayV2 converts with every
+// layer.
+void ConvertDamagedCounty(const uint8_t* data, size_t size);
+constexpr int kCountyFileCount = 19;
+// The record types' suffixes and "met".
+const char* CountyFileSuffix(int index);
+
+constexpr int kEditionCount = 5;
+// '9', 'a', 'b', 'c', 'd'.
+char EditionCharacter(int index);
+
+}  // namespace fuzz

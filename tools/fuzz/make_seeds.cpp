@@ -1,0 +1,129 @@
+// fuzz_seeds DIR: writes the seed inputs of the fuzz targets into
+// DIR/records, DIR/zip, DIR/options and DIR/county (which must not exist),
+// made from small generated counties of every edition.
+#include "fuzz_entries.h"
+#include "scratch_folder.h"
+
+#include "county_model.h"
+#include "county_writer.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+#include <zip.h>
+
+namespace {
+
+using fuzz::MakeFolder;
+using fuzz::ReadBytes;
+using fuzz::WriteBytes;
+
+std::string Prefixed(int first, int second, const std::string& bytes) {
+    return std::string{static_cast<char>(first), static_cast<char>(second)} + bytes;
+}
+
+struct Member {
+    std::string name;
+    std::string contents;
+    bool symlink = false;
+    bool stored = false;
+};
+
+void WriteZip(const std::string& path, const std::vector<Member>& members) {
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive) throw std::runtime_error("cannot create " + path);
+    for (const Member& m : members) {
+        zip_source_t* source = zip_source_buffer(archive, m.contents.data(), m.contents.size(), 0);
+        zip_int64_t index = zip_file_add(archive, m.name.c_str(), source, ZIP_FL_ENC_RAW);
+        if (index < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            throw std::runtime_error("cannot add " + m.name);
+        }
+        zip_uint64_t i = static_cast<zip_uint64_t>(index);
+        if (m.stored) zip_set_file_compression(archive, i, ZIP_CM_STORE, 0);
+        if (m.symlink)
+            zip_file_set_external_attributes(archive, i, 0, ZIP_OPSYS_UNIX,
+                                             static_cast<zip_uint32_t>(S_IFLNK | 0777) << 16);
+    }
+    if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path);
+}
+
+countygen::CountySpec Spec(char edition, int width, int height) {
+    countygen::CountySpec spec;
+    spec.edition = edition;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzz_seeds DIR\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    for (const char* target : {"records", "zip", "options", "county"}) MakeFolder(dir + "/" + target);
+    fuzz::ScratchFolder scratch;
+
+    for (int e = 0; e < fuzz::kEditionCount; ++e) {
+        const char edition = fuzz::EditionCharacter(e);
+        const std::string small = scratch / std::string(1, edition) + "-small";
+        const std::string county = scratch / std::string(1, edition) + "-county";
+        MakeFolder(small);
+        MakeFolder(county);
+        countygen::CountySpec smallSpec = Spec(edition, 4, 3);
+        countygen::CountySpec countySpec = Spec(edition, 5, 4);
+        countygen::WriteCounty(smallSpec, small);
+        countygen::WriteCounty(countySpec, county);
+
+        for (int t = 0; t < fuzz::kRecordTypeCount; ++t) {
+            const std::string suffix = fuzz::RecordTypeSuffix(t);
+            std::string bytes = ReadBytes(countygen::CountyFilePath(smallSpec, small, suffix));
+            if (suffix == "rti")
+                bytes = ReadBytes(countygen::CountyFilePath(smallSpec, small, "rt1")) + fuzz::kTypeISeparator + bytes;
+            WriteBytes(dir + "/records/" + suffix + "-" + edition, Prefixed(t, e, bytes));
+        }
+        for (int f = 0; f < fuzz::kCountyFileCount; ++f) {
+            const std::string suffix = fuzz::CountyFileSuffix(f);
+            WriteBytes(dir + "/county/" + suffix + "-" + edition,
+                       Prefixed(e, f, ReadBytes(countygen::CountyFilePath(countySpec, county, suffix))));
+        }
+
+        std::string options(86, '1');
+        options[53] = edition;
+        for (char organisation : {'0', '1', '2', '3'}) {
+            options[79] = organisation;
+            WriteBytes(dir + "/options/all-" + edition + organisation, options);
+        }
+        std::string few(86, '0');
+        few[0] = '2';
+        few[9] = few[39] = few[67] = few[71] = '1';
+        few[53] = edition;
+        WriteBytes(dir + "/options/few-" + edition, few);
+    }
+
+    const countygen::CountySpec zipSpec = Spec('c', 2, 2);
+    const std::string zipCounty = scratch / "zip-county";
+    MakeFolder(zipCounty);
+    countygen::WriteCounty(zipSpec, zipCounty);
+    std::vector<Member> members;
+    for (const char* suffix : {"rt1", "rt2", "rti", "rtc", "met"})
+        members.push_back({"TGR25901." + std::string(suffix),
+                           ReadBytes(countygen::CountyFilePath(zipSpec, zipCounty, suffix))});
+    WriteZip(dir + "/zip/county.zip", members);
+    members[1].stored = true;
+    members.push_back({"tgr25901/", ""});
+    members.push_back({"tgr25901/TGR25901.RTA", ReadBytes(countygen::CountyFilePath(zipSpec, zipCounty, "rta"))});
+    WriteZip(dir + "/zip/folders.zip", members);
+    WriteZip(dir + "/zip/unsafe.zip", {{"../TGR25901.RT1", "x"},
+                                       {"/tmp/TGR25901.RT2", "x"},
+                                       {"TGR25901.RTI", "/etc/passwd", true},
+                                       {"C:TGR25901.RTC", "x", false, true}});
+    return 0;
+}
