@@ -5,7 +5,7 @@
 #   bash scripts/fuzz.sh [SECONDS [JOBS [TARGET...]]]
 #
 # SECONDS per target (default 300), JOBS parallel processes per target
-# (default 2), TARGETs among records zip options county (default all four).
+# (default 2), TARGETs among records zip options county merged (default all).
 # Each target starts from the seeds fuzz_seeds writes (small generated
 # counties) and keeps what it learns in build-fuzz/corpus/<target>; an input
 # that crashes, hangs or draws a sanitizer report is left in
@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 jobs=${2:-2}
 shift $(( $# < 2 ? $# : 2 ))
-targets=${*:-records zip options county}
+targets=${*:-records zip options county merged}
 
 bash scripts/setup.sh
 if ! command -v clang++ >/dev/null; then
@@ -39,7 +39,7 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 # much, and the defaults make them several times slower.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32:max_malloc_fill_size=0}
 
-declare -A timeout=([records]=10 [zip]=10 [options]=60 [county]=60)
+declare -A timeout=([records]=10 [zip]=10 [options]=60 [county]=60 [merged]=60)
 # The seeds stay in the corpus even where they add no coverage (a whole
 # valid file covers no more than an emptied one, but its mutations reach
 # further), and inputs may be as long as the longest seed from the start.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -24,7 +25,11 @@ const Target kTargets[] = {
     {"zip", fuzz::UnpackArchive},
     {"options", fuzz::ConvertWithOptions},
     {"county", fuzz::ConvertDamagedCounty},
+    {"merged", fuzz::ContinueDamagedMergedLayer},
 };
+
+// Test names carry the target's name.
+void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
 
 class FuzzInputsTest : public ::testing::TestWithParam<Target> {};
 

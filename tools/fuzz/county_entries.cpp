@@ -1,5 +1,6 @@
 // Whole DisplayV2 calls on small generated counties: with arbitrary options,
-// and with one record file replaced by arbitrary bytes.
+// with one record file replaced by arbitrary bytes, and continuing merged
+// layers one of which is damaged.
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fuzz {
@@ -56,18 +58,82 @@ countygen::CountySpec Spec(char edition, int width, int height) {
     return spec;
 }
 
-// Converts the county of `type1Path` into a fresh output folder and checks
-// that the call ran to the end of the county's log and left no scratch file
-// (they live in the output folder during the call).
-void Convert(const ScratchFolder& folder, const std::string& type1Path, const std::string& options) {
+// Converts the county of `type1Path` into the folder's "out" (made here
+// unless `makeOut` is false) and checks that the call ran to the end of the
+// county's log and left no scratch file (they live in the output folder
+// during the call).
+void Convert(const ScratchFolder& folder, const std::string& type1Path, const std::string& options,
+             bool makeOut = true) {
     const std::string out = folder / "out";
-    MakeFolder(out);
+    if (makeOut) MakeFolder(out);
     vornak2::DisplayV2(type1Path.c_str(), out.c_str(), options.c_str(), 1, 1);
     std::string log = ReadBytes(out + "/TGR25901.log");
     if (log.find("Process ended on ") == std::string::npos) std::abort();
     for (const std::string& name : platform::ListDirectory(out)) {
         if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) std::abort();
     }
+}
+
+// Every layer of the 2004 second edition, organised by theme and merged.
+std::string MergedOptions() {
+    std::string options(86, '1');
+    options[53] = 'c';
+    options[79] = '3';
+    return options;
+}
+
+// The merged layer files (shapefiles, tables, documents) one conversion of
+// a county leaves in an empty output folder, by path relative to it.
+class MergedLayers {
+public:
+    explicit MergedLayers(const CountyFiles& county) {
+        ScratchFolder scratch;
+        MakeFolder(scratch / "in");
+        MakeFolder(scratch / "out");
+        std::string type1 = county.Write(scratch / "in");
+        vornak2::DisplayV2(type1.c_str(), (scratch / "out").c_str(), MergedOptions().c_str(), 1, 1);
+        Collect(scratch / "out", "");
+    }
+
+    int Count() const { return static_cast<int>(files_.size()); }
+    const std::string& Bytes(int index) const { return files_[static_cast<size_t>(index)].second; }
+
+    // Writes the files into `out`, file `replaced` holding `replacement`.
+    void Write(const std::string& out, int replaced, std::string_view replacement) const {
+        for (const std::string& folder : folders_) MakeFolder(out + "/" + folder);
+        for (size_t i = 0; i < files_.size(); ++i)
+            WriteBytes(out + "/" + files_[i].first,
+                       static_cast<int>(i) == replaced ? replacement : std::string_view(files_[i].second));
+    }
+
+private:
+    void Collect(const std::string& root, const std::string& relative) {
+        for (const std::string& name : platform::ListDirectory(root + "/" + relative)) {
+            const std::string path = relative + name;
+            if (platform::IsDirectory(root + "/" + path)) {
+                folders_.push_back(path);
+                Collect(root, path + "/");
+                continue;
+            }
+            const std::string::size_type dot = name.rfind('.');
+            const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+            if (extension == ".shp" || extension == ".shx" || extension == ".dbf" || extension == ".kml")
+                files_.emplace_back(path, ReadBytes(root + "/" + path));
+        }
+    }
+
+    std::vector<std::string> folders_;  // parents before children
+    std::vector<std::pair<std::string, std::string>> files_;
+};
+
+const CountyFiles& MergedCounty() {
+    static const CountyFiles county(Spec('c', 4, 3));
+    return county;
+}
+
+const MergedLayers& TheMergedLayers() {
+    static const MergedLayers layers(MergedCounty());
+    return layers;
 }
 
 }  // namespace
@@ -105,6 +171,22 @@ void ConvertDamagedCounty(const uint8_t* data, size_t size) {
     options[53] = EditionCharacter(edition);
     options[79] = '0';
     Convert(folder, type1, options);
+}
+
+int MergedLayerFileCount() { return TheMergedLayers().Count(); }
+
+std::string MergedLayerFile(int index) { return TheMergedLayers().Bytes(index); }
+
+void ContinueDamagedMergedLayer(const uint8_t* data, size_t size) {
+    if (size < 1) return;
+    static const ScratchFolder folder;
+    folder.Clear();
+    MakeFolder(folder / "in");
+    MakeFolder(folder / "out");
+    std::string type1 = MergedCounty().Write(folder / "in");
+    TheMergedLayers().Write(folder / "out", data[0] % TheMergedLayers().Count(),
+                            std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    Convert(folder, type1, MergedOptions(), false);
 }
 
 }  // namespace fuzz

@@ -43,6 +43,15 @@ constexpr int kCountyFileCount = 19;
 // The record types' suffixes and "met".
 const char* CountyFileSuffix(int index);
 
+// Merged layers: a county converted by theme and merged (organisation '3')
+// into an output folder that holds the merged layer files of an earlier
+// conversion of it, one of them damaged: byte 0 picks the file (one of
+// MergedLayerFileCount()), the rest replaces it.
+void ContinueDamagedMergedLayer(const uint8_t* data, size_t size);
+int MergedLayerFileCount();
+// The undamaged contents of one of these files.
+std::string MergedLayerFile(int index);
+
 constexpr int kEditionCount = 5;
 // '9', 'a', 'b', 'c', 'd'.
 char EditionCharacter(int index);

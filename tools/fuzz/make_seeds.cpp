@@ -1,11 +1,12 @@
-// fuzz_seeds DIR: writes the seed inputs of the fuzz targets into
-// DIR/records, DIR/zip, DIR/options and DIR/county (which must not exist),
-// made from small generated counties of every edition.
+// fuzz_seeds DIR: writes the seed inputs of the fuzz targets, made from
+// small generated counties of every edition, into new folders DIR/records,
+// DIR/zip, DIR/options, DIR/county and DIR/merged (DIR must exist).
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
 
 #include "county_model.h"
 #include "county_writer.h"
+#include "platform/dialog.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -68,7 +69,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    for (const char* target : {"records", "zip", "options", "county"}) MakeFolder(dir + "/" + target);
+    platform::SilentRenderer silent;  // the conversion of the merged layers' seeds draws nothing
+    platform::SetModelessRenderer(&silent);
+    for (const char* target : {"records", "zip", "options", "county", "merged"}) MakeFolder(dir + "/" + target);
     fuzz::ScratchFolder scratch;
 
     for (int e = 0; e < fuzz::kEditionCount; ++e) {
@@ -125,5 +128,7 @@ int main(int argc, char** argv) {
                                        {"/tmp/TGR25901.RT2", "x"},
                                        {"TGR25901.RTI", "/etc/passwd", true},
                                        {"C:TGR25901.RTC", "x", false, true}});
+    for (int i = 0; i < fuzz::MergedLayerFileCount(); ++i)
+        WriteBytes(dir + "/merged/" + std::to_string(i), std::string(1, static_cast<char>(i)) + fuzz::MergedLayerFile(i));
     return 0;
 }
