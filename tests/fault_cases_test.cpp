@@ -70,6 +70,10 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+bool EndsWith(const std::string& text, const std::string& ending) {
+    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
@@ -156,8 +160,7 @@ protected:
             const std::string& path = entry.first;
             if (path.rfind("TGR25901/", 0) != 0) continue;
             for (const std::string& ending : endings) {
-                if (path.size() >= ending.size() && path.compare(path.size() - ending.size(), ending.size(), ending) == 0)
-                    names.insert(path.substr(9));
+                if (EndsWith(path, ending)) names.insert(path.substr(9));
             }
         }
         return names;
@@ -270,6 +273,69 @@ TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
     finished.erase("TGR25901met.dbf");
     ExpectFaultHandled("Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml", finished,
                        {"TGR25901placecu.kml/"});
+}
+
+// --- Merged layers -------------------------------------------------------------
+
+// Three counties merged into one file per layer; the second fills the "disk"
+// while its all-polygons layer is appended. That document gets back what the
+// first county wrote; the layers the second county finished before stay
+// appended; the third county continues every file as if the second had
+// stopped right before its all-polygons layer.
+TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
+    TempDir dir;
+    const std::string in = dir / "in", all = dir / "all", without = dir / "without", out = dir / "out";
+    for (const std::string& folder : {in, all, without, out}) ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    const std::string first = countygen::WriteCounty(Spec("901"), in).type1Path;
+    const std::string second = countygen::WriteCounty(Spec("903"), in).type1Path;
+    const std::string third = countygen::WriteCounty(Spec("905"), in).type1Path;
+    auto convert = [](const std::string& type1, const std::string& folder) {
+        vornak2::DisplayV2(type1.c_str(), folder.c_str(), Options('c', '3', kLayers).c_str(), 1, 3);
+    };
+    for (const std::string& county : {first, second, third}) convert(county, all);
+    for (const std::string& county : {first, third}) convert(county, without);
+
+    convert(first, out);
+    const std::string allPolygons = "allpolys/all.kml";
+    const std::string metadata = "metadata/met.dbf";  // written after the polygon layers
+    const size_t limit = ReadFile(out + "/" + allPolygons).size() * 5 / 4;
+    const std::map<std::string, std::string> expectedAll = Files(all);
+    for (const auto& [path, contents] : expectedAll) {
+        if (path != allPolygons) {
+            ASSERT_LT(contents.size(), limit) << path;
+        }
+    }
+    {
+        FileSizeLimit full(limit);
+        convert(second, out);
+    }
+    convert(third, out);
+
+    std::vector<std::string> messages = Lines(LogMessages(ReadFile(out + "/TGR25903.log")));
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(), "Could not write to file " + out + "/" + allPolygons);
+    std::string thirdLog = LogMessages(ReadFile(out + "/TGR25905.log"));
+    ReplaceAll(thirdLog, out, all);
+    EXPECT_EQ(thirdLog, LogMessages(ReadFile(all + "/TGR25905.log")));
+
+    const std::map<std::string, std::string> outputs = Files(out);
+    const std::map<std::string, std::string> expectedWithout = Files(without);
+    std::set<std::string> expectedPaths;
+    for (const auto& entry : expectedAll) {
+        const std::string& path = entry.first;
+        if (EndsWith(path, ".log")) continue;
+        if (path == "TGR25903.met") continue;  // copied at the end of a county that ran through
+        expectedPaths.insert(path);
+        const auto& expected = path == allPolygons || path == metadata ? expectedWithout : expectedAll;
+        auto output = outputs.find(path);
+        ASSERT_NE(output, outputs.end()) << "missing: " << path;
+        EXPECT_TRUE(output->second == expected.at(path)) << path << " differs";
+    }
+    for (const auto& entry : outputs) {
+        const std::string& path = entry.first;
+        if (EndsWith(path, ".log")) continue;
+        EXPECT_TRUE(expectedPaths.count(path)) << "left in the output directory: " << path;
+    }
 }
 
 }  // namespace

@@ -129,6 +129,7 @@ int main(int argc, char** argv) {
                                        {"TGR25901.RTI", "/etc/passwd", true},
                                        {"C:TGR25901.RTC", "x", false, true}});
     for (int i = 0; i < fuzz::MergedLayerFileCount(); ++i)
-        WriteBytes(dir + "/merged/" + std::to_string(i), std::string(1, static_cast<char>(i)) + fuzz::MergedLayerFile(i));
+        WriteBytes(dir + "/merged/" + std::to_string(i),
+                   std::string(1, static_cast<char>(i)) + fuzz::MergedLayerFile(i));
     return 0;
 }
