@@ -42,7 +42,7 @@ void ScratchFolder::Clear() const {
 void WriteBytes(const std::string& path, std::string_view bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) Fatal("cannot create " + path);
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fclose(file) == 0 && ok;
     if (!ok) Fatal("cannot write " + path);
 }
