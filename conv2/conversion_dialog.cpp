@@ -2,7 +2,7 @@
 
 #include "conv2/county_driver.h"
 #include "conv2/job_state.h"
-#include "conv2/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
 
 namespace vornak2 {

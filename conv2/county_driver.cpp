@@ -8,6 +8,7 @@
 #include "conv2/stages.h"
 #include "conv2/water_landmarks.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 #include <vector>
 
@@ -313,7 +314,7 @@ void CountyDriver::Run() {
     bool goOn = true;
     gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
     if (!gRecordFile) {
-        WriteLogLine(Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
+        WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
         goOn = false;
     }
     goOn = goOn && Call(ReadType1Records);

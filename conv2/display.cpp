@@ -2,8 +2,9 @@
 
 #include "conv2/conversion_dialog.h"
 #include "conv2/job_state.h"
-#include "conv2/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 #include <cstdio>
 #include <ctime>
@@ -52,7 +53,7 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
     for (int i = 0; i < kLayerFlagCount; ++i) dialog->layerFlags[i] = OptionAt(options, i) != '0' ? 1 : 0;
     gNumericAddressFields = OptionAt(options, 0) == '2' ? 1 : 0;
     dialog->inputPath = inputPath;
-    dialog->countyProgressText = Format("Processing county %d of %d", countyNumber, countyCount);
+    dialog->countyProgressText = platform::Format("Processing county %d of %d", countyNumber, countyCount);
 
     Edition edition = DecodeEdition(OptionAt(options, 53));
     gEditionCode = edition.code;
@@ -66,11 +67,11 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
     // Base name: a long file title keeps its first 3 and last 5 characters
     // for the output names; the record files keep their real names.
     std::string extension = inputPath.size() >= 3 ? inputPath.substr(inputPath.size() - 3) : inputPath;
-    std::string baseName = FileTitleOfPath(inputPath);
+    std::string baseName = platform::FileTitleOfPath(inputPath);
     std::string namingPath = inputPath;
     if (baseName.size() >= 9) {
         baseName = baseName.substr(0, 3) + baseName.substr(baseName.size() - 5);
-        namingPath = DirectoryOfPath(inputPath) + baseName + "." + extension;
+        namingPath = platform::DirectoryOfPath(inputPath) + baseName + "." + extension;
     }
     extension = platform::ToUpper(extension);
 

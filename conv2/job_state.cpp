@@ -25,27 +25,6 @@ ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
 
-namespace {
-std::string VFormat(const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (n <= 0) return std::string();
-    std::vector<char> buffer(static_cast<size_t>(n) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    return std::string(buffer.data(), static_cast<size_t>(n));
-}
-}  // namespace
-
-std::string Format(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::string text = VFormat(format, args);
-    va_end(args);
-    return text;
-}
-
 void WriteLogLine(const std::string& text) {
     if (gLogFile) std::fprintf(gLogFile.get(), "%s\n", text.c_str());
 }

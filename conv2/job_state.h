@@ -33,8 +33,6 @@ extern std::string gUnzipFolder;
 void WriteLogLine(const std::string& text);
 // Text straight to the log, with the line ends of its format.
 void WriteLogText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// printf-style formatting into a string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Progress reporting through the current job's dialog.
 void ShowStatus(const std::string& text);

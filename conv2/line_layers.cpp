@@ -7,7 +7,9 @@
 #include "conv2/record_store.h"
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
+#include "platform/text.h"
 #include "shapeio/shapefile_layer_writer.h"
+#include "tigercore/shape_points.h"
 
 #include <array>
 
@@ -121,7 +123,7 @@ namespace {
 // table. False when the county failed (the layer's files are then undone).
 bool BuildClassLayer(const LineClass& lineClass, int firstRow, int rows) {
     const shapeio::LayerOutput output = PlaceLineOutput(
-        lineClass.themeFolder, Format("%slk%c", gCountyBaseName.c_str(), lineClass.letter), Format("lk%c", lineClass.letter));
+        lineClass.themeFolder, platform::Format("%slk%c", gCountyBaseName.c_str(), lineClass.letter), platform::Format("lk%c", lineClass.letter));
     const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
 
     shapeio::ShapefileLayerWriter layer(Services());
@@ -129,7 +131,7 @@ bool BuildClassLayer(const LineClass& lineClass, int firstRow, int rows) {
     if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
     gLayerBox = layer.layerBox();  // an existing layer's box when it is continued
 
-    ShowStatus(Format("Building Lines of Type %c", lineClass.letter));
+    ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
     for (int n = 1; n <= rows; ++n) {
         const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + n - 1)];
         const shapeio::PointXY start{line.FRLONG, line.FRLAT};
@@ -149,7 +151,7 @@ bool BuildClassLayer(const LineClass& lineClass, int firstRow, int rows) {
         PutShapePoint(start);
         AppendShapePoints(line.TLID, 0);
         PutShapePoint(end);
-        const double miles = ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount);
+        const double miles = tigercore::ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount);
 
         const char fromFlag = node ? LookupOverUnderFlag(node->TZIDS, line.TLID) : ' ';
         const char toFlag = node ? LookupOverUnderFlag(node->TZIDE, line.TLID) : ' ';
@@ -183,7 +185,7 @@ void BuildLineLayers() {
         firstRow += rows;
         if (!gCurrentJob->layerFlags[static_cast<size_t>(slot)] || rows <= 0) continue;
         if (firstRow > static_cast<int>(gType1Records.size())) {
-            WriteLogLine(Format("The type 1 table holds fewer rows than its class counts (%d)", firstRow));
+            WriteLogLine(platform::Format("The type 1 table holds fewer rows than its class counts (%d)", firstRow));
             gConversionStatus = -1;
             return;
         }

@@ -3,6 +3,8 @@
 #include "conv2/job_state.h"
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
+#include "platform/text.h"
+#include "tigercore/polygon_key_index.h"
 
 #include <cstddef>
 #include <cstring>
@@ -238,7 +240,7 @@ bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
     try {
         index.assign(static_cast<size_t>(gTypeICount), SidePair{});
     } catch (const std::bad_alloc&) {
-        WriteLogLine(Format("\nMEMORY ALLOCATION ERROR, Record Type %s, size %ld", name,
+        WriteLogLine(platform::Format("\nMEMORY ALLOCATION ERROR, Record Type %s, size %ld", name,
                             static_cast<long>(gTypeICount) * 8L));
         gConversionStatus = -1;
         return false;
@@ -252,24 +254,6 @@ void EndStep() {
 }
 
 const TypeIRecord& IRow(int i) { return gTypeIRecords[static_cast<size_t>(i)]; }
-
-// Finds the row of a side's polygon in one table: through a hash of the
-// table's keys, which gives what the search by halving gives when every key
-// occurs once (and the first of a run always); by halving otherwise.
-class SideLookup {
-public:
-    template <typename Row>
-    SideLookup(const std::vector<Row>& rows, int count, int (*search)(const char*, const char*), bool firstOfRun)
-        : index_(rows, count), search_(search), hashed_(firstOfRun || index_.Unique()) {}
-    int operator()(const char* cenid, const char* polyid) const {
-        return hashed_ ? index_.Find(cenid, polyid) : search_(cenid, polyid);
-    }
-
-private:
-    PolygonKeyIndex index_;
-    int (*search_)(const char*, const char*);
-    bool hashed_;
-};
 
 }  // namespace
 
@@ -330,7 +314,7 @@ void AssemblePolygonInfoA() {
     gBorderLineCountsA.fill(0);
     if (!AllocateIndex(IAIndex, "IAIndex")) return;
     ShowStatus("Assembling Polygon Information");
-    const SideLookup find(gTypeARecords, gTypeACount, FindTypeARecord, false);
+    const tigercore::SideLookup find(gTypeARecords, gTypeACount, FindTypeARecord, false);
     CodeText blanks[kCurrentLevelCount];
     for (int level = 0; level < kCurrentLevelCount; ++level) CurrentLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
@@ -377,8 +361,8 @@ void AssemblePolygonInfoS() {
     if (!AllocateIndex(ISIndex, "ISIndex")) return;
     if (gSideWater.size() != static_cast<size_t>(gTypeICount)) gSideWater.assign(static_cast<size_t>(gTypeICount), SideWater{});
     ShowStatus("Assembling Polygon Information");
-    const SideLookup find(gTypeSRecords, gTypeSCount, FindTypeSRecord, false);
-    const SideLookup findP(gTypePRecords, gTypePCount, FindTypePRecord, false);
+    const tigercore::SideLookup find(gTypeSRecords, gTypeSCount, FindTypeSRecord, false);
+    const tigercore::SideLookup findP(gTypePRecords, gTypePCount, FindTypePRecord, false);
     CodeText blanks[kCensus2000LevelCount];
     for (int level = 1; level < kCensus2000LevelCount; ++level) Census2000LevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
@@ -427,7 +411,7 @@ void AssemblePolygonInfoB() {
     gBorderLineTotalB = 0;
     if (!AllocateIndex(IBIndex, "IBIndex")) return;
     ShowStatus("Assembling Polygon Information");
-    const SideLookup find(gTypeBRecords, gTypeBCount, FindTypeBRecord, false);
+    const tigercore::SideLookup find(gTypeBRecords, gTypeBCount, FindTypeBRecord, false);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
@@ -444,7 +428,7 @@ void AssemblePolygonInfoE() {
     gBorderLineTotalE = 0;
     if (!AllocateIndex(IEIndex, "IEIndex")) return;
     ShowStatus("Assembling Polygon Information");
-    const SideLookup find(gTypeERecords, gTypeECount, FindTypeERecord, false);
+    const tigercore::SideLookup find(gTypeERecords, gTypeECount, FindTypeERecord, false);
     CodeText blanks[kEconomicLevelCount];
     for (int level = 0; level < kCommercialRegionLevel; ++level) EconomicLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
@@ -478,7 +462,7 @@ void AssemblePolygonInfoE() {
 void ResolveLandmarkSides() {
     ShowStatus("Assembling Polygon Information");
     gLandmarkBorderLineCount = 0;
-    const SideLookup find(gType8Records, gType8Count, FindType8Record, true);
+    const tigercore::SideLookup find(gType8Records, gType8Count, FindType8Record, true);
     for (int i = 0; i < gTypeICount; ++i) {
         SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];

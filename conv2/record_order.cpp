@@ -19,35 +19,6 @@ int CompareNumbers(Number a, Number b) {
     return a > b ? 1 : a < b ? -1 : 0;
 }
 
-// Builds a key field by field.
-class KeyWriter {
-public:
-    KeyWriter() { std::memset(key_.bytes, 0, sizeof key_.bytes); }
-    // A text field of `width` characters as the string comparison sees it.
-    KeyWriter& Text(const char* field, size_t width) {
-        size_t n = 0;
-        while (n < width && field[n] != '\0') ++n;
-        std::memcpy(key_.bytes + at_, field, n);
-        at_ += width;
-        return *this;
-    }
-    KeyWriter& Byte(char c) {
-        key_.bytes[at_++] = static_cast<unsigned char>(c);
-        return *this;
-    }
-    // A signed number of `bytes` bytes, ordered as a number.
-    KeyWriter& Number(long long value, int bytes) {
-        unsigned long long biased = static_cast<unsigned long long>(value) ^ (1ULL << (8 * bytes - 1));
-        for (int k = bytes - 1; k >= 0; --k) key_.bytes[at_++] = static_cast<unsigned char>(biased >> (8 * k));
-        return *this;
-    }
-    SortKey Key() const { return key_; }
-
-private:
-    SortKey key_;
-    size_t at_ = 0;
-};
-
 }  // namespace
 
 int CompareType1Records(const Type1Record& a, const Type1Record& b) {
@@ -101,6 +72,8 @@ int CompareTypeMRecords(const TypeMRecord& a, const TypeMRecord& b) {
 }  // namespace vornak2
 
 namespace vornak2 {
+
+using tigercore::KeyWriter;
 
 SortKey Type1ClassKey(const Type1Record& r) { return KeyWriter().Byte(r.lineClass).Text(r.TLID, 10).Key(); }
 SortKey Type1TlidKey(const Type1Record& r) { return KeyWriter().Text(r.TLID, 10).Key(); }

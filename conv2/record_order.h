@@ -7,12 +7,11 @@
 #pragma once
 
 #include "conv2/record_layouts.h"
-
-#include <algorithm>
-#include <cstring>
-#include <vector>
+#include "tigercore/sort_keys.h"
 
 namespace vornak2 {
+
+using tigercore::SortKey;
 
 // Type 1 after reading: class letter, then TLID.
 int CompareType1Records(const Type1Record& a, const Type1Record& b);
@@ -43,15 +42,7 @@ int CompareType7Records(const Type7Record& a, const Type7Record& b);
 // Type M: TLID, then RTSQ.
 int CompareTypeMRecords(const TypeMRecord& a, const TypeMRecord& b);
 
-// The key of a row as bytes whose order (memcmp) is exactly the order of its
-// comparison: text fields at full width, cut at a NUL and zero-filled after
-// it, as the string comparison sees them; numbers big-endian with the sign
-// bit flipped. Used to sort large tables quickly; equal keys are equal rows
-// for the comparison.
-struct SortKey {
-    unsigned char bytes[16];
-};
-
+// The sort keys of the comparisons (tigercore/sort_keys.h).
 SortKey Type1ClassKey(const Type1Record& r);   // CompareType1Records
 SortKey Type1TlidKey(const Type1Record& r);    // CompareTextAt6
 SortKey TlidRtsqKey(const Type2Record& r);     // CompareTlidRtsq
@@ -70,44 +61,5 @@ SortKey CenidPolyidKey(const Type8Record& r);  // CompareType8Records
 SortKey CenidPolyidKey(const TypeERecord& r);  // CompareTypeERecords
 SortKey PolyidCenidKey(const TypePRecord& r);  // CompareTypePRecords
 SortKey LandKey(const Type7Record& r);         // CompareType7Records
-
-// Sorts a table into the order of `compare`, whose key `keyOf` is. Rows with
-// equal keys keep their order (the file order), so the result does not
-// depend on the sort's internals. The keys are sorted with their row numbers
-// and the rows then moved into place once, which needs no second copy of
-// the table.
-template <typename Row>
-void SortRecords(std::vector<Row>& rows, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&)) {
-    auto before = [compare](const Row& a, const Row& b) { return compare(a, b) < 0; };
-    if (std::is_sorted(rows.begin(), rows.end(), before)) return;
-    struct KeyedRow {
-        SortKey key;
-        size_t row;
-    };
-    std::vector<KeyedRow> keyed(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) keyed[i] = {keyOf(rows[i]), i};
-    std::sort(keyed.begin(), keyed.end(), [](const KeyedRow& a, const KeyedRow& b) {
-        int c = std::memcmp(a.key.bytes, b.key.bytes, sizeof a.key.bytes);
-        return c != 0 ? c < 0 : a.row < b.row;
-    });
-    std::vector<size_t> order(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) order[i] = keyed[i].row;
-    std::vector<KeyedRow>().swap(keyed);
-    // Row i of the result is rows[order[i]]: follow each cycle of the
-    // permutation once, marking the places filled as order[i] = i.
-    for (size_t start = 0; start < rows.size(); ++start) {
-        if (order[start] == start) continue;
-        Row held = rows[start];
-        size_t place = start;
-        while (order[place] != start) {
-            size_t from = order[place];
-            rows[place] = rows[from];
-            order[place] = place;
-            place = from;
-        }
-        rows[place] = held;
-        order[place] = place;
-    }
-}
 
 }  // namespace vornak2

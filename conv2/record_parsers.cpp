@@ -1,7 +1,7 @@
 #include "conv2/record_parsers.h"
 
 #include "conv2/job_state.h"
-#include "conv2/record_fields.h"
+#include "tigercore/record_fields.h"
 #include "conv2/record_store.h"
 #include "platform/files.h"
 
@@ -13,43 +13,43 @@ namespace vornak2 {
 namespace {
 
 // Column c of the record (1-based).
-const char* Column(int c) { return gLineBuffer + c - 1; }
+const char* Column(int c) { return tigercore::gLineBuffer + c - 1; }
 
 // Field readers by the record's first and last column; a text field's array
 // must have room for exactly its columns and the NUL.
 template <int First, int Last, size_t N>
 void Text(char (&field)[N]) {
-    static_assert(First >= 1 && Last <= kRecordLineLength && Last - First + 2 == static_cast<int>(N),
+    static_assert(First >= 1 && Last <= tigercore::kRecordLineLength && Last - First + 2 == static_cast<int>(N),
                   "text field width");
-    CopyField(Column(First), Last - First + 1, field);
+    tigercore::CopyField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last = First>
 void Char(char& field) {
-    ScanField(Column(First), Last - First + 1, field);
+    tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last>
 void Int(int& field) {
     static_assert(Last - First < 9, "an int field holds at most 9 digits");
-    ScanField(Column(First), Last - First + 1, field);
+    tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last>
 void Int(long long& field) {
-    ScanField(Column(First), Last - First + 1, field);
+    tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int Column1>
 void Digit(unsigned char& field) {
     int value = 0;
-    ScanField(Column(Column1), 1, value);
+    tigercore::ScanField(Column(Column1), 1, value);
     field = static_cast<unsigned char>(value >= 0 && value <= 9 ? value : 0);
 }
 
 template <int First, int Last>
 void Degrees(double& field) {
-    ScanField(Column(First), Last - First + 1, field);
+    tigercore::ScanField(Column(First), Last - First + 1, field);
     field *= 0.000001;
 }
 
@@ -64,7 +64,7 @@ void Indicator(char& field) {
 // note to the log.
 void WriteVersionAndEditionNote() {
     int version = 0;
-    ScanField(Column(2), 4, version);
+    tigercore::ScanField(Column(2), 4, version);
     platform::FilePtr date = platform::OpenFile(gOutputPrefix + "date.txt", "w");
     if (date) std::fprintf(date.get(), "%04d", version);
     WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
@@ -127,9 +127,9 @@ void ParseType2Line(int row) {
     Text<16, 18>(r.RTSQ);
     for (int k = 0; k < 10; ++k) {
         // LONGk at 19 + 19k (10 columns), LATk at 29 + 19k (9 columns).
-        ScanField(Column(19 + 19 * k), 10, r.points[k].x);
+        tigercore::ScanField(Column(19 + 19 * k), 10, r.points[k].x);
         r.points[k].x *= 0.000001;
-        ScanField(Column(29 + 19 * k), 9, r.points[k].y);
+        tigercore::ScanField(Column(29 + 19 * k), 9, r.points[k].y);
         r.points[k].y *= 0.000001;
     }
 }

@@ -2,7 +2,7 @@
 
 #include "conv2/job_state.h"
 #include "conv2/line_output.h"
-#include "conv2/record_fields.h"
+#include "tigercore/record_fields.h"
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
@@ -121,7 +121,7 @@ int RowsOf(const std::vector<Row>& table, int count) {
 // A feature-name reference of a type 4 row as its number; 0 when blank.
 long long FeatureNumber(const char* feat) {
     long long value = 0;
-    ScanField(feat, static_cast<int>(sizeof Type4Record::FEAT1) - 1, value);
+    tigercore::ScanField(feat, static_cast<int>(sizeof Type4Record::FEAT1) - 1, value);
     return value;
 }
 

@@ -31,12 +31,6 @@ void PutShapePoint(const shapeio::PointXY& point);
 // values after sequence adjustment" and the county is failed.
 void AppendShapePoints(const char* tlid, int reverse);
 
-// The distance between two points in statute miles.
-double ComputeGreatCircleMiles(const shapeio::PointXY& a, const shapeio::PointXY& b);
-
-// The length in miles of the line through `count` points.
-double ComputeLineMiles(const shapeio::PointXY* points, int count);
-
 // 'O' when the node `tzid` lists the line `tlid` as an overpass line, 'U'
 // when it lists it as an underpass line, a blank otherwise.
 char LookupOverUnderFlag(const char* tzid, const char* tlid);

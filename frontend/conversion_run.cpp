@@ -8,8 +8,9 @@
 #include "frontend/main_dialog.h"
 #include "frontend/message.h"
 #include "frontend/output_options_dialog.h"
-#include "frontend/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 #include <unistd.h>
 
@@ -81,12 +82,12 @@ void CInputListDlg::ConvertEntry(int index, int count) {
     std::string inputPath = entryPath;
 
     if (::chdir(gOutputParentDir.c_str()) != 0) {
-        ShowMessageBox(out_, Format("Could not change to the Output Directory %s; %s is not converted",
+        ShowMessageBox(out_, platform::Format("Could not change to the Output Directory %s; %s is not converted",
                                     gOutputParentDir.c_str(), entryPath.c_str()));
         return;
     }
-    const std::string extension = platform::ToUpper(ExtensionOfPath(entryPath));
-    const std::string title = FileTitleOfPath(entryPath);
+    const std::string extension = platform::ToUpper(platform::ExtensionOfPath(entryPath));
+    const std::string title = platform::FileTitleOfPath(entryPath);
 
     std::string unpackMasks;
     if (extension == "ZIP") {
@@ -102,7 +103,7 @@ void CInputListDlg::ConvertEntry(int index, int count) {
             short listed = zipControl_.ListMatchingFiles();
             if (listed == platform::ZipControl::kNothingMatches) continue;
             if (listed != platform::ZipControl::kSuccess) {
-                ShowMessageBox(out_, Format("Could not read zip archive %s", entryPath.c_str()));
+                ShowMessageBox(out_, platform::Format("Could not read zip archive %s", entryPath.c_str()));
                 return;
             }
             kind = &candidate;
@@ -122,7 +123,7 @@ void CInputListDlg::ConvertEntry(int index, int count) {
         zipControl_.SetFileSpecs(unpackMasks);
         short unpacked = zipControl_.ExtractFiles(0);
         if (unpacked != platform::ZipControl::kSuccess) {
-            std::string text = Format("Could not unpack zip archive %s", entryPath.c_str());
+            std::string text = platform::Format("Could not unpack zip archive %s", entryPath.c_str());
             for (const std::string& message : zipControl_.Messages()) text += "\n" + message;
             ShowMessageBox(out_, text);
             CleanUpArchive(entryPath, unpackMasks);

@@ -1,6 +1,6 @@
 #include "frontend/directory_picker.h"
 
-#include "frontend/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
 
 namespace frontend {
@@ -32,7 +32,7 @@ bool CMyFileOpenDlg::OnInitDialog() {
 
 void CMyFileOpenDlg::OnOK() {
     std::string typed = GetDlgItemText(kFolderId);
-    std::string folder = AbsolutePath(typed.empty() ? std::string(".") : typed);
+    std::string folder = platform::AbsolutePath(typed.empty() ? std::string(".") : typed);
     std::string name = GetDlgItemText(kFileNameId);
     pathName_ = folder == "/" ? folder : folder + "/";
     fileOffset_ = pathName_.size();

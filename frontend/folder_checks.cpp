@@ -2,6 +2,7 @@
 
 #include "frontend/message.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 #include <unistd.h>
 #include <vector>
@@ -21,10 +22,10 @@ void SetCdRomTest(FolderPredicate predicate) { gCdRomTest = predicate; }
 
 std::string OutputDirectoryProblem(const std::string& folder) {
     if (folder.empty() || !platform::IsDirectory(folder))
-        return Format("The Output Directory %s does not exist", folder.c_str());
+        return platform::Format("The Output Directory %s does not exist", folder.c_str());
     if (IsCdRomFolder(folder)) return "The Output Directory cannot be a CD-ROM";
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return Format("The Output Directory %s cannot be written", folder.c_str());
+        return platform::Format("The Output Directory %s cannot be written", folder.c_str());
     return std::string();
 }
 

@@ -8,8 +8,9 @@
 #include "frontend/main_dialog.h"
 #include "frontend/message.h"
 #include "frontend/open_file_prompt.h"
-#include "frontend/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 namespace frontend {
 
@@ -38,8 +39,8 @@ void CInputListDlg::RunLayerDialog() {
 }
 
 void CInputListDlg::AddInput(const std::string& path) {
-    gOutputParentDir = FolderOfPath(path);
-    const std::string extension = platform::ToUpper(ExtensionOfPath(path));
+    gOutputParentDir = platform::FolderOfPath(path);
+    const std::string extension = platform::ToUpper(platform::ExtensionOfPath(path));
     if (extension == "ZIP") {
         zipControl_.SetZipFileName(path);
         // .rt archives need Choose Type (code 0 here); the older kinds say
@@ -57,7 +58,7 @@ void CInputListDlg::AddInput(const std::string& path) {
             if (found == platform::ZipControl::kNothingMatches) continue;
             if (found != platform::ZipControl::kSuccess) {
                 // An archive that cannot be read holds no county we can use.
-                ShowMessageBox(out_, Format("Could not read zip archive %s", path.c_str()));
+                ShowMessageBox(out_, platform::Format("Could not read zip archive %s", path.c_str()));
                 return;
             }
             code = kind.code;
@@ -84,7 +85,7 @@ void CInputListDlg::AddInput(const std::string& path) {
             return;
         }
         ShowMessageBox(out_, "You cannot use the \"Set for All\" option with different versions of TIGER");
-        ShowMessageBox(out_, Format("global %d current %d", gSetForAllEdition, gCurrentEdition));
+        ShowMessageBox(out_, platform::Format("global %d current %d", gSetForAllEdition, gCurrentEdition));
         gSetForAllActive = 0;
     }
     // The edition character goes in now, so that an entry whose layer dialog

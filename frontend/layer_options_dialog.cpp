@@ -2,6 +2,7 @@
 
 #include "frontend/job_globals.h"
 #include "frontend/message.h"
+#include "platform/text.h"
 
 #include <initializer_list>
 #include <vector>
@@ -92,7 +93,7 @@ std::string CaptionOfEdition(int code) {
         case 101: return "Layer Extraction Options for TIGER 2000";
         case 102: return "Layer Extraction Options for TIGER 2000 Urban Areas";
         case 103: return "Layer Extraction Options for 108th Congressional Districts TIGER 2000";
-        default: return Format("Layer Extraction Options for TIGER %d", code);
+        default: return platform::Format("Layer Extraction Options for TIGER %d", code);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "frontend/about_dialog.h"
 #include "frontend/job_globals.h"
 #include "frontend/message.h"
+#include "platform/text.h"
 
 #include <sstream>
 
@@ -68,7 +69,7 @@ std::string CInputListDlg::ExtraCommandHelp() const {
 
 void CInputListDlg::OnAboutButton() {
     CAboutBoxDlg about;
-    about.versionLine = Format("Version %.2f", static_cast<double>(gVersionNumber));
+    about.versionLine = platform::Format("Version %.2f", static_cast<double>(gVersionNumber));
     about.DoModal(in_, out_);
 }
 

@@ -9,7 +9,4 @@ namespace frontend {
 
 void ShowMessageBox(std::ostream& out, const std::string& text);
 
-// printf-style formatting into a string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 }  // namespace frontend

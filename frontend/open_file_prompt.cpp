@@ -1,7 +1,7 @@
 #include "frontend/open_file_prompt.h"
 
 #include "frontend/message.h"
-#include "frontend/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
 
 #include <glob.h>
@@ -49,7 +49,7 @@ bool HasWildcard(const std::string& word) { return word.find_first_of("*?[") != 
 std::vector<std::string> ExpandInputPaths(const std::string& line, std::vector<std::string>& missing) {
     std::vector<std::string> paths;
     for (const std::string& word : SplitWords(line)) {
-        std::string absolute = AbsolutePath(word);
+        std::string absolute = platform::AbsolutePath(word);
         if (!HasWildcard(word)) {
             if (platform::FileExists(absolute)) paths.push_back(absolute);
             else missing.push_back(absolute);
@@ -62,7 +62,7 @@ std::vector<std::string> ExpandInputPaths(const std::string& line, std::vector<s
         if (status == 0) {
             for (size_t i = 0; i < found.gl_pathc; ++i) {
                 std::string match = found.gl_pathv[i];
-                if (platform::FileExists(match) && IsTigerInputName(FileNameOfPath(match))) paths.push_back(match);
+                if (platform::FileExists(match) && IsTigerInputName(platform::FileNameOfPath(match))) paths.push_back(match);
             }
         }
         ::globfree(&found);

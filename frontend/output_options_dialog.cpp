@@ -4,7 +4,7 @@
 #include "frontend/folder_checks.h"
 #include "frontend/job_globals.h"
 #include "frontend/message.h"
-#include "frontend/paths.h"
+#include "platform/paths.h"
 
 namespace frontend {
 
@@ -85,7 +85,7 @@ void COutputOptionsDlg::StoreChoices() {
     gCreatePushPins = pushPins;
     // The libraries run with this folder as current directory and build
     // their paths from it, so a typed relative path is made absolute.
-    gOutputParentDir = directory.empty() ? directory : AbsolutePath(directory);
+    gOutputParentDir = directory.empty() ? directory : platform::AbsolutePath(directory);
     gAddressRangesAsNumbers = addressRanges == 0 ? 1 : 0;
 }
 
@@ -93,7 +93,7 @@ void COutputOptionsDlg::OnOK() {
     UpdateData(true);
     // The conversion writes into this folder: one that does not exist or
     // cannot be written is refused and the dialog stays open.
-    std::string problem = OutputDirectoryProblem(directory.empty() ? directory : AbsolutePath(directory));
+    std::string problem = OutputDirectoryProblem(directory.empty() ? directory : platform::AbsolutePath(directory));
     if (!problem.empty()) {
         ShowMessageBox(out_, problem);
         return;

@@ -2,7 +2,7 @@
 // of every record type, the readers with their specials and failures, and
 // the sort orders.
 #include "conv2/job_state.h"
-#include "conv2/record_fields.h"
+#include "tigercore/record_fields.h"
 #include "conv2/record_order.h"
 #include "conv2/record_parsers.h"
 #include "conv2/record_store.h"
@@ -27,7 +27,7 @@ namespace {
 template <typename Row>
 void ParseInto(std::vector<Row>& table, void (*parse)(int), const std::string& line, int row = 0, int rows = 1) {
     table.assign(static_cast<size_t>(rows), Row{});
-    LoadLineBuffer(line);
+    tigercore::LoadLineBuffer(line);
     parse(row);
 }
 
@@ -53,78 +53,78 @@ protected:
 
 TEST(RecordFieldsTest, ScanFieldReadsABlankColumnAsZero) {
     int number = 7;
-    ScanField(" ", 1, number);
+    tigercore::ScanField(" ", 1, number);
     EXPECT_EQ(number, 0);
     char c = 'x';
-    ScanField(" ", 1, c);
+    tigercore::ScanField(" ", 1, c);
     EXPECT_EQ(c, '0');
     // A wider blank field converts nothing: the destination keeps its value.
     number = 0;
-    ScanField("     ", 5, number);
+    tigercore::ScanField("     ", 5, number);
     EXPECT_EQ(number, 0);
     double degrees = 0.0;
-    ScanField("          ", 10, degrees);
+    tigercore::ScanField("          ", 10, degrees);
     EXPECT_EQ(degrees, 0.0);
     number = 5;
-    ScanField("  ab ", 5, number);
+    tigercore::ScanField("  ab ", 5, number);
     EXPECT_EQ(number, 5);
 }
 
 TEST(RecordFieldsTest, ScanFieldReadsOnlyItsColumns) {
     int number = 0;
-    ScanField(" 12345678", 4, number);  // " 123"
+    tigercore::ScanField(" 12345678", 4, number);  // " 123"
     EXPECT_EQ(number, 123);
-    ScanField("-0042xyz", 8, number);
+    tigercore::ScanField("-0042xyz", 8, number);
     EXPECT_EQ(number, -42);
     char c = 0;
-    ScanField("12345", 5, c);
+    tigercore::ScanField("12345", 5, c);
     EXPECT_EQ(c, '1');
-    ScanField("  345", 5, c);  // white space is a character for "%c"
+    tigercore::ScanField("  345", 5, c);  // white space is a character for "%c"
     EXPECT_EQ(c, ' ');
     double d = 0.0;
-    ScanField(" -87654321+42", 10, d);
+    tigercore::ScanField(" -87654321+42", 10, d);
     EXPECT_EQ(d, -87654321.0);
-    ScanField("+000000000", 10, d);
+    tigercore::ScanField("+000000000", 10, d);
     EXPECT_EQ(d, 0.0);
-    ScanField("  1.5e3   ", 10, d);  // not the usual form: the library conversion
+    tigercore::ScanField("  1.5e3   ", 10, d);  // not the usual form: the library conversion
     EXPECT_EQ(d, 1500.0);
-    ScanField("12\0" "45", 5, number);  // stops at a NUL
+    tigercore::ScanField("12\0" "45", 5, number);  // stops at a NUL
     EXPECT_EQ(number, 12);
 }
 
 TEST(RecordFieldsTest, TenDigitNumbersDoNotOverflow) {
     long long land = 0;
-    ScanField("4000000000", 10, land);
+    tigercore::ScanField("4000000000", 10, land);
     EXPECT_EQ(land, 4000000000LL);
-    ScanField("9999999999", 10, land);
+    tigercore::ScanField("9999999999", 10, land);
     EXPECT_EQ(land, 9999999999LL);
     int small = 0;
-    ScanField("9999999999", 10, small);  // held at the limit, never wrapped
+    tigercore::ScanField("9999999999", 10, small);  // held at the limit, never wrapped
     EXPECT_EQ(small, 2147483647);
-    ScanField("-9999999999", 11, small);
+    tigercore::ScanField("-9999999999", 11, small);
     EXPECT_EQ(small, -2147483647 - 1);
 }
 
 TEST(RecordFieldsTest, CopyFieldCopiesExactlyItsWidth) {
     char name[31];
-    CopyField("Main                          St  ", 30, name);
+    tigercore::CopyField("Main                          St  ", 30, name);
     EXPECT_EQ(std::string(name), "Main                          ");
     EXPECT_EQ(std::strlen(name), 30u);
     char few[4] = "abc";
-    CopyField("xyz", 0, few);
+    tigercore::CopyField("xyz", 0, few);
     EXPECT_STREQ(few, "");
     char withEnd[4];
-    CopyField("a\nb", 3, withEnd);
+    tigercore::CopyField("a\nb", 3, withEnd);
     EXPECT_EQ(std::string(withEnd, 3), "a\nb");
 }
 
 TEST(RecordFieldsTest, LineBufferIsPaddedWithBlanks) {
-    LoadLineBuffer(std::string(200, 'x'));
-    LoadLineBuffer("short");
-    EXPECT_EQ(std::string(gLineBuffer, 5), "short");
-    EXPECT_EQ(std::string(gLineBuffer + 5), std::string(kRecordLineLength - 5, ' '));
-    LoadLineBuffer(std::string(300, 'y'));
-    EXPECT_EQ(std::strlen(gLineBuffer), static_cast<size_t>(kRecordLineLength));
+    tigercore::LoadLineBuffer(std::string(200, 'x'));
+    tigercore::LoadLineBuffer("short");
+    EXPECT_EQ(std::string(tigercore::gLineBuffer, 5), "short");
+    EXPECT_EQ(std::string(tigercore::gLineBuffer + 5), std::string(tigercore::kRecordLineLength - 5, ' '));
+    tigercore::LoadLineBuffer(std::string(300, 'y'));
+    EXPECT_EQ(std::strlen(tigercore::gLineBuffer), static_cast<size_t>(tigercore::kRecordLineLength));
 }
 
 // --- Parsers ------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
 #include "platform/zip_control.h"
+#include "tigercore/shape_points.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
 
@@ -151,11 +152,11 @@ TEST_F(ShapePointsTest, MoreRowsThanTheLargestSequencePromisedNeverOverflow) {
 TEST(LineMeasures, GreatCircleMiles) {
     // One degree of a meridian on a sphere of diameter 12,735,300 m:
     // 6,367,650 m × π / 180 = 111,136.4 m = 69.05699 miles.
-    EXPECT_NEAR(69.05699, ComputeGreatCircleMiles({-84, 35}, {-84, 36}), 1e-5);
-    EXPECT_NEAR(69.05699, ComputeGreatCircleMiles({-84, 36}, {-84, 35}), 1e-5);
+    EXPECT_NEAR(69.05699, tigercore::ComputeGreatCircleMiles({-84, 35}, {-84, 36}), 1e-5);
+    EXPECT_NEAR(69.05699, tigercore::ComputeGreatCircleMiles({-84, 36}, {-84, 35}), 1e-5);
     // One degree of longitude at latitude 42: 2 asin(cos 42° sin 0.5°) × R = 51.31906 miles.
-    EXPECT_NEAR(51.31906, ComputeGreatCircleMiles({-71, 42}, {-70, 42}), 1e-5);
-    EXPECT_EQ(0.0, ComputeGreatCircleMiles({-71, 42}, {-71, 42}));
+    EXPECT_NEAR(51.31906, tigercore::ComputeGreatCircleMiles({-71, 42}, {-70, 42}), 1e-5);
+    EXPECT_EQ(0.0, tigercore::ComputeGreatCircleMiles({-71, 42}, {-71, 42}));
 }
 
 TEST_F(ShapePointsTest, LengthOfALineWithShapePoints) {
@@ -166,8 +167,8 @@ TEST_F(ShapePointsTest, LengthOfALineWithShapePoints) {
     PutShapePoint({-70.5, 42.5});
     ASSERT_EQ(3, gShapePointCount);
     // 34.52850 (half a degree of meridian) + 2 asin(cos 42.5° sin 0.25°) × R = 25.45704.
-    EXPECT_NEAR(34.52850 + 25.45704, ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount), 2e-5);
-    EXPECT_EQ(0.0, ComputeLineMiles(gShapePointBuffer.data(), 1));
+    EXPECT_NEAR(34.52850 + 25.45704, tigercore::ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount), 2e-5);
+    EXPECT_EQ(0.0, tigercore::ComputeLineMiles(gShapePointBuffer.data(), 1));
 }
 
 TEST_F(ShapePointsTest, OverUnderFlags) {

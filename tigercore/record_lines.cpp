@@ -1,9 +1,9 @@
-#include "conv2/record_lines.h"
+#include "tigercore/record_lines.h"
 
 #include <cstring>
 #include <sys/stat.h>
 
-namespace vornak2 {
+namespace tigercore {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::string_view RecordLineReader::WithoutEndOfFileMarks(std::string_view line) 
     return line;
 }
 
-}  // namespace vornak2
+}  // namespace tigercore

@@ -1,10 +1,10 @@
-#include "conv2/record_fields.h"
+#include "tigercore/record_fields.h"
 
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 
-namespace vornak2 {
+namespace tigercore {
 
 char gLineBuffer[kLineBufferSize];
 
@@ -104,4 +104,4 @@ void ScanField(const char* source, int width, double& destination) {
     if (end != scratch) destination = value;
 }
 
-}  // namespace vornak2
+}  // namespace tigercore

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vornak2 {
+namespace tigercore {
 
 class RecordLineReader {
 public:
@@ -42,4 +42,4 @@ private:
     bool skipping_ = false;  // the rest of a cut line is being skipped
 };
 
-}  // namespace vornak2
+}  // namespace tigercore

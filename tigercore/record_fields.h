@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace vornak2 {
+namespace tigercore {
 
 // Longest record line kept, and the size of the line buffer.
 constexpr int kRecordLineLength = 248;
@@ -38,4 +38,4 @@ void ScanField(const char* source, int width, long long& destination);
 void ScanField(const char* source, int width, char& destination);
 void ScanField(const char* source, int width, double& destination);
 
-}  // namespace vornak2
+}  // namespace tigercore

@@ -1,9 +1,9 @@
-#include "frontend/paths.h"
+#include "platform/paths.h"
 
 #include <unistd.h>
 #include <vector>
 
-namespace frontend {
+namespace platform {
 
 std::string FolderOfPath(const std::string& path) {
     std::string::size_type slash = path.rfind('/');
@@ -17,7 +17,12 @@ std::string ExtensionOfPath(const std::string& path) {
 
 std::string FileNameOfPath(const std::string& path) {
     std::string::size_type slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(slash + 1);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string DirectoryOfPath(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 std::string FileTitleOfPath(const std::string& path) {
@@ -51,4 +56,4 @@ std::string AbsolutePath(const std::string& path) {
     return result.empty() ? "/" : result;
 }
 
-}  // namespace frontend
+}  // namespace platform

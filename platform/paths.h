@@ -1,0 +1,24 @@
+// Parts of a path ('/' separates folders; "last" is found from the end of
+// the string). A path without any '/' names a file in the current directory.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The text right of the last '/'; the whole path when it has none.
+std::string FileNameOfPath(const std::string& path);
+// The path up to and including its last '/'; "" when there is none.
+std::string DirectoryOfPath(const std::string& path);
+// The text left of the last '/', without it; "" when there is none.
+std::string FolderOfPath(const std::string& path);
+// FileNameOfPath cut before its last '.'; the whole name when it has none.
+std::string FileTitleOfPath(const std::string& path);
+// The text right of the last '.'; "" when there is none.
+std::string ExtensionOfPath(const std::string& path);
+
+// `path` made absolute against the current directory ("." and ".." parts
+// resolved by their text, no trailing '/' except for the root).
+std::string AbsolutePath(const std::string& path);
+
+}  // namespace platform

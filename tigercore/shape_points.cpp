@@ -1,0 +1,22 @@
+#include "tigercore/shape_points.h"
+
+#include <cmath>
+
+namespace tigercore {
+
+double ComputeGreatCircleMiles(const shapeio::PointXY& a, const shapeio::PointXY& b) {
+    const double k = 0.017453292519444445;  // degrees to radians
+    double lat1 = a.y * k;
+    double lat2 = b.y * k;
+    double h = std::pow(std::sin((a.x * k - b.x * k) * 0.5), 2.0) * std::cos(lat2) * std::cos(lat1) +
+               std::pow(std::sin((lat1 - lat2) * 0.5), 2.0);
+    return std::asin(std::pow(h, 0.5)) * 12735300.0 * 0.0006213711922373339;
+}
+
+double ComputeLineMiles(const shapeio::PointXY* points, int count) {
+    double miles = 0.0;
+    for (int i = 1; i < count; ++i) miles += ComputeGreatCircleMiles(points[i - 1], points[i]);
+    return miles;
+}
+
+}  // namespace tigercore
