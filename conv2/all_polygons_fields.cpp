@@ -208,7 +208,6 @@ AllPolygonsEdition CurrentAllPolygonsEdition() {
 
 const DbfFieldDef* AllPolygonsFields(AllPolygonsEdition edition) { return Table(edition).data(); }
 
-int AllPolygonsRecordLength(AllPolygonsEdition edition) { return shapeio::DbfRecordLength(AllPolygonsFields(edition)); }
 
 std::string AllPolygonsRow(AllPolygonsEdition edition, const char* polyid, const char* cenid,
                            const PolygonRecords& records) {

@@ -24,8 +24,6 @@ AllPolygonsEdition CurrentAllPolygonsEdition();
 
 // The field table of an edition, ended by an entry with a null name.
 const shapeio::DbfFieldDef* AllPolygonsFields(AllPolygonsEdition edition);
-// 1 + the sum of the edition's field widths.
-int AllPolygonsRecordLength(AllPolygonsEdition edition);
 
 // The records of one polygon; null where the polygon has none of the type.
 struct PolygonRecords {

@@ -4,7 +4,7 @@
 // whether the economic census sides take part.
 #include "conv2/all_polygons_fields.h"
 #include "conv2/job_state.h"
-#include "conv2/keyed_layer_source.h"
+#include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
@@ -20,18 +20,17 @@ namespace {
 using shapeio::BorderLineEntry;
 
 shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsEdition edition) {
-    return {"All Polygons",
-            "Building Polygons",
-            "There are no polygon records\n",
-            "the number of polygon border lines exceeds the count",
-            "There are no polygon border lines\n",
-            "There are no polygon border lines\n",
-            "all",
-            "allpolys",
-            AllPolygonsFields(edition),
-            AllPolygonsRecordLength(edition),
-            "POLYID",
-            shapeio::CompareLeadingText};
+    return shapeio::PolygonLayerDescriptor()
+        .Title("All Polygons")
+        .StatusText("Building Polygons")
+        .NoRecordsText("There are no polygon records\n")
+        .OverflowText("the number of polygon border lines exceeds the count")
+        .NoEntriesClipText("There are no polygon border lines\n")
+        .NoEntriesText("There are no polygon border lines\n")
+        .Abbreviation("all")
+        .ThemeFolder("allpolys")
+        .Fields(AllPolygonsFields(edition), "POLYID")
+        .Order(shapeio::CompareLeadingText);
 }
 
 // The rows of every polygon record type on one side of a line.
@@ -59,7 +58,7 @@ SideRows RowsOf(int line, int side, bool economic) {
 class AllPolygonsSource : public KeyedLayerSource {
 public:
     AllPolygonsSource(AllPolygonsEdition edition, int sides, bool economic)
-        : KeyedLayerSource(AllPolygonsLayer(edition), sides, sides), edition_(edition), economic_(economic) {}
+        : KeyedLayerSource(AllPolygonsLayer(edition), CountyLines(), sides, sides), edition_(edition), economic_(economic) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
         CountPolygon();

@@ -125,111 +125,187 @@ void FillCountyAndCode(const BorderLineEntry& first, DbfRecord& record) {
 
 // ------------------------------------------------------------------ layers
 
-const Conv2PolygonLayer kElementarySchool2000 = {
-    {"Elementary School Districts 2000", "Gathering Elementary School 2000 Boundary Lines",
-     "There are no Elementary School 2000 records\n",
-     "the number of Elementary 2000 border lines exceeds the count",
-     "All elementary school 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for elementary school 2000 polygons\n", "sdelm00", "elementary", kElementarySchoolFields,
-     82, "ELEMENTARY", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kElementarySchool2000Level>, CountyKeyedCode2000<kElementarySchool2000Level>,
+const SideLayer kElementarySchool2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Elementary School Districts 2000")
+        .StatusText("Gathering Elementary School 2000 Boundary Lines")
+        .NoRecordsText("There are no Elementary School 2000 records\n")
+        .OverflowText("the number of Elementary 2000 border lines exceeds the count")
+        .NoEntriesClipText("All elementary school 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for elementary school 2000 polygons\n")
+        .Abbreviation("sdelm00")
+        .ThemeFolder("elementary")
+        .Fields(kElementarySchoolFields, "ELEMENTARY")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kElementarySchool2000Level>, CountyKeyedCode2000<kElementarySchool2000Level>,
     FillSchoolDistrict};
 
-const Conv2PolygonLayer kSecondarySchool2000 = {
-    {"Secondary School Districts 2000", "Gathering Secondary School 2000 Boundary Lines",
-     "There are no Secondary School 2000 records\n",
-     "the number of secondary border lines 2000 exceeds the count",
-     "All secondary school 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for secondary school 2000 polygons\n", "sdsec00", "secondary", kSecondarySchoolFields, 82,
-     "SECONDARY", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kSecondarySchool2000Level>, CountyKeyedCode2000<kSecondarySchool2000Level>,
+const SideLayer kSecondarySchool2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Secondary School Districts 2000")
+        .StatusText("Gathering Secondary School 2000 Boundary Lines")
+        .NoRecordsText("There are no Secondary School 2000 records\n")
+        .OverflowText("the number of secondary border lines 2000 exceeds the count")
+        .NoEntriesClipText("All secondary school 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for secondary school 2000 polygons\n")
+        .Abbreviation("sdsec00")
+        .ThemeFolder("secondary")
+        .Fields(kSecondarySchoolFields, "SECONDARY")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kSecondarySchool2000Level>, CountyKeyedCode2000<kSecondarySchool2000Level>,
     FillSchoolDistrict};
 
-const Conv2PolygonLayer kUnifiedSchool2000 = {
-    {"Unified School Districts 2000", "Gathering Unified School Boundary Lines",
-     "There are no Unified School 2000 records\n", "the number of unified border lines exceeds the count",
-     "All unified school polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for unified school polygons\n", "sduni00", "unified", kUnifiedSchoolFields, 82,
-     "UNIFIED", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kUnifiedSchool2000Level>, CountyKeyedCode2000<kUnifiedSchool2000Level>,
+const SideLayer kUnifiedSchool2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Unified School Districts 2000")
+        .StatusText("Gathering Unified School Boundary Lines")
+        .NoRecordsText("There are no Unified School 2000 records\n")
+        .OverflowText("the number of unified border lines exceeds the count")
+        .NoEntriesClipText("All unified school polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for unified school polygons\n")
+        .Abbreviation("sduni00")
+        .ThemeFolder("unified")
+        .Fields(kUnifiedSchoolFields, "UNIFIED")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kUnifiedSchool2000Level>, CountyKeyedCode2000<kUnifiedSchool2000Level>,
     FillSchoolDistrict};
 
-const Conv2PolygonLayer kCmsaMsa2000 = {
-    {"MSA_CMSA 2000", "Gathering MSA_CMSA 2000 Boundary Lines", "There are no MSA_CMSA 2000 records\n",
-     "the number of msacmsa 2000 border lines exceeds the count",
-     "All msacmsa 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for msacmsa 2000 polygons\n", "msa00", "msacmsa", kCmsaMsaFields, 81, "CMSAMSA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kMsaCmsa2000Level>, CountyKeyedCode2000<kMsaCmsa2000Level>,
+const SideLayer kCmsaMsa2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("MSA_CMSA 2000")
+        .StatusText("Gathering MSA_CMSA 2000 Boundary Lines")
+        .NoRecordsText("There are no MSA_CMSA 2000 records\n")
+        .OverflowText("the number of msacmsa 2000 border lines exceeds the count")
+        .NoEntriesClipText("All msacmsa 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for msacmsa 2000 polygons\n")
+        .Abbreviation("msa00")
+        .ThemeFolder("msacmsa")
+        .Fields(kCmsaMsaFields, "CMSAMSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kMsaCmsa2000Level>, CountyKeyedCode2000<kMsaCmsa2000Level>,
     FillMetropolitanAreaWithEntity};
 
-const Conv2PolygonLayer kPmsa2000 = {
-    {"PMSA 2000", "Gathering PMSA 2000 Boundary Lines", "There are no PMSA 2000 records\n",
-     "the number of pmsa 2000 border lines exceeds the count",
-     "All pmsa 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for pmsa polygons\n", "pmsa00", "pmsa", kPmsaFields, 81, "PMSA", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kPmsa2000Level>, CountyKeyedCode2000<kPmsa2000Level>, FillMetropolitanAreaWithEntity};
+const SideLayer kPmsa2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("PMSA 2000")
+        .StatusText("Gathering PMSA 2000 Boundary Lines")
+        .NoRecordsText("There are no PMSA 2000 records\n")
+        .OverflowText("the number of pmsa 2000 border lines exceeds the count")
+        .NoEntriesClipText("All pmsa 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for pmsa polygons\n")
+        .Abbreviation("pmsa00")
+        .ThemeFolder("pmsa")
+        .Fields(kPmsaFields, "PMSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kPmsa2000Level>, CountyKeyedCode2000<kPmsa2000Level>, FillMetropolitanAreaWithEntity};
 
-const Conv2PolygonLayer kNecma2000 = {
-    {"NECMA 2000", "Gathering NECMA 2000 Boundary Lines", "There are no NECMA 2000 records\n",
-     "the number of necma 2000 border lines exceeds the count",
-     "All necma 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for necma 2000 polygons\n", "necma00", "necma", kNecmaFields, 80, "NECMA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kNecma2000Level>, CountyKeyedCode2000<kNecma2000Level>, FillMetropolitanArea};
+const SideLayer kNecma2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("NECMA 2000")
+        .StatusText("Gathering NECMA 2000 Boundary Lines")
+        .NoRecordsText("There are no NECMA 2000 records\n")
+        .OverflowText("the number of necma 2000 border lines exceeds the count")
+        .NoEntriesClipText("All necma 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for necma 2000 polygons\n")
+        .Abbreviation("necma00")
+        .ThemeFolder("necma")
+        .Fields(kNecmaFields, "NECMA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kNecma2000Level>, CountyKeyedCode2000<kNecma2000Level>, FillMetropolitanArea};
 
-const Conv2PolygonLayer kCongressionalDistrict106 = {
-    {"106th Congressional Districts", "Gathering 106th Congressional Districts Boundary Lines",
-     "There are no 106th Congressional Districts records\n", "the number of CD106 border lines exceeds the count",
-     "There are no CD106 border lines\n", "There are no CD106 border lines\n", "cd106", "cd",
-     kCongressionalDistrictFields, 16, "DISTRICT", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kCongressionalDistrict106Level>, CountyKeyedCode2000<kCongressionalDistrict106Level>,
+const SideLayer kCongressionalDistrict106 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("106th Congressional Districts")
+        .StatusText("Gathering 106th Congressional Districts Boundary Lines")
+        .NoRecordsText("There are no 106th Congressional Districts records\n")
+        .OverflowText("the number of CD106 border lines exceeds the count")
+        .NoEntriesClipText("There are no CD106 border lines\n")
+        .NoEntriesText("There are no CD106 border lines\n")
+        .Abbreviation("cd106")
+        .ThemeFolder("cd")
+        .Fields(kCongressionalDistrictFields, "DISTRICT")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kCongressionalDistrict106Level>, CountyKeyedCode2000<kCongressionalDistrict106Level>,
     FillCongressionalDistrict};
 
-const Conv2PolygonLayer kCongressionalDistrict108 = {
-    {"108th Congressional Districts", "Gathering 108th Congressional Districts Boundary Lines",
-     "There are no 108th Congressional Districts records\n", "the number of cd108 border lines exceeds the count",
-     "There are no cd108 border lines\n", "There are no cd108 border lines\n", "cd108", "cd",
-     kCongressionalDistrictFields, 16, "DISTRICT", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kCongressionalDistrict108Level>, CountyKeyedCode2000<kCongressionalDistrict108Level>,
+const SideLayer kCongressionalDistrict108 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("108th Congressional Districts")
+        .StatusText("Gathering 108th Congressional Districts Boundary Lines")
+        .NoRecordsText("There are no 108th Congressional Districts records\n")
+        .OverflowText("the number of cd108 border lines exceeds the count")
+        .NoEntriesClipText("There are no cd108 border lines\n")
+        .NoEntriesText("There are no cd108 border lines\n")
+        .Abbreviation("cd108")
+        .ThemeFolder("cd")
+        .Fields(kCongressionalDistrictFields, "DISTRICT")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kCongressionalDistrict108Level>, CountyKeyedCode2000<kCongressionalDistrict108Level>,
     FillCongressionalDistrict};
 
-const Conv2PolygonLayer kPuma5Percent = {
-    {"Public Use Microdata Areas 5%", "Gathering PUMA Boundary Lines", "There are no Puma5 records\n",
-     "the number of Puma border lines exceeds the count",
-     "All PUMA5 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for PUMA5 polygons\n", "puma5", "puma5", kPuma5PercentFields, 19, "PUMA5",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kPuma5Level>, CountyKeyedCode2000<kPuma5Level>, FillCountyAndCode<5>};
+const SideLayer kPuma5Percent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Public Use Microdata Areas 5%")
+        .StatusText("Gathering PUMA Boundary Lines")
+        .NoRecordsText("There are no Puma5 records\n")
+        .OverflowText("the number of Puma border lines exceeds the count")
+        .NoEntriesClipText("All PUMA5 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for PUMA5 polygons\n")
+        .Abbreviation("puma5")
+        .ThemeFolder("puma5")
+        .Fields(kPuma5PercentFields, "PUMA5")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kPuma5Level>, CountyKeyedCode2000<kPuma5Level>, FillCountyAndCode<5>};
 
-const Conv2PolygonLayer kPuma1Percent = {
-    {"Public Use Microdata Areas 1%", "Gathering PUMA1 Boundary Lines", "There are no Puma1 records\n",
-     "the number of Puma1 border lines exceeds the count",
-     "All PUMA1 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for PUMA1 polygons\n", "puma1", "puma1", kPuma1PercentFields, 19, "PUMA1",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kPuma1Level>, CountyKeyedCode2000<kPuma1Level>, FillCountyAndCode<5>};
+const SideLayer kPuma1Percent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Public Use Microdata Areas 1%")
+        .StatusText("Gathering PUMA1 Boundary Lines")
+        .NoRecordsText("There are no Puma1 records\n")
+        .OverflowText("the number of Puma1 border lines exceeds the count")
+        .NoEntriesClipText("All PUMA1 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for PUMA1 polygons\n")
+        .Abbreviation("puma1")
+        .ThemeFolder("puma1")
+        .Fields(kPuma1PercentFields, "PUMA1")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kPuma1Level>, CountyKeyedCode2000<kPuma1Level>, FillCountyAndCode<5>};
 
-const Conv2PolygonLayer kZcta2000 = {
-    {"ZCTA5 2000", "Gathering ZCTA 2000 Boundary Lines", "There are no ZCTA 2000 records\n",
-     "the number of ZCTA 2000 border lines exceeds the count", "There are no ZCTA 2000 border lines\n",
-     "There are no ZCTA 2000 border lines\n", "zcta500", "zcta", kZctaFields, 19, "ZCTA", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kZcta52000Level>, CountyKeyedCode2000<kZcta52000Level>, FillCountyAndCode<5>};
+const SideLayer kZcta2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ZCTA5 2000")
+        .StatusText("Gathering ZCTA 2000 Boundary Lines")
+        .NoRecordsText("There are no ZCTA 2000 records\n")
+        .OverflowText("the number of ZCTA 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no ZCTA 2000 border lines\n")
+        .NoEntriesText("There are no ZCTA 2000 border lines\n")
+        .Abbreviation("zcta500")
+        .ThemeFolder("zcta")
+        .Fields(kZctaFields, "ZCTA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kZcta52000Level>, CountyKeyedCode2000<kZcta52000Level>, FillCountyAndCode<5>};
 
-const Conv2PolygonLayer kThreeDigitZcta2000 = {
-    {"ZCTA3 2000", "Gathering ZCTA3 2000 Boundary Lines", "There are no ZCTA3 2000 records\n",
-     "the number of ZCTA3 2000 border lines exceeds the count", "There are no ZCTA3 2000 border lines\n",
-     "There are no ZCTA3 2000 border lines\n", "zcta300", "zcta3", kThreeDigitZctaFields, 17, "ZCTA3",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kZcta32000Level>, CountyKeyedCode2000<kZcta32000Level>, FillCountyAndCode<3>};
+const SideLayer kThreeDigitZcta2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ZCTA3 2000")
+        .StatusText("Gathering ZCTA3 2000 Boundary Lines")
+        .NoRecordsText("There are no ZCTA3 2000 records\n")
+        .OverflowText("the number of ZCTA3 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no ZCTA3 2000 border lines\n")
+        .NoEntriesText("There are no ZCTA3 2000 border lines\n")
+        .Abbreviation("zcta300")
+        .ThemeFolder("zcta3")
+        .Fields(kThreeDigitZctaFields, "ZCTA3")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kZcta32000Level>, CountyKeyedCode2000<kZcta32000Level>, FillCountyAndCode<3>};
 
 }  // namespace
 

@@ -126,95 +126,165 @@ void FillPlaceLike(const BorderLineEntry& first, DbfRecord& record) {
 
 // ------------------------------------------------------------------ layers
 
-const Conv2PolygonLayer kCounty2000 = {
-    {"County 2000", "Gathering County 2000 Boundary Lines", "There are no County 2000 records\n",
-     "the number of county border lines exceeds the count",
-     "Try turning off the water polygon clipping optionbefore extracting counties\n",
-     "There are no county border lines\n", "cty00", "county", kCountyFields, 139, "FIPSSTCO",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCountyOf<2000>};
+const SideLayer kCounty2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("County 2000")
+        .StatusText("Gathering County 2000 Boundary Lines")
+        .NoRecordsText("There are no County 2000 records\n")
+        .OverflowText("the number of county border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping optionbefore extracting counties\n")
+        .NoEntriesText("There are no county border lines\n")
+        .Abbreviation("cty00")
+        .ThemeFolder("county")
+        .Fields(kCountyFields, "FIPSSTCO")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCountyOf<2000>};
 
-const Conv2PolygonLayer kTract2000 = {
-    {"Tract 2000", "Gathering Tract Boundary Lines", "There are no Tract 2000 records\n",
-     "the number of tracts 2000 border lines exceeds the count", "There are no Census Tracts 2000 in this file\n",
-     "There are no Census Tracts 2000 in this file\n", "trt00", "tracts", kTractFields, 91, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTractOf<2000>};
+const SideLayer kTract2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Tract 2000")
+        .StatusText("Gathering Tract Boundary Lines")
+        .NoRecordsText("There are no Tract 2000 records\n")
+        .OverflowText("the number of tracts 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no Census Tracts 2000 in this file\n")
+        .NoEntriesText("There are no Census Tracts 2000 in this file\n")
+        .Abbreviation("trt00")
+        .ThemeFolder("tracts")
+        .Fields(kTractFields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTractOf<2000>};
 
-const Conv2PolygonLayer kBlockGroup2000 = {
-    {"Group 2000", "Gathering Block Group 2000 Boundary Lines", "There are no Group 2000 records\n",
-     "the number of block groups 2000 border lines exceeds the count",
-     "There are no Census Block Groups 2000 for this file\n"
-     "Try turning off water clipping before extracting block groups 2000\n",
-     "There are no Census Block Groups 2000 for this file\n", "grp00", "groups", kBlockGroupFields, 33, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kBlockGroup2000Level>, HierarchyCode2000<kBlockGroup2000Level, 11, 1>,
+const SideLayer kBlockGroup2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Group 2000")
+        .StatusText("Gathering Block Group 2000 Boundary Lines")
+        .NoRecordsText("There are no Group 2000 records\n")
+        .OverflowText("the number of block groups 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no Census Block Groups 2000 for this file\n"
+     "Try turning off water clipping before extracting block groups 2000\n")
+        .NoEntriesText("There are no Census Block Groups 2000 for this file\n")
+        .Abbreviation("grp00")
+        .ThemeFolder("groups")
+        .Fields(kBlockGroupFields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeS, CountS<kBlockGroup2000Level>, HierarchyCode2000<kBlockGroup2000Level, 11, 1>,
     FillBlockGroupRecord};
 
-const Conv2PolygonLayer kBlock2000 = {
-    {"Block 2000", "Gathering Block 2000 Boundary Lines", "There are no Block 2000 records\n",
-     "the number of blocks 2000 border lines exceeds the count", "There are no Census Blocks 2000 for this file\n",
-     "There are no Census Blocks 2000 for this file\n", "blk00", "blocks", kBlock2000Fields, 39, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeS, CountS<kBlock2000Level>, HierarchyCode2000<kBlock2000Level, 11, 4>, FillBlock};
+const SideLayer kBlock2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Block 2000")
+        .StatusText("Gathering Block 2000 Boundary Lines")
+        .NoRecordsText("There are no Block 2000 records\n")
+        .OverflowText("the number of blocks 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no Census Blocks 2000 for this file\n")
+        .NoEntriesText("There are no Census Blocks 2000 for this file\n")
+        .Abbreviation("blk00")
+        .ThemeFolder("blocks")
+        .Fields(kBlock2000Fields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeS, CountS<kBlock2000Level>, HierarchyCode2000<kBlock2000Level, 11, 4>, FillBlock};
 
-const Conv2PolygonLayer kAianhh2000 = {
-    {"AIANHH 2000", "Gathering AIANHH 2000 Boundary Lines", "There are no AIANHH 2000 records\n",
-     "the number of AIANHH 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting AIANHH 2000 polys\n",
-     "There are no AIANHH 2000 border lines\n", "aianhh00", "aianhh", kAianhhFields, 89, "AIANHH",
-     CompareAianhhKey},
-    SideSource::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhh};
+const SideLayer kAianhh2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("AIANHH 2000")
+        .StatusText("Gathering AIANHH 2000 Boundary Lines")
+        .NoRecordsText("There are no AIANHH 2000 records\n")
+        .OverflowText("the number of AIANHH 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting AIANHH 2000 polys\n")
+        .NoEntriesText("There are no AIANHH 2000 border lines\n")
+        .Abbreviation("aianhh00")
+        .ThemeFolder("aianhh")
+        .Fields(kAianhhFields, "AIANHH")
+        .Order(CompareAianhhKey),
+    SideTable::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhh};
 
-const Conv2PolygonLayer kAnrc2000 = {
-    {"ANRC 2000", "Building Anrc 2000 Polygons", "There are no ANRC 2000 records\n",
-     "the number of ANRC 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting anrcs\n",
-     "There are no anrc 2000 border lines\n", "anrc00", "anrc", kAnrcFields, 84, "ANRC", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrc,
+const SideLayer kAnrc2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ANRC 2000")
+        .StatusText("Building Anrc 2000 Polygons")
+        .NoRecordsText("There are no ANRC 2000 records\n")
+        .OverflowText("the number of ANRC 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting anrcs\n")
+        .NoEntriesText("There are no anrc 2000 border lines\n")
+        .Abbreviation("anrc00")
+        .ThemeFolder("anrc")
+        .Fields(kAnrcFields, "ANRC")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrc,
     "the number of anrc 2000 border lines exceeds the count"};
 
-const Conv2PolygonLayer kAits2000 = {
-    {"AITS 2000", "Gathering Aits 2000 Boundary Lines", "There are no Aits 2000 records\n",
-     "the number of Aits 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Aits polys\n",
-     "There are no Aits 2000 border lines\n", "aits00", "aits", kAitsFields, 87, "AITS", CompareAitsKey},
-    SideSource::kTypeS, CountS<kAits2000Level>, AitsCode, FillAits};
+const SideLayer kAits2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("AITS 2000")
+        .StatusText("Gathering Aits 2000 Boundary Lines")
+        .NoRecordsText("There are no Aits 2000 records\n")
+        .OverflowText("the number of Aits 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Aits polys\n")
+        .NoEntriesText("There are no Aits 2000 border lines\n")
+        .Abbreviation("aits00")
+        .ThemeFolder("aits")
+        .Fields(kAitsFields, "AITS")
+        .Order(CompareAitsKey),
+    SideTable::kTypeS, CountS<kAits2000Level>, AitsCode, FillAits};
 
-const Conv2PolygonLayer kConsolidatedCity2000 = {
-    {"Consolidated City 2000", "Gathering Consolidated City 2000 Boundary Lines",
-     "There are no Concity 2000 records\n", "the number of Conolidated City 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Concity 2000\n",
-     "There are no Consolidated City 2000 border lines\n", "concit00", "concit", kConsolidatedCityFields, 85,
-     "NAME", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kConsolidatedCity2000Level>, CountyKeyedCode2000<kConsolidatedCity2000Level>,
+const SideLayer kConsolidatedCity2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Consolidated City 2000")
+        .StatusText("Gathering Consolidated City 2000 Boundary Lines")
+        .NoRecordsText("There are no Concity 2000 records\n")
+        .OverflowText("the number of Conolidated City 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Concity 2000\n")
+        .NoEntriesText("There are no Consolidated City 2000 border lines\n")
+        .Abbreviation("concit00")
+        .ThemeFolder("concit")
+        .Fields(kConsolidatedCityFields, "NAME")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kConsolidatedCity2000Level>, CountyKeyedCode2000<kConsolidatedCity2000Level>,
     FillPlaceLike<kConsolidatedCityEntity>};
 
-const Conv2PolygonLayer kCountySubdivision2000 = {
-    {"County Subdivisions 2000", "Gathering County Subdivision Boundary Lines",
-     "There are no Cousub 2000 records\n", "the number of County Subdivisions 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Cousub 2000\n",
-     "There are no County Subdivision 2000 border lines\n", "cousub00", "cousub", kCountySubdivisionFields, 85,
-     "NAME", shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kCountySubdivision2000Level>, CountyKeyedCode2000<kCountySubdivision2000Level>,
+const SideLayer kCountySubdivision2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("County Subdivisions 2000")
+        .StatusText("Gathering County Subdivision Boundary Lines")
+        .NoRecordsText("There are no Cousub 2000 records\n")
+        .OverflowText("the number of County Subdivisions 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Cousub 2000\n")
+        .NoEntriesText("There are no County Subdivision 2000 border lines\n")
+        .Abbreviation("cousub00")
+        .ThemeFolder("cousub")
+        .Fields(kCountySubdivisionFields, "NAME")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kCountySubdivision2000Level>, CountyKeyedCode2000<kCountySubdivision2000Level>,
     FillPlaceLike<kCountySubdivisionEntity>};
 
-const Conv2PolygonLayer kSubbarrio2000 = {
-    {"Subbarrios 2000", "Gathering Subbarrio Boundary Lines", "There are no Subbarrio 2000 records\n",
-     "the number of Submcd 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Submcd 2000\n",
-     "There are no Subbarrio 2000 border lines\n", "submcd00", "submcd", kSubbarrioFields, 85, "SUBMCD",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kSubbarrio2000Level>, CountyKeyedCode2000<kSubbarrio2000Level>,
+const SideLayer kSubbarrio2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Subbarrios 2000")
+        .StatusText("Gathering Subbarrio Boundary Lines")
+        .NoRecordsText("There are no Subbarrio 2000 records\n")
+        .OverflowText("the number of Submcd 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Submcd 2000\n")
+        .NoEntriesText("There are no Subbarrio 2000 border lines\n")
+        .Abbreviation("submcd00")
+        .ThemeFolder("submcd")
+        .Fields(kSubbarrioFields, "SUBMCD")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kSubbarrio2000Level>, CountyKeyedCode2000<kSubbarrio2000Level>,
     FillPlaceLike<kSubbarrioEntity>};
 
-const Conv2PolygonLayer kPlace2000 = {
-    {"Places 2000", "Gathering Place Boundary Lines", "There are no Place00 records\n",
-     "the number of Place 2000 border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Places 2000\n",
-     "There are no Places 2000 border lines\n", "place00", "place", kPlaceFields, 85, "PLACE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kPlace2000Level>, CountyKeyedCode2000<kPlace2000Level>, FillPlaceLike<kPlaceEntity>};
+const SideLayer kPlace2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Places 2000")
+        .StatusText("Gathering Place Boundary Lines")
+        .NoRecordsText("There are no Place00 records\n")
+        .OverflowText("the number of Place 2000 border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Places 2000\n")
+        .NoEntriesText("There are no Places 2000 border lines\n")
+        .Abbreviation("place00")
+        .ThemeFolder("place")
+        .Fields(kPlaceFields, "PLACE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kPlace2000Level>, CountyKeyedCode2000<kPlace2000Level>, FillPlaceLike<kPlaceEntity>};
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 // The correction layer: every TIGER polygon that has a type B row (its
 // corrected codes) as a polygon of its own, named by its POLYID.
 #include "conv2/job_state.h"
-#include "conv2/keyed_layer_source.h"
+#include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
@@ -34,21 +34,18 @@ const DbfFieldDef kCorrectionSecondEditionFields[] = {
     {"RS_B2", 'C', 5, 0},    {"RS_B3", 'C', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-constexpr int kCorrectionRecordLength = 80;
-
 shapeio::PolygonLayerDescriptor CorrectionLayer() {
-    return {"CQs",
-            "Gathering Cq Boundary Lines",
-            "There are no CQ records\n",
-            "the number of cq border lines exceeds the count",
-            "",
-            "There are no cq border lines\n",
-            "cq",
-            "corrections",
-            gSecondEdition == 1 ? kCorrectionSecondEditionFields : kCorrectionFields,
-            kCorrectionRecordLength,
-            "POLYID",
-            shapeio::CompareLeadingText};
+    return shapeio::PolygonLayerDescriptor()
+        .Title("CQs")
+        .StatusText("Gathering Cq Boundary Lines")
+        .NoRecordsText("There are no CQ records\n")
+        .OverflowText("the number of cq border lines exceeds the count")
+        .NoEntriesClipText("")
+        .NoEntriesText("There are no cq border lines\n")
+        .Abbreviation("cq")
+        .ThemeFolder("corrections")
+        .Fields(gSecondEdition == 1 ? kCorrectionSecondEditionFields : kCorrectionFields, "POLYID")
+        .Order(shapeio::CompareLeadingText);
 }
 
 // A one-character code as written: a blank for a missing character.
@@ -59,7 +56,7 @@ std::string Character(char c) { return std::string(1, c ? c : ' '); }
 class CorrectionSource : public KeyedLayerSource {
 public:
     CorrectionSource()
-        : KeyedLayerSource(CorrectionLayer(), gBorderLineTotalB,
+        : KeyedLayerSource(CorrectionLayer(), CountyLines(), gBorderLineTotalB,
                            gBorderLineTotalB + (gClipWaterPolygons ? gBorderLineCountsS[kWaterSidesSlot] : 0)) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {

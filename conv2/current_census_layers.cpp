@@ -123,59 +123,103 @@ void FillAits(const BorderLineEntry& first, DbfRecord& record) {
     AddEntityCodes(record);
 }
 
-const Conv2PolygonLayer kCountyCurrent = {
-    {"County Current", "Gathering County 90 Boundary Lines", "There are no county current records\n",
-     "the number of county border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting counties\n",
-     "There are no county border lines\n", "ctycu", "county", kCountyFields, 139, "FIPSSTCO",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kCountyCurrentLevel>, LevelCode<kCountyCurrentLevel>, FillCountyOf<0>};
+const SideLayer kCountyCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("County Current")
+        .StatusText("Gathering County 90 Boundary Lines")
+        .NoRecordsText("There are no county current records\n")
+        .OverflowText("the number of county border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting counties\n")
+        .NoEntriesText("There are no county border lines\n")
+        .Abbreviation("ctycu")
+        .ThemeFolder("county")
+        .Fields(kCountyFields, "FIPSSTCO")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeA, CountA<kCountyCurrentLevel>, LevelCode<kCountyCurrentLevel>, FillCountyOf<0>};
 
-const Conv2PolygonLayer kTractCurrent = {
-    {"Tract Current", "Building Tracts Current Polygons", "There are no Tract current records\n",
-     "the number of tract border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting tracts\n",
-     "There are no tract border lines\n", "trtcu", "tracts", kTractFields, 91, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kTractCurrentLevel>, LevelCode<kTractCurrentLevel>, FillTractOf<0>};
+const SideLayer kTractCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Tract Current")
+        .StatusText("Building Tracts Current Polygons")
+        .NoRecordsText("There are no Tract current records\n")
+        .OverflowText("the number of tract border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting tracts\n")
+        .NoEntriesText("There are no tract border lines\n")
+        .Abbreviation("trtcu")
+        .ThemeFolder("tracts")
+        .Fields(kTractFields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeA, CountA<kTractCurrentLevel>, LevelCode<kTractCurrentLevel>, FillTractOf<0>};
 
-const Conv2PolygonLayer kBlockGroupCurrent = {
-    {"Group Current", "Gathering Block Group Current Boundary Lines", "There are no Group Current records\n",
-     "the number of block group border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting block groups\n",
-     "There are no block group border lines\n", "grpcu", "groups", kBlockGroupFields, 33, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kBlockGroupCurrentLevel>, LevelCode<kBlockGroupCurrentLevel>, FillBlockGroupRecord};
+const SideLayer kBlockGroupCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Group Current")
+        .StatusText("Gathering Block Group Current Boundary Lines")
+        .NoRecordsText("There are no Group Current records\n")
+        .OverflowText("the number of block group border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting block groups\n")
+        .NoEntriesText("There are no block group border lines\n")
+        .Abbreviation("grpcu")
+        .ThemeFolder("groups")
+        .Fields(kBlockGroupFields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeA, CountA<kBlockGroupCurrentLevel>, LevelCode<kBlockGroupCurrentLevel>, FillBlockGroupRecord};
 
-const Conv2PolygonLayer kBlockCurrent = {
-    {"Block Current", "Gathering Blocks Current Boundary Lines", "There are no Block Current records\n",
-     "the number of block border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting blocks\n",
-     "There are no block border lines\n", "blkcu", "blocks", kBlockCurrentFields, 41, "STFID",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeA, CountA<kBlockCurrentLevel>, LevelCode<kBlockCurrentLevel>, FillBlock};
+const SideLayer kBlockCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Block Current")
+        .StatusText("Gathering Blocks Current Boundary Lines")
+        .NoRecordsText("There are no Block Current records\n")
+        .OverflowText("the number of block border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting blocks\n")
+        .NoEntriesText("There are no block border lines\n")
+        .Abbreviation("blkcu")
+        .ThemeFolder("blocks")
+        .Fields(kBlockCurrentFields, "STFID")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeA, CountA<kBlockCurrentLevel>, LevelCode<kBlockCurrentLevel>, FillBlock};
 
-const Conv2PolygonLayer kAianhhCurrent = {
-    {"AIANHH Current", "Gathering AIANHH Current Boundary Lines", "There are no AIANHH Current records\n",
-     "the number of AIANHH border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting AIANHH polys\n",
-     "There are no AIANHH border lines\n", "aianhhcu", "aianhh", kAianhhFields, 89, "AIANHH",
-     CompareAianhhKey},
-    SideSource::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhh};
+const SideLayer kAianhhCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("AIANHH Current")
+        .StatusText("Gathering AIANHH Current Boundary Lines")
+        .NoRecordsText("There are no AIANHH Current records\n")
+        .OverflowText("the number of AIANHH border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting AIANHH polys\n")
+        .NoEntriesText("There are no AIANHH border lines\n")
+        .Abbreviation("aianhhcu")
+        .ThemeFolder("aianhh")
+        .Fields(kAianhhFields, "AIANHH")
+        .Order(CompareAianhhKey),
+    SideTable::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhh};
 
-const Conv2PolygonLayer kAnrcCurrent = {
-    {"ANRC Current", "Building Anrc Current Polygons", "There are no ANRC current records\n",
-     "the number of anrccu border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting anrcs\n",
-     "There are no anrc border lines\n", "anrccu", "anrc", kAnrcFields, 84, "ANRC", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kAnrcCurrentLevel>, AnrcCode, FillAnrc};
+const SideLayer kAnrcCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ANRC Current")
+        .StatusText("Building Anrc Current Polygons")
+        .NoRecordsText("There are no ANRC current records\n")
+        .OverflowText("the number of anrccu border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting anrcs\n")
+        .NoEntriesText("There are no anrc border lines\n")
+        .Abbreviation("anrccu")
+        .ThemeFolder("anrc")
+        .Fields(kAnrcFields, "ANRC")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kAnrcCurrentLevel>, AnrcCode, FillAnrc};
 
-const Conv2PolygonLayer kAitsCurrent = {
-    {"Aits Current", "Gathering Aits Current Boundary Lines", "There are no Aits Current records\n",
-     "the number of Aits border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Aits polys\n",
-     "There are no Aits border lines\n", "aitscu", "aits", kAitsFields, 87, "AITS", CompareAitsKey},
-    SideSource::kTypeA, CountA<kAitsCurrentLevel>, AitsCode, FillAits};
+const SideLayer kAitsCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Aits Current")
+        .StatusText("Gathering Aits Current Boundary Lines")
+        .NoRecordsText("There are no Aits Current records\n")
+        .OverflowText("the number of Aits border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Aits polys\n")
+        .NoEntriesText("There are no Aits border lines\n")
+        .Abbreviation("aitscu")
+        .ThemeFolder("aits")
+        .Fields(kAitsFields, "AITS")
+        .Order(CompareAitsKey),
+    SideTable::kTypeA, CountA<kAitsCurrentLevel>, AitsCode, FillAits};
 
 }  // namespace
 

@@ -88,40 +88,64 @@ const DbfFieldDef kCongressionalDistrictFields[] = {
 using A = TypeARecord;
 constexpr auto kPlaceLike = Attributes::kNameLsadEntityFipsPlacedc;
 
-const Conv2PolygonLayer kConsolidatedCityCurrent = {
-    {"Consolidated City Current", "Gathering Consolidated City Boundary Lines", "There are no Concity records\n",
-     "the number of Conolidated City Current border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Concity Current\n",
-     "There are no Consolidated City Current border lines\n", "concitcu", "concit", kConsolidatedCityFields, 85,
-     "NAME", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kConsolidatedCityCurrentLevel>, SideCodeOf<&A::CONCITCU, 5>,
+const SideLayer kConsolidatedCityCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Consolidated City Current")
+        .StatusText("Gathering Consolidated City Boundary Lines")
+        .NoRecordsText("There are no Concity records\n")
+        .OverflowText("the number of Conolidated City Current border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Concity Current\n")
+        .NoEntriesText("There are no Consolidated City Current border lines\n")
+        .Abbreviation("concitcu")
+        .ThemeFolder("concit")
+        .Fields(kConsolidatedCityFields, "NAME")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kConsolidatedCityCurrentLevel>, SideCodeOf<&A::CONCITCU, 5>,
     FillRecord<5, kConsolidatedCityEntity, kPlaceLike>};
 
-const Conv2PolygonLayer kCountySubdivisionCurrent = {
-    {"County Subdivisions Current", "Gathering County Subdivision Boundary Lines", "There are no Cousub records\n",
-     "the number of County Subdivisions border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Cousub Current\n",
-     "There are no County Subdivision Current border lines\n", "cousubcu", "cousub", kCountySubdivisionFields, 85,
-     "NAME", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kCountySubdivisionCurrentLevel>, SideCodeOf<&A::COUSUBCU, 5>,
+const SideLayer kCountySubdivisionCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("County Subdivisions Current")
+        .StatusText("Gathering County Subdivision Boundary Lines")
+        .NoRecordsText("There are no Cousub records\n")
+        .OverflowText("the number of County Subdivisions border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Cousub Current\n")
+        .NoEntriesText("There are no County Subdivision Current border lines\n")
+        .Abbreviation("cousubcu")
+        .ThemeFolder("cousub")
+        .Fields(kCountySubdivisionFields, "NAME")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kCountySubdivisionCurrentLevel>, SideCodeOf<&A::COUSUBCU, 5>,
     FillRecord<5, kCountySubdivisionEntity, kPlaceLike>};
 
-const Conv2PolygonLayer kSubbarrioCurrent = {
-    {"Subbarrios Current", "Gathering Subbarrio Boundary Lines", "There are no Subbarrio records\n",
-     "the number of Submcd border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Submcd Current\n",
-     "There are no Subbarrio Current border lines\n", "submcdcu", "submcd", kSubbarrioFields, 85, "SUBMCD",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kSubbarrioCurrentLevel>, SideCodeOf<&A::SUBMCDCU, 5>,
+const SideLayer kSubbarrioCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Subbarrios Current")
+        .StatusText("Gathering Subbarrio Boundary Lines")
+        .NoRecordsText("There are no Subbarrio records\n")
+        .OverflowText("the number of Submcd border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Submcd Current\n")
+        .NoEntriesText("There are no Subbarrio Current border lines\n")
+        .Abbreviation("submcdcu")
+        .ThemeFolder("submcd")
+        .Fields(kSubbarrioFields, "SUBMCD")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kSubbarrioCurrentLevel>, SideCodeOf<&A::SUBMCDCU, 5>,
     FillRecord<5, kSubbarrioEntity, kPlaceLike>};
 
-const Conv2PolygonLayer kPlaceCurrent = {
-    {"Places Current", "Gathering Place Boundary Lines", "There are no Placecu records\n",
-     "the number of Place border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Places Current\n",
-     "There are no Places Current border lines\n", "placecu", "place", kPlaceFields, 85, "PLACE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kPlaceCurrentLevel>, SideCodeOf<&A::PLACECU, 5>,
+const SideLayer kPlaceCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Places Current")
+        .StatusText("Gathering Place Boundary Lines")
+        .NoRecordsText("There are no Placecu records\n")
+        .OverflowText("the number of Place border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Places Current\n")
+        .NoEntriesText("There are no Places Current border lines\n")
+        .Abbreviation("placecu")
+        .ThemeFolder("place")
+        .Fields(kPlaceFields, "PLACE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kPlaceCurrentLevel>, SideCodeOf<&A::PLACECU, 5>,
     FillRecord<5, kPlaceEntity, kPlaceLike>};
 
 // School districts and metropolitan areas log two lines when water clipping
@@ -130,61 +154,111 @@ const Conv2PolygonLayer kPlaceCurrent = {
     "All " what " polygons for this county coincide with water polygons\n" \
     "Try turning off the water polygon clipping option\n"
 
-const Conv2PolygonLayer kElementarySchoolDistrictCurrent = {
-    {"Elementary School Districts", "Gathering Elementary School Boundary Lines",
-     "There are no Elementary School Current records\n", "the number of Elementary border lines exceeds the count",
-     WATER_ONLY_TEXT("elementary school"), "There are no lines for elementary school polygons\n", "sdelmcu",
-     "elementary", kElementarySchoolDistrictFields, 82, "ELEMENTARY", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kElementarySchoolCurrentLevel>, SideCodeOf<&A::SDELMCU, 5>,
+const SideLayer kElementarySchoolDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Elementary School Districts")
+        .StatusText("Gathering Elementary School Boundary Lines")
+        .NoRecordsText("There are no Elementary School Current records\n")
+        .OverflowText("the number of Elementary border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("elementary school"))
+        .NoEntriesText("There are no lines for elementary school polygons\n")
+        .Abbreviation("sdelmcu")
+        .ThemeFolder("elementary")
+        .Fields(kElementarySchoolDistrictFields, "ELEMENTARY")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kElementarySchoolCurrentLevel>, SideCodeOf<&A::SDELMCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
-const Conv2PolygonLayer kSecondarySchoolDistrictCurrent = {
-    {"Secondary School Districts", "Gathering Secondary School Boundary Lines",
-     "There are no Secondary School Current records\n", "the number of secondary border lines exceeds the count",
-     WATER_ONLY_TEXT("secondary school"), "There are no lines for secondary school polygons\n", "sdseccu",
-     "secondary", kSecondarySchoolDistrictFields, 82, "SECONDARY", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kSecondarySchoolCurrentLevel>, SideCodeOf<&A::SDSECCU, 5>,
+const SideLayer kSecondarySchoolDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Secondary School Districts")
+        .StatusText("Gathering Secondary School Boundary Lines")
+        .NoRecordsText("There are no Secondary School Current records\n")
+        .OverflowText("the number of secondary border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("secondary school"))
+        .NoEntriesText("There are no lines for secondary school polygons\n")
+        .Abbreviation("sdseccu")
+        .ThemeFolder("secondary")
+        .Fields(kSecondarySchoolDistrictFields, "SECONDARY")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kSecondarySchoolCurrentLevel>, SideCodeOf<&A::SDSECCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
-const Conv2PolygonLayer kUnifiedSchoolDistrictCurrent = {
-    {"Unified School Districts", "Gathering Unified School Boundary Lines",
-     "There are no Unified School Current records\n", "the number of unified border lines exceeds the count",
-     WATER_ONLY_TEXT("unified school"), "There are no lines for unified school polygons\n", "sdunicu", "unified",
-     kUnifiedSchoolDistrictFields, 82, "UNIFIED", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kUnifiedSchoolCurrentLevel>, SideCodeOf<&A::SDUNICU, 5>,
+const SideLayer kUnifiedSchoolDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Unified School Districts")
+        .StatusText("Gathering Unified School Boundary Lines")
+        .NoRecordsText("There are no Unified School Current records\n")
+        .OverflowText("the number of unified border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("unified school"))
+        .NoEntriesText("There are no lines for unified school polygons\n")
+        .Abbreviation("sdunicu")
+        .ThemeFolder("unified")
+        .Fields(kUnifiedSchoolDistrictFields, "UNIFIED")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kUnifiedSchoolCurrentLevel>, SideCodeOf<&A::SDUNICU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
-const Conv2PolygonLayer kCmsaMsaCurrent = {
-    {"MSA_CMSA Current", "Gathering MSA_CMSA Current Boundary Lines", "There are no MSA_CMSA Current records\n",
-     "the number of msacmsa border lines exceeds the count", WATER_ONLY_TEXT("msacmsa"),
-     "There are no lines for msacmsa polygons\n", "msacu", "msacmsa", kCmsaMsaFields, 81, "CMSAMSA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kMsaCmsaCurrentLevel>, SideCodeOf<&A::MSACMASCU, 4>,
+const SideLayer kCmsaMsaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("MSA_CMSA Current")
+        .StatusText("Gathering MSA_CMSA Current Boundary Lines")
+        .NoRecordsText("There are no MSA_CMSA Current records\n")
+        .OverflowText("the number of msacmsa border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("msacmsa"))
+        .NoEntriesText("There are no lines for msacmsa polygons\n")
+        .Abbreviation("msacu")
+        .ThemeFolder("msacmsa")
+        .Fields(kCmsaMsaFields, "CMSAMSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kMsaCmsaCurrentLevel>, SideCodeOf<&A::MSACMASCU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsadEntity>};
 
-const Conv2PolygonLayer kPmsaCurrent = {
-    {"PMSA Current", "Gathering PMSA Current Boundary Lines", "There are no PMSA Current records\n",
-     "the number of pmsa border lines exceeds the count", WATER_ONLY_TEXT("pmsa"),
-     "There are no lines for pmsa polygons\n", "pmsacu", "pmsa", kPmsaFields, 81, "PMSA", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kPmsaCurrentLevel>, SideCodeOf<&A::PMSACU, 4>,
+const SideLayer kPmsaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("PMSA Current")
+        .StatusText("Gathering PMSA Current Boundary Lines")
+        .NoRecordsText("There are no PMSA Current records\n")
+        .OverflowText("the number of pmsa border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("pmsa"))
+        .NoEntriesText("There are no lines for pmsa polygons\n")
+        .Abbreviation("pmsacu")
+        .ThemeFolder("pmsa")
+        .Fields(kPmsaFields, "PMSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kPmsaCurrentLevel>, SideCodeOf<&A::PMSACU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsadEntity>};
 
-const Conv2PolygonLayer kNecmaCurrent = {
-    {"NECMA Current", "Gathering NECMA Current Boundary Lines", "There are no NECMA Current records\n",
-     "the number of necma border lines exceeds the count", WATER_ONLY_TEXT("necma"),
-     "There are no lines for necma polygons\n", "necmacu", "necma", kNecmaFields, 80, "NECMA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kNecmaCurrentLevel>, SideCodeOf<&A::NECMACU, 4>,
+const SideLayer kNecmaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("NECMA Current")
+        .StatusText("Gathering NECMA Current Boundary Lines")
+        .NoRecordsText("There are no NECMA Current records\n")
+        .OverflowText("the number of necma border lines exceeds the count")
+        .NoEntriesClipText(WATER_ONLY_TEXT("necma"))
+        .NoEntriesText("There are no lines for necma polygons\n")
+        .Abbreviation("necmacu")
+        .ThemeFolder("necma")
+        .Fields(kNecmaFields, "NECMA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kNecmaCurrentLevel>, SideCodeOf<&A::NECMACU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsad>};
 
 #undef WATER_ONLY_TEXT
 
-const Conv2PolygonLayer kCongressionalDistrictCurrent = {
-    {"Congressional Districts Current", "Gathering Congressional Districts Current Boundary Lines",
-     "There are no Congressional Districts Current records\n", "the number of CDCU border lines exceeds the count",
-     "There are no CDCU border lines\n", "There are no CDCU border lines\n", "cdcu", "cd",
-     kCongressionalDistrictFields, 16, "DISTRICT", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kCongressionalDistrictCurrentLevel>, SideCodeOf<&A::CDCU, 2>,
+const SideLayer kCongressionalDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Congressional Districts Current")
+        .StatusText("Gathering Congressional Districts Current Boundary Lines")
+        .NoRecordsText("There are no Congressional Districts Current records\n")
+        .OverflowText("the number of CDCU border lines exceeds the count")
+        .NoEntriesClipText("There are no CDCU border lines\n")
+        .NoEntriesText("There are no CDCU border lines\n")
+        .Abbreviation("cdcu")
+        .ThemeFolder("cd")
+        .Fields(kCongressionalDistrictFields, "DISTRICT")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kCongressionalDistrictCurrentLevel>, SideCodeOf<&A::CDCU, 2>,
     FillRecord<2, 0, Attributes::kCodeOnly>};
 
 }  // namespace

@@ -68,89 +68,154 @@ const DbfFieldDef kLowerChamberFields[] = {
 using A = TypeARecord;
 constexpr auto kStatistical = Attributes::kNameLsadEntityFips;
 
-const Conv2PolygonLayer kZcta5Current = {
-    {"ZCTA5 Current", "Gathering ZCTA Boundary Lines", "There are no ZCTA Current records\n",
-     "the number of ZCTA border lines exceeds the count", "There are no ZCTA border lines\n",
-     "There are no ZCTA border lines\n", "zcta5cu", "zcta5", kZcta5Fields, 19, "ZCTA", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kZcta5CurrentLevel>, SideCodeOf<&A::ZCTA5CU, 5>,
+const SideLayer kZcta5Current = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ZCTA5 Current")
+        .StatusText("Gathering ZCTA Boundary Lines")
+        .NoRecordsText("There are no ZCTA Current records\n")
+        .OverflowText("the number of ZCTA border lines exceeds the count")
+        .NoEntriesClipText("There are no ZCTA border lines\n")
+        .NoEntriesText("There are no ZCTA border lines\n")
+        .Abbreviation("zcta5cu")
+        .ThemeFolder("zcta5")
+        .Fields(kZcta5Fields, "ZCTA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kZcta5CurrentLevel>, SideCodeOf<&A::ZCTA5CU, 5>,
     FillRecord<5, 0, Attributes::kCodeOnly>};
 
-const Conv2PolygonLayer kZcta3Current = {
-    {"ZCTA3 Current", "Gathering ZCTA3 Current Boundary Lines", "There are no ZCTA3 Current records\n",
-     "the number of ZCTA3 border lines exceeds the count", "There are no ZCTA3 border lines\n",
-     "There are no ZCTA3 border lines\n", "zcta3cu", "zcta3", kZcta3Fields, 17, "ZCTA3", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kZcta3CurrentLevel>, SideCodeOf<&A::ZCTA3CU, 3>,
+const SideLayer kZcta3Current = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("ZCTA3 Current")
+        .StatusText("Gathering ZCTA3 Current Boundary Lines")
+        .NoRecordsText("There are no ZCTA3 Current records\n")
+        .OverflowText("the number of ZCTA3 border lines exceeds the count")
+        .NoEntriesClipText("There are no ZCTA3 border lines\n")
+        .NoEntriesText("There are no ZCTA3 border lines\n")
+        .Abbreviation("zcta3cu")
+        .ThemeFolder("zcta3")
+        .Fields(kZcta3Fields, "ZCTA3")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kZcta3CurrentLevel>, SideCodeOf<&A::ZCTA3CU, 3>,
     FillRecord<3, 0, Attributes::kCodeOnly>};
 
-const Conv2PolygonLayer kCbsaCurrent = {
-    {"CBSA", "Gathering CBSA Boundary Lines", "There are no Cbsacu records\n",
-     "the number of CBSA border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting CBSA Current\n",
-     "There are no Core Based Statistical Areas border lines\n", "cbsacu", "cbsa", kCbsaFields, 119, "CBSA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kCbsaCurrentLevel>, SideCodeOf<&A::CBSACU, 5>,
+const SideLayer kCbsaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("CBSA")
+        .StatusText("Gathering CBSA Boundary Lines")
+        .NoRecordsText("There are no Cbsacu records\n")
+        .OverflowText("the number of CBSA border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting CBSA Current\n")
+        .NoEntriesText("There are no Core Based Statistical Areas border lines\n")
+        .Abbreviation("cbsacu")
+        .ThemeFolder("cbsa")
+        .Fields(kCbsaFields, "CBSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kCbsaCurrentLevel>, SideCodeOf<&A::CBSACU, 5>,
     FillRecord<5, kCbsaEntity, Attributes::kCbsaMetroMicro>};
 
-const Conv2PolygonLayer kCsaCurrent = {
-    {"CSA", "Gathering CSA Boundary Lines", "There are no Csacu records\n",
-     "the number of CSA border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting CSA Current\n",
-     "There are no Combined Statistical Areas border lines\n", "csacu", "csa", kCsaFields, 82, "CSA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kCsaCurrentLevel>, SideCodeOf<&A::CSACU, 3>,
+const SideLayer kCsaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("CSA")
+        .StatusText("Gathering CSA Boundary Lines")
+        .NoRecordsText("There are no Csacu records\n")
+        .OverflowText("the number of CSA border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting CSA Current\n")
+        .NoEntriesText("There are no Combined Statistical Areas border lines\n")
+        .Abbreviation("csacu")
+        .ThemeFolder("csa")
+        .Fields(kCsaFields, "CSA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kCsaCurrentLevel>, SideCodeOf<&A::CSACU, 3>,
     FillRecord<3, kCsaEntity, kStatistical>};
 
-const Conv2PolygonLayer kMetropolitanDivisionCurrent = {
-    {"METDIVCU", "Gathering METDIV Boundary Lines", "There are no Metdivcu records\n",
-     "the number of METDIV border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting METDIV Current\n",
-     "There are no Metropolitan Division border lines\n", "metdivcu", "metdiv", kMetropolitanDivisionFields, 84,
-     "METDIV", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kMetropolitanDivisionCurrentLevel>, SideCodeOf<&A::METDIVCU, 5>,
+const SideLayer kMetropolitanDivisionCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("METDIVCU")
+        .StatusText("Gathering METDIV Boundary Lines")
+        .NoRecordsText("There are no Metdivcu records\n")
+        .OverflowText("the number of METDIV border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting METDIV Current\n")
+        .NoEntriesText("There are no Metropolitan Division border lines\n")
+        .Abbreviation("metdivcu")
+        .ThemeFolder("metdiv")
+        .Fields(kMetropolitanDivisionFields, "METDIV")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kMetropolitanDivisionCurrentLevel>, SideCodeOf<&A::METDIVCU, 5>,
     FillRecord<5, kMetropolitanDivisionEntity, kStatistical>};
 
-const Conv2PolygonLayer kNectaCurrent = {
-    {"NECTACU", "Gathering NECTA Boundary Lines", "There are no Nectacu records\n",
-     "the number of NECTA border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting NECTA Current\n",
-     "There are no NECTA border lines\n", "nectacu", "necta", kNectaFields, 119, "NECTA", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kNectaCurrentLevel>, SideCodeOf<&A::NECTACU, 5>,
+const SideLayer kNectaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("NECTACU")
+        .StatusText("Gathering NECTA Boundary Lines")
+        .NoRecordsText("There are no Nectacu records\n")
+        .OverflowText("the number of NECTA border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting NECTA Current\n")
+        .NoEntriesText("There are no NECTA border lines\n")
+        .Abbreviation("nectacu")
+        .ThemeFolder("necta")
+        .Fields(kNectaFields, "NECTA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kNectaCurrentLevel>, SideCodeOf<&A::NECTACU, 5>,
     FillRecord<5, kNectaEntity, Attributes::kNectaMetroMicro>};
 
-const Conv2PolygonLayer kCombinedNectaCurrent = {
-    {"CNECTACU", "Gathering CNECTA Boundary Lines", "There are no Cnectacu records\n",
-     "the number of CNECTA border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting CNECTA Current\n",
-     "There are no CNECTA border lines\n", "cnectacu", "cnecta", kCombinedNectaFields, 82, "CNECTA",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kCombinedNectaCurrentLevel>, SideCodeOf<&A::CNECTACU, 3>,
+const SideLayer kCombinedNectaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("CNECTACU")
+        .StatusText("Gathering CNECTA Boundary Lines")
+        .NoRecordsText("There are no Cnectacu records\n")
+        .OverflowText("the number of CNECTA border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting CNECTA Current\n")
+        .NoEntriesText("There are no CNECTA border lines\n")
+        .Abbreviation("cnectacu")
+        .ThemeFolder("cnecta")
+        .Fields(kCombinedNectaFields, "CNECTA")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kCombinedNectaCurrentLevel>, SideCodeOf<&A::CNECTACU, 3>,
     FillRecord<3, kCombinedNectaEntity, kStatistical>};
 
-const Conv2PolygonLayer kNectaDivisionCurrent = {
-    {"NECTADIVCU", "Gathering NECTA Division Boundary Lines", "There are no Nectadivcu records\n",
-     "the number of NECTADIV border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting NECTADIV Current\n",
-     "There are no NECTA Division border lines\n", "nectadivcu", "nectadiv", kMetropolitanDivisionFields, 84,
-     "METDIV", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kNectaDivisionCurrentLevel>, SideCodeOf<&A::NECTADIVCU, 5>,
+const SideLayer kNectaDivisionCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("NECTADIVCU")
+        .StatusText("Gathering NECTA Division Boundary Lines")
+        .NoRecordsText("There are no Nectadivcu records\n")
+        .OverflowText("the number of NECTADIV border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting NECTADIV Current\n")
+        .NoEntriesText("There are no NECTA Division border lines\n")
+        .Abbreviation("nectadivcu")
+        .ThemeFolder("nectadiv")
+        .Fields(kMetropolitanDivisionFields, "METDIV")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kNectaDivisionCurrentLevel>, SideCodeOf<&A::NECTADIVCU, 5>,
     FillRecord<5, kMetropolitanDivisionEntity, kStatistical>};
 
-const Conv2PolygonLayer kUpperChamberDistrictCurrent = {
-    {"SLDUCU", "Gathering SLDUCU Boundary Lines", "There are no SLDU Current records\n",
-     "the number of SLDU Current border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting SLDU Current\n",
-     "There are no State Legislative Districts Upper House Current border lines\n", "slducu", "sld",
-     kUpperChamberFields, 77, "SLDU", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kUpperChamberCurrentLevel>, SideCodeOf<&A::SLDUCU, 3>,
+const SideLayer kUpperChamberDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("SLDUCU")
+        .StatusText("Gathering SLDUCU Boundary Lines")
+        .NoRecordsText("There are no SLDU Current records\n")
+        .OverflowText("the number of SLDU Current border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting SLDU Current\n")
+        .NoEntriesText("There are no State Legislative Districts Upper House Current border lines\n")
+        .Abbreviation("slducu")
+        .ThemeFolder("sld")
+        .Fields(kUpperChamberFields, "SLDU")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kUpperChamberCurrentLevel>, SideCodeOf<&A::SLDUCU, 3>,
     FillRecord<3, kUpperChamberEntity, Attributes::kNameOnly>};
 
-const Conv2PolygonLayer kLowerChamberDistrictCurrent = {
-    {"SLDLCU", "Gathering SLDLCU Boundary Lines", "There are no SLDL Current records\n",
-     "the number of SLDLCU Current border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting SLDL Current\n",
-     "There are no State Legislative Districts Lower House Current border lines\n", "sldlcu", "sld",
-     kLowerChamberFields, 77, "SLDL", shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountA<kLowerChamberCurrentLevel>, SideCodeOf<&A::SLDLCU, 3>,
+const SideLayer kLowerChamberDistrictCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("SLDLCU")
+        .StatusText("Gathering SLDLCU Boundary Lines")
+        .NoRecordsText("There are no SLDL Current records\n")
+        .OverflowText("the number of SLDLCU Current border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting SLDL Current\n")
+        .NoEntriesText("There are no State Legislative Districts Lower House Current border lines\n")
+        .Abbreviation("sldlcu")
+        .ThemeFolder("sld")
+        .Fields(kLowerChamberFields, "SLDL")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountA<kLowerChamberCurrentLevel>, SideCodeOf<&A::SLDLCU, 3>,
     FillRecord<3, kLowerChamberEntity, Attributes::kNameOnly>};
 
 }  // namespace

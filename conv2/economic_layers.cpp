@@ -100,30 +100,48 @@ void FillCommercialRegion(const BorderLineEntry& first, DbfRecord& record) {
     record.Add(c ? c->LSADC : "").Add(EntityChar(c, &TypeCRecord::ENTITY)).Add(c ? c->FIPSCC : "");
 }
 
-const Conv2PolygonLayer kCountyEconomicCensus = {
-    {"County Economic Census", "Gathering County Economic Census Boundary Lines",
-     "There are no county economic census 2002 records\n", "the number of county border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting counties\n",
-     "There are no county economic census border lines\n", "ctyec", "county", kCountyFields, 139, "FIPSSTCO",
-     shapeio::CompareLeadingText},
-    SideSource::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCountyOf<0>};
+const SideLayer kCountyEconomicCensus = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("County Economic Census")
+        .StatusText("Gathering County Economic Census Boundary Lines")
+        .NoRecordsText("There are no county economic census 2002 records\n")
+        .OverflowText("the number of county border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting counties\n")
+        .NoEntriesText("There are no county economic census border lines\n")
+        .Abbreviation("ctyec")
+        .ThemeFolder("county")
+        .Fields(kCountyFields, "FIPSSTCO")
+        .Order(shapeio::CompareLeadingText),
+    SideTable::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCountyOf<0>};
 
-const Conv2PolygonLayer kPlaceEconomicCensus = {
-    {"Places Economic Census", "Gathering Place Boundary Lines", "There are no Placeec records\n",
-     "the number of Place border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Places Economic Census\n",
-     "There are no Places Economic Census border lines\n", "placeec", "place", kPlaceFields, 85, "PLACE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeE, CountE<kPlaceEconomicLevel>, PlaceCode, FillPlace};
+const SideLayer kPlaceEconomicCensus = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Places Economic Census")
+        .StatusText("Gathering Place Boundary Lines")
+        .NoRecordsText("There are no Placeec records\n")
+        .OverflowText("the number of Place border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Places Economic Census\n")
+        .NoEntriesText("There are no Places Economic Census border lines\n")
+        .Abbreviation("placeec")
+        .ThemeFolder("place")
+        .Fields(kPlaceFields, "PLACE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeE, CountE<kPlaceEconomicLevel>, PlaceCode, FillPlace};
 
 // Regions come out in descending order of their number.
-const Conv2PolygonLayer kCommercialRegions = {
-    {"Commercial Regions", "Gathering Commercial Region Boundary Lines", "There are no Commercial Region records\n",
-     "the number of Commercial Region border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Commercial Regions\n",
-     "There are no Commercial Region border lines\n", "comreg", "comreg", kCommercialRegionFields, 80, "NAME",
-     shapeio::CompareIntAt8Descending},
-    SideSource::kTypeE, CountE<kCommercialRegionLevel>, CommercialRegionCode, FillCommercialRegion};
+const SideLayer kCommercialRegions = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Commercial Regions")
+        .StatusText("Gathering Commercial Region Boundary Lines")
+        .NoRecordsText("There are no Commercial Region records\n")
+        .OverflowText("the number of Commercial Region border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Commercial Regions\n")
+        .NoEntriesText("There are no Commercial Region border lines\n")
+        .Abbreviation("comreg")
+        .ThemeFolder("comreg")
+        .Fields(kCommercialRegionFields, "NAME")
+        .Order(shapeio::CompareIntAt8Descending),
+    SideTable::kTypeE, CountE<kCommercialRegionLevel>, CommercialRegionCode, FillCommercialRegion};
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 // tables of the rows that repeat the key of the row before them: lpy2 (a
 // landmark's further type 7 rows) and lpy3 (a polygon's further links).
 #include "conv2/job_state.h"
-#include "conv2/keyed_layer_source.h"
+#include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
@@ -28,26 +28,23 @@ const DbfFieldDef kLandmarkPolygonFields[] = {
     {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kLandmarkLayer = {
-    "Landmark Polygons",
-    "Gathering Landmark Boundary Lines",
-    "There are no Landmark Polygon records\n",
-    "the number of Landmark border lines exceeds the count",
-    "There are no landmark border lines\n",
-    "There are no landmark border lines\n",
-    "lpy",
-    "landmarks",
-    kLandmarkPolygonFields,
-    77,
-    "LANDPOLY",
-    shapeio::CompareIntAt8,
-};
+const shapeio::PolygonLayerDescriptor kLandmarkLayer = shapeio::PolygonLayerDescriptor()
+    .Title("Landmark Polygons")
+    .StatusText("Gathering Landmark Boundary Lines")
+    .NoRecordsText("There are no Landmark Polygon records\n")
+    .OverflowText("the number of Landmark border lines exceeds the count")
+    .NoEntriesClipText("There are no landmark border lines\n")
+    .NoEntriesText("There are no landmark border lines\n")
+    .Abbreviation("lpy")
+    .ThemeFolder("landmarks")
+    .Fields(kLandmarkPolygonFields, "LANDPOLY")
+    .Order(shapeio::CompareIntAt8);
 
 // Entry: the county code of the side's type S row at 0; the side's first
 // type 8 row in the integer key.
 class LandmarkSource : public KeyedLayerSource {
 public:
-    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
+    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, CountyLines(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();

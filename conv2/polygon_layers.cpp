@@ -111,131 +111,82 @@ shapeio::PolygonLayerJob CountyPolygonJob() {
     shapeio::PolygonLayerJob job;
     job.services = &Services();
     job.scratchFolder = gOutputDir + "/";
-    job.outputPrefix = gOutputPrefix;
+    job.output.outputPrefix = gOutputPrefix;
+    job.output.organisationMode = gOrganisationMode;
     job.countyBaseName = gCountyBaseName;
     job.countyCode = gCountyCode;
-    job.organisationMode = gOrganisationMode;
     job.clipWater = gClipWaterPolygons != 0;
     job.labelPoints = gKmlLabelPoints != 0;
+    // A merged layer's theme folder is made (and logged) twice.
+    job.mergedFolderMakes = 2;
     return job;
 }
 
 namespace {
 
-// The county's border lines of one layer, gathered from its side records.
-class CountyLayerSource : public shapeio::PolygonLayerSource {
+// The lines are the type I rows; row i of the type 1 table (sorted by TLID
+// for the polygon stage) is the same line.
+class Conv2CountyLines : public tigercore::CountyLines {
 public:
-    explicit CountyLayerSource(const Conv2PolygonLayer& spec) : spec_(spec) {}
-
-    int BorderLineCount() const override { return spec_.borderLineCount(); }
-
-    int Capacity() const override {
-        return spec_.borderLineCount() + (gClipWaterPolygons ? gBorderLineCountsS[kWaterSidesSlot] : 0);
+    shapeio::JobServices& Services() override { return vornak2::Services(); }
+    int LineCount() const override { return gTypeICount; }
+    const char* Tlid(int line) const override { return gTypeIRecords[static_cast<size_t>(line)].TLID; }
+    shapeio::PointXY From(int line) const override {
+        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        return {chain.FRLONG, chain.FRLAT};
     }
-
-    bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
-
-    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
-        shapeio::DbfRecord record(spec_.layer.fields);
-        record.AddNumber(static_cast<long long>(gistId));
-        spec_.fill(first, record);
-        return record.text();
+    shapeio::PointXY To(int line) const override {
+        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        return {chain.TOLONG, chain.TOLAT};
     }
-
+    tigercore::SidePair Sides(SideTable table, int line) const override {
+        const std::vector<SidePair>& index = Index(table);
+        return line < static_cast<int>(index.size()) ? index[static_cast<size_t>(line)] : SidePair{};
+    }
+    const void* SideRow(SideTable table, int row) override {
+        switch (table) {
+            case SideTable::kTypeA: return ReadTypeARow(row, typeARow_) ? &typeARow_ : nullptr;
+            case SideTable::kTypeS: return &gTypeSRecords[static_cast<size_t>(row)];
+            case SideTable::kTypeB: return &gTypeBRecords[static_cast<size_t>(row)];
+            case SideTable::kTypeE: return &gTypeERecords[static_cast<size_t>(row)];
+        }
+        return nullptr;
+    }
+    // Water sides: the polygon's type P row, where the side has a Census 2000 row.
+    tigercore::SideWater Water(int line) const override { return WaterOfLine(line); }
+    int WaterSideCount() const override { return gBorderLineCountsS[kWaterSidesSlot]; }
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
         gShapePointCount = 0;
         vornak2::AppendShapePoints(tlid, reverse ? 1 : 0);
         points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
     }
+    bool GatheringShowsProgress() const override { return true; }
 
 private:
-    // The code of one side; false when the side's row cannot be read.
-    bool Side(int row, SideCode& code);
+    static const std::vector<SidePair>& Index(SideTable table) {
+        switch (table) {
+            case SideTable::kTypeA: return IAIndex;
+            case SideTable::kTypeS: return ISIndex;
+            case SideTable::kTypeB: return IBIndex;
+            case SideTable::kTypeE: break;
+        }
+        return IEIndex;
+    }
 
-    const Conv2PolygonLayer& spec_;
     TypeARecord typeARow_{};
 };
 
-bool CountyLayerSource::Side(int row, SideCode& code) {
-    if (row < 0) {
-        spec_.sideCode(nullptr, code);
-        return true;
-    }
-    const void* record = nullptr;
-    switch (spec_.source) {
-        case SideSource::kTypeA:
-            if (!ReadTypeARow(row, typeARow_)) return false;
-            record = &typeARow_;
-            break;
-        case SideSource::kTypeS: record = &gTypeSRecords[static_cast<size_t>(row)]; break;
-        case SideSource::kTypeB: record = &gTypeBRecords[static_cast<size_t>(row)]; break;
-        case SideSource::kTypeE: record = &gTypeERecords[static_cast<size_t>(row)]; break;
-    }
-    spec_.sideCode(record, code);
-    return true;
-}
-
-const std::vector<SidePair>& SourceIndex(SideSource source) {
-    switch (source) {
-        case SideSource::kTypeA: return IAIndex;
-        case SideSource::kTypeS: return ISIndex;
-        case SideSource::kTypeB: return IBIndex;
-        default: return IEIndex;
-    }
-}
-
-bool CountyLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
-    const std::vector<SidePair>& index = SourceIndex(spec_.source);
-    SideCode blank;
-    spec_.sideCode(nullptr, blank);
-    const bool clip = gClipWaterPolygons != 0;
-    for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
-        const TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];
-        const SidePair sides = i < static_cast<int>(index.size()) ? index[static_cast<size_t>(i)] : SidePair{};
-        const SidePair census = i < static_cast<int>(ISIndex.size()) ? ISIndex[static_cast<size_t>(i)] : SidePair{};
-        SideCode left, right;
-        if (!Side(sides.left, left) || !Side(sides.right, right)) {
-            WriteLogLine("\nCannot read from temp file");
-            gConversionStatus = -1;
-            return false;
-        }
-        // Water sides: the polygon's type P row, where the side has a Census 2000 row.
-        const SideWater water = WaterOfLine(i);
-        const int leftWater = water.left, rightWater = water.right;
-        bool border = std::strcmp(left.key, right.key) != 0 || (clip && std::abs(leftWater - rightWater) == 1);
-        if (!border) continue;
-        const Type1Record& chain = gType1Records[static_cast<size_t>(i)];
-        auto take = [&](const SideCode& code, int row, int censusRow, int water, int side) {
-            if (code.noCode || std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) ||
-                (clip && water == 1))
-                return true;
-            if (static_cast<int>(entries.size()) >= capacity) {
-                WriteLogLine(side == 0 && spec_.rightOverflowText ? spec_.rightOverflowText : spec_.layer.overflowText);
-                gConversionStatus = -1;
-                return false;
-            }
-            shapeio::BorderLineEntry entry;
-            std::memcpy(entry.code, code.entry, sizeof entry.code);
-            entry.intKey = code.intKey;
-            std::memcpy(entry.tlid, line.TLID, sizeof entry.tlid);
-            entry.from = {chain.FRLONG, chain.FRLAT};
-            entry.to = {chain.TOLONG, chain.TOLAT};
-            entry.side = side;
-            entries.push_back(entry);
-            return true;
-        };
-        if (!take(left, sides.left, census.left, leftWater, 1)) return false;
-        if (!take(right, sides.right, census.right, rightWater, 0)) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-void BuildPolygonLayer(const Conv2PolygonLayer& layer) {
-    CountyLayerSource source(layer);
-    shapeio::BuildPolygonLayer(layer.layer, source, CountyPolygonJob());
+tigercore::CountyLines& CountyLines() {
+    static Conv2CountyLines lines;
+    return lines;
+}
+
+void BuildPolygonLayer(const SideLayer& layer) { tigercore::BuildSideLayer(layer, CountyLines(), CountyPolygonJob()); }
+
+bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source) {
+    return shapeio::BuildPolygonLayer(layer, source, CountyPolygonJob());
 }
 
 }  // namespace vornak2

@@ -1,56 +1,39 @@
-// Polygon layers of the 2002-2006 editions on the shared polygon engine. A
-// layer is its descriptor, the record type its sides come from, how a side's
-// code is made from that record, its border-line count and how a polygon's
-// attribute record is filled.
+// Polygon layers of the 2002-2006 editions on the shared polygon engine and
+// the shared gathering of side layers, and what the layers share of the
+// county's codes and names.
 #pragma once
 
 #include "conv2/polygon_sides.h"
 #include "shapeio/border_line_entry.h"
 #include "shapeio/dbase.h"
 #include "shapeio/polygon_layer.h"
+#include "tigercore/keyed_layer_source.h"
+#include "tigercore/side_layer.h"
 
 #include <cstdint>
 
 namespace vornak2 {
 
-enum class SideSource { kTypeA, kTypeS, kTypeB, kTypeE };
+using tigercore::IsBlankText;
+using tigercore::KeyedLayerSource;
+using tigercore::KeyedSide;
+using tigercore::NumberValue;
+using tigercore::SideCode;
+using tigercore::SideLayer;
+using tigercore::SideTable;
 
-// The code of one side of a line for one layer.
-struct SideCode {
-    // The text the layer compares: two sides with equal keys are one area,
-    // and a key of blanks is a side without the layer's code.
-    char key[24] = {};
-    // The entry's code fields at the offsets of the layer's layout.
-    char entry[40] = {};
-    // Set by layers whose blank test looks at one part of the key (a tract
-    // without its tract code, a traffic analysis zone without its zone): the
-    // side takes part in the border test but gets no entry.
-    bool noCode = false;
-    // The entry's integer key, for layers ordered by a number.
-    int32_t intKey = 0;
-};
-
-struct Conv2PolygonLayer {
-    shapeio::PolygonLayerDescriptor layer;
-    SideSource source;
-    // The layer's border-line sides counted by the side assembly.
-    int (*borderLineCount)();
-    // Fills `out` from the side's row (a TypeARecord, TypeSRecord, ... of the
-    // source); a null row gives the blank key.
-    void (*sideCode)(const void* row, SideCode& out);
-    // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
-    void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
-    // The overflow text when a right side's entry finds the entries full; null:
-    // the descriptor's overflow text for both sides.
-    const char* rightOverflowText = nullptr;
-};
-
-// Builds one layer from the county's tables; a failure is logged and fails
-// the county.
-void BuildPolygonLayer(const Conv2PolygonLayer& layer);
+// The county's lines, their side rows and water as the shared gathering
+// reads them.
+tigercore::CountyLines& CountyLines();
 
 // The job of the county as the engine sees it.
 shapeio::PolygonLayerJob CountyPolygonJob();
+
+// Builds one layer from the county's tables; a failure is logged and fails
+// the county.
+void BuildPolygonLayer(const SideLayer& layer);
+// Builds a keyed layer on the engine; false when the county failed.
+bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source);
 
 // Orders of the layers whose entries hold the county code at 0 and their
 // codes after it: American Indian areas (AIANHHFP at 6, AIANHH at 12,

@@ -5,16 +5,14 @@
 #pragma once
 
 #include "conv2/record_layouts.h"
+#include "tigercore/county_lines.h"
 
 #include <array>
 #include <vector>
 
 namespace vornak2 {
 
-struct SidePair {
-    int left = -1;
-    int right = -1;
-};
+using tigercore::SidePair;
 
 // Entry i for type I row i; {-1, -1} where a side has no record of the type.
 extern std::vector<SidePair> IAIndex;
@@ -143,10 +141,7 @@ bool Census2000LevelInEdition(int level);
 // sides that have a type S row (0 elsewhere, and where the type P row is
 // missing): entry i for type I row i, made once by the type S assembly so
 // that no layer searches type P again.
-struct SideWater {
-    int left = 0;
-    int right = 0;
-};
+using tigercore::SideWater;
 extern std::vector<SideWater> gSideWater;
 // The water flags of type I row i.
 inline SideWater WaterOfLine(int i) {

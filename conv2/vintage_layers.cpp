@@ -146,69 +146,109 @@ void FillChamberDistrict(const BorderLineEntry& first, DbfRecord& record) {
 
 // ------------------------------------------------------------------ layers
 
-const Conv2PolygonLayer kTrafficAnalysisZone = {
-    {"Traffic Analysis Zones", "Gathering TAZ Boundary Lines", "There are no TAZ records\n",
-     "the number of Taz border lines exceeds the count",
-     "All TAZs for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for Traffic Analysis Zones\n", "taz", "taz", kTrafficAnalysisZoneFields, 25, "TAZ",
-     CompareTazKey},
-    SideSource::kTypeS, CountS<kTrafficAnalysisZoneLevel>, TrafficAnalysisZoneCode, FillTrafficAnalysisZone};
+const SideLayer kTrafficAnalysisZone = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Traffic Analysis Zones")
+        .StatusText("Gathering TAZ Boundary Lines")
+        .NoRecordsText("There are no TAZ records\n")
+        .OverflowText("the number of Taz border lines exceeds the count")
+        .NoEntriesClipText("All TAZs for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for Traffic Analysis Zones\n")
+        .Abbreviation("taz")
+        .ThemeFolder("taz")
+        .Fields(kTrafficAnalysisZoneFields, "TAZ")
+        .Order(CompareTazKey),
+    SideTable::kTypeS, CountS<kTrafficAnalysisZoneLevel>, TrafficAnalysisZoneCode, FillTrafficAnalysisZone};
 
-const Conv2PolygonLayer kUrbanArea2000 = {
-    {"Urban Areas 2000", "Gathering Urban 2000 Boundary Lines", "There are no UA 00 records\n",
-     "the number of Urban 2000 border lines exceeds the count",
-     "All urban 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for urban 2000 polygons\n", "urb00", "urban", kUrbanAreaFields, 85, "UACODE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kUrban2000Level>, CountyKeyedCode2000<kUrban2000Level>, FillUrbanArea2000};
+const SideLayer kUrbanArea2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Urban Areas 2000")
+        .StatusText("Gathering Urban 2000 Boundary Lines")
+        .NoRecordsText("There are no UA 00 records\n")
+        .OverflowText("the number of Urban 2000 border lines exceeds the count")
+        .NoEntriesClipText("All urban 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for urban 2000 polygons\n")
+        .Abbreviation("urb00")
+        .ThemeFolder("urban")
+        .Fields(kUrbanAreaFields, "UACODE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kUrban2000Level>, CountyKeyedCode2000<kUrban2000Level>, FillUrbanArea2000};
 
 // Water sides come from the Census 2000 sides, as for every layer.
-const Conv2PolygonLayer kUrbanAreaCurrent = {
-    {"Urban Current", "Gathering Urban Current Boundary Lines", "There are no Urban Current records\n",
-     "the number of Urban Current border lines exceeds the count",
-     "Try turning off the water polygon clipping option before extracting Urban Current\n",
-     "There are no Urban Current border lines\n", "urbcu", "urban", kUrbanAreaFields, 85, "UACODE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeA, CountUrbanCurrent, UrbanCurrentCode, FillUrbanAreaCurrent};
+const SideLayer kUrbanAreaCurrent = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Urban Current")
+        .StatusText("Gathering Urban Current Boundary Lines")
+        .NoRecordsText("There are no Urban Current records\n")
+        .OverflowText("the number of Urban Current border lines exceeds the count")
+        .NoEntriesClipText("Try turning off the water polygon clipping option before extracting Urban Current\n")
+        .NoEntriesText("There are no Urban Current border lines\n")
+        .Abbreviation("urbcu")
+        .ThemeFolder("urban")
+        .Fields(kUrbanAreaFields, "UACODE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeA, CountUrbanCurrent, UrbanCurrentCode, FillUrbanAreaCurrent};
 
-const Conv2PolygonLayer kVotingDistrict2000 = {
-    {"Voting Districts 2000", "Gathering Voting District 2000 Boundary Lines",
-     "There are no Voting District 2000 records\n",
-     "the number of voting district 2000 border lines exceeds the count",
-     "There are no Voting Districts 2000 in this file\n", "There are no Voting Districts 2000 in this file\n",
-     "vtd00", "voting", kVotingDistrict2000Fields, 84, "VOTE00", CompareVotingDistrictKey},
-    SideSource::kTypeS, CountS<kVotingDistrict2000Level>, VotingDistrictCode, FillVotingDistrict};
+const SideLayer kVotingDistrict2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Voting Districts 2000")
+        .StatusText("Gathering Voting District 2000 Boundary Lines")
+        .NoRecordsText("There are no Voting District 2000 records\n")
+        .OverflowText("the number of voting district 2000 border lines exceeds the count")
+        .NoEntriesClipText("There are no Voting Districts 2000 in this file\n")
+        .NoEntriesText("There are no Voting Districts 2000 in this file\n")
+        .Abbreviation("vtd00")
+        .ThemeFolder("voting")
+        .Fields(kVotingDistrict2000Fields, "VOTE00")
+        .Order(CompareVotingDistrictKey),
+    SideTable::kTypeS, CountS<kVotingDistrict2000Level>, VotingDistrictCode, FillVotingDistrict};
 
-const Conv2PolygonLayer kUpperChamberDistrict = {
-    {"State Legislative Upper Chamber Districts", "Gathering State Upper Chamber Lines",
-     "There are no State Legislative Upper Chamber records\n",
-     "the number of State Legislative Upper border lines exceeds the count",
-     "All SLDU for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for SLDU polygons\n", "sldu", "sldu", kUpperChamberDistrictFields, 17, "SLDU",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kUpperChamberLevel>, CountyKeyedCode2000<kUpperChamberLevel>, FillChamberDistrict};
+const SideLayer kUpperChamberDistrict = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("State Legislative Upper Chamber Districts")
+        .StatusText("Gathering State Upper Chamber Lines")
+        .NoRecordsText("There are no State Legislative Upper Chamber records\n")
+        .OverflowText("the number of State Legislative Upper border lines exceeds the count")
+        .NoEntriesClipText("All SLDU for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for SLDU polygons\n")
+        .Abbreviation("sldu")
+        .ThemeFolder("sldu")
+        .Fields(kUpperChamberDistrictFields, "SLDU")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kUpperChamberLevel>, CountyKeyedCode2000<kUpperChamberLevel>, FillChamberDistrict};
 
-const Conv2PolygonLayer kLowerChamberDistrict = {
-    {"State Legislative Lower Chamber Districts", "Gathering State Lower Chamber Lines",
-     "There are no State Legislative Lower Chamber records\n",
-     "the number of State Legislative Lower border lines exceeds the count",
-     "All SLDL for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for SLDL polygons\n", "sldl", "sldl", kLowerChamberDistrictFields, 17, "SLDL",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kLowerChamberLevel>, CountyKeyedCode2000<kLowerChamberLevel>, FillChamberDistrict};
+const SideLayer kLowerChamberDistrict = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("State Legislative Lower Chamber Districts")
+        .StatusText("Gathering State Lower Chamber Lines")
+        .NoRecordsText("There are no State Legislative Lower Chamber records\n")
+        .OverflowText("the number of State Legislative Lower border lines exceeds the count")
+        .NoEntriesClipText("All SLDL for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for SLDL polygons\n")
+        .Abbreviation("sldl")
+        .ThemeFolder("sldl")
+        .Fields(kLowerChamberDistrictFields, "SLDL")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kLowerChamberLevel>, CountyKeyedCode2000<kLowerChamberLevel>, FillChamberDistrict};
 
-const Conv2PolygonLayer kUrbanGrowthArea2000 = {
-    {"Urban Growth Areas 2000", "Gathering UGA 2000 Boundary Lines", "There are no UGA 00 records\n",
-     "the number of UGA 2000 border lines exceeds the count",
-     "All UGA 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n",
-     "There are no lines for UGA 2000 polygons\n", "uga00", "uga", kUrbanAreaFields, 85, "UACODE",
-     shapeio::CompareTextAt6},
-    SideSource::kTypeS, CountS<kUrbanGrowthArea2000Level>, CountyKeyedCode2000<kUrbanGrowthArea2000Level>,
+const SideLayer kUrbanGrowthArea2000 = {
+    shapeio::PolygonLayerDescriptor()
+        .Title("Urban Growth Areas 2000")
+        .StatusText("Gathering UGA 2000 Boundary Lines")
+        .NoRecordsText("There are no UGA 00 records\n")
+        .OverflowText("the number of UGA 2000 border lines exceeds the count")
+        .NoEntriesClipText("All UGA 2000 polygons for this county coincide with water polygons\n"
+     "Try turning off the water polygon clipping option\n")
+        .NoEntriesText("There are no lines for UGA 2000 polygons\n")
+        .Abbreviation("uga00")
+        .ThemeFolder("uga")
+        .Fields(kUrbanAreaFields, "UACODE")
+        .Order(shapeio::CompareTextAt6),
+    SideTable::kTypeS, CountS<kUrbanGrowthArea2000Level>, CountyKeyedCode2000<kUrbanGrowthArea2000Level>,
     FillUrbanArea2000};
 
 }  // namespace

@@ -3,7 +3,7 @@
 // link names the same named water landmark (CFCC and name), or a single
 // unnamed water polygon; parts of different WATER values stay apart.
 #include "conv2/job_state.h"
-#include "conv2/keyed_layer_source.h"
+#include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
@@ -29,20 +29,17 @@ const DbfFieldDef kWaterPolygonFields[] = {
     {"FLAG", 'N', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kWaterLayer = {
-    "Water Polygons",
-    "Gathering Water Poly Boundary Lines",
-    "There are no Water Polygon records\n",
-    "the number of Water border lines exceeds the count",
-    "There are no water polygon border lines\n",
-    "There are no water polygon border lines\n",
-    "wat",
-    "water",
-    kWaterPolygonFields,
-    48,
-    "LANDNAME",
-    shapeio::CompareIntAt8,
-};
+const shapeio::PolygonLayerDescriptor kWaterLayer = shapeio::PolygonLayerDescriptor()
+    .Title("Water Polygons")
+    .StatusText("Gathering Water Poly Boundary Lines")
+    .NoRecordsText("There are no Water Polygon records\n")
+    .OverflowText("the number of Water border lines exceeds the count")
+    .NoEntriesClipText("There are no water polygon border lines\n")
+    .NoEntriesText("There are no water polygon border lines\n")
+    .Abbreviation("wat")
+    .ThemeFolder("water")
+    .Fields(kWaterPolygonFields, "LANDNAME")
+    .Order(shapeio::CompareIntAt8);
 
 // The water key of a side: the name part (CFCC and LANAME of its water
 // landmark, 33 characters), the id part (CENID and POLYID of an unnamed
@@ -73,7 +70,7 @@ std::string WaterKey(int landmarkRow, const TypeSRecord& polygon, int water) {
 class WaterSource : public KeyedLayerSource {
 public:
     WaterSource()
-        : KeyedLayerSource(kWaterLayer, gBorderLineCountsS[kWaterSidesSlot], gBorderLineCountsS[kWaterSidesSlot]) {}
+        : KeyedLayerSource(kWaterLayer, CountyLines(), gBorderLineCountsS[kWaterSidesSlot], gBorderLineCountsS[kWaterSidesSlot]) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();

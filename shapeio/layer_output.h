@@ -3,6 +3,8 @@
 // continued instead of replaced).
 #pragma once
 
+#include "shapeio/job_services.h"
+
 #include <string>
 
 namespace shapeio {
@@ -16,5 +18,22 @@ struct LayerOutput {
     // folder + stem + extension (the extension with its dot: ".shp").
     std::string Path(const std::string& extension) const { return folder + fileStem + extension; }
 };
+
+// The county's place for its layers: its output folder (ending in '/') and
+// the organisation.
+struct CountyOutput {
+    std::string outputPrefix;
+    char organisationMode = '0';
+};
+
+// Makes a folder and logs "directory <folder> created" or "... not created".
+void MakeFolderLogged(JobServices& services, const std::string& folder);
+
+// Where a layer goes by the organisation: the county's folder for '0' and
+// '1'; for '2' and '3' the layer's theme folder under it, made and logged
+// here (`folderMakes` times in '3'). The file is `countyStem` except in '3',
+// where every county continues the file `mergedStem`.
+LayerOutput PlaceLayerOutput(JobServices& services, const CountyOutput& county, const char* themeFolder,
+                             const std::string& countyStem, const std::string& mergedStem, int folderMakes = 1);
 
 }  // namespace shapeio

@@ -40,11 +40,6 @@ void Widen(BoundingBox& box, const PointXY& p) {
 
 bool SamePoint(const PointXY& a, const PointXY& b) { return a.x == b.x && a.y == b.y; }
 
-void MakeFolderLogged(JobServices& services, const std::string& folder) {
-    if (platform::MakeDirectory(folder)) services.WriteLogText("directory " + folder + " created\n");
-    else services.WriteLogText("directory " + folder + " not created\n");
-}
-
 // The trimmed text of a field of an attribute record.
 std::string FieldValue(const std::string& record, const DbfFieldDef* fields, const char* name) {
     size_t at = 1;
@@ -143,26 +138,9 @@ int ExistingRecordCount(JobServices& services, const std::string& shxPath) {
 
 }  // namespace
 
-void PolygonLayerOutputName(const PolygonLayerDescriptor& layer, const PolygonLayerJob& job, std::string& folder,
-                            std::string& stem) {
-    JobServices& services = *job.services;
-    switch (job.organisationMode) {
-        case '2':
-        case '3':
-            folder = job.outputPrefix + layer.themeFolder + "/";
-            MakeFolderLogged(services, folder);
-            if (job.organisationMode == '3') {
-                stem = layer.abbreviation;
-                MakeFolderLogged(services, folder);
-            } else {
-                stem = job.countyBaseName + layer.abbreviation;
-            }
-            break;
-        default:
-            folder = job.outputPrefix;
-            stem = job.countyBaseName + layer.abbreviation;
-            break;
-    }
+LayerOutput PolygonLayerOutput(const PolygonLayerDescriptor& layer, const PolygonLayerJob& job) {
+    return PlaceLayerOutput(*job.services, job.output, layer.themeFolder, job.countyBaseName + layer.abbreviation,
+                            layer.abbreviation, job.mergedFolderMakes);
 }
 
 bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& source, const PolygonLayerJob& job) {
@@ -174,6 +152,7 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     services.ShowStatus("");
     services.SetProgress(0);
     services.ShowLayer(layer.title);
+    if (layer.secondTitle) services.ShowLayer(layer.secondTitle);
 
     PolygonScratchFiles scratch(services, job.scratchFolder);
     // Every way out closes the scratch files and leaves none behind.
@@ -206,11 +185,9 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     SortEntries(entries, layer.compare);
     services.ShowStatus(layer.statusText);
 
-    LayerOutput output;
-    output.organisationMode = job.organisationMode;
-    PolygonLayerOutputName(layer, job, output.folder, output.fileStem);
+    const LayerOutput output = PolygonLayerOutput(layer, job);
     int existing = 0;
-    if (job.organisationMode == '3') {
+    if (output.Merged()) {
         existing = ExistingRecordCount(services, output.Path(".shx"));
         if (existing < 0) return fail();
     }
@@ -225,7 +202,7 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     county.code = job.countyCode;
     county.labelPoints = job.labelPoints;
     bool written = KML_Write_Polygons(services, output, county, scratch, layer.abbreviation, layer.fields,
-                                      layer.recordLength, layer.nameField);
+                                      layer.RecordLength(), layer.nameField);
     if (!written) scratch.Remove();
     services.ShowStatus("");
     services.SetProgress(0);

@@ -9,37 +9,90 @@
 #include "shapeio/dbase.h"
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
+#include "shapeio/layer_output.h"
 
 #include <string>
 #include <vector>
 
 namespace shapeio {
 
+// A layer's texts, names, fields and order. Descriptor tables set each item
+// by name (PolygonLayerDescriptor().Title(...).StatusText(...)...), so that
+// two texts cannot trade places unseen; the record length of the layer's
+// attribute rows follows from its field table.
 struct PolygonLayerDescriptor {
-    const char* title;              // the layer text of the progress dialog
-    const char* statusText;         // shown once the entries are sorted
-    const char* noRecordsText;      // to the log when the layer has no border lines (own line end)
-    const char* overflowText;       // a log line when more sides come than were counted
-    const char* noEntriesClipText;  // to the log when nothing was gathered with water clipping on
-    const char* noEntriesText;      // the same with clipping off
-    const char* abbreviation;       // file name part and document layer name
-    const char* themeFolder;        // the layer's folder when organised by theme
-    const DbfFieldDef* fields;
-    int recordLength;
-    const char* nameField;  // the field that names each placemark
-    EntryCompare compare;   // the order of the entries; equal entries form one polygon
+    const char* title = "";            // the layer text of the progress dialog
+    const char* secondTitle = nullptr;  // shown right after the title, when the layer has one
+    const char* statusText = "";        // shown once the entries are sorted
+    const char* noRecordsText = "";     // to the log when the layer has no border lines (own line end)
+    const char* overflowText = "";      // a log line when more sides come than were counted
+    const char* noEntriesClipText = "";  // to the log when nothing was gathered with water clipping on
+    const char* noEntriesText = "";     // the same with clipping off
+    const char* abbreviation = "";      // file name part and document layer name
+    const char* themeFolder = "";       // the layer's folder when organised by theme
+    const DbfFieldDef* fields = nullptr;
+    const char* nameField = "";  // the field that names each placemark
+    EntryCompare compare = nullptr;  // the order of the entries; equal entries form one polygon
+
+    constexpr PolygonLayerDescriptor Title(const char* text) const { return With(&PolygonLayerDescriptor::title, text); }
+    constexpr PolygonLayerDescriptor SecondTitle(const char* text) const {
+        return With(&PolygonLayerDescriptor::secondTitle, text);
+    }
+    constexpr PolygonLayerDescriptor StatusText(const char* text) const {
+        return With(&PolygonLayerDescriptor::statusText, text);
+    }
+    constexpr PolygonLayerDescriptor NoRecordsText(const char* text) const {
+        return With(&PolygonLayerDescriptor::noRecordsText, text);
+    }
+    constexpr PolygonLayerDescriptor OverflowText(const char* text) const {
+        return With(&PolygonLayerDescriptor::overflowText, text);
+    }
+    constexpr PolygonLayerDescriptor NoEntriesClipText(const char* text) const {
+        return With(&PolygonLayerDescriptor::noEntriesClipText, text);
+    }
+    constexpr PolygonLayerDescriptor NoEntriesText(const char* text) const {
+        return With(&PolygonLayerDescriptor::noEntriesText, text);
+    }
+    constexpr PolygonLayerDescriptor Abbreviation(const char* text) const {
+        return With(&PolygonLayerDescriptor::abbreviation, text);
+    }
+    constexpr PolygonLayerDescriptor ThemeFolder(const char* text) const {
+        return With(&PolygonLayerDescriptor::themeFolder, text);
+    }
+    // The attribute fields and the one whose value names each placemark.
+    constexpr PolygonLayerDescriptor Fields(const DbfFieldDef* table, const char* nameFieldOfTable) const {
+        PolygonLayerDescriptor d = *this;
+        d.fields = table;
+        d.nameField = nameFieldOfTable;
+        return d;
+    }
+    constexpr PolygonLayerDescriptor Order(EntryCompare order) const {
+        PolygonLayerDescriptor d = *this;
+        d.compare = order;
+        return d;
+    }
+
+    int RecordLength() const { return DbfRecordLength(fields); }
+
+private:
+    constexpr PolygonLayerDescriptor With(const char* PolygonLayerDescriptor::*member, const char* text) const {
+        PolygonLayerDescriptor d = *this;
+        d.*member = text;
+        return d;
+    }
 };
 
 // The county a layer is built for.
 struct PolygonLayerJob {
     JobServices* services = nullptr;
-    std::string scratchFolder;   // where the scratch files live ("" or ending in '/')
-    std::string outputPrefix;    // the county's output folder, ending in '/'
+    std::string scratchFolder;  // where the scratch files live ("" or ending in '/')
+    CountyOutput output;        // the county's output folder and organisation
     std::string countyBaseName;
     std::string countyCode;      // names the county's folder in the document
-    char organisationMode = '0';
     bool clipWater = false;
     bool labelPoints = false;
+    // How often a merged layer's theme folder is made (and logged).
+    int mergedFolderMakes = 1;
 };
 
 // What a library supplies for one layer.
@@ -61,10 +114,9 @@ public:
     virtual void AppendShapePoints(const char* tlid, bool reverse, std::vector<PointXY>& points) = 0;
 };
 
-// Where a layer's document goes for an organisation: sets `folder` and
-// `stem`, making (and logging) the theme folder when organised by theme.
-void PolygonLayerOutputName(const PolygonLayerDescriptor& layer, const PolygonLayerJob& job, std::string& folder,
-                            std::string& stem);
+// Where a layer's document goes for the county's organisation (the theme
+// folder made and logged when organised by theme).
+LayerOutput PolygonLayerOutput(const PolygonLayerDescriptor& layer, const PolygonLayerJob& job);
 
 // Builds the layer. False when the county failed; a layer with nothing to
 // build is no failure.

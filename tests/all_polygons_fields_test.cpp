@@ -161,7 +161,7 @@ TEST_P(AllPolygonsFieldsTest, FieldsNamesWidthsAndOffsetsAreTheEditions) {
     const int counts[] = {76, 83, 88};
     EXPECT_EQ(count, counts[family]);
     EXPECT_EQ(offset, lengths[family]);
-    EXPECT_EQ(AllPolygonsRecordLength(edition), lengths[family]);
+    EXPECT_EQ(shapeio::DbfRecordLength(AllPolygonsFields(edition)), lengths[family]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, AllPolygonsFieldsTest,

@@ -1,16 +1,17 @@
-// Polygon layers keyed by something other than one code of one side record:
-// the TIGER polygon itself (corrections, all polygons), its landmark or its
-// water body. Each such layer decides the sides of a line itself; storing
-// the sides, the capacity test and the shape points are shared here, and the
-// engine does the rest (sort, rings, output).
+// Polygon layers keyed by something other than one code of one side row:
+// the TIGER polygon itself, its landmark or its water body. Each such layer
+// decides the sides of a line itself; storing the sides, the capacity test
+// and the shape points are shared here, and the engine does the rest (sort,
+// rings, output).
 #pragma once
 
 #include "shapeio/border_line_entry.h"
 #include "shapeio/polygon_layer.h"
+#include "tigercore/county_lines.h"
 
 #include <vector>
 
-namespace vornak2 {
+namespace tigercore {
 
 // One side of a line as a keyed layer hands it in: whether the layer takes
 // it, and its key fields (the entry's code bytes and integer key). The
@@ -22,12 +23,13 @@ struct KeyedSide {
 
 class KeyedLayerSource : public shapeio::PolygonLayerSource {
 public:
-    KeyedLayerSource(const shapeio::PolygonLayerDescriptor& layer, int borderLineCount, int capacity)
-        : layer_(layer), borderLineCount_(borderLineCount), capacity_(capacity) {}
+    KeyedLayerSource(const shapeio::PolygonLayerDescriptor& layer, CountyLines& lines, int borderLineCount,
+                     int capacity)
+        : layer_(layer), lines_(lines), borderLineCount_(borderLineCount), capacity_(capacity) {}
 
     int BorderLineCount() const override { return borderLineCount_; }
     int Capacity() const override { return capacity_; }
-    // Every type I row in order: the layer's sides of the line, left first.
+    // Every line in order: the layer's sides of the line, left first.
     bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override;
 
@@ -35,7 +37,7 @@ public:
     int polygonCount() const { return polygons_; }
 
 protected:
-    // The sides of type I row `line`; false when the county failed (logged).
+    // The sides of line `line`; false when the county failed (logged).
     virtual bool LineSides(int line, KeyedSide& left, KeyedSide& right) = 0;
     // After the last line, before the entries are sorted.
     virtual void GatherDone(std::vector<shapeio::BorderLineEntry>& entries) { (void)entries; }
@@ -43,6 +45,7 @@ protected:
     void CountPolygon() { ++polygons_; }
 
     const shapeio::PolygonLayerDescriptor layer_;
+    CountyLines& lines_;
 
 private:
     int borderLineCount_;
@@ -50,13 +53,10 @@ private:
     int polygons_ = 0;
 };
 
-// Builds the layer on the engine; false when the county failed.
-bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source);
-
 // The integer value of a number text (leading blanks skipped); 0 when it
 // holds no number.
 long long NumberValue(const char* text);
 // True when the text holds nothing but blanks.
 bool IsBlankText(const char* text);
 
-}  // namespace vornak2
+}  // namespace tigercore

@@ -1,0 +1,198 @@
+#!/bin/bash
+# Checks that the work tree's 2002-2006 converter (DisplayV2) writes the same
+# bytes as a base revision: builds both, converts the same counties with each
+# (the real county from its zip and from its files, generated counties of
+# every edition), in every output organisation, and compares the two output
+# trees file by file. County logs are skipped; the date in a dBASE header
+# (bytes 1-3) is ignored; everything else must be identical.
+#
+#   bash scripts/compare-outputs.sh BASE_COMMIT
+#
+# Exit status 0 when every run is identical, 1 otherwise. The base build is
+# cached in /tmp/pellard-compare/base-<sha>; the outputs of differing runs are
+# kept for inspection (the path is printed).
+set -eu
+if [ $# -ne 1 ]; then
+  echo "usage: bash scripts/compare-outputs.sh BASE_COMMIT" >&2
+  exit 2
+fi
+cd "$(dirname "$0")/.."
+root=$PWD
+base_sha=$(git rev-parse --verify "$1^{commit}")
+head_sha=$(git rev-parse HEAD)
+changes=$(git status --porcelain | wc -l)
+echo "base:    $base_sha ($1)"
+if [ "$changes" -eq 0 ]; then
+  echo "current: $head_sha (HEAD), no uncommitted changes"
+else
+  echo "current: $head_sha (HEAD) plus uncommitted changes in $changes paths"
+fi
+
+bash scripts/setup.sh
+cache=/tmp/pellard-compare
+mkdir -p "$cache"
+work=$(mktemp -d "$cache/run.XXXXXX")
+src="$cache/src-$base_sha"
+keep=0
+cleanup() {
+  if [ -d "$src" ]; then git worktree remove --force "$src" || rm -rf "$src"; fi
+  git worktree prune
+  if [ "$keep" -eq 0 ]; then rm -rf "$work"; fi
+}
+trap cleanup EXIT
+
+build() {  # SOURCE_DIR BUILD_DIR TARGET...
+  local source=$1 dir=$2
+  shift 2
+  cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$dir" -j"$(nproc)" --target "$@" >/dev/null
+}
+
+# The base: built once per sha from a detached worktree, which is removed
+# again; only its convert_once is kept (the inputs all come from the current
+# countygen, so that both sides read the same bytes).
+base_bin="$cache/base-$base_sha/convert_once"
+if [ -x "$base_bin" ]; then
+  echo "base build: reusing $base_bin"
+else
+  echo "base build: building $base_sha..."
+  rm -rf "$src"
+  git worktree prune
+  git worktree add --detach --quiet "$src" "$base_sha"
+  build "$src" "$src/build-compare" convert_once
+  mkdir -p "$cache/base-$base_sha"
+  cp "$src/build-compare/tools/convert_once/convert_once" "$base_bin.tmp"
+  mv "$base_bin.tmp" "$base_bin"
+  git worktree remove --force "$src"
+fi
+echo "current build: building the work tree into build-compare/..."
+build "$root" "$root/build-compare" convert_once countygen
+head_bin="$root/build-compare/tools/convert_once/convert_once"
+countygen="$root/build-compare/tools/countygen/countygen"
+
+# Inputs. Generated counties, two per edition (county 901, 30 x 24 cells;
+# county 903, 24 x 20, for merging): 'a' shuffled, 'b' in lower case with LF
+# line ends.
+for e in 9 a b c d; do
+  extra=()
+  case $e in
+    a) extra=(--seed 7) ;;
+    b) extra=(--lower-case --lf) ;;
+  esac
+  mkdir -p "$work/in/g$e" "$work/in/g${e}2"
+  "$countygen" --out "$work/in/g$e" --width 30 --height 24 --edition "$e" "${extra[@]}" >/dev/null
+  "$countygen" --out "$work/in/g${e}2" --width 24 --height 20 --edition "$e" --county 903 "${extra[@]}" >/dev/null
+done
+first_file() { ls "$1"/*.[rR][tT]1; }
+
+# The options: every line class and polygon layer on; '2' first for numeric
+# address fields.
+layers45=$(printf '%045d' 0 | tr 0 1)
+layers25=$(printf '%025d' 0 | tr 0 1)
+options() {  # EDITION ORGANISATION CLIP LABELS NUMERIC
+  local first=1
+  if [ "$5" = 1 ]; then first=2; fi
+  echo "${first}1111111${layers45}${1}${layers25}${2}${3}${4}000000"
+}
+
+# The runs: "NAME OPTIONS INPUT [INPUT]", each county in the four
+# organisations; organisation 3 converts a second county into the same folder.
+# Clipping, label points and numeric addresses turn with county and
+# organisation so that each county sees each setting.
+counties=""
+archive=../shared/data/real/tgr25025.zip
+if [ -f "$archive" ]; then
+  mkdir -p "$work/in/real"
+  cp "$archive" "$work/in/"
+  (cd "$work/in/real" && unzip -q "../${archive##*/}")
+  counties="real-zip:c:$work/in/${archive##*/}:gc2 real-files:c:$(first_file "$work/in/real"):gc2"
+else
+  echo "the real county $archive is absent: skipped"
+fi
+for e in 9 a b c d; do
+  counties="$counties g$e:$e:$(first_file "$work/in/g$e"):g${e}2"
+done
+settings=("1 1 0" "0 0 1" "1 0 1" "0 1 0")  # clip, labels, numeric
+: >"$work/runs"
+k=0
+for county in $counties; do
+  IFS=: read -r name edition input second <<<"$county"
+  second=$(first_file "$work/in/$second")
+  for org in 0 1 2 3; do
+    read -r clip labels numeric <<<"${settings[$(((k + org) % 4))]}"
+    inputs=$input
+    if [ "$org" = 3 ]; then inputs="$input $second"; fi
+    echo "$name-org$org $(options "$edition" "$org" "$clip" "$labels" "$numeric") $inputs" >>"$work/runs"
+  done
+  k=$((k + 1))
+done
+
+convert() {  # SIDE CONVERT_ONCE NAME OPTIONS INPUT...
+  local dir="$work/$1/$3" bin=$2 options=$4 input
+  shift 4
+  mkdir -p "$dir/in" "$dir/out"
+  for input in "$@"; do
+    # An archive is unpacked beside the output: each run converts its own copy.
+    case $input in
+      *.zip) cp "$input" "$dir/in/" && input="$dir/in/${input##*/}" ;;
+    esac
+    "$bin" "$input" "$dir/out" "$options" >>"$dir/convert.txt" 2>&1 || return 1
+  done
+}
+
+same_file() {  # A B: identical, but for the date of a dBASE header
+  case $1 in
+    *.dbf | *.DBF) cmp -s -n 1 "$1" "$2" && cmp -s -i 4 "$1" "$2" ;;
+    *) cmp -s "$1" "$2" ;;
+  esac
+}
+
+run_one() {  # NAME: converts with both builds, compares, writes result/NAME
+  local name=$1 options inputs a b only differ=0 f
+  read -r _ options inputs < <(grep "^$name " "$work/runs")
+  # shellcheck disable=SC2086
+  if ! convert base "$base_bin" "$name" "$options" $inputs ||
+     ! convert head "$head_bin" "$name" "$options" $inputs; then
+    echo "FAILED $name: convert_once failed (see $work/*/$name/convert.txt)" >"$work/result/$name"
+    return
+  fi
+  a="$work/base/$name/out"
+  b="$work/head/$name/out"
+  (cd "$a" && find . -mindepth 1 ! -name '*.log' -printf '%y %P\n' | sort) >"$work/base/$name/list"
+  (cd "$b" && find . -mindepth 1 ! -name '*.log' -printf '%y %P\n' | sort) >"$work/head/$name/list"
+  only=$(comm -3 "$work/base/$name/list" "$work/head/$name/list" |
+    sed 's/^\t\(.*\)/    only in current: \1/; t; s/^/    only in base:    /')
+  while read -r f; do
+    same_file "$a/$f" "$b/$f" || { differ=$((differ + 1)); echo "    differs: $f"; }
+  done < <(comm -12 "$work/base/$name/list" "$work/head/$name/list" | sed -n 's/^f //p') >"$work/base/$name/differ"
+  if [ "$differ" -eq 0 ] && [ -z "$only" ]; then
+    echo "ok     $name ($(grep -c '^f ' "$work/head/$name/list") files)" >"$work/result/$name"
+    rm -rf "${work:?}/base/$name" "${work:?}/head/$name"
+  else
+    {
+      echo "DIFFER $name: $differ files differ, $(printf '%s' "$only" | grep -c only || true) on one side only"
+      head -n 10 "$work/base/$name/differ"
+      if [ -n "$only" ]; then printf '%s\n' "$only" | head -n 10; fi
+    } >"$work/result/$name"
+  fi
+}
+export work base_bin head_bin
+export -f convert same_file run_one
+
+echo "converting $(wc -l <"$work/runs") runs with both builds..."
+mkdir -p "$work/result"
+# shellcheck disable=SC2016
+cut -d' ' -f1 "$work/runs" | xargs -P "$(nproc)" -n 1 bash -c 'run_one "$1"' _
+bad=0
+while read -r name _; do
+  cat "$work/result/$name" 2>/dev/null || echo "FAILED $name: no result"
+  grep -qs '^ok ' "$work/result/$name" || bad=$((bad + 1))
+done <"$work/runs"
+
+if [ "$bad" -eq 0 ]; then
+  echo "all $(wc -l <"$work/runs") runs identical (base $base_sha, current $head_sha)"
+  exit 0
+fi
+keep=1
+echo "$bad of $(wc -l <"$work/runs") runs differ (base $base_sha, current $head_sha); outputs kept in $work"
+exit 1

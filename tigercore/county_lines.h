@@ -1,0 +1,52 @@
+// What the polygon layers of both libraries gather from: the county's lines
+// in the order of its type I rows, the polygon rows on their sides and the
+// water on each side. A library implements it once over its own tables.
+#pragma once
+
+#include "shapeio/geometry.h"
+#include "shapeio/job_services.h"
+
+#include <vector>
+
+namespace tigercore {
+
+// The tables whose polygon rows a line's sides are found in: the type A
+// rows, the type S rows (whose sides also say where water is), and the two
+// tables only the newer editions have.
+enum class SideTable { kTypeA, kTypeS, kTypeB, kTypeE };
+
+// The rows of the polygons on a line's left and right (-1: none).
+struct SidePair {
+    int left = -1;
+    int right = -1;
+};
+
+// The WATER flags of a line's two sides (0 where a side has no type S row).
+struct SideWater {
+    int left = 0;
+    int right = 0;
+};
+
+class CountyLines {
+public:
+    virtual ~CountyLines() = default;
+    virtual shapeio::JobServices& Services() = 0;
+    virtual int LineCount() const = 0;
+    virtual const char* Tlid(int line) const = 0;
+    virtual shapeio::PointXY From(int line) const = 0;
+    virtual shapeio::PointXY To(int line) const = 0;
+    virtual SidePair Sides(SideTable table, int line) const = 0;
+    // Row `row` of a side table, for the code of a side; null when the row
+    // cannot be read (the caller fails the county).
+    virtual const void* SideRow(SideTable table, int row) = 0;
+    virtual SideWater Water(int line) const = 0;
+    // The sides whose water flag is 1: the room that water clipping adds to
+    // a layer's entries.
+    virtual int WaterSideCount() const = 0;
+    // Appends the inner points of a line to `points`, last first when `reverse`.
+    virtual void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) = 0;
+    // Whether gathering a layer's sides moves the progress bar line by line.
+    virtual bool GatheringShowsProgress() const = 0;
+};
+
+}  // namespace tigercore

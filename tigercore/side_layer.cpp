@@ -1,0 +1,104 @@
+#include "tigercore/side_layer.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace tigercore {
+
+namespace {
+
+// The county's border lines of one layer, gathered from its side rows.
+class SideLayerSource : public shapeio::PolygonLayerSource {
+public:
+    SideLayerSource(const SideLayer& spec, CountyLines& lines, bool clipWater)
+        : spec_(spec), lines_(lines), clip_(clipWater) {}
+
+    int BorderLineCount() const override { return spec_.borderLineCount(); }
+
+    int Capacity() const override { return spec_.borderLineCount() + (clip_ ? lines_.WaterSideCount() : 0); }
+
+    bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
+
+    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
+        shapeio::DbfRecord record(spec_.layer.fields);
+        record.AddNumber(static_cast<long long>(gistId));
+        spec_.fill(first, record);
+        return record.text();
+    }
+
+    void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
+        lines_.AppendShapePoints(tlid, reverse, points);
+    }
+
+private:
+    // The code of one side; false when the side's row cannot be read.
+    bool Side(int row, SideCode& code) {
+        if (row < 0) {
+            spec_.sideCode(nullptr, code);
+            return true;
+        }
+        const void* record = lines_.SideRow(spec_.source, row);
+        if (!record) return false;
+        spec_.sideCode(record, code);
+        return true;
+    }
+
+    const SideLayer& spec_;
+    CountyLines& lines_;
+    bool clip_;
+};
+
+bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
+    shapeio::JobServices& services = lines_.Services();
+    SideCode blank;
+    spec_.sideCode(nullptr, blank);
+    const int lineCount = lines_.LineCount();
+    const bool progress = lines_.GatheringShowsProgress();
+    for (int i = 0; i < lineCount; ++i) {
+        if (progress) services.SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / lineCount));
+        const SidePair sides = lines_.Sides(spec_.source, i);
+        // A side has a polygon when it has a row in the layer's table or a type S row.
+        const SidePair census = lines_.Sides(SideTable::kTypeS, i);
+        SideCode left, right;
+        if (!Side(sides.left, left) || !Side(sides.right, right)) {
+            services.WriteLogLine("\nCannot read from temp file");
+            services.FailCounty();
+            return false;
+        }
+        const SideWater water = lines_.Water(i);
+        bool border = std::strcmp(left.key, right.key) != 0 || (clip_ && std::abs(water.left - water.right) == 1);
+        if (!border) continue;
+        auto take = [&](const SideCode& code, int row, int censusRow, int sideWater, int side) {
+            if (code.noCode || std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) ||
+                (clip_ && sideWater == 1))
+                return true;
+            if (static_cast<int>(entries.size()) >= capacity) {
+                services.WriteLogLine(side == 0 && spec_.rightOverflowText ? spec_.rightOverflowText
+                                                                           : spec_.layer.overflowText);
+                services.FailCounty();
+                return false;
+            }
+            shapeio::BorderLineEntry entry;
+            std::memcpy(entry.code, code.entry, sizeof entry.code);
+            entry.intKey = code.intKey;
+            std::strncpy(entry.tlid, lines_.Tlid(i), sizeof entry.tlid - 1);
+            entry.from = lines_.From(i);
+            entry.to = lines_.To(i);
+            entry.side = side;
+            entries.push_back(entry);
+            return true;
+        };
+        if (!take(left, sides.left, census.left, water.left, 1)) return false;
+        if (!take(right, sides.right, census.right, water.right, 0)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job) {
+    SideLayerSource source(layer, lines, job.clipWater);
+    return shapeio::BuildPolygonLayer(layer.layer, source, job);
+}
+
+}  // namespace tigercore

@@ -1,0 +1,53 @@
+// Polygon layers whose sides are coded from one side table: a layer is its
+// descriptor, the table its sides come from, how a side's code is made from
+// a row of that table, its border-line count and how a polygon's attribute
+// record is filled. Gathering is the same for every such layer of both
+// libraries; the polygon engine does the rest.
+#pragma once
+
+#include "shapeio/border_line_entry.h"
+#include "shapeio/dbase.h"
+#include "shapeio/polygon_layer.h"
+#include "tigercore/county_lines.h"
+
+#include <cstdint>
+
+namespace tigercore {
+
+// The code of one side of a line for one layer.
+struct SideCode {
+    // The text the layer compares: two sides with equal keys are one area,
+    // and a key of blanks is a side without the layer's code.
+    char key[24] = {};
+    // The entry's code fields at the offsets of the layer's layout.
+    char entry[40] = {};
+    // Set by layers whose blank test looks at one part of the key (a tract
+    // without its tract code, a traffic analysis zone without its zone): the
+    // side takes part in the border test but gets no entry.
+    bool noCode = false;
+    // The entry's integer key, for layers ordered by a number.
+    int32_t intKey = 0;
+};
+
+struct SideLayer {
+    shapeio::PolygonLayerDescriptor layer;
+    SideTable source;
+    // The layer's border-line sides counted by the side assembly.
+    int (*borderLineCount)();
+    // Fills `out` from the side's row (a row of the source table); a null row
+    // gives the blank key.
+    void (*sideCode)(const void* row, SideCode& out);
+    // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
+    void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+    // The overflow text when a right side's entry finds the entries full; null:
+    // the descriptor's overflow text for both sides.
+    const char* rightOverflowText = nullptr;
+};
+
+// Builds one layer: a line is a border when its sides' keys differ (or,
+// with water clipping, when one side is water and the other not); each
+// coded side of a border with a polygon row, and not water when clipping,
+// is one entry. False when the county failed (logged).
+bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job);
+
+}  // namespace tigercore
