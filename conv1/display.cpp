@@ -2,10 +2,9 @@
 
 #include "conv1/conversion_dialog.h"
 #include "conv1/job_state.h"
-#include "platform/files.h"
+#include "tigercore/county_job.h"
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 namespace vornak {
@@ -32,21 +31,7 @@ Edition DecodeEdition(char c) {
     }
 }
 
-std::tm LocalNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 char OptionAt(const std::string& options, size_t i) { return i < options.size() ? options[i] : '0'; }
-
-std::string FileTitle(const std::string& path) {
-    std::string::size_type slash = path.rfind('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string::size_type dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
 
 }  // namespace
 
@@ -64,23 +49,15 @@ int Display(const char* inputPath, const char* outputDir, const char* options, i
     Edition edition = DecodeEdition(OptionAt(gOptionString, 53));
     gEditionCode = edition.code;
     gClipWaterPolygons = OptionAt(gOptionString, 54) != '0' ? 1 : 0;
-    gCountyBaseName = FileTitle(gInputPath);
+    const tigercore::CountyNames names = tigercore::NameCounty(gInputPath);
+    gCountyBaseName = names.baseName;
 
-    std::string logPath = gOutputDir + "/" + gCountyBaseName + ".log";
-    gLogFile = platform::OpenFile(logPath, "a");
-    if (!gLogFile) {
-        std::fprintf(stderr, "Cannot open the log file %s: county %s not converted\n", logPath.c_str(),
-                     gInputPath.c_str());
-        return 0;
-    }
-    std::tm start = LocalNow();
-    WriteLogText("New Process started on %d/%d at %d:%02d\n", start.tm_mon + 1, start.tm_mday, start.tm_hour,
-                 start.tm_min);
+    const std::string logPath = gOutputDir + "/" + gCountyBaseName + ".log";
+    gLogFile = tigercore::OpenCountyLog(logPath, edition.text, gInputPath);
+    if (!gLogFile) return 0;
 
-    std::string folder = gOutputDir;
-    if (gOrganisationMode == '0') folder = gOutputDir + "/" + gCountyBaseName;
-    else if (gOrganisationMode == '1') folder = gOutputDir + "/tigershapes";
-    if (folder != gOutputDir) platform::MakeDirectory(folder);
+    const std::string folder =
+        tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, gCountyBaseName, gOrganisationMode).folder;
     gOutputPrefix = folder + "/";
 
     auto dialog = std::make_unique<ConversionDialog>();
@@ -95,10 +72,7 @@ int Display(const char* inputPath, const char* outputDir, const char* options, i
     WriteLogText("Conversion of %s files is not available yet\n", edition.text);
     dialog->EndDialog(platform::IDOK);
 
-    std::tm end = LocalNow();
-    WriteLogText("Process ended on %d/%d at %d:%02d\n\n\n", end.tm_mon + 1, end.tm_mday, end.tm_hour, end.tm_min);
-    if (!platform::CloseFile(gLogFile))
-        std::fprintf(stderr, "Could not write the log file %s completely\n", logPath.c_str());
+    tigercore::CloseCountyLog(gLogFile, logPath);
     return 0;
 }
 

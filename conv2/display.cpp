@@ -2,12 +2,9 @@
 
 #include "conv2/conversion_dialog.h"
 #include "conv2/job_state.h"
-#include "platform/paths.h"
-#include "platform/files.h"
 #include "platform/text.h"
+#include "tigercore/county_job.h"
 
-#include <cstdio>
-#include <ctime>
 #include <memory>
 
 namespace vornak2 {
@@ -29,13 +26,6 @@ Edition DecodeEdition(char c) {
         case 'c': return {105, 2004, 1, "TIGER 2004 2nd edition/2005 1st or 2nd edition"};
         default: return {106, 2006, 1, "TIGER 2006 Second Edition"};
     }
-}
-
-std::tm LocalNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
 }
 
 // Character i of the options; positions past the end of a short string read as '0'.
@@ -66,72 +56,33 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
 
     // Base name: a long file title keeps its first 3 and last 5 characters
     // for the output names; the record files keep their real names.
-    std::string extension = inputPath.size() >= 3 ? inputPath.substr(inputPath.size() - 3) : inputPath;
-    std::string baseName = platform::FileTitleOfPath(inputPath);
-    std::string namingPath = inputPath;
-    if (baseName.size() >= 9) {
-        baseName = baseName.substr(0, 3) + baseName.substr(baseName.size() - 5);
-        namingPath = platform::DirectoryOfPath(inputPath) + baseName + "." + extension;
-    }
-    extension = platform::ToUpper(extension);
-
-    long codeStart = static_cast<long>(namingPath.size()) - 9;
-    if (codeStart < 0) codeStart = 0;
-    gCountyCode = namingPath.substr(static_cast<size_t>(codeStart), 5);
+    const tigercore::CountyNames names = tigercore::NameCounty(inputPath);
+    gCountyCode = names.countyCode;
     dialog->countyText = gCountyCode;
 
     gOutputDir = outputDir;
     if (!gOutputDir.empty() && gOutputDir.back() == '/') gOutputDir.pop_back();
 
-    std::string logPath = gOutputDir + "/" + baseName + ".log";
-    gLogFile = platform::OpenFile(logPath, "a");
-    if (!gLogFile) {
-        std::fprintf(stderr, "Cannot open the log file %s: county %s not converted\n", logPath.c_str(),
-                     inputPath.c_str());
-        return 0;
-    }
-    std::tm start = LocalNow();
-    WriteLogText("New Process started on %d/%d at %d:%02d\n", start.tm_mon + 1, start.tm_mday, start.tm_hour,
-                 start.tm_min);
-    WriteLogText("%s\n", edition.text);
+    const std::string logPath = gOutputDir + "/" + names.baseName + ".log";
+    gLogFile = tigercore::OpenCountyLog(logPath, edition.text, inputPath);
+    if (!gLogFile) return 0;
 
-    gZipInput = extension == "ZIP" ? 1 : 0;
+    gZipInput = names.extension == "ZIP" ? 1 : 0;
 
     gOrganisationMode = OptionAt(options, 79);
-    std::string folder = gOutputDir;
-    bool makeFolder = false;
-    switch (gOrganisationMode) {
-        case '0':
-            folder = gOutputDir + "/" + baseName;
-            makeFolder = true;
-            dialog->outputOptionText = "Organize by county";
-            break;
-        case '1':
-            folder = gOutputDir + "/tigershapes";
-            makeFolder = true;
-            dialog->outputOptionText = "All shapes in one directory";
-            break;
-        case '2': dialog->outputOptionText = "Organize by Theme"; break;
-        case '3': dialog->outputOptionText = "Organize by Theme and Merge"; break;
-        default: dialog->outputOptionText.clear(); break;
-    }
-    if (makeFolder) {
-        if (platform::MakeDirectory(folder)) WriteLogText("directory %s created\n", folder.c_str());
-        else WriteLogText("directory %s not created\n", folder.c_str());
-    }
+    const tigercore::CountyFolder county =
+        tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
+    dialog->outputOptionText = county.optionText;
 
     gKmlLabelPoints = dialog->layerFlags[81] ? 1 : 0;
-    gOutputPrefix = folder + "/";
-    gCountyBaseName = baseName;
-    dialog->outputDirText = folder;
+    gOutputPrefix = county.folder + "/";
+    gCountyBaseName = names.baseName;
+    dialog->outputDirText = county.folder;
 
     dialog->Create();
     dialog->RunConversion();
 
-    std::tm end = LocalNow();
-    WriteLogText("Process ended on %d/%d at %d:%02d\n\n\n", end.tm_mon + 1, end.tm_mday, end.tm_hour, end.tm_min);
-    if (!platform::CloseFile(gLogFile))
-        std::fprintf(stderr, "Could not write the log file %s completely\n", logPath.c_str());
+    tigercore::CloseCountyLog(gLogFile, logPath);
     return 0;
 }
 

@@ -223,13 +223,18 @@ TEST(RoadTables, MergedCountiesContinueEveryTable) {
     }
 }
 
-TEST(RoadTables, MergedTableWithAForeignHeaderIsCreatedAnew) {
+// A merged table is never written over: one that is not a table of this
+// layout stops the county and stays as it was.
+TEST(RoadTables, MergedTableWithAForeignHeaderIsLeftAlone) {
     TempDir dir;
     WriteRoadCounty(dir.path(), "tgr02001");
     ASSERT_TRUE(platform::MakeDirectory(dir / "roads"));
     WriteFile(dir / "roads/zip.dbf", "not a table");
     Convert(dir / "tgr02001.rt1", dir.path(), Options('c', '3', {0}));
-    EXPECT_EQ(ReadFile(dir / "roads/zip.dbf"), DbfBytes(kZip4Fields, kZip4Records));
+    EXPECT_EQ(ReadFile(dir / "roads/zip.dbf"), "not a table");
+    const std::string log = LogOf(dir.path(), "tgr02001");
+    EXPECT_NE(log.find("Could not append to file " + dir.path() + "/roads/zip.dbf\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Metadata records"), std::string::npos) << log;
 }
 
 TEST(RoadTables, UnwritableFolderFailsTheCounty) {

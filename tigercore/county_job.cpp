@@ -1,0 +1,86 @@
+#include "tigercore/county_job.h"
+
+#include "platform/paths.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace tigercore {
+
+namespace {
+
+std::tm LocalNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace
+
+CountyNames NameCounty(const std::string& inputPath) {
+    CountyNames names;
+    std::string extension = inputPath.size() >= 3 ? inputPath.substr(inputPath.size() - 3) : inputPath;
+    names.baseName = platform::FileTitleOfPath(inputPath);
+    names.namingPath = inputPath;
+    if (names.baseName.size() >= 9) {
+        names.baseName = names.baseName.substr(0, 3) + names.baseName.substr(names.baseName.size() - 5);
+        names.namingPath = platform::DirectoryOfPath(inputPath) + names.baseName + "." + extension;
+    }
+    names.extension = platform::ToUpper(extension);
+    long codeStart = static_cast<long>(names.namingPath.size()) - 9;
+    if (codeStart < 0) codeStart = 0;
+    names.countyCode = names.namingPath.substr(static_cast<size_t>(codeStart), 5);
+    return names;
+}
+
+platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
+                                const std::string& inputPath) {
+    platform::FilePtr log = platform::OpenFile(path, "a");
+    if (!log) {
+        std::fprintf(stderr, "Cannot open the log file %s: county %s not converted\n", path.c_str(),
+                     inputPath.c_str());
+        return log;
+    }
+    std::tm start = LocalNow();
+    std::fprintf(log.get(), "New Process started on %d/%d at %d:%02d\n", start.tm_mon + 1, start.tm_mday,
+                 start.tm_hour, start.tm_min);
+    std::fprintf(log.get(), "%s\n", editionText.c_str());
+    return log;
+}
+
+void CloseCountyLog(platform::FilePtr& log, const std::string& path) {
+    if (!log) return;
+    std::tm end = LocalNow();
+    std::fprintf(log.get(), "Process ended on %d/%d at %d:%02d\n\n\n", end.tm_mon + 1, end.tm_mday, end.tm_hour,
+                 end.tm_min);
+    if (!platform::CloseFile(log)) std::fprintf(stderr, "Could not write the log file %s completely\n", path.c_str());
+}
+
+CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
+                              char organisationMode) {
+    CountyFolder county{outputDir, ""};
+    bool make = false;
+    switch (organisationMode) {
+        case '0':
+            county.folder = outputDir + "/" + baseName;
+            county.optionText = "Organize by county";
+            make = true;
+            break;
+        case '1':
+            county.folder = outputDir + "/tigershapes";
+            county.optionText = "All shapes in one directory";
+            make = true;
+            break;
+        case '2': county.optionText = "Organize by Theme"; break;
+        case '3': county.optionText = "Organize by Theme and Merge"; break;
+        default: break;
+    }
+    if (make) {
+        const bool made = platform::MakeDirectory(county.folder);
+        if (log) std::fprintf(log, made ? "directory %s created\n" : "directory %s not created\n", county.folder.c_str());
+    }
+    return county;
+}
+
+}  // namespace tigercore

@@ -1,0 +1,45 @@
+// What both libraries' entries do alike for a county: the names its outputs
+// take from its input path, its log's first and last lines, and its output
+// folder by the organisation.
+#pragma once
+
+#include "platform/files.h"
+
+#include <string>
+
+namespace tigercore {
+
+struct CountyNames {
+    // The input path's file title; a title of 9 or more characters keeps its
+    // first 3 and last 5. Output names and the log name start with it.
+    std::string baseName;
+    // The input path with the base name for its title (the record files keep
+    // their real names).
+    std::string namingPath;
+    // The last three characters of the input path, in upper case.
+    std::string extension;
+    // The five characters before the extension's dot of the naming path:
+    // the state and county code of TGR47001.RT1.
+    std::string countyCode;
+};
+CountyNames NameCounty(const std::string& inputPath);
+
+// Opens the county's log for appending and writes its first lines: the
+// start time and the edition's text. A log that cannot be opened is said on
+// standard error (nothing can be converted without it): null.
+platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
+                                const std::string& inputPath);
+// Writes the end time and closes the log.
+void CloseCountyLog(platform::FilePtr& log, const std::string& path);
+
+struct CountyFolder {
+    std::string folder;      // the county's output folder, no trailing '/'
+    std::string optionText;  // the organisation as the progress dialog shows it
+};
+// The output folder by the organisation: '0' a folder per county, '1' one
+// folder for all, made here with their log line; '2' and '3' the output
+// directory itself (the layers make their theme folders).
+CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
+                              char organisationMode);
+
+}  // namespace tigercore
