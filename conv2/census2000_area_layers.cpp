@@ -29,18 +29,6 @@ std::string TrimmedName(std::string name) {
 
 // --------------------------------------------------------- school districts
 
-#define SCHOOL_FIELDS(code)                                                                             \
-    {                                                                                                   \
-        {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {code, 'C', 5, 0}, {"NAME", 'C', 60, 0},       \
-            {"LSADC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},                            \
-    }
-
-const DbfFieldDef kElementarySchoolFields[] = SCHOOL_FIELDS("ELEMENTARY");
-const DbfFieldDef kSecondarySchoolFields[] = SCHOOL_FIELDS("SECONDARY");
-const DbfFieldDef kUnifiedSchoolFields[] = SCHOOL_FIELDS("UNIFIED");
-
-#undef SCHOOL_FIELDS
-
 // School district codes find their type C row by numeric value.
 void FillSchoolDistrict(const BorderLineEntry& first, DbfRecord& record) {
     std::string code = EntryText(first, 6, 5);
@@ -49,19 +37,6 @@ void FillSchoolDistrict(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 // ------------------------------------------------------ metropolitan areas
-
-const DbfFieldDef kCmsaMsaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"CMSAMSA", 'C', 4, 0}, {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kPmsaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PMSA", 'C', 4, 0}, {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kNecmaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"NECMA", 'C', 4, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {nullptr, 0, 0, 0},
-};
 
 // The three area codes find their names by the one MA field of the type C
 // rows, both sides trimmed.
@@ -77,13 +52,6 @@ void FillMetropolitanAreaWithEntity(const BorderLineEntry& first, DbfRecord& rec
 }
 
 // -------------------------------------------------- congressional districts
-
-const DbfFieldDef kCongressionalDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0},
-    {"COUNTY", 'C', 5, 0},
-    {"DISTRICT", 'N', 2, 0},
-    {nullptr, 0, 0, 0},
-};
 
 // DISTRICT holds the two characters of the code, a leading zero included.
 void FillCongressionalDistrict(const BorderLineEntry& first, DbfRecord& record) {

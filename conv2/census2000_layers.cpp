@@ -22,12 +22,6 @@ using shapeio::DbfRecord;
 
 constexpr int kCensusYear = 2000;
 
-// ------------------------------------------------------------------ county
-
-// ------------------------------------------------------------------- tract
-
-// ------------------------------------------------------------- block group
-
 // ------------------------------------------------------------------- block
 
 const DbfFieldDef kBlock2000Fields[] = {
@@ -61,23 +55,6 @@ void AianhhCode(const void* row, SideCode& out) {
     out.entry[17] = s.AIHHTLI00 ? s.AIHHTLI00 : ' ';
 }
 
-void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
-    std::string aianhh = EntryText(first, 12, 4);
-    std::string aianhhfp = EntryText(first, 6, 5);
-    std::string name = EntityName(kAmericanIndianAreaEntity, aianhh, aianhhfp, kCensusYear);
-    record.Add(EntryText(first, 0, 5)).Add(aianhh).Add(aianhhfp).Add(std::string(1, first.code[17])).Add(name);
-    AddEntityCodes(record);
-}
-
-// -------------------------------------------------------------------- ANRC
-
-void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
-    std::string anrc = EntryText(first, 6, 5);
-    std::string name = EntityName(kAnrcEntity, anrc, "", kCensusYear);
-    record.Add(EntryText(first, 0, 5)).Add(anrc).Add(name);
-    AddEntityCodes(record);
-}
-
 // -------------------------------------------------------------------- AITS
 // Entry: county code at 0, AITS at 6, AITSCE at 12; the key is "%5s%3s" of
 // AITS and AITSCE.
@@ -90,31 +67,9 @@ void AitsCode(const void* row, SideCode& out) {
     PutCodeText(out.entry + 12, s.AITSCE00, 3);
 }
 
-void FillAits(const BorderLineEntry& first, DbfRecord& record) {
-    std::string aits = EntryText(first, 6, 5);
-    std::string aitsce = EntryText(first, 12, 3);
-    std::string name = EntityName(kTribalSubdivisionEntity, aits, aitsce, kCensusYear);
-    record.Add(EntryText(first, 0, 5)).Add(aits).Add(aitsce).Add(name);
-    AddEntityCodes(record);
-}
-
 // ------------------------------------------ places and county subdivisions
 // One shape for the four layers: the county code, the 5-character code, and
 // the names of the entity the layer's lookup finds.
-
-#define PLACE_FIELDS(code, classCode)                                                                     \
-    {                                                                                                     \
-        {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {code, 'C', 5, 0}, {"NAME", 'C', 60, 0},         \
-            {"LSADC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {classCode, 'C', 2, 0}, {"PLACEDC", 'C', 1, 0}, \
-            {nullptr, 0, 0, 0},                                                                           \
-    }
-
-const DbfFieldDef kConsolidatedCityFields[] = PLACE_FIELDS("CONCITY", "FIPSCC");
-const DbfFieldDef kCountySubdivisionFields[] = PLACE_FIELDS("COUSUB", "COUSUBCC");
-const DbfFieldDef kSubbarrioFields[] = PLACE_FIELDS("SUBMCD", "COUSUBCC");
-const DbfFieldDef kPlaceFields[] = PLACE_FIELDS("PLACE", "FIPSCC");
-
-#undef PLACE_FIELDS
 
 template <int Kind>
 void FillPlaceLike(const BorderLineEntry& first, DbfRecord& record) {
@@ -196,7 +151,7 @@ const SideLayer kAianhh2000 = {
         .ThemeFolder("aianhh")
         .Fields(kAianhhFields, "AIANHH")
         .Order(CompareAianhhKey),
-    SideTable::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhh};
+    SideTable::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhhOf<kCensusYear>};
 
 const SideLayer kAnrc2000 = {
     shapeio::PolygonLayerDescriptor()
@@ -210,7 +165,7 @@ const SideLayer kAnrc2000 = {
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrc,
+    SideTable::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrcOf<kCensusYear>,
     "the number of anrc 2000 border lines exceeds the count"};
 
 const SideLayer kAits2000 = {
@@ -225,7 +180,7 @@ const SideLayer kAits2000 = {
         .ThemeFolder("aits")
         .Fields(kAitsFields, "AITS")
         .Order(CompareAitsKey),
-    SideTable::kTypeS, CountS<kAits2000Level>, AitsCode, FillAits};
+    SideTable::kTypeS, CountS<kAits2000Level>, AitsCode, FillAitsOf<kCensusYear>};
 
 const SideLayer kConsolidatedCity2000 = {
     shapeio::PolygonLayerDescriptor()

@@ -37,12 +37,6 @@ void PutCountyCode(const TypeARecord& row, char* out) {
     PutCodeText(out, county.text, 5);
 }
 
-// ------------------------------------------------------------------ county
-
-// ------------------------------------------------------------------- tract
-
-// ------------------------------------------------------------- block group
-
 // ------------------------------------------------------------------- block
 
 const DbfFieldDef kBlockCurrentFields[] = {
@@ -71,14 +65,6 @@ void AianhhCode(const void* row, SideCode& out) {
     out.entry[17] = a.AIHHTLICU ? a.AIHHTLICU : ' ';
 }
 
-void FillAianhh(const BorderLineEntry& first, DbfRecord& record) {
-    std::string aianhh = EntryText(first, 12, 4);
-    std::string aianhhfp = EntryText(first, 6, 5);
-    std::string name = EntityName(kAmericanIndianAreaEntity, aianhh, aianhhfp, gEditionYear);
-    record.Add(EntryText(first, 0, 5)).Add(aianhh).Add(aianhhfp).Add(std::string(1, first.code[17])).Add(name);
-    AddEntityCodes(record);
-}
-
 // -------------------------------------------------------------------- ANRC
 // Entry: county code at 0, ANRC at 6.
 
@@ -91,13 +77,6 @@ void AnrcCode(const void* row, SideCode& out) {
     PutCodeText(out.key, a.ANRCCU, 5);
     PutCountyCode(a, out.entry);
     PutCodeText(out.entry + 6, a.ANRCCU, 5);
-}
-
-void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
-    std::string anrc = EntryText(first, 6, 5);
-    std::string name = EntityName(kAnrcEntity, anrc, "", gEditionYear);
-    record.Add(EntryText(first, 0, 5)).Add(anrc).Add(name);
-    AddEntityCodes(record);
 }
 
 // -------------------------------------------------------------------- AITS
@@ -113,14 +92,6 @@ void AitsCode(const void* row, SideCode& out) {
     PutCountyCode(a, out.entry);
     PutCodeText(out.entry + 6, a.AITSCU, 5);
     PutCodeText(out.entry + 12, a.AITSCECU, 3);
-}
-
-void FillAits(const BorderLineEntry& first, DbfRecord& record) {
-    std::string aits = EntryText(first, 6, 5);
-    std::string aitsce = EntryText(first, 12, 3);
-    std::string name = EntityName(kTribalSubdivisionEntity, aits, aitsce, gEditionYear);
-    record.Add(EntryText(first, 0, 5)).Add(aits).Add(aitsce).Add(name);
-    AddEntityCodes(record);
 }
 
 const SideLayer kCountyCurrent = {
@@ -191,7 +162,7 @@ const SideLayer kAianhhCurrent = {
         .ThemeFolder("aianhh")
         .Fields(kAianhhFields, "AIANHH")
         .Order(CompareAianhhKey),
-    SideTable::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhh};
+    SideTable::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhhOf<0>};
 
 const SideLayer kAnrcCurrent = {
     shapeio::PolygonLayerDescriptor()
@@ -205,7 +176,7 @@ const SideLayer kAnrcCurrent = {
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, CountA<kAnrcCurrentLevel>, AnrcCode, FillAnrc};
+    SideTable::kTypeA, CountA<kAnrcCurrentLevel>, AnrcCode, FillAnrcOf<0>};
 
 const SideLayer kAitsCurrent = {
     shapeio::PolygonLayerDescriptor()
@@ -219,7 +190,7 @@ const SideLayer kAitsCurrent = {
         .ThemeFolder("aits")
         .Fields(kAitsFields, "AITS")
         .Order(CompareAitsKey),
-    SideTable::kTypeA, CountA<kAitsCurrentLevel>, AitsCode, FillAits};
+    SideTable::kTypeA, CountA<kAitsCurrentLevel>, AitsCode, FillAitsOf<0>};
 
 }  // namespace
 

@@ -14,76 +14,7 @@ using countykeyed::FillRecord;
 using countykeyed::SideCodeOf;
 using shapeio::DbfFieldDef;
 
-// ------------------------------------------------------------ field tables
-
-const DbfFieldDef kConsolidatedCityFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"CONCITY", 'C', 5, 0}, {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"FIPSCC", 'C', 2, 0},  {"PLACEDC", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kCountySubdivisionFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"COUSUB", 'C', 5, 0},   {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"COUSUBCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kSubbarrioFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"SUBMCD", 'C', 5, 0},   {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"COUSUBCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kPlaceFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PLACE", 'C', 5, 0},  {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"FIPSCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kElementarySchoolDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ELEMENTARY", 'C', 5, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kSecondarySchoolDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"SECONDARY", 'C', 5, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kUnifiedSchoolDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"UNIFIED", 'C', 5, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kCmsaMsaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"CMSAMSA", 'C', 4, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kPmsaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PMSA", 'C', 4, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kNecmaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"NECMA", 'C', 4, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {nullptr, 0, 0, 0},
-};
-
-// DISTRICT is numeric: the code right-aligned.
-const DbfFieldDef kCongressionalDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"DISTRICT", 'N', 2, 0}, {nullptr, 0, 0, 0},
-};
-
 // ------------------------------------------------------------------ layers
-// Descriptor: title, status text, no-records notice, overflow line, the two
-// no-entries notices (clipping on, off), abbreviation, theme folder, fields,
-// record length, placemark-name field, order.
 
 using A = TypeARecord;
 constexpr auto kPlaceLike = Attributes::kNameLsadEntityFipsPlacedc;
@@ -164,7 +95,7 @@ const SideLayer kElementarySchoolDistrictCurrent = {
         .NoEntriesText("There are no lines for elementary school polygons\n")
         .Abbreviation("sdelmcu")
         .ThemeFolder("elementary")
-        .Fields(kElementarySchoolDistrictFields, "ELEMENTARY")
+        .Fields(kElementarySchoolFields, "ELEMENTARY")
         .Order(shapeio::CompareTextAt6),
     SideTable::kTypeA, CountA<kElementarySchoolCurrentLevel>, SideCodeOf<&A::SDELMCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
@@ -179,7 +110,7 @@ const SideLayer kSecondarySchoolDistrictCurrent = {
         .NoEntriesText("There are no lines for secondary school polygons\n")
         .Abbreviation("sdseccu")
         .ThemeFolder("secondary")
-        .Fields(kSecondarySchoolDistrictFields, "SECONDARY")
+        .Fields(kSecondarySchoolFields, "SECONDARY")
         .Order(shapeio::CompareTextAt6),
     SideTable::kTypeA, CountA<kSecondarySchoolCurrentLevel>, SideCodeOf<&A::SDSECCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
@@ -194,7 +125,7 @@ const SideLayer kUnifiedSchoolDistrictCurrent = {
         .NoEntriesText("There are no lines for unified school polygons\n")
         .Abbreviation("sdunicu")
         .ThemeFolder("unified")
-        .Fields(kUnifiedSchoolDistrictFields, "UNIFIED")
+        .Fields(kUnifiedSchoolFields, "UNIFIED")
         .Order(shapeio::CompareTextAt6),
     SideTable::kTypeA, CountA<kUnifiedSchoolCurrentLevel>, SideCodeOf<&A::SDUNICU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};

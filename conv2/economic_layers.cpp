@@ -62,12 +62,6 @@ void PlaceCode(const void* row, SideCode& out) {
     PutCodeText(out.entry + 6, text.text, 5);
 }
 
-const DbfFieldDef kPlaceFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"PLACE", 'C', 5, 0},  {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {"FIPSCC", 'C', 2, 0}, {"PLACEDC", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
-
 void FillPlace(const BorderLineEntry& first, DbfRecord& record) {
     std::string place = EntryText(first, 6, 5);
     std::string name = EntityName(kEconomicPlaceEntity, place, "", gEditionYear);

@@ -53,21 +53,6 @@ int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineE
     return c != 0 ? c : std::strcmp(a.code + 12, b.code + 12);
 }
 
-const shapeio::DbfFieldDef kCountyFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"STATE", 'C', 60, 0}, {"COUNTY", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0},   {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
-
-const shapeio::DbfFieldDef kTractFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
-};
-
-const shapeio::DbfFieldDef kBlockGroupFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
-};
-
 void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string code = EntryText(first, 0, 5);
@@ -90,22 +75,31 @@ void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRec
     record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
 }
 
-const shapeio::DbfFieldDef kAianhhFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
-    {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
-    {"ENTITY", 'C', 1, 0},  {nullptr, 0, 0, 0},
-};
+void FillAianhhRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+    if (year == 0) year = gEditionYear;
+    std::string aianhh = EntryText(first, 12, 4);
+    std::string aianhhfp = EntryText(first, 6, 5);
+    std::string name = EntityName(kAmericanIndianAreaEntity, aianhh, aianhhfp, year);
+    record.Add(EntryText(first, 0, 5)).Add(aianhh).Add(aianhhfp).Add(std::string(1, first.code[17])).Add(name);
+    AddEntityCodes(record);
+}
 
-const shapeio::DbfFieldDef kAnrcFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ANRC", 'C', 5, 0},   {"NAME", 'C', 60, 0},
-    {"LSADC", 'C', 2, 0},   {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0}, {nullptr, 0, 0, 0},
-};
+void FillAnrcRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+    if (year == 0) year = gEditionYear;
+    std::string anrc = EntryText(first, 6, 5);
+    std::string name = EntityName(kAnrcEntity, anrc, "", year);
+    record.Add(EntryText(first, 0, 5)).Add(anrc).Add(name);
+    AddEntityCodes(record);
+}
 
-const shapeio::DbfFieldDef kAitsFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AITS", 'C', 5, 0},   {"AITSCE", 'C', 3, 0},
-    {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0}, {"ENTITY", 'C', 1, 0},
-    {nullptr, 0, 0, 0},
-};
+void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+    if (year == 0) year = gEditionYear;
+    std::string aits = EntryText(first, 6, 5);
+    std::string aitsce = EntryText(first, 12, 3);
+    std::string name = EntityName(kTribalSubdivisionEntity, aits, aitsce, year);
+    record.Add(EntryText(first, 0, 5)).Add(aits).Add(aitsce).Add(name);
+    AddEntityCodes(record);
+}
 
 shapeio::PolygonLayerJob CountyPolygonJob() {
     shapeio::PolygonLayerJob job;

@@ -3,6 +3,7 @@
 // county's codes and names.
 #pragma once
 
+#include "conv2/layer_fields.h"
 #include "conv2/polygon_sides.h"
 #include "shapeio/border_line_entry.h"
 #include "shapeio/dbase.h"
@@ -60,9 +61,6 @@ int CountE() {
 
 // The census hierarchy's county, tract and block group rows, the same for
 // every vintage but for the data year of the names (0: the edition's year).
-extern const shapeio::DbfFieldDef kCountyFields[];
-extern const shapeio::DbfFieldDef kTractFields[];
-extern const shapeio::DbfFieldDef kBlockGroupFields[];
 void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
 void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
 void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
@@ -75,10 +73,25 @@ void FillTractOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& reco
     FillTractRecord(first, record, Year);
 }
 
-// Field tables that the current and the Census 2000 layers share.
-extern const shapeio::DbfFieldDef kAianhhFields[];
-extern const shapeio::DbfFieldDef kAnrcFields[];
-extern const shapeio::DbfFieldDef kAitsFields[];
+// The American Indian area, Alaska Native regional corporation and tribal
+// subdivision rows of every vintage (0: the edition's year). Entries hold the
+// county code at 0 and the codes after it: AIANHHFP at 6, AIANHH at 12 and
+// AIHHTLI at 17; ANRC at 6; AITS at 6 and AITSCE at 12.
+void FillAianhhRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillAnrcRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+template <int Year>
+void FillAianhhOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    FillAianhhRecord(first, record, Year);
+}
+template <int Year>
+void FillAnrcOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    FillAnrcRecord(first, record, Year);
+}
+template <int Year>
+void FillAitsOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+    FillAitsRecord(first, record, Year);
+}
 
 // Helpers of the side codes and attribute records.
 // Copies `width` characters of `text` (blank-padded) to `out` and ends it.

@@ -1,0 +1,31 @@
+// The attribute field tables that layers of several vintages share (the
+// current and the Census 2000 layers of one geography).
+#pragma once
+
+#include "shapeio/dbase.h"
+
+namespace vornak2 {
+
+// The census hierarchy's county, tract and block group.
+extern const shapeio::DbfFieldDef kCountyFields[];
+extern const shapeio::DbfFieldDef kTractFields[];
+extern const shapeio::DbfFieldDef kBlockGroupFields[];
+// American Indian areas, Alaska Native regional corporations, tribal subdivisions.
+extern const shapeio::DbfFieldDef kAianhhFields[];
+extern const shapeio::DbfFieldDef kAnrcFields[];
+extern const shapeio::DbfFieldDef kAitsFields[];
+// Consolidated cities, county subdivisions, subbarrios and places.
+extern const shapeio::DbfFieldDef kConsolidatedCityFields[];
+extern const shapeio::DbfFieldDef kCountySubdivisionFields[];
+extern const shapeio::DbfFieldDef kSubbarrioFields[];
+extern const shapeio::DbfFieldDef kPlaceFields[];
+// School districts, metropolitan areas and congressional districts.
+extern const shapeio::DbfFieldDef kElementarySchoolFields[];
+extern const shapeio::DbfFieldDef kSecondarySchoolFields[];
+extern const shapeio::DbfFieldDef kUnifiedSchoolFields[];
+extern const shapeio::DbfFieldDef kCmsaMsaFields[];
+extern const shapeio::DbfFieldDef kPmsaFields[];
+extern const shapeio::DbfFieldDef kNecmaFields[];
+extern const shapeio::DbfFieldDef kCongressionalDistrictFields[];
+
+}  // namespace vornak2
