@@ -1,0 +1,246 @@
+// The shared county core driven through its own interfaces, without either
+// library: side layers and keyed layers over a hand-drawn county of two
+// squares, the table reader frame, and the path rule of both entries.
+#include "conv1/display.h"
+#include "conv2/display.h"
+#include "platform/paths.h"
+#include "support/county_files.h"
+#include "support/fake_job_services.h"
+#include "support/kml_polygons.h"
+#include "support/temp_dir.h"
+#include "tigercore/keyed_layer_source.h"
+#include "tigercore/side_layer.h"
+#include "tigercore/table_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+// Services that keep every dialog change in order.
+class RecordingServices : public FakeJobServices {
+public:
+    void ShowStatus(const std::string& text) override { events.push_back("status " + text); }
+    void ShowLayer(const std::string& text) override { events.push_back("layer " + text); }
+    void SetProgress(int percent) override { events.push_back("progress " + std::to_string(percent)); }
+    std::vector<std::string> events;
+};
+
+// Square A ([0,1] x [0,1], row 0) beside square B ([1,2] x [0,1], row 1);
+// every line with the polygon on its left and right (-1: outside).
+struct Edge {
+    shapeio::PointXY from, to;
+    int left, right;
+};
+const Edge kEdges[] = {
+    {{0, 0}, {1, 0}, 0, -1}, {{1, 0}, {2, 0}, 1, -1}, {{2, 0}, {2, 1}, 1, -1}, {{2, 1}, {1, 1}, 1, -1},
+    {{1, 1}, {0, 1}, 0, -1}, {{0, 1}, {0, 0}, 0, -1}, {{1, 0}, {1, 1}, 0, 1},
+};
+const char* const kCodes[] = {"11111", "22222"};
+
+class TwoSquares : public tigercore::CountyLines {
+public:
+    shapeio::JobServices& Services() override { return services; }
+    int LineCount() const override { return 7; }
+    const char* Tlid(int line) const override { return kTlids[line]; }
+    shapeio::PointXY From(int line) const override { return kEdges[line].from; }
+    shapeio::PointXY To(int line) const override { return kEdges[line].to; }
+    tigercore::SidePair Sides(tigercore::SideTable, int line) const override {
+        return {kEdges[line].left, kEdges[line].right};
+    }
+    const void* SideRow(tigercore::SideTable, int row) override { return unreadable ? nullptr : kCodes[row]; }
+    tigercore::SideWater Water(int line) const override {
+        return {waterB && kEdges[line].left == 1, waterB && kEdges[line].right == 1};
+    }
+    int WaterSideCount() const override { return waterB ? 4 : 0; }
+    void AppendShapePoints(const char*, bool, std::vector<shapeio::PointXY>&) override {}
+    bool GatheringShowsProgress() const override { return progress; }
+
+    RecordingServices services;
+    bool waterB = false;
+    bool progress = false;
+    bool unreadable = false;
+
+private:
+    const char* const kTlids[7] = {"1", "2", "3", "4", "5", "6", "7"};
+};
+
+const shapeio::DbfFieldDef kFields[] = {{"GIST_ID", 'N', 8, 0}, {"CODE", 'C', 5, 0}, {nullptr, 0, 0, 0}};
+
+void Code(const void* row, tigercore::SideCode& out) {
+    std::snprintf(out.key, sizeof out.key, "%5s", row ? static_cast<const char*>(row) : "");
+    std::memcpy(out.entry, out.key, sizeof out.key);
+}
+void Fill(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) { record.Add(first.code); }
+int EightSides() { return 8; }
+
+const tigercore::SideLayer kLayer = {shapeio::PolygonLayerDescriptor()
+                                         .Title("Squares")
+                                         .SecondTitle("Squares 2000")
+                                         .StatusText("Gathering Squares")
+                                         .NoRecordsText("no squares\n")
+                                         .OverflowText("too many squares")
+                                         .NoEntriesClipText("clipped away\n")
+                                         .NoEntriesText("no square lines\n")
+                                         .Abbreviation("sq")
+                                         .ThemeFolder("squares")
+                                         .Fields(kFields, "CODE")
+                                         .Order(shapeio::CompareLeadingText),
+                                     tigercore::SideTable::kTypeA, EightSides, Code, Fill};
+
+class SharedLayerTest : public ::testing::Test {
+protected:
+    shapeio::PolygonLayerJob Job(char mode) {
+        shapeio::PolygonLayerJob job;
+        job.services = &lines.services;
+        job.scratchFolder = dir.path() + "/";
+        job.output = {dir.path() + "/", mode};
+        job.countyBaseName = "tgr99001";
+        job.countyCode = "99001";
+        job.clipWater = lines.waterB;
+        return job;
+    }
+    std::vector<KmlPolygon> Polygons(const std::string& path) { return ReadKmlPolygons(ReadFile(path))[0].polygons; }
+
+    TempDir dir;
+    TwoSquares lines;
+};
+
+TEST_F(SharedLayerTest, SideLayerMakesOnePolygonPerCodeWithBothTitles) {
+    ASSERT_TRUE(tigercore::BuildSideLayer(kLayer, lines, Job('0')));
+    const std::vector<KmlPolygon> squares = Polygons(dir / "tgr99001sq.kml");
+    ASSERT_EQ(squares.size(), 2u);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(squares[k].name, kCodes[k]);
+        ASSERT_EQ(squares[k].rings.size(), 1u);
+        const std::vector<KmlPoint>& ring = squares[k].rings[0].points;
+        ASSERT_EQ(ring.size(), 5u);
+        EXPECT_EQ(ring.front(), ring.back());
+        for (const KmlPoint& p : ring) EXPECT_TRUE(p.x >= k && p.x <= k + 1) << k;
+    }
+    // Both titles in turn, and no progress while the sides are gathered.
+    const std::vector<std::string>& e = lines.services.events;
+    ASSERT_GE(e.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(e.begin(), e.begin() + 5),
+              (std::vector<std::string>{"status ", "progress 0", "layer Squares", "layer Squares 2000",
+                                        "status Gathering Squares"}));
+    EXPECT_EQ(lines.services.log, "");
+}
+
+TEST_F(SharedLayerTest, GatheringProgressClippingAndUnreadableRows) {
+    lines.progress = true;
+    lines.waterB = true;
+    ASSERT_TRUE(tigercore::BuildSideLayer(kLayer, lines, Job('0')));
+    const std::vector<std::string>& e = lines.services.events;
+    ASSERT_GE(e.size(), 11u);
+    EXPECT_EQ(e[4], "progress 0");
+    EXPECT_EQ(e[10], "progress 85");  // line 6 of 7
+    const std::vector<KmlPolygon> clipped = Polygons(dir / "tgr99001sq.kml");
+    ASSERT_EQ(clipped.size(), 1u);  // square B is water
+    EXPECT_EQ(clipped[0].name, "11111");
+
+    lines.unreadable = true;
+    EXPECT_FALSE(tigercore::BuildSideLayer(kLayer, lines, Job('0')));
+    EXPECT_EQ(lines.services.log, "\nCannot read from temp file\n");
+    EXPECT_TRUE(lines.services.failed);
+    EXPECT_FALSE(Exists(dir / "dbf.tmp"));
+}
+
+// A keyed layer: one polygon per side row, its room counted by the caller.
+class RowKeyed : public tigercore::KeyedLayerSource {
+public:
+    RowKeyed(tigercore::CountyLines& lines, int capacity) : KeyedLayerSource(kLayer.layer, lines, 8, capacity) {}
+    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
+        CountPolygon();
+        shapeio::DbfRecord record(kFields);
+        record.AddNumber(static_cast<long long>(gistId)).Add(kCodes[first.intKey]);
+        return record.text();
+    }
+
+protected:
+    bool LineSides(int line, tigercore::KeyedSide& left, tigercore::KeyedSide& right) override {
+        for (auto [side, row] : {std::pair{&left, kEdges[line].left}, std::pair{&right, kEdges[line].right}}) {
+            side->taken = row >= 0;
+            side->entry.intKey = row;
+        }
+        return true;
+    }
+};
+
+TEST_F(SharedLayerTest, KeyedLayerAndItsRoomAndMergedFolder) {
+    RowKeyed keyed(lines, 8);
+    shapeio::PolygonLayerDescriptor byRow = kLayer.layer.Order(shapeio::CompareIntAt8);
+    shapeio::PolygonLayerJob job = Job('3');
+    job.mergedFolderMakes = 1;
+    ASSERT_TRUE(shapeio::BuildPolygonLayer(byRow, keyed, job));
+    EXPECT_EQ(keyed.polygonCount(), 2);
+    EXPECT_EQ(Polygons(dir / "squares/sq.kml").size(), 2u);
+    EXPECT_EQ(lines.services.log, "directory " + dir.path() + "/squares/ created\n");
+
+    RowKeyed full(lines, 7);
+    EXPECT_FALSE(shapeio::BuildPolygonLayer(byRow, full, Job('0')));
+    EXPECT_NE(lines.services.log.find("too many squares\n"), std::string::npos) << lines.services.log;
+}
+
+// The reader frame: a count that must match, and two tables of one line each
+// that must hold the same lines.
+struct Row {
+    char TLID[11];
+};
+int gRow = 0;
+void Parse(int row) { (void)row; }
+tigercore::SortKey TlidKey(const Row& r) { return tigercore::KeyWriter().Text(r.TLID, 10).Key(); }
+
+TEST(SharedReaderTest, RequiredCountAndSameLines) {
+    TempDir dir;
+    WriteFile(dir / "rows", "a\nb\nc\n");
+    FakeJobServices services;
+    platform::FilePtr file = platform::OpenFile(dir / "rows", "r");
+    tigercore::TableReading reading;
+    reading.services = &services;
+    reading.file = &file;
+    reading.rowIndex = &gRow;
+    reading.requiredCount = 2;
+    reading.countMessage = "count differs";
+    std::vector<Row> rows;
+    int count = -1;
+    EXPECT_FALSE(tigercore::ReadTable(reading, rows, count, Parse, tigercore::NoStep));
+    EXPECT_EQ(services.log, "count differs\n");
+    EXPECT_TRUE(services.failed);
+    EXPECT_FALSE(file);
+    EXPECT_EQ(count, 0);
+
+    FakeJobServices same;
+    const std::vector<Row> lines = {{"       200"}, {"       100"}};
+    const std::vector<Row> links = {{"       100"}, {"       300"}};
+    EXPECT_FALSE(tigercore::DescribeSameLines(same, '3', lines, TlidKey, links, TlidKey));
+    EXPECT_EQ(same.log, "\nTIGER ERROR-Type 3 and Type 1 records do not describe the same lines, TLID 200\n");
+}
+
+// A path without any '/' names a file in the current directory: both entries
+// name the county's log after its title.
+TEST(PathRuleTest, BareFileNamesKeepTheirTitle) {
+    EXPECT_EQ(platform::FileNameOfPath("tgr47001.rt1"), "tgr47001.rt1");
+    EXPECT_EQ(platform::FileTitleOfPath("tgr47001.rt1"), "tgr47001");
+    EXPECT_EQ(platform::DirectoryOfPath("tgr47001.rt1"), "");
+    EXPECT_EQ(platform::FileTitleOfPath("/data/TGR47001.RT1"), "TGR47001");
+    EXPECT_EQ(platform::DirectoryOfPath("/data/TGR47001.RT1"), "/data/");
+
+    TempDir dir;
+    char previous[4096];
+    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    vornak2::DisplayV2("tgr47001.rt1", ".", Options('c', '2').c_str(), 1, 1);
+    const std::string options1 = std::string(50, '0') + "2006" + "0";
+    vornak::Display("tgr47003.rt1", ".", options1.c_str(), 1, 1);
+    ASSERT_EQ(::chdir(previous), 0);
+    EXPECT_TRUE(Exists(dir / "tgr47001.log"));
+    EXPECT_TRUE(Exists(dir / "tgr47003.log"));
+    EXPECT_FALSE(Exists(dir / ".log"));
+}
+
+}  // namespace
