@@ -151,8 +151,10 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     }
     services.ShowStatus("");
     services.SetProgress(0);
+    using TitleMoment = PolygonLayerDescriptor::TitleMoment;
+    using StatusMoment = PolygonLayerDescriptor::StatusMoment;
     services.ShowLayer(layer.title);
-    if (layer.secondTitle) services.ShowLayer(layer.secondTitle);
+    if (layer.secondTitle && layer.secondTitleMoment == TitleMoment::kWithTitle) services.ShowLayer(layer.secondTitle);
 
     PolygonScratchFiles scratch(services, job.scratchFolder);
     // Every way out closes the scratch files and leaves none behind.
@@ -173,7 +175,11 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         services.FailCounty();
         return fail();
     }
+    if (layer.secondTitle && layer.secondTitleMoment == TitleMoment::kAfterAllocation) {
+        services.ShowLayer(layer.secondTitle);
+    }
     if (!source.Gather(entries, capacity)) return fail();
+    if (layer.statusMoment == StatusMoment::kAfterGathering) services.ShowStatus(layer.statusText);
 
     if (entries.empty()) {
         services.WriteLogText(job.clipWater ? layer.noEntriesClipText : layer.noEntriesText);
@@ -182,8 +188,9 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         return true;
     }
 
+    if (layer.statusMoment == StatusMoment::kBeforeSorting) services.ShowStatus(layer.statusText);
     SortEntries(entries, layer.compare);
-    services.ShowStatus(layer.statusText);
+    if (layer.statusMoment == StatusMoment::kAfterSorting) services.ShowStatus(layer.statusText);
 
     const LayerOutput output = PolygonLayerOutput(layer, job);
     int existing = 0;

@@ -21,9 +21,17 @@ namespace shapeio {
 // two texts cannot trade places unseen; the record length of the layer's
 // attribute rows follows from its field table.
 struct PolygonLayerDescriptor {
+    // When the second title of a layer is shown.
+    enum class TitleMoment { kWithTitle, kAfterAllocation };
+    // When the status text is shown: right after gathering (also when
+    // nothing was gathered), before sorting the entries, or after sorting.
+    enum class StatusMoment { kAfterGathering, kBeforeSorting, kAfterSorting };
+
     const char* title = "";            // the layer text of the progress dialog
-    const char* secondTitle = nullptr;  // shown right after the title, when the layer has one
-    const char* statusText = "";        // shown once the entries are sorted
+    const char* secondTitle = nullptr;  // shown after the title, when the layer has one
+    TitleMoment secondTitleMoment = TitleMoment::kWithTitle;
+    const char* statusText = "";
+    StatusMoment statusMoment = StatusMoment::kAfterSorting;
     const char* noRecordsText = "";     // to the log when the layer has no border lines (own line end)
     const char* overflowText = "";      // a log line when more sides come than were counted
     const char* noEntriesClipText = "";  // to the log when nothing was gathered with water clipping on
@@ -35,11 +43,17 @@ struct PolygonLayerDescriptor {
     EntryCompare compare = nullptr;  // the order of the entries; equal entries form one polygon
 
     constexpr PolygonLayerDescriptor Title(const char* text) const { return With(&PolygonLayerDescriptor::title, text); }
-    constexpr PolygonLayerDescriptor SecondTitle(const char* text) const {
-        return With(&PolygonLayerDescriptor::secondTitle, text);
+    constexpr PolygonLayerDescriptor SecondTitle(const char* text,
+                                                 TitleMoment moment = TitleMoment::kWithTitle) const {
+        PolygonLayerDescriptor d = With(&PolygonLayerDescriptor::secondTitle, text);
+        d.secondTitleMoment = moment;
+        return d;
     }
-    constexpr PolygonLayerDescriptor StatusText(const char* text) const {
-        return With(&PolygonLayerDescriptor::statusText, text);
+    constexpr PolygonLayerDescriptor StatusText(const char* text,
+                                                StatusMoment moment = StatusMoment::kAfterSorting) const {
+        PolygonLayerDescriptor d = With(&PolygonLayerDescriptor::statusText, text);
+        d.statusMoment = moment;
+        return d;
     }
     constexpr PolygonLayerDescriptor NoRecordsText(const char* text) const {
         return With(&PolygonLayerDescriptor::noRecordsText, text);
