@@ -4,6 +4,7 @@
 #include "support/county_files.h"
 #include "support/grid_county.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,6 @@
 using namespace testsupport;
 
 namespace {
-
-#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << "missing: " << (part) << "\nin:\n" << (text)
-#define EXPECT_LACKS(text, part) EXPECT_EQ((text).find(part), std::string::npos) << "unexpected: " << (part) << "\nin:\n" << (text)
 
 constexpr int kAllPolygonsFlag = 71;
 

@@ -9,6 +9,7 @@
 #include "support/generated_county_run.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+using testsupport::Trim;
 using testsupport::generated::CountyRun;
 using testsupport::generated::EntityRow;
 using testsupport::generated::Polygon;
@@ -29,12 +31,6 @@ using testsupport::generated::Values;
 namespace {
 
 constexpr double kCellArea = 1e-6;  // one cell of the generated grid, in square degrees
-
-std::string Trim(const std::string& text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return std::string();
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
 
 struct LayerCase {
     const char* abbreviation;

@@ -1,6 +1,5 @@
 // The synthetic county generator against the record store: what it writes
 // reads back through the parsers and readers as the county model says.
-#include "conv2/display.h"
 #include "conv2/job_state.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
@@ -9,6 +8,7 @@
 #include "support/county_files.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,8 @@ using countygen::CellCodes;
 using countygen::CountyModel;
 using countygen::CountySpec;
 using countygen::LineInfo;
+using testsupport::Blanks;
+using testsupport::Pad;
 using testsupport::RecordJob;
 
 namespace {
@@ -70,8 +72,6 @@ int CountOf(const char* suffix) {
     return counts.at(suffix);
 }
 
-std::string Blank(size_t n) { return std::string(n, ' '); }
-std::string Padded(const std::string& s, size_t n) { return s + Blank(n - s.size()); }
 double Degrees(long long millionths) { return static_cast<double>(millionths) * 0.000001; }
 int Number(const char* text) { return std::stoi(text); }
 
@@ -84,8 +84,8 @@ void ExpectType1Rows(const CountyModel& model) {
         EXPECT_EQ(r.TLID, l.tlid);
         EXPECT_EQ(r.CFCC, l.cfcc);
         EXPECT_EQ(r.lineClass, ClassLetter(l.cfcc));
-        EXPECT_EQ(r.FENAME, Padded(l.fename, 30));
-        EXPECT_EQ(r.FETYPE, Padded(l.fetype, 4));
+        EXPECT_EQ(r.FENAME, Pad(l.fename, 30));
+        EXPECT_EQ(r.FETYPE, Pad(l.fetype, 4));
         EXPECT_EQ(r.SOURCE, 'J');
         EXPECT_EQ(r.FRADDL, l.fraddl);
         EXPECT_EQ(r.TOADDL, l.toaddl);
@@ -96,7 +96,7 @@ void ExpectType1Rows(const CountyModel& model) {
         for (bool left : {true, false}) {
             const int cell = left ? l.leftCell : l.rightCell;
             const CellCodes c = cell >= 0 ? model.Cell(cell) : CellCodes{};
-            auto code = [cell](const std::string& text, size_t n) { return cell >= 0 ? text : Blank(n); };
+            auto code = [cell](const std::string& text, size_t n) { return cell >= 0 ? text : Blanks(n); };
             EXPECT_EQ(left ? r.STATEL : r.STATER, code(c.state, 2));
             EXPECT_EQ(left ? r.COUNTYL : r.COUNTYR, code(c.county, 3));
             EXPECT_EQ(left ? r.COUSUBL : r.COUSUBR, code(c.cousub, 5));
@@ -134,10 +134,10 @@ void ExpectShapeAndLinkRows(const CountyModel& model) {
         EXPECT_EQ(r.TLID, l.tlid);
         EXPECT_EQ(r.TZIDS, model.Tzid(l.fromNode));
         EXPECT_EQ(r.TZIDE, model.Tzid(l.toNode));
-        EXPECT_EQ(r.CENIDL, l.leftCell >= 0 ? model.Cell(l.leftCell).cenid : Blank(5));
-        EXPECT_EQ(r.POLYIDL, l.leftCell >= 0 ? model.Cell(l.leftCell).polyid : Blank(10));
-        EXPECT_EQ(r.CENIDR, l.rightCell >= 0 ? model.Cell(l.rightCell).cenid : Blank(5));
-        EXPECT_EQ(r.POLYIDR, l.rightCell >= 0 ? model.Cell(l.rightCell).polyid : Blank(10));
+        EXPECT_EQ(r.CENIDL, l.leftCell >= 0 ? model.Cell(l.leftCell).cenid : Blanks(5));
+        EXPECT_EQ(r.POLYIDL, l.leftCell >= 0 ? model.Cell(l.leftCell).polyid : Blanks(10));
+        EXPECT_EQ(r.CENIDR, l.rightCell >= 0 ? model.Cell(l.rightCell).cenid : Blanks(5));
+        EXPECT_EQ(r.POLYIDR, l.rightCell >= 0 ? model.Cell(l.rightCell).polyid : Blanks(10));
         EXPECT_EQ(r.VERSION, model.Version());
     }
     for (int row = 0; row < gTypeMCount; ++row) {
@@ -229,7 +229,7 @@ void ExpectOtherRows(const CountyModel& model) {
         const Type7Record& r = gType7Records[k];  // sorted by LAND = k + 1
         EXPECT_EQ(r.LAND, marks[k].land);
         EXPECT_EQ(r.CFCC, marks[k].cfcc);
-        EXPECT_EQ(r.LANAME, Padded(marks[k].laname, 30));
+        EXPECT_EQ(r.LANAME, Pad(marks[k].laname, 30));
         const CellCodes c = model.Cell(marks[k].cell);
         EXPECT_EQ(std::string(r.LALONG).find_first_not_of(' ') == std::string::npos, marks[k].area);
         if (!marks[k].area) {
@@ -250,8 +250,8 @@ void ExpectOtherRows(const CountyModel& model) {
     ASSERT_EQ(gType5Count, static_cast<int>(features.size()));
     for (const Type5Record& r : gType5Records) {
         const countygen::Feature& f = features.at(r.FEAT);
-        EXPECT_EQ(r.FENAME, Padded(f.fename, 30));
-        EXPECT_EQ(r.FETYPE, Padded(f.fetype, 4));
+        EXPECT_EQ(r.FENAME, Pad(f.fename, 30));
+        EXPECT_EQ(r.FETYPE, Pad(f.fetype, 4));
     }
     const std::vector<countygen::AlternateNames> alternates = model.AlternateNameRows();
     ASSERT_EQ(gType4Count, static_cast<int>(alternates.size()));
@@ -259,7 +259,7 @@ void ExpectOtherRows(const CountyModel& model) {
         EXPECT_EQ(gType4Records[k].TLID, model.Tlid(alternates[k].line));
         EXPECT_EQ(gType4Records[k].FEAT1, alternates[k].feat1);
         EXPECT_EQ(gType4Records[k].FEAT2, alternates[k].feat2);
-        EXPECT_EQ(gType4Records[k].FEAT3, Blank(8));
+        EXPECT_EQ(gType4Records[k].FEAT3, Blanks(8));
     }
     const std::vector<int> additional = model.AdditionalAddressLines();
     ASSERT_EQ(gType6Count, static_cast<int>(additional.size()));
@@ -290,12 +290,12 @@ void ExpectOtherRows(const CountyModel& model) {
     ASSERT_EQ(gTypeCCount, static_cast<int>(names.size()));
     for (size_t k = 0; k < names.size(); ++k) {  // file order
         const TypeCRecord& c = gTypeCRecords[k];
-        EXPECT_EQ(c.NAME, Padded(names[k].name, 60));
+        EXPECT_EQ(c.NAME, Pad(names[k].name, 60));
         EXPECT_EQ(c.ENTITY, names[k].entity == ' ' ? '0' : names[k].entity);
-        EXPECT_EQ(c.FIPS, Padded(names[k].fips, 5));
-        EXPECT_EQ(c.VTDTRACT, Padded(names[k].vtdtract, 6));
+        EXPECT_EQ(c.FIPS, Pad(names[k].fips, 5));
+        EXPECT_EQ(c.VTDTRACT, Pad(names[k].vtdtract, 6));
         if (model.EditionCode() >= 105) {
-            EXPECT_EQ(c.CBSANECTA, Padded(names[k].cbsanecta, 5));
+            EXPECT_EQ(c.CBSANECTA, Pad(names[k].cbsanecta, 5));
             EXPECT_EQ(c.COMMREG, names[k].commreg < 0 ? 0 : names[k].commreg);
         }
     }
@@ -423,7 +423,7 @@ TEST(CountyGenDisplayTest, AWholeCallReadsTheCountyWithoutALogMessage) {
     const countygen::GeneratedCounty county = countygen::WriteCounty(SmallSpec('c'), in);
     // Flag 13 opens the polygon stage without a builder: every polygon
     // record file is read.
-    vornak2::DisplayV2(county.type1Path.c_str(), out.c_str(), testsupport::Options('c', '0', {13}).c_str(), 1, 1);
+    testsupport::ConvertCounty(county.type1Path, out, testsupport::Options('c', '0', {13}));
     const std::string log = testsupport::ReadFile(out + "/TGR25901.log");
     // Its one output is the metadata table, a row per line.
     const countygen::CountyModel model(SmallSpec('c'));

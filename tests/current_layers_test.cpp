@@ -2,11 +2,11 @@
 // holes and parts, water clipping, blank codes, the walk's choice at a
 // pinch point, unclosed rings, output organisation, edition gates and the
 // attribute tables of the layer families.
-#include "conv2/display.h"
 #include "conv2/job_state.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/drawn_county.h"
 #include "support/kml_polygons.h"
@@ -32,16 +32,6 @@ const char* const kScratchFiles[] = {"dbf.tmp", "pts.tmp", "head.tmp", "box.tmp"
 
 KmlPoint P(int x, int y) { return {GridLongitude(x), GridLatitude(y)}; }
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen((command + " 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
 // The features of all layers that ogrinfo lists (GDAL makes a layer of each folder).
 int FeatureCount(const std::string& info) {
     int total = 0;
@@ -49,8 +39,6 @@ int FeatureCount(const std::string& info) {
         total += std::atoi(info.c_str() + at + 15);
     return total;
 }
-
-bool HaveOgrinfo() { return std::system("command -v ogrinfo >/dev/null 2>&1") == 0; }
 
 // Points of a ring as the document writes them (six decimals).
 std::vector<KmlPoint> Ring(std::initializer_list<KmlPoint> points) {
@@ -80,7 +68,7 @@ protected:
         std::string input = county.Write(in, stem);
         for (const char* suffix : {"RT4", "RT5", "RT6", "RT7", "RT8", "RTB", "RTE", "RTM", "RTT", "RTU", "RTZ"})
             WriteFile(in + "/" + stem + "." + suffix, "");
-        vornak2::DisplayV2(input.c_str(), out.c_str(), options.c_str(), 1, 1);
+        ConvertCounty(input, out, options);
         return LogMessages(ReadFile(logPath).substr(before.size()));
     }
 
@@ -169,7 +157,7 @@ TEST_F(CurrentLayersTest, IslandIsAHoleAndTwoPartsAreOnePolygon) {
     EXPECT_EQ(counties[0].Holes(), 0);
 
     if (!HaveOgrinfo()) return;
-    std::string info = Shell("ogrinfo -ro -al '" + Doc("placecu") + "'");
+    std::string info = Ogrinfo("-al", Doc("placecu"));
     EXPECT_EQ(info.find("Warning"), std::string::npos) << info;
     // A placemark per outer ring; the first holds the island as its hole.
     EXPECT_EQ(FeatureCount(info), 3) << info;
@@ -343,7 +331,7 @@ TEST_F(CurrentLayersTest, OrganisationPlacesTheDocuments) {
     EXPECT_EQ(counties[1].polygons[0].Field("COUNTY"), "25027");
     EXPECT_EQ(counties[1].polygons[0].name, "00500");
     if (HaveOgrinfo()) {
-        std::string info = Shell("ogrinfo -ro -al -so '" + out + "/place/placecu.kml'");
+        std::string info = Ogrinfo("-al -so", out + "/place/placecu.kml");
         EXPECT_EQ(info.find("Warning"), std::string::npos) << info;
         EXPECT_EQ(FeatureCount(info), 4) << info;
         EXPECT_NE(info.find("Layer name: 25027"), std::string::npos) << info;

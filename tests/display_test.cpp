@@ -1,8 +1,8 @@
 // Whole calls of DisplayV2: job state, log block, output folders, record file
 // lookup, zipped counties and the metadata copy.
-#include "conv2/display.h"
 #include "conv2/job_state.h"
 #include "support/county_files.h"
+#include "support/real_county.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,7 @@ protected:
     std::string Log(const std::string& base) { return ReadFile(out + "/" + base + ".log"); }
     void RemoveLog() { std::remove((out + "/tgr01001.log").c_str()); }
     int Run(const std::string& input, const std::string& options, const std::string& outputDir = "") {
-        return vornak2::DisplayV2(input.c_str(), (outputDir.empty() ? out : outputDir).c_str(), options.c_str(),
-                                  2, 5);
+        return ConvertCounty(input, outputDir.empty() ? out : outputDir, options, 2, 5);
     }
 
     TempDir dir;
@@ -298,7 +297,7 @@ TEST_F(DisplayTest, HostileArchiveEntriesAreRefused) {
 
 TEST_F(DisplayTest, RealCountyWithNoLayerIsUnpackedLoggedAndItsMetadataCopied) {
     std::string archive = RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive ../shared/data/real/tgr25025.zip is absent";
+    if (archive.empty()) GTEST_SKIP() << kNoRealCounty;
     Run(archive, Options('c', '0'));
     const char* suffixes[] = {"RT1", "RT2", "RT4", "RT5", "RT6", "RT7", "RT8", "RTA", "RTC",
                               "RTE", "RTH", "RTI", "RTM", "RTP", "RTR", "RTS", "RTT", "RTZ", "MET"};

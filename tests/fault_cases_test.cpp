@@ -2,7 +2,6 @@
 // first county ends with a clear last log line, keeps the layers it finished
 // byte for byte, leaves no scratch file behind, and the second county of the
 // same process converts exactly as it does alone.
-#include "conv2/display.h"
 #include "county_model.h"
 #include "county_writer.h"
 #include "platform/files.h"
@@ -91,7 +90,7 @@ protected:
     }
 
     static void Convert(const std::string& type1, const std::string& out) {
-        vornak2::DisplayV2(type1.c_str(), out.c_str(), Options('c', '0', kLayers).c_str(), 1, 2);
+        ConvertCounty(type1, out, Options('c', '0', kLayers), 1, 2);
     }
 
     // A record file of the first county, by lower-case suffix.
@@ -120,7 +119,7 @@ protected:
     // those of the reference run.
     void ExpectFaultHandled(const std::string& line, const std::set<std::string>& finished,
                             const std::set<std::string>& extra = {}) {
-        std::vector<std::string> messages = Lines(LogMessages(ReadFile(out_ + "/TGR25901.log")));
+        std::vector<std::string> messages = Lines(LogOf(out_, "TGR25901"));
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(messages.back(), line);
         EXPECT_NE(ReadFile(out_ + "/TGR25901.log").find("\nProcess ended on "), std::string::npos);
@@ -147,9 +146,9 @@ protected:
             ASSERT_NE(output, outputs.end()) << "second county: missing " << path;
             EXPECT_TRUE(output->second == contents) << "second county: " << path << " differs";
         }
-        std::string secondLog = LogMessages(ReadFile(out_ + "/TGR25903.log"));
+        std::string secondLog = LogOf(out_, "TGR25903");
         ReplaceAll(secondLog, out_, ref_);
-        EXPECT_EQ(secondLog, LogMessages(ReadFile(ref_ + "/TGR25903.log")));
+        EXPECT_EQ(secondLog, LogOf(ref_, "TGR25903"));
     }
 
     // The first county's files of the reference run whose names end with one
@@ -290,7 +289,7 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     const std::string second = countygen::WriteCounty(Spec("903"), in).type1Path;
     const std::string third = countygen::WriteCounty(Spec("905"), in).type1Path;
     auto convert = [](const std::string& type1, const std::string& folder) {
-        vornak2::DisplayV2(type1.c_str(), folder.c_str(), Options('c', '3', kLayers).c_str(), 1, 3);
+        ConvertCounty(type1, folder, Options('c', '3', kLayers), 1, 3);
     };
     for (const std::string& county : {first, second, third}) convert(county, all);
     for (const std::string& county : {first, third}) convert(county, without);
@@ -311,12 +310,12 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     }
     convert(third, out);
 
-    std::vector<std::string> messages = Lines(LogMessages(ReadFile(out + "/TGR25903.log")));
+    std::vector<std::string> messages = Lines(LogOf(out, "TGR25903"));
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(), "Could not write to file " + out + "/" + allPolygons);
-    std::string thirdLog = LogMessages(ReadFile(out + "/TGR25905.log"));
+    std::string thirdLog = LogOf(out, "TGR25905");
     ReplaceAll(thirdLog, out, all);
-    EXPECT_EQ(thirdLog, LogMessages(ReadFile(all + "/TGR25905.log")));
+    EXPECT_EQ(thirdLog, LogOf(all, "TGR25905"));
 
     const std::map<std::string, std::string> outputs = Files(out);
     const std::map<std::string, std::string> expectedWithout = Files(without);

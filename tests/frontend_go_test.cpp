@@ -8,7 +8,11 @@
 #include "frontend/job_globals.h"
 #include "frontend/library_entries.h"
 #include "platform/files.h"
+#include "support/commands.h"
 #include "support/frontend_session.h"
+#include "support/option_strings.h"
+#include "support/real_county.h"
+#include "support/text_checks.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -20,33 +24,14 @@
 namespace {
 
 using testsupport::CountOf;
+using testsupport::OptionsString;
+using testsupport::Range;
+using testsupport::operator+;
 using testsupport::RecordedCall;
 using testsupport::RecordedCalls;
 
-std::string Expected(size_t n, const std::set<int>& ones, const std::map<int, char>& others) {
-    std::string s(n, '0');
-    for (int p : ones) s[p] = '1';
-    for (const auto& [p, c] : others) s[p] = c;
-    return s;
-}
-
-std::set<int> Range(int first, int last) {
-    std::set<int> r;
-    for (int p = first; p <= last; ++p) r.insert(p);
-    return r;
-}
-
-std::set<int> operator+(std::set<int> a, const std::set<int>& b) {
-    a.insert(b.begin(), b.end());
-    return a;
-}
-
 class GoTest : public testsupport::FrontEndTest {
 protected:
-    std::string File(const std::string& name) {
-        testsupport::WriteFile(dir_ / name, "x");
-        return dir_ / name;
-    }
     std::string MakeOut() {
         std::string out = dir_ / "out";
         ::mkdir(out.c_str(), 0755);
@@ -68,14 +53,14 @@ TEST_F(GoTest, MixedEditionsReachTheirLibrariesWithTheOutputChoices) {
     EXPECT_EQ(first.library, "DisplayV2");
     EXPECT_EQ(first.inputPath, a);
     EXPECT_EQ(first.outputDir, out);
-    EXPECT_EQ(first.options, Expected(86, {8, 80, 81}, {{53, '9'}, {79, '2'}}));
+    EXPECT_EQ(first.options, OptionsString(86, {8, 80, 81}, {{53, '9'}, {79, '2'}}));
     EXPECT_EQ(first.countyNumber, 1);
     EXPECT_EQ(first.countyCount, 2);
     const RecordedCall& second = RecordedCalls()[1];
     EXPECT_EQ(second.library, "Display");
     EXPECT_EQ(second.inputPath, b);
     EXPECT_EQ(second.outputDir, out);
-    EXPECT_EQ(second.options, Expected(56, {8, 51}, {{53, '6'}, {50, '2'}}));
+    EXPECT_EQ(second.options, OptionsString(56, {8, 51}, {{53, '6'}, {50, '2'}}));
     EXPECT_EQ(second.countyNumber, 2);
     EXPECT_EQ(second.countyCount, 2);
     // GO made the output directory current.
@@ -92,8 +77,8 @@ TEST_F(GoTest, SameEditionsMayMergeAndEachEntryKnowsItsPlace) {
         EXPECT_EQ(RecordedCalls()[i].countyCount, 3);
         // Select All of 2003: 8-52 (48, 50 and 52 from the economic boxes),
         // 54-77 and clip water; organisation '3' from GO.
-        EXPECT_EQ(RecordedCalls()[i].options, Expected(86, Range(8, 52) + Range(54, 77) + std::set<int>{80},
-                                                       {{53, 'a'}, {79, '3'}}));
+        EXPECT_EQ(RecordedCalls()[i].options, OptionsString(86, Range(8, 52) + Range(54, 77) + std::set<int>{80},
+                                                            {{53, 'a'}, {79, '3'}}));
     }
     EXPECT_EQ(RecordedCalls()[1].inputPath, b);
     EXPECT_EQ(frontend::gOutputParentDir, dir_.path());  // the input folder, as offered
@@ -106,7 +91,7 @@ TEST_F(GoTest, EntriesWithoutLayers) {
     RunSession("press 11\n" + a + "\nescape\npress 11\n" + b + "\ncheck 27\nok\nescape\nok\nok\n");
     ASSERT_EQ(RecordedCalls().size(), 1u);
     EXPECT_EQ(RecordedCalls()[0].library, "DisplayV2");
-    EXPECT_EQ(RecordedCalls()[0].options, Expected(86, {}, {{53, '9'}}));
+    EXPECT_EQ(RecordedCalls()[0].options, OptionsString(86, {}, {{53, '9'}}));
     EXPECT_EQ(RecordedCalls()[0].countyNumber, 2);
 }
 
@@ -126,7 +111,7 @@ TEST_F(GoTest, ClosingTheOutputOptionsKeepsTheJobList) {
     ASSERT_EQ(RecordedCalls().size(), 1u);
     // The second GO offers the stored folder again, the other choices anew.
     EXPECT_EQ(RecordedCalls()[0].outputDir, out);
-    EXPECT_EQ(RecordedCalls()[0].options, Expected(56, {8}, {{53, '1'}, {50, '0'}, {51, '0'}}));
+    EXPECT_EQ(RecordedCalls()[0].options, OptionsString(56, {8}, {{53, '1'}, {50, '0'}, {51, '0'}}));
     EXPECT_NE(output.find("      * 0: " + a), std::string::npos);
 
     // A script that ends in the output options converts nothing.
@@ -139,16 +124,16 @@ TEST_F(GoTest, NumericAddressRangesTurnALineFlagIntoTwo) {
     frontend::gAddressRangesAsNumbers = 1;
     frontend::gOutputOrganisation = 1;
     frontend::gCreatePushPins = 1;
-    std::string older = frontend::OptionsForCall(Expected(56, {0, 8}, {{53, '6'}}), false);
-    EXPECT_EQ(older, Expected(56, {8, 51}, {{0, '2'}, {50, '1'}, {53, '6'}}));
-    std::string later = frontend::OptionsForCall(Expected(86, {0}, {{53, 'd'}}), true);
-    EXPECT_EQ(later, Expected(86, {81}, {{0, '2'}, {53, 'd'}, {79, '1'}}));
+    std::string older = frontend::OptionsForCall(OptionsString(56, {0, 8}, {{53, '6'}}), false);
+    EXPECT_EQ(older, OptionsString(56, {8, 51}, {{0, '2'}, {50, '1'}, {53, '6'}}));
+    std::string later = frontend::OptionsForCall(OptionsString(86, {0}, {{53, 'd'}}), true);
+    EXPECT_EQ(later, OptionsString(86, {81}, {{0, '2'}, {53, 'd'}, {79, '1'}}));
     frontend::gAddressRangesAsNumbers = 0;
-    EXPECT_EQ(frontend::OptionsForCall(Expected(56, {0}, {}), false)[0], '1');
+    EXPECT_EQ(frontend::OptionsForCall(OptionsString(56, {0}, {}), false)[0], '1');
     // A short string is filled up to its full length.
     EXPECT_EQ(frontend::OptionsForCall("", true).size(), 86u);
-    EXPECT_FALSE(frontend::AsksForAnyOlderLayer(Expected(56, {54}, {{50, '3'}, {53, '6'}})));
-    EXPECT_TRUE(frontend::AsksForAnyOlderLayer(Expected(56, {49}, {})));
+    EXPECT_FALSE(frontend::AsksForAnyOlderLayer(OptionsString(56, {54}, {{50, '3'}, {53, '6'}})));
+    EXPECT_TRUE(frontend::AsksForAnyOlderLayer(OptionsString(56, {49}, {})));
 }
 
 TEST_F(GoTest, ArchiveIsUnpackedUnderItsOwnNamesAndCleanedUp) {
@@ -172,7 +157,7 @@ TEST_F(GoTest, ArchiveIsUnpackedUnderItsOwnNamesAndCleanedUp) {
     EXPECT_TRUE(call.inputExisted);
     EXPECT_EQ(call.unzippedFiles, (std::vector<std::string>{"TGR01001.BW2", "TGR01001.MET", "TGR01001.RT1",
                                                             "TGR01001.RT2", "other.rt1"}));
-    EXPECT_EQ(call.options, Expected(86, {9}, {{53, 'c'}}));
+    EXPECT_EQ(call.options, OptionsString(86, {9}, {{53, 'c'}}));
     // Exactly what was unpacked is gone again; the folder stays.
     EXPECT_EQ(platform::ListDirectory(out + "/unzipped"), (std::vector<std::string>{"TGR01001.BW2", "other.rt1"}));
     EXPECT_EQ(testsupport::ReadFile(out + "/unzipped/TGR01001.BW2"), "not unpacked");
@@ -231,7 +216,7 @@ TEST_F(GoTest, AnOutputDirectoryThatDisappearsSkipsTheCounty) {
 
 TEST_F(GoTest, OlderEditionsEntryWritesItsLogAndFolder) {
     std::string out = MakeOut();
-    std::string options = Expected(56, {8}, {{50, '0'}, {53, '6'}});
+    std::string options = OptionsString(56, {8}, {{50, '0'}, {53, '6'}});
     EXPECT_EQ(vornak::Display((dir_ / "TGR01001.RT1").c_str(), (out + "/").c_str(), options.c_str(), 1, 1), 0);
     std::string log = testsupport::ReadFile(out + "/TGR01001.log");
     EXPECT_EQ(log.rfind("New Process started on ", 0), 0u);
@@ -254,7 +239,7 @@ TEST_F(GoTest, OlderEditionsEntryWritesItsLogAndFolder) {
 
 TEST_F(GoTest, RealCountyThroughTheDialogs) {
     std::string archive = testsupport::RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive ../shared/data/real/tgr25025.zip is absent";
+    if (archive.empty()) GTEST_SKIP() << testsupport::kNoRealCounty;
     frontend::Libraries().displayV2 = vornak2::DisplayV2;
     std::string out = MakeOut();
     // TIGER 2005 (index 10), County Current and Place Current, by county.
@@ -273,7 +258,7 @@ TEST_F(GoTest, RealCountyThroughTheDialogs) {
     std::string county = out + "/TGR25025/TGR25025ctycu.kml";
     EXPECT_EQ(CountOf(testsupport::ReadFile(county), "<Placemark"), 1);
     EXPECT_GE(CountOf(testsupport::ReadFile(out + "/TGR25025/TGR25025placecu.kml"), "<Placemark"), 1);
-    if (std::system("command -v ogrinfo >/dev/null 2>&1") != 0) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    if (!testsupport::HaveOgrinfo()) GTEST_SKIP() << testsupport::kNoOgrinfo;
     std::string listing = out + "/ogrinfo.txt";
     ASSERT_EQ(std::system(("ogrinfo -ro -al -so '" + county + "' > '" + listing + "' 2>&1").c_str()), 0);
     EXPECT_NE(testsupport::ReadFile(listing).find("Feature Count: 1"), std::string::npos);

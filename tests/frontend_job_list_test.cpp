@@ -4,7 +4,9 @@
 #include "frontend/main_dialog.h"
 #include "frontend/open_file_prompt.h"
 #include "support/frontend_session.h"
+#include "support/option_strings.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -13,6 +15,7 @@ namespace {
 
 using frontend::CInputListDlg;
 using testsupport::CountOf;
+using testsupport::OptionsString;
 using testsupport::TempDir;
 
 // A main dialog run on a script; the job list stays readable afterwards.
@@ -26,19 +29,7 @@ struct Session {
     CInputListDlg dialog;
 };
 
-std::string Zeros(size_t n, char edition) {
-    std::string s(n, '0');
-    s[53] = edition;
-    return s;
-}
-
-class JobListTest : public testsupport::FrontEndTest {
-protected:
-    std::string File(const std::string& name) {
-        testsupport::WriteFile(dir_ / name, "x");
-        return dir_ / name;
-    }
-};
+class JobListTest : public testsupport::FrontEndTest {};
 
 TEST_F(JobListTest, FirstRt1AsksTheTypeOnceAndRemembersTheDefault) {
     std::string a = File("a.rt1"), b = File("b.RT1");
@@ -50,8 +41,8 @@ TEST_F(JobListTest, FirstRt1AsksTheTypeOnceAndRemembersTheDefault) {
     EXPECT_NE(s.out.str().find("Please choose the version of TIGER you wish to process."), std::string::npos);
     EXPECT_EQ(CountOf(s.out.str(), "=== Options for TIGER 2006 2nd Edition ==="), 2);
     ASSERT_EQ(s.dialog.InputPaths(), (std::vector<std::string>{a, b}));
-    EXPECT_EQ(s.dialog.OptionStrings()[0], Zeros(86, 'd'));
-    EXPECT_EQ(s.dialog.OptionStrings()[1], Zeros(86, 'd'));
+    EXPECT_EQ(s.dialog.OptionStrings()[0], OptionsString(86, {}, {{53, 'd'}}));
+    EXPECT_EQ(s.dialog.OptionStrings()[1], OptionsString(86, {}, {{53, 'd'}}));
     EXPECT_EQ(frontend::gRememberedTypeIndex, 11);
     EXPECT_EQ(frontend::gOutputParentDir, dir_.path());
 }
@@ -62,8 +53,8 @@ TEST_F(JobListTest, UntickedChoiceAsksAgainAndChooseTypeLeftWithoutOkIsTiger97) 
     EXPECT_NE(s.out.str().find("=== Layer Extraction Options for TIGER 2003 ==="), std::string::npos);
     EXPECT_NE(s.out.str().find("=== Layer Extraction Options for TIGER 97 ==="), std::string::npos);
     ASSERT_EQ(s.dialog.OptionStrings().size(), 2u);
-    EXPECT_EQ(s.dialog.OptionStrings()[0], Zeros(86, 'a'));
-    EXPECT_EQ(s.dialog.OptionStrings()[1], Zeros(56, '2'));
+    EXPECT_EQ(s.dialog.OptionStrings()[0], OptionsString(86, {}, {{53, 'a'}}));
+    EXPECT_EQ(s.dialog.OptionStrings()[1], OptionsString(56, {}, {{53, '2'}}));
     EXPECT_EQ(frontend::gRememberedTypeIndex, -1);
 }
 
@@ -74,9 +65,9 @@ TEST_F(JobListTest, OtherExtensionsAreTakenWithoutAQuestion) {
     EXPECT_NE(s.out.str().find("=== Layer Extraction Options for TIGER 95 ==="), std::string::npos);
     EXPECT_EQ(CountOf(s.out.str(), "=== Layer Extraction Options for TIGER 94 ==="), 2);
     ASSERT_EQ(s.dialog.OptionStrings().size(), 3u);
-    EXPECT_EQ(s.dialog.OptionStrings()[0], Zeros(56, '1'));
-    EXPECT_EQ(s.dialog.OptionStrings()[1], Zeros(56, '0'));
-    EXPECT_EQ(s.dialog.OptionStrings()[2], Zeros(56, '0'));
+    EXPECT_EQ(s.dialog.OptionStrings()[0], OptionsString(56, {}, {{53, '1'}}));
+    EXPECT_EQ(s.dialog.OptionStrings()[1], OptionsString(56, {}, {{53, '0'}}));
+    EXPECT_EQ(s.dialog.OptionStrings()[2], OptionsString(56, {}, {{53, '0'}}));
 }
 
 TEST_F(JobListTest, ArchivesAreClassifiedByWhatTheyHold) {
@@ -117,7 +108,7 @@ TEST_F(JobListTest, SetForAllWithTheSameAndWithAnotherEdition) {
     ASSERT_EQ(s.dialog.OptionStrings().size(), 3u);
     EXPECT_EQ(s.dialog.OptionStrings()[1], s.dialog.OptionStrings()[0]);
     EXPECT_EQ(s.dialog.OptionStrings()[0].substr(8, 5), "11111");
-    EXPECT_EQ(s.dialog.OptionStrings()[2], Zeros(56, '1').replace(8, 1, "1"));
+    EXPECT_EQ(s.dialog.OptionStrings()[2], OptionsString(56, {}, {{53, '1'}}).replace(8, 1, "1"));
     EXPECT_EQ(frontend::gSetForAllActive, 0);
 }
 
@@ -127,7 +118,7 @@ TEST_F(JobListTest, DeleteRemovesBothItemsAndSelectsTheLast) {
     Session s("press 11\n" + a + " " + b + " " + c + " " + d + "\nok\nok\ncheck 108\nok\nok\nselect 22 2\npress 12\n");
     ASSERT_EQ(s.dialog.InputPaths(), (std::vector<std::string>{a, b, d}));
     ASSERT_EQ(s.dialog.OptionStrings().size(), 3u);
-    for (const std::string& options : s.dialog.OptionStrings()) EXPECT_EQ(options, Zeros(56, '1'));
+    for (const std::string& options : s.dialog.OptionStrings()) EXPECT_EQ(options, OptionsString(56, {}, {{53, '1'}}));
     EXPECT_EQ(s.dialog.ListSelection(CInputListDlg::kInputListId), std::vector<int>{2});
 
     Session none("press 11\n" + a + "\nok\ndeselect 22 0\npress 12\n");
@@ -145,8 +136,8 @@ TEST_F(JobListTest, EditOpensTheDialogOfTheEntrysEdition) {
     ASSERT_NE(edit, std::string::npos);
     EXPECT_NE(out.find("[108] check [x] County 2000", edit), std::string::npos);
     ASSERT_EQ(s.dialog.OptionStrings().size(), 2u);
-    EXPECT_EQ(s.dialog.OptionStrings()[0], Zeros(86, 'b').replace(8, 2, "11"));
-    EXPECT_EQ(s.dialog.OptionStrings()[1], Zeros(56, '1'));
+    EXPECT_EQ(s.dialog.OptionStrings()[0], OptionsString(86, {}, {{53, 'b'}}).replace(8, 2, "11"));
+    EXPECT_EQ(s.dialog.OptionStrings()[1], OptionsString(56, {}, {{53, '1'}}));
     EXPECT_EQ(frontend::gCurrentEdition, 106);
 
     Session noSelection("press 11\n" + b + "\nok\ndeselect 22 0\npress 13\n");
@@ -159,7 +150,7 @@ TEST_F(JobListTest, LayerDialogLeftWithoutOkKeepsTheEditionCharacter) {
     // still as a 2002 entry, so Edit opens the 2002-2006 dialog again.
     Session s("press 11\n" + a + "\ncheck 27\nok\nescape\npress 13\nclose\n");
     ASSERT_EQ(s.dialog.OptionStrings().size(), 1u);
-    EXPECT_EQ(s.dialog.OptionStrings()[0], Zeros(86, '9'));
+    EXPECT_EQ(s.dialog.OptionStrings()[0], OptionsString(86, {}, {{53, '9'}}));
     EXPECT_EQ(CountOf(s.out.str(), "=== Layer Extraction Options for TIGER 2002 ==="), 2);
 }
 
@@ -174,7 +165,7 @@ TEST_F(JobListTest, TheOptionsListIsOutOfReach) {
     std::string a = File("a.bw1");
     Session s("press 11\n" + a + "\nok\nselect 23 0\n");
     EXPECT_NE(s.out.str().find("control 23 is not available"), std::string::npos);
-    EXPECT_EQ(s.out.str().find(Zeros(56, '1')), std::string::npos);
+    EXPECT_EQ(s.out.str().find(OptionsString(56, {}, {{53, '1'}})), std::string::npos);
 }
 
 TEST_F(JobListTest, FilePromptExpandsWildcardsAndInsistsOnExistingFiles) {

@@ -4,6 +4,7 @@
 #include "frontend/job_globals.h"
 #include "frontend/layer_options_dialog.h"
 #include "frontend/layer_options_v2_dialog.h"
+#include "support/option_strings.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -13,6 +14,9 @@ namespace {
 
 using frontend::CLayerOptionsDlg;
 using frontend::CLayerOptionsV2Dlg;
+using testsupport::OptionsString;
+using testsupport::Range;
+using testsupport::operator+;
 
 // Runs a layer dialog of `code` on `script` with `loaded` as gLayerOptions;
 // returns what the dialog wrote.
@@ -26,25 +30,6 @@ std::string RunDialog(Dlg& dialog, int code, const std::string& loaded, const st
     dialog.DoModal(in, out);
     if (output) *output = out.str();
     return out.str();
-}
-
-// A string of `n` '0' with '1' at the given positions and `edition` at 53.
-std::string Expected(size_t n, char edition, const std::set<int>& ones) {
-    std::string s(n, '0');
-    for (int p : ones) s[p] = '1';
-    s[53] = edition;
-    return s;
-}
-
-std::set<int> Range(int first, int last) {
-    std::set<int> r;
-    for (int p = first; p <= last; ++p) r.insert(p);
-    return r;
-}
-
-std::set<int> operator+(std::set<int> a, const std::set<int>& b) {
-    a.insert(b.begin(), b.end());
-    return a;
 }
 
 // The enabled layer boxes of the 1994-2000 dialog, by edition.
@@ -87,7 +72,7 @@ TEST_F(LayerDialogTest, OlderEditionsSelectAllTicksTheEnabledLayers) {
         CLayerOptionsDlg dialog;
         RunDialog(dialog, code, std::string(56, '0'), "press 301\nok\n");
         char edition = code == 94 ? '0' : code == 95 ? '1' : static_cast<char>('2' + code - 97);
-        EXPECT_EQ(frontend::gLayerOptions, Expected(56, edition, EnabledOlder(code))) << "code " << code;
+        EXPECT_EQ(frontend::gLayerOptions, OptionsString(56, EnabledOlder(code), {{53, edition}})) << "code " << code;
     }
 }
 
@@ -95,7 +80,8 @@ TEST_F(LayerDialogTest, Tiger2000SelectAllGivesTheDocumentedString) {
     CLayerOptionsDlg dialog;
     RunDialog(dialog, 101, std::string(56, '0'), "press 301\nok\n");
     EXPECT_EQ(frontend::gLayerOptions,
-              Expected(56, '6', Range(8, 16) + Range(18, 27) + Range(29, 42) + std::set<int>{44, 46, 47, 54}));
+              OptionsString(56, Range(8, 16) + Range(18, 27) + Range(29, 42) + std::set<int>{44, 46, 47, 54},
+                            {{53, '6'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 0);  // Select All leaves that box alone here
 }
 
@@ -133,10 +119,10 @@ TEST_F(LayerDialogTest, DisabledBoxesAreRefusedButKeepWhatTheStringSet) {
     std::string output;
     // "Middle School Districts" (28) is disabled for TIGER 2000, yet a
     // loaded '1' there survives OK; position 43 and the line classes do not.
-    std::string loaded = Expected(56, '6', {0, 3, 28, 43, 50, 51});
+    std::string loaded = OptionsString(56, {0, 3, 28, 43, 50, 51}, {{53, '6'}});
     RunDialog(dialog, 101, loaded, "check 128\nuncheck 128\ncheck 108\nok\n", &output);
     EXPECT_NE(output.find("control 128 is not available"), std::string::npos);
-    EXPECT_EQ(frontend::gLayerOptions, Expected(56, '6', {8, 28}));
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(56, {8, 28}, {{53, '6'}}));
 }
 
 TEST_F(LayerDialogTest, OlderDialogWithSetForAllActive) {
@@ -154,8 +140,8 @@ TEST_F(LayerDialogTest, OlderDialogWithSetForAllActive) {
     // Clear All leaves the box alone; ticked, OK takes "Set for All" up.
     frontend::gSetForAllActive = 0;
     CLayerOptionsDlg fresh;
-    RunDialog(fresh, 98, Expected(56, '3', {8, 9}), "check 300\npress 302\nok\n");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(56, '3', {}));
+    RunDialog(fresh, 98, OptionsString(56, {8, 9}, {{53, '3'}}), "check 300\npress 302\nok\n");
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(56, {}, {{53, '3'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 1);
     EXPECT_EQ(frontend::gSetForAllEdition, 98);
     EXPECT_EQ(frontend::gSetForAllOptions, frontend::gLayerOptions);
@@ -172,7 +158,8 @@ TEST_F(LayerDialogTest, OlderDialogLeftWithoutOkLeavesTheString) {
 TEST_F(LayerDialogTest, Tiger2002SelectAll) {
     CLayerOptionsV2Dlg dialog;
     RunDialog(dialog, 104, std::string(86, '0'), "press 301\nok\n");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, '9', Range(8, 52) + Range(54, 71) + std::set<int>{80}));
+    EXPECT_EQ(frontend::gLayerOptions,
+              OptionsString(86, Range(8, 52) + Range(54, 71) + std::set<int>{80}, {{53, '9'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 1);
     EXPECT_EQ(frontend::gSetForAllEdition, 104);
 }
@@ -180,17 +167,18 @@ TEST_F(LayerDialogTest, Tiger2002SelectAll) {
 TEST_F(LayerDialogTest, Tiger2003SelectAllTakesTheEconomicBoxes) {
     CLayerOptionsV2Dlg dialog;
     RunDialog(dialog, 105, std::string(86, '0'), "press 301\nok\n");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, 'a', Range(8, 52) + Range(54, 77) + std::set<int>{80}));
+    EXPECT_EQ(frontend::gLayerOptions,
+              OptionsString(86, Range(8, 52) + Range(54, 77) + std::set<int>{80}, {{53, 'a'}}));
     // The position comes from "County Economic": unticking it clears 48
     // although "MSA/CMSA Current" is what the string had.
     CLayerOptionsV2Dlg again;
-    RunDialog(again, 105, Expected(86, 'a', {48, 72}), "uncheck 248\nok\n");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, 'a', {72}));
+    RunDialog(again, 105, OptionsString(86, {48, 72}, {{53, 'a'}}), "uncheck 248\nok\n");
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {72}, {{53, 'a'}}));
 }
 
 TEST_F(LayerDialogTest, TheTwoBoxesOfOnePosition) {
     CLayerOptionsV2Dlg older;
-    RunDialog(older, 104, Expected(86, '9', {48, 50, 72}), "");
+    RunDialog(older, 104, OptionsString(86, {48, 50, 72}, {{53, '9'}}), "");
     EXPECT_EQ(older.IsDlgButtonChecked(CLayerOptionsV2Dlg::LayerId(48)), 1);
     EXPECT_EQ(older.IsDlgButtonChecked(CLayerOptionsV2Dlg::SecondId(48)), 0);
     EXPECT_TRUE(older.GetDlgItem(CLayerOptionsV2Dlg::LayerId(48))->enabled);
@@ -199,7 +187,7 @@ TEST_F(LayerDialogTest, TheTwoBoxesOfOnePosition) {
     EXPECT_FALSE(older.GetDlgItem(CLayerOptionsV2Dlg::kEconomicGroupId)->visible);
 
     CLayerOptionsV2Dlg later;
-    RunDialog(later, 107, Expected(86, 'c', {48, 50, 72}), "");
+    RunDialog(later, 107, OptionsString(86, {48, 50, 72}, {{53, 'c'}}), "");
     EXPECT_EQ(later.IsDlgButtonChecked(CLayerOptionsV2Dlg::LayerId(48)), 0);
     EXPECT_FALSE(later.GetDlgItem(CLayerOptionsV2Dlg::LayerId(48))->enabled);
     EXPECT_EQ(later.IsDlgButtonChecked(CLayerOptionsV2Dlg::SecondId(48)), 1);
@@ -245,13 +233,14 @@ TEST_F(LayerDialogTest, LaterEditionsCaptionsAndLabels) {
 TEST_F(LayerDialogTest, HiddenCorrectionsChangeOnlyThroughTheString) {
     CLayerOptionsV2Dlg dialog;
     std::string output;
-    RunDialog(dialog, 104, Expected(86, '9', {13, 61}), "check 116\ncheck 103\ncheck 303\ncheck 110\nok\n", &output);
+    RunDialog(dialog, 104, OptionsString(86, {13, 61}, {{53, '9'}}), "check 116\ncheck 103\ncheck 303\ncheck 110\nok\n",
+              &output);
     EXPECT_NE(output.find("control 116 is not available"), std::string::npos);
     EXPECT_NE(output.find("control 103 is not available"), std::string::npos);  // a line class
     EXPECT_NE(output.find("control 303 is not available"), std::string::npos);  // TAZ State Combined
     EXPECT_EQ(output.find("Tract Correction"), std::string::npos);
     EXPECT_NE(output.find("Corrected Count Polys"), std::string::npos);
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, '9', {10, 13, 61}));
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {10, 13, 61}, {{53, '9'}}));
 }
 
 TEST_F(LayerDialogTest, LaterDialogWithSetForAllActiveAndClearAll) {
@@ -263,12 +252,12 @@ TEST_F(LayerDialogTest, LaterDialogWithSetForAllActiveAndClearAll) {
     EXPECT_NE(output.find("[300] check [ ] Use these options for all subsequent cases (disabled)"),
               std::string::npos);
     EXPECT_EQ(frontend::gSetForAllOptions, "remembered");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, 'b', {9}));
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {9}, {{53, 'b'}}));
 
     frontend::gSetForAllActive = 0;
     CLayerOptionsV2Dlg cleared;
-    RunDialog(cleared, 108, Expected(86, 'd', {8, 48, 72, 80}), "press 301\npress 302\nok\n");
-    EXPECT_EQ(frontend::gLayerOptions, Expected(86, 'd', {}));
+    RunDialog(cleared, 108, OptionsString(86, {8, 48, 72, 80}, {{53, 'd'}}), "press 301\npress 302\nok\n");
+    EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {}, {{53, 'd'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 0);  // Clear All unticked the box again
 }
 

@@ -2,28 +2,20 @@
 // bodies merged by name and split by the water flag, on hand-made counties.
 #include "support/county_files.h"
 #include "support/grid_county.h"
+#include "support/layer_files.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
 
 using namespace testsupport;
 
 namespace {
 
-#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << "missing: " << (part) << "\nin:\n" << (text)
-#define EXPECT_LACKS(text, part) EXPECT_EQ((text).find(part), std::string::npos) << "unexpected: " << (part) << "\nin:\n" << (text)
-
 constexpr int kLandmarkFlag = 67;
 constexpr int kWaterFlag = 68;
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 // Cells (0, 0) with two links (LAND 10 and 20), (1, 0) LAND 30, (0, 1)
 // LAND 10 but no type S row, (2, 1) LAND 40 that no type 7 row names. LAND
@@ -40,46 +32,16 @@ GridCounty LandmarkCounty() {
     return county;
 }
 
-// The bytes of a dBASE III table with these fields and rows, dated today.
-struct Field {
-    const char* name;
-    char type;
-    int width;
-};
-std::string DbaseTable(std::initializer_list<Field> fields, const std::vector<std::string>& rows) {
-    std::time_t now = std::time(nullptr);
-    std::tm today = *std::localtime(&now);
-    int recordLength = 1;
-    for (const Field& f : fields) recordLength += f.width;
-    int headerLength = 32 * static_cast<int>(fields.size()) + 33;
-    std::string bytes = {3, static_cast<char>(today.tm_year), static_cast<char>(today.tm_mon + 1),
-                         static_cast<char>(today.tm_mday)};
-    uint32_t count = static_cast<uint32_t>(rows.size());
-    for (int k = 0; k < 4; ++k) bytes += static_cast<char>((count >> (8 * k)) & 0xFF);
-    bytes += {static_cast<char>(headerLength & 0xFF), static_cast<char>(headerLength >> 8),
-              static_cast<char>(recordLength & 0xFF), static_cast<char>(recordLength >> 8)};
-    bytes += std::string(20, '\0');
-    for (const Field& f : fields) {
-        std::string name(f.name);
-        name.resize(11, '\0');
-        bytes += name + f.type + std::string(4, '\0') + static_cast<char>(f.width) + '\0' + std::string(14, '\0');
-    }
-    bytes += '\x0D';
-    for (const std::string& row : rows) bytes += row;
-    bytes += '\x1A';
-    return bytes;
-}
-
 const std::string kFeatureRow = " " + std::string("        10") + "D85" + "Park Ten Annex" + std::string(16, ' ') + "25901";
 const std::string kLinkRow = " " + std::string("         1") + "CA001" + "        20" + "25901";
 
 std::string FeatureTable(int rows) {
-    return DbaseTable({{"LANDPOLY", 'N', 10}, {"CFCC", 'C', 3}, {"LANDNAME", 'C', 30}, {"FILEID", 'C', 5}},
-                      std::vector<std::string>(static_cast<size_t>(rows), kFeatureRow));
+    return DbfBytes({{"LANDPOLY", 'N', 10}, {"CFCC", 'C', 3}, {"LANDNAME", 'C', 30}, {"FILEID", 'C', 5}},
+                    std::vector<std::string>(static_cast<size_t>(rows), kFeatureRow));
 }
 std::string LinkTable(int rows) {
-    return DbaseTable({{"POLYID", 'N', 10}, {"CENID", 'C', 5}, {"LANDPOLY", 'N', 10}, {"FILEID", 'C', 5}},
-                      std::vector<std::string>(static_cast<size_t>(rows), kLinkRow));
+    return DbfBytes({{"POLYID", 'N', 10}, {"CENID", 'C', 5}, {"LANDPOLY", 'N', 10}, {"FILEID", 'C', 5}},
+                    std::vector<std::string>(static_cast<size_t>(rows), kLinkRow));
 }
 
 TEST(LandmarkLayerTest, EachLinkedPolygonShowsItsFirstLinkAndLandmark) {
@@ -143,8 +105,8 @@ TEST(LandmarkLayerTest, ThemeFolderIsLoggedForTheLayerAndEachTable) {
     GridRun run(dir.path());
     std::string log = run.Convert(LandmarkCounty(), Options('c', '2', {kLandmarkFlag}));
     std::string folder = run.out + "/landmarks/";
-    EXPECT_EQ(Count(log, "directory " + folder + " created\n"), 1u);
-    EXPECT_EQ(Count(log, "directory " + folder + " not created\n"), 2u);
+    EXPECT_EQ(CountOf(log, "directory " + folder + " created\n"), 1);
+    EXPECT_EQ(CountOf(log, "directory " + folder + " not created\n"), 2);
     EXPECT_TRUE(Exists(folder + "tgr25901lpy.kml"));
     EXPECT_EQ(ReadFile(folder + "tgr25901lpy3.dbf"), LinkTable(1));
 }

@@ -3,19 +3,20 @@
 // flags, lengths in miles, numeric address fields, merged counties and the
 // failures that must leave earlier files as they were.
 #include "conv2/conversion_dialog.h"
-#include "conv2/display.h"
 #include "conv2/job_state.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "county_model.h"
 #include "county_writer.h"
-#include "shapeio/dbase.h"
 #include "support/bytes.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/layer_files.h"
 #include "support/line_records.h"
+#include "support/real_county.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -31,17 +32,6 @@ using namespace testsupport;
 namespace {
 
 double Deg(long long millionths) { return static_cast<double>(millionths) * 0.000001; }
-std::string Pad(const std::string& s, size_t n) { return s + std::string(n - s.size(), ' '); }
-std::string Blanks(size_t n) { return std::string(n, ' '); }
-
-// Converts the county whose type 1 file is `type1Path` into `out`.
-void Convert(const std::string& type1Path, const std::string& out, const std::string& options) {
-    vornak2::DisplayV2(type1Path.c_str(), out.c_str(), options.c_str(), 1, 1);
-}
-
-std::string LogOf(const std::string& out, const std::string& baseName) {
-    return LogMessages(ReadFile(out + "/" + baseName + ".log"));
-}
 
 // The hand-made county "tgr01001": two roads (one of them a P line) and a
 // railroad, on meridians so that their lengths are whole multiples of the
@@ -74,14 +64,7 @@ const std::string kPLineRecord = " " "        12" "       103" "       104" "U" 
                                  "P41" + Blanks(44 + 10) + "P" "P4" "0" "0000" + Blanks(10) + "0000" +
                                  Blanks(2 + 2 + 3 + 3 + 30 + 12 + 8);
 
-struct FieldSpec {
-    const char* name;
-    char type;
-    int length;
-    int decimals;
-};
-
-const FieldSpec kLineFieldSpecs[] = {
+const DbfField kLineFieldSpecs[] = {
     {"TLID", 'N', 10, 0},     {"FNODE", 'N', 10, 0},    {"TNODE", 'N', 10, 0},   {"FOVRUNDR", 'C', 1, 0},
     {"TOVRUNDR", 'C', 1, 0},  {"LENGTH", 'N', 10, 5},   {"FEDIRP", 'C', 2, 0},   {"FENAME", 'C', 30, 0},
     {"FETYPE", 'C', 4, 0},    {"FEDIRS", 'C', 2, 0},    {"CFCC", 'C', 3, 0},     {"FRADDL", 'C', 11, 0},
@@ -94,30 +77,6 @@ const FieldSpec kLineFieldSpecs[] = {
     {"SUBMCDL", 'C', 5, 0},   {"SUBMCDR", 'C', 5, 0},   {"PLACEL", 'C', 5, 0},   {"PLACER", 'C', 5, 0},
     {"TRACTL", 'C', 6, 0},    {"TRACTR", 'C', 6, 0},    {"BLOCKL", 'C', 4, 0},   {"BLOCKR", 'C', 4, 0},
 };
-
-// A dBASE table of `records` with today's date, by hand.
-std::string DbfBytes(const std::vector<FieldSpec>& fields, const std::vector<std::string>& records) {
-    int recordLength = 1;
-    for (const FieldSpec& f : fields) recordLength += f.length;
-    const shapeio::DbfDate today = shapeio::DbfToday();
-    std::string bytes{'\x03', static_cast<char>(today.year - 1900), static_cast<char>(today.month),
-                      static_cast<char>(today.day)};
-    bytes += Int32LE(static_cast<int32_t>(records.size()));
-    const int headerLength = 32 * static_cast<int>(fields.size()) + 33;
-    bytes += Int32LE(headerLength | (recordLength << 16));
-    bytes += std::string(20, '\0');
-    for (const FieldSpec& f : fields) {
-        std::string d(32, '\0');
-        d.replace(0, std::string(f.name).size(), f.name);
-        d[11] = f.type;
-        d[16] = static_cast<char>(f.length);
-        d[17] = static_cast<char>(f.decimals);
-        bytes += d;
-    }
-    bytes += '\x0D';
-    for (const std::string& r : records) bytes += r;
-    return bytes + '\x1A';
-}
 
 using Points = std::vector<std::pair<double, double>>;
 
@@ -147,7 +106,7 @@ TEST(LineLayers, SmallCountyByteExact) {
     WriteSmallCounty(dir.path());
     const std::string out = dir.path();
     // Roads, rails and landmark lines (none in this county).
-    Convert(dir / "tgr01001.rt1", out, Options('c', '0', {0, 1, 3}));
+    ConvertCounty(dir / "tgr01001.rt1", out, Options('c', '0', {0, 1, 3}));
 
     EXPECT_EQ(LogOf(out, "tgr01001"), "directory " + out + "/tgr01001 created\n"
                                       "Wrote 2 Type A lines to shape " + out + "/tgr01001/tgr01001lkA\n"
@@ -165,7 +124,7 @@ TEST(LineLayers, SmallCountyByteExact) {
                                                      Int32BE(110) + Int32BE(40)));
     ASSERT_EQ(kMainStreetRecord.size(), 220u);
     ASSERT_EQ(kPLineRecord.size(), 220u);
-    const std::vector<FieldSpec> lineFields(std::begin(kLineFieldSpecs), std::end(kLineFieldSpecs));
+    const std::vector<DbfField> lineFields(std::begin(kLineFieldSpecs), std::end(kLineFieldSpecs));
     EXPECT_EQ(ReadFile(stem + "A.dbf"), DbfBytes(lineFields, {kMainStreetRecord, kPLineRecord}));
 
     // The railroad: one line of 0.1 degree of latitude.
@@ -200,10 +159,10 @@ TEST(LineLayers, NumericAddressFieldsChangeOnlyTheDescriptors) {
     WriteSmallCounty(dir.path());
     std::string options = Options('c', '0', {0});
     options[0] = '2';
-    Convert(dir / "tgr01001.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr01001.rt1", dir.path(), options);
 
-    std::vector<FieldSpec> fields(std::begin(kLineFieldSpecs), std::end(kLineFieldSpecs));
-    for (FieldSpec& f : fields) {
+    std::vector<DbfField> fields(std::begin(kLineFieldSpecs), std::end(kLineFieldSpecs));
+    for (DbfField& f : fields) {
         const std::string name = f.name;
         if (name == "FRADDL" || name == "TOADDL" || name == "FRADDR" || name == "TOADDR") f.type = 'N';
     }
@@ -237,7 +196,7 @@ TEST(LineLayers, MergedCountiesContinueTheLayer) {
     const std::string out = dir.path();
     const std::string options = Options('c', '3', {0, 1});
 
-    Convert(dir / "tgr01001.rt1", out, options);
+    ConvertCounty(dir / "tgr01001.rt1", out, options);
     EXPECT_EQ(LogOf(out, "tgr01001"), "directory " + out + "/roads/ created\n"
                                       "Wrote 2 Type A lines to shape " + out + "/roads/lkA\n"
                                       "directory " + out + "/rails/ created\n"
@@ -247,7 +206,7 @@ TEST(LineLayers, MergedCountiesContinueTheLayer) {
     const DbfContents firstDbf = ReadDbf(dir / "roads/lkA.dbf");
     const std::string rails = ReadFile(dir / "rails/lkB.shp");
 
-    Convert(dir / "tgr01003.rt1", out, options);
+    ConvertCounty(dir / "tgr01003.rt1", out, options);
     EXPECT_EQ(LogOf(out, "tgr01003"), "directory " + out + "/roads/ not created\n"
                                       "Wrote 2 Type A lines to shape " + out + "/roads/lkA\n");
 
@@ -292,12 +251,12 @@ TEST(LineLayers, FailedCountyLeavesTheMergedLayerAsItWas) {
     WriteSmallCounty(dir.path());
     WriteSecondCounty(dir.path(), true);
     const std::string options = Options('c', '3', {0});
-    Convert(dir / "tgr01001.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr01001.rt1", dir.path(), options);
     const std::string shp = ReadFile(dir / "roads/lkA.shp");
     const std::string shx = ReadFile(dir / "roads/lkA.shx");
     const std::string dbf = ReadFile(dir / "roads/lkA.dbf");
 
-    Convert(dir / "tgr01003.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr01003.rt1", dir.path(), options);
     EXPECT_NE(LogOf(dir.path(), "tgr01003").find("ERROR - nonmatching Tlid values after sequence adjustment\n"),
               std::string::npos);
     EXPECT_EQ(ReadFile(dir / "roads/lkA.shp"), shp);
@@ -308,7 +267,7 @@ TEST(LineLayers, FailedCountyLeavesTheMergedLayerAsItWas) {
 TEST(LineLayers, FailedCountyLeavesNoNewFiles) {
     TempDir dir;
     WriteSecondCounty(dir.path(), true);
-    Convert(dir / "tgr01003.rt1", dir.path(), Options('c', '2', {0}));
+    ConvertCounty(dir / "tgr01003.rt1", dir.path(), Options('c', '2', {0}));
     const std::string log = LogOf(dir.path(), "tgr01003");
     EXPECT_NE(log.find("ERROR - nonmatching Tlid values after sequence adjustment\n"), std::string::npos);
     EXPECT_EQ(log.find("Wrote"), std::string::npos) << log;
@@ -350,7 +309,7 @@ TEST(LineLayers, GeneratedCountyLineByLine) {
     spec.seed = 5;
     const countygen::CountyModel model(spec);
     const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
-    Convert(county.type1Path, dir.path(), Options('c', '1', {0, 1, 2, 3, 4, 5, 6, 7}));
+    ConvertCounty(county.type1Path, dir.path(), Options('c', '1', {0, 1, 2, 3, 4, 5, 6, 7}));
 
     // The flags of (line, node) from the type U rows.
     std::map<std::pair<std::string, int>, char> flags;
@@ -431,12 +390,11 @@ TEST(LineLayers, GeneratedCountyLineByLine) {
 // The real county: every line class with the counts of its type 1 file, and
 // every line's points as GDAL's TIGER reader sees them.
 TEST(LineLayers, RealCountyMatchesGdal) {
-    const std::string archive = RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-    if (!HaveOgrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed (Debian package gdal-bin)";
+    if (RealCountyArchive().empty()) GTEST_SKIP() << kNoRealCounty;
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
     TempDir dir;
-    ASSERT_TRUE(ExtractArchive(archive, dir.path()));
-    Convert(dir / "TGR25025.RT1", dir.path(), Options('c', '2', {0, 1, 2, 3, 4, 5, 6, 7}));
+    ASSERT_TRUE(UnpackRealCounty(dir.path()));
+    ConvertCounty(dir / "TGR25025.RT1", dir.path(), Options('c', '2', {0, 1, 2, 3, 4, 5, 6, 7}));
     const std::string log = LogOf(dir.path(), "TGR25025");
     EXPECT_EQ(log.find("Cannot find"), std::string::npos) << log;
     EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;

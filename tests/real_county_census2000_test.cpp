@@ -2,20 +2,18 @@
 // Massachusetts, 2005 Second Edition): the whole conversion runs without a
 // failure, GDAL opens every document, and the census hierarchy holds one
 // polygon per code that the type S records put on a border line.
-#include "conv2/display.h"
 #include "conv2/job_state.h"
-#include "platform/zip_control.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/generated_county_run.h"
+#include "support/real_county.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <dirent.h>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -23,31 +21,6 @@
 using namespace testsupport;
 
 namespace {
-
-std::vector<std::string> RecordLines(const std::string& path) {
-    std::istringstream in(ReadFile(path));
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        line.resize(230, ' ');
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& ending) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
-                names.push_back(name);
-        }
-        closedir(d);
-    }
-    return names;
-}
 
 // `ogrinfo -ro -al -so` on each document of a folder, several at a time: per
 // document its standard output and error, ending in "exit <status>".
@@ -84,13 +57,12 @@ std::string Columns(const std::string& line, const std::vector<std::pair<int, in
 const std::initializer_list<int> kCensus2000Flags = {8,  11, 14, 17, 20, 23, 26, 29, 32, 35, 38, 41, 43, 45,
                                                      47, 49, 51, 54, 69, 70, 56, 58, 62, 60, 63, 64, 65, 66};
 
-TEST(RealCountyCensus2000Test, EveryLayerConvertsAndTheHierarchyMatchesTheTypeSCodes) {
-    std::string archive = RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-    TempDir dir;
+class RealCountyCensus2000Test : public RealCountyTest {};
+
+TEST_F(RealCountyCensus2000Test, EveryLayerConvertsAndTheHierarchyMatchesTheTypeSCodes) {
     const std::string out = dir / "out";
     ASSERT_EQ(::mkdir(out.c_str(), 0755), 0);
-    vornak2::DisplayV2(archive.c_str(), out.c_str(), Options('c', '1', kCensus2000Flags).c_str(), 1, 1);
+    ConvertCounty(archive, out, Options('c', '1', kCensus2000Flags));
 
     std::vector<std::string> logs = FilesEndingIn(out, ".log");
     ASSERT_EQ(logs.size(), 1u);
@@ -103,7 +75,7 @@ TEST(RealCountyCensus2000Test, EveryLayerConvertsAndTheHierarchyMatchesTheTypeSC
     const std::string folder = out + "/tigershapes";
     std::vector<std::string> documents = FilesEndingIn(folder, ".kml");
     EXPECT_GE(documents.size(), 20u);
-    if (generated::HaveOgrinfo()) {
+    if (HaveOgrinfo()) {
         std::map<std::string, std::string> outputs = OgrinfoOfEach(folder, documents);
         EXPECT_EQ(outputs.size(), documents.size());
         for (const auto& [name, output] : outputs) {
@@ -115,11 +87,7 @@ TEST(RealCountyCensus2000Test, EveryLayerConvertsAndTheHierarchyMatchesTheTypeSC
     }
 
     // The codes of both sides of every line, straight from the record files.
-    platform::ZipControl zip;
-    zip.SetExtractFolder(dir.path());
-    zip.SetZipFileName(archive);
-    zip.SetFileSpecs("*.rti\r*.rts");
-    ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+    ASSERT_TRUE(UnpackRealCounty(dir.path(), "*.rti\r*.rts"));
     std::map<std::string, std::string> polygons;  // CENID + POLYID -> type S line
     for (const std::string& line : RecordLines(dir / "TGR25025.RTS")) {
         std::string s = line;

@@ -2,17 +2,15 @@
 // Massachusetts, 2005 Second Edition): a clean log, documents GDAL reads
 // without a warning, one polygon per code found here straight from the
 // record files, and every polygon's internal point inside its block.
-#include "conv2/display.h"
-#include "platform/zip_control.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/kml_polygons.h"
+#include "support/real_county.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -25,61 +23,23 @@ namespace {
 const int kCurrentLayerFlags[] = {9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 44, 46,
                                   55, 57, 59, 72, 73, 74, 75, 76, 77};
 
-std::vector<std::string> RecordLines(const std::string& path) {
-    std::istringstream in(ReadFile(path));
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        line.resize(230, ' ');
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen((command + " 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::vector<std::string> KmlFiles(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".kml") == 0) names.push_back(name);
-        }
-        closedir(d);
-    }
-    return names;
-}
-
 // A county converted once for all the tests of this file.
 class RealCountyLayersTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         if (RealCountyArchive().empty()) return;
         dir_ = new TempDir;
-        platform::ZipControl zip;
-        zip.SetExtractFolder(dir_->path());
-        zip.SetZipFileName(RealCountyArchive());
-        zip.SetFileSpecs("*.*");
-        ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+        ASSERT_TRUE(UnpackRealCounty(dir_->path(), "*.*"));
         std::string options = Options('c', '0', {});
         for (int flag : kCurrentLayerFlags) options[static_cast<size_t>(flag)] = '1';
-        vornak2::DisplayV2((dir_->path() + "/TGR25025.RT1").c_str(), dir_->path().c_str(), options.c_str(), 1, 1);
+        ConvertCounty(dir_->path() + "/TGR25025.RT1", dir_->path(), options);
     }
     static void TearDownTestSuite() {
         delete dir_;
         dir_ = nullptr;
     }
     void SetUp() override {
-        if (!dir_) GTEST_SKIP() << "the real county archive ../shared/data/real/tgr25025.zip is absent";
+        if (!dir_) GTEST_SKIP() << kNoRealCounty;
     }
     static std::string Path(const std::string& name) { return dir_->path() + "/" + name; }
     static std::string Output(const std::string& abbreviation) {
@@ -97,7 +57,7 @@ protected:
 TempDir* RealCountyLayersTest::dir_ = nullptr;
 
 TEST_F(RealCountyLayersTest, LogReportsNoFailure) {
-    std::string messages = LogMessages(ReadFile(Path("TGR25025.log")));
+    std::string messages = LogOf(dir_->path(), "TGR25025");
     // Notices only: layers without lines here, the type B file the archive
     // lacks, the metadata table and the Congress note.
     std::istringstream lines(messages);
@@ -115,14 +75,14 @@ TEST_F(RealCountyLayersTest, LogReportsNoFailure) {
 }
 
 TEST_F(RealCountyLayersTest, EveryDocumentOpensInGdalWithoutAWarning) {
-    if (std::system("command -v ogrinfo >/dev/null 2>&1") != 0) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
-    std::vector<std::string> files = KmlFiles(Path("TGR25025"));
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
+    std::vector<std::string> files = FilesEndingIn(Path("TGR25025"), ".kml");
     std::set<std::string> names(files.begin(), files.end());
     for (const char* layer : {"ctycu", "trtcu", "grpcu", "blkcu", "placecu", "cousubcu", "sdunicu", "cdcu",
                               "zcta5cu", "zcta3cu", "cbsacu", "csacu", "metdivcu"})
         EXPECT_TRUE(names.count(std::string("TGR25025") + layer + ".kml")) << layer;
     for (const std::string& file : files) {
-        std::string output = Shell("ogrinfo -ro -al '" + Path("TGR25025/" + file) + "'");
+        std::string output = Ogrinfo("-al", Path("TGR25025/" + file));
         EXPECT_EQ(output.find("Warning"), std::string::npos) << file << "\n" << output.substr(0, 2000);
         EXPECT_EQ(output.find("ERROR"), std::string::npos) << file << "\n" << output.substr(0, 2000);
         EXPECT_NE(output.find("Feature Count"), std::string::npos) << file;

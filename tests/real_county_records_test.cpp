@@ -5,9 +5,11 @@
 #include "conv2/record_order.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
-#include "platform/zip_control.h"
+#include "support/commands.h"
+#include "support/real_county.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -21,19 +23,16 @@
 
 using namespace vornak2;
 using testsupport::RecordJob;
+using testsupport::Trim;
 
 namespace {
 
-class RealCountyRecordsTest : public ::testing::Test {
+class RealCountyRecordsTest : public testsupport::RealCountyTest {
 protected:
     void SetUp() override {
-        archive_ = testsupport::RealCountyArchive();
-        if (archive_.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-        platform::ZipControl zip;
-        zip.SetExtractFolder(dir.path());
-        zip.SetZipFileName(archive_);
-        zip.SetFileSpecs("*");
-        ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+        RealCountyTest::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(testsupport::UnpackRealCounty(dir.path()));
     }
 
     std::string Path(const char* suffix) const { return dir / (std::string("TGR25025.") + suffix); }
@@ -48,9 +47,6 @@ protected:
         ASSERT_EQ(gConversionStatus, 0) << suffix;
         EXPECT_FALSE(gRecordFile) << suffix;
     }
-
-    testsupport::TempDir dir;
-    std::string archive_;
 };
 
 template <typename Row>
@@ -189,12 +185,6 @@ std::vector<CsvRow> GdalLayer(const std::string& type1Path, const std::string& l
     return rows;
 }
 
-std::string Trim(const std::string& s) {
-    size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 bool AllDigits(const std::string& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -211,10 +201,8 @@ bool AllDigits(const std::string& s) {
     return ::testing::AssertionFailure() << field << ": ours '" << ours << "', GDAL '" << b << "'";
 }
 
-bool GdalAvailable() { return std::system("command -v ogr2ogr >/dev/null 2>&1") == 0; }
-
 TEST_F(RealCountyRecordsTest, ParsedFieldsAgreeWithGdal) {
-    if (!GdalAvailable()) GTEST_SKIP() << "ogr2ogr is not installed";
+    if (!testsupport::HaveProgram("ogr2ogr")) GTEST_SKIP() << "ogr2ogr is not installed";
     RecordJob job(dir.path(), 105, true);
     Read("RT1", ReadType1Records);
     Read("RTI", ReadTypeIRecords);

@@ -4,31 +4,18 @@
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
-#include "platform/zip_control.h"
+#include "support/real_county.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 using namespace vornak2;
 using testsupport::RecordJob;
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& path) {
-    std::istringstream in(testsupport::ReadFile(path));
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        line.resize(230, ' ');
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 // The standard counting rule on two code texts.
 int SidesOf(const std::string& l, const std::string& r, const std::string& blank) {
@@ -36,15 +23,10 @@ int SidesOf(const std::string& l, const std::string& r, const std::string& blank
     return (l != blank && r != blank) ? 2 : 1;
 }
 
-TEST(RealCountySidesTest, CurrentSidesMatchTheRecordFiles) {
-    std::string archive = testsupport::RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-    testsupport::TempDir dir;
-    platform::ZipControl zip;
-    zip.SetExtractFolder(dir.path());
-    zip.SetZipFileName(archive);
-    zip.SetFileSpecs("*.rt1\r*.rti\r*.rta");
-    ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+class RealCountySidesTest : public testsupport::RealCountyTest {};
+
+TEST_F(RealCountySidesTest, CurrentSidesMatchTheRecordFiles) {
+    ASSERT_TRUE(testsupport::UnpackRealCounty(dir.path(), "*.rt1\r*.rti\r*.rta"));
 
     RecordJob job(dir.path(), 105, true);
     for (auto [suffix, reader] : {std::pair{"RT1", ReadType1Records}, std::pair{"RTI", ReadTypeIRecords},
@@ -61,12 +43,12 @@ TEST(RealCountySidesTest, CurrentSidesMatchTheRecordFiles) {
 
     // The same from the files: polygons by CENID + POLYID, sides per line.
     std::map<std::string, std::pair<std::string, std::string>> polygons;  // key -> county, tract
-    for (const std::string& line : Lines(dir / "TGR25025.RTA"))
+    for (const std::string& line : testsupport::RecordLines(dir / "TGR25025.RTA"))
         polygons[line.substr(10, 15)] = {line.substr(25, 5), line.substr(25, 11)};
     int county = 0, tract = 0, missing = 0;
     std::vector<std::string> tlids;
     std::vector<std::pair<bool, bool>> found;
-    for (const std::string& line : Lines(dir / "TGR25025.RTI")) {
+    for (const std::string& line : testsupport::RecordLines(dir / "TGR25025.RTI")) {
         auto left = polygons.find(line.substr(40, 15));
         auto right = polygons.find(line.substr(55, 15));
         std::string lc = left == polygons.end() ? "     " : left->second.first;

@@ -2,81 +2,34 @@
 // a real county (Suffolk County, Massachusetts, 2005 Second Edition, which
 // has no type B file): no failure in the log, every document read by GDAL,
 // and counts made here straight from the record files.
-#include "conv2/display.h"
-#include "platform/zip_control.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/grid_county.h"
+#include "support/real_county.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <dirent.h>
-#include <map>
 #include <set>
-#include <sstream>
 #include <sys/stat.h>
 
 using namespace testsupport;
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& path) {
-    std::istringstream in(ReadFile(path));
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        line.resize(230, ' ');
-        lines.push_back(line);
-    }
-    return lines;
-}
+class RealCountySpecialLayersTest : public RealCountyTest {};
 
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) {
-    std::vector<std::string> files;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > extension.size() && name.compare(name.size() - extension.size(), std::string::npos,
-                                                               extension) == 0)
-                files.push_back(folder + "/" + name);
-        }
-        closedir(d);
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-TEST(RealCountySpecialLayersTest, EveryLayerConvertsAndTheAllPolygonsLayerHasEveryPolygon) {
-    std::string archive = RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-    TempDir dir;
+TEST_F(RealCountySpecialLayersTest, EveryLayerConvertsAndTheAllPolygonsLayerHasEveryPolygon) {
     std::string in = dir / "in";
     std::string out = dir / "out";
     ASSERT_EQ(::mkdir(in.c_str(), 0755), 0);
     ASSERT_EQ(::mkdir(out.c_str(), 0755), 0);
-    platform::ZipControl zip;
-    zip.SetExtractFolder(in);
-    zip.SetZipFileName(archive);
-    zip.SetFileSpecs("*.*");
-    ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+    ASSERT_TRUE(UnpackRealCounty(in, "*.*"));
 
-    std::string options = Options('c', '0', {10, 48, 50, 52, 67, 68, 71});
-    std::string rt1 = in + "/TGR25025.RT1";
-    vornak2::DisplayV2(rt1.c_str(), out.c_str(), options.c_str(), 1, 1);
-    std::string log = LogMessages(ReadFile(out + "/TGR25025.log"));
+    ConvertCounty(in + "/TGR25025.RT1", out, Options('c', '0', {10, 48, 50, 52, 67, 68, 71}));
+    std::string log = LogOf(out, "TGR25025");
     for (const char* failure : {"exceeds", "ERROR", "Cannot", "does not close", "Could not open file",
                                 "Could not read", "Could not write", "terminate", "No polygons"})
         EXPECT_EQ(log.find(failure), std::string::npos) << failure << " in:\n" << log;
@@ -85,14 +38,14 @@ TEST(RealCountySpecialLayersTest, EveryLayerConvertsAndTheAllPolygonsLayerHasEve
 
     // Every document opens in GDAL without a complaint.
     std::string folder = out + "/TGR25025";
-    std::vector<std::string> documents = FilesIn(folder, ".kml");
-    std::set<std::string> names;
-    for (const std::string& path : documents) names.insert(path.substr(folder.size() + 1));
+    std::vector<std::string> documents = FilesEndingIn(folder, ".kml");
+    std::set<std::string> names(documents.begin(), documents.end());
     EXPECT_EQ(names, (std::set<std::string>{"TGR25025all.kml", "TGR25025ctyec.kml", "TGR25025lpy.kml",
                                              "TGR25025placeec.kml", "TGR25025wat.kml"}));
-    if (std::system("command -v ogrinfo >/dev/null 2>&1") == 0) {
-        for (const std::string& path : documents) {
-            std::string info = CommandOutput("ogrinfo -ro -so -al '" + path + "' 2>&1");
+    if (HaveOgrinfo()) {
+        for (const std::string& name : documents) {
+            const std::string path = folder + "/" + name;
+            std::string info = Ogrinfo("-so -al", path);
             EXPECT_NE(info.find("Feature Count"), std::string::npos) << path << "\n" << info;
             EXPECT_EQ(info.find("ERROR"), std::string::npos) << path << "\n" << info;
             EXPECT_EQ(info.find("Warning"), std::string::npos) << path << "\n" << info;
@@ -101,9 +54,9 @@ TEST(RealCountySpecialLayersTest, EveryLayerConvertsAndTheAllPolygonsLayerHasEve
 
     // The polygons of the type P file that border another polygon.
     std::set<std::string> polygons;
-    for (const std::string& line : Lines(in + "/TGR25025.RTP")) polygons.insert(line.substr(10, 15));
+    for (const std::string& line : RecordLines(in + "/TGR25025.RTP")) polygons.insert(line.substr(10, 15));
     std::set<std::string> bordered;
-    for (const std::string& line : Lines(in + "/TGR25025.RTI")) {
+    for (const std::string& line : RecordLines(in + "/TGR25025.RTI")) {
         std::string left = line.substr(40, 15), right = line.substr(55, 15);
         if (left == right) continue;
         for (const std::string& side : {left, right})
@@ -121,7 +74,7 @@ TEST(RealCountySpecialLayersTest, EveryLayerConvertsAndTheAllPolygonsLayerHasEve
 
     // The polygon-landmark link table holds the further links of each polygon.
     std::vector<std::string> links;
-    for (const std::string& line : Lines(in + "/TGR25025.RT8")) links.push_back(line.substr(10, 15));
+    for (const std::string& line : RecordLines(in + "/TGR25025.RT8")) links.push_back(line.substr(10, 15));
     std::stable_sort(links.begin(), links.end());
     long repeats = 0;
     for (size_t k = 1; k < links.size(); ++k) repeats += links[k] == links[k - 1];

@@ -18,6 +18,7 @@
 #include <vector>
 
 using namespace vornak2;
+using testsupport::RecordFile;
 using testsupport::RecordJob;
 using testsupport::RecordLine;
 
@@ -36,12 +37,6 @@ std::string Type1Line(const std::string& tlid, const std::string& cfcc, const st
 }
 
 std::string TypeILine(const std::string& tlid) { return RecordLine(127).Put(1, "I1003").PutRight(20, tlid); }
-
-std::string Lines(const std::vector<std::string>& lines, const char* end = "\n") {
-    std::string text;
-    for (const std::string& l : lines) text += l + end;
-    return text;
-}
 
 class RecordsTest : public ::testing::Test {
 protected:
@@ -646,11 +641,11 @@ TEST_F(RecordsTest, EmptyFilesGiveEmptyTablesAndTheCountyGoesOn) {
 }
 
 TEST_F(RecordsTest, Type1ClassesAndTheirCounts) {
-    job.OpenText(Lines({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
-                        Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
-                        Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
-                        Type1Line("10", "C31"), Type1Line("11", "D10"), Type1Line("12", "E20")},
-                       "\r\n"));
+    job.OpenText(RecordFile({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
+                             Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
+                             Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
+                             Type1Line("10", "C31"), Type1Line("11", "D10"), Type1Line("12", "E20")},
+                            "\r\n"));
     ReadType1Records();
     ASSERT_EQ(gConversionStatus, 0);
     ASSERT_EQ(gType1Count, 12);
@@ -668,7 +663,7 @@ TEST_F(RecordsTest, Type1ClassesAndTheirCounts) {
 }
 
 TEST_F(RecordsTest, UnknownCfccLetterStopsTheCountyWithTwoLogLines) {
-    job.OpenText(Lines({Type1Line("1", "A41"), Type1Line("12345678", "Z10"), Type1Line("3", "Q99")}));
+    job.OpenText(RecordFile({Type1Line("1", "A41"), Type1Line("12345678", "Z10"), Type1Line("3", "Q99")}, "\n"));
     ReadType1Records();
     EXPECT_EQ(gConversionStatus, -1);
     EXPECT_FALSE(gRecordFile);  // closed on the failure too
@@ -691,7 +686,7 @@ TEST_F(RecordsTest, BlankCfccStopsTheCounty) {
 }
 
 TEST_F(RecordsTest, FirstType1RowWritesDateFileAndEditionNote) {
-    job.OpenText(Lines({Type1Line("2", "A41", "1003"), Type1Line("1", "A41", "9999")}));
+    job.OpenText(RecordFile({Type1Line("2", "A41", "1003"), Type1Line("1", "A41", "9999")}, "\n"));
     ReadType1Records();
     EXPECT_EQ(testsupport::ReadFile(dir / "date.txt"), "1003");
     EXPECT_EQ(job.Log(), "Second Edition TIGER 2004\n");
@@ -710,7 +705,7 @@ TEST_F(RecordsTest, MaxRtsqIsTheLargestShapeSequence) {
     auto line = [](const char* tlid, const char* rtsq) {
         return RecordLine(208).Put(1, "21003").PutRight(15, tlid).PutRight(18, rtsq).str();
     };
-    job.OpenText(Lines({line("7", "2"), line("7", "1"), line("7", "3"), line("5", "1")}), "county.rt2");
+    job.OpenText(RecordFile({line("7", "2"), line("7", "1"), line("7", "3"), line("5", "1")}, "\n"), "county.rt2");
     ReadType2Records();
     EXPECT_EQ(gMaxRtsq, 3);
     ASSERT_EQ(gType2Count, 4);
@@ -721,14 +716,14 @@ TEST_F(RecordsTest, MaxRtsqIsTheLargestShapeSequence) {
 }
 
 TEST_F(RecordsTest, TypeICountMustEqualType1Count) {
-    job.OpenText(Lines({Type1Line("1", "A41"), Type1Line("2", "A41")}));
+    job.OpenText(RecordFile({Type1Line("1", "A41"), Type1Line("2", "A41")}, "\n"));
     ReadType1Records();
     ASSERT_EQ(gType1Count, 2);
     for (int lines : {1, 3}) {
         gConversionStatus = 0;
         std::vector<std::string> rows;
         for (int k = 1; k <= lines; ++k) rows.push_back(TypeILine(std::to_string(k)));
-        job.OpenText(Lines(rows), "county.rti");
+        job.OpenText(RecordFile(rows, "\n"), "county.rti");
         ReadTypeIRecords();
         EXPECT_EQ(gConversionStatus, -1) << lines;
         EXPECT_EQ(gTypeICount, 0) << lines;
@@ -744,15 +739,15 @@ TEST_F(RecordsTest, TypeICountMustEqualType1Count) {
 
 TEST_F(RecordsTest, TypeIMustDescribeTheSameLinesAsType1) {
     // Type 1 sorted by class, type I by TLID: the lines are compared by TLID.
-    job.OpenText(Lines({Type1Line("30", "A41"), Type1Line("10", "B11"), Type1Line("20", "A41")}));
+    job.OpenText(RecordFile({Type1Line("30", "A41"), Type1Line("10", "B11"), Type1Line("20", "A41")}, "\n"));
     ReadType1Records();
-    job.OpenText(Lines({TypeILine("20"), TypeILine("10"), TypeILine("30")}), "county.rti");
+    job.OpenText(RecordFile({TypeILine("20"), TypeILine("10"), TypeILine("30")}, "\n"), "county.rti");
     ReadTypeIRecords();
     EXPECT_EQ(gConversionStatus, 0);
     EXPECT_STREQ(gTypeIRecords[0].TLID, "        10");
     EXPECT_STREQ(gTypeIRecords[2].TLID, "        30");
 
-    job.OpenText(Lines({TypeILine("20"), TypeILine("10"), TypeILine("25")}), "county.rti");
+    job.OpenText(RecordFile({TypeILine("20"), TypeILine("10"), TypeILine("25")}, "\n"), "county.rti");
     ReadTypeIRecords();
     EXPECT_EQ(gConversionStatus, -1);
     EXPECT_EQ(job.Log(),
@@ -771,8 +766,8 @@ TEST_F(RecordsTest, AReadErrorIsLoggedAndClosesTheFile) {
 }
 
 TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
-    job.OpenText(Lines({RecordLine().Put(1, "C1105").Put(63, "Zeta").str(),
-                        RecordLine().Put(1, "C1105").Put(63, "Alpha").str()}),
+    job.OpenText(RecordFile({RecordLine().Put(1, "C1105").Put(63, "Zeta").str(),
+                             RecordLine().Put(1, "C1105").Put(63, "Alpha").str()}, "\n"),
                  "county.rtc");
     ReadTypeCRecords();
     ASSERT_EQ(gTypeCCount, 2);
@@ -780,8 +775,8 @@ TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
     EXPECT_EQ(std::string(gTypeCRecords[1].NAME, 5), "Alpha");
 
     // POLYID 3 of CENID 00001 after POLYID 2 of CENID 12345.
-    job.OpenText(Lines({RecordLine().Put(1, "P1105").Put(11, "00001").PutRight(25, "3").str(),
-                        RecordLine().Put(1, "P1105").Put(11, "12345").PutRight(25, "2").str()}),
+    job.OpenText(RecordFile({RecordLine().Put(1, "P1105").Put(11, "00001").PutRight(25, "3").str(),
+                             RecordLine().Put(1, "P1105").Put(11, "12345").PutRight(25, "2").str()}, "\n"),
                  "county.rtp");
     ReadTypePRecords();
     ASSERT_EQ(gTypePCount, 2);
@@ -790,9 +785,9 @@ TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
 }
 
 TEST_F(RecordsTest, ReleaseClearsEveryTableMarkAndCount) {
-    job.OpenText(Lines({Type1Line("1", "A41")}));
+    job.OpenText(RecordFile({Type1Line("1", "A41")}, "\n"));
     ReadType1Records();
-    job.OpenText(Lines({RecordLine().Put(1, "M1105").PutRight(15, "1").str()}), "county.rtm");
+    job.OpenText(RecordFile({RecordLine().Put(1, "M1105").PutRight(15, "1").str()}, "\n"), "county.rtm");
     ReadTypeMRecords();
     ASSERT_EQ(gTableAllocated[kType1Table], 1);
     ASSERT_EQ(gTypeMCount, 1);

@@ -2,64 +2,24 @@
 // DisplayV2: exact bytes from hand-made record files, feature names found by
 // their identifier, empty tables removed, merged counties continued, and the
 // real county's tables against counts made from its record files.
-#include "conv2/display.h"
 #include "county_model.h"
 #include "county_writer.h"
 #include "platform/files.h"
-#include "shapeio/dbase.h"
+#include "support/commands.h"
 #include "support/county_files.h"
 #include "support/layer_files.h"
 #include "support/line_records.h"
+#include "support/real_county.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 
 using namespace testsupport;
 
 namespace {
-
-std::string Pad(const std::string& s, size_t n) { return s + std::string(n - s.size(), ' '); }
-
-void Convert(const std::string& type1Path, const std::string& out, const std::string& options) {
-    vornak2::DisplayV2(type1Path.c_str(), out.c_str(), options.c_str(), 1, 1);
-}
-
-std::string LogOf(const std::string& out, const std::string& baseName) {
-    return LogMessages(ReadFile(out + "/" + baseName + ".log"));
-}
-
-struct FieldSpec {
-    const char* name;
-    char type;
-    int length;
-};
-
-std::string DbfBytes(const std::vector<FieldSpec>& fields, const std::vector<std::string>& records) {
-    int recordLength = 1;
-    for (const FieldSpec& f : fields) recordLength += f.length;
-    const shapeio::DbfDate today = shapeio::DbfToday();
-    std::string bytes{'\x03', static_cast<char>(today.year - 1900), static_cast<char>(today.month),
-                      static_cast<char>(today.day)};
-    bytes += Int32LE(static_cast<int32_t>(records.size()));
-    bytes += Int32LE((32 * static_cast<int>(fields.size()) + 33) | (recordLength << 16));
-    bytes += std::string(20, '\0');
-    for (const FieldSpec& f : fields) {
-        std::string d(32, '\0');
-        d.replace(0, std::string(f.name).size(), f.name);
-        d[11] = f.type;
-        d[16] = static_cast<char>(f.length);
-        bytes += d;
-    }
-    bytes += '\x0D';
-    for (const std::string& r : records) {
-        EXPECT_EQ(r.size(), static_cast<size_t>(recordLength)) << r;
-        bytes += r;
-    }
-    return bytes + '\x1A';
-}
 
 // A county of one road (TLID 31) and one stream (TLID 32) with alternate
 // names, additional addresses, ZIP+4 codes and metadata. The feature
@@ -87,13 +47,14 @@ void WriteRoadCounty(const std::string& dir, const std::string& baseName) {
     WriteEmptyRecordFiles(dir, baseName, {"rtu"});
 }
 
-const std::vector<FieldSpec> kAlternateNameFields = {
+const std::vector<DbfField> kAlternateNameFields = {
     {"TLID", 'N', 10}, {"FEDIRP2", 'C', 2}, {"FENAME2", 'C', 30}, {"FETYPE2", 'C', 4}, {"FEDIRS2", 'C', 2}};
-const std::vector<FieldSpec> kZip4Fields = {{"TLID", 'N', 10}, {"RTSQ", 'N', 3}, {"ZIP4L", 'C', 4}, {"ZIP4R", 'C', 4}};
-const std::vector<FieldSpec> kMetadataFields = {
+const std::vector<DbfField> kZip4Fields = {
+    {"TLID", 'N', 10}, {"RTSQ", 'N', 3}, {"ZIP4L", 'C', 4}, {"ZIP4R", 'C', 4}};
+const std::vector<DbfField> kMetadataFields = {
     {"TLID", 'N', 10}, {"RTSQ", 'N', 3}, {"SOURCEID", 'C', 10}, {"ID", 'C', 18}, {"IDFLAG", 'C', 1}};
 
-std::vector<FieldSpec> AdditionalAddressFields(char addressType) {
+std::vector<DbfField> AdditionalAddressFields(char addressType) {
     return {{"TLID", 'N', 10},          {"RTSQ", 'N', 3},           {"FRADDL2", addressType, 11},
             {"TOADDL2", addressType, 11}, {"FRADDR2", addressType, 11}, {"TOADDR2", addressType, 11},
             {"ZIPL2", 'C', 5},          {"ZIPR2", 'C', 5}};
@@ -123,7 +84,7 @@ TEST(RoadTables, ByteExactTables) {
     TempDir dir;
     WriteRoadCounty(dir.path(), "tgr02001");
     const std::string out = dir.path();
-    Convert(dir / "tgr02001.rt1", out, Options('c', '0', {0}));
+    ConvertCounty(dir / "tgr02001.rt1", out, Options('c', '0', {0}));
     const std::string folder = out + "/tgr02001/";
     EXPECT_EQ(LogOf(out, "tgr02001"),
               "directory " + out + "/tgr02001 created\n"
@@ -154,7 +115,7 @@ TEST(RoadTables, NumericAddressFields) {
     WriteRoadCounty(dir.path(), "tgr02001");
     std::string options = Options('c', '2', {0});
     options[0] = '2';
-    Convert(dir / "tgr02001.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), options);
     EXPECT_EQ(ReadFile(dir / "roads/tgr02001add2.dbf"),
               DbfBytes(AdditionalAddressFields('N'), kAdditionalAddressRecords));
     // The metadata table goes to its own theme folder.
@@ -166,7 +127,7 @@ TEST(RoadTables, TableWithoutRecordsIsRemoved) {
     WriteRoadCounty(dir.path(), "tgr02001");
     // Every type 4 row starts with a blank reference.
     WriteFile(dir / "tgr02001.rt4", RecordFile({Type4Line("31", 1, {"", "7"}), Type4Line("32", 1, {"0", "12"})}));
-    Convert(dir / "tgr02001.rt1", dir.path(), Options('c', '1', {0}));
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), Options('c', '1', {0}));
     const std::string path = dir / "tigershapes/tgr02001alt.dbf";
     EXPECT_FALSE(Exists(path));
     EXPECT_NE(LogOf(dir.path(), "tgr02001").find("Wrote 0 Alternate Feature Name records to file " + path + "\n"),
@@ -177,7 +138,7 @@ TEST(RoadTables, TableWithoutRecordsIsRemoved) {
 TEST(RoadTables, OnlyTheRoadsLayerBringsTheRoadTables) {
     TempDir dir;
     WriteRoadCounty(dir.path(), "tgr02001");
-    Convert(dir / "tgr02001.rt1", dir.path(), Options('c', '1', {6}));
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), Options('c', '1', {6}));
     EXPECT_TRUE(Exists(dir / "tigershapes/tgr02001lkH.shp"));
     EXPECT_FALSE(Exists(dir / "tigershapes/tgr02001alt.dbf") || Exists(dir / "tigershapes/tgr02001zip.dbf") ||
                  Exists(dir / "tigershapes/tgr02001add2.dbf"));
@@ -197,13 +158,13 @@ TEST(RoadTables, MergedCountiesContinueEveryTable) {
               RecordFile({Type1Line("31", "A41", {-84000000, 35000000}, {-84000000, 35100000}),
                           Type1Line("32", "A41", {-84000000, 35100000}, {-84100000, 35100000})}));
     const std::string options = Options('c', '3', {0, 6, 13});
-    Convert(dir / "tgr02001.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), options);
     EXPECT_FALSE(Exists(dir / "hydrography/lkH.shp"));
     std::vector<DbfContents> first;
     for (const char* path : {"roads/alt.dbf", "roads/add2.dbf", "roads/zip.dbf", "metadata/met.dbf"})
         first.push_back(ReadDbf(dir / path));
 
-    Convert(dir / "tgr02003.rt1", dir.path(), options);
+    ConvertCounty(dir / "tgr02003.rt1", dir.path(), options);
     EXPECT_TRUE(Exists(dir / "hydrography/lkH.shp"));
     const std::string log = LogOf(dir.path(), "tgr02003");
     EXPECT_NE(log.find("Wrote 4 Alternate Feature Name records to file " + dir.path() + "/roads/alt.dbf\n"),
@@ -230,7 +191,7 @@ TEST(RoadTables, MergedTableWithAForeignHeaderIsLeftAlone) {
     WriteRoadCounty(dir.path(), "tgr02001");
     ASSERT_TRUE(platform::MakeDirectory(dir / "roads"));
     WriteFile(dir / "roads/zip.dbf", "not a table");
-    Convert(dir / "tgr02001.rt1", dir.path(), Options('c', '3', {0}));
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), Options('c', '3', {0}));
     EXPECT_EQ(ReadFile(dir / "roads/zip.dbf"), "not a table");
     const std::string log = LogOf(dir.path(), "tgr02001");
     EXPECT_NE(log.find("Could not append to file " + dir.path() + "/roads/zip.dbf\n"), std::string::npos) << log;
@@ -242,7 +203,7 @@ TEST(RoadTables, UnwritableFolderFailsTheCounty) {
     WriteRoadCounty(dir.path(), "tgr02001");
     // A file where the metadata folder should be.
     WriteFile(dir / "metadata", "");
-    Convert(dir / "tgr02001.rt1", dir.path(), Options('c', '2', {0}));
+    ConvertCounty(dir / "tgr02001.rt1", dir.path(), Options('c', '2', {0}));
     const std::string log = LogOf(dir.path(), "tgr02001");
     EXPECT_NE(log.find("Could not open file " + dir.path() + "/metadata/tgr02001met.dbf\n"), std::string::npos)
         << log;
@@ -259,7 +220,7 @@ TEST(RoadTables, GeneratedCountyCounts) {
     spec.seed = 9;
     const countygen::CountyModel model(spec);
     const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
-    Convert(county.type1Path, dir.path(), Options('c', '0', {0}));
+    ConvertCounty(county.type1Path, dir.path(), Options('c', '0', {0}));
 
     size_t names = 0;
     for (const countygen::AlternateNames& row : model.AlternateNameRows()) names += 1 + (row.feat2.find_first_not_of(' ') != std::string::npos);
@@ -281,21 +242,12 @@ TEST(RoadTables, GeneratedCountyCounts) {
 // The real county: the tables hold the rows counted from its record files,
 // and GDAL opens them.
 TEST(RoadTables, RealCountyCounts) {
-    const std::string archive = RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
+    if (RealCountyArchive().empty()) GTEST_SKIP() << kNoRealCounty;
     TempDir dir;
-    ASSERT_TRUE(ExtractArchive(archive, dir.path()));
-    Convert(dir / "TGR25025.RT1", dir.path(), Options('c', '0', {0}));
+    ASSERT_TRUE(UnpackRealCounty(dir.path()));
+    ConvertCounty(dir / "TGR25025.RT1", dir.path(), Options('c', '0', {0}));
 
-    auto lines = [&dir](const char* name) {
-        std::vector<std::string> result;
-        std::ifstream in(dir / name);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            result.push_back(line + std::string(80, ' '));
-        }
-        return result;
-    };
+    auto lines = [&dir](const char* name) { return RecordLines(dir / name); };
     std::set<long long> features;
     for (const std::string& line : lines("TGR25025.RT5")) features.insert(std::stoll(line.substr(10, 8)));
     size_t names = 0;

@@ -4,16 +4,15 @@
 #include "conv2/record_store.h"
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
-#include "platform/zip_control.h"
-#include "tigercore/shape_points.h"
+#include "support/real_county.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
+#include "tigercore/shape_points.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
-#include <sstream>
 
 using shapeio::PointXY;
 
@@ -194,15 +193,10 @@ TEST_F(ShapePointsTest, OverUnderFlags) {
 namespace vornak2 {
 namespace {
 
-TEST(RealCountyShapePoints, EveryLineGetsItsShapePoints) {
-    std::string archive = testsupport::RealCountyArchive();
-    if (archive.empty()) GTEST_SKIP() << "the real county archive tgr25025.zip is not there";
-    testsupport::TempDir dir;
-    platform::ZipControl zip;
-    zip.SetExtractFolder(dir.path());
-    zip.SetZipFileName(archive);
-    zip.SetFileSpecs("*.rt1\r*.rt2");
-    ASSERT_EQ(zip.ExtractFiles(), platform::ZipControl::kSuccess);
+class RealCountyShapePoints : public testsupport::RealCountyTest {};
+
+TEST_F(RealCountyShapePoints, EveryLineGetsItsShapePoints) {
+    ASSERT_TRUE(testsupport::UnpackRealCounty(dir.path(), "*.rt1\r*.rt2"));
 
     testsupport::RecordJob job(dir.path(), 105, true);
     ASSERT_TRUE(testsupport::RecordJob::Open(dir / "TGR25025.RT1"));
@@ -214,9 +208,7 @@ TEST(RealCountyShapePoints, EveryLineGetsItsShapePoints) {
 
     // The points of each line from the text of the type 2 file, by RTSQ.
     std::map<std::string, std::map<int, std::vector<PointXY>>> rows;
-    std::istringstream in(testsupport::ReadFile(dir / "TGR25025.RT2"));
-    for (std::string line; std::getline(in, line);) {
-        line.resize(208, ' ');
+    for (const std::string& line : testsupport::RecordLines(dir / "TGR25025.RT2", 208)) {
         auto& points = rows[line.substr(5, 10)][std::stoi(line.substr(15, 3))];
         for (int k = 0; k < 10; ++k) {
             long long x = std::stoll(line.substr(18 + 19 * k, 10)), y = std::stoll(line.substr(28 + 19 * k, 9));

@@ -2,42 +2,23 @@
 // the shared writers produce: feature counts, fields, values and geometry.
 #include "shapeio/kml_writer.h"
 #include "shapeio/shapefile_layer_writer.h"
+#include "support/commands.h"
 #include "support/fake_job_services.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 using shapeio::LayerOutput;
 using shapeio::PointXY;
+using testsupport::CountOf;
+using testsupport::HaveOgrinfo;
+using testsupport::kNoOgrinfo;
+using testsupport::Ogrinfo;
 
 namespace {
-
-bool HaveOgrinfo() { return std::system("command -v ogrinfo >/dev/null 2>&1") == 0; }
-
-// Standard output of `ogrinfo -ro -al` (with `options` before the file).
-std::string Ogrinfo(const std::string& options, const std::string& path) {
-    std::string command = "ogrinfo -ro -al " + options + " '" + path + "' 2>&1";
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-size_t Occurrences(const std::string& text, const std::string& what) {
-    size_t count = 0;
-    for (size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += what.size()) ++count;
-    return count;
-}
-
-#define EXPECT_HAS(haystack, needle) EXPECT_NE(std::string::npos, (haystack).find(needle)) << "missing: " << (needle) << "\nin:\n" << (haystack)
 
 const DbfFieldDef kLineFields[] = {
     {"TLID", 'N', 10, 0}, {"FENAME", 'C', 30, 0}, {"LENGTH", 'N', 10, 5}, {nullptr, 0, 0, 0}};
@@ -67,7 +48,7 @@ void WriteCounty(const std::string& scratchFolder, int firstGist, const std::str
 }  // namespace
 
 TEST(OgrReader, LineLayerShapefileAndTable) {
-    if (!HaveOgrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed (Debian package gdal-bin)";
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
     testsupport::TempDir dir;
     testsupport::FakeJobServices services;
     const LayerOutput output{dir.path() + "/", "lkA", '3'};
@@ -86,7 +67,7 @@ TEST(OgrReader, LineLayerShapefileAndTable) {
     }
     ASSERT_FALSE(services.failed);
 
-    const std::string info = Ogrinfo("", dir / "lkA.shp");
+    const std::string info = Ogrinfo("-al", dir / "lkA.shp");
     EXPECT_HAS(info, "using driver `ESRI Shapefile' successful");
     EXPECT_HAS(info, "Geometry: Line String");
     EXPECT_HAS(info, "Feature Count: 4");
@@ -104,14 +85,14 @@ TEST(OgrReader, LineLayerShapefileAndTable) {
     // The table alone.
     testsupport::TempDir tableDir;
     testsupport::WriteFile(tableDir / "lkA.dbf", testsupport::ReadFile(dir / "lkA.dbf"));
-    const std::string table = Ogrinfo("", tableDir / "lkA.dbf");
+    const std::string table = Ogrinfo("-al", tableDir / "lkA.dbf");
     EXPECT_HAS(table, "Geometry: None");
     EXPECT_HAS(table, "Feature Count: 4");
     EXPECT_HAS(table, "  TLID (Integer64) = 86000003\n  FENAME (String) = Main\n  LENGTH (Real) = 12.34567\n");
 }
 
 TEST(OgrReader, PointLayer) {
-    if (!HaveOgrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed (Debian package gdal-bin)";
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
     testsupport::TempDir dir;
     testsupport::FakeJobServices services;
     const DbfFieldDef nodeFields[] = {{"NODE_ID", 'N', 10, 0}, {nullptr, 0, 0, 0}};
@@ -120,7 +101,7 @@ TEST(OgrReader, PointLayer) {
     ASSERT_TRUE(layer.AddPoint({-71.25, 42.5}, DbfRecord(nodeFields).AddNumber(1LL).text()));
     ASSERT_TRUE(layer.AddPoint({-71.5, 42.75}, DbfRecord(nodeFields).AddNumber(2LL).text()));
     ASSERT_TRUE(layer.Finish());
-    const std::string info = Ogrinfo("", dir / "ndA.shp");
+    const std::string info = Ogrinfo("-al", dir / "ndA.shp");
     EXPECT_HAS(info, "Geometry: Point");
     EXPECT_HAS(info, "Feature Count: 2");
     EXPECT_HAS(info, "Extent: (-71.500000, 42.500000) - (-71.250000, 42.750000)");
@@ -128,7 +109,7 @@ TEST(OgrReader, PointLayer) {
 }
 
 TEST(OgrReader, KmlDocumentOfTwoCounties) {
-    if (!HaveOgrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed (Debian package gdal-bin)";
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
     testsupport::TempDir dir;
     const LayerOutput output{dir.path() + "/", "ctycu", '3'};
     for (const char* code : {"25025", "25027"}) {
@@ -142,7 +123,7 @@ TEST(OgrReader, KmlDocumentOfTwoCounties) {
     // Both of GDAL's KML readers.
     for (const char* options : {"", "--config OGR_SKIP LIBKML"}) {
         SCOPED_TRACE(options);
-        const std::string info = Ogrinfo(options, dir / "ctycu.kml");
+        const std::string info = Ogrinfo(std::string("-al ") + options, dir / "ctycu.kml");
         EXPECT_HAS(info, "Layer name: 25025");
         EXPECT_HAS(info, "Layer name: 25027");
         EXPECT_EQ(std::string::npos, info.find("ERROR")) << info;
@@ -156,23 +137,23 @@ TEST(OgrReader, KmlDocumentOfTwoCounties) {
         EXPECT_HAS(info, "POLYGON Z ((-69 42 40,-69 42.5 40,-68.5 42.5 40,-68.5 42.0 40,-69 42 40))");
         EXPECT_HAS(info, "POLYGON Z ((-68 41 40,-68 41.25 40,-67.75 41.25 40,-67.75 41.0 40,-68 41 40))");
         // Three placemarks per county; each county of two parts is a sub-folder (a layer of its own).
-        EXPECT_EQ(6u, Occurrences(info, "  POLYGON Z ((")) << info;
-        EXPECT_EQ(4u, Occurrences(info, "Layer name: ")) << info;
-        EXPECT_EQ(0u, Occurrences(info, "POINT")) << info;
+        EXPECT_EQ(6, CountOf(info, "  POLYGON Z ((")) << info;
+        EXPECT_EQ(4, CountOf(info, "Layer name: ")) << info;
+        EXPECT_EQ(0, CountOf(info, "POINT")) << info;
     }
 }
 
 TEST(OgrReader, KmlLabelPoints) {
-    if (!HaveOgrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed (Debian package gdal-bin)";
+    if (!HaveOgrinfo()) GTEST_SKIP() << kNoOgrinfo;
     testsupport::TempDir dir;
     WriteCounty(dir.path(), 1, "25025");
     testsupport::FakeJobServices services;
     shapeio::PolygonScratchFiles scratch(services, dir.path());
     ASSERT_TRUE(shapeio::KML_Write_Polygons(services, LayerOutput{dir.path() + "/", "ctycu", '0'},
                                             {"tgr25025", "25025", true}, scratch, "ctycu", kCountyFields, 34, "NAME"));
-    const std::string info = Ogrinfo("--config OGR_SKIP LIBKML", dir / "ctycu.kml");
-    EXPECT_EQ(3u, Occurrences(info, "  POLYGON Z ((")) << info;
-    EXPECT_EQ(2u, Occurrences(info, "  POINT Z (")) << info;
+    const std::string info = Ogrinfo("-al --config OGR_SKIP LIBKML", dir / "ctycu.kml");
+    EXPECT_EQ(3, CountOf(info, "  POLYGON Z ((")) << info;
+    EXPECT_EQ(2, CountOf(info, "  POINT Z (")) << info;
     EXPECT_HAS(info, "POINT Z (-70.5 42.5 0)");
     EXPECT_HAS(info, "POINT Z (-68.75 42.25 0)");  // the larger part's centroid
 }

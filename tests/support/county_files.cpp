@@ -1,5 +1,6 @@
 #include "support/county_files.h"
 
+#include "conv2/display.h"
 #include "support/temp_dir.h"
 
 #include <sstream>
@@ -30,6 +31,15 @@ std::string LogMessages(const std::string& logText) {
         kept += line + "\n";
     }
     return kept;
+}
+
+std::string LogOf(const std::string& folder, const std::string& baseName) {
+    return LogMessages(ReadFile(folder + "/" + baseName + ".log"));
+}
+
+int ConvertCounty(const std::string& input, const std::string& out, const std::string& options, int countyNumber,
+                  int countyCount) {
+    return vornak2::DisplayV2(input.c_str(), out.c_str(), options.c_str(), countyNumber, countyCount);
 }
 
 }  // namespace testsupport

@@ -17,5 +17,13 @@ void WriteEmptyRecordFiles(const std::string& dir, const std::string& stem,
 // The lines of a log file that are neither the opening/closing block lines
 // nor blank: the messages of the stages.
 std::string LogMessages(const std::string& logText);
+// The messages of the log `folder`/`baseName`.log.
+std::string LogOf(const std::string& folder, const std::string& baseName);
+
+// Converts the county of `input` (its type 1 file or its archive) into
+// `out` with DisplayV2, as county `countyNumber` of `countyCount`; returns
+// what DisplayV2 returns.
+int ConvertCounty(const std::string& input, const std::string& out, const std::string& options,
+                  int countyNumber = 1, int countyCount = 1);
 
 }  // namespace testsupport

@@ -15,12 +15,6 @@ std::string Number(long long n) { return std::to_string(n); }
 std::string Millionths(int units, long long base) { return Number(base + 1000LL * units); }
 std::string PolyId(int index) { return Number(index + 1); }
 
-std::string Join(const std::vector<RecordLine>& lines) {
-    std::string text;
-    for (const RecordLine& line : lines) text += line.str() + "\r\n";
-    return text;
-}
-
 }  // namespace
 
 double GridLongitude(int x) { return (-71000000 + 1000.0 * x) / 1e6; }
@@ -53,7 +47,7 @@ void DrawnCounty::Name(char entity, const std::string& fips, const std::string& 
 }
 
 std::string DrawnCounty::Write(const std::string& dir, const std::string& stem) const {
-    std::vector<RecordLine> type1, type2, typeI, typeA, typeS, typeP;
+    std::vector<std::string> type1, type2, typeI, typeA, typeS, typeP;
     std::vector<const LineRow*> lines;
     for (const LineRow& l : lines_) lines.push_back(&l);
     std::sort(lines.begin(), lines.end(), [](const LineRow* a, const LineRow* b) { return a->tlid < b->tlid; });
@@ -103,14 +97,14 @@ std::string DrawnCounty::Write(const std::string& dir, const std::string& stem) 
         typeP.push_back(pRow);
     }
     const std::string base = dir + "/" + stem;
-    WriteFile(base + ".RT1", Join(type1));
-    WriteFile(base + ".RT2", Join(type2));
-    WriteFile(base + ".RTI", Join(typeI));
-    WriteFile(base + ".RTA", Join(typeA));
+    WriteFile(base + ".RT1", RecordFile(type1));
+    WriteFile(base + ".RT2", RecordFile(type2));
+    WriteFile(base + ".RTI", RecordFile(typeI));
+    WriteFile(base + ".RTA", RecordFile(typeA));
     if (typeS.empty()) std::remove((base + ".RTS").c_str());
-    else WriteFile(base + ".RTS", Join(typeS));
-    WriteFile(base + ".RTP", Join(typeP));
-    WriteFile(base + ".RTC", Join(names_));
+    else WriteFile(base + ".RTS", RecordFile(typeS));
+    WriteFile(base + ".RTP", RecordFile(typeP));
+    WriteFile(base + ".RTC", RecordFile(names_));
     return base + ".RT1";
 }
 

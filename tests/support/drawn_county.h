@@ -67,7 +67,7 @@ private:
     std::string county_;
     std::vector<PolygonRow> polygons_;
     std::vector<LineRow> lines_;
-    std::vector<RecordLine> names_;
+    std::vector<std::string> names_;
 };
 
 // Longitude and latitude of a grid point in degrees.

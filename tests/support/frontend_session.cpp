@@ -74,11 +74,9 @@ std::string FrontEndTest::RunSession(const std::string& script) {
     return out.str();
 }
 
-int CountOf(const std::string& output, const std::string& text) {
-    int count = 0;
-    for (std::string::size_type at = output.find(text); at != std::string::npos; at = output.find(text, at + 1))
-        ++count;
-    return count;
+std::string FrontEndTest::File(const std::string& name) {
+    WriteFile(dir_ / name, "x");
+    return dir_ / name;
 }
 
 }  // namespace testsupport

@@ -35,6 +35,8 @@ protected:
 
     // Runs the whole program on `script`; returns what it wrote.
     std::string RunSession(const std::string& script);
+    // Writes a file `name` holding "x" into the directory; returns its path.
+    std::string File(const std::string& name);
 
     TempDir dir_;
 
@@ -42,8 +44,5 @@ private:
     std::string savedDirectory_;
     frontend::LibraryEntries savedEntries_;
 };
-
-// Counts the occurrences of `text` in `output`.
-int CountOf(const std::string& output, const std::string& text);
 
 }  // namespace testsupport

@@ -1,6 +1,5 @@
 #include "support/generated_county_run.h"
 
-#include "conv2/display.h"
 #include "conv2/job_state.h"
 #include "county_writer.h"
 #include "support/county_files.h"
@@ -188,13 +187,13 @@ void CountyRun::Run(char edition, std::initializer_list<int> flags, bool clipWat
     std::string options = Options(edition, '1', flags);
     if (clipWater) options[80] = '1';
     std::string input = RecordPath("rt1");
-    vornak2::DisplayV2(input.c_str(), out_.c_str(), options.c_str(), 1, 1);
+    ConvertCounty(input, out_, options);
 }
 
 std::string CountyRun::LogMessages() const {
     std::string base = countygen::CountyFilePath(spec_, "", "rt1");
     base = base.substr(1, base.size() - 5);  // "/TGR25901.RT1" -> "TGR25901"
-    return testsupport::LogMessages(ReadFile(out_ + "/" + base + ".log"));
+    return LogOf(out_, base);
 }
 
 std::string CountyRun::DocumentPath(const std::string& abbreviation) const {
@@ -206,8 +205,6 @@ bool CountyRun::HasDocument(const std::string& abbreviation) const { return Exis
 std::vector<Polygon> CountyRun::Polygons(const std::string& abbreviation) const {
     return ReadPolygons(ReadFile(DocumentPath(abbreviation)));
 }
-
-bool HaveOgrinfo() { return std::system("command -v ogrinfo >/dev/null 2>&1") == 0; }
 
 }  // namespace generated
 }  // namespace testsupport

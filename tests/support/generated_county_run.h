@@ -75,8 +75,5 @@ private:
     std::string in_, out_;
 };
 
-// Whether GDAL's ogrinfo is installed.
-bool HaveOgrinfo();
-
 }  // namespace generated
 }  // namespace testsupport

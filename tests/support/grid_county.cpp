@@ -25,12 +25,6 @@ std::string Degrees(double degrees, int width) {
     return text;
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
 }  // namespace
 
 const GridCell* GridCounty::CellAt(int i, int j) const {
@@ -124,7 +118,7 @@ std::string GridCounty::Write(const std::string& dir) const {
     };
     for (const auto& [suffix, lines] : files) {
         if (std::find(missingFiles.begin(), missingFiles.end(), suffix) != missingFiles.end()) continue;
-        WriteFile(stem + suffix, Lines(lines));
+        WriteFile(stem + suffix, RecordFile(lines));
     }
     return stem + "rt1";
 }
@@ -190,7 +184,6 @@ std::vector<DocumentPolygon> ReadDocumentPolygons(const std::string& path) {
 
 }  // namespace testsupport
 
-#include "conv2/display.h"
 #include "support/county_files.h"
 
 #include <sys/stat.h>
@@ -228,8 +221,8 @@ GridRun::GridRun(const std::string& dir) : in(dir + "/in"), out(dir + "/out") {
 
 std::string GridRun::Convert(const GridCounty& county, const std::string& options) const {
     std::string rt1 = county.Write(in);
-    vornak2::DisplayV2(rt1.c_str(), out.c_str(), options.c_str(), 1, 1);
-    return LogMessages(ReadFile(out + "/tgr25901.log"));
+    ConvertCounty(rt1, out, options);
+    return LogOf(out, "tgr25901");
 }
 
 std::string GridRun::Document(const std::string& abbreviation) const {

@@ -1,5 +1,7 @@
 #include "support/kml_polygons.h"
 
+#include "support/text_checks.h"
+
 #include <cstdlib>
 #include <stdexcept>
 
@@ -26,13 +28,6 @@ std::string Unescape(const std::string& text) {
         if (!replaced) out += text[i++];
     }
     return out;
-}
-
-std::string Trim(const std::string& text) {
-    size_t begin = text.find_first_not_of(" \r\n\t");
-    if (begin == std::string::npos) return "";
-    size_t end = text.find_last_not_of(" \r\n\t");
-    return text.substr(begin, end - begin + 1);
 }
 
 // The text between `at` and the closing tag `close`; moves `at` past it.
@@ -157,7 +152,7 @@ std::vector<KmlCountyFolder> ReadKmlPolygons(const std::string& text) {
                 polygons.pop_back();
             }
         } else if (tag == "name") {
-            std::string name = Trim(Unescape(Until(text, at, "</name>")));
+            std::string name = Trim(Unescape(Until(text, at, "</name>")), " \r\n\t");
             if (naming == 1) counties.back().code = name;
             if (naming == 2) counties.back().polygons.back().name = name;
             naming = 0;

@@ -1,11 +1,11 @@
 #include "support/layer_files.h"
 
-#include "platform/zip_control.h"
 #include "support/temp_dir.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <ctime>
 
 namespace testsupport {
 
@@ -105,25 +105,32 @@ ShpContents ReadShp(const std::string& path) {
     return shp;
 }
 
-bool HaveOgrinfo() { return std::system("command -v ogrinfo >/dev/null 2>&1") == 0; }
-
-std::string Ogrinfo(const std::string& options, const std::string& path, const std::string& layers) {
-    std::string command = "ogrinfo -ro " + options + " '" + path + "' " + layers + " 2>&1";
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
+std::string DbfBytes(const std::vector<DbfField>& fields, const std::vector<std::string>& records) {
+    int recordLength = 1;
+    for (const DbfField& f : fields) recordLength += f.length;
+    std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    std::string bytes{'\x03', static_cast<char>(today.tm_year), static_cast<char>(today.tm_mon + 1),
+                      static_cast<char>(today.tm_mday)};
+    bytes += Int32LE(static_cast<int32_t>(records.size()));
+    const int headerLength = 32 * static_cast<int>(fields.size()) + 33;
+    bytes += Int32LE(headerLength | (recordLength << 16));
+    bytes += std::string(20, '\0');
+    for (const DbfField& f : fields) {
+        std::string d(32, '\0');
+        d.replace(0, std::string(f.name).size(), f.name);
+        d[11] = f.type;
+        d[16] = static_cast<char>(f.length);
+        d[17] = static_cast<char>(f.decimals);
+        bytes += d;
     }
-    return output;
-}
-
-bool ExtractArchive(const std::string& archive, const std::string& folder) {
-    platform::ZipControl zip;
-    zip.SetExtractFolder(folder);
-    zip.SetZipFileName(archive);
-    zip.SetFileSpecs("*");
-    return zip.ExtractFiles() == platform::ZipControl::kSuccess;
+    bytes += '\x0D';
+    for (const std::string& r : records) {
+        EXPECT_EQ(r.size(), static_cast<size_t>(recordLength)) << r;
+        bytes += r;
+    }
+    return bytes + '\x1A';
 }
 
 std::string Int32LE(int32_t value) {

@@ -1,6 +1,6 @@
 // Readers of the files a layer writes, for checks that do not go through the
-// writers' own code: dBASE tables, shapefile main files, and GDAL's ogrinfo
-// as an independent reader.
+// writers' own code: dBASE tables and shapefile main files; and the expected
+// bytes of such files, made by hand.
 #pragma once
 
 #include "shapeio/geometry.h"
@@ -50,12 +50,16 @@ struct ShpContents {
 };
 ShpContents ReadShp(const std::string& path);
 
-bool HaveOgrinfo();
-// Standard output and error of `ogrinfo -ro <options> '<path>' <layers>`.
-std::string Ogrinfo(const std::string& options, const std::string& path, const std::string& layers = "");
-
-// Unpacks every member of a zip archive into `folder`.
-bool ExtractArchive(const std::string& archive, const std::string& folder);
+// A field of a hand-made dBASE table.
+struct DbfField {
+    const char* name;
+    char type;
+    int length;
+    int decimals = 0;
+};
+// The bytes of a dBASE III table of these fields and records, dated today;
+// every record must be as long as the fields make it.
+std::string DbfBytes(const std::vector<DbfField>& fields, const std::vector<std::string>& records);
 
 // Little- and big-endian pieces of expected file bytes.
 std::string Int32LE(int32_t value);

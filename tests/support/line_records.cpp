@@ -99,10 +99,4 @@ RecordLine TypeMLine(const std::string& tlid, int rtsq, const std::string& sourc
     return line;
 }
 
-std::string RecordFile(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
 }  // namespace testsupport

@@ -29,7 +29,4 @@ RecordLine TypeZLine(const std::string& tlid, int rtsq, const std::string& zip4l
 RecordLine TypeMLine(const std::string& tlid, int rtsq, const std::string& sourceid, const std::string& id,
                      char idflag);
 
-// The lines joined with CR LF line ends, as record files have them.
-std::string RecordFile(std::initializer_list<std::string> lines);
-
 }  // namespace testsupport

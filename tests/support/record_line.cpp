@@ -16,4 +16,10 @@ RecordLine& RecordLine::PutRight(int last, std::string_view value) {
     return Put(last - static_cast<int>(value.size()) + 1, value);
 }
 
+std::string RecordFile(const std::vector<std::string>& lines, const std::string& end) {
+    std::string text;
+    for (const std::string& line : lines) text += line + end;
+    return text;
+}
+
 }  // namespace testsupport

@@ -1,9 +1,10 @@
 // Hand-made fixed-column record lines for tests: values placed at their
-// 1-based columns, blanks everywhere else.
+// 1-based columns, blanks everywhere else; and record files of such lines.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testsupport {
 
@@ -23,5 +24,8 @@ public:
 private:
     std::string text_;
 };
+
+// The lines joined, each ended by `end`: CR LF, as record files have them.
+std::string RecordFile(const std::vector<std::string>& lines, const std::string& end = "\r\n");
 
 }  // namespace testsupport

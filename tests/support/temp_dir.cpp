@@ -1,10 +1,12 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <zip.h>
 
@@ -40,6 +42,32 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+std::vector<std::string> RecordLines(const std::string& path, size_t width) {
+    std::istringstream in(ReadFile(path));
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        line.resize(width, ' ');
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& ending) {
+    std::vector<std::string> names;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d)) {
+            std::string name = e->d_name;
+            if (name.size() > ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
+                names.push_back(name);
+        }
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 void MakeZip(const std::string& path, const std::vector<ZipMember>& members) {
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -58,11 +86,6 @@ void MakeZip(const std::string& path, const std::vector<ZipMember>& members) {
         }
     }
     if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path);
-}
-
-std::string RealCountyArchive() {
-    std::string path = std::string(PELLARD_SOURCE_DIR) + "/../shared/data/real/tgr25025.zip";
-    return Exists(path) ? path : std::string();
 }
 
 }  // namespace testsupport

@@ -1,5 +1,5 @@
 // Test helpers: a temporary directory that removes itself, file reading and
-// writing, zip archives made with libzip.
+// writing, folder listings, zip archives made with libzip.
 #pragma once
 
 #include <string>
@@ -24,6 +24,12 @@ private:
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& contents);
 bool Exists(const std::string& path);
+// The lines of a record file, a carriage return at the end of a line
+// removed, each line cut or padded with blanks to `width` characters.
+std::vector<std::string> RecordLines(const std::string& path, size_t width = 230);
+// The names of the files in `folder` that end in `ending` (and are longer
+// than it), sorted.
+std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& ending);
 
 struct ZipMember {
     std::string name;
@@ -32,8 +38,5 @@ struct ZipMember {
 };
 // Writes a zip archive with the given members.
 void MakeZip(const std::string& path, const std::vector<ZipMember>& members);
-
-// The directory of the real county archive, and whether it is there.
-std::string RealCountyArchive();
 
 }  // namespace testsupport
