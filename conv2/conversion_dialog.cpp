@@ -2,8 +2,8 @@
 
 #include "conv2/county_driver.h"
 #include "conv2/job_state.h"
-#include "platform/paths.h"
 #include "platform/files.h"
+#include "tigercore/zip_input.h"
 
 namespace vornak2 {
 
@@ -47,31 +47,9 @@ bool ConversionDialog::OnInitDialog() {
 
 void ConversionDialog::UnpackCounty() {
     gUnzipFolder = gOutputDir + "/unzipped";
-    platform::MakeDirectory(gUnzipFolder);
-    zipControl.SetExtractFolder(gUnzipFolder);
-    zipControl.SetZipFileName(inputPath);
     // The county's .met goes along, for the metadata copy at the end.
-    zipControl.SetFileSpecs("*.rt?\r*.bw?\r*.f6?\r*.met");
-
-    // The type 1 file is taken under the name the archive holds.
-    std::string typeOneName;
-    zipControl.OnListingFile = [&typeOneName](const std::string& name) {
-        std::string lower = platform::ToLower(name);
-        if (typeOneName.empty() && lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".rt1") == 0)
-            typeOneName = name;
-    };
-    short listed = zipControl.ListMatchingFiles();
-    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
-    for (const std::string& message : zipControl.Messages()) WriteLogLine(message);
-    if (listed == platform::ZipControl::kNothingMatches) ShowMessageBox("cound not find files to unzip");
-    else if (listed != platform::ZipControl::kSuccess) ShowMessageBox("could not read the archive " + inputPath);
-
-    if (listed == platform::ZipControl::kSuccess) {
-        zipControl.ExtractFiles(0);
-        for (const std::string& message : zipControl.Messages()) WriteLogLine(message);
-    }
-    if (typeOneName.empty()) typeOneName = gCountyBaseName + ".rt1";
-    inputPath = gUnzipFolder + "/" + typeOneName;
+    inputPath = tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, "*.rt?\r*.bw?\r*.f6?\r*.met", ".rt1",
+                                        gCountyBaseName + ".rt1", Services());
 }
 
 void ConversionDialog::RunConversion() {

@@ -5,6 +5,7 @@
 
 #include "platform/dialog.h"
 #include "platform/zip_control.h"
+#include "tigercore/county_services.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,7 @@ namespace vornak2 {
 
 constexpr int kLayerFlagCount = 85;
 
-class ConversionDialog : public platform::Dialog {
+class ConversionDialog : public platform::Dialog, public tigercore::ProgressSink {
 public:
     // Template 1000 and its control ids.
     static constexpr int kTemplateId = 1000;
@@ -52,9 +53,9 @@ public:
     void OnCancel() override;
 
     // Progress reporting of the stages.
-    void SetStatusText(const std::string& text);
-    void SetLayerText(const std::string& text);
-    void SetProgress(int percent);
+    void SetStatusText(const std::string& text) override;
+    void SetLayerText(const std::string& text) override;
+    void SetProgress(int percent) override;
 
 protected:
     void DoDataExchange(platform::DataExchange& dx) override;

@@ -1,0 +1,46 @@
+// The job services of a library's county: its log, its status and its
+// progress dialog, as the shared code reaches them. Each library has one
+// instance over its own log file, status and current dialog.
+#pragma once
+
+#include "platform/files.h"
+#include "shapeio/job_services.h"
+
+#include <string>
+
+namespace tigercore {
+
+// What a county's progress dialog shows while the county runs.
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void SetLayerText(const std::string& text) = 0;
+    virtual void SetProgress(int percent) = 0;
+};
+
+class CountyServices : public shapeio::JobServices {
+public:
+    // `currentJob` gives the dialog of the county running now (null: none);
+    // message boxes carry `caption`.
+    CountyServices(platform::FilePtr& log, int& status, ProgressSink* (*currentJob)(), std::string caption)
+        : log_(log), status_(status), currentJob_(currentJob), caption_(std::move(caption)) {}
+
+    void WriteLogLine(const std::string& text) override;
+    void WriteLogText(const std::string& text) override;
+    void FailCounty() override { status_ = -1; }
+    bool CountyFailed() const override { return status_ == -1; }
+    void ShowStatus(const std::string& text) override;
+    void ShowLayer(const std::string& text) override;
+    void SetProgress(int percent) override;
+    // A message box that never blocks: standard error and the log.
+    void ShowMessage(const std::string& text) override;
+
+private:
+    platform::FilePtr& log_;
+    int& status_;
+    ProgressSink* (*currentJob_)();
+    std::string caption_;
+};
+
+}  // namespace tigercore
