@@ -1,28 +1,113 @@
 #include "conv1/conversion_dialog.h"
 
+#include "conv1/county_driver.h"
+#include "conv1/job_state.h"
+#include "platform/files.h"
+#include "tigercore/zip_input.h"
+
 namespace vornak {
 
 using platform::ControlKind;
 
-ConversionDialog::ConversionDialog() : platform::Dialog(kTemplateId, "QUORVEX") {
+namespace {
+
+// The record files of a zipped county, by their suffix families.
+const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?";
+
+// The unpacked type 1 file's extension by release.
+const char* TypeOneExtension() {
+    if (gEditionCode == 94) return ".f61";
+    if (gEditionCode == 95) return ".bw1";
+    return ".rt1";
+}
+
+}  // namespace
+
+ConversionDialog::ConversionDialog() : platform::Dialog(kTemplateId, "") {
     AddControl(kCountyProgressId, ControlKind::Static, "");
-    AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
+    AddControl(kOutputDirId, ControlKind::Edit, "Output Files Directory:").enabled = false;
+    AddControl(kZipControlId, ControlKind::Custom, "");
+    AddControl(kOutputOptionId, ControlKind::Static, "Output Option:");
     AddControl(kEditionId, ControlKind::Static, "TIGER Version:");
-    platform::Control& ok = AddControl(platform::IDOK, ControlKind::Button, "OK");
-    ok.isDefault = true;
-    ok.visible = false;
-    AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
+    AddControl(kClipWaterId, ControlKind::Static, "Clipping Water Polys?");
+    AddControl(kCountyId, ControlKind::Static, "Current County:");
+    AddControl(kStatusId, ControlKind::Static, "Current process:");
+    AddControl(kLayerId, ControlKind::Static, "Current Layer:");
+    AddControl(kProgressBarId, ControlKind::ProgressBar, "");
+    AddControl(kCancelId, ControlKind::Button, "CANCEL").visible = false;
+    AddControl(kGoId, ControlKind::Button, "GO!").visible = false;
+    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
 }
 
 void ConversionDialog::DoDataExchange(platform::DataExchange& dx) {
-    dx.Text(kCountyProgressId, countyProgressText);
-    dx.Text(kOutputDirId, outputDirText);
+    dx.Text(kStatusId, statusText);
     dx.Text(kEditionId, editionText);
+    dx.Text(kOutputDirId, outputDirText);
+    dx.Text(kClipWaterId, clipWaterText);
+    dx.Text(kLayerId, layerText);
+    dx.Text(kCountyId, countyText);
+    dx.Text(kOutputOptionId, outputOptionText);
+    dx.Text(kCountyProgressId, countyProgressText);
 }
 
 bool ConversionDialog::OnInitDialog() {
+    SetWindowText("PELLARD from Quillfen");
+    if (gZipInput == 1) {
+        gUnzipFolder = gOutputDir + "/unzipped";
+        const std::string extension = TypeOneExtension();
+        const std::string unpacked = tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, kCountyMasks,
+                                                             extension, gCountyBaseName + extension, Services());
+        gZipPath = inputPath;
+        inputPath = unpacked;
+    }
     UpdateData(false);
     return true;
 }
+
+void ConversionDialog::RunConversion() {
+    if (running_) return;
+    running_ = true;
+    ConvertCounty(*this);
+    if (gZipInput == 1) {
+        // The files unpacked for this county are listed again and removed;
+        // the folder itself stays.
+        gZipCleanupPass = 1;
+        zipControl.SetZipFileName(gZipPath);
+        zipControl.SetFileSpecs(kCountyMasks);
+        zipControl.ListMatchingFiles();
+        gZipCleanupPass = 0;
+    }
+    running_ = false;
+    platform::Dialog::OnOK();
+}
+
+void ConversionDialog::OnOK() { RunConversion(); }
+
+void ConversionDialog::OnCancel() {
+    // Nothing may end the dialog while its county runs.
+    if (running_) return;
+    CloseLogAndCancel();
+}
+
+void ConversionDialog::CloseLogAndCancel() {
+    gLogFile.reset();
+    platform::Dialog::OnCancel();
+}
+
+void ConversionDialog::OnZipListEvent(const std::string& fileName) {
+    if (gZipCleanupPass) platform::RemoveFile(gUnzipFolder + "/" + fileName);
+}
+
+void ConversionDialog::SetStatusText(const std::string& text) {
+    statusText = text;
+    SetDlgItemText(kStatusId, text);
+}
+
+void ConversionDialog::SetLayerText(const std::string& text) {
+    layerText = text;
+    SetDlgItemText(kLayerId, text);
+}
+
+void ConversionDialog::SetProgress(int percent) { SetProgressPos(kProgressBarId, percent); }
 
 }  // namespace vornak

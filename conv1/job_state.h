@@ -1,26 +1,53 @@
-// The job state of one county of the 1994-2000 editions: what Display
-// copied and decoded from its arguments.
+// The job state of one county of the 1994-2000 editions: decoded from the
+// call's arguments by Display and read by every stage of the conversion.
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/job_services.h"
 
 #include <string>
 
 namespace vornak {
 
-extern std::string gInputPath;
-extern std::string gOutputDir;       // output parent directory, no trailing '/'
-extern std::string gOptionString;    // the 56-character options string
-extern std::string gCountyBaseName;  // file title of the county's first record file
-extern std::string gOutputPrefix;    // output folder of the county followed by '/'
-extern int gEditionCode;             // 94, 95, 97-103
-extern char gOrganisationMode;       // '0' by county, '1' one folder, '2' by theme, '3' by theme merged
-extern int gKmlLabelPoints;
-extern int gClipWaterPolygons;
-extern unsigned char gNumericAddressFields;
-extern platform::FilePtr gLogFile;
+class ConversionDialog;
 
-// Text straight to the county's log, with the line ends of its format.
+extern std::string gOptionString;            // the options string of the call
+extern unsigned char gNumericAddressFields;  // address ranges as N 11 instead of C 11
+extern int gEditionCode;                     // the release: 94, 95, 97-103
+extern int gClipWaterPolygons;
+extern int gKmlLabelPoints;
+extern std::string gCountyCode;  // state and county FIPS code
+extern std::string gOutputDir;   // output parent directory, no trailing '/'
+extern platform::FilePtr gLogFile;
+extern int gZipInput;              // the input is a zip archive
+extern char gOrganisationMode;     // '0' by county, '1' one folder, '2' by theme, '3' by theme merged
+extern std::string gOutputPrefix;  // output folder of the county followed by '/'
+extern std::string gCountyBaseName;
+extern std::string gZipPath;      // the archive of a zipped county
+extern std::string gUnzipFolder;  // where a zipped county is unpacked
+extern int gZipCleanupPass;       // 1 while the unpacked files are listed for removal
+
+extern ConversionDialog* gCurrentJob;
+// 0 go on, -1 the county is abandoned, 1 to 7 an optional record file is missing.
+extern int gConversionStatus;
+
+// One message line of the log ("%s\n").
+void WriteLogLine(const std::string& text);
+// Text straight to the log, with the line ends of its format.
 void WriteLogText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Progress reporting through the current job's dialog.
+void ShowStatus(const std::string& text);
+void ShowLayer(const std::string& text);
+void SetProgress(int percent);
+// A message box of the library: standard error and the log; never blocks.
+void ShowMessageBox(const std::string& text);
+
+// Path of a scratch file (dbf.tmp, pts.tmp, ..., a.tmp) in the output
+// parent directory.
+std::string ScratchPath(const char* name);
+
+// This library's job state as the shared code sees it.
+shapeio::JobServices& Services();
 
 }  // namespace vornak

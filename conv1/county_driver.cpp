@@ -1,0 +1,326 @@
+#include "conv1/county_driver.h"
+
+#include "conv1/conversion_dialog.h"
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/shape_points.h"
+#include "conv1/stages.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+#include <string>
+
+namespace vornak {
+
+namespace {
+
+using Stage = void (*)();
+
+// A polygon builder of the driver's list: its option flag, the releases it
+// runs for (null: all) and the builder.
+struct GatedBuilder {
+    int flag;
+    bool (*releases)();
+    Stage build;
+};
+
+bool From97() { return gEditionCode >= 97; }
+bool Before100() { return gEditionCode < 100; }
+bool From100() { return gEditionCode >= 100; }
+bool Before103() { return gEditionCode < 103; }
+bool Release103() { return gEditionCode == 103; }
+bool HasAllPolygonsLayer() { return gEditionCode >= 97; }
+
+// The all-polygons member of the county's release.
+void BuildAllPolygonsOfRelease() {
+    switch (gEditionCode) {
+        case 97: BuildAllPolygonsTiger97(); break;
+        case 98: BuildAllPolygonsTiger98(); break;
+        case 99: BuildAllPolygonsDressRehearsal(); break;
+        case 100:
+        case 101: BuildAllPolygonsTiger2000(); break;
+        case 102: BuildAllPolygonsTiger2000UrbanAreas(); break;
+        case 103: BuildAllPolygonsTiger2000Cd108(); break;
+        default: break;
+    }
+}
+
+// The polygon builders in call order.
+const GatedBuilder kPolygonBuilders[] = {
+    {8, nullptr, BuildCounty1990Polygons},
+    {9, nullptr, BuildCountyCurrentPolygons},
+    {10, nullptr, BuildTract1990Polygons},
+    {39, nullptr, BuildTract2000Polygons},
+    {11, nullptr, BuildBlockGroup1990Polygons},
+    {42, nullptr, BuildBlockGroup2000Polygons},
+    {12, nullptr, BuildBlock1990Polygons},
+    {40, nullptr, BuildBlock2000Polygons},
+    {13, nullptr, BuildPlace1990Polygons},
+    {15, nullptr, BuildCountySubdivision1990Polygons},
+    {19, From97, BuildAmericanIndianArea1990Polygons},
+    {24, nullptr, BuildTrafficAnalysisZonePolygons},
+    {25, nullptr, BuildUrbanArea1990Polygons},
+    {26, nullptr, BuildConsolidatedCity2000Polygons},
+    {27, nullptr, BuildElementarySchoolDistrictPolygons},
+    {28, nullptr, BuildMiddleSchoolDistrictPolygons},
+    {29, nullptr, BuildSecondarySchoolDistrictPolygons},
+    {30, nullptr, BuildUnifiedSchoolDistrictPolygons},
+    {14, nullptr, BuildPlaceCurrentPolygons},
+    {16, nullptr, BuildCountySubdivisionCurrentPolygons},
+    {20, nullptr, BuildAmericanIndianAreaCurrentPolygons},
+    {21, Before100, BuildAnrcPolygons},
+    {21, From100, ReportNoAnrcRecords},
+    {31, nullptr, BuildWaterPolygons},
+    {32, nullptr, BuildCmsaMsaPolygons},
+    {33, nullptr, BuildPmsaPolygons},
+    {34, nullptr, BuildCongressionalDistrictCurrentPolygons},
+    {46, nullptr, BuildCongressionalDistrict106Polygons},
+    {35, nullptr, BuildLowerChamberDistrictPolygons},
+    {36, nullptr, BuildUpperChamberDistrictPolygons},
+    {44, nullptr, BuildAits2000Polygons},
+    {47, nullptr, BuildUrbanGrowthArea2000Polygons},
+    {37, Before103, BuildCollectionBlock2000Polygons},
+    {37, Release103, BuildCorrectedUrbanArea2000Polygons},
+    {41, nullptr, BuildZcta2000Polygons},
+    {45, nullptr, BuildPumaPolygons},
+    {48, nullptr, BuildUrbanArea2000Polygons},
+    {49, Release103, BuildRedefinedUrbanArea1990Polygons},
+    {38, HasAllPolygonsLayer, BuildAllPolygonsOfRelease},
+};
+
+class CountyDriver {
+public:
+    explicit CountyDriver(ConversionDialog& job) : job_(job) {}
+    void Run();
+
+private:
+    bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
+    bool Failed() const { return gConversionStatus == -1; }
+    // The file of a record type: the type 1 path up to its last '.', the
+    // release's suffix family ("f6", "bw" or "rt") and the type character.
+    std::string RecordPath(char type) const;
+    // Opens a record file into gRecordFile; on failure logs `message` and
+    // returns false.
+    bool Open(char type, const char* message);
+    // Runs one stage; false when the county has been abandoned.
+    bool Call(Stage stage) {
+        stage();
+        return !Failed();
+    }
+    bool LineStage();
+    bool RoadTables();
+    bool PolygonStage();
+    bool KeyGeographicLocations();
+    bool Landmarks();
+    void EndCounty();
+
+    ConversionDialog& job_;
+    bool scratchOpened_ = false;
+};
+
+std::string CountyDriver::RecordPath(char type) const {
+    const std::string& input = job_.inputPath;
+    const std::string::size_type dot = input.rfind('.');
+    const std::string stem = dot == std::string::npos ? input + "." : input.substr(0, dot + 1);
+    const char* family = gEditionCode == 94 ? "f6" : gEditionCode == 95 ? "bw" : "rt";
+    return stem + family + type;
+}
+
+bool CountyDriver::Open(char type, const char* message) {
+    gRecordFile = platform::OpenAnyCase(RecordPath(type), "r");
+    if (!gRecordFile) WriteLogLine(message);
+    return static_cast<bool>(gRecordFile);
+}
+
+bool CountyDriver::RoadTables() {
+    if (!Open('4', "Could not open Type 4 file. No alternative feature names will be generated.")) {
+        gType4Count = 0;
+    } else {
+        if (!Call(ReadType4Records)) return false;
+        if (!Open('5', "Could not open Type 5 file. No alternative feature names will be generated.")) {
+            gConversionStatus = 3;
+            gType5Count = 0;
+        } else if (!Call(ReadType5Records)) {
+            return false;
+        }
+        if (gType4Count > 0 && gType5Count > 0) {
+            ShowStatus("Building Alternate Names File");
+            if (!Call(WriteAlternateNamesTable)) return false;
+        }
+        if (gConversionStatus > 0) gConversionStatus = 0;
+    }
+    if (!Open('6', "Could not open Type 6 file. No additional address ranges and zip codes will be processed.")) {
+        gType6Count = 0;
+        gConversionStatus = 0;
+        return true;
+    }
+    if (!Call(ReadType6Records)) return false;
+    if (!Open('z', "Could not open Type z file. No zip+4 information will be generated.")) {
+        gConversionStatus = 3;
+        gTypeZCount = 0;
+    } else if (!Call(ReadTypeZRecords)) {
+        return false;
+    }
+    if (gType6Count > 0) {
+        ShowStatus("Building Additional Address Info File");
+        if (!Call(WriteAdditionalAddressTable)) return false;
+    }
+    if (gTypeZCount > 0) {
+        ShowStatus("Building Zip+4 Info File");
+        if (!Call(WriteZip4Table)) return false;
+    }
+    if (gConversionStatus > 0) gConversionStatus = 0;
+    return true;
+}
+
+bool CountyDriver::LineStage() {
+    // The shape points of the county's longest line and its two end points.
+    gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
+    BuildNodesAndLines();
+    ShowLayer(" ");
+    if (Failed()) return false;
+    return !Flag(0) || RoadTables();
+}
+
+bool CountyDriver::KeyGeographicLocations() {
+    if (!Open('9', "Could not open Type 9 file. No KGL names will be generated")) {
+        gConversionStatus = 2;
+        gType9Count = 0;
+    } else if (!Call(ReadType9Records)) {
+        return false;
+    }
+    // The roads' type 5 table serves when the roads class was read.
+    if (!Flag(0)) {
+        if (!Open('5', "Could not open Type 5 file. No KGL addresses will be generated.")) {
+            gConversionStatus = 3;
+            gType5Count = 0;
+        } else if (!Call(ReadType5Records)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CountyDriver::Landmarks() {
+    if (!Open('7', "Could not open Type 7 file. No Landmark polys will be generated")) {
+        gConversionStatus = 4;
+        return true;
+    }
+    if (!Call(ReadType7Records)) return false;
+    if (!Open('8', "Could not open Type 8 file. No Landmark polys will be generated")) {
+        gConversionStatus = 5;
+        return true;
+    }
+    if (!Call(ReadType8Records)) return false;
+    DeterminePolygonBorders(kLandmarkSides);
+    if (Failed()) return false;
+    return !Flag(23) || Call(BuildLandmarkPolygons);
+}
+
+bool CountyDriver::PolygonStage() {
+    SetProgress(0);
+    ShowStatus("Sorting");
+    SortType1ByTlid();
+
+    if (!Open('c', "Could not open Type c file. No polygon names will be generated")) {
+        gConversionStatus = 1;
+        gTypeCCount = 0;
+    } else if (!Call(ReadTypeCRecords)) {
+        return false;
+    }
+    if (!Open('3', "Could not open Type 3 file.")) {
+        ++gConversionStatus;
+        return false;
+    }
+    if (!Call(ReadType3Records)) return false;
+    if (!Open('i', "Could not open Type i file. No KGLs,Landmark,Type A nor Type S polygons will be generated") ||
+        !Call(ReadTypeIRecords))
+        return false;
+
+    const bool haveTypeA = Open('a', "Could not open Type a file. No Type A polygons will be generated");
+    if (!haveTypeA) gConversionStatus = 6;
+    gTypeAScratchFile = platform::OpenFile(ScratchPath("a.tmp"), "wb+");
+    if (!gTypeAScratchFile) {
+        gRecordFile.reset();
+        WriteLogLine("Could not open scratch file a.tmp");
+        gConversionStatus = -1;
+        return false;
+    }
+    scratchOpened_ = true;
+    if (!haveTypeA || !Call(ReadTypeARecords)) return false;
+    DeterminePolygonBorders(kTypeASides);
+    if (Failed()) return false;
+
+    if (!Open('s', "Could not open Type s file. No Type S polygons will be generated")) {
+        gConversionStatus = 7;
+        return false;
+    }
+    if (!Call(ReadTypeSRecords)) return false;
+    DeterminePolygonBorders(kTypeSSides);
+    if (Failed()) return false;
+
+    if (Flag(17) && !Call(BuildVotingDistrict1990Polygons)) return false;
+    if (Flag(18) && !Call(BuildVotingDistrict2000Polygons)) return false;
+
+    if (Flag(22) && !KeyGeographicLocations()) return false;
+    if (Flag(22) || Flag(23) || Flag(31)) {
+        DeterminePolygonBorders(kKeyGeographicLocationSides);
+        if (Failed()) return false;
+        if (Flag(22)) {
+            if (!Call(BuildKeyGeographicLocationPolygons)) return false;
+            if (gType9Count > 0 && !Call(WriteKeyGeographicLocationAddressTable)) return false;
+        }
+    }
+    if ((Flag(23) || Flag(31)) && !Landmarks()) return false;
+
+    for (const GatedBuilder& b : kPolygonBuilders) {
+        if (!Flag(b.flag) || (b.releases && !b.releases())) continue;
+        if (!Call(b.build)) return false;
+    }
+    return true;
+}
+
+void CountyDriver::EndCounty() {
+    gRecordFile.reset();
+    ReleaseRecordStore();
+    ReleasePolygonBorders();
+    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+    if (scratchOpened_) {
+        gTypeAScratchFile.reset();
+        platform::RemoveFile(ScratchPath("a.tmp"));
+    }
+    ShowStatus("");
+}
+
+void CountyDriver::Run() {
+    gConversionStatus = 0;
+    gCurrentJob = &job_;
+    ResetRecordStore();
+    ReleasePolygonBorders();
+    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+
+    bool goOn = true;
+    gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
+    if (!gRecordFile) {
+        WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
+        goOn = false;
+    }
+    goOn = goOn && Call(ReadType1Records);
+    if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) goOn = false;
+    goOn = goOn && Call(ReadType2Records) && LineStage();
+
+    // Any polygon flag; positions 50 to 52 (organisation, label points and
+    // one no stage reads) count too.
+    bool anyPolygon = false;
+    for (int i = 8; i <= 52; ++i) anyPolygon = anyPolygon || Flag(i);
+    if (goOn && anyPolygon) PolygonStage();
+
+    EndCounty();
+    WriteLogText("Finished\n");
+}
+
+}  // namespace
+
+void ConvertCounty(ConversionDialog& job) { CountyDriver(job).Run(); }
+
+}  // namespace vornak

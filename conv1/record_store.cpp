@@ -1,0 +1,96 @@
+#include "conv1/record_store.h"
+
+#include "conv1/record_order.h"
+#include "conv1/water_landmarks.h"
+
+namespace vornak {
+
+std::vector<Type1Record> gType1Records;
+std::vector<Type2Record> gType2Records;
+std::vector<Type3Record> gType3Records;
+std::vector<Type4Record> gType4Records;
+std::vector<Type5Record> gType5Records;
+std::vector<Type6Record> gType6Records;
+std::vector<Type7Record> gType7Records;
+std::vector<Type8Record> gType8Records;
+std::vector<Type9Record> gType9Records;
+std::vector<TypeARecord> gTypeARecords;
+std::vector<TypeCRecord> gTypeCRecords;
+std::vector<TypeIRecord> gTypeIRecords;
+std::vector<TypeSRecord> gTypeSRecords;
+std::vector<TypeZRecord> gTypeZRecords;
+
+int gType1Count = 0;
+int gType2Count = 0;
+int gType3Count = 0;
+int gType4Count = 0;
+int gType5Count = 0;
+int gType6Count = 0;
+int gType7Count = 0;
+int gType8Count = 0;
+int gType9Count = 0;
+int gTypeACount = 0;
+int gTypeCCount = 0;
+int gTypeICount = 0;
+int gTypeSCount = 0;
+int gTypeZCount = 0;
+
+std::array<unsigned char, kTableMarkCount> gTableAllocated{};
+std::array<int, kLineClassCount> gCfccClassCounts{};
+int gMaxRtsq = 0;
+int gLandmarkBorderLineCount = 0;
+int gTribalSubdivisionBorderLineCount = 0;
+platform::FilePtr gRecordFile;
+int gRecordIndex = 0;
+platform::FilePtr gTypeAScratchFile;
+
+namespace {
+
+template <typename Row>
+void Release(std::vector<Row>& table) {
+    std::vector<Row>().swap(table);
+}
+
+}  // namespace
+
+void ResetRecordStore() {
+    Release(gType1Records);
+    Release(gType2Records);
+    Release(gType3Records);
+    Release(gType4Records);
+    Release(gType5Records);
+    Release(gType6Records);
+    Release(gType7Records);
+    Release(gType8Records);
+    Release(gType9Records);
+    Release(gTypeARecords);
+    Release(gTypeCRecords);
+    Release(gTypeIRecords);
+    Release(gTypeSRecords);
+    Release(gTypeZRecords);
+    ReleaseWaterLandmarks();
+    gTableAllocated.fill(0);
+    gType1Count = gType2Count = gType3Count = gType4Count = gType5Count = gType6Count = gType7Count = 0;
+    gType8Count = gType9Count = gTypeACount = gTypeCCount = gTypeICount = gTypeSCount = gTypeZCount = 0;
+    gCfccClassCounts.fill(0);
+    gMaxRtsq = 0;
+    gLandmarkBorderLineCount = 0;
+    gTribalSubdivisionBorderLineCount = 0;
+    gRecordIndex = 0;
+}
+
+void ReleaseRecordStore() {
+    // A table without its mark holds no storage, so releasing every table
+    // is releasing the marked ones.
+    gRecordFile.reset();
+    ResetRecordStore();
+}
+
+void ReleaseTypeARecords() {
+    Release(gTypeARecords);
+    gTableAllocated[kTypeATable] = 0;
+}
+
+void SortType1ByTlid() { tigercore::SortRecords(gType1Records, CompareLeadingText, Type1TlidKey); }
+
+}  // namespace vornak

@@ -1,0 +1,89 @@
+// The stages of a county that the driver calls: record readers, line and
+// node layers, road tables, the border step, polygon layer builders and
+// table writers. Each works on the county's tables and job state and
+// signals a lost county only by setting gConversionStatus to -1.
+#pragma once
+
+namespace vornak {
+
+// Record readers: gRecordFile is open at the start of the type's file.
+void ReadType1Records();
+void ReadType2Records();
+void ReadType3Records();
+void ReadType4Records();
+void ReadType5Records();
+void ReadType6Records();
+void ReadType7Records();
+void ReadType8Records();
+void ReadType9Records();
+void ReadTypeARecords();
+void ReadTypeCRecords();
+void ReadTypeIRecords();
+void ReadTypeSRecords();
+void ReadTypeZRecords();
+
+// Line and node layers of the selected line classes, and the road tables.
+void BuildNodesAndLines();
+void WriteAlternateNamesTable();
+void WriteAdditionalAddressTable();
+void WriteZip4Table();
+
+// The border step: the polygon rows on both sides of every line and the
+// side counts of the layers, by mode.
+enum BorderMode { kKeyGeographicLocationSides = 0, kLandmarkSides = 1, kTypeASides = 2, kTypeSSides = 3 };
+void DeterminePolygonBorders(int mode);
+// The border step's side indexes, released at the end of a county.
+void ReleasePolygonBorders();
+
+// Polygon layers and their tables, in the driver's order.
+void BuildVotingDistrict1990Polygons();
+void BuildVotingDistrict2000Polygons();
+void BuildKeyGeographicLocationPolygons();
+void WriteKeyGeographicLocationAddressTable();
+void BuildLandmarkPolygons();
+void BuildCounty1990Polygons();
+void BuildCountyCurrentPolygons();
+void BuildTract1990Polygons();
+void BuildTract2000Polygons();
+void BuildBlockGroup1990Polygons();
+void BuildBlockGroup2000Polygons();
+void BuildBlock1990Polygons();
+void BuildBlock2000Polygons();
+void BuildPlace1990Polygons();
+void BuildCountySubdivision1990Polygons();
+void BuildAmericanIndianArea1990Polygons();
+void BuildTrafficAnalysisZonePolygons();
+void BuildUrbanArea1990Polygons();
+void BuildConsolidatedCity2000Polygons();
+void BuildElementarySchoolDistrictPolygons();
+void BuildMiddleSchoolDistrictPolygons();
+void BuildSecondarySchoolDistrictPolygons();
+void BuildUnifiedSchoolDistrictPolygons();
+void BuildPlaceCurrentPolygons();
+void BuildCountySubdivisionCurrentPolygons();
+void BuildAmericanIndianAreaCurrentPolygons();
+void BuildAnrcPolygons();
+void ReportNoAnrcRecords();
+void BuildWaterPolygons();
+void BuildCmsaMsaPolygons();
+void BuildPmsaPolygons();
+void BuildCongressionalDistrictCurrentPolygons();
+void BuildCongressionalDistrict106Polygons();
+void BuildLowerChamberDistrictPolygons();
+void BuildUpperChamberDistrictPolygons();
+void BuildAits2000Polygons();
+void BuildUrbanGrowthArea2000Polygons();
+void BuildCollectionBlock2000Polygons();
+void BuildCorrectedUrbanArea2000Polygons();
+void BuildZcta2000Polygons();
+void BuildPumaPolygons();
+void BuildUrbanArea2000Polygons();
+void BuildRedefinedUrbanArea1990Polygons();
+void BuildAllPolygonsTiger97();
+void BuildAllPolygonsTiger98();
+void BuildAllPolygonsDressRehearsal();
+void BuildAllPolygonsTiger2000();
+void BuildAllPolygonsTiger2000UrbanAreas();
+void BuildAllPolygonsTiger2000Cd108();
+
+}  // namespace vornak
