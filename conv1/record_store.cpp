@@ -36,7 +36,7 @@ int gTypeSCount = 0;
 int gTypeZCount = 0;
 
 std::array<unsigned char, kTableMarkCount> gTableAllocated{};
-std::array<int, kLineClassCount> gCfccClassCounts{};
+std::array<int, tigercore::kLineClassCount> gCfccClassCounts{};
 int gMaxRtsq = 0;
 int gLandmarkBorderLineCount = 0;
 int gTribalSubdivisionBorderLineCount = 0;

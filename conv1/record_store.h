@@ -5,6 +5,7 @@
 
 #include "conv1/record_layouts.h"
 #include "platform/files.h"
+#include "tigercore/line_classes.h"
 
 #include <array>
 #include <vector>
@@ -65,10 +66,8 @@ enum TableMark {
 };
 extern std::array<unsigned char, kTableMarkCount> gTableAllocated;
 
-// Line classes of the type 1 table, in the order A, B, C, D, E, F, H, X.
-// Class A counts CFCC letters A and P, class F letters F and G.
-enum LineClassSlot { kClassA, kClassB, kClassC, kClassD, kClassE, kClassF, kClassH, kClassX, kLineClassCount };
-extern std::array<int, kLineClassCount> gCfccClassCounts;
+// Rows of each line class of the type 1 table (tigercore/line_classes.h).
+extern std::array<int, tigercore::kLineClassCount> gCfccClassCounts;
 
 // The largest RTSQ of the type 2 table.
 extern int gMaxRtsq;

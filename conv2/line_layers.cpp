@@ -9,6 +9,7 @@
 #include "conv2/stages.h"
 #include "platform/text.h"
 #include "shapeio/shapefile_layer_writer.h"
+#include "tigercore/line_classes.h"
 #include "tigercore/shape_points.h"
 
 #include <array>
@@ -51,12 +52,6 @@ constexpr LineFieldTable kNumericAddressFields = NumericAddressVariant(kTextAddr
 
 const DbfFieldDef* const LineFields = kTextAddressFields.data();
 const DbfFieldDef* const LineNumericAddressFields = kNumericAddressFields.data();
-
-const LineClass kLineClasses[] = {
-    {'A', "roads"},        {'B', "rails"},   {'C', "misc_trans"}, {'D', "landmark_lines"},
-    {'E', "physicalfeatures"}, {'F', "nonvisible"}, {'H', "hydrography"}, {'X', "unknown"},
-};
-static_assert(sizeof kLineClasses / sizeof kLineClasses[0] == kLineClassCount, "one entry per line class");
 
 namespace {
 
@@ -121,7 +116,7 @@ namespace {
 
 // Writes the layer of one class from its block of the class-sorted type 1
 // table. False when the county failed (the layer's files are then undone).
-bool BuildClassLayer(const LineClass& lineClass, int firstRow, int rows) {
+bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int rows) {
     const shapeio::LayerOutput output = PlaceLineOutput(
         lineClass.themeFolder, platform::Format("%slk%c", gCountyBaseName.c_str(), lineClass.letter), platform::Format("lk%c", lineClass.letter));
     const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
@@ -179,7 +174,7 @@ void BuildLineLayers() {
     if (!gCurrentJob) return;
     ShowLayer("Lines");
     int firstRow = 0;
-    for (int slot = 0; slot < kLineClassCount; ++slot) {
+    for (int slot = 0; slot < tigercore::kLineClassCount; ++slot) {
         const int rows = gCfccClassCounts[static_cast<size_t>(slot)];
         const int blockStart = firstRow;
         firstRow += rows;
@@ -189,7 +184,7 @@ void BuildLineLayers() {
             gConversionStatus = -1;
             return;
         }
-        if (!BuildClassLayer(kLineClasses[slot], blockStart, rows)) return;
+        if (!BuildClassLayer(tigercore::kLineClasses[slot], blockStart, rows)) return;
     }
 }
 

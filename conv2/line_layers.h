@@ -14,14 +14,6 @@ namespace vornak2 {
 extern const shapeio::DbfFieldDef* const LineFields;
 extern const shapeio::DbfFieldDef* const LineNumericAddressFields;
 
-// One feature class: the CFCC letter that names its files and its theme folder.
-struct LineClass {
-    char letter;
-    const char* themeFolder;
-};
-// The classes in the order of the class-sorted type 1 table (LineClassSlot).
-extern const LineClass kLineClasses[];
-
 // The attribute record of a line. `node` is the line's type I row (null when
 // it has none), `fromFlag` and `toFlag` the over/under-pass flags of its end
 // nodes and `miles` its length.

@@ -7,6 +7,7 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
+#include "tigercore/line_classes.h"
 #include "tigercore/table_reader.h"
 
 #include <string>
@@ -37,23 +38,6 @@ template <typename Row>
 void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&),
                bool showSorting = true) {
     tigercore::SortTable(Services(), table, compare, keyOf, showSorting);
-}
-
-// The class of a type 1 row from the first letter of its CFCC: the letter
-// stored and the class count it adds to. False for a letter of no class.
-bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot) {
-    switch (cfcc) {
-        case 'A': case 'P': letter = 'A'; slot = kClassA; return true;
-        case 'B': letter = 'B'; slot = kClassB; return true;
-        case 'C': letter = 'C'; slot = kClassC; return true;
-        case 'D': letter = 'D'; slot = kClassD; return true;
-        case 'E': letter = 'E'; slot = kClassE; return true;
-        case 'F': letter = 'F'; slot = kClassF; return true;
-        case 'G': letter = 'G'; slot = kClassF; return true;
-        case 'H': letter = 'H'; slot = kClassH; return true;
-        case 'X': letter = 'X'; slot = kClassX; return true;
-        default: return false;
-    }
 }
 
 // A coordinate field: blanks, an optional sign and digits to its end, or
@@ -108,8 +92,8 @@ constexpr ColumnRange kType2Coordinates[] = {
 bool Type1Step(int row, std::string_view line) {
     if (!GeometryRecordFits('1', row, line, kType1Length, kType1Coordinates)) return false;
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    LineClassSlot slot;
-    if (!LineClassOf(r.CFCC[0], r.lineClass, slot)) {
+    tigercore::LineClassSlot slot;
+    if (!tigercore::LineClassOf(r.CFCC[0], r.lineClass, slot)) {
         WriteLogLine(platform::Format("Unknown CFCC code: %s", r.CFCC));
         std::string record(line);
         record += '\n';

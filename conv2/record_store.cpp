@@ -43,7 +43,7 @@ int gTypeECount = 0;
 int gTypeMCount = 0;
 
 std::array<unsigned char, kTableMarkCount> gTableAllocated{};
-std::array<int, kLineClassCount> gCfccClassCounts{};
+std::array<int, tigercore::kLineClassCount> gCfccClassCounts{};
 int gMaxRtsq = 0;
 platform::FilePtr gRecordFile;
 int gRecordIndex = 0;

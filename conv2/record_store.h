@@ -4,6 +4,7 @@
 
 #include "conv2/record_layouts.h"
 #include "platform/files.h"
+#include "tigercore/line_classes.h"
 
 #include <array>
 #include <vector>
@@ -77,8 +78,7 @@ extern std::array<unsigned char, kTableMarkCount> gTableAllocated;
 
 // Line classes of the type 1 table, in the order A, B, C, D, E, F, H, X.
 // Class A counts CFCC letters A and P, class F letters F and G.
-enum LineClassSlot { kClassA, kClassB, kClassC, kClassD, kClassE, kClassF, kClassH, kClassX, kLineClassCount };
-extern std::array<int, kLineClassCount> gCfccClassCounts;
+extern std::array<int, tigercore::kLineClassCount> gCfccClassCounts;
 
 // The largest RTSQ of the type 2 table.
 extern int gMaxRtsq;

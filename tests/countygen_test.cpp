@@ -388,7 +388,7 @@ TEST(CountyGenFilesTest, LineEndsNamesAndTheSmallestCounty) {
     RecordJob job(dir.path());
     ReadCounty(spec, dir.path());
     EXPECT_EQ(gType1Count, 4);
-    EXPECT_EQ(gCfccClassCounts[kClassF], 4);
+    EXPECT_EQ(gCfccClassCounts[tigercore::kClassF], 4);
     EXPECT_EQ(gType2Count, 1);
     EXPECT_EQ(gMaxRtsq, 1);
     EXPECT_EQ(gTypeACount, 1);

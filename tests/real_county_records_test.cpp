@@ -122,9 +122,9 @@ TEST_F(RealCountyRecordsTest, EveryTableIsCompleteAndInItsOrder) {
     std::map<char, int> letters;
     std::istringstream rt1(testsupport::ReadFile(Path("RT1")));
     while (std::getline(rt1, line)) ++letters[line[55]];
-    EXPECT_EQ(gCfccClassCounts[kClassA], letters['A'] + letters['P']);
-    EXPECT_EQ(gCfccClassCounts[kClassF], letters['F'] + letters['G']);
-    EXPECT_EQ(gCfccClassCounts[kClassH], letters['H']);
+    EXPECT_EQ(gCfccClassCounts[tigercore::kClassA], letters['A'] + letters['P']);
+    EXPECT_EQ(gCfccClassCounts[tigercore::kClassF], letters['F'] + letters['G']);
+    EXPECT_EQ(gCfccClassCounts[tigercore::kClassH], letters['H']);
 
     // The largest RTSQ, read from the file's columns 16-18.
     int maxRtsq = 0;

@@ -657,7 +657,7 @@ TEST_F(RecordsTest, Type1ClassesAndTheirCounts) {
         "A         1", "A         3", "A         4", "B         2", "C        10", "D        11",
         "E        12", "F         6", "F         8", "G         5", "H         7", "X         9"};
     EXPECT_EQ(order, expected);
-    const std::array<int, kLineClassCount> counts = {3, 1, 1, 1, 1, 3, 1, 1};
+    const std::array<int, tigercore::kLineClassCount> counts = {3, 1, 1, 1, 1, 3, 1, 1};
     EXPECT_EQ(gCfccClassCounts, counts);
     EXPECT_FALSE(gRecordFile);
 }

@@ -1,0 +1,25 @@
+#include "tigercore/line_classes.h"
+
+namespace tigercore {
+
+const LineClass kLineClasses[kLineClassCount] = {
+    {'A', "roads"},        {'B', "rails"},   {'C', "misc_trans"}, {'D', "landmark_lines"},
+    {'E', "physicalfeatures"}, {'F', "nonvisible"}, {'H', "hydrography"}, {'X', "unknown"},
+};
+
+bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot) {
+    switch (cfcc) {
+        case 'A': case 'P': letter = 'A'; slot = kClassA; return true;
+        case 'B': letter = 'B'; slot = kClassB; return true;
+        case 'C': letter = 'C'; slot = kClassC; return true;
+        case 'D': letter = 'D'; slot = kClassD; return true;
+        case 'E': letter = 'E'; slot = kClassE; return true;
+        case 'F': letter = 'F'; slot = kClassF; return true;
+        case 'G': letter = 'G'; slot = kClassF; return true;
+        case 'H': letter = 'H'; slot = kClassH; return true;
+        case 'X': letter = 'X'; slot = kClassX; return true;
+        default: return false;
+    }
+}
+
+}  // namespace tigercore
