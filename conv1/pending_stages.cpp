@@ -18,10 +18,6 @@ void ReadTypeCRecords() {}
 void ReadTypeIRecords() {}
 void ReadTypeSRecords() {}
 void ReadTypeZRecords() {}
-void BuildNodesAndLines() {}
-void WriteAlternateNamesTable() {}
-void WriteAdditionalAddressTable() {}
-void WriteZip4Table() {}
 void DeterminePolygonBorders(int) {}
 void ReleasePolygonBorders() {}
 void BuildVotingDistrict1990Polygons() {}

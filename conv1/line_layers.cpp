@@ -1,0 +1,202 @@
+#include "conv1/line_layers.h"
+
+#include "conv1/conversion_dialog.h"
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/shape_points.h"
+#include "conv1/stages.h"
+#include "platform/text.h"
+#include "shapeio/layer_output.h"
+#include "shapeio/shapefile_layer_writer.h"
+#include "tigercore/line_classes.h"
+#include "tigercore/shape_points.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace vornak {
+
+using shapeio::DbfFieldDef;
+
+const DbfFieldDef NodeFields[] = {{"NODE_ID", 'N', 10, 0}, {nullptr, 0, 0, 0}};
+
+#define LINE_FIELDS(addressType)                                                                            \
+    {                                                                                                       \
+        {"TLID", 'N', 10, 0}, {"FNODE", 'N', 10, 0}, {"TNODE", 'N', 10, 0}, {"LENGTH", 'N', 10, 5},         \
+            {"FEDIRP", 'C', 2, 0}, {"FENAME", 'C', 30, 0}, {"FETYPE", 'C', 4, 0}, {"FEDIRS", 'C', 2, 0},    \
+            {"CFCC", 'C', 3, 0}, {"FRADDL", addressType, 11, 0}, {"TOADDL", addressType, 11, 0},           \
+            {"FRADDR", addressType, 11, 0}, {"TOADDR", addressType, 11, 0}, {"ZIPL", 'C', 5, 0},           \
+            {"ZIPR", 'C', 5, 0}, {"CENSUS1", 'C', 1, 0}, {"CENSUS2", 'C', 1, 0}, {"CFCC1", 'C', 1, 0},      \
+            {"CFCC2", 'C', 2, 0}, {"SOURCE", 'C', 1, 0}, {nullptr, 0, 0, 0},                               \
+    }
+
+const DbfFieldDef LineFields[] = LINE_FIELDS('C');
+const DbfFieldDef LineNumericAddressFields[] = LINE_FIELDS('N');
+
+#undef LINE_FIELDS
+
+std::string LineRecord(const DbfFieldDef* fields, const Type1Record& line, long fromNode, long toNode,
+                       double miles) {
+    shapeio::DbfRecord record(fields);
+    record.Add(line.TLID)
+        .AddNumber(static_cast<long long>(fromNode))
+        .AddNumber(static_cast<long long>(toNode))
+        .AddNumber(miles)
+        .Add(line.FEDIRP)
+        .Add(line.FENAME)
+        .Add(line.FETYPE)
+        .Add(line.FEDIRS)
+        .Add(line.CFCC)
+        .Add(line.FRADDL)
+        .Add(line.TOADDL)
+        .Add(line.FRADDR)
+        .Add(line.TOADDR)
+        .Add(line.ZIPL)
+        .Add(line.ZIPR)
+        .Add(std::string(1, line.CENSUS1))
+        .Add(std::string(1, line.CENSUS2))
+        .Add(std::string(1, line.CFCC[0]))
+        .Add(std::string(line.CFCC, 2))
+        .Add(std::string(1, line.SOURCE));
+    return record.text();
+}
+
+namespace {
+
+// The nodes of one class: every distinct end point of its lines, numbered in
+// longitude-then-latitude order (equal points, compared exactly, are one
+// node), and each line end's node.
+class ClassNodes {
+public:
+    ClassNodes(int firstRow, int rows) {
+        ends_.reserve(2 * static_cast<size_t>(rows));
+        for (int i = 0; i < rows; ++i) {
+            const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + i)];
+            ends_.push_back({line.FRLONG, line.FRLAT});
+            ends_.push_back({line.TOLONG, line.TOLAT});
+        }
+        // One sort of the ends; a node is a run of equal points in it.
+        std::vector<int> order(ends_.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+            const shapeio::PointXY& p = ends_[static_cast<size_t>(a)];
+            const shapeio::PointXY& q = ends_[static_cast<size_t>(b)];
+            return p.x < q.x || (p.x == q.x && p.y < q.y);
+        });
+        nodeOfEnd_.resize(ends_.size());
+        for (size_t k = 0; k < order.size(); ++k) {
+            const shapeio::PointXY& p = ends_[static_cast<size_t>(order[k])];
+            if (nodes_.empty() || nodes_.back().x != p.x || nodes_.back().y != p.y) nodes_.push_back(p);
+            nodeOfEnd_[static_cast<size_t>(order[k])] = static_cast<long>(nodes_.size());
+        }
+    }
+
+    const std::vector<shapeio::PointXY>& nodes() const { return nodes_; }
+    // The node (1 for the first) of line i's from end or to end.
+    long FromNode(int i) const { return nodeOfEnd_[2 * static_cast<size_t>(i)]; }
+    long ToNode(int i) const { return nodeOfEnd_[2 * static_cast<size_t>(i) + 1]; }
+
+private:
+    std::vector<shapeio::PointXY> ends_;  // from end then to end of each line, in row order
+    std::vector<shapeio::PointXY> nodes_;
+    std::vector<long> nodeOfEnd_;
+};
+
+// The files of one class's layer placed by the organisation.
+shapeio::LayerOutput PlaceLayer(const tigercore::LineClass& lineClass, const char* kind) {
+    return shapeio::PlaceLayerOutput(
+        Services(), {gOutputPrefix, gOrganisationMode}, lineClass.themeFolder,
+        platform::Format("%s%s%c", gCountyBaseName.c_str(), kind, lineClass.letter),
+        platform::Format("%s%c", kind, lineClass.letter));
+}
+
+// Writes the node layer; `existingNodes` gets the nodes the layer held before
+// (merged counties continue the numbering). False when the county failed.
+bool WriteNodeLayer(const tigercore::LineClass& lineClass, const shapeio::LayerOutput& output,
+                    const ClassNodes& nodes, long& existingNodes) {
+    shapeio::ShapefileLayerWriter layer(Services());
+    if (!layer.Open(output, shapeio::kShapePoint, NodeFields)) return false;
+    existingNodes = layer.existingRecordCount();
+    long number = existingNodes;
+    for (const shapeio::PointXY& node : nodes.nodes()) {
+        shapeio::DbfRecord record(NodeFields);
+        record.AddNumber(static_cast<long long>(++number));
+        if (!layer.AddPoint(node, record.text())) return false;
+    }
+    if (!layer.Finish()) return false;
+    WriteLogText("Wrote %d Type %c nodes to shape %s%s \n", static_cast<int>(nodes.nodes().size()),
+                 lineClass.letter, output.folder.c_str(), output.fileStem.c_str());
+    return true;
+}
+
+// Writes the line layer of the class's rows.
+bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerOutput& output, int firstRow,
+                    int rows, const ClassNodes& nodes, long existingNodes) {
+    const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
+    shapeio::ShapefileLayerWriter layer(Services());
+    gLayerBox = shapeio::EmptyBox();
+    if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
+    ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
+    for (int i = 0; i < rows; ++i) {
+        const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + i)];
+        gShapePointCount = 0;
+        gShapeBox = shapeio::EmptyBox();
+        const shapeio::PointXY from{line.FRLONG, line.FRLAT};
+        const shapeio::PointXY to{line.TOLONG, line.TOLAT};
+        for (const shapeio::PointXY& p : {from, to}) {
+            shapeio::WidenBox(gShapeBox, p.x, p.y);
+            shapeio::WidenBox(gLayerBox, p.x, p.y);
+        }
+        PutShapePoint(from);
+        AppendShapePoints(line.TLID, 0);
+        PutShapePoint(to);
+        if (gConversionStatus == -1) return false;
+        const double miles = tigercore::ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount);
+        const std::string record =
+            LineRecord(fields, line, existingNodes + nodes.FromNode(i), existingNodes + nodes.ToNode(i), miles);
+        if (!layer.AddArc(gShapePointBuffer.data(), gShapePointCount, record)) return false;
+        SetProgress(static_cast<int>(100LL * (i + 1) / rows));
+    }
+    if (!layer.Finish()) return false;
+    WriteLogText("Wrote %ld Type %c lines to shape %s%s\n", static_cast<long>(rows), lineClass.letter,
+                 output.folder.c_str(), output.fileStem.c_str());
+    return true;
+}
+
+}  // namespace
+
+void BuildNodesAndLines() {
+    if (!gCurrentJob) return;
+    ShowLayer("Nodes and Lines");
+    int firstRow = 0;
+    for (int slot = 0; slot < tigercore::kLineClassCount; ++slot) {
+        const tigercore::LineClass& lineClass = tigercore::kLineClasses[slot];
+        ShowStatus(platform::Format("Nodes of Type %c", lineClass.letter));
+        const int rows = gCfccClassCounts[static_cast<size_t>(slot)];
+        const int blockStart = firstRow;
+        firstRow += rows;
+        if (!gCurrentJob->layerFlags[static_cast<size_t>(slot)] || rows <= 0) continue;
+        if (firstRow > static_cast<int>(gType1Records.size())) {
+            WriteLogLine(platform::Format("The type 1 table holds fewer rows than its class counts (%d)", firstRow));
+            gConversionStatus = -1;
+            return;
+        }
+        const ClassNodes nodes(blockStart, rows);
+        SetProgress(0);
+        // One folder (made and logged once) holds both layers of the class.
+        const shapeio::LayerOutput lineOutput = PlaceLayer(lineClass, "lk");
+        shapeio::LayerOutput nodeOutput = lineOutput;
+        nodeOutput.fileStem = gOrganisationMode == '3' ? platform::Format("nd%c", lineClass.letter)
+                                                       : platform::Format("%snd%c", gCountyBaseName.c_str(),
+                                                                          lineClass.letter);
+        long existingNodes = 0;
+        if (!WriteNodeLayer(lineClass, nodeOutput, nodes, existingNodes)) return;
+        if (!WriteLineLayer(lineClass, lineOutput, blockStart, rows, nodes, existingNodes)) return;
+    }
+    ShowStatus("");
+    ShowLayer("");
+    SetProgress(0);
+}
+
+}  // namespace vornak
