@@ -23,7 +23,8 @@ bool BlankPart(const char* text, int offset, int width);
 // entry (the census hierarchy). A side whose part of `partWidth` characters
 // at `partOffset` is blank carries no code of the layer.
 template <int Level, int PartOffset, int PartWidth>
-void HierarchyCode2000(const void* row, SideCode& out) {
+void HierarchyCode2000(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (row) Census2000LevelCode(Level, RowS(row), text);
     else Census2000LevelBlank(Level, text);
@@ -35,7 +36,8 @@ void HierarchyCode2000(const void* row, SideCode& out) {
 // The side's key is the level's text; the entry holds the side's county code
 // at 0 and the level's text at 6 (layers sorted with CompareTextAt6).
 template <int Level>
-void CountyKeyedCode2000(const void* row, SideCode& out) {
+void CountyKeyedCode2000(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (!row) {
         Census2000LevelBlank(Level, text);

@@ -39,7 +39,8 @@ void FillBlock(const BorderLineEntry& first, DbfRecord& record) {
 // key compares "%5s%4s%c" of AIANHHFP, AIANHH and AIHHTLI; the entries are
 // sorted by AIANHH first.
 
-void AianhhCode(const void* row, SideCode& out) {
+void AianhhCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (!row) {
         Census2000LevelBlank(kAianhh2000Level, text);
@@ -59,8 +60,9 @@ void AianhhCode(const void* row, SideCode& out) {
 // Entry: county code at 0, AITS at 6, AITSCE at 12; the key is "%5s%3s" of
 // AITS and AITSCE.
 
-void AitsCode(const void* row, SideCode& out) {
-    CountyKeyedCode2000<kAits2000Level>(row, out);
+void AitsCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
+    CountyKeyedCode2000<kAits2000Level>(side, out);
     if (!row) return;
     const TypeSRecord& s = RowS(row);
     PutCodeText(out.entry + 6, s.AITS00, 5);

@@ -34,7 +34,8 @@ inline void PutRightAligned(char* out, const char* text, int width) {
 // county code ("%2s%3s") and the layer's code. A field the edition does not
 // carry is empty and reads as the blank code.
 template <auto Field, int Width>
-void SideCodeOf(const void* row, SideCode& out) {
+void SideCodeOf(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     static_assert(Width + 1 <= static_cast<int>(sizeof(SideCode::key)), "code width");
     if (!row) {
         PutRightAligned(out.key, "", Width);

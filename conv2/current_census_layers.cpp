@@ -22,7 +22,8 @@ const TypeARecord& RowA(const void* row) { return *static_cast<const TypeARecord
 
 // A layer whose code is one level text, held whole at the start of the entry.
 template <int Level>
-void LevelCode(const void* row, SideCode& out) {
+void LevelCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (row) CurrentLevelCode(Level, RowA(row), text);
     else CurrentLevelBlank(Level, text);
@@ -52,7 +53,8 @@ void FillBlock(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------ AIANHH
 // Entry: county code at 0, AIANHHFP at 6, AIANHH at 12, AIHHTLI at 17.
 
-void AianhhCode(const void* row, SideCode& out) {
+void AianhhCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     if (!row) {
         PutCodeText(out.key, "", 10);
         return;
@@ -68,7 +70,8 @@ void AianhhCode(const void* row, SideCode& out) {
 // -------------------------------------------------------------------- ANRC
 // Entry: county code at 0, ANRC at 6.
 
-void AnrcCode(const void* row, SideCode& out) {
+void AnrcCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     if (!row) {
         PutCodeText(out.key, "", 5);
         return;
@@ -82,7 +85,8 @@ void AnrcCode(const void* row, SideCode& out) {
 // -------------------------------------------------------------------- AITS
 // Entry: county code at 0, AITS at 6, AITSCE at 12.
 
-void AitsCode(const void* row, SideCode& out) {
+void AitsCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     if (!row) {
         PutCodeText(out.key, "", 8);
         return;

@@ -38,7 +38,8 @@ std::string EntityChar(const TypeCRecord* row, char TypeCRecord::*field) {
 // --------------------------------------------------- economic census county
 // Entry: the county code at 0.
 
-void CountyCode(const void* row, SideCode& out) {
+void CountyCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (row) EconomicLevelCode(kCountyEconomicLevel, RowE(row), text);
     else EconomicLevelBlank(kCountyEconomicLevel, text);
@@ -49,7 +50,8 @@ void CountyCode(const void* row, SideCode& out) {
 // ---------------------------------------------------- economic census place
 // Entry: the county code at 0, PLACEEC at 6.
 
-void PlaceCode(const void* row, SideCode& out) {
+void PlaceCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (!row) {
         EconomicLevelBlank(kPlaceEconomicLevel, text);
@@ -75,7 +77,8 @@ void FillPlace(const BorderLineEntry& first, DbfRecord& record) {
 // Entry: the county code at 0; the region number in the integer key. The
 // key text is the number, "0" for no region.
 
-void CommercialRegionCode(const void* row, SideCode& out) {
+void CommercialRegionCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     int region = row ? RowE(row).COMREGEC : 0;
     std::snprintf(out.key, sizeof out.key, "%d", region);
     out.intKey = region;

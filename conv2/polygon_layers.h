@@ -21,6 +21,7 @@ using tigercore::KeyedSide;
 using tigercore::NumberValue;
 using tigercore::SideCode;
 using tigercore::SideLayer;
+using tigercore::SideOf;
 using tigercore::SideTable;
 
 // The county's lines, their side rows and water as the shared gathering

@@ -28,8 +28,9 @@ constexpr int kCensusYear = 2000;
 // polygon per urban area. A side without a zone code carries no code,
 // whatever its UA. Entry: county code at 0, TAZ at 6, UA at 13.
 
-void TrafficAnalysisZoneCode(const void* row, SideCode& out) {
-    CountyKeyedCode2000<kTrafficAnalysisZoneLevel>(row, out);
+void TrafficAnalysisZoneCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
+    CountyKeyedCode2000<kTrafficAnalysisZoneLevel>(side, out);
     if (!row) return;
     const TypeSRecord& s = RowS(row);
     PutCodeText(out.entry + 6, s.TAZ, 6);
@@ -77,7 +78,8 @@ void FillUrbanAreaCurrent(const BorderLineEntry& first, DbfRecord& record) {
 
 // Urban Current: UACU of the side's type A row, with the county code of its
 // current geography.
-void UrbanCurrentCode(const void* row, SideCode& out) {
+void UrbanCurrentCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
     CodeText text;
     if (!row) {
         CurrentLevelBlank(kUrbanCurrentLevel, text);
@@ -99,8 +101,9 @@ int CountUrbanCurrent() { return gBorderLineCountsA[kUrbanCurrentLevel]; }
 // Key "%5s%6s" of the county code and VTD: one polygon is one voting
 // district of one county. A side without a VTD code carries no code.
 
-void VotingDistrictCode(const void* row, SideCode& out) {
-    CountyKeyedCode2000<kVotingDistrict2000Level>(row, out);
+void VotingDistrictCode(const SideOf& side, SideCode& out) {
+    const void* row = side.row;
+    CountyKeyedCode2000<kVotingDistrict2000Level>(side, out);
     if (!row) return;
     PutCodeText(out.entry + 6, RowS(row).VTD, 6);
     out.noCode = BlankPart(out.entry, 6, 6);

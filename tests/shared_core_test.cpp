@@ -71,8 +71,8 @@ private:
 
 const shapeio::DbfFieldDef kFields[] = {{"GIST_ID", 'N', 8, 0}, {"CODE", 'C', 5, 0}, {nullptr, 0, 0, 0}};
 
-void Code(const void* row, tigercore::SideCode& out) {
-    std::snprintf(out.key, sizeof out.key, "%5s", row ? static_cast<const char*>(row) : "");
+void Code(const tigercore::SideOf& side, tigercore::SideCode& out) {
+    std::snprintf(out.key, sizeof out.key, "%5s", side.row ? static_cast<const char*>(side.row) : "");
     std::memcpy(out.entry, out.key, sizeof out.key);
 }
 void Fill(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) { record.Add(first.code); }

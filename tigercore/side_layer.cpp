@@ -32,14 +32,15 @@ public:
 
 private:
     // The code of one side; false when the side's row cannot be read.
-    bool Side(int row, SideCode& code) {
-        if (row < 0) {
-            spec_.sideCode(nullptr, code);
-            return true;
+    bool Side(int line, bool left, int row, SideCode& code) {
+        SideOf side;
+        side.line = line;
+        side.left = left;
+        if (row >= 0) {
+            side.row = lines_.SideRow(spec_.source, row);
+            if (!side.row) return false;
         }
-        const void* record = lines_.SideRow(spec_.source, row);
-        if (!record) return false;
-        spec_.sideCode(record, code);
+        spec_.sideCode(side, code);
         return true;
     }
 
@@ -51,7 +52,7 @@ private:
 bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
     shapeio::JobServices& services = lines_.Services();
     SideCode blank;
-    spec_.sideCode(nullptr, blank);
+    spec_.sideCode(SideOf(), blank);
     const int lineCount = lines_.LineCount();
     const bool progress = lines_.GatheringShowsProgress();
     for (int i = 0; i < lineCount; ++i) {
@@ -60,7 +61,7 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
         // A side has a polygon when it has a row in the layer's table or a type S row.
         const SidePair census = lines_.Sides(SideTable::kTypeS, i);
         SideCode left, right;
-        if (!Side(sides.left, left) || !Side(sides.right, right)) {
+        if (!Side(i, true, sides.left, left) || !Side(i, false, sides.right, right)) {
             services.WriteLogLine("\nCannot read from temp file");
             services.FailCounty();
             return false;

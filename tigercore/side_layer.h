@@ -29,14 +29,24 @@ struct SideCode {
     int32_t intKey = 0;
 };
 
+// One side of one line as a layer's side code sees it: the row of its
+// polygon in the layer's side table (null: no polygon, the blank code), the
+// line (row of the type I table) and which side.
+struct SideOf {
+    const void* row = nullptr;
+    int line = -1;
+    bool left = false;
+};
+
 struct SideLayer {
     shapeio::PolygonLayerDescriptor layer;
     SideTable source;
     // The layer's border-line sides counted by the side assembly.
     int (*borderLineCount)();
-    // Fills `out` from the side's row (a row of the source table); a null row
-    // gives the blank key.
-    void (*sideCode)(const void* row, SideCode& out);
+    // Fills `out` from the side's row (a row of the source table) and, where
+    // a layer takes part of its code from the line, from the line; a null
+    // row gives the blank key.
+    void (*sideCode)(const SideOf& side, SideCode& out);
     // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
     void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
     // The overflow text when a right side's entry finds the entries full; null:
