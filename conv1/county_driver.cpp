@@ -116,6 +116,7 @@ private:
 
     ConversionDialog& job_;
     bool scratchOpened_ = false;
+    bool type5Read_ = false;  // the roads block opened the type 5 file
 };
 
 std::string CountyDriver::RecordPath(char type) const {
@@ -143,6 +144,7 @@ bool CountyDriver::RoadTables() {
         } else if (!Call(ReadType5Records)) {
             return false;
         }
+        type5Read_ = true;
         if (gType4Count > 0 && gType5Count > 0) {
             ShowStatus("Building Alternate Names File");
             if (!Call(WriteAlternateNamesTable)) return false;
@@ -189,8 +191,9 @@ bool CountyDriver::KeyGeographicLocations() {
     } else if (!Call(ReadType9Records)) {
         return false;
     }
-    // The roads' type 5 table serves when the roads class was read.
-    if (!Flag(0)) {
+    // The roads block's type 5 table serves when that block read it (it does
+    // not when the type 4 file is missing).
+    if (!type5Read_) {
         if (!Open('5', "Could not open Type 5 file. No KGL addresses will be generated.")) {
             gConversionStatus = 3;
             gType5Count = 0;
