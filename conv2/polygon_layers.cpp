@@ -12,17 +12,6 @@
 
 namespace vornak2 {
 
-void PutCodeText(char* out, const char* text, int width) {
-    int length = static_cast<int>(std::strlen(text));
-    for (int i = 0; i < width; ++i) out[i] = i < length ? text[i] : ' ';
-    out[width] = '\0';
-}
-
-std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width) {
-    const char* text = entry.code + offset;
-    return std::string(text, strnlen(text, static_cast<size_t>(width)));
-}
-
 void AddEntityCodes(shapeio::DbfRecord& record) {
     if (gEntityRow < 0) {
         record.Add("  ").Add("  ").Add(" ");

@@ -18,7 +18,9 @@ namespace vornak2 {
 using tigercore::IsBlankText;
 using tigercore::KeyedLayerSource;
 using tigercore::KeyedSide;
+using tigercore::EntryText;
 using tigercore::NumberValue;
+using tigercore::PutCodeText;
 using tigercore::SideCode;
 using tigercore::SideLayer;
 using tigercore::SideOf;
@@ -95,10 +97,6 @@ void FillAitsOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& recor
 }
 
 // Helpers of the side codes and attribute records.
-// Copies `width` characters of `text` (blank-padded) to `out` and ends it.
-void PutCodeText(char* out, const char* text, int width);
-// The text at `offset` of an entry's code fields, at most `width` characters.
-std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width);
 // LSADC, FIPSCC and ENTITY of the type C row the last name lookup found
 // (blanks when none).
 void AddEntityCodes(shapeio::DbfRecord& record);

@@ -97,6 +97,17 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
 
 }  // namespace
 
+void PutCodeText(char* out, const char* text, int width) {
+    int length = static_cast<int>(std::strlen(text));
+    for (int i = 0; i < width; ++i) out[i] = i < length ? text[i] : ' ';
+    out[width] = '\0';
+}
+
+std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width) {
+    const char* text = entry.code + offset;
+    return std::string(text, strnlen(text, static_cast<size_t>(width)));
+}
+
 bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job) {
     SideLayerSource source(layer, lines, job.clipWater);
     return shapeio::BuildPolygonLayer(layer.layer, source, job);

@@ -11,6 +11,7 @@
 #include "tigercore/county_lines.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tigercore {
 
@@ -53,6 +54,11 @@ struct SideLayer {
     // the descriptor's overflow text for both sides.
     const char* rightOverflowText = nullptr;
 };
+
+// Copies `width` characters of `text` (blank-padded) to `out` and ends it.
+void PutCodeText(char* out, const char* text, int width);
+// The text at `offset` of an entry's code fields, at most `width` characters.
+std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width);
 
 // Builds one layer: a line is a border when its sides' keys differ (or,
 // with water clipping, when one side is water and the other not); each
