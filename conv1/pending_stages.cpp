@@ -22,8 +22,6 @@ void BuildNodesAndLines() {}
 void WriteAlternateNamesTable() {}
 void WriteAdditionalAddressTable() {}
 void WriteZip4Table() {}
-void DeterminePolygonBorders(int) {}
-void ReleasePolygonBorders() {}
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
 void BuildKeyGeographicLocationPolygons() {}
