@@ -2,6 +2,7 @@
 
 #include "conv1/conversion_dialog.h"
 #include "conv1/job_state.h"
+#include "conv1/polygon_borders.h"
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
@@ -239,6 +240,7 @@ bool CountyDriver::PolygonStage() {
     if (!Open('i', "Could not open Type i file. No KGLs,Landmark,Type A nor Type S polygons will be generated") ||
         !Call(ReadTypeIRecords))
         return false;
+    PrepareSideIndexes();
 
     const bool haveTypeA = Open('a', "Could not open Type a file. No Type A polygons will be generated");
     if (!haveTypeA) gConversionStatus = 6;

@@ -18,8 +18,6 @@ void ReadTypeCRecords() {}
 void ReadTypeIRecords() {}
 void ReadTypeSRecords() {}
 void ReadTypeZRecords() {}
-void DeterminePolygonBorders(int) {}
-void ReleasePolygonBorders() {}
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
 void BuildKeyGeographicLocationPolygons() {}

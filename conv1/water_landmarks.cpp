@@ -2,6 +2,8 @@
 
 #include "conv1/record_store.h"
 
+#include <new>
+
 namespace vornak {
 
 std::vector<Type7Record> gWaterLandmarkRecords;
@@ -10,7 +12,12 @@ int gWaterLandmarkCount = 0;
 void SelectWaterLandmarks() {
     if (gType7Count <= 0) return;
     std::vector<Type7Record>().swap(gWaterLandmarkRecords);
-    gWaterLandmarkRecords.reserve(static_cast<size_t>(gType7Count));
+    gWaterLandmarkCount = 0;
+    try {
+        gWaterLandmarkRecords.reserve(static_cast<size_t>(gType7Count));
+    } catch (const std::bad_alloc&) {
+        return;  // no room: the water layer finds no landmark names
+    }
     gTableAllocated[kWaterLandmarkTable] = 1;
     for (int i = 0; i < gType7Count && i < static_cast<int>(gType7Records.size()); ++i) {
         if (gType7Records[static_cast<size_t>(i)].CFCC[0] == 'H')

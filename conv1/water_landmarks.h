@@ -13,6 +13,7 @@ extern int gWaterLandmarkCount;
 
 // Copies the type 7 rows whose CFCC starts with 'H' into the table (marked
 // allocated); with no type 7 rows the table and its count stay as they are.
+// When the room cannot be had the table stays empty (count 0).
 void SelectWaterLandmarks();
 // Empties the table (end of a county).
 void ReleaseWaterLandmarks();

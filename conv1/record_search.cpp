@@ -1,0 +1,47 @@
+#include "conv1/record_search.h"
+
+#include "conv1/record_store.h"
+#include "conv1/water_landmarks.h"
+#include "tigercore/halving_search.h"
+
+namespace vornak {
+
+namespace {
+
+constexpr bool kAnyEqualRow = false;
+constexpr bool kFirstEqualRow = true;
+
+int CompareNumbers(long long a, long long b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+int FindLand(const std::vector<Type7Record>& rows, int count, long long land) {
+    return tigercore::FindByHalving(
+        rows, count, [land](const Type7Record& row) { return CompareNumbers(row.LAND, land); }, kFirstEqualRow);
+}
+
+}  // namespace
+
+int FindType9Record(const char* cenid, const char* polyid) {
+    return tigercore::FindByCenidPolyid(gType9Records, gType9Count, cenid, polyid, kAnyEqualRow);
+}
+
+int FindTypeSRecord(const char* cenid, const char* polyid) {
+    return tigercore::FindByCenidPolyid(gTypeSRecords, gTypeSCount, cenid, polyid, kAnyEqualRow);
+}
+
+int FindTypeARecord(const char* cenid, const char* polyid) {
+    return tigercore::FindByCenidPolyid(gTypeARecords, gTypeACount, cenid, polyid, kAnyEqualRow);
+}
+
+int FindType8Record(const char* cenid, const char* polyid) {
+    return tigercore::FindByCenidPolyid(gType8Records, gType8Count, cenid, polyid, kFirstEqualRow);
+}
+
+int FindType5Record(const char* feat) {
+    return tigercore::FindByText(gType5Records, gType5Count, feat, [](const Type5Record& row) { return row.FEAT; });
+}
+
+int FindLandmarkRecord(long long land) { return FindLand(gType7Records, gType7Count, land); }
+
+int FindWaterLandmarkRecord(long long land) { return FindLand(gWaterLandmarkRecords, gWaterLandmarkCount, land); }
+
+}  // namespace vornak
