@@ -1,0 +1,118 @@
+#include "conv1/polygon_layers.h"
+
+#include "conv1/entity_names.h"
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/shape_points.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vornak {
+
+shapeio::PolygonLayerJob CountyPolygonJob() {
+    shapeio::PolygonLayerJob job;
+    job.services = &Services();
+    job.scratchFolder = gOutputDir + "/";
+    job.output.outputPrefix = gOutputPrefix;
+    job.output.organisationMode = gOrganisationMode;
+    job.countyBaseName = gCountyBaseName;
+    job.countyCode = gCountyCode;
+    job.clipWater = gClipWaterPolygons != 0;
+    job.labelPoints = gKmlLabelPoints != 0;
+    job.mergedFolderMakes = 1;
+    return job;
+}
+
+namespace {
+
+// The lines are the type I rows; row i of the type 1 table (sorted by TLID
+// for the polygon stage) and of the type 3 table is the same line.
+class Conv1CountyLines : public tigercore::CountyLines {
+public:
+    shapeio::JobServices& Services() override { return vornak::Services(); }
+    int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
+    const char* Tlid(int line) const override { return gTypeIRecords[static_cast<size_t>(line)].TLID; }
+    shapeio::PointXY From(int line) const override {
+        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        return {chain.FRLONG, chain.FRLAT};
+    }
+    shapeio::PointXY To(int line) const override {
+        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        return {chain.TOLONG, chain.TOLAT};
+    }
+    tigercore::SidePair Sides(SideTable table, int line) const override {
+        return SidesOfLine(table == SideTable::kTypeA ? IAIndex : ISIndex, line);
+    }
+    const void* SideRow(SideTable table, int row) override {
+        if (table == SideTable::kTypeA) return ReadTypeARow(row, typeARow_) ? &typeARow_ : nullptr;
+        if (table == SideTable::kTypeS && row < static_cast<int>(gTypeSRecords.size()))
+            return &gTypeSRecords[static_cast<size_t>(row)];
+        return nullptr;
+    }
+    // The WATER flag of each side's type S row.
+    tigercore::SideWater Water(int line) const override {
+        const SidePair s = SidesOfLine(ISIndex, line);
+        tigercore::SideWater water;
+        if (s.left >= 0) water.left = gTypeSRecords[static_cast<size_t>(s.left)].WATER;
+        if (s.right >= 0) water.right = gTypeSRecords[static_cast<size_t>(s.right)].WATER;
+        return water;
+    }
+    int WaterSideCount() const override { return gBorderLineCountsS[kWaterSidesSlot]; }
+    void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
+        gShapePointCount = 0;
+        vornak::AppendShapePoints(tlid, reverse ? 1 : 0);
+        points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
+    }
+    bool GatheringShowsProgress() const override { return false; }
+
+private:
+    TypeARecord typeARow_{};
+};
+
+}  // namespace
+
+tigercore::CountyLines& CountyLines() {
+    static Conv1CountyLines lines;
+    return lines;
+}
+
+void BuildPolygonLayer(const SideLayer& layer) { tigercore::BuildSideLayer(layer, CountyLines(), CountyPolygonJob()); }
+
+bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source) {
+    return shapeio::BuildPolygonLayer(layer, source, CountyPolygonJob());
+}
+
+void PutLineCounty(int line, char* out) {
+    const TypeIRecord& row = gTypeIRecords[static_cast<size_t>(line)];
+    std::snprintf(out, 6, "%2s%3s", row.STATE, row.COUNTY);
+}
+
+void PutTypeACounty(const SideOf& side, char* out) {
+    CodeText county;
+    TypeALevelCode(kCounty1990Level, RowA(side), side.line, side.left ? LineSide::kLeft : LineSide::kRight, county);
+    PutCodeText(out, county.text, 5);
+}
+
+std::string NameByYear(int kind, const std::string& code1, const std::string& code2, int year) {
+    EntityNameQuery query;
+    query.kind = kind;
+    query.code1 = code1.c_str();
+    query.code2 = code2.c_str();
+    query.year = year;
+    return LookupEntityNameByYear(query);
+}
+
+std::string NameWithoutYear(int kind, const std::string& code1, const std::string& code2) {
+    EntityNameQuery query;
+    query.kind = kind;
+    query.code1 = code1.c_str();
+    query.code2 = code2.c_str();
+    return LookupEntityName(query);
+}
+
+std::string NameFrom100(int kind, const std::string& code1, const std::string& code2, int year) {
+    return gEditionCode >= 100 ? NameByYear(kind, code1, code2, year) : NameWithoutYear(kind, code1, code2);
+}
+
+}  // namespace vornak
