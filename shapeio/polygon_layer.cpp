@@ -165,6 +165,7 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     };
     if (!scratch.Create()) return fail();
 
+    if (layer.statusMoment == StatusMoment::kBeforeAllocation) services.ShowStatus(layer.statusText);
     std::vector<BorderLineEntry> entries;
     int capacity = source.Capacity();
     try {
@@ -188,7 +189,8 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         return true;
     }
 
-    if (layer.statusMoment == StatusMoment::kBeforeSorting) services.ShowStatus(layer.statusText);
+    if (layer.statusMoment == StatusMoment::kBeforeSorting || layer.statusMoment == StatusMoment::kBeforeAllocation)
+        services.ShowStatus(layer.statusText);
     SortEntries(entries, layer.compare);
     if (layer.statusMoment == StatusMoment::kAfterSorting) services.ShowStatus(layer.statusText);
 

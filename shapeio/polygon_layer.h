@@ -21,11 +21,13 @@ namespace shapeio {
 // two texts cannot trade places unseen; the record length of the layer's
 // attribute rows follows from its field table.
 struct PolygonLayerDescriptor {
-    // When the second title of a layer is shown.
+    // When the second title of a layer is shown: right after the first, or
+    // once the scratch files are open and the entries' room obtained.
     enum class TitleMoment { kWithTitle, kAfterAllocation };
-    // When the status text is shown: right after gathering (also when
-    // nothing was gathered), before sorting the entries, or after sorting.
-    enum class StatusMoment { kAfterGathering, kBeforeSorting, kAfterSorting };
+    // When the status text is shown: once the scratch files are open (and
+    // again before sorting), right after gathering (also when nothing was
+    // gathered), before sorting the entries, or after sorting.
+    enum class StatusMoment { kBeforeAllocation, kAfterGathering, kBeforeSorting, kAfterSorting };
 
     const char* title = "";            // the layer text of the progress dialog
     const char* secondTitle = nullptr;  // shown after the title, when the layer has one
