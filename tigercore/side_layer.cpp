@@ -11,7 +11,7 @@ namespace {
 class SideLayerSource : public shapeio::PolygonLayerSource {
 public:
     SideLayerSource(const SideLayer& spec, CountyLines& lines, bool clipWater)
-        : spec_(spec), lines_(lines), clip_(clipWater) {}
+        : spec_(spec), lines_(lines), clip_(clipWater && !spec.ignoresWater) {}
 
     int BorderLineCount() const override { return spec_.borderLineCount(); }
 
@@ -67,7 +67,9 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
             return false;
         }
         const SideWater water = lines_.Water(i);
-        bool border = std::strcmp(left.key, right.key) != 0 || (clip_ && std::abs(water.left - water.right) == 1);
+        const bool border = spec_.isBorder ? spec_.isBorder(left, right, clip_, water)
+                                           : std::strcmp(left.key, right.key) != 0 ||
+                                                 (clip_ && std::abs(water.left - water.right) == 1);
         if (!border) continue;
         auto take = [&](const SideCode& code, int row, int censusRow, int sideWater, int side) {
             if (code.noCode || std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) ||

@@ -53,6 +53,12 @@ struct SideLayer {
     // The overflow text when a right side's entry finds the entries full; null:
     // the descriptor's overflow text for both sides.
     const char* rightOverflowText = nullptr;
+    // Water clipping plays no part in the layer: neither in the border test
+    // nor in which sides are taken, and it adds no room.
+    bool ignoresWater = false;
+    // The layer's own border test in place of "the keys differ, or clipping
+    // is on and one side is water and the other not"; null: that test.
+    bool (*isBorder)(const SideCode& left, const SideCode& right, bool clip, const SideWater& water) = nullptr;
 };
 
 // Copies `width` characters of `text` (blank-padded) to `out` and ends it.
