@@ -1,0 +1,10 @@
+#include "conv1/layer_catalogue.h"
+
+namespace vornak {
+
+std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
+    std::vector<shapeio::PolygonLayerDescriptor> layers;
+    return layers;
+}
+
+}  // namespace vornak

@@ -1,0 +1,15 @@
+// Every polygon layer descriptor of the library for the county's release,
+// for checks over all layers at once. Each layer file adds its own.
+#pragma once
+
+#include "shapeio/polygon_layer.h"
+
+#include <vector>
+
+namespace vornak {
+
+std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
+
+// One per layer file (kept together, one line each).
+
+}  // namespace vornak
