@@ -9,6 +9,8 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace vornak {
@@ -294,6 +296,7 @@ void CountyDriver::EndCounty() {
         gTypeAScratchFile.reset();
         platform::RemoveFile(ScratchPath("a.tmp"));
     }
+    gScratchFolder.Remove();
     ShowStatus("");
 }
 
@@ -304,9 +307,15 @@ void CountyDriver::Run() {
     ReleasePolygonBorders();
     std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
 
-    bool goOn = true;
-    gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
-    if (!gRecordFile) {
+    // The scratch files of this county, private to this process.
+    bool goOn = gScratchFolder.Make(gOutputDir);
+    if (!goOn) {
+        WriteLogLine(platform::Format("Could not make a folder for the scratch files in %s (%s)", gOutputDir.c_str(),
+                                      std::strerror(errno)));
+        gConversionStatus = -1;
+    }
+    if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
+    if (goOn && !gRecordFile) {
         WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
         goOn = false;
     }

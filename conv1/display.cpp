@@ -42,6 +42,7 @@ int Display(const char* inputPathArg, const char* outputDirArg, const char* opti
     gOptionString = optionsArg ? optionsArg : "";
     const std::string inputPath = inputPathArg ? inputPathArg : "";
     const std::string outputDir = outputDirArg ? outputDirArg : "";
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return 0;
 
     auto dialog = std::make_unique<ConversionDialog>();
     for (int i = 0; i < kLayerFlagCount; ++i) {

@@ -13,7 +13,7 @@ namespace vornak {
 shapeio::PolygonLayerJob CountyPolygonJob() {
     shapeio::PolygonLayerJob job;
     job.services = &Services();
-    job.scratchFolder = gOutputDir + "/";
+    job.scratchFolder = ScratchFolderPath();
     job.output.outputPrefix = gOutputPrefix;
     job.output.organisationMode = gOrganisationMode;
     job.countyBaseName = gCountyBaseName;

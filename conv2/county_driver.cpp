@@ -10,6 +10,8 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace vornak2 {
@@ -302,6 +304,7 @@ void CountyDriver::EndCounty() {
         gTypeAScratchFile.reset();
         platform::RemoveFile(ScratchPath("a.tmp"));
     }
+    gScratchFolder.Remove();
 }
 
 void CountyDriver::Run() {
@@ -311,9 +314,15 @@ void CountyDriver::Run() {
     ResetPolygonSides();
     std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
 
-    bool goOn = true;
-    gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
-    if (!gRecordFile) {
+    // The scratch files of this county, private to this process.
+    bool goOn = gScratchFolder.Make(gOutputDir);
+    if (!goOn) {
+        WriteLogLine(platform::Format("Could not make a folder for the scratch files in %s (%s)", gOutputDir.c_str(),
+                                      std::strerror(errno)));
+        gConversionStatus = -1;
+    }
+    if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
+    if (goOn && !gRecordFile) {
         WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
         goOn = false;
     }

@@ -38,6 +38,7 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
     const std::string options = optionsArg ? optionsArg : "";
     std::string inputPath = inputPathArg ? inputPathArg : "";
     std::string outputDir = outputDirArg ? outputDirArg : "";
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return 0;
 
     auto dialog = std::make_unique<ConversionDialog>();
     for (int i = 0; i < kLayerFlagCount; ++i) dialog->layerFlags[i] = OptionAt(options, i) != '0' ? 1 : 0;

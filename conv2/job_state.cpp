@@ -45,6 +45,12 @@ void ShowLayer(const std::string& text) { Services().ShowLayer(text); }
 void SetProgress(int percent) { Services().SetProgress(percent); }
 void ShowMessageBox(const std::string& text) { Services().ShowMessage(text); }
 
-std::string ScratchPath(const char* name) { return gOutputDir + "/" + name; }
+tigercore::ScratchFolder gScratchFolder;
+
+std::string ScratchFolderPath() {
+    return gScratchFolder.path().empty() ? gOutputDir + "/" : gScratchFolder.path();
+}
+
+std::string ScratchPath(const char* name) { return ScratchFolderPath() + name; }
 
 }  // namespace vornak2

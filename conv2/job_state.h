@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "shapeio/job_services.h"
+#include "tigercore/scratch_folder.h"
 
 #include <string>
 
@@ -41,8 +42,13 @@ void SetProgress(int percent);
 // A message box of the library: standard error and the log; never blocks.
 void ShowMessageBox(const std::string& text);
 
-// Path of a scratch file (dbf.tmp, pts.tmp, ..., a.tmp) in the output
-// parent directory.
+// The county's private folder of scratch files, made when the county starts
+// and removed when it ends.
+extern tigercore::ScratchFolder gScratchFolder;
+// The folder of the scratch files followed by '/' (the output parent
+// directory when no county has made its own, as when a stage is called by
+// itself) and the path of a scratch file (dbf.tmp, pts.tmp, ..., a.tmp).
+std::string ScratchFolderPath();
 std::string ScratchPath(const char* name);
 
 // This library's job state as the shared writers see it.

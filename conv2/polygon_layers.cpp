@@ -93,7 +93,7 @@ void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& r
 shapeio::PolygonLayerJob CountyPolygonJob() {
     shapeio::PolygonLayerJob job;
     job.services = &Services();
-    job.scratchFolder = gOutputDir + "/";
+    job.scratchFolder = ScratchFolderPath();
     job.output.outputPrefix = gOutputPrefix;
     job.output.organisationMode = gOrganisationMode;
     job.countyBaseName = gCountyBaseName;

@@ -34,6 +34,12 @@ CountyNames NameCounty(const std::string& inputPath) {
     return names;
 }
 
+bool HasOutputDirectory(const char* outputDir, const std::string& inputPath) {
+    if (outputDir && *outputDir) return true;
+    std::fprintf(stderr, "No output directory was given: county %s not converted\n", inputPath.c_str());
+    return false;
+}
+
 platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
                                 const std::string& inputPath) {
     platform::FilePtr log = platform::OpenFile(path, "a");
@@ -46,6 +52,7 @@ platform::FilePtr OpenCountyLog(const std::string& path, const std::string& edit
     std::fprintf(log.get(), "New Process started on %d/%d at %d:%02d\n", start.tm_mon + 1, start.tm_mday,
                  start.tm_hour, start.tm_min);
     std::fprintf(log.get(), "%s\n", editionText.c_str());
+    std::fflush(log.get());
     return log;
 }
 
@@ -78,7 +85,10 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
     }
     if (make) {
         const bool made = platform::MakeDirectory(county.folder);
-        if (log) std::fprintf(log, made ? "directory %s created\n" : "directory %s not created\n", county.folder.c_str());
+        if (log) {
+            std::fprintf(log, made ? "directory %s created\n" : "directory %s not created\n", county.folder.c_str());
+            std::fflush(log);
+        }
     }
     return county;
 }

@@ -24,6 +24,11 @@ struct CountyNames {
 };
 CountyNames NameCounty(const std::string& inputPath);
 
+// Whether the caller named an output directory; an empty or missing one is
+// said on standard error (nothing is converted: it would write into the
+// root of the file system).
+bool HasOutputDirectory(const char* outputDir, const std::string& inputPath);
+
 // Opens the county's log for appending and writes its first lines: the
 // start time and the edition's text. A log that cannot be opened is said on
 // standard error (nothing can be converted without it): null.

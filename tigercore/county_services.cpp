@@ -6,12 +6,18 @@
 
 namespace tigercore {
 
+// Each line reaches the file at once, so that the log of a county that is
+// killed or crashes says how far it came.
 void CountyServices::WriteLogLine(const std::string& text) {
-    if (log_) std::fprintf(log_.get(), "%s\n", text.c_str());
+    if (!log_) return;
+    std::fprintf(log_.get(), "%s\n", text.c_str());
+    std::fflush(log_.get());
 }
 
 void CountyServices::WriteLogText(const std::string& text) {
-    if (log_) std::fputs(text.c_str(), log_.get());
+    if (!log_) return;
+    std::fputs(text.c_str(), log_.get());
+    std::fflush(log_.get());
 }
 
 void CountyServices::ShowStatus(const std::string& text) {
