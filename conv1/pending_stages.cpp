@@ -4,20 +4,6 @@
 
 namespace vornak {
 
-void ReadType1Records() {}
-void ReadType2Records() {}
-void ReadType3Records() {}
-void ReadType4Records() {}
-void ReadType5Records() {}
-void ReadType6Records() {}
-void ReadType7Records() {}
-void ReadType8Records() {}
-void ReadType9Records() {}
-void ReadTypeARecords() {}
-void ReadTypeCRecords() {}
-void ReadTypeIRecords() {}
-void ReadTypeSRecords() {}
-void ReadTypeZRecords() {}
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
 void BuildKeyGeographicLocationPolygons() {}

@@ -1,10 +1,11 @@
 // The orders of the record tables. Each comparison returns -1 when the first
 // row sorts before the second, 1 when after and 0 when their keys are equal.
-// Text keys compare as the C string comparison does (unsigned bytes up to
-// the NUL); a composite key compares its fields in turn, which orders
-// exactly as the joined texts would, since every field is stored at its full
-// width. Integer keys compare as numbers. Each comparison has a sort key
-// (tigercore/sort_keys.h) whose byte order is its order.
+// A text key is one text formed from the row's fields ("%s" a field's text
+// up to its NUL, "%10s" and the like the text right-justified in that many
+// characters, "%c" one character); two keys compare as the C string
+// comparison does (unsigned bytes up to the NUL). Integer keys compare as
+// numbers. Each comparison has a sort key (tigercore/sort_keys.h) whose byte
+// order is its order.
 #pragma once
 
 #include "conv1/record_layouts.h"
@@ -14,7 +15,7 @@ namespace vornak {
 
 using tigercore::SortKey;
 
-// Type 1 after reading: class letter, then TLID.
+// Type 1 after reading: "%c%s" of the class letter and TLID.
 int CompareType1Records(const Type1Record& a, const Type1Record& b);
 SortKey Type1ClassKey(const Type1Record& r);
 // The leading text: type 1 (in the polygon stage), types 3 and I by TLID,
@@ -27,7 +28,7 @@ SortKey Type1TlidKey(const Type1Record& r);
 SortKey LeadingTextKey(const Type3Record& r);
 SortKey LeadingTextKey(const TypeIRecord& r);
 SortKey LeadingTextKey(const Type5Record& r);
-// Types 2, 4, 6 and Z: TLID, then RTSQ ("%10s%3s").
+// Types 2, 4, 6 and Z: "%10s%3s" of TLID and RTSQ.
 int CompareTlidRtsq(const Type2Record& a, const Type2Record& b);
 int CompareTlidRtsq(const Type4Record& a, const Type4Record& b);
 int CompareTlidRtsq(const Type6Record& a, const Type6Record& b);
@@ -39,7 +40,7 @@ SortKey TlidRtsqKey(const TypeZRecord& r);
 // Type 7: LAND as a number.
 int CompareType7Records(const Type7Record& a, const Type7Record& b);
 SortKey LandKey(const Type7Record& r);
-// Types 8, 9, A and S: CENID, then POLYID.
+// Types 8, 9, A and S: "%s%s" of CENID and POLYID.
 int CompareType8Records(const Type8Record& a, const Type8Record& b);
 int CompareType9Records(const Type9Record& a, const Type9Record& b);
 int CompareTypeARecords(const TypeARecord& a, const TypeARecord& b);

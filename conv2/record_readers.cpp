@@ -7,6 +7,7 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
+#include "tigercore/geometry_records.h"
 #include "tigercore/line_classes.h"
 #include "tigercore/table_reader.h"
 
@@ -30,82 +31,20 @@ tigercore::TableReading Reading(int mark, const char* allocationMessage, const c
     return reading;
 }
 
-// A per-row step gives up: the reason to the log, the county abandoned, the
-// file closed.
-void Fail(const std::string& message) { tigercore::FailReading(Services(), gRecordFile, message); }
-
 template <typename Row>
 void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&),
                bool showSorting = true) {
     tigercore::SortTable(Services(), table, compare, keyOf, showSorting);
 }
 
-// A coordinate field: blanks, an optional sign and digits to its end, or
-// blanks only (no value: read as 0, as for an unused shape point).
-bool IsCoordinateField(std::string_view field) {
-    size_t i = field.find_first_not_of(' ');
-    if (i == std::string_view::npos) return true;
-    if (field[i] == '+' || field[i] == '-') ++i;
-    if (i == field.size()) return false;
-    for (; i < field.size(); ++i) {
-        if (field[i] < '0' || field[i] > '9') return false;
-    }
-    return true;
-}
-
-struct ColumnRange {
-    int first, last;  // 1-based, inclusive
-};
-
-// Records whose coordinates the layers draw must have their type's exact
-// length and numbers where the coordinates go: a cut or damaged line would
-// otherwise put its points in the wrong place without a word. A record that
-// does not fit stops the county.
-template <size_t N>
-bool GeometryRecordFits(char type, int row, std::string_view line, size_t length,
-                        const ColumnRange (&coordinates)[N]) {
-    if (line.size() != length) {
-        Fail(platform::Format("ERROR in type %c record %d: %zu characters instead of %zu", type, row + 1, line.size(), length));
-        return false;
-    }
-    for (const ColumnRange& c : coordinates) {
-        const size_t first = static_cast<size_t>(c.first - 1);
-        std::string_view field = line.substr(first, static_cast<size_t>(c.last) - first);
-        if (!IsCoordinateField(field)) {
-            Fail(platform::Format("ERROR in type %c record %d: the coordinate in columns %d-%d is not a number", type, row + 1,
-                        c.first, c.last));
-            return false;
-        }
-    }
-    return true;
-}
-
-constexpr size_t kType1Length = 228;
-constexpr ColumnRange kType1Coordinates[] = {{191, 200}, {201, 209}, {210, 219}, {220, 228}};
-constexpr size_t kType2Length = 208;
-// LONGk in columns 19 + 19k to 28 + 19k, LATk in 29 + 19k to 37 + 19k.
-constexpr ColumnRange kType2Coordinates[] = {
-    {19, 28},   {29, 37},   {38, 47},   {48, 56},   {57, 66},   {67, 75},   {76, 85},
-    {86, 94},   {95, 104},  {105, 113}, {114, 123}, {124, 132}, {133, 142}, {143, 151},
-    {152, 161}, {162, 170}, {171, 180}, {181, 189}, {190, 199}, {200, 208}};
-
 bool Type1Step(int row, std::string_view line) {
-    if (!GeometryRecordFits('1', row, line, kType1Length, kType1Coordinates)) return false;
+    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType1Shape, row, line)) return false;
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    tigercore::LineClassSlot slot;
-    if (!tigercore::LineClassOf(r.CFCC[0], r.lineClass, slot)) {
-        WriteLogLine(platform::Format("Unknown CFCC code: %s", r.CFCC));
-        std::string record(line);
-        record += '\n';
-        Fail(platform::Format("Record %d, TLID = %s\n Full Record = \n%s", row + 1, r.TLID, record.c_str()));
-        return false;
-    }
-    ++gCfccClassCounts[slot];
-    return true;
+    return tigercore::TakeLineClass(Services(), gRecordFile, row, line, r.CFCC, r.TLID, r.lineClass, gCfccClassCounts);
 }
 
 bool Type2Step(int row, std::string_view line) {
-    if (!GeometryRecordFits('2', row, line, kType2Length, kType2Coordinates)) return false;
+    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType2Shape, row, line)) return false;
     int rtsq = 0;
     const char* text = gType2Records[static_cast<size_t>(row)].RTSQ;
     tigercore::ScanField(text, static_cast<int>(std::strlen(text)), rtsq);

@@ -1,5 +1,10 @@
 #include "tigercore/line_classes.h"
 
+#include "platform/text.h"
+#include "tigercore/table_reader.h"
+
+#include <string>
+
 namespace tigercore {
 
 const LineClass kLineClasses[kLineClassCount] = {
@@ -20,6 +25,21 @@ bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot) {
         case 'X': letter = 'X'; slot = kClassX; return true;
         default: return false;
     }
+}
+
+bool TakeLineClass(shapeio::JobServices& services, platform::FilePtr& file, int row, std::string_view line,
+                   const char* cfcc, const char* tlid, char& lineClass,
+                   std::array<int, kLineClassCount>& classCounts) {
+    LineClassSlot slot;
+    if (!LineClassOf(cfcc[0], lineClass, slot)) {
+        services.WriteLogLine(platform::Format("Unknown CFCC code: %s", cfcc));
+        const std::string record = std::string(line) + "\n";
+        FailReading(services, file,
+                    platform::Format("Record %d, TLID = %s\n Full Record = \n%s", row + 1, tlid, record.c_str()));
+        return false;
+    }
+    ++classCounts[slot];
+    return true;
 }
 
 }  // namespace tigercore

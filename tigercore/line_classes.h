@@ -3,6 +3,12 @@
 // files and their theme folder.
 #pragma once
 
+#include "platform/files.h"
+#include "shapeio/job_services.h"
+
+#include <array>
+#include <string_view>
+
 namespace tigercore {
 
 // The classes in table order: A (with P), B, C, D, E, F (with G), H, X.
@@ -17,5 +23,13 @@ extern const LineClass kLineClasses[kLineClassCount];
 // The class of a CFCC's first letter: the letter a type 1 row keeps (its
 // sort key) and the class it counts in. False for a letter of no class.
 bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot);
+
+// The class step of type 1 row `row` (1-based in messages) whose record line
+// is `line`: its class letter and one more in its class's count. A CFCC of
+// no class logs "Unknown CFCC code: <CFCC>" and the row's number, TLID and
+// whole record, fails the county and closes the record file (false).
+bool TakeLineClass(shapeio::JobServices& services, platform::FilePtr& file, int row, std::string_view line,
+                   const char* cfcc, const char* tlid, char& lineClass,
+                   std::array<int, kLineClassCount>& classCounts);
 
 }  // namespace tigercore

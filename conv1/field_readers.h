@@ -1,0 +1,93 @@
+// Readers of one field of the record line in tigercore::gLineBuffer, by the
+// record's 1-based first and last column. The widths are checked when the
+// reader is compiled: a text field's array holds exactly its columns and the
+// NUL (or, for the forms that say so, the width they write and the NUL).
+#pragma once
+
+#include "tigercore/record_fields.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace vornak::fields {
+
+// Column c of the record (1-based).
+inline const char* Column(int c) { return tigercore::gLineBuffer + c - 1; }
+
+template <int First, int Last>
+constexpr bool InLine() {
+    return First >= 1 && First <= Last && Last <= tigercore::kRecordLineLength;
+}
+
+// The columns as they are, blanks kept. `Spare` NUL bytes may follow the
+// field's own NUL in its array.
+template <int First, int Last, size_t Spare = 0, size_t N>
+void Text(char (&field)[N]) {
+    static_assert(InLine<First, Last>() && Last - First + 2 + Spare == N, "text field width");
+    tigercore::CopyField(Column(First), Last - First + 1, field);
+}
+
+// One character ("%c"): a blank column is stored as '0'.
+template <int Column1>
+void Char(char& field) {
+    static_assert(InLine<Column1, Column1>(), "character column");
+    tigercore::ScanField(Column(Column1), 1, field);
+}
+
+// A number ("%d"): a blank field reads as 0 (or leaves the zero-filled
+// row's value).
+template <int First, int Last>
+void Int(int& field) {
+    static_assert(InLine<First, Last>() && Last - First < 9, "an int field holds at most 9 digits");
+    tigercore::ScanField(Column(First), Last - First + 1, field);
+}
+
+template <int First, int Last>
+void Int(long long& field) {
+    static_assert(InLine<First, Last>() && Last - First < 18, "a 64-bit field holds at most 18 digits");
+    tigercore::ScanField(Column(First), Last - First + 1, field);
+}
+
+// Signed millionths of a degree with an implied decimal point, in degrees.
+template <int First, int Last>
+void Degrees(double& field) {
+    static_assert(InLine<First, Last>(), "coordinate columns");
+    tigercore::ScanField(Column(First), Last - First + 1, field);
+    field *= 0.000001;
+}
+
+// A tract code: when its first character is not a blank, every later blank
+// becomes '0'; a code that begins with a blank stays as it is.
+template <int First, int Last, size_t N>
+void Tract(char (&field)[N]) {
+    Text<First, Last>(field);
+    if (field[0] == ' ') return;
+    for (size_t i = 1; i + 1 < N; ++i) {
+        if (field[i] == ' ') field[i] = '0';
+    }
+}
+
+// The columns left-justified in the whole field and filled with blanks
+// ("%-<w>s" and then blanks): a NUL among the columns ends their text.
+template <int First, int Last, size_t N>
+void LeftJustified(char (&field)[N]) {
+    static_assert(InLine<First, Last>() && Last - First + 2 <= static_cast<int>(N), "justified field width");
+    const size_t width = Last - First + 1;
+    const char* source = Column(First);
+    size_t n = 0;
+    while (n < width && source[n] != '\0') ++n;
+    std::memcpy(field, source, n);
+    std::memset(field + n, ' ', N - 1 - n);
+    field[N - 1] = '\0';
+}
+
+// A field that reads as blanks until its columns are copied.
+template <size_t N>
+void Blanks(char (&field)[N]) {
+    std::memset(field, ' ', N - 1);
+    field[N - 1] = '\0';
+}
+
+inline void Blanks(char& field) { field = ' '; }
+
+}  // namespace vornak::fields

@@ -1,0 +1,47 @@
+// The job state the record readers of the 1994-2000 editions need, set up
+// for one test: a log file and an output folder in `directory`, the
+// release, and a progress dialog that keeps every status text shown.
+// Everything is put back (and the record store released) on destruction.
+#pragma once
+
+#include "conv1/conversion_dialog.h"
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class Conv1RecordJob {
+public:
+    explicit Conv1RecordJob(const std::string& directory, int release = 101);
+    ~Conv1RecordJob();
+    Conv1RecordJob(const Conv1RecordJob&) = delete;
+    Conv1RecordJob& operator=(const Conv1RecordJob&) = delete;
+
+    // Another release for the rest of the test (and its parsers' columns).
+    void SetRelease(int release) const;
+    // The log written so far.
+    std::string Log() const;
+    // Writes `text` into a record file of the directory and opens it into
+    // gRecordFile.
+    void OpenText(const std::string& text, const std::string& name = "county.rt1") const;
+    // The status texts shown so far, and forgets them.
+    std::vector<std::string> TakeStatuses();
+
+private:
+    class StatusDialog : public vornak::ConversionDialog {
+    public:
+        void SetStatusText(const std::string& text) override {
+            shown.push_back(text);
+            ConversionDialog::SetStatusText(text);
+        }
+        std::vector<std::string> shown;
+    };
+
+    std::string directory_;
+    StatusDialog dialog_;
+    int savedRelease_;
+    std::string savedOutputPrefix_;
+};
+
+}  // namespace testsupport
