@@ -88,8 +88,18 @@ ShpContents ReadShp(const std::string& path) {
         shape.number = static_cast<int32_t>(BE32(bytes, at));
         const size_t length = 2 * static_cast<size_t>(BE32(bytes, at + 4));
         const size_t content = at + 8;
-        if (content + length > bytes.size() || length < 44) return shp;
+        if (content + length > bytes.size() || length < 4) return shp;
         shape.shapeType = static_cast<int32_t>(LE32(bytes, content));
+        if (shape.shapeType == 1) {  // a Point: x, y
+            if (length != 20) return shp;
+            const shapeio::PointXY point{LEDouble(bytes, content + 4), LEDouble(bytes, content + 12)};
+            shape.box = {point.x, point.y, point.x, point.y};
+            shape.points.push_back(point);
+            shp.shapes.push_back(shape);
+            at = content + length;
+            continue;
+        }
+        if (length < 44) return shp;
         shape.box = Box(bytes, content + 4);
         const uint32_t parts = LE32(bytes, content + 36);
         const uint32_t points = LE32(bytes, content + 40);

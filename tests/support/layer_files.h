@@ -33,6 +33,7 @@ struct DbfContents {
 };
 DbfContents ReadDbf(const std::string& path);
 
+// One shape: a PolyLine, or a Point (its one point, no parts).
 struct ShpShape {
     int32_t number = 0;
     int32_t shapeType = 0;
