@@ -274,12 +274,22 @@ bool CountyDriver::MetadataStage() {
 }
 
 void CountyDriver::CopyMetadataText() {
-    platform::FilePtr in = platform::OpenAnyCase(RecordPath("met"), "rb");
+    const std::string source = platform::FindFileAnyCase(RecordPath("met"));
+    if (source.empty()) return;
+    const std::string outPath = gOutputDir + "/" + gCountyBaseName + ".met";
+    // The county's own .met when the outputs go beside the record files:
+    // never written over while it is read.
+    if (platform::SameFile(source, outPath)) {
+        WriteLogLine("Metadata file " + outPath + " is the county's own; it is not copied over itself");
+        return;
+    }
+    platform::FilePtr in = platform::OpenFile(source, "rb");
     if (!in) return;
-    std::string outPath = gOutputDir + "/" + gCountyBaseName + ".met";
-    platform::FilePtr out = platform::OpenFile(outPath, "wb");
+    // Written in full under a private name, then put in place.
+    const std::string partial = platform::PrivateNameBeside(outPath);
+    platform::FilePtr out = platform::OpenFile(partial, "wb");
     if (!out) {
-        WriteLogLine("Could not create metadata file " + outPath);
+        WriteLogLine(platform::Format("Could not create metadata file %s (%s)", outPath.c_str(), std::strerror(errno)));
         return;
     }
     // Line ends become CR LF: a CR goes before every LF that has none.
@@ -290,8 +300,14 @@ void CountyDriver::CopyMetadataText() {
         std::putc(c, out.get());
         previous = c;
     }
-    bool readOk = !std::ferror(in.get());
-    if (!platform::CloseFile(out) || !readOk) WriteLogLine("Could not copy metadata file " + outPath);
+    std::string problem;
+    if (std::ferror(in.get())) problem = "the county's .met could not be read";
+    else if (!platform::CloseFile(out) || !platform::RenameFile(partial, outPath)) problem = std::strerror(errno);
+    if (!problem.empty()) {
+        out.reset();
+        platform::RemoveFile(partial);
+        WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));
+    }
 }
 
 void CountyDriver::EndCounty() {

@@ -39,6 +39,19 @@ bool IsDirectory(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+std::string PrivateNameBeside(const std::string& path) {
+    static unsigned long counter = 0;
+    return path + ".partial-" + std::to_string(static_cast<long>(::getpid())) + "-" + std::to_string(++counter);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
 bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 bool IsReadOnlyFileSystem(const std::string& path) {

@@ -35,6 +35,14 @@ FilePtr OpenAnyCase(const std::string& path, const char* mode);
 bool MakeDirectory(const std::string& path);
 
 bool FileExists(const std::string& path);
+// True when both paths name one existing file (the same device and inode),
+// whatever their names.
+bool SameFile(const std::string& a, const std::string& b);
+// A name beside `path` that no other process uses: for a file written in
+// full and then renamed to `path`.
+std::string PrivateNameBeside(const std::string& path);
+// Renames `from` to `to`, replacing `to`; false when it cannot.
+bool RenameFile(const std::string& from, const std::string& to);
 bool IsDirectory(const std::string& path);
 bool RemoveFile(const std::string& path);
 
