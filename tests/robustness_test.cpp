@@ -2,6 +2,7 @@
 // two jobs in one folder, damaged records, islands, oversized archives and
 // misnamed outputs, in both libraries.
 #include "conv2/display.h"
+#include "shapeio/kml_writer.h"
 #include "county_writer.h"
 #include "support/county_files.h"
 #include "support/temp_dir.h"
@@ -35,4 +36,17 @@ TEST(Robustness, MetadataTextInPlaceIsLeftAsItIs) {
     EXPECT_EQ(ReadFile(met), before);
     EXPECT_HAS(ReadFile(dir / (county.baseName + ".log")),
                "Metadata file " + met + " is the county's own; it is not copied over itself\n");
+}
+
+// An island that touches the ring around it at one node: its first point
+// lies on that ring, and it is still cut out of the polygon around it.
+TEST(Robustness, IslandTouchingItsSurroundingRingIsAHoleOfIt) {
+    std::vector<shapeio::PolygonRing> rings(3);
+    rings[0].points = {{0, 0}, {0, 4}, {4, 4}, {4, 0}, {0, 0}};      // clockwise: the block around
+    rings[1].points = {{0, 0}, {2, 1}, {1, 2}, {0, 0}};              // counter-clockwise: the island
+    rings[2].points = {{10, 10}, {10, 12}, {12, 12}, {12, 10}, {10, 10}};  // another outer ring
+    shapeio::PointXY label;
+    shapeio::ClassifyRings(rings, label);
+    ASSERT_TRUE(rings[1].isHole);
+    EXPECT_EQ(rings[1].parent, 0);
 }
