@@ -13,6 +13,7 @@
 #include "platform/text.h"
 
 #include <unistd.h>
+#include <vector>
 
 namespace frontend {
 
@@ -112,11 +113,18 @@ void CInputListDlg::ConvertEntry(int index, int count) {
         if (!kind) return;  // the archive no longer holds TIGER files
         // The county's first record file under the name the archive gives it.
         std::string firstFile = title + kind->extension;
+        std::vector<std::string> typeOneFiles;
         for (const std::string& name : listedNames_) {
-            if (EndsWithNoCase(name, kind->extension)) {
-                firstFile = name;
-                break;
-            }
+            if (EndsWithNoCase(name, kind->extension)) typeOneFiles.push_back(name);
+        }
+        if (!typeOneFiles.empty()) firstFile = typeOneFiles.front();
+        // An archive of several counties: the first is converted, and the
+        // user is told which and which are not.
+        if (typeOneFiles.size() > 1) {
+            std::string text = platform::Format("Zip archive %s holds %zu counties: %s is converted", entryPath.c_str(),
+                                                typeOneFiles.size(), firstFile.c_str());
+            for (size_t k = 1; k < typeOneFiles.size(); ++k) text += "\n" + typeOneFiles[k] + " is not converted";
+            ShowMessageBox(out_, text);
         }
         // The .met goes along so that the library can copy it.
         unpackMasks = std::string(kind->mask) + "\r*.met";

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -59,6 +60,23 @@ std::string UnsafeReason(zip_t* archive, zip_uint64_t index, const std::string& 
 
 bool IsDirectoryEntry(const std::string& name) {
     return !name.empty() && (name.back() == '/' || name.back() == '\\');
+}
+
+// Free bytes of the file system of `folder` for this user; -1 when unknown.
+long long FreeBytes(const std::string& folder) {
+    struct statvfs vfs;
+    if (::statvfs(folder.c_str(), &vfs) != 0) return -1;
+    return static_cast<long long>(vfs.f_bavail) * static_cast<long long>(vfs.f_frsize);
+}
+
+// Why an entry cannot be opened for reading.
+std::string OpenFailure(zip_t* archive) {
+    switch (zip_error_code_zip(zip_get_error(archive))) {
+        case ZIP_ER_COMPNOTSUPP: return "uses a compression method that is not supported";
+        case ZIP_ER_ENCRNOTSUPP:
+        case ZIP_ER_NOPASSWD: return "is encrypted";
+        default: return "cannot be read";
+    }
 }
 
 }  // namespace
@@ -119,6 +137,26 @@ short ZipControl::ExtractFiles(short /*unused*/) {
     std::string folder = extractFolder_.empty() ? std::string(".") : extractFolder_;
     if (folder.back() != '/') folder += '/';
     zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+
+    // What the matching entries would take, before anything is written.
+    unsigned long long total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
+        std::string name = raw ? raw : "";
+        if (IsDirectoryEntry(name) || !Matches(BaseName(name))) continue;
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(i), 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE))
+            total += st.size;
+    }
+    const long long freeBytes = FreeBytes(folder);
+    if (total > unpackLimit_ || (freeBytes >= 0 && total > static_cast<unsigned long long>(freeBytes))) {
+        messages_.push_back("archive " + zipFileName_ + " refused: its county files would unpack to " +
+                            std::to_string(total) + " bytes, more than " +
+                            (total > unpackLimit_ ? "the " + std::to_string(unpackLimit_) + " bytes any county takes"
+                                                  : "the free space of " + folder));
+        return kArchiveTooLarge;
+    }
     std::vector<char> buffer(1 << 16);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_uint64_t index = static_cast<zip_uint64_t>(i);
@@ -133,7 +171,7 @@ short ZipControl::ExtractFiles(short /*unused*/) {
         }
         std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(archive.get(), index, 0));
         if (!in) {
-            messages_.push_back("archive entry " + name + " cannot be read");
+            messages_.push_back("archive entry " + name + " " + OpenFailure(archive.get()));
             result = kEntryDamaged;
             continue;
         }

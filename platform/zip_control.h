@@ -16,10 +16,14 @@ public:
     static constexpr short kEntryRefused = 2;       // an unsafe entry was left out
     static constexpr short kWriteFailed = 3;        // the extract folder could not take a file
     static constexpr short kEntryDamaged = 4;       // an entry's data could not be read back
+    static constexpr short kArchiveTooLarge = 5;    // the matching entries would not fit (nothing unpacked)
     static constexpr short kNothingMatches = 140;   // no entry matches the masks
 
     // Largest entry that is unpacked.
     static constexpr unsigned long long kMaxEntrySize = 4ULL * 1024 * 1024 * 1024;
+    // Most bytes one extraction unpacks in all: far more than the record
+    // files of any county.
+    static constexpr unsigned long long kMaxTotalSize = 2ULL * 1024 * 1024 * 1024;
 
     void SetExtractFolder(const std::string& folder) { extractFolder_ = folder; }
     void SetZipFileName(const std::string& archive) { zipFileName_ = archive; }
@@ -29,13 +33,17 @@ public:
     const std::string& ExtractFolder() const { return extractFolder_; }
     const std::string& ZipFileName() const { return zipFileName_; }
     const std::string& FileSpecs() const { return fileSpecs_; }
+    // Most bytes one extraction unpacks (kMaxTotalSize unless set).
+    void SetUnpackLimit(unsigned long long bytes) { unpackLimit_ = bytes; }
 
     // Calls OnListingFile once per matching entry, with the name the entry
     // has in the extract folder (its base name). kNothingMatches when no
     // entry matches; an archive that cannot be read is an error, not a match.
     short ListMatchingFiles();
     // Writes every matching entry into the extract folder under its base
-    // name. The argument is kept for its callers and not used.
+    // name. Nothing is unpacked when the matching entries add up to more
+    // than the unpack limit or than the free space of the folder. The argument
+    // is kept for its callers and not used.
     short ExtractFiles(short unused = 0);
 
     // The per-entry event of a listing.
@@ -51,6 +59,7 @@ private:
     std::string extractFolder_;
     std::string zipFileName_;
     std::string fileSpecs_;
+    unsigned long long unpackLimit_ = kMaxTotalSize;
     std::vector<std::string> messages_;
 };
 

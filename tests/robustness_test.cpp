@@ -2,6 +2,7 @@
 // two jobs in one folder, damaged records, islands, oversized archives and
 // misnamed outputs, in both libraries.
 #include "conv2/display.h"
+#include "platform/zip_control.h"
 #include "shapeio/kml_writer.h"
 #include "county_writer.h"
 #include "support/county_files.h"
@@ -49,4 +50,36 @@ TEST(Robustness, IslandTouchingItsSurroundingRingIsAHoleOfIt) {
     shapeio::ClassifyRings(rings, label);
     ASSERT_TRUE(rings[1].isHole);
     EXPECT_EQ(rings[1].parent, 0);
+}
+
+// An archive whose county files would unpack to more than any county takes
+// is refused whole, with a message naming it.
+TEST(Robustness, OversizedArchiveIsRefused) {
+    TempDir dir;
+    MakeZip(dir / "big.zip", {{"TGR01001.RT1", std::string(3000, '1')}, {"TGR01001.RT2", std::string(3000, '2')}});
+    ASSERT_TRUE(platform::MakeDirectory(dir / "out"));
+    platform::ZipControl zip;
+    zip.SetExtractFolder(dir / "out");
+    zip.SetZipFileName(dir / "big.zip");
+    zip.SetFileSpecs("*.rt?");
+    zip.SetUnpackLimit(5000);
+    EXPECT_EQ(zip.ExtractFiles(0), platform::ZipControl::kArchiveTooLarge);
+    ASSERT_EQ(zip.Messages().size(), 1u);
+    EXPECT_EQ(zip.Messages()[0], "archive " + dir / "big.zip" +
+                                     " refused: its county files would unpack to 6000 bytes, more than the 5000 bytes "
+                                     "any county takes");
+    EXPECT_TRUE(platform::ListDirectory(dir / "out").empty());
+    zip.SetUnpackLimit(6000);
+    EXPECT_EQ(zip.ExtractFiles(0), platform::ZipControl::kSuccess);
+}
+
+// An archive holding two counties: the log names the one converted and the
+// one that is not.
+TEST(Robustness, ArchiveOfTwoCountiesNamesBoth) {
+    TempDir dir;
+    MakeZip(dir / "tgr01001.zip", {{"TGR01001.RT1", ""}, {"TGR01003.RT1", ""}});
+    vornak2::DisplayV2((dir / "tgr01001.zip").c_str(), dir.path().c_str(), Options('c', '0').c_str(), 1, 1);
+    const std::string log = ReadFile(dir / "tgr01001.log");
+    EXPECT_HAS(log, "The archive " + dir / "tgr01001.zip" + " holds 2 counties: TGR01001.RT1 is converted\n");
+    EXPECT_HAS(log, "TGR01003.RT1 of the archive " + dir / "tgr01001.zip" + " is not converted\n");
 }

@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <vector>
+
 namespace tigercore {
 
 std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
@@ -14,16 +16,24 @@ std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, 
 
     // The type 1 file is taken under the name the archive holds.
     const std::string suffix = platform::ToLower(typeOneSuffix);
-    std::string typeOneName;
+    std::vector<std::string> typeOneNames;
     auto listing = std::move(zip.OnListingFile);
-    zip.OnListingFile = [&typeOneName, &suffix](const std::string& name) {
+    zip.OnListingFile = [&typeOneNames, &suffix](const std::string& name) {
         std::string lower = platform::ToLower(name);
-        if (typeOneName.empty() && lower.size() > suffix.size() &&
-            lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
-            typeOneName = name;
+        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+            typeOneNames.push_back(name);
     };
     short listed = zip.ListMatchingFiles();
     zip.OnListingFile = std::move(listing);
+    const std::string typeOneName = typeOneNames.empty() ? std::string() : typeOneNames.front();
+    // An archive of several counties: the first is converted, and the log
+    // names it and each one that is not.
+    if (typeOneNames.size() > 1) {
+        services.WriteLogLine("The archive " + archive + " holds " + std::to_string(typeOneNames.size()) +
+                              " counties: " + typeOneName + " is converted");
+        for (size_t k = 1; k < typeOneNames.size(); ++k)
+            services.WriteLogLine(typeOneNames[k] + " of the archive " + archive + " is not converted");
+    }
     for (const std::string& message : zip.Messages()) services.WriteLogLine(message);
     if (listed == platform::ZipControl::kNothingMatches) services.ShowMessage("cound not find files to unzip");
     else if (listed != platform::ZipControl::kSuccess) services.ShowMessage("could not read the archive " + archive);
