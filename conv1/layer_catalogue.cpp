@@ -4,6 +4,10 @@ namespace vornak {
 
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<shapeio::PolygonLayerDescriptor> layers;
+    AddPlaceDescriptors(layers);
+    AddAmericanIndianAreaDescriptors(layers);
+    AddCollectionBlockDescriptors(layers);
+    AddUrbanCorrectionDescriptors(layers);
     return layers;
 }
 

@@ -11,5 +11,9 @@ namespace vornak {
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
 
 // One per layer file (kept together, one line each).
+void AddPlaceDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddAmericanIndianAreaDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddCollectionBlockDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddUrbanCorrectionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak
