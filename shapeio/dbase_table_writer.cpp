@@ -18,11 +18,17 @@ bool DbfTableWriter::Fail(const char* message) {
     return false;
 }
 
+DbfTableWriter::~DbfTableWriter() {
+    if (file_.Pending()) Abandon();
+}
+
 void DbfTableWriter::Abandon() {
     if (!file_.Rollback()) {
         services_.WriteLogLine(WithPath("Could not restore file", path_));
         services_.FailCounty();
+        return;  // the journal stays: a later run puts the file back
     }
+    if (ownJournal_) ownJournal_->Discard();
 }
 
 bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode) {
@@ -33,11 +39,22 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
     written_ = 0;
     failed_ = false;
 
+    Journal* journal = sharedJournal_;
+    if (!journal) {
+        // A table a stopped run was continuing is put back first.
+        ownJournal_ = std::make_unique<Journal>(path + ".journal");
+        if (!ownJournal_->Recover(services_)) {
+            failed_ = true;
+            return false;
+        }
+        journal = ownJournal_.get();
+    }
     bool continued = false;
     if (mode != OpenMode::kCreate) {
-        continued = file_.OpenExisting(path) && file_.originalSize() > 0;
+        continued = file_.OpenExisting(path, *journal) && file_.originalSize() > 0;
         if (!continued) {
             file_.Rollback();  // nothing written: an empty file stays empty
+            if (ownJournal_) ownJournal_->Discard();
             if (mode == OpenMode::kContinue) return Fail("Could not open file");
         }
     }
@@ -87,10 +104,12 @@ bool DbfTableWriter::Finish(bool removeWhenEmpty) {
     if (!file_.Close(end)) return Fail("Could not write to file");
     if (total == 0 && removeWhenEmpty) {
         file_.Rollback();
+        if (ownJournal_) ownJournal_->Discard();
         std::remove(path_.c_str());
         return true;
     }
-    file_.Keep();
+    if (!file_.Keep()) return Fail("Could not write to file");
+    if (ownJournal_) ownJournal_->Commit();
     return true;
 }
 

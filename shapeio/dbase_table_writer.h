@@ -8,8 +8,10 @@
 #include "shapeio/dbase.h"
 #include "shapeio/guarded_file.h"
 #include "shapeio/job_services.h"
+#include "shapeio/journal.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace shapeio {
@@ -22,7 +24,13 @@ public:
         kContinue,          // continue the table, which must exist
     };
 
-    explicit DbfTableWriter(JobServices& services) : services_(services) {}
+    // `journal`: the journal of the layer the table belongs to (null: the
+    // table keeps its own, "<path>.journal").
+    explicit DbfTableWriter(JobServices& services, Journal* journal = nullptr)
+        : services_(services), sharedJournal_(journal) {}
+    ~DbfTableWriter();
+    DbfTableWriter(const DbfTableWriter&) = delete;
+    DbfTableWriter& operator=(const DbfTableWriter&) = delete;
 
     // Opens the table and writes its header and field descriptors (a new
     // table) or checks them and moves behind the last row (a continued one).
@@ -46,6 +54,8 @@ private:
     bool Fail(const char* message);
 
     JobServices& services_;
+    Journal* sharedJournal_;
+    std::unique_ptr<Journal> ownJournal_;
     GuardedFile file_;
     std::string path_;
     const DbfFieldDef* fields_ = nullptr;

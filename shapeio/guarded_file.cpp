@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace shapeio {
 
@@ -41,23 +42,29 @@ GuardedFile::~GuardedFile() {
 bool GuardedFile::Create(const std::string& path) {
     if (active_) Rollback();
     path_ = path;
+    writePath_ = platform::PrivateNameBeside(path);
+    journal_ = nullptr;
     saved_.clear();
     created_ = true;
     originalSize_ = 0;
-    file_ = platform::OpenFile(path, "wb");
+    // A folder of that name could never be replaced by the file.
+    if (platform::IsDirectory(path)) return false;
+    file_ = platform::OpenFile(writePath_, "wb");
     active_ = file_ != nullptr;
     return active_;
 }
 
-bool GuardedFile::OpenExisting(const std::string& path) {
+bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
     if (active_) Rollback();
     path_ = path;
+    writePath_ = path;
+    journal_ = &journal;
     saved_.clear();
     created_ = false;
     file_ = platform::OpenFile(path, "r+b");
     if (!file_) return false;
     originalSize_ = FileSize(path);
-    if (originalSize_ < 0) {
+    if (originalSize_ < 0 || !journal.Begin(path, originalSize_)) {
         file_.reset();
         return false;
     }
@@ -71,25 +78,30 @@ bool GuardedFile::Preserve(int64_t offset, int64_t length) {
     if (offset < 0 || offset >= end) return true;
     SavedRange range{offset, std::string(static_cast<size_t>(end - offset), '\0')};
     if (!SeekTo(file_.get(), offset) || !ReadExact(file_.get(), &range.bytes[0], range.bytes.size())) return false;
+    if (journal_ && !journal_->Save(path_, range.offset, range.bytes)) return false;
     saved_.push_back(std::move(range));
     return true;
 }
 
 bool GuardedFile::Close(int64_t length) {
     if (!file_) return false;
-    bool ok = platform::CloseFile(file_);
-    if (ok && length >= 0) {
-        std::error_code error;
-        std::filesystem::resize_file(path_, static_cast<uintmax_t>(length), error);
-        ok = !error;
-    }
-    return ok;
+    std::FILE* stream = file_.get();
+    bool ok = std::fflush(stream) == 0;
+    if (ok && length >= 0) ok = ::ftruncate(::fileno(stream), static_cast<off_t>(length)) == 0;
+    if (ok) ok = ::fsync(::fileno(stream)) == 0;
+    return platform::CloseFile(file_) && ok;
 }
 
-void GuardedFile::Keep() {
+bool GuardedFile::Keep() {
+    file_.reset();
+    if (!active_) return true;
     active_ = false;
     saved_.clear();
-    file_.reset();
+    if (created_ && !platform::RenameFile(writePath_, path_)) {
+        platform::RemoveFile(writePath_);
+        return false;
+    }
+    return true;
 }
 
 bool GuardedFile::Rollback() {
@@ -98,7 +110,7 @@ bool GuardedFile::Rollback() {
     active_ = false;
     if (created_) {
         std::error_code error;
-        std::filesystem::remove(path_, error);
+        std::filesystem::remove(writePath_, error);
         return !error;
     }
     std::error_code error;

@@ -3,9 +3,15 @@
 // created is removed again, and an existing file it continued gets back its
 // original length and the original bytes of every range it overwrote, so the
 // rows of earlier counties stay as they were.
+//
+// The same holds when the process is killed: a new file is written under a
+// private name and only renamed to its own name once complete (Keep), and a
+// continued file's length and overwritten bytes go to a journal on disk
+// before it changes, so that a later run can put it back (journal.h).
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/journal.h"
 
 #include <cstdint>
 #include <string>
@@ -20,13 +26,17 @@ public:
     GuardedFile(const GuardedFile&) = delete;
     GuardedFile& operator=(const GuardedFile&) = delete;
 
-    // Creates (or empties) the file for writing ("wb").
+    // Creates the file for writing, under a private name beside `path`
+    // until Keep() puts it in place of any file of that name.
     bool Create(const std::string& path);
     // Opens an existing file for reading and writing ("r+b"); false when it
-    // cannot be opened.
-    bool OpenExisting(const std::string& path);
+    // cannot be opened. Its length and every range preserved are kept in
+    // `journal` before the file changes.
+    bool OpenExisting(const std::string& path, Journal& journal);
 
     bool IsOpen() const { return file_ != nullptr; }
+    // Something written is not kept or undone yet.
+    bool Pending() const { return active_; }
     std::FILE* get() const { return file_.get(); }
     const std::string& path() const { return path_; }
     bool created() const { return created_; }
@@ -39,10 +49,12 @@ public:
     bool Preserve(int64_t offset, int64_t length);
 
     // Closes the stream and, when `length` is 0 or more, cuts the file to that
-    // length. False when something written did not reach the file.
+    // length; the file's data is on disk when it returns true. False when
+    // something written did not reach the file.
     bool Close(int64_t length = -1);
-    // The file stays as written; nothing is undone any more.
-    void Keep();
+    // The file stays as written; nothing is undone any more. A created file
+    // takes its own name; false when it cannot (it is then removed).
+    bool Keep();
     // Removes a created file; gives an existing file back its original length
     // and preserved bytes. False when the file could not be restored.
     bool Rollback();
@@ -54,6 +66,8 @@ private:
     };
     platform::FilePtr file_;
     std::string path_;
+    std::string writePath_;  // where the bytes go: a private name for a created file
+    Journal* journal_ = nullptr;
     bool created_ = false;
     bool active_ = false;  // something to undo
     int64_t originalSize_ = 0;

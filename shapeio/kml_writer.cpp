@@ -296,14 +296,36 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         return false;
     };
 
+    // A document a stopped run was continuing is put back first.
+    Journal journal(path + ".journal");
+    if (!journal.Recover(services)) {
+        scratch.RemoveAfterReading();
+        return false;
+    }
+
     // A merged layer continues its document where the closing text starts.
     GuardedFile document;
+    // Every way out that does not keep the document undoes it.
+    struct Undo {
+        GuardedFile& document;
+        Journal& journal;
+        JobServices& services;
+        ~Undo() {
+            if (!document.Pending()) return;
+            if (document.Rollback()) {
+                journal.Discard();
+            } else {
+                services.WriteLogLine("Could not restore file " + document.path());
+                services.FailCounty();
+            }
+        }
+    } undo{document, journal, services};
     int64_t continueAt = -1;
     if (output.Merged() && platform::FileExists(path)) {
-        if (!document.OpenExisting(path)) return fail("Could not open file " + path);
+        if (!document.OpenExisting(path, journal)) return fail("Could not open file " + path);
         continueAt = FindDocumentEnd(document.get());
         if (continueAt < 0) {
-            document.Rollback();  // nothing was written: the document stays as it is
+            // Nothing was written: the document stays as it is.
             services.ShowMessage("file error");
             scratch.RemoveAfterReading();
             return false;
@@ -389,8 +411,8 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     out.Put(std::string("</Folder>") + kEol);
     out.Put(std::string(kEol) + "</Document></kml>");
     int64_t end = out.Flush() ? TellPosition(document.get()) : -1;
-    if (end < 0 || !document.Close(end)) return fail("Could not write to file " + path);
-    document.Keep();
+    if (end < 0 || !document.Close(end) || !document.Keep()) return fail("Could not write to file " + path);
+    journal.Commit();
     return true;
 }
 

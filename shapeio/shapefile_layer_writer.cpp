@@ -11,12 +11,15 @@ ShapefileLayerWriter::~ShapefileLayerWriter() {
 void ShapefileLayerWriter::RollbackAll() {
     open_ = false;
     dbf_.Abandon();
+    bool restored = true;
     for (GuardedFile* file : {&shp_, &shx_}) {
         if (!file->Rollback()) {
             services_.WriteLogLine("Could not restore file " + file->path());
             services_.FailCounty();
+            restored = false;
         }
     }
+    if (restored) journal_.Discard();  // else it stays: a later run puts the files back
 }
 
 bool ShapefileLayerWriter::Fail() {
@@ -44,8 +47,12 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     const std::string shpPath = output.Path(".shp");
     const std::string dbfPath = output.Path(".dbf");
 
+    // A layer a stopped run was continuing is put back first.
+    journal_.SetPath(output.Path(".journal"));
+    if (!journal_.Recover(services_)) return Fail();
+
     bool continued = false;
-    if (output.Merged() && shx_.OpenExisting(shxPath)) {
+    if (output.Merged() && shx_.OpenExisting(shxPath, journal_)) {
         if (shx_.originalSize() > 0) {
             ExistingShx existing;
             if (!SHP_Read_Existing_Shx(shx_.get(), existing, services_)) return Fail();
@@ -60,7 +67,7 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     if (!continued && !shx_.Create(shxPath)) return Fail("Could not open file " + shxPath);
 
     if (continued) {
-        if (!shp_.OpenExisting(shpPath)) return Fail("Could not open file " + shpPath);
+        if (!shp_.OpenExisting(shpPath, journal_)) return Fail("Could not open file " + shpPath);
     } else if (!shp_.Create(shpPath)) {
         return Fail("Could not open file " + shpPath);
     }
@@ -153,9 +160,14 @@ bool ShapefileLayerWriter::Finish() {
     if (!shx_.Close(state_.shxOffset)) return Fail("Could not write to file " + shx_.path());
     // The table is closed last; when it fails it is undone, and so are the others.
     if (!dbf_.Finish(false)) return Fail();
-    shp_.Keep();
-    shx_.Keep();
+    const bool kept = shp_.Keep() && shx_.Keep();
     open_ = false;
+    if (!kept) {
+        services_.WriteLogLine("Could not write to file " + shp_.path());
+        services_.FailCounty();
+        return false;
+    }
+    journal_.Commit();
     return true;
 }
 

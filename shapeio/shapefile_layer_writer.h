@@ -7,7 +7,9 @@
 //   layer.Finish();
 //
 // Record numbers continue after the existing records; the layer's box is the
-// existing box widened by every new shape. Every write is checked. When
+// existing box widened by every new shape. Continued files keep one journal
+// for the three (journal.h); a journal left by a stopped run is put back
+// first. Every write is checked. When
 // anything fails the failure is logged, the county is failed and all three
 // files are undone: new files are removed and continued files get back their
 // earlier contents, so no file is left whose header disagrees with its rows.
@@ -23,7 +25,7 @@ namespace shapeio {
 
 class ShapefileLayerWriter {
 public:
-    explicit ShapefileLayerWriter(JobServices& services) : services_(services), dbf_(services) {}
+    explicit ShapefileLayerWriter(JobServices& services) : services_(services), dbf_(services, &journal_) {}
     ~ShapefileLayerWriter();
     ShapefileLayerWriter(const ShapefileLayerWriter&) = delete;
     ShapefileLayerWriter& operator=(const ShapefileLayerWriter&) = delete;
@@ -59,6 +61,7 @@ private:
     void RollbackAll();
 
     JobServices& services_;
+    Journal journal_;  // "<folder><stem>.journal": one for the three files
     GuardedFile shp_;
     GuardedFile shx_;
     DbfTableWriter dbf_;

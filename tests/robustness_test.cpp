@@ -2,6 +2,7 @@
 // two jobs in one folder, damaged records, islands, oversized archives and
 // misnamed outputs, in both libraries.
 #include "conv2/display.h"
+#include "platform/files.h"
 #include "platform/zip_control.h"
 #include "shapeio/kml_writer.h"
 #include "county_writer.h"
@@ -10,6 +11,12 @@
 #include "support/text_checks.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -23,7 +30,88 @@ countygen::CountySpec LowerCaseCounty() {
     return spec;
 }
 
+// Converts a county in a child process that is killed (SIGXFSZ, not caught)
+// as soon as any file it writes grows beyond `limit` bytes; true when it was.
+bool ConvertKilledAt(const std::string& type1, const std::string& out, const std::string& options, rlim_t limit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit bound{};
+        ::getrlimit(RLIMIT_FSIZE, &bound);
+        bound.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &bound);
+        vornak2::DisplayV2(type1.c_str(), out.c_str(), options.c_str(), 2, 2);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ;
+}
+
+// Every file under a folder by its path below it, journals and partly
+// written files included.
+std::map<std::string, std::string> FilesUnder(const std::string& folder, const std::string& below = "") {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : platform::ListDirectory(folder)) {
+        const std::string path = folder + "/" + name;
+        if (platform::IsDirectory(path)) {
+            for (auto& [sub, bytes] : FilesUnder(path, below + name + "/")) files[sub] = bytes;
+        } else if (name.size() < 4 || name.compare(name.size() - 4, 4, ".log") != 0) {
+            files[below + name] = ReadFile(path);
+        }
+    }
+    return files;
+}
+
+// Two counties merged into one folder per layer: the second is killed while
+// it continues the layer's files, then converted again. The result equals a
+// run that was never killed, and the log says what was put back.
+void KilledWhileContinuing(const std::string& options, const std::string& growingFile) {
+    TempDir clean, killed;
+    // The first county's files are far larger than any the second writes
+    // besides the layer's own, so that the second is stopped while it
+    // continues the layer.
+    countygen::CountySpec first, second;
+    first.width = 14;
+    first.height = 12;
+    second.county = "903";
+    for (const TempDir* dir : {&clean, &killed}) {
+        ASSERT_TRUE(platform::MakeDirectory(*dir / "in"));
+        ASSERT_TRUE(platform::MakeDirectory(*dir / "out"));
+        countygen::WriteCounty(first, *dir / "in");
+        countygen::WriteCounty(second, *dir / "in");
+        vornak2::DisplayV2((*dir / "in/TGR25901.RT1").c_str(), (*dir / "out").c_str(), options.c_str(), 1, 2);
+    }
+    vornak2::DisplayV2((clean / "in/TGR25903.RT1").c_str(), (clean / "out").c_str(), options.c_str(), 2, 2);
+
+    // Killed once the growing file has a few hundred bytes more.
+    const rlim_t limit = static_cast<rlim_t>(ReadFile(killed / ("out/" + growingFile)).size() + 300);
+    ASSERT_TRUE(ConvertKilledAt(killed / "in/TGR25903.RT1", killed / "out", options, limit));
+    EXPECT_NE(FilesUnder(killed / "out"), FilesUnder(clean / "out"));
+
+    vornak2::DisplayV2((killed / "in/TGR25903.RT1").c_str(), (killed / "out").c_str(), options.c_str(), 2, 2);
+    const std::map<std::string, std::string> recovered = FilesUnder(killed / "out");
+    const std::map<std::string, std::string> expected = FilesUnder(clean / "out");
+    for (auto& [name, bytes] : expected) {
+        const auto found = recovered.find(name);
+        ASSERT_NE(found, recovered.end()) << name;
+        // dBASE tables carry the day they were written in bytes 1-3.
+        EXPECT_TRUE(found->second == bytes) << name;
+    }
+    EXPECT_EQ(recovered.size(), expected.size());
+    EXPECT_HAS(ReadFile(killed / "out/TGR25903.log"), "Restored file " + killed / ("out/" + growingFile) +
+                                                          " as it was before a run that stopped while continuing it\n");
+}
+
 }  // namespace
+
+TEST(Robustness, KillWhileContinuingAMergedDocument) {
+    KilledWhileContinuing(Options('c', '3', {39}), "place/placecu.kml");
+}
+
+TEST(Robustness, KillWhileContinuingAMergedShapefile) {
+    KilledWhileContinuing(Options('c', '3', {1}), "rails/lkB.dbf");
+}
 
 // The outputs beside the record files (the front end's default): the
 // county's own .met is neither emptied nor rewritten.

@@ -18,7 +18,7 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     // Makes a new folder in `parent`; false (and an empty path) when it
-    // cannot be made.
+    // cannot be made. Folders there of processes that are gone go first.
     bool Make(const std::string& parent);
     // Removes the folder and the files in it.
     void Remove();
