@@ -1,5 +1,9 @@
 #include "county_model.h"
 
+#include "model_text.h"
+#include "old_edition_layouts.h"
+
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -16,21 +20,25 @@ constexpr long long kFirstTzid = 200000001;
 const char* const kRowCfcc[8] = {"A41", "A31", "B11", "A41", "E10", "A41", "C31", "P41"};
 const char* const kColumnCfcc[8] = {"A41", "A21", "D10", "A41", "X00", "G10", "H11", "A41"};
 
-int CeilDiv(int a, int b) { return (a + b - 1) / b; }
-
-// A non-negative number in `width` columns, padded with `pad` on the left.
-std::string Padded(long long value, int width, char pad) {
-    std::string digits = std::to_string(value);
-    if (static_cast<int>(digits.size()) >= width) return digits;
-    return std::string(static_cast<size_t>(width) - digits.size(), pad) + digits;
-}
-
-std::string ZeroPad(long long value, int width) { return Padded(value, width, '0'); }
-std::string Right(long long value, int width) { return Padded(value, width, ' '); }
-
-std::string Blank(int width) { return std::string(static_cast<size_t>(width), ' '); }
-
 bool IsRoad(const std::string& cfcc) { return cfcc[0] == 'A' || cfcc[0] == 'P'; }
+
+// The 1994-2000 editions by digit: release number and default VERSION.
+struct OldEdition {
+    char digit;
+    int release;
+    int version;
+};
+constexpr OldEdition kOldEditions[] = {
+    {'0', 94, 21}, {'1', 95, 24}, {'2', 97, 897}, {'3', 98, 299},  {'4', 99, 599},
+    {'5', 100, 700}, {'6', 101, 401}, {'7', 102, 402}, {'8', 103, 303},
+};
+
+const OldEdition* FindOldEdition(char edition) {
+    for (const OldEdition& e : kOldEditions) {
+        if (e.digit == edition) return &e;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -42,7 +50,16 @@ CountySpec SpecForChains(long long chains) {
     return spec;
 }
 
+bool IsOldEdition(char edition) { return FindOldEdition(edition) != nullptr; }
+
+std::string RecordSuffix(char edition, char recordType) {
+    const char type = static_cast<char>(std::tolower(static_cast<unsigned char>(recordType)));
+    const OldEdition* old = FindOldEdition(edition);
+    return std::string(old ? SuffixFamily(old->release) : "rt") + type;
+}
+
 int EditionCode(char edition) {
+    if (const OldEdition* old = FindOldEdition(edition)) return old->release;
     switch (edition) {
         case '9': return 104;
         case 'a': case 'b': case 'c': return 105;
@@ -51,6 +68,7 @@ int EditionCode(char edition) {
 }
 
 int DefaultVersion(char edition) {
+    if (const OldEdition* old = FindOldEdition(edition)) return old->version;
     switch (edition) {
         case '9': return 1002;
         case 'a': return 1003;

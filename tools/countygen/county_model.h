@@ -1,5 +1,7 @@
-// A synthetic TIGER/Line county of the 2002-2006 editions, laid out by
-// formulas so that a test can predict every record, table row and layer.
+// A synthetic TIGER/Line county of the 2002-2006 editions or of the
+// 1994-2000 editions, laid out by formulas so that a test can predict every
+// record, table row and layer. This comment gives the county of 2002-2006;
+// old_edition_codes.h gives what the 1994-2000 editions hold beyond it.
 //
 // Grid. The county is a grid of W x H cells (W east-west, H north-south).
 // Node (i, j), 0 <= i <= W, 0 <= j <= H, lies at longitude -71.500000 +
@@ -90,6 +92,8 @@
 // Nothing else depends on the seed.
 #pragma once
 
+#include "old_edition_codes.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -100,7 +104,9 @@ namespace countygen {
 struct CountySpec {
     int width = 4;           // W, cells east-west
     int height = 3;          // H, cells north-south
-    char edition = 'c';      // '9' (2002), 'a' (2003), 'b', 'c' (2004-2005), 'd' (2006)
+    // '9' (2002), 'a' (2003), 'b', 'c' (2004-2005), 'd' (2006); '0' to '8'
+    // the releases 94 (1994), 95, 97, 98, 99, 100, 101, 102, 103 (2000 CD108)
+    char edition = 'c';
     std::uint64_t seed = 0;  // 0: natural record order
     std::string state = "25";
     std::string county = "901";
@@ -112,10 +118,16 @@ struct CountySpec {
 // The smallest square grid with at least `chains` lines.
 CountySpec SpecForChains(long long chains);
 
-// The edition code the 2002-2006 library uses: 104, 105 or 106.
+// The edition code the libraries use: 104, 105 or 106 for 2002-2006, the
+// release number 94, 95, 97 ... 103 for '0' to '8'.
 int EditionCode(char edition);
-// The default VERSION of an edition ('c': 1105).
+// The default VERSION of an edition ('c': 1105, '6': 0401).
 int DefaultVersion(char edition);
+// Whether the edition is one of 1994-2000 ('0' to '8').
+bool IsOldEdition(char edition);
+// The lower-case suffix of a record type's file: "rt1", "rta"; for 1994
+// "f61" ... "f6z", for 1995 "bw1" ... "bwz".
+std::string RecordSuffix(char edition, char recordType);
 
 struct PointM {  // millionths of a degree
     long long lon = 0;
@@ -228,6 +240,24 @@ public:
     int MaxRtsq() const;
     // The type 1 counts by class slot A, B, C, D, E, F (with G), H, X.
     std::array<int, 8> ClassCounts() const;
+
+    // The 1994-2000 editions (old_edition_codes.h; old_edition_model.cpp).
+    // Each answers for the county's own release.
+    // The type A and S codes of a cell.
+    OldCellCodes OldCell(int cell) const;
+    // The type 1 and 3 codes of one side of a line: those of `cell`, all
+    // blank for -1 (beyond the grid).
+    OldSideCodes OldSide(int cell) const;
+    // The type C rows, in file order.
+    std::vector<OldEntityName> OldEntityNames() const;
+    // The type 9 rows, by cell.
+    std::vector<KeyLocation> KeyLocations() const;
+    // A level's code text of a cell: its parts as the file carries them,
+    // joined; empty when the release builds no such level. The blank test
+    // of a composite level (a county with a tract, block, voting district,
+    // ZCTA or block group) looks at its own last part only.
+    std::string LevelCode(int cell, LevelA level) const;
+    std::string LevelCode(int cell, LevelS level) const;
 
 private:
     bool WaterCell(int i, int j) const { return i % 8 == 6 && j % 8 == 6; }

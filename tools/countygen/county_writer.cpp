@@ -1,97 +1,20 @@
 #include "county_writer.h"
 
-#include "fixed_line.h"
+#include "old_edition_writer.h"
+#include "record_file.h"
 
 #include <cctype>
 #include <cstdio>
 #include <memory>
-#include <numeric>
 #include <stdexcept>
 
 namespace countygen {
 
 namespace {
 
-// Record lengths of the files written.
-constexpr int kLength1 = 228, kLength2 = 208, kLengthI = 127, kLength4 = 58, kLength5 = 56, kLength6 = 76,
-              kLength7 = 74, kLength8 = 36, kLengthA = 210, kLengthB = 98, kLengthC = 122, kLengthE = 73,
-              kLengthM = 90, kLengthP = 45, kLengthS = 168, kLengthT = 47, kLengthU = 80, kLengthZ = 26;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { if (f) std::fclose(f); }
-};
-
-// A record file written through a large buffer.
-class RecordFileWriter {
-public:
-    RecordFileWriter(std::string path, bool crlf) : path_(std::move(path)), crlf_(crlf) {
-        file_.reset(std::fopen(path_.c_str(), "wb"));
-        if (!file_) throw std::runtime_error("cannot create " + path_);
-        buffer_.reserve(kFlushSize + 512);
-    }
-    ~RecordFileWriter() {
-        try {
-            Close();
-        } catch (...) {
-        }
-    }
-    void Add(std::string_view line) {
-        buffer_.append(line.data(), line.size());
-        if (crlf_) buffer_ += '\r';
-        buffer_ += '\n';
-        ++records_;
-        if (buffer_.size() >= kFlushSize) Flush();
-    }
-    void Add(const FixedLine& line) { Add(line.View()); }
-    // Closes the file; returns the number of records.
-    long long Close() {
-        if (!file_) return records_;
-        Flush();
-        bool ok = std::fclose(file_.release()) == 0;
-        if (!ok) throw std::runtime_error("cannot write " + path_);
-        return records_;
-    }
-    long long Bytes() const { return bytes_; }
-
-private:
-    static constexpr size_t kFlushSize = size_t{1} << 20;
-    void Flush() {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get()) != buffer_.size()) {
-            throw std::runtime_error("cannot write " + path_);
-        }
-        bytes_ += static_cast<long long>(buffer_.size());
-        buffer_.clear();
-    }
-
-    std::string path_;
-    bool crlf_;
-    std::unique_ptr<std::FILE, FileCloser> file_;
-    std::string buffer_;
-    long long records_ = 0;
-    long long bytes_ = 0;
-};
-
-// splitmix64: a small, well-mixed generator for the record orders.
-std::uint64_t NextRandom(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-// The order of n records: natural for seed 0, else a shuffle of its own for
-// every file (`salt`).
-std::vector<int> RecordOrder(size_t n, std::uint64_t seed, std::uint64_t salt) {
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
-    if (seed == 0) return order;
-    std::uint64_t state = seed * 0x2545F4914F6CDD1DULL + salt;
-    for (size_t k = n; k > 1; --k) {
-        size_t pick = static_cast<size_t>(NextRandom(state) % k);
-        std::swap(order[k - 1], order[pick]);
-    }
-    return order;
-}
+// Record lengths of the files written here (the others: record_file.cpp).
+constexpr int kLength1 = 228, kLengthI = 127, kLength5 = 56, kLengthA = 210, kLengthB = 98, kLengthC = 122,
+              kLengthE = 73, kLengthM = 90, kLengthP = 45, kLengthS = 168, kLengthT = 47, kLengthU = 80;
 
 std::string Suffix(const CountySpec& spec, const std::string& suffix) {
     std::string s = suffix;
@@ -104,19 +27,14 @@ std::string Suffix(const CountySpec& spec, const std::string& suffix) {
 class CountyWriter {
 public:
     CountyWriter(const CountySpec& spec, const std::string& directory)
-        : spec_(spec), model_(spec), directory_(directory), version_(model_.Version()),
-          fileNumber_(std::stoll(spec.state + spec.county)) {}
+        : spec_(spec), model_(spec), files_(spec, directory, result_), directory_(directory),
+          version_(model_.Version()), fileNumber_(std::stoll(spec.state + spec.county)) {}
 
     GeneratedCounty Write();
 
 private:
-    std::unique_ptr<RecordFileWriter> Open(const char* suffix) {
-        return std::make_unique<RecordFileWriter>(CountyFilePath(spec_, directory_, suffix), spec_.crlf);
-    }
-    void Finish(const char* suffix, RecordFileWriter& writer) {
-        result_.records[suffix] = writer.Close();
-        result_.bytes += writer.Bytes();
-    }
+    std::unique_ptr<RecordFileWriter> Open(const char* suffix) { return files_.Open(suffix); }
+    void Finish(const char* suffix, RecordFileWriter& writer) { files_.Finish(suffix, writer); }
     void WriteLines();
     void WriteShapePoints();
     void WritePolygons();
@@ -129,10 +47,11 @@ private:
 
     const CountySpec& spec_;
     CountyModel model_;
+    GeneratedCounty result_;
+    CountyFiles files_;
     std::string directory_;
     int version_;
     long long fileNumber_;  // state and county as a number, the FILE field
-    GeneratedCounty result_;
 };
 
 
@@ -207,38 +126,7 @@ void CountyWriter::WriteLines() {
     Finish("rtm", *rtm);
 }
 
-void CountyWriter::WriteShapePoints() {
-    struct ShapeRecord {
-        int line;
-        int rtsq;
-    };
-    std::vector<ShapeRecord> records;
-    for (int line = 3; line < model_.LineCount(); line += 7) {
-        for (int k = 1; k <= model_.ShapeRecordCount(line); ++k) records.push_back({line, k});
-    }
-    auto rt2 = Open("rt2");
-    FixedLine r;
-    for (int index : RecordOrder(records.size(), spec_.seed, 2)) {
-        const ShapeRecord& s = records[static_cast<size_t>(index)];
-        const LineInfo l = model_.Line(s.line);
-        r.Start('2', version_, kLength2);
-        r.Text(6, 15, l.tlid);
-        r.Number(16, 18, s.rtsq);
-        for (int k = 0; k < 10; ++k) {
-            const size_t point = static_cast<size_t>(10 * (s.rtsq - 1) + k);
-            const int lon = 19 + 19 * k, lat = 29 + 19 * k;
-            if (point < l.shapePoints.size()) {
-                r.Signed(lon, lon + 9, l.shapePoints[point].lon);
-                r.Signed(lat, lat + 8, l.shapePoints[point].lat);
-            } else {
-                r.SignedZeroPadded(lon, lon + 9, 0);
-                r.SignedZeroPadded(lat, lat + 8, 0);
-            }
-        }
-        rt2->Add(r);
-    }
-    Finish("rt2", *rt2);
-}
+void CountyWriter::WriteShapePoints() { WriteShapePointRecords(model_, files_, "rt2"); }
 
 void CountyWriter::WritePolygons() {
     auto rta = Open("rta");
@@ -421,88 +309,12 @@ void CountyWriter::WriteFeatures() {
     }
     Finish("rt5", *rt5);
 
-    const std::vector<AlternateNames> alternates = model_.AlternateNameRows();
-    auto rt4 = Open("rt4");
-    for (int index : RecordOrder(alternates.size(), spec_.seed, 7)) {
-        const AlternateNames& a = alternates[static_cast<size_t>(index)];
-        r.Start('4', version_, kLength4);
-        r.Text(6, 15, model_.Tlid(a.line));
-        r.Number(16, 18, 1);
-        r.Text(19, 26, a.feat1);
-        r.Text(27, 34, a.feat2);
-        rt4->Add(r);
-    }
-    Finish("rt4", *rt4);
-
-    const std::vector<int> additional = model_.AdditionalAddressLines();
-    auto rt6 = Open("rt6");
-    for (int index : RecordOrder(additional.size(), spec_.seed, 8)) {
-        const LineInfo l = model_.Line(additional[static_cast<size_t>(index)]);
-        const long long base = std::stoll(l.fraddr) + 100;
-        r.Start('6', version_, kLength6);
-        r.Text(6, 15, l.tlid);
-        r.Number(16, 18, 1);
-        r.Number(19, 29, base + 1);
-        r.Number(30, 40, base + 99);
-        r.Number(41, 51, base);
-        r.Number(52, 62, base + 98);
-        r.Text(67, 71, l.zipl);
-        r.Text(72, 76, l.zipr);
-        rt6->Add(r);
-    }
-    Finish("rt6", *rt6);
-
-    const std::vector<int> zip4 = model_.Zip4Lines();
-    auto rtz = Open("rtz");
-    for (int index : RecordOrder(zip4.size(), spec_.seed, 9)) {
-        const int line = zip4[static_cast<size_t>(index)];
-        r.Start('Z', version_, kLengthZ);
-        r.Text(6, 15, model_.Tlid(line));
-        r.Number(16, 18, 1);
-        r.Text(19, 22, CountyModel::Zip4Left(line));
-        r.Text(23, 26, CountyModel::Zip4Right(line));
-        rtz->Add(r);
-    }
-    Finish("rtz", *rtz);
+    WriteAlternateNameRecords(model_, files_, "rt4");
+    WriteAdditionalAddressRecords(model_, files_, "rt6");
+    WriteZip4Records(model_, files_, "rtz");
 }
 
-void CountyWriter::WriteLandmarks() {
-    FixedLine r;
-    const std::vector<Landmark> marks = model_.Landmarks();
-    auto rt7 = Open("rt7");
-    for (int index : RecordOrder(marks.size(), spec_.seed, 10)) {
-        const Landmark& m = marks[static_cast<size_t>(index)];
-        r.Start('7', version_, kLength7);
-        r.ZeroPadded(6, 10, fileNumber_);
-        r.Number(11, 20, m.land);
-        r.Text(22, 24, m.cfcc);
-        r.Text(25, 54, m.laname);
-        if (!m.area) {
-            const CellCodes c = model_.Cell(m.cell);
-            r.Signed(55, 64, c.centre.lon);
-            r.Signed(65, 73, c.centre.lat);
-        }
-        rt7->Add(r);
-    }
-    Finish("rt7", *rt7);
-
-    auto rt8 = Open("rt8");
-    std::vector<const Landmark*> areas;
-    for (const Landmark& m : marks) {
-        if (m.area) areas.push_back(&m);
-    }
-    for (int index : RecordOrder(areas.size(), spec_.seed, 11)) {
-        const Landmark& m = *areas[static_cast<size_t>(index)];
-        const CellCodes c = model_.Cell(m.cell);
-        r.Start('8', version_, kLength8);
-        r.ZeroPadded(6, 10, fileNumber_);
-        r.Text(11, 15, c.cenid);
-        r.Text(16, 25, c.polyid);
-        r.Number(26, 35, m.land);
-        rt8->Add(r);
-    }
-    Finish("rt8", *rt8);
-}
+void CountyWriter::WriteLandmarks() { WriteLandmarkRecords(model_, files_, "rt7", "rt8"); }
 
 void CountyWriter::WriteEntityNames() {
     // File order is kept: the first matching name wins.
@@ -569,6 +381,7 @@ std::string CountyFilePath(const CountySpec& spec, const std::string& directory,
 GeneratedCounty WriteCounty(const CountySpec& spec, const std::string& directory) {
     if (spec.width < 1 || spec.height < 1) throw std::runtime_error("the grid needs at least one cell");
     if (spec.state.size() != 2 || spec.county.size() != 3) throw std::runtime_error("state 2 digits, county 3");
+    if (IsOldEdition(spec.edition)) return WriteOldEditionCounty(spec, directory);
     return CountyWriter(spec, directory).Write();
 }
 

@@ -1,4 +1,4 @@
-// countygen: writes a synthetic TIGER/Line county of the 2002-2006 editions.
+// countygen: writes a synthetic TIGER/Line county of the 1994-2006 editions.
 #include "county_model.h"
 #include "county_writer.h"
 
@@ -13,18 +13,29 @@ namespace {
 
 const char* const kHelp = R"(usage: countygen --out DIR [options]
 
-Writes a synthetic TIGER/Line county (record types 1, 2, 4, 5, 6, 7, 8, A, B,
-C, E, I, M, P, S, T, U, Z and a .met text) into DIR, which must exist.
+Writes a synthetic TIGER/Line county into DIR, which must exist: for the
+2002-2006 editions record types 1, 2, 4, 5, 6, 7, 8, A, B, C, E, I, M, P, S,
+T, U, Z and a .met text (TGR25901.RT1 ...); for the 1994-2000 editions types
+1, 2, 3, 4, 5, 6, 7, 8, 9, A, C, I, S, Z with each release's columns, named
+TGR25901.F61 ... .F6Z (1994), .BW1 ... (1995) or .RT1 ... (1997 on).
 
   --width W, --height H  grid of W x H cells (default 4 x 3)
   --chains N             the smallest square grid with at least N lines
   --edition E            edition character: 9 (2002), a (2003), b, c (2004,
-                         2005), d (2006); default c
+                         2005), d (2006); default c. The 1994-2000 releases:
+                         0 (TIGER 94), 1 (95), 2 (97), 3 (98), 4 (2000 Dress
+                         Rehearsal, release 99), 5 (TIGER 99, release 100),
+                         6 (TIGER 2000, 101), 7 (2000 Urban Areas, 102),
+                         8 (2000 CD108, 103)
   --seed S               0 (default): records in natural order; else every
-                         file is shuffled, deterministically for S
+                         file is shuffled, deterministically for S (the lines
+                         of types 1, 3 and I keep one order, as do the
+                         polygons of types A and S)
   --state SS --county CCC  FIPS codes (default 25 901): file TGR25901.RT1 ...
   --version NNNN         the VERSION of every record (default by edition:
-                         9 1002, a 1003, b 0504, c 1105, d 0806)
+                         9 1002, a 1003, b 0504, c 1105, d 0806; 0 0021,
+                         1 0024, 2 0897, 3 0299, 4 0599, 5 0700, 6 0401,
+                         7 0402, 8 0303)
   --lf                   LF line ends (default CR LF)
   --lower-case           lower-case file names (tgr25901.rt1)
 
@@ -32,7 +43,12 @@ The county: cell (i, j) of the grid is one polygon (POLYID j W + i + 1);
 lines run along the cell edges, horizontal ones first (TLID 100000001 + L);
 codes of every cell follow fixed formulas (tracts of 20 x 20 cells, block
 groups of 10 x 10, blocks of 2 x 2, places, school districts, ZCTAs, water
-cells, landmarks...). The full pattern is described in county_model.h.
+cells, landmarks...). The older editions add the 1990 codes of type A (the
+same formulas), the codes of both sides of every line in type 3 (voting
+districts up to release 98; ANRC and tribal subdivisions from release 100),
+key geographic locations (type 9) and entity names with the 1990 and 2000
+rows that releases 100 on look up by year. The full pattern is described in
+county_model.h and old_edition_codes.h.
 )";
 
 bool Number(const char* text, long long& value) {
@@ -71,8 +87,8 @@ int main(int argc, char** argv) {
             spec.height = sized.height;
         } else if (arg == "--edition") {
             const char* e = next();
-            if (std::strlen(e) != 1 || !std::strchr("9abcd", e[0])) {
-                std::fprintf(stderr, "countygen: edition must be one of 9 a b c d\n");
+            if (std::strlen(e) != 1 || !std::strchr("0123456789abcd", e[0])) {
+                std::fprintf(stderr, "countygen: edition must be one of 0 to 8, 9, a, b, c, d\n");
                 return 2;
             }
             spec.edition = e[0];
