@@ -4,6 +4,9 @@ namespace vornak {
 
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<shapeio::PolygonLayerDescriptor> layers;
+    AddKeyGeographicLocationDescriptors(layers);
+    AddLandmarkDescriptors(layers);
+    AddWaterDescriptors(layers);
     return layers;
 }
 

@@ -11,5 +11,8 @@ namespace vornak {
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
 
 // One per layer file (kept together, one line each).
+void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

@@ -20,9 +20,6 @@ void ReadTypeSRecords() {}
 void ReadTypeZRecords() {}
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
-void BuildKeyGeographicLocationPolygons() {}
-void WriteKeyGeographicLocationAddressTable() {}
-void BuildLandmarkPolygons() {}
 void BuildCounty1990Polygons() {}
 void BuildCountyCurrentPolygons() {}
 void BuildTract1990Polygons() {}
@@ -46,7 +43,6 @@ void BuildCountySubdivisionCurrentPolygons() {}
 void BuildAmericanIndianAreaCurrentPolygons() {}
 void BuildAnrcPolygons() {}
 void ReportNoAnrcRecords() {}
-void BuildWaterPolygons() {}
 void BuildCmsaMsaPolygons() {}
 void BuildPmsaPolygons() {}
 void BuildCongressionalDistrictCurrentPolygons() {}
