@@ -8,6 +8,9 @@ std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     AddAmericanIndianAreaDescriptors(layers);
     AddCollectionBlockDescriptors(layers);
     AddUrbanCorrectionDescriptors(layers);
+    AddKeyGeographicLocationDescriptors(layers);
+    AddLandmarkDescriptors(layers);
+    AddWaterDescriptors(layers);
     return layers;
 }
 

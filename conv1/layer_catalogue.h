@@ -15,5 +15,8 @@ void AddPlaceDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddAmericanIndianAreaDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddCollectionBlockDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddUrbanCorrectionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

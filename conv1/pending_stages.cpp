@@ -6,9 +6,6 @@ namespace vornak {
 
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
-void BuildKeyGeographicLocationPolygons() {}
-void WriteKeyGeographicLocationAddressTable() {}
-void BuildLandmarkPolygons() {}
 void BuildCounty1990Polygons() {}
 void BuildCountyCurrentPolygons() {}
 void BuildTract1990Polygons() {}
@@ -27,7 +24,6 @@ void BuildUnifiedSchoolDistrictPolygons() {}
 void BuildCountySubdivisionCurrentPolygons() {}
 void BuildAnrcPolygons() {}
 void ReportNoAnrcRecords() {}
-void BuildWaterPolygons() {}
 void BuildCmsaMsaPolygons() {}
 void BuildPmsaPolygons() {}
 void BuildCongressionalDistrictCurrentPolygons() {}
