@@ -8,9 +8,9 @@ namespace {
 std::string WithPath(const char* message, const std::string& path) { return std::string(message) + " " + path; }
 }  // namespace
 
-bool DbfTableWriter::Fail(const char* message) {
+bool DbfTableWriter::Fail(const char* message, const std::string& reason) {
     if (!failed_) {
-        services_.WriteLogLine(WithPath(message, path_));
+        services_.WriteLogLine(WithPath(message, path_) + reason);
         services_.FailCounty();
     }
     failed_ = true;
@@ -24,7 +24,7 @@ DbfTableWriter::~DbfTableWriter() {
 
 void DbfTableWriter::Abandon() {
     if (!file_.Rollback()) {
-        services_.WriteLogLine(WithPath("Could not restore file", path_));
+        services_.WriteLogLine(WithPath("Could not restore file", path_) + SystemReason());
         services_.FailCounty();
         return;  // the journal stays: a later run puts the file back
     }
@@ -61,7 +61,7 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
     if (!continued) {
         if (!file_.Create(path)) return Fail("Could not open file");
         if (!DBF_Write_Header(file_.get(), 0, fields) || !DBF_Write_Field_Descriptors(file_.get(), fields)) {
-            return Fail("Could not write to file");
+            return Fail("Could not write to file", SystemReason());
         }
         return true;
     }
@@ -69,16 +69,18 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
     // A continued table must have this table's layout, and its rows must be
     // there: the new rows go right behind them, over the old end marker.
     DbfHeaderInfo header;
-    if (!SeekTo(file_.get(), 0) || !DBF_Read_Header(file_.get(), header)) return Fail("Could not append to file");
-    int64_t rowsEnd = header.headerLength + static_cast<int64_t>(header.recordCount) * header.recordLength;
-    if (header.headerLength != DbfHeaderLength(fields) || header.recordLength != recordLength_ ||
-        rowsEnd > file_.originalSize()) {
-        return Fail("Could not append to file");
+    if (!SeekTo(file_.get(), 0) || !DBF_Read_Header(file_.get(), header)) {
+        return Fail("Could not append to file", " (it has no dBASE header)");
     }
+    int64_t rowsEnd = header.headerLength + static_cast<int64_t>(header.recordCount) * header.recordLength;
+    if (header.headerLength != DbfHeaderLength(fields) || header.recordLength != recordLength_) {
+        return Fail("Could not append to file", " (its fields are not this table's)");
+    }
+    if (rowsEnd > file_.originalSize()) return Fail("Could not append to file", " (it is shorter than its header says)");
     existing_ = header.recordCount;
     if (!file_.Preserve(0, header.headerLength) || !file_.Preserve(rowsEnd, file_.originalSize() - rowsEnd) ||
         !SeekTo(file_.get(), rowsEnd)) {
-        return Fail("Could not append to file");
+        return Fail("Could not append to file", SystemReason());
     }
     return true;
 }
@@ -86,7 +88,7 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
 bool DbfTableWriter::WriteRecord(const std::string& record) {
     if (failed_ || !file_.IsOpen()) return false;
     if (static_cast<int>(record.size()) != recordLength_) return Fail("Wrong record length for file");
-    if (!WriteAll(file_.get(), record)) return Fail("Could not write to file");
+    if (!WriteAll(file_.get(), record)) return Fail("Could not write to file", SystemReason());
     ++written_;
     return true;
 }
@@ -94,21 +96,21 @@ bool DbfTableWriter::WriteRecord(const std::string& record) {
 bool DbfTableWriter::Finish(bool removeWhenEmpty) {
     if (failed_ || !file_.IsOpen()) return false;
     uint32_t total = existing_ + written_;
-    if (!DBF_Write_End_Marker(file_.get())) return Fail("Could not write to file");
+    if (!DBF_Write_End_Marker(file_.get())) return Fail("Could not write to file", SystemReason());
     int64_t end = TellPosition(file_.get());
     // The header and descriptors again: the count of every row now in the file.
     if (end < 0 || !SeekTo(file_.get(), 0) || !DBF_Write_Header(file_.get(), total, fields_) ||
         !DBF_Write_Field_Descriptors(file_.get(), fields_)) {
-        return Fail("Could not write to file");
+        return Fail("Could not write to file", SystemReason());
     }
-    if (!file_.Close(end)) return Fail("Could not write to file");
+    if (!file_.Close(end)) return Fail("Could not write to file", SystemReason());
     if (total == 0 && removeWhenEmpty) {
         file_.Rollback();
         if (ownJournal_) ownJournal_->Discard();
         std::remove(path_.c_str());
         return true;
     }
-    if (!file_.Keep()) return Fail("Could not write to file");
+    if (!file_.Keep()) return Fail("Could not write to file", SystemReason());
     if (ownJournal_) ownJournal_->Commit();
     return true;
 }

@@ -51,7 +51,8 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    bool Fail(const char* message);
+    // Logs "<message> <path><reason>" (once), fails the county and undoes the table.
+    bool Fail(const char* message, const std::string& reason = std::string());
 
     JobServices& services_;
     Journal* sharedJournal_;

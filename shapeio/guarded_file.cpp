@@ -1,6 +1,9 @@
 #include "shapeio/guarded_file.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -33,6 +36,14 @@ int64_t FileSize(const std::string& path) {
     auto size = std::filesystem::file_size(path, error);
     if (error) return -1;
     return static_cast<int64_t>(size);
+}
+
+std::string SystemReason() {
+    const int error = errno;
+    if (error == 0) return std::string();
+    std::string text = std::strerror(error);
+    if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return " (" + text + ")";
 }
 
 GuardedFile::~GuardedFile() {

@@ -84,6 +84,13 @@ struct ScratchReader {
     }
 };
 
+// Why a scratch file could not be read: a read error, or fewer bytes than
+// the other files say it holds.
+std::string ReadReason(const ScratchReader& reader) {
+    if (reader.file && std::ferror(reader.file.get())) return SystemReason();
+    return " (it ends before the polygons its companions describe)";
+}
+
 }  // namespace
 
 std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName) {
@@ -315,7 +322,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
             if (document.Rollback()) {
                 journal.Discard();
             } else {
-                services.WriteLogLine("Could not restore file " + document.path());
+                services.WriteLogLine("Could not restore file " + document.path() + SystemReason());
                 services.FailCounty();
             }
         }
@@ -366,7 +373,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
 
     if (continueAt >= 0) {
         if (!document.Preserve(continueAt, document.originalSize() - continueAt) || !SeekTo(document.get(), continueAt)) {
-            return fail("Could not write to file " + path);
+            return fail("Could not write to file " + path + SystemReason());
         }
     } else if (!document.Create(path)) {
         return fail("Could not open file " + path);
@@ -379,18 +386,18 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     std::string record(static_cast<size_t>(recordLength), ' ');
     for (int32_t ringCount; parts.remaining > 0;) {
         if (!parts.ReadInt32(ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads.remaining) {
-            return fail(std::string("Could not read from file ") + parts.name);
+            return fail(std::string("Could not read from file ") + parts.name + " of layer " + layerName + ReadReason(parts));
         }
         std::vector<PolygonRing> rings(static_cast<size_t>(ringCount));
         std::vector<int32_t> pointCounts(static_cast<size_t>(ringCount));
         for (int32_t& count : pointCounts) {
-            if (!heads.ReadInt32(count) || count < 0) return fail(std::string("Could not read from file ") + heads.name);
+            if (!heads.ReadInt32(count) || count < 0) return fail(std::string("Could not read from file ") + heads.name + " of layer " + layerName + ReadReason(heads));
         }
         for (size_t r = 0; r < rings.size(); ++r) {
             const int64_t bytes = 16 * static_cast<int64_t>(pointCounts[r]);
-            if (bytes > points.remaining) return fail(std::string("Could not read from file ") + points.name);
+            if (bytes > points.remaining) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
             std::string raw(static_cast<size_t>(bytes), '\0');
-            if (!points.Read(&raw[0], bytes)) return fail(std::string("Could not read from file ") + points.name);
+            if (!points.Read(&raw[0], bytes)) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
             const unsigned char* p = reinterpret_cast<const unsigned char*>(raw.data());
             rings[r].points.resize(static_cast<size_t>(pointCounts[r]));
             for (PointXY& point : rings[r].points) {
@@ -399,7 +406,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
                 p += 16;
             }
         }
-        if (!dbf.Read(&record[0], recordLength)) return fail(std::string("Could not read from file ") + dbf.name);
+        if (!dbf.Read(&record[0], recordLength)) return fail(std::string("Could not read from file ") + dbf.name + " of layer " + layerName + ReadReason(dbf));
 
         PointXY labelPoint;
         bool hasLabel = ClassifyRings(rings, labelPoint);
@@ -411,7 +418,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     out.Put(std::string("</Folder>") + kEol);
     out.Put(std::string(kEol) + "</Document></kml>");
     int64_t end = out.Flush() ? TellPosition(document.get()) : -1;
-    if (end < 0 || !document.Close(end) || !document.Keep()) return fail("Could not write to file " + path);
+    if (end < 0 || !document.Close(end) || !document.Keep()) return fail("Could not write to file " + path + SystemReason());
     journal.Commit();
     return true;
 }

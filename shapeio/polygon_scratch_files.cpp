@@ -34,7 +34,7 @@ bool PolygonScratchFiles::Create() {
 
 bool PolygonScratchFiles::Write(platform::FilePtr& file, const char* name, const std::string& bytes) {
     if (file && WriteAll(file.get(), bytes)) return true;
-    services_.WriteLogLine(std::string("Could not write to file ") + name);
+    services_.WriteLogLine(std::string("Could not write to file ") + name + SystemReason());
     services_.FailCounty();
     return false;
 }
@@ -77,7 +77,7 @@ bool PolygonScratchFiles::Close() {
     for (const Entry& entry : {Entry{&boxes_, kBoxes}, Entry{&heads_, kRingHeads}, Entry{&points_, kPoints},
                                Entry{&parts_, kParts}, Entry{&dbf_, kDbf}}) {
         if (*entry.file && !platform::CloseFile(*entry.file) && ok) {
-            services_.WriteLogLine(std::string("Could not write to file ") + entry.name);
+            services_.WriteLogLine(std::string("Could not write to file ") + entry.name + SystemReason());
             services_.FailCounty();
             ok = false;
         }

@@ -14,7 +14,7 @@ void ShapefileLayerWriter::RollbackAll() {
     bool restored = true;
     for (GuardedFile* file : {&shp_, &shx_}) {
         if (!file->Rollback()) {
-            services_.WriteLogLine("Could not restore file " + file->path());
+            services_.WriteLogLine("Could not restore file " + file->path() + SystemReason());
             services_.FailCounty();
             restored = false;
         }
@@ -56,7 +56,9 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
         if (shx_.originalSize() > 0) {
             ExistingShx existing;
             if (!SHP_Read_Existing_Shx(shx_.get(), existing, services_)) return Fail();
-            if (existing.shapeType != shapeType) return Fail("Could not append to file " + shxPath);
+            if (existing.shapeType != shapeType) {
+                return Fail("Could not append to file " + shxPath + " (its shapes are of another type)");
+            }
             continued = true;
             existingCount_ = existing.recordCount;
             layerBox_ = existing.box;
@@ -82,14 +84,14 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
         bool ok = SeekTo(shp_.get(), 0) && ReadExact(shp_.get(), header, sizeof header) &&
                   GetInt32BE(header) == 9994 && 2 * static_cast<int64_t>(GetInt32BE(header + 24)) == shp_.originalSize() &&
                   GetInt32LE(header + 32) == shapeType;
-        if (!ok) return Fail("Could not append to file " + shpPath);
+        if (!ok) return Fail("Could not append to file " + shpPath + " (its header does not match the layer)");
         if (dbf_.existingCount() != static_cast<uint32_t>(existingCount_)) {
-            return Fail("Could not append to file " + dbfPath);
+            return Fail("Could not append to file " + dbfPath + " (its row count is not the index file's)");
         }
         // Headers are rewritten at the end; until then the old ones stay.
         if (!shp_.Preserve(0, 100) || !shx_.Preserve(0, 100) || !SeekTo(shp_.get(), 0, SEEK_END) ||
             !SeekTo(shx_.get(), 0, SEEK_END)) {
-            return Fail("Could not append to file " + shpPath);
+            return Fail("Could not append to file " + shpPath + SystemReason());
         }
         state_.shpOffset = shp_.originalSize();
         state_.shxOffset = shx_.originalSize();
@@ -156,14 +158,14 @@ bool ShapefileLayerWriter::Finish() {
     if (!SHP_Write_Header(shp_.get(), header, services_)) return Fail();
     header.fileLength = state_.shxOffset;
     if (!SHP_Write_Header(shx_.get(), header, services_)) return Fail();
-    if (!shp_.Close(state_.shpOffset)) return Fail("Could not write to file " + shp_.path());
-    if (!shx_.Close(state_.shxOffset)) return Fail("Could not write to file " + shx_.path());
+    if (!shp_.Close(state_.shpOffset)) return Fail("Could not write to file " + shp_.path() + SystemReason());
+    if (!shx_.Close(state_.shxOffset)) return Fail("Could not write to file " + shx_.path() + SystemReason());
     // The table is closed last; when it fails it is undone, and so are the others.
     if (!dbf_.Finish(false)) return Fail();
     const bool kept = shp_.Keep() && shx_.Keep();
     open_ = false;
     if (!kept) {
-        services_.WriteLogLine("Could not write to file " + shp_.path());
+        services_.WriteLogLine("Could not write to file " + shp_.path() + SystemReason());
         services_.FailCounty();
         return false;
     }

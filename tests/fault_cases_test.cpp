@@ -259,7 +259,7 @@ TEST_F(FaultCaseTest, DiskFullWhileALayerIsWritten) {
         FileSizeLimit full(limit);
         Convert(first_, out_);
     });
-    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons, finished);
+    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons + " (file too large)", finished);
 }
 
 TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
@@ -312,7 +312,7 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
 
     std::vector<std::string> messages = Lines(LogOf(out, "TGR25903"));
     ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "Could not write to file " + out + "/" + allPolygons);
+    EXPECT_EQ(messages.back(), "Could not write to file " + out + "/" + allPolygons + " (file too large)");
     std::string thirdLog = LogOf(out, "TGR25905");
     ReplaceAll(thirdLog, out, all);
     EXPECT_EQ(thirdLog, LogOf(all, "TGR25905"));

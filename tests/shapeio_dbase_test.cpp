@@ -154,7 +154,7 @@ TEST(DbaseTableFailure, TableOfAnotherLayoutIsNotContinued) {
     DbfTableWriter table(services);
     EXPECT_FALSE(table.Open(path, other, DbfTableWriter::OpenMode::kContinueOrCreate));
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not append to file " + path + "\n", services.log);
+    EXPECT_EQ("Could not append to file " + path + " (its fields are not this table's)\n", services.log);
     EXPECT_EQ(before, ReadFile(path));
 }
 
@@ -184,7 +184,7 @@ TEST(DbaseTableFailure, FailedAppendLeavesEarlierRowsAsTheyWere) {
         if (ok) ok = table.Finish(true);
         EXPECT_FALSE(ok);
         EXPECT_TRUE(services.failed);
-        EXPECT_EQ("Could not write to file " + path + "\n", services.log);
+        EXPECT_EQ("Could not write to file " + path + " (file too large)\n", services.log);
     }
     EXPECT_EQ(before, ReadFile(path));
 }

@@ -352,7 +352,8 @@ TEST(KmlFailure, ScratchFilesThatDisagree) {
     KmlRun run = WriteKml(dir, '0', "25025", false);
     EXPECT_FALSE(run.result);
     EXPECT_TRUE(run.services.failed);
-    EXPECT_EQ("Could not read from file pts.tmp\n", run.services.log);
+    EXPECT_EQ("Could not read from file pts.tmp of layer ctycu (it ends before the polygons its companions describe)\n",
+              run.services.log);
     EXPECT_FALSE(testsupport::Exists(dir / "ctycu.kml"));
     EXPECT_TRUE(ScratchFilesGone(dir));
 }
@@ -384,7 +385,7 @@ TEST(KmlFailure, FullDiskKeepsTheEarlierCounties) {
     }
     EXPECT_FALSE(run.result);
     EXPECT_TRUE(run.services.failed);
-    EXPECT_EQ("Could not write to file " + dir / "ctycu.kml" + "\n", run.services.log);
+    EXPECT_EQ("Could not write to file " + dir / "ctycu.kml" + " (file too large)\n", run.services.log);
     EXPECT_EQ(before, ReadFile(dir / "ctycu.kml"));
     EXPECT_TRUE(ScratchFilesGone(dir));
 }

@@ -284,7 +284,7 @@ TEST(ShapefileLayerFailure, FilesThatDisagreeAreNotContinued) {
     ShapefileLayerWriter layer(services);
     EXPECT_FALSE(layer.Open(Output(dir, '3'), shapeio::kShapePolyLine, kIdFields));
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not append to file " + dir / "lkA.dbf" + "\n", services.log);
+    EXPECT_EQ("Could not append to file " + dir / "lkA.dbf" + " (its row count is not the index file's)\n", services.log);
     EXPECT_EQ(shp, ReadFile(dir / "lkA.shp"));
     EXPECT_EQ(shx, ReadFile(dir / "lkA.shx"));
     EXPECT_EQ(dbf, ReadFile(dir / "lkA.dbf"));
