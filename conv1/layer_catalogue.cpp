@@ -4,6 +4,8 @@ namespace vornak {
 
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<shapeio::PolygonLayerDescriptor> layers;
+    AddCensusHierarchyDescriptors(layers);
+    AddCountySubdivisionDescriptors(layers);
     return layers;
 }
 

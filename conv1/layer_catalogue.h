@@ -11,5 +11,7 @@ namespace vornak {
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
 
 // One per layer file (kept together, one line each).
+void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

@@ -23,16 +23,7 @@ void BuildVotingDistrict2000Polygons() {}
 void BuildKeyGeographicLocationPolygons() {}
 void WriteKeyGeographicLocationAddressTable() {}
 void BuildLandmarkPolygons() {}
-void BuildCounty1990Polygons() {}
-void BuildCountyCurrentPolygons() {}
-void BuildTract1990Polygons() {}
-void BuildTract2000Polygons() {}
-void BuildBlockGroup1990Polygons() {}
-void BuildBlockGroup2000Polygons() {}
-void BuildBlock1990Polygons() {}
-void BuildBlock2000Polygons() {}
 void BuildPlace1990Polygons() {}
-void BuildCountySubdivision1990Polygons() {}
 void BuildAmericanIndianArea1990Polygons() {}
 void BuildTrafficAnalysisZonePolygons() {}
 void BuildUrbanArea1990Polygons() {}
@@ -42,7 +33,6 @@ void BuildMiddleSchoolDistrictPolygons() {}
 void BuildSecondarySchoolDistrictPolygons() {}
 void BuildUnifiedSchoolDistrictPolygons() {}
 void BuildPlaceCurrentPolygons() {}
-void BuildCountySubdivisionCurrentPolygons() {}
 void BuildAmericanIndianAreaCurrentPolygons() {}
 void BuildAnrcPolygons() {}
 void ReportNoAnrcRecords() {}
