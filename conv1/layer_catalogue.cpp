@@ -11,6 +11,8 @@ std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     AddKeyGeographicLocationDescriptors(layers);
     AddLandmarkDescriptors(layers);
     AddWaterDescriptors(layers);
+    AddCensusHierarchyDescriptors(layers);
+    AddCountySubdivisionDescriptors(layers);
     return layers;
 }
 

@@ -18,5 +18,7 @@ void AddUrbanCorrectionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>&
 void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

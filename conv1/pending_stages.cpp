@@ -6,22 +6,12 @@ namespace vornak {
 
 void BuildVotingDistrict1990Polygons() {}
 void BuildVotingDistrict2000Polygons() {}
-void BuildCounty1990Polygons() {}
-void BuildCountyCurrentPolygons() {}
-void BuildTract1990Polygons() {}
-void BuildTract2000Polygons() {}
-void BuildBlockGroup1990Polygons() {}
-void BuildBlockGroup2000Polygons() {}
-void BuildBlock1990Polygons() {}
-void BuildBlock2000Polygons() {}
-void BuildCountySubdivision1990Polygons() {}
 void BuildTrafficAnalysisZonePolygons() {}
 void BuildUrbanArea1990Polygons() {}
 void BuildElementarySchoolDistrictPolygons() {}
 void BuildMiddleSchoolDistrictPolygons() {}
 void BuildSecondarySchoolDistrictPolygons() {}
 void BuildUnifiedSchoolDistrictPolygons() {}
-void BuildCountySubdivisionCurrentPolygons() {}
 void BuildAnrcPolygons() {}
 void ReportNoAnrcRecords() {}
 void BuildCmsaMsaPolygons() {}

@@ -36,7 +36,8 @@ private:
         SideOf side;
         side.line = line;
         side.left = left;
-        if (row >= 0) {
+        side.held = row >= 0;
+        if (row >= 0 && !spec_.codeFromLineOnly) {
             side.row = lines_.SideRow(spec_.source, row);
             if (!side.row) return false;
         }

@@ -32,11 +32,13 @@ struct SideCode {
 
 // One side of one line as a layer's side code sees it: the row of its
 // polygon in the layer's side table (null: no polygon, the blank code), the
-// line (row of the type I table) and which side.
+// line (row of the type I table) and which side. `held` says whether the
+// side has a row in the table, also for a layer that does not read it.
 struct SideOf {
     const void* row = nullptr;
     int line = -1;
     bool left = false;
+    bool held = false;
 };
 
 struct SideLayer {
@@ -59,6 +61,10 @@ struct SideLayer {
     // The layer's own border test in place of "the keys differ, or clipping
     // is on and one side is water and the other not"; null: that test.
     bool (*isBorder)(const SideCode& left, const SideCode& right, bool clip, const SideWater& water) = nullptr;
+    // The layer's code comes from the line alone, although a side needs a
+    // row in the table to be coded: the rows are not read, and the side code
+    // sees `held` with a null `row`.
+    bool codeFromLineOnly = false;
 };
 
 // Copies `width` characters of `text` (blank-padded) to `out` and ends it.
