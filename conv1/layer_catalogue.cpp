@@ -4,6 +4,7 @@ namespace vornak {
 
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<shapeio::PolygonLayerDescriptor> layers;
+    AddAllPolygonsDescriptors(layers);
     return layers;
 }
 

@@ -11,5 +11,6 @@ namespace vornak {
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
 
 // One per layer file (kept together, one line each).
+void AddAllPolygonsDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);  // all_polygons_layers.cpp
 
 }  // namespace vornak

@@ -61,11 +61,5 @@ void BuildZcta2000Polygons() {}
 void BuildPumaPolygons() {}
 void BuildUrbanArea2000Polygons() {}
 void BuildRedefinedUrbanArea1990Polygons() {}
-void BuildAllPolygonsTiger97() {}
-void BuildAllPolygonsTiger98() {}
-void BuildAllPolygonsDressRehearsal() {}
-void BuildAllPolygonsTiger2000() {}
-void BuildAllPolygonsTiger2000UrbanAreas() {}
-void BuildAllPolygonsTiger2000Cd108() {}
 
 }  // namespace vornak
