@@ -13,6 +13,7 @@ std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     AddWaterDescriptors(layers);
     AddCensusHierarchyDescriptors(layers);
     AddCountySubdivisionDescriptors(layers);
+    AddAllPolygonsDescriptors(layers);
     return layers;
 }
 

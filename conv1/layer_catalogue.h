@@ -20,5 +20,6 @@ void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers
 void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddAllPolygonsDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);  // all_polygons_layers.cpp
 
 }  // namespace vornak

@@ -24,11 +24,5 @@ void BuildAits2000Polygons() {}
 void BuildZcta2000Polygons() {}
 void BuildPumaPolygons() {}
 void BuildUrbanArea2000Polygons() {}
-void BuildAllPolygonsTiger97() {}
-void BuildAllPolygonsTiger98() {}
-void BuildAllPolygonsDressRehearsal() {}
-void BuildAllPolygonsTiger2000() {}
-void BuildAllPolygonsTiger2000UrbanAreas() {}
-void BuildAllPolygonsTiger2000Cd108() {}
 
 }  // namespace vornak
