@@ -4,6 +4,11 @@ namespace vornak {
 
 std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<shapeio::PolygonLayerDescriptor> layers;
+    AddVotingDistrictDescriptors(layers);
+    AddZctaTribalDescriptors(layers);
+    AddZoneUrbanDescriptors(layers);
+    AddSchoolDistrictDescriptors(layers);
+    AddDistrictDescriptors(layers);
     return layers;
 }
 
