@@ -74,14 +74,14 @@ constexpr shapeio::PolygonLayerDescriptor PmsaDescriptor(const char* abbreviatio
 SideLayer CmsaMsaLayer() {
     const bool renamed = gEditionCode >= kFirstRenamedRelease;
     return {renamed ? CmsaMsaDescriptor("msa00", "msa00") : CmsaMsaDescriptor("msa", "msa"), SideTable::kTypeS,
-            CountS<kCmsaMsaLevel>, LevelSideCode<SideTable::kTypeS, kCmsaMsaLevel, CountyFrom::kLine, 6, 4>,
+            SideCountS<kCmsaMsaLevel>, LevelSideCode<SideTable::kTypeS, kCmsaMsaLevel, CountyFrom::kLine, 6, 4>,
             FillMetropolitanArea<kCmsaMsaEntity>};
 }
 
 SideLayer PmsaLayer() {
     const bool renamed = gEditionCode >= kFirstRenamedRelease;
     return {renamed ? PmsaDescriptor("pms00", "pmsa00") : PmsaDescriptor("pms", "pmsa"), SideTable::kTypeS,
-            CountS<kPmsaLevel>, LevelSideCode<SideTable::kTypeS, kPmsaLevel, CountyFrom::kLine, 6, 4>,
+            SideCountS<kPmsaLevel>, LevelSideCode<SideTable::kTypeS, kPmsaLevel, CountyFrom::kLine, 6, 4>,
             FillMetropolitanArea<kPmsaEntity>};
 }
 
@@ -113,7 +113,7 @@ const SideLayer kCongressionalDistrictCurrent = {
         .ThemeFolder("congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
         .Order(shapeio::CompareTextAt5),
-    SideTable::kTypeS, CountS<kCongressionalDistrictCurrentLevel>,
+    SideTable::kTypeS, SideCountS<kCongressionalDistrictCurrentLevel>,
     LevelSideCode<SideTable::kTypeS, kCongressionalDistrictCurrentLevel, CountyFrom::kLine, 5, 2>,
     FillCongressionalDistrict};
 
@@ -130,7 +130,7 @@ const SideLayer kCongressionalDistrict106 = {
         .ThemeFolder("106congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
         .Order(shapeio::CompareTextAt5),
-    SideTable::kTypeA, CountA<kCongressionalDistrict106Level>,
+    SideTable::kTypeA, SideCountA<kCongressionalDistrict106Level>,
     LevelSideCode<SideTable::kTypeA, kCongressionalDistrict106Level, CountyFrom::kRowAFile, 5, 2>,
     FillCongressionalDistrict};
 
@@ -210,7 +210,7 @@ SideLayer ChamberLayerOfRelease(const ChamberLayer& c) {
                 .Fields(c.fields[renamed], c.nameField[renamed])
                 .Order(shapeio::CompareTextAt5)
                 .PartsFileLogName(c.partsFileLogName),
-            SideTable::kTypeS, CountS<Level>, LevelSideCode<SideTable::kTypeS, Level, CountyFrom::kLine, 5, 6>,
+            SideTable::kTypeS, SideCountS<Level>, LevelSideCode<SideTable::kTypeS, Level, CountyFrom::kLine, 5, 6>,
             FillChamberDistrict};
 }
 

@@ -17,11 +17,11 @@ namespace vornak {
 
 // The side counts of a type A or type S level.
 template <int Level>
-int CountA() {
+int SideCountA() {
     return gBorderLineCountsA[static_cast<size_t>(Level)];
 }
 template <int Level>
-int CountS() {
+int SideCountS() {
     return gBorderLineCountsS[static_cast<size_t>(Level)];
 }
 

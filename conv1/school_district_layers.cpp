@@ -146,7 +146,7 @@ void DistrictSide(const SideOf& side, SideCode& out) {
 template <int Level>
 SideLayer SchoolLayer(const SchoolDistrictLayer& s) {
     const bool named = s.namedFields && gEditionCode >= kFirstNamedRelease;
-    return {Descriptor(s, named ? s.namedFields : s.codeFields), SideTable::kTypeA, CountA<Level>,
+    return {Descriptor(s, named ? s.namedFields : s.codeFields), SideTable::kTypeA, SideCountA<Level>,
             DistrictSide<Level>, named ? FillNamedDistrict : FillDistrictCode};
 }
 

@@ -108,7 +108,7 @@ const SideLayer kVotingDistrict2000 = {
         .Fields(kVotingDistrict2000Fields, "VOTE00")
         .Order(CompareCodesInTurn<0, 6>)
         .GroupBy(shapeio::CompareTextAt6),
-    SideTable::kTypeS, CountS<kVotingDistrict2000Level>,
+    SideTable::kTypeS, SideCountS<kVotingDistrict2000Level>,
     LevelSideCode<SideTable::kTypeS, kVotingDistrict2000Level, CountyFrom::kRowS, 6, 6>, FillVotingDistrict2000};
 
 }  // namespace

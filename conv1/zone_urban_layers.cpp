@@ -83,10 +83,10 @@ constexpr shapeio::PolygonLayerDescriptor TrafficAnalysisZoneDescriptor(const Db
 }
 
 const SideLayer kTrafficAnalysisZoneCtpp = {TrafficAnalysisZoneDescriptor(kTrafficAnalysisZoneFields),
-                                            SideTable::kTypeA, CountA<kTrafficAnalysisZoneLevel>,
+                                            SideTable::kTypeA, SideCountA<kTrafficAnalysisZoneLevel>,
                                             TrafficAnalysisZoneSide, FillTrafficAnalysisZone};
 const SideLayer kTrafficAnalysisZoneUa90 = {TrafficAnalysisZoneDescriptor(kTrafficAnalysisZoneUa90Fields),
-                                            SideTable::kTypeA, CountA<kTrafficAnalysisZoneLevel>,
+                                            SideTable::kTypeA, SideCountA<kTrafficAnalysisZoneLevel>,
                                             TrafficAnalysisZoneSide, FillTrafficAnalysisZone};
 
 const SideLayer& TrafficAnalysisZoneLayer() {
@@ -119,7 +119,7 @@ const SideLayer kUrbanArea1990 = {
         .ThemeFolder("urban")
         .Fields(kUrbanArea1990Fields, "UACODE")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, CountA<kUrbanArea1990Level>,
+    SideTable::kTypeA, SideCountA<kUrbanArea1990Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea1990Level, CountyFrom::kLine, 6, 5>, FillUrbanArea1990};
 
 // ---------------------------------------- public use microdata areas
@@ -149,7 +149,7 @@ const SideLayer kPuma = {
         .ThemeFolder("puma")
         .Fields(kPumaFields, "PUMA")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, CountA<kPumaLevel>, LevelSideCode<SideTable::kTypeA, kPumaLevel, CountyFrom::kLine, 6, 5>,
+    SideTable::kTypeA, SideCountA<kPumaLevel>, LevelSideCode<SideTable::kTypeA, kPumaLevel, CountyFrom::kLine, 6, 5>,
     FillPuma};
 
 // ------------------------------------------------------- urban areas 2000
@@ -184,7 +184,7 @@ const SideLayer kUrbanArea2000 = {
         .ThemeFolder("urban00")
         .Fields(kUrbanArea2000Fields, "NAME")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, CountA<kUrbanArea2000Level>,
+    SideTable::kTypeA, SideCountA<kUrbanArea2000Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea2000Level, CountyFrom::kLine, 6, 5>, FillUrbanArea2000};
 
 }  // namespace
