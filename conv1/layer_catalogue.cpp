@@ -14,6 +14,11 @@ std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
     AddCensusHierarchyDescriptors(layers);
     AddCountySubdivisionDescriptors(layers);
     AddAllPolygonsDescriptors(layers);
+    AddVotingDistrictDescriptors(layers);
+    AddZctaTribalDescriptors(layers);
+    AddZoneUrbanDescriptors(layers);
+    AddSchoolDistrictDescriptors(layers);
+    AddDistrictDescriptors(layers);
     return layers;
 }
 

@@ -21,5 +21,10 @@ void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 void AddAllPolygonsDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);  // all_polygons_layers.cpp
+void AddVotingDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddZctaTribalDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddZoneUrbanDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddSchoolDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

@@ -169,7 +169,7 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         scratch.Remove();
         return false;
     };
-    if (!scratch.Create()) return fail();
+    if (!scratch.Create(layer.partsFileLogName)) return fail();
 
     if (layer.statusMoment == StatusMoment::kBeforeAllocation) services.ShowStatus(layer.statusText);
     std::vector<BorderLineEntry> entries;
@@ -208,7 +208,7 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     }
 
     ScratchWriter writer(layer, source, services, scratch, existing, entries.size());
-    if (!WalkRings(entries, layer.compare, writer)) return fail();
+    if (!WalkRings(entries, layer.GroupCompare(), writer)) return fail();
     std::vector<BorderLineEntry>().swap(entries);
     if (!scratch.Close()) return fail();
 

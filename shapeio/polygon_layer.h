@@ -43,6 +43,13 @@ struct PolygonLayerDescriptor {
     const DbfFieldDef* fields = nullptr;
     const char* nameField = "";  // the field that names each placemark
     EntryCompare compare = nullptr;  // the order of the entries; equal entries form one polygon
+    // Where set, neighbouring entries in that order that are equal by this
+    // comparison form one polygon (a layer sorted by county and code but
+    // dissolved by code alone); null: equal by the order itself.
+    EntryCompare group = nullptr;
+    // Where set, the name parts.tmp goes by in the message when it cannot
+    // be opened; null: its own name.
+    const char* partsFileLogName = nullptr;
 
     constexpr PolygonLayerDescriptor Title(const char* text) const { return With(&PolygonLayerDescriptor::title, text); }
     constexpr PolygonLayerDescriptor SecondTitle(const char* text,
@@ -88,7 +95,18 @@ struct PolygonLayerDescriptor {
         return d;
     }
 
+    constexpr PolygonLayerDescriptor GroupBy(EntryCompare sameGroup) const {
+        PolygonLayerDescriptor d = *this;
+        d.group = sameGroup;
+        return d;
+    }
+    constexpr PolygonLayerDescriptor PartsFileLogName(const char* name) const {
+        return With(&PolygonLayerDescriptor::partsFileLogName, name);
+    }
+
     int RecordLength() const { return DbfRecordLength(fields); }
+    // The comparison whose equal neighbours form one polygon.
+    EntryCompare GroupCompare() const { return group ? group : compare; }
 
 private:
     constexpr PolygonLayerDescriptor With(const char* PolygonLayerDescriptor::*member, const char* text) const {

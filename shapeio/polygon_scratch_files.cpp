@@ -15,7 +15,7 @@ std::string PolygonScratchFiles::Path(const char* name) const {
     return folder_.back() == '/' ? folder_ + name : folder_ + "/" + name;
 }
 
-bool PolygonScratchFiles::Create() {
+bool PolygonScratchFiles::Create(const char* partsLogName) {
     struct Entry {
         platform::FilePtr* file;
         const char* name;
@@ -24,7 +24,8 @@ bool PolygonScratchFiles::Create() {
                                Entry{&boxes_, kBoxes}, Entry{&parts_, kParts}}) {
         *entry.file = platform::OpenFile(Path(entry.name), "wb");
         if (!*entry.file) {
-            services_.WriteLogLine(std::string("Could not open file ") + entry.name);
+            const char* logName = entry.file == &parts_ && partsLogName ? partsLogName : entry.name;
+            services_.WriteLogLine(std::string("Could not open file ") + logName);
             services_.FailCounty();
             return false;
         }

@@ -34,8 +34,9 @@ public:
     // The builder's side. Create() opens the five files for writing, emptying
     // them, in the order dbf, pts, head, box, parts; a file that cannot be
     // opened is logged ("Could not open file dbf.tmp" ...) and fails the
-    // county. Every write is checked ("Could not write to file pts.tmp" ...).
-    bool Create();
+    // county; `partsLogName` (null: "parts.tmp") names parts.tmp in that
+    // message. Every write is checked ("Could not write to file pts.tmp" ...).
+    bool Create(const char* partsLogName = nullptr);
     bool WriteRecord(const std::string& record);
     bool WritePoints(const PointXY* points, int32_t count);
     bool EndRing(int32_t pointCount);
