@@ -122,3 +122,77 @@ TEST(OldCounty, EveryEditionConvertsEveryLayer) {
         }
     }
 }
+
+// The driver's gates: a missing file drops what needs it, with the driver's
+// own line, and the county still ends.
+TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
+    struct Case {
+        const char* removed;    // record type removed ("" none)
+        std::vector<int> flags;  // layer flags set
+        const char* line;       // expected in the log
+        const char* present;    // an output expected ("" none)
+        const char* absent;     // an output that must not be there
+    };
+    const Case cases[] = {
+        {"c", {8}, "Could not open Type c file. No polygon names will be generated\n", "cty.kml", ""},
+        {"a", {8, 9}, "Could not open Type a file. No Type A polygons will be generated\n", "", "ctycu.kml"},
+        {"3", {9}, "Could not open Type 3 file.\n", "", "ctycu.kml"},
+        {"s", {8}, "Could not open Type s file. No Type S polygons will be generated\n", "", "cty.kml"},
+        {"8", {23, 8}, "Could not open Type 8 file. No Landmark polys will be generated\n", "cty.kml", "lpy.kml"},
+        // Roads with the type 4 file missing: the key locations' addresses still read type 5.
+        {"4", {0, 22}, "Could not open Type 4 file. No alternative feature names will be generated.\n", "add.dbf",
+         "alt.dbf"},
+        // Lines only: no polygon stage.
+        {"", {0, 1}, "Wrote ", "lkA.shp", "cty.kml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.removed);
+        TempDir dir;
+        countygen::CountySpec spec;
+        spec.width = 6;
+        spec.height = 5;
+        spec.edition = '6';
+        const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
+        if (*c.removed) {
+            ASSERT_TRUE(platform::RemoveFile(dir / (county.baseName + ".RT" + platform::ToUpper(c.removed))));
+        }
+        std::string options(56, '0');
+        for (int f : c.flags) options[static_cast<size_t>(f)] = '1';
+        options[53] = '6';
+        vornak::Display(county.type1Path.c_str(), dir.path().c_str(), options.c_str(), 1, 1);
+        const std::string log = ReadFile(dir / (county.baseName + ".log"));
+        EXPECT_HAS(log, c.line);
+        EXPECT_HAS(log, "\nFinished\nProcess ended on ");
+        const std::string folder = dir / (county.baseName + "/" + county.baseName);
+        if (*c.present) {
+            EXPECT_TRUE(platform::FileExists(folder + c.present)) << c.present;
+        }
+        if (*c.absent) {
+            EXPECT_FALSE(platform::FileExists(folder + c.absent)) << c.absent;
+        }
+        EXPECT_FALSE(platform::FileExists(dir / "a.tmp"));
+    }
+}
+
+// A zipped county of release 95: unpacked as .bw1 files, converted, and the
+// unpacked files removed again.
+TEST(OldCounty, ZippedCountyIsUnpackedConvertedAndRemoved) {
+    TempDir dir;
+    ASSERT_TRUE(platform::MakeDirectory(dir / "county"));
+    countygen::CountySpec spec;
+    spec.width = 4;
+    spec.height = 3;
+    spec.edition = '1';
+    const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir / "county");
+    std::vector<ZipMember> members;
+    for (const std::string& name : platform::ListDirectory(dir / "county"))
+        members.push_back({name, ReadFile(dir / ("county/" + name))});
+    MakeZip(dir / "tgr25901.zip", members);
+    std::string options(56, '0');
+    options[8] = '1';
+    options[53] = '1';
+    vornak::Display((dir / "tgr25901.zip").c_str(), dir.path().c_str(), options.c_str(), 1, 1);
+    EXPECT_TRUE(platform::FileExists(dir / "tgr25901/tgr25901cty.kml"));
+    EXPECT_TRUE(platform::ListDirectory(dir / "unzipped").empty());
+    EXPECT_HAS(ReadFile(dir / "tgr25901.log"), "\nFinished\n");
+}
