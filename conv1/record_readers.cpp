@@ -24,8 +24,17 @@ namespace {
 using RowStep = bool (*)(int row, std::string_view line);
 
 // How one record type of this library is read.
+// The record type of each table, for messages.
+constexpr char kTypeLetters[kTableMarkCount + 1] = "123456789ACISZ7";
+
 tigercore::TableReading Reading(TableMark mark, const char* allocationMessage, const char* readMessage) {
     tigercore::TableReading reading;
+    reading.type = kTypeLetters[mark];
+    // The records the layers draw from have one length and their coordinates.
+    if (mark == kType1Table) reading.shape = &tigercore::kType1Shape;
+    if (mark == kType2Table) reading.shape = &tigercore::kType2Shape;
+    // A type 3 line may end inside its voting districts.
+    reading.linesMayEndEarly = mark == kType3Table;
     reading.services = &Services();
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
@@ -53,15 +62,13 @@ void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), 
 // --- Type 1: the line class of every row ------------------------------------
 
 bool Type1Step(int row, std::string_view line) {
-    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType1Shape, row, line)) return false;
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
     return tigercore::TakeLineClass(Services(), gRecordFile, row, line, r.CFCC, r.TLID, r.lineClass, gCfccClassCounts);
 }
 
 // --- Type 2: the longest line's shape points --------------------------------
 
-bool Type2Step(int row, std::string_view line) {
-    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType2Shape, row, line)) return false;
+bool Type2Step(int row, std::string_view) {
     const int rtsq = std::atoi(gType2Records[static_cast<size_t>(row)].RTSQ);
     if (rtsq > gMaxRtsq) gMaxRtsq = rtsq;
     return true;

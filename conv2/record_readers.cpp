@@ -20,8 +20,15 @@ namespace {
 constexpr int kNoMark = -1;
 
 // How one record type of this library is read.
+// The record type of each table (and of type M, which has no mark), for messages.
+constexpr char kTypeLetters[kTableMarkCount + 1] = "12I456TUZCASPB78E";
+
 tigercore::TableReading Reading(int mark, const char* allocationMessage, const char* readMessage) {
     tigercore::TableReading reading;
+    reading.type = mark == kNoMark ? 'M' : kTypeLetters[mark];
+    // The records the layers draw from have one length and their coordinates.
+    if (mark == kType1Table) reading.shape = &tigercore::kType1Shape;
+    if (mark == kType2Table) reading.shape = &tigercore::kType2Shape;
     reading.services = &Services();
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
@@ -38,13 +45,11 @@ void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), 
 }
 
 bool Type1Step(int row, std::string_view line) {
-    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType1Shape, row, line)) return false;
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
     return tigercore::TakeLineClass(Services(), gRecordFile, row, line, r.CFCC, r.TLID, r.lineClass, gCfccClassCounts);
 }
 
-bool Type2Step(int row, std::string_view line) {
-    if (!tigercore::GeometryRecordFits(Services(), gRecordFile, tigercore::kType2Shape, row, line)) return false;
+bool Type2Step(int row, std::string_view) {
     int rtsq = 0;
     const char* text = gType2Records[static_cast<size_t>(row)].RTSQ;
     tigercore::ScanField(text, static_cast<int>(std::strlen(text)), rtsq);

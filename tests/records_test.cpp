@@ -10,6 +10,7 @@
 #include "support/record_job.h"
 #include "support/record_line.h"
 #include "support/temp_dir.h"
+#include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -558,20 +559,21 @@ TEST_F(RecordsTest, LandmarkAndMetadataParsers) {
 
 // --- Readers ------------------------------------------------------------
 
-TEST_F(RecordsTest, ShortLinesAreBlankPaddedAndCrLfIsNoPartOfARecord) {
-    // A long line first, then one that ends before ZIP4R: the missing columns
-    // read as blanks, never as characters of the line before.
+TEST_F(RecordsTest, ShortLinesAreDamagedAndCrLfIsNoPartOfARecord) {
+    // A whole record with CR LF, then one that ends before ZIP4R, then one
+    // cut by the end of the file.
     job.OpenText("Z1105  85720052  04410   0\r\nZ1105  85720053  1\r\n", "county.rtz");
     ReadTypeZRecords();
-    ASSERT_EQ(gConversionStatus, 0);
-    ASSERT_EQ(gTypeZCount, 2);
-    EXPECT_STREQ(gTypeZRecords[0].RTSQ, "  0");
-    EXPECT_STREQ(gTypeZRecords[0].ZIP4L, "4410");
+    EXPECT_EQ(gConversionStatus, -1);
     EXPECT_STREQ(gTypeZRecords[0].ZIP4R, "   0");
-    EXPECT_STREQ(gTypeZRecords[1].RTSQ, "  1");
-    EXPECT_STREQ(gTypeZRecords[1].ZIP4L, "    ");
-    EXPECT_STREQ(gTypeZRecords[1].ZIP4R, "    ");
+    EXPECT_EQ(job.Log(), "ERROR in type Z record 2: 18 characters, fewer than the 26 its fields need\n");
     EXPECT_FALSE(gRecordFile);
+
+    gConversionStatus = 0;
+    job.OpenText("Z1105  85720052  04410   0\nZ1105  85720053  04410", "county.rtz");
+    ReadTypeZRecords();
+    EXPECT_EQ(gConversionStatus, -1);
+    EXPECT_HAS(job.Log(), "ERROR in type Z record 2: the file ends inside the record (22 of 26 characters)\n");
 }
 
 TEST_F(RecordsTest, EndOfFileMarksAreNoRecords) {
@@ -599,7 +601,7 @@ TEST_F(RecordsTest, EndOfFileMarksAreNoRecords) {
 
 TEST_F(RecordsTest, ALineLongerThanTheBufferIsOneRecord) {
     const std::string longLine = "T1105250259999999999" + std::string(400, 'x');
-    job.OpenText(longLine + "\nT1105250258888888888\n", "county.rtt");
+    job.OpenText(longLine + "\nT1105250258888888888" + std::string(27, ' ') + "\n", "county.rtt");
     ReadTypeTRecords();
     EXPECT_EQ(gTypeTCount, 2);
     EXPECT_STREQ(gTypeTRecords[0].TZID, "8888888888");
@@ -766,8 +768,8 @@ TEST_F(RecordsTest, AReadErrorIsLoggedAndClosesTheFile) {
 }
 
 TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
-    job.OpenText(RecordFile({RecordLine().Put(1, "C1105").Put(63, "Zeta").str(),
-                             RecordLine().Put(1, "C1105").Put(63, "Alpha").str()}, "\n"),
+    job.OpenText(RecordFile({RecordLine(122).Put(1, "C1105").Put(63, "Zeta").str(),
+                             RecordLine(122).Put(1, "C1105").Put(63, "Alpha").str()}, "\n"),
                  "county.rtc");
     ReadTypeCRecords();
     ASSERT_EQ(gTypeCCount, 2);
@@ -775,8 +777,8 @@ TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {
     EXPECT_EQ(std::string(gTypeCRecords[1].NAME, 5), "Alpha");
 
     // POLYID 3 of CENID 00001 after POLYID 2 of CENID 12345.
-    job.OpenText(RecordFile({RecordLine().Put(1, "P1105").Put(11, "00001").PutRight(25, "3").str(),
-                             RecordLine().Put(1, "P1105").Put(11, "12345").PutRight(25, "2").str()}, "\n"),
+    job.OpenText(RecordFile({RecordLine(45).Put(1, "P1105").Put(11, "00001").PutRight(25, "3").str(),
+                             RecordLine(45).Put(1, "P1105").Put(11, "12345").PutRight(25, "2").str()}, "\n"),
                  "county.rtp");
     ReadTypePRecords();
     ASSERT_EQ(gTypePCount, 2);

@@ -1,12 +1,23 @@
 // Nothing lost and nothing wrong in silence: the county's own files, kills,
 // two jobs in one folder, damaged records, islands, oversized archives and
 // misnamed outputs, in both libraries.
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/stages.h"
 #include "conv2/display.h"
+#include "conv2/job_state.h"
+#include "conv2/record_store.h"
+#include "conv2/stages.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "platform/zip_control.h"
 #include "shapeio/kml_writer.h"
+#include "tigercore/record_fields.h"
 #include "county_writer.h"
+#include "support/conv1_record_job.h"
 #include "support/county_files.h"
+#include "support/line_records.h"
+#include "support/record_job.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
 
@@ -170,4 +181,72 @@ TEST(Robustness, ArchiveOfTwoCountiesNamesBoth) {
     const std::string log = ReadFile(dir / "tgr01001.log");
     EXPECT_HAS(log, "The archive " + dir / "tgr01001.zip" + " holds 2 counties: TGR01001.RT1 is converted\n");
     EXPECT_HAS(log, "TGR01003.RT1 of the archive " + dir / "tgr01001.zip" + " is not converted\n");
+}
+
+// Every reader of both libraries stops the county at a record shorter than
+// the last column its parser reads, and names the type and the record. The
+// length each type needs is what its parser reads of a whole line.
+TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
+    struct Reader {
+        char type;
+        void (*read)();
+    };
+    TempDir dir;
+    {
+        RecordJob job(dir.path(), 106, true);
+        using namespace vornak2;
+        const Reader readers[] = {{'4', ReadType4Records}, {'5', ReadType5Records}, {'6', ReadType6Records},
+                                  {'T', ReadTypeTRecords}, {'U', ReadTypeURecords}, {'Z', ReadTypeZRecords},
+                                  {'C', ReadTypeCRecords}, {'A', ReadTypeARecords}, {'S', ReadTypeSRecords},
+                                  {'P', ReadTypePRecords}, {'B', ReadTypeBRecords}, {'7', ReadType7Records},
+                                  {'8', ReadType8Records}, {'E', ReadTypeERecords}, {'M', ReadTypeMRecords}};
+        for (const Reader& r : readers) {
+            SCOPED_TRACE(r.type);
+            gConversionStatus = 0;
+            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            r.read();
+            ASSERT_EQ(gConversionStatus, 0);
+            const int needed = tigercore::gLastColumnRead;
+            ASSERT_GT(needed, 20);
+            const size_t before = job.Log().size();
+            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' ') + "\n", "county.rt" + std::string(1, r.type));
+            r.read();
+            EXPECT_EQ(gConversionStatus, -1);
+            EXPECT_EQ(job.Log().substr(before), platform::Format("ERROR in type %c record 1: %d characters, fewer than "
+                                                                 "the %d its fields need\n",
+                                                                 r.type, needed - 1, needed));
+        }
+        // A coordinate out of the range of longitudes.
+        gConversionStatus = 0;
+        const size_t before = job.Log().size();
+        job.OpenText(RecordFile({Type1Line("1", "A41", {999999999, 42000000}, {-71000000, 42000000})}));
+        ReadType1Records();
+        EXPECT_EQ(gConversionStatus, -1);
+        EXPECT_HAS(job.Log().substr(before),
+                   "ERROR in type 1 record 1: the longitude in columns 191-200 is out of range (999999999)\n");
+    }
+    {
+        Conv1RecordJob job(dir.path(), 101);
+        using namespace vornak;
+        const Reader readers[] = {{'4', ReadType4Records}, {'5', ReadType5Records}, {'6', ReadType6Records},
+                                  {'7', ReadType7Records}, {'8', ReadType8Records}, {'9', ReadType9Records},
+                                  {'A', ReadTypeARecords}, {'C', ReadTypeCRecords}, {'S', ReadTypeSRecords},
+                                  {'Z', ReadTypeZRecords}};
+        for (const Reader& r : readers) {
+            SCOPED_TRACE(r.type);
+            gConversionStatus = 0;
+            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            r.read();
+            ASSERT_EQ(gConversionStatus, 0);
+            const int needed = tigercore::gLastColumnRead;
+            const size_t before = job.Log().size();
+            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' '), "county.rt" + std::string(1, r.type));
+            r.read();
+            EXPECT_EQ(gConversionStatus, -1);
+            EXPECT_EQ(job.Log().substr(before),
+                      platform::Format("ERROR in type %c record 1: the file ends inside the record (%d of %d "
+                                       "characters)\n",
+                                       r.type, needed - 1, needed));
+        }
+    }
 }

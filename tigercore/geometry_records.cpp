@@ -1,18 +1,28 @@
 #include "tigercore/geometry_records.h"
 
 #include "platform/text.h"
-#include "tigercore/table_reader.h"
 
 namespace tigercore {
 
 namespace {
 
-constexpr ColumnRange kType1Coordinates[] = {{191, 200}, {201, 209}, {210, 219}, {220, 228}};
+constexpr ColumnRange kType1Coordinates[] = {{191, 200, false}, {201, 209, true}, {210, 219, false}, {220, 228, true}};
 // LONGk in columns 19 + 19k to 28 + 19k, LATk in 29 + 19k to 37 + 19k.
 constexpr ColumnRange kType2Coordinates[] = {
-    {19, 28},   {29, 37},   {38, 47},   {48, 56},   {57, 66},   {67, 75},   {76, 85},
-    {86, 94},   {95, 104},  {105, 113}, {114, 123}, {124, 132}, {133, 142}, {143, 151},
-    {152, 161}, {162, 170}, {171, 180}, {181, 189}, {190, 199}, {200, 208}};
+    {19, 28, false},   {29, 37, true},    {38, 47, false},   {48, 56, true},    {57, 66, false},
+    {67, 75, true},    {76, 85, false},   {86, 94, true},    {95, 104, false},  {105, 113, true},
+    {114, 123, false}, {124, 132, true},  {133, 142, false}, {143, 151, true},  {152, 161, false},
+    {162, 170, true},  {171, 180, false}, {181, 189, true},  {190, 199, false}, {200, 208, true}};
+
+// The millionths of a degree of a coordinate field that holds a number.
+long long Millionths(std::string_view field) {
+    size_t i = field.find_first_not_of(' ');
+    bool negative = field[i] == '-';
+    if (field[i] == '+' || field[i] == '-') ++i;
+    long long value = 0;
+    for (; i < field.size(); ++i) value = value * 10 + (field[i] - '0');
+    return negative ? -value : value;
+}
 
 template <size_t N>
 constexpr GeometryRecordShape Shape(char type, size_t length, const ColumnRange (&coordinates)[N]) {
@@ -35,28 +45,29 @@ bool IsCoordinateField(std::string_view field) {
     return true;
 }
 
-std::string GeometryRecordFault(const GeometryRecordShape& shape, int row, std::string_view line) {
-    if (line.size() != shape.length) {
+std::string GeometryRecordFault(const GeometryRecordShape& shape, int row, std::string_view line, size_t length) {
+    if (length != shape.length) {
         return platform::Format("ERROR in type %c record %d: %zu characters instead of %zu", shape.type, row + 1,
-                                line.size(), shape.length);
+                                length, shape.length);
     }
     for (size_t k = 0; k < shape.coordinateCount; ++k) {
         const ColumnRange& c = shape.coordinates[k];
         const size_t first = static_cast<size_t>(c.first - 1);
-        if (!IsCoordinateField(line.substr(first, static_cast<size_t>(c.last) - first))) {
+        const std::string_view field = line.substr(first, static_cast<size_t>(c.last) - first);
+        if (!IsCoordinateField(field)) {
             return platform::Format("ERROR in type %c record %d: the coordinate in columns %d-%d is not a number",
                                     shape.type, row + 1, c.first, c.last);
         }
+        if (field.find_first_not_of(' ') == std::string_view::npos) continue;
+        const long long value = Millionths(field);
+        const long long bound = c.latitude ? 90000000LL : 180000000LL;
+        if (value < -bound || value > bound) {
+            return platform::Format("ERROR in type %c record %d: the %s in columns %d-%d is out of range (%lld)",
+                                    shape.type, row + 1, c.latitude ? "latitude" : "longitude", c.first, c.last,
+                                    value);
+        }
     }
     return {};
-}
-
-bool GeometryRecordFits(shapeio::JobServices& services, platform::FilePtr& file, const GeometryRecordShape& shape,
-                        int row, std::string_view line) {
-    const std::string fault = GeometryRecordFault(shape, row, line);
-    if (fault.empty()) return true;
-    FailReading(services, file, fault);
-    return false;
 }
 
 }  // namespace tigercore

@@ -7,8 +7,16 @@
 namespace tigercore {
 
 char gLineBuffer[kLineBufferSize];
+int gLastColumnRead = 0;
 
 namespace {
+
+// Notes the last column of a field read from the line buffer.
+void NoteColumns(const char* source, int width) {
+    if (source < gLineBuffer || source >= gLineBuffer + kLineBufferSize || width <= 0) return;
+    const int last = static_cast<int>(source - gLineBuffer) + width;
+    if (last > gLastColumnRead) gLastColumnRead = last;
+}
 
 // The longest field text a scan looks at.
 constexpr int kScanTextLimit = 251;
@@ -17,6 +25,7 @@ constexpr int kScanTextLimit = 251;
 // a single blank reads as "0".
 std::string_view FieldText(const char* source, int width) {
     if (width <= 0) return {};
+    NoteColumns(source, width);
     size_t limit = static_cast<size_t>(width < kScanTextLimit ? width : kScanTextLimit);
     size_t n = 0;
     while (n < limit && source[n] != '\0') ++n;
@@ -59,6 +68,7 @@ void LoadLineBuffer(std::string_view line) {
 }
 
 void CopyField(const char* source, int width, char* destination) {
+    NoteColumns(source, width);
     if (width > 0) std::memcpy(destination, source, static_cast<size_t>(width));
     destination[width > 0 ? width : 0] = '\0';
 }

@@ -15,6 +15,10 @@ constexpr int kLineBufferSize = kRecordLineLength + 1;
 // characters and terminated, so every column of every record type is there.
 extern char gLineBuffer[kLineBufferSize];
 
+// The last column (1-based) of gLineBuffer that a field extractor has read
+// since it was set to 0: how long a record line must be for its parser.
+extern int gLastColumnRead;
+
 // Puts one record line into gLineBuffer: its characters (at most
 // kRecordLineLength, without the line end) followed by blanks.
 void LoadLineBuffer(std::string_view line);

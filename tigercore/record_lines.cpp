@@ -53,35 +53,51 @@ bool RecordLineReader::NextLine(std::string_view& line) {
         if (feed) {
             size_t n = static_cast<size_t>(feed - begin);
             position_ += n + 1;
-            if (skipping_) {
-                skipping_ = false;
-                continue;
-            }
             if (n > 0 && begin[n - 1] == '\r') --n;
             line = std::string_view(begin, n);
+            lineLength_ = n;
+            lineEnded_ = true;
             return true;
         }
-        if (skipping_) {
-            position_ = length_;
-        } else if (held == block_.size()) {
-            // A line longer than the block: keep its beginning, skip the rest.
-            position_ = length_;
-            skipping_ = true;
-            line = std::string_view(block_.data(), held);
-            return true;
-        }
+        if (held == block_.size()) return LongLine(line);
         if (!Fill()) {
             if (readError_ || length_ == position_) return false;
             // The last line has no line end.
             size_t n = length_ - position_;
             const char* last = block_.data() + position_;
             position_ = length_;
-            if (skipping_) return false;
             if (n > 0 && last[n - 1] == '\r') --n;
             line = std::string_view(last, n);
+            lineLength_ = n;
+            lineEnded_ = false;
             return true;
         }
     }
+}
+
+bool RecordLineReader::LongLine(std::string_view& line) {
+    constexpr size_t kKept = 4096;
+    const size_t held = length_ - position_;
+    longLine_.assign(block_.data() + position_, held < kKept ? held : kKept);
+    size_t length = held;
+    position_ = length_;
+    bool ended = false;
+    while (Fill()) {
+        const char* feed = static_cast<const char*>(std::memchr(block_.data(), '\n', length_));
+        if (feed) {
+            position_ = static_cast<size_t>(feed - block_.data()) + 1;
+            length += position_ - 1;
+            ended = true;
+            break;
+        }
+        length += length_;
+        position_ = length_;
+    }
+    if (readError_) return false;
+    line = longLine_;
+    lineLength_ = length;
+    lineEnded_ = ended;
+    return true;
 }
 
 long long RecordLineReader::CountRecords() {
@@ -96,7 +112,6 @@ long long RecordLineReader::CountRecords() {
     if (start_ < 0 || std::fseek(file_, start_, SEEK_SET) != 0) return -1;
     position_ = length_ = 0;
     endOfFile_ = false;
-    skipping_ = false;
     return records;
 }
 

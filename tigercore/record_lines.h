@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,9 +20,14 @@ public:
     long long CountRecords();
 
     // The next physical line (without its line end), valid until the next
-    // call. A line longer than the block size is cut at the block size and
-    // the rest of it skipped. False at the end of the file or on a read error.
+    // call. Of a line longer than the block size only its beginning is
+    // given (the rest is skipped). False at the end of the file or on a read
+    // error.
     bool NextLine(std::string_view& line);
+    // The real length of the line NextLine gave last, and whether a line end
+    // closed it (the last line of a file may have none).
+    size_t LineLength() const { return lineLength_; }
+    bool LineEnded() const { return lineEnded_; }
 
     // The record line `line` as the last record of the file: without the
     // carriage returns and Ctrl-Z characters that end the file.
@@ -31,6 +37,9 @@ public:
 
 private:
     bool Fill();
+    // A line longer than the block: its beginning is kept and the rest read
+    // past, counting its length.
+    bool LongLine(std::string_view& line);
 
     std::FILE* file_;
     long start_;
@@ -39,7 +48,9 @@ private:
     size_t length_ = 0;    // bytes held in block_
     bool endOfFile_ = false;
     bool readError_ = false;
-    bool skipping_ = false;  // the rest of a cut line is being skipped
+    std::string longLine_;  // the beginning of a line longer than the block
+    size_t lineLength_ = 0;
+    bool lineEnded_ = true;
 };
 
 }  // namespace tigercore

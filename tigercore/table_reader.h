@@ -9,6 +9,7 @@
 #include "platform/memory.h"
 #include "platform/text.h"
 #include "shapeio/job_services.h"
+#include "tigercore/geometry_records.h"
 #include "tigercore/record_fields.h"
 #include "tigercore/record_lines.h"
 #include "tigercore/sort_keys.h"
@@ -23,6 +24,7 @@
 namespace tigercore {
 
 struct TableReading {
+    char type = '?';  // the record type, for messages
     shapeio::JobServices* services = nullptr;
     platform::FilePtr* file = nullptr;  // opened by the driver, closed by the reader
     int* rowIndex = nullptr;            // the row being parsed
@@ -33,10 +35,22 @@ struct TableReading {
     // message when it holds another number.
     long long requiredCount = -1;
     const char* countMessage = "";
+    // The exact length and coordinate columns of the records the layers
+    // draw from (types 1 and 2), checked before a record is parsed.
+    const GeometryRecordShape* shape = nullptr;
+    // Whether a line may end before the last column its parser reads (the
+    // type 3 voting districts of the older editions); else such a line is
+    // a damaged or cut record.
+    bool linesMayEndEarly = false;
 };
 
 // A reader gives up: the reason to the log, the county abandoned, the file closed.
 void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const std::string& message);
+
+// Why record `row` (0-based) of `length` characters is not one its parser
+// can read: shorter than the last column it reads (`needed`), cut by the
+// end of the file when no line end closes it.
+std::string RecordTooShort(char type, int row, size_t length, int needed, bool lineEnded);
 
 // A per-row step that does nothing.
 inline bool NoStep(int, std::string_view) { return true; }
@@ -100,10 +114,24 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
     std::string_view line;
     for (row = 0; row < count; ++row) {
         if (!lines.NextLine(line)) return stop(reading.readMessage);
-        if (row == count - 1) line = RecordLineReader::WithoutEndOfFileMarks(line);
+        size_t length = lines.LineLength();
+        if (row == count - 1) {
+            const std::string_view kept = RecordLineReader::WithoutEndOfFileMarks(line);
+            length -= line.size() - kept.size();
+            line = kept;
+        }
         LoadLineBuffer(line);
         table.emplace_back();
+        gLastColumnRead = 0;
         parse(row);
+        if (reading.shape) {
+            const std::string fault = GeometryRecordFault(*reading.shape, row, line, length);
+            if (!fault.empty()) return stop(fault.c_str());
+        }
+        if (!reading.linesMayEndEarly && length < static_cast<size_t>(gLastColumnRead)) {
+            const std::string fault = RecordTooShort(reading.type, row, length, gLastColumnRead, lines.LineEnded());
+            return stop(fault.c_str());
+        }
         if (!step(row, line)) return stop(nullptr);
     }
     file.reset();

@@ -81,7 +81,7 @@ std::string DrawnCounty::Write(const std::string& dir, const std::string& stem) 
     for (size_t p = 0; p < polygons_.size(); ++p) {
         const PolygonRow& row = polygons_[p];
         const std::string polyid = PolyId(static_cast<int>(p));
-        RecordLine a(186);
+        RecordLine a(210);
         a.Put(1, "A").Put(2, "1105").Put(11, kCenid).PutRight(25, polyid).Put(26, "25").Put(28, county_);
         for (const auto& [column, value] : row.codes) a.Put(column, value);
         typeA.push_back(a);
