@@ -27,8 +27,10 @@ public:
     void SetPath(std::string path) { path_ = std::move(path); }
 
     // Restores the files of an interrupted run from a journal left at the
-    // path, logging each, and removes the journal. False (logged, county
-    // failed) when a file cannot be restored; the journal then stays.
+    // path, logging each, and removes the journal. A journal only names
+    // files beside it of its own layer, and only shortens them or puts back
+    // bytes they had. False (logged, county failed) when the journal is
+    // damaged or a file cannot be restored; the journal then stays.
     bool Recover(JobServices& services);
 
     // Records that `file` is continued from its `length` bytes.

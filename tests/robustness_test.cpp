@@ -250,3 +250,91 @@ TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
         }
     }
 }
+
+// Two processes converting two counties into one folder at once: each
+// county's files equal those of a run alone, the user's own files with the
+// names of the scratch files are left as they were, and no scratch is left.
+TEST(Robustness, TwoJobsInOneFolderAtOnce) {
+    TempDir together, alone;
+    countygen::CountySpec spec;
+    spec.width = 10;
+    spec.height = 8;
+    const std::string options = Options('c', '0', {1, 8, 39});
+    const char* const scratchNames[] = {"a.tmp", "dbf.tmp", "pts.tmp", "head.tmp", "parts.tmp", "box.tmp"};
+    for (const TempDir* dir : {&together, &alone}) {
+        ASSERT_TRUE(platform::MakeDirectory(*dir / "in"));
+        ASSERT_TRUE(platform::MakeDirectory(*dir / "out"));
+        for (const char* county : {"901", "903"}) {
+            spec.county = county;
+            countygen::WriteCounty(spec, *dir / "in");
+        }
+    }
+    for (const char* name : scratchNames) WriteFile(together / ("out/" + std::string(name)), name);
+
+    std::vector<pid_t> children;
+    for (const char* county : {"901", "903"}) {
+        const std::string type1 = together / ("in/TGR25" + std::string(county) + ".RT1");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            vornak2::DisplayV2(type1.c_str(), (together / "out").c_str(), options.c_str(), 1, 1);
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const char* county : {"901", "903"}) {
+        const std::string type1 = alone / ("in/TGR25" + std::string(county) + ".RT1");
+        vornak2::DisplayV2(type1.c_str(), (alone / "out").c_str(), options.c_str(), 1, 1);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    std::map<std::string, std::string> produced = FilesUnder(together / "out");
+    for (const char* name : scratchNames) {
+        EXPECT_EQ(produced[name], name);
+        produced.erase(name);
+    }
+    const std::map<std::string, std::string> expected = FilesUnder(alone / "out");
+    ASSERT_GT(expected.size(), 10u);
+    EXPECT_EQ(produced.size(), expected.size());
+    for (auto& [name, bytes] : expected) {
+        const auto found = produced.find(name);
+        ASSERT_NE(found, produced.end()) << name;
+        EXPECT_TRUE(found->second == bytes) << name;
+    }
+}
+
+// A journal is only trusted with the files of its own layer, and only to
+// put back what they were: one that names a file elsewhere, or asks for a
+// file to grow, stops the county and changes nothing.
+TEST(Robustness, DamagedJournalChangesNothing) {
+    TempDir dir;
+    const countygen::GeneratedCounty county = countygen::WriteCounty(countygen::CountySpec(), dir.path());
+    const std::string options = Options('c', '3', {1});
+    vornak2::DisplayV2(county.type1Path.c_str(), dir.path().c_str(), options.c_str(), 1, 1);
+    const std::string shp = ReadFile(dir / "rails/lkB.shp");
+    const std::string type1 = ReadFile(county.type1Path);
+    const std::string outside = "../" + county.baseName + ".RT1";
+    const std::string journalPath = dir / "rails/lkB.journal";
+    const std::string damaged =
+        "Could not restore the files of the journal " + journalPath + ": it is damaged; the layer's files are left as they are\n";
+    const struct {
+        std::string journal, message;
+    } cases[] = {
+        {"pellard journal 1\nfile 0 " + std::to_string(outside.size()) + "\n" + outside, damaged},
+        {"pellard journal 1\nfile 100 7\nlkB.shprange 96 8 7\nlkB.shpABCDEFGH", damaged},
+        {"pellard journal 1\nfile " + std::to_string(shp.size() + 10) + " 7\nlkB.shp",
+         "Could not restore file " + dir / "rails/lkB.shp" + " from its journal " + journalPath + "\n"},
+    };
+    const std::string logPath = dir / (county.baseName + ".log");
+    for (const auto& c : cases) {
+        WriteFile(journalPath, c.journal);
+        const size_t before = ReadFile(logPath).size();
+        vornak2::DisplayV2(county.type1Path.c_str(), dir.path().c_str(), options.c_str(), 2, 2);
+        EXPECT_HAS(ReadFile(logPath).substr(before), c.message);
+        EXPECT_EQ(ReadFile(dir / "rails/lkB.shp"), shp);
+        EXPECT_EQ(ReadFile(county.type1Path), type1);
+    }
+}

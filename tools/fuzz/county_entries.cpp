@@ -97,16 +97,29 @@ public:
 
     int Count() const { return static_cast<int>(files_.size()); }
     const std::string& Bytes(int index) const { return files_[static_cast<size_t>(index)].second; }
+    const std::string& Name(int index) const { return files_[static_cast<size_t>(index)].first; }
 
-    // Writes the files into `out`, file `replaced` holding `replacement`.
+    // Writes the files into `out`, file `replaced` holding `replacement`;
+    // from Count() on, `replaced` picks the journal a stopped run would
+    // have left beside file `replaced - Count()` instead, the files staying
+    // whole.
     void Write(const std::string& out, int replaced, std::string_view replacement) const {
         for (const std::string& folder : folders_) MakeFolder(out + "/" + folder);
         for (size_t i = 0; i < files_.size(); ++i)
             WriteBytes(out + "/" + files_[i].first,
                        static_cast<int>(i) == replaced ? replacement : std::string_view(files_[i].second));
+        if (replaced >= Count()) WriteBytes(out + "/" + JournalOf(files_[static_cast<size_t>(replaced - Count())].first), replacement);
     }
 
 private:
+    // Documents and tables have their own journal; a shapefile's three
+    // files share one.
+    static std::string JournalOf(const std::string& file) {
+        const std::string extension = file.substr(file.size() - 4);
+        if (extension == ".kml" || extension == ".dbf") return file + ".journal";
+        return file.substr(0, file.size() - 4) + ".journal";
+    }
+
     void Collect(const std::string& root, const std::string& relative) {
         for (const std::string& name : platform::ListDirectory(root + "/" + relative)) {
             const std::string path = relative + name;
@@ -177,6 +190,8 @@ int MergedLayerFileCount() { return TheMergedLayers().Count(); }
 
 std::string MergedLayerFile(int index) { return TheMergedLayers().Bytes(index); }
 
+std::string MergedLayerFileName(int index) { return TheMergedLayers().Name(index); }
+
 void ContinueDamagedMergedLayer(const uint8_t* data, size_t size) {
     if (size < 1) return;
     static const ScratchFolder folder;
@@ -184,7 +199,7 @@ void ContinueDamagedMergedLayer(const uint8_t* data, size_t size) {
     MakeFolder(folder / "in");
     MakeFolder(folder / "out");
     std::string type1 = MergedCounty().Write(folder / "in");
-    TheMergedLayers().Write(folder / "out", data[0] % TheMergedLayers().Count(),
+    TheMergedLayers().Write(folder / "out", data[0] % (2 * TheMergedLayers().Count()),
                             std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     Convert(folder, type1, MergedOptions(), false);
 }

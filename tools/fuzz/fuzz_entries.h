@@ -46,11 +46,15 @@ const char* CountyFileSuffix(int index);
 // Merged layers: a county converted by theme and merged (organisation '3')
 // into an output folder that holds the merged layer files of an earlier
 // conversion of it, one of them damaged: byte 0 picks the file (one of
-// MergedLayerFileCount()), the rest replaces it.
+// MergedLayerFileCount()), the rest replaces it; or, byte 0 counting on past
+// those files, the journal a stopped run would have left beside one of
+// them, the rest being the journal.
 void ContinueDamagedMergedLayer(const uint8_t* data, size_t size);
 int MergedLayerFileCount();
-// The undamaged contents of one of these files.
+// The undamaged contents of one of these files, and its path relative to
+// the output folder.
 std::string MergedLayerFile(int index);
+std::string MergedLayerFileName(int index);
 
 constexpr int kEditionCount = 5;
 // '9', 'a', 'b', 'c', 'd'.

@@ -128,8 +128,20 @@ int main(int argc, char** argv) {
                                        {"/tmp/TGR25901.RT2", "x"},
                                        {"TGR25901.RTI", "/etc/passwd", true},
                                        {"C:TGR25901.RTC", "x", false, true}});
-    for (int i = 0; i < fuzz::MergedLayerFileCount(); ++i)
+    const int merged = fuzz::MergedLayerFileCount();
+    for (int i = 0; i < merged; ++i) {
         WriteBytes(dir + "/merged/" + std::to_string(i),
                    std::string(1, static_cast<char>(i)) + fuzz::MergedLayerFile(i));
+        // The journal of a run stopped right after it overwrote the first
+        // bytes of the file with what they were.
+        const std::string path = fuzz::MergedLayerFileName(i);
+        const std::string name = path.substr(path.rfind('/') + 1);
+        const std::string bytes = fuzz::MergedLayerFile(i);
+        const std::string head = bytes.substr(0, 4);
+        WriteBytes(dir + "/merged/journal-" + std::to_string(i),
+                   std::string(1, static_cast<char>(merged + i)) + "pellard journal 1\nfile " +
+                       std::to_string(bytes.size()) + " " + std::to_string(name.size()) + "\n" + name + "range 0 " +
+                       std::to_string(head.size()) + " " + std::to_string(name.size()) + "\n" + name + head);
+    }
     return 0;
 }
