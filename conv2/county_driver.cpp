@@ -331,12 +331,7 @@ void CountyDriver::Run() {
     std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
 
     // The scratch files of this county, private to this process.
-    bool goOn = gScratchFolder.Make(gOutputDir);
-    if (!goOn) {
-        WriteLogLine(platform::Format("Could not make a folder for the scratch files in %s (%s)", gOutputDir.c_str(),
-                                      std::strerror(errno)));
-        gConversionStatus = -1;
-    }
+    bool goOn = tigercore::MakeCountyScratch(gScratchFolder, gOutputDir, gOrganisationMode == '3', Services());
     if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
     if (goOn && !gRecordFile) {
         WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));

@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -32,7 +35,7 @@ void RemoveStaleFolders(const std::string& parent) {
 }  // namespace
 
 bool ScratchFolder::Make(const std::string& parent) {
-    Remove();
+    RemoveFolder();
     const std::string where = parent.empty() ? std::string(".") : parent;
     RemoveStaleFolders(where);
     std::string pattern = where + "/" + kPrefix + std::to_string(static_cast<long>(::getpid())) + "-XXXXXX";
@@ -43,7 +46,61 @@ bool ScratchFolder::Make(const std::string& parent) {
     return true;
 }
 
+bool ScratchFolder::Hold(const std::string& parent, bool& waited) {
+    waited = false;
+    if (heldFolder_ >= 0) return true;
+    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        waited = errno == EWOULDBLOCK;
+        int result;
+        while (waited && (result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (!waited || result != 0) {
+            ::close(fd);
+            return false;
+        }
+    }
+    heldFolder_ = fd;
+    return true;
+}
+
+bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
+                       shapeio::JobServices& services) {
+    const std::string where = outputDir.empty() ? std::string(".") : outputDir;
+    if (mergedLayers) {
+        bool waited = false;
+        // The other job's county is logged as it ends; this one says why
+        // it started late.
+        const bool held = folder.Hold(where, waited);
+        const int error = errno;
+        if (waited) services.WriteLogLine("Waited for another job that continued the layers of " + where);
+        if (!held) {
+            services.WriteLogLine("Could not hold the folder " + where + " for the layers it continues (" +
+                                  std::strerror(error) + ")");
+            services.FailCounty();
+            return false;
+        }
+    }
+    if (!folder.Make(where)) {
+        services.WriteLogLine("Could not make a folder for the scratch files in " + where + " (" +
+                              std::strerror(errno) + ")");
+        services.FailCounty();
+        folder.Remove();
+        return false;
+    }
+    return true;
+}
+
 void ScratchFolder::Remove() {
+    RemoveFolder();
+    if (heldFolder_ >= 0) {
+        ::close(heldFolder_);  // lets go of the parent
+        heldFolder_ = -1;
+    }
+}
+
+void ScratchFolder::RemoveFolder() {
     if (path_.empty()) return;
     const std::string folder = path_.substr(0, path_.size() - 1);
     for (const std::string& entry : platform::ListDirectory(folder)) platform::RemoveFile(path_ + entry);

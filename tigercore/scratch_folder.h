@@ -6,6 +6,8 @@
 // alone.
 #pragma once
 
+#include "shapeio/job_services.h"
+
 #include <string>
 
 namespace tigercore {
@@ -20,13 +22,28 @@ public:
     // Makes a new folder in `parent`; false (and an empty path) when it
     // cannot be made. Folders there of processes that are gone go first.
     bool Make(const std::string& parent);
-    // Removes the folder and the files in it.
+    // Holds the parent folder against every other job that holds it (an
+    // advisory lock on the folder itself), waiting as long as another one
+    // does; false when the folder cannot be locked. Remove() lets go.
+    bool Hold(const std::string& parent, bool& waited);
+    // Removes the folder and the files in it, and lets go of the parent.
     void Remove();
     // The folder followed by '/', or "" when there is none.
     const std::string& path() const { return path_; }
 
 private:
+    void RemoveFolder();
+
     std::string path_;
+    int heldFolder_ = -1;
 };
+
+// Makes the county's scratch folder in `outputDir`, logging why when it
+// cannot (the county fails). A county whose layers continue the files of
+// earlier counties (`mergedLayers`) first holds the folder, so that two
+// jobs never continue one layer at once; it logs that it waits when another
+// job holds it.
+bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
+                       shapeio::JobServices& services);
 
 }  // namespace tigercore
