@@ -1,9 +1,9 @@
 #!/bin/bash
-# Checks that the work tree's 2002-2006 converter (DisplayV2) writes the same
-# bytes as a base revision: builds both, converts the same counties with each
-# (the real county from its zip and from its files, generated counties of
-# every edition), in every output organisation, and compares the two output
-# trees file by file. County logs are skipped; the date in a dBASE header
+# Checks that the work tree's converters (DisplayV2 for 2002-2006, Display for
+# 1994-2000) write the same bytes as a base revision: builds both, converts
+# the same counties with each (the real county from its zip and from its
+# files, generated counties of every edition), in every output organisation,
+# and compares the two output trees file by file. County logs are skipped; the date in a dBASE header
 # (bytes 1-3) is ignored; everything else must be identical.
 #
 #   bash scripts/compare-outputs.sh BASE_COMMIT
@@ -73,7 +73,7 @@ countygen="$root/build-compare/tools/countygen/countygen"
 # Inputs. Generated counties, two per edition (county 901, 30 x 24 cells;
 # county 903, 24 x 20, for merging): 'a' shuffled, 'b' in lower case with LF
 # line ends.
-for e in 9 a b c d; do
+for e in 0 1 2 3 4 5 6 7 8 9 a b c d; do
   extra=()
   case $e in
     a) extra=(--seed 7) ;;
@@ -83,16 +83,20 @@ for e in 9 a b c d; do
   "$countygen" --out "$work/in/g$e" --width 30 --height 24 --edition "$e" "${extra[@]}" >/dev/null
   "$countygen" --out "$work/in/g${e}2" --width 24 --height 20 --edition "$e" --county 903 "${extra[@]}" >/dev/null
 done
-first_file() { ls "$1"/*.[rR][tT]1; }
+first_file() { ls "$1"/*.[rRfFbB][tT6wW]1; }  # .RT1, .F61, .BW1
 
 # The options: every line class and polygon layer on; '2' first for numeric
 # address fields.
 layers45=$(printf '%045d' 0 | tr 0 1)
 layers25=$(printf '%025d' 0 | tr 0 1)
+layers49=$(printf '%049d' 0 | tr 0 1)
 options() {  # EDITION ORGANISATION CLIP LABELS NUMERIC
   local first=1
   if [ "$5" = 1 ]; then first=2; fi
-  echo "${first}1111111${layers45}${1}${layers25}${2}${3}${4}000000"
+  case $1 in
+    [0-8]) echo "${first}${layers49}${2}${4}1${1}${3}1" ;;  # 1994-2000: 56 characters
+    *) echo "${first}1111111${layers45}${1}${layers25}${2}${3}${4}000000" ;;
+  esac
 }
 
 # The runs: "NAME OPTIONS INPUT [INPUT]", each county in the four
@@ -109,7 +113,7 @@ if [ -f "$archive" ]; then
 else
   echo "the real county $archive is absent: skipped"
 fi
-for e in 9 a b c d; do
+for e in 0 1 2 3 4 5 6 7 8 9 a b c d; do
   counties="$counties g$e:$e:$(first_file "$work/in/g$e"):g${e}2"
 done
 settings=("1 1 0" "0 0 1" "1 0 1" "0 1 0")  # clip, labels, numeric

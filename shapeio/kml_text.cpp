@@ -5,7 +5,7 @@ namespace shapeio {
 namespace {
 
 // Length of the valid UTF-8 sequence that starts at `i`, 0 when there is none.
-size_t Utf8SequenceLength(const std::string& s, size_t i) {
+size_t Utf8SequenceLength(const char* s, size_t size, size_t i) {
     const unsigned char lead = static_cast<unsigned char>(s[i]);
     size_t length;
     unsigned char low = 0x80, high = 0xBF;  // range of the second byte
@@ -22,7 +22,7 @@ size_t Utf8SequenceLength(const std::string& s, size_t i) {
     } else {
         return 0;
     }
-    if (i + length > s.size()) return 0;
+    if (i + length > size) return 0;
     for (size_t k = 1; k < length; ++k) {
         const unsigned char c = static_cast<unsigned char>(s[i + k]);
         if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return 0;
@@ -30,29 +30,40 @@ size_t Utf8SequenceLength(const std::string& s, size_t i) {
     return length;
 }
 
-std::string Convert(const std::string& bytes, bool escape) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (size_t i = 0; i < bytes.size();) {
+}  // namespace
+
+void AppendKmlText(std::string& out, const char* bytes, size_t size, bool escape) {
+    for (size_t i = 0; i < size;) {
+        // A run of characters kept as they are goes in one piece.
+        size_t plain = i;
+        while (plain < size) {
+            const unsigned char c = static_cast<unsigned char>(bytes[plain]);
+            if (c >= 0x80 || (c < 0x20 && c != '\t' && c != '\n' && c != '\r') ||
+                (escape && (c == '&' || c == '<' || c == '>'))) {
+                break;
+            }
+            ++plain;
+        }
+        out.append(bytes + i, plain - i);
+        i = plain;
+        if (i == size) break;
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-                out.push_back(' ');
-            } else if (escape && c == '&') {
+            if (c == '&') {
                 out += "&amp;";
-            } else if (escape && c == '<') {
+            } else if (c == '<') {
                 out += "&lt;";
-            } else if (escape && c == '>') {
+            } else if (c == '>') {
                 out += "&gt;";
             } else {
-                out.push_back(static_cast<char>(c));
+                out.push_back(' ');
             }
             ++i;
             continue;
         }
-        size_t length = Utf8SequenceLength(bytes, i);
+        size_t length = Utf8SequenceLength(bytes, size, i);
         if (length > 0) {
-            out.append(bytes, i, length);
+            out.append(bytes + i, length);
             i += length;
         } else {
             out.push_back(static_cast<char>(0xC0 | (c >> 6)));
@@ -60,6 +71,14 @@ std::string Convert(const std::string& bytes, bool escape) {
             ++i;
         }
     }
+}
+
+namespace {
+
+std::string Convert(const std::string& bytes, bool escape) {
+    std::string out;
+    out.reserve(bytes.size());
+    AppendKmlText(out, bytes.data(), bytes.size(), escape);
     return out;
 }
 

@@ -15,6 +15,10 @@ std::string ToUtf8Text(const std::string& bytes);
 // content.
 std::string KmlText(const std::string& bytes);
 
+// Appends ToUtf8Text (or, with `escape`, KmlText) of the `size` bytes at
+// `bytes` to `out`.
+void AppendKmlText(std::string& out, const char* bytes, size_t size, bool escape);
+
 // `text` for a CDATA section: every "]]>" is split across two sections.
 std::string CdataSafe(const std::string& text);
 

@@ -16,23 +16,20 @@ namespace {
 const char kEol[] = "\r\n";  // the document's line end
 const char kNamespace[] = "http://earth.google.com/kml/2.1";
 
-std::string Coordinates(const PointXY& point) {
-    return FormatFixed(point.x, 6) + "," + FormatFixed(point.y, 6);
+void AppendCoordinates(std::string& out, const PointXY& point) {
+    AppendFixed(out, point.x, 6);
+    out += ',';
+    AppendFixed(out, point.y, 6);
 }
 
 void AppendRingCoordinates(std::string& out, const PolygonRing& ring) {
-    out += "      <LinearRing>";
-    out += kEol;
-    out += "      <coordinates>";
-    out += kEol;
+    out += "      <LinearRing>\r\n      <coordinates>\r\n";
     for (const PointXY& point : ring.points) {
         out += "        ";
-        out += Coordinates(point);
-        out += ",40";
-        out += kEol;
+        AppendCoordinates(out, point);
+        out += ",40\r\n";
     }
-    out += "      </coordinates>";
-    out += kEol;
+    out += "      </coordinates>\r\n";
 }
 
 // The document, written through a buffer; remembers a failed write.
@@ -41,6 +38,11 @@ public:
     explicit DocumentStream(std::FILE* file) : file_(file) {}
     void Put(const std::string& text) {
         buffer_ += text;
+        Written();
+    }
+    // The buffer itself, to append to; Written() after.
+    std::string& buffer() { return buffer_; }
+    void Written() {
         if (buffer_.size() >= (1u << 18)) Flush();
     }
     bool Flush() {
@@ -217,55 +219,83 @@ bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint) {
     return hasLabel;
 }
 
-std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::string& name,
-                           const std::string& description, bool labelPoints, bool hasLabel,
-                           const PointXY& labelPoint) {
+void AppendKmlPolygon(std::string& out, const std::vector<PolygonRing>& rings, const std::string& name,
+                      const std::string& description, bool labelPoints, bool hasLabel, const PointXY& labelPoint) {
     int outerCount = 0;
     for (const PolygonRing& ring : rings) outerCount += ring.isHole ? 0 : 1;
 
-    std::string out;
     if (outerCount > 1) {
-        out += "<Folder><name>" + name + "</name><open>0</open>";
-        if (!labelPoints) out += "<description>" + description + "</description>";
+        out += "<Folder><name>";
+        out += name;
+        out += "</name><open>0</open>";
+        if (!labelPoints) {
+            out += "<description>";
+            out += description;
+            out += "</description>";
+        }
     }
     for (size_t k = 0; k < rings.size(); ++k) {
         if (rings[k].isHole) continue;
-        out += "<Placemark><name>" + name + "</name>";
-        if (outerCount == 1 && !labelPoints) out += "<description>" + description + "</description>";
-        out += std::string("<styleUrl>#basePolyStyle</styleUrl>") + kEol;
-        out += std::string("<Polygon>") + kEol + "  <extrude>1</extrude>" + kEol +
-               "    <altitudeMode>relativeToGround</altitudeMode>" + kEol;
-        out += std::string("      <outerBoundaryIs>") + kEol;
+        out += "<Placemark><name>";
+        out += name;
+        out += "</name>";
+        if (outerCount == 1 && !labelPoints) {
+            out += "<description>";
+            out += description;
+            out += "</description>";
+        }
+        out += "<styleUrl>#basePolyStyle</styleUrl>\r\n"
+               "<Polygon>\r\n  <extrude>1</extrude>\r\n    <altitudeMode>relativeToGround</altitudeMode>\r\n"
+               "      <outerBoundaryIs>\r\n";
         AppendRingCoordinates(out, rings[k]);
-        out += std::string("    </LinearRing>  </outerBoundaryIs>") + kEol;
+        out += "    </LinearRing>  </outerBoundaryIs>\r\n";
         for (const PolygonRing& hole : rings) {
             if (!hole.isHole || hole.parent != static_cast<int>(k)) continue;
-            out += std::string("      <innerBoundaryIs>") + kEol;
+            out += "      <innerBoundaryIs>\r\n";
             AppendRingCoordinates(out, hole);
-            out += std::string("    </LinearRing>  </innerBoundaryIs>") + kEol;
+            out += "    </LinearRing>  </innerBoundaryIs>\r\n";
         }
-        out += std::string("</Polygon>") + kEol + "</Placemark>" + kEol;
+        out += "</Polygon>\r\n</Placemark>\r\n";
     }
-    if (outerCount > 1) out += std::string("</Folder>") + kEol;
+    if (outerCount > 1) out += "</Folder>\r\n";
     if (labelPoints && hasLabel) {
-        out += "<Placemark><name>" + name + "</name>";
-        out += "<description>" + description + "</description>";
-        out += "<Point><coordinates>" + Coordinates(labelPoint) + ",0.0 </coordinates></Point>" + kEol;
-        out += std::string("</Placemark>") + kEol;
+        out += "<Placemark><name>";
+        out += name;
+        out += "</name><description>";
+        out += description;
+        out += "</description><Point><coordinates>";
+        AppendCoordinates(out, labelPoint);
+        out += ",0.0 </coordinates></Point>\r\n</Placemark>\r\n";
     }
+}
+
+std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::string& name,
+                           const std::string& description, bool labelPoints, bool hasLabel,
+                           const PointXY& labelPoint) {
+    std::string out;
+    AppendKmlPolygon(out, rings, name, description, labelPoints, hasLabel, labelPoint);
     return out;
 }
 
-std::string KmlDescription(const std::string& record, const DbfFieldDef* fields) {
-    std::string table = "<table border=1>";
+void AppendKmlDescription(std::string& out, const std::string& record, const DbfFieldDef* fields) {
+    // Field names and values are escaped ('>' as "&gt;"), and the table's own
+    // text holds no "]]>": the section needs no splitting.
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0'; };
+    out += " <![CDATA[<table border=1>";
     size_t position = 1;  // behind the deletion blank
     for (int i = 0; fields[i].name; ++i) {
-        std::string value = position < record.size() ? record.substr(position, fields[i].length) : std::string();
-        table += "<tr><td>" + KmlText(fields[i].name) + "</td><td>" + KmlText(TrimWhiteSpace(value)) + "</td></tr>";
+        size_t begin = std::min(position, record.size());
+        size_t end = std::min(position + static_cast<size_t>(fields[i].length), record.size());
+        while (begin < end && blank(record[begin])) ++begin;
+        while (end > begin && blank(record[end - 1])) --end;
+        out += "<tr><td>";
+        AppendKmlText(out, fields[i].name, std::strlen(fields[i].name), true);
+        out += "</td><td>";
+        AppendKmlText(out, record.data() + begin, end - begin, true);
+        out += "</td></tr>";
         position += fields[i].length;
     }
-    table += "</table>";
-    return " <![CDATA[" + CdataSafe(table) + "]]>";
+    out += "</table>]]>";
 }
 
 int64_t FindDocumentEnd(std::FILE* file) {
@@ -384,23 +414,31 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     out.Put("<Folder><name>" + KmlText(county.code) + "</name><open>0</open>");
 
     std::string record(static_cast<size_t>(recordLength), ' ');
+    // Reused from polygon to polygon.
+    std::vector<PolygonRing> rings;
+    std::vector<int32_t> pointCounts;
+    std::string raw, name, description;
     for (int32_t ringCount; parts.remaining > 0;) {
         if (!parts.ReadInt32(ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads.remaining) {
             return fail(std::string("Could not read from file ") + parts.name + " of layer " + layerName + ReadReason(parts));
         }
-        std::vector<PolygonRing> rings(static_cast<size_t>(ringCount));
-        std::vector<int32_t> pointCounts(static_cast<size_t>(ringCount));
+        rings.resize(static_cast<size_t>(ringCount));
+        pointCounts.resize(static_cast<size_t>(ringCount));
         for (int32_t& count : pointCounts) {
             if (!heads.ReadInt32(count) || count < 0) return fail(std::string("Could not read from file ") + heads.name + " of layer " + layerName + ReadReason(heads));
         }
         for (size_t r = 0; r < rings.size(); ++r) {
             const int64_t bytes = 16 * static_cast<int64_t>(pointCounts[r]);
             if (bytes > points.remaining) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
-            std::string raw(static_cast<size_t>(bytes), '\0');
+            raw.resize(static_cast<size_t>(bytes));
             if (!points.Read(&raw[0], bytes)) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
             const unsigned char* p = reinterpret_cast<const unsigned char*>(raw.data());
-            rings[r].points.resize(static_cast<size_t>(pointCounts[r]));
-            for (PointXY& point : rings[r].points) {
+            PolygonRing& ring = rings[r];
+            ring.area = ring.centroidX = ring.centroidY = 0.0;
+            ring.isHole = false;
+            ring.parent = -1;
+            ring.points.resize(static_cast<size_t>(pointCounts[r]));
+            for (PointXY& point : ring.points) {
                 point.x = GetDoubleLE(p);
                 point.y = GetDoubleLE(p + 8);
                 p += 16;
@@ -410,8 +448,12 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
 
         PointXY labelPoint;
         bool hasLabel = ClassifyRings(rings, labelPoint);
-        std::string name = KmlText(record.substr(namePosition, nameLength));
-        out.Put(KmlPolygonText(rings, name, KmlDescription(record, fields), county.labelPoints, hasLabel, labelPoint));
+        name.clear();
+        AppendKmlText(name, record.data() + namePosition, std::min(nameLength, record.size() - std::min(namePosition, record.size())), true);
+        description.clear();
+        AppendKmlDescription(description, record, fields);
+        AppendKmlPolygon(out.buffer(), rings, name, description, county.labelPoints, hasLabel, labelPoint);
+        out.Written();
         if (!out.ok()) break;
     }
 

@@ -45,20 +45,24 @@ void MeasureRing(PolygonRing& ring);
 
 // Sorts the rings of one polygon: a ring of positive area (counter-clockwise)
 // is a hole, any other an outer ring; each hole goes to the smallest outer
-// ring that holds its first point. Returns the label point: the centroid of
-// the outer ring of most negative area (the first on a tie), else the first
-// point of the first outer ring; false when the polygon has no outer ring.
+// ring that holds a point of the hole not on that ring. Returns the label
+// point: the centroid of the outer ring of most negative area (the first on
+// a tie), else the first point of the first outer ring; false when the
+// polygon has no outer ring.
 bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint);
 
 // The placemarks of one classified polygon. `name` and `description` are
-// document text already (escaped).
+// document text already (escaped). AppendKmlPolygon appends them to `out`.
+void AppendKmlPolygon(std::string& out, const std::vector<PolygonRing>& rings, const std::string& name,
+                      const std::string& description, bool labelPoints, bool hasLabel, const PointXY& labelPoint);
 std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::string& name,
                            const std::string& description, bool labelPoints, bool hasLabel,
                            const PointXY& labelPoint);
 
 // The description of a record: a table of the field names and their trimmed
 // values, in a CDATA section (" <![CDATA[<table border=1>...</table>]]>").
-std::string KmlDescription(const std::string& record, const DbfFieldDef* fields);
+// Appended to `out`.
+void AppendKmlDescription(std::string& out, const std::string& record, const DbfFieldDef* fields);
 
 // Writes the layer's document "<folder><stem>.kml" from the scratch files and
 // removes them. `recordLength` is the length of a dbf.tmp record, `nameField`

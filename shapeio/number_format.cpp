@@ -5,14 +5,23 @@
 
 namespace shapeio {
 
+void AppendFixed(std::string& out, double value, int decimals) {
+    if (std::isnan(value)) {
+        out += "nan";
+    } else if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+    } else {
+        // 309 integer digits at most, the sign, the point and the decimals.
+        char buffer[400];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        if (result.ec == std::errc()) out.append(buffer, result.ptr);
+    }
+}
+
 std::string FormatFixed(double value, int decimals) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    // 309 integer digits at most, the sign, the point and the decimals.
-    char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return std::string();
-    return std::string(buffer, result.ptr);
+    std::string text;
+    AppendFixed(text, value, decimals);
+    return text;
 }
 
 std::string FormatFixed(double value, int width, int decimals) {

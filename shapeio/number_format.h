@@ -8,6 +8,8 @@ namespace shapeio {
 
 // `value` with exactly `decimals` digits after the point, like "%.*f".
 std::string FormatFixed(double value, int decimals);
+// The same appended to `out`.
+void AppendFixed(std::string& out, double value, int decimals);
 
 // The same right-justified in `width` characters, like "%*.*f"; a longer text
 // is not cut.
