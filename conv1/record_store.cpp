@@ -7,6 +7,7 @@ namespace vornak {
 
 std::vector<Type1Record> gType1Records;
 std::vector<Type2Record> gType2Records;
+tigercore::ShapeRowIndex gType2Index;
 std::vector<Type3Record> gType3Records;
 std::vector<Type4Record> gType4Records;
 std::vector<Type5Record> gType5Records;
@@ -56,6 +57,7 @@ void Release(std::vector<Row>& table) {
 void ResetRecordStore() {
     Release(gType1Records);
     Release(gType2Records);
+    gType2Index.Clear();
     Release(gType3Records);
     Release(gType4Records);
     Release(gType5Records);

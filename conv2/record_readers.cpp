@@ -71,6 +71,7 @@ void ReadType2Records() {
     const tigercore::TableReading reading = Reading(kType2Table, "MEMORY ALLOCATION ERROR, Record Type 2, size %ld",
                                     "ERROR reading type 2 records");
     gMaxRtsq = 0;
+    gType2Index.Clear();
     if (!tigercore::ReadTable(reading, gType2Records, gType2Count, ParseType2Line, Type2Step)) return;
     SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
 }

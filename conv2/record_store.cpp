@@ -6,6 +6,7 @@ namespace vornak2 {
 
 std::vector<Type1Record> gType1Records;
 std::vector<Type2Record> gType2Records;
+tigercore::ShapeRowIndex gType2Index;
 std::vector<TypeIRecord> gTypeIRecords;
 std::vector<Type4Record> gType4Records;
 std::vector<Type5Record> gType5Records;
@@ -70,6 +71,7 @@ void ResetCounts() {
 void ResetRecordStore() {
     Release(gType1Records);
     Release(gType2Records);
+    gType2Index.Clear();
     Release(gTypeIRecords);
     Release(gType4Records);
     Release(gType5Records);

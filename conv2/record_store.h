@@ -5,6 +5,7 @@
 #include "conv2/record_layouts.h"
 #include "platform/files.h"
 #include "tigercore/line_classes.h"
+#include "tigercore/shape_points.h"
 
 #include <array>
 #include <vector>
@@ -15,6 +16,9 @@ namespace vornak2 {
 // keeps the file order. A table holds exactly its count of rows.
 extern std::vector<Type1Record> gType1Records;
 extern std::vector<Type2Record> gType2Records;
+// Where each line's rows of gType2Records start; forgotten whenever the
+// table is read or released.
+extern tigercore::ShapeRowIndex gType2Index;
 extern std::vector<TypeIRecord> gTypeIRecords;
 extern std::vector<Type4Record> gType4Records;
 extern std::vector<Type5Record> gType5Records;

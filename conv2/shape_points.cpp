@@ -28,7 +28,7 @@ void PutShapePoint(const shapeio::PointXY& point) {
 
 void AppendShapePoints(const char* tlid, int reverse) {
     tigercore::ShapeState shape = Shape();
-    tigercore::AppendShapePoints(gType2Records, gType2Count, tlid, reverse == 1, shape, Services());
+    tigercore::AppendShapePoints(gType2Records, gType2Count, gType2Index, tlid, reverse == 1, shape, Services());
 }
 
 char LookupOverUnderFlag(const char* tzid, const char* tlid) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <cstdint>
 #include <vector>
 
 namespace tigercore {
@@ -45,6 +46,84 @@ int StepBackToFirstRow(const std::vector<Row>& rows, int found, int sequence, co
     return first;
 }
 
+// Where each line's type 2 rows start, found once per table instead of by
+// halving for every line of every layer: for each TLID of the table, the
+// row the search by halving reaches, stepped back to the line's first row
+// by its sequence number (so that a table out of order or with gaps in its
+// sequence numbers gives what the search gives). Built at the first lookup
+// of a table; the library forgets it whenever the table is read or
+// released.
+class ShapeRowIndex {
+public:
+    static constexpr int kNoRows = -1;       // a straight line
+    static constexpr int kUnreachable = -2;  // the first row cannot be reached
+
+    void Clear() {
+        std::vector<Slot>().swap(slots_);
+        table_ = nullptr;
+        count_ = -1;
+    }
+
+    // The line's first row, or kNoRows or kUnreachable.
+    template <typename Row>
+    int FirstRow(const std::vector<Row>& rows, int rowCount, const char* tlid) {
+        if (table_ != rows.data() || count_ != rowCount) Build(rows, rowCount);
+        if (slots_.empty()) return kNoRows;
+        for (size_t at = Hash(tlid) & mask_;; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.keyRow < 0) return kNoRows;
+            if (std::strcmp(rows[static_cast<size_t>(slot.keyRow)].TLID, tlid) == 0) return slot.first;
+        }
+    }
+
+private:
+    // Open addressing: a slot names a row holding the TLID (-1: empty) and
+    // that line's first row.
+    struct Slot {
+        int keyRow = -1;
+        int first = kNoRows;
+    };
+
+    static size_t Hash(const char* text) {
+        uint64_t hash = 14695981039346656037ull;
+        for (; *text; ++text) hash = (hash ^ static_cast<unsigned char>(*text)) * 1099511628211ull;
+        return static_cast<size_t>(hash ^ (hash >> 29));
+    }
+
+    template <typename Row>
+    void Build(const std::vector<Row>& rows, int rowCount) {
+        Clear();
+        auto key = [](const Row& row) { return row.TLID; };
+        size_t size = 16;
+        while (size < 2 * static_cast<size_t>(std::max(rowCount, 0))) size *= 2;
+        slots_.resize(size);
+        mask_ = size - 1;
+        for (int i = 0; i < rowCount; ++i) {
+            // Rows of one line follow each other: only the first of a run
+            // can be a TLID not seen yet.
+            const char* tlid = rows[static_cast<size_t>(i)].TLID;
+            if (i > 0 && std::strcmp(rows[static_cast<size_t>(i) - 1].TLID, tlid) == 0) continue;
+            size_t at = Hash(tlid) & mask_;
+            while (slots_[at].keyRow >= 0 && std::strcmp(rows[static_cast<size_t>(slots_[at].keyRow)].TLID, tlid) != 0)
+                at = (at + 1) & mask_;
+            if (slots_[at].keyRow >= 0) continue;
+            slots_[at].keyRow = i;
+            const int found = FindByText(rows, rowCount, tlid, key);
+            if (found < 0) continue;
+            const int first =
+                StepBackToFirstRow(rows, found, std::atoi(rows[static_cast<size_t>(found)].RTSQ), tlid, key);
+            slots_[at].first = first < 0 ? kUnreachable : first;
+        }
+        table_ = rows.data();
+        count_ = rowCount;
+    }
+
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
+    const void* table_ = nullptr;
+    int count_ = -1;
+};
+
 // Appends the shape points of the line `tlid` from its type 2 rows (a table
 // sorted by TLID and RTSQ whose rows hold TLID, RTSQ and ten points; a
 // longitude of 0.0 ends a row's points), in their order or last first, and
@@ -53,34 +132,35 @@ int StepBackToFirstRow(const std::vector<Row>& rows, int found, int sequence, co
 // "ERROR - nonmatching Tlid values after sequence adjustment", the county
 // fails and false is returned.
 template <typename Row>
-bool AppendShapePoints(const std::vector<Row>& rows, int rowCount, const char* tlid, bool reverse, ShapeState& shape,
-                       shapeio::JobServices& services) {
-    auto key = [](const Row& row) { return row.TLID; };
+bool AppendShapePoints(const std::vector<Row>& rows, int rowCount, ShapeRowIndex& index, const char* tlid,
+                       bool reverse, ShapeState& shape, shapeio::JobServices& services) {
     rowCount = std::min(rowCount, static_cast<int>(rows.size()));
-    const int found = FindByText(rows, rowCount, tlid, key);
-    if (found < 0) return true;  // a straight line
-    const int first =
-        StepBackToFirstRow(rows, found, std::atoi(rows[static_cast<size_t>(found)].RTSQ), tlid, key);
-    if (first < 0) {
+    const int first = index.FirstRow(rows, rowCount, tlid);
+    if (first == ShapeRowIndex::kNoRows) return true;  // a straight line
+    if (first == ShapeRowIndex::kUnreachable) {
         services.WriteLogLine("ERROR - nonmatching Tlid values after sequence adjustment");
         services.FailCounty();
         return false;
     }
-    std::vector<shapeio::PointXY> points;
-    for (int row = first; row < rowCount && std::strcmp(rows[static_cast<size_t>(row)].TLID, tlid) == 0; ++row) {
-        for (const shapeio::PointXY& point : rows[static_cast<size_t>(row)].points) {
+    // Room for the line's points (ten a row at most) and its end point.
+    size_t rowsOfLine = 0;
+    while (first + static_cast<int>(rowsOfLine) < rowCount &&
+           std::strcmp(rows[static_cast<size_t>(first) + rowsOfLine].TLID, tlid) == 0) {
+        ++rowsOfLine;
+    }
+    shape.Reserve(10 * rowsOfLine + 1);
+    shapeio::PointXY* const out = shape.buffer.data() + shape.count;
+    int taken = 0;
+    for (size_t row = static_cast<size_t>(first); row < static_cast<size_t>(first) + rowsOfLine; ++row) {
+        for (const shapeio::PointXY& point : rows[row].points) {
             if (point.x == 0.0) break;  // the row's last point has been taken
-            points.push_back(point);
+            out[taken++] = point;
             shapeio::WidenBox(shape.shapeBox, point.x, point.y);
             shapeio::WidenBox(shape.layerBox, point.x, point.y);
         }
     }
-    // Room for these points and the line's end point after them.
-    shape.Reserve(points.size() + 1);
-    auto out = shape.buffer.begin() + shape.count;
-    if (reverse) std::copy(points.rbegin(), points.rend(), out);
-    else std::copy(points.begin(), points.end(), out);
-    shape.count += static_cast<int>(points.size());
+    if (reverse) std::reverse(out, out + taken);
+    shape.count += taken;
     return true;
 }
 
