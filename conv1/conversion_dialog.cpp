@@ -64,10 +64,10 @@ bool ConversionDialog::OnInitDialog() {
     return true;
 }
 
-void ConversionDialog::RunConversion() {
-    if (running_) return;
+bool ConversionDialog::RunConversion() {
+    if (running_) return false;
     running_ = true;
-    ConvertCounty(*this);
+    const bool converted = ConvertCounty(*this);
     if (gZipInput == 1) {
         // The files unpacked for this county are listed again and removed;
         // the folder itself stays.
@@ -79,6 +79,7 @@ void ConversionDialog::RunConversion() {
     }
     running_ = false;
     platform::Dialog::OnOK();
+    return converted;
 }
 
 void ConversionDialog::OnOK() { RunConversion(); }

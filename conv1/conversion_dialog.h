@@ -47,8 +47,8 @@ public:
     std::string countyProgressText;
 
     // Runs the county to its end, removes what a zipped county unpacked,
-    // then ends (hides) the dialog.
-    void RunConversion();
+    // then ends (hides) the dialog. False when the county ended on a failure.
+    bool RunConversion();
     void CloseLogAndCancel();
     void OnZipListEvent(const std::string& fileName);
 

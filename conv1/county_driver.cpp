@@ -92,7 +92,8 @@ const GatedBuilder kPolygonBuilders[] = {
 class CountyDriver {
 public:
     explicit CountyDriver(ConversionDialog& job) : job_(job) {}
-    void Run();
+    // False when the county ended on a failure.
+    bool Run();
 
 private:
     bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
@@ -117,7 +118,8 @@ private:
 
     ConversionDialog& job_;
     bool scratchOpened_ = false;
-    bool type5Read_ = false;  // the roads block opened the type 5 file
+    bool type5Read_ = false;        // the roads block opened the type 5 file
+    bool missingRequired_ = false;  // the type 1 or type 2 file is missing
 };
 
 std::string CountyDriver::RecordPath(char type) const {
@@ -298,7 +300,7 @@ void CountyDriver::EndCounty() {
     ShowStatus("");
 }
 
-void CountyDriver::Run() {
+bool CountyDriver::Run() {
     gConversionStatus = 0;
     gCurrentJob = &job_;
     ResetRecordStore();
@@ -310,10 +312,14 @@ void CountyDriver::Run() {
     if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
     if (goOn && !gRecordFile) {
         WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
+        missingRequired_ = true;
         goOn = false;
     }
     goOn = goOn && Call(ReadType1Records);
-    if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) goOn = false;
+    if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) {
+        missingRequired_ = true;
+        goOn = false;
+    }
     goOn = goOn && Call(ReadType2Records) && LineStage();
 
     // Any polygon flag; positions 50 to 52 (organisation, label points and
@@ -324,10 +330,11 @@ void CountyDriver::Run() {
 
     EndCounty();
     WriteLogText("Finished\n");
+    return !missingRequired_ && !Failed();
 }
 
 }  // namespace
 
-void ConvertCounty(ConversionDialog& job) { CountyDriver(job).Run(); }
+bool ConvertCounty(ConversionDialog& job) { return CountyDriver(job).Run(); }
 
 }  // namespace vornak

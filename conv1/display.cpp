@@ -36,13 +36,17 @@ char OptionAt(const std::string& options, size_t i) { return i < options.size() 
 
 }  // namespace
 
-int Display(const char* inputPathArg, const char* outputDirArg, const char* optionsArg, int countyNumber,
-            int countyCount) {
+int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber, int countyCount) {
+    return DisplayUnpacked(inputPath, outputDir, options, countyNumber, countyCount, nullptr);
+}
+
+int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const char* optionsArg, int countyNumber,
+                    int countyCount, const char* archivePathArg) {
     // The caller may free its strings as soon as the call returns.
     gOptionString = optionsArg ? optionsArg : "";
     const std::string inputPath = inputPathArg ? inputPathArg : "";
     const std::string outputDir = outputDirArg ? outputDirArg : "";
-    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return 0;
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
     for (int i = 0; i < kLayerFlagCount; ++i) {
@@ -61,8 +65,11 @@ int Display(const char* inputPathArg, const char* outputDirArg, const char* opti
     gKmlLabelPoints = dialog->layerFlags[51] ? 1 : 0;
 
     // Base name: a long file title keeps its first 3 and last 5 characters
-    // for the output names; the record files keep their real names.
-    const tigercore::CountyNames names = tigercore::NameCounty(inputPath);
+    // for the output names; the record files keep their real names. A
+    // county unpacked by the caller is named after its archive, as a call
+    // with the archive itself names it.
+    const bool unpacked = archivePathArg && *archivePathArg;
+    const tigercore::CountyNames names = tigercore::NameCounty(unpacked ? archivePathArg : inputPath);
     gCountyCode = names.countyCode;
     dialog->countyText = gCountyCode;
 
@@ -70,9 +77,9 @@ int Display(const char* inputPathArg, const char* outputDirArg, const char* opti
     const std::string logPath = gOutputDir + "/" + names.baseName + ".log";
     if (!gOutputDir.empty() && gOutputDir.back() == '/') gOutputDir.pop_back();
     gLogFile = tigercore::OpenCountyLog(logPath, edition.caption, inputPath);
-    if (!gLogFile) return 0;
+    if (!gLogFile) return kCountyFailed;
 
-    gZipInput = names.extension == "ZIP" ? 1 : 0;
+    gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
 
     gOrganisationMode = OptionAt(gOptionString, 50);
     const tigercore::CountyFolder county =
@@ -83,10 +90,10 @@ int Display(const char* inputPathArg, const char* outputDirArg, const char* opti
     dialog->outputDirText = county.folder;
 
     dialog->Create();
-    dialog->RunConversion();
+    const bool converted = dialog->RunConversion();
 
     tigercore::CloseCountyLog(gLogFile, logPath);
-    return 0;
+    return converted ? kCountyConverted : kCountyFailed;
 }
 
 }  // namespace vornak

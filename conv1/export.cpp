@@ -13,3 +13,10 @@ extern "C" __attribute__((visibility("default"))) int Display2(const char* input
                                                                int countyCount) {
     return Display(inputPath, outputDir, options, countyNumber, countyCount);
 }
+
+// A county unpacked from an archive by the caller, named after the archive.
+extern "C" __attribute__((visibility("default"))) int DisplayUnpacked(const char* inputPath, const char* outputDir,
+                                                                      const char* options, int countyNumber,
+                                                                      int countyCount, const char* archivePath) {
+    return vornak::DisplayUnpacked(inputPath, outputDir, options, countyNumber, countyCount, archivePath);
+}

@@ -19,10 +19,16 @@ namespace {
 
 using shapeio::BorderLineEntry;
 
+// The layer's texts: "Gathering Boundary Lines" from its start, its title
+// once the entries' room is obtained, "Sorting Polygon Boundaries" before
+// the sort and "Building Polygons" when the first polygon is written.
 shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsEdition edition) {
-    return shapeio::PolygonLayerDescriptor()
-        .Title("All Polygons")
-        .StatusText("Building Polygons")
+    using Descriptor = shapeio::PolygonLayerDescriptor;
+    return Descriptor()
+        .Title("")
+        .SecondTitle("All Polygons", Descriptor::TitleMoment::kAfterAllocation)
+        .EarlyStatusText("Gathering Boundary Lines", Descriptor::EarlyMoment::kAtStart)
+        .StatusText("Sorting Polygon Boundaries", Descriptor::StatusMoment::kBeforeSorting)
         .NoRecordsText("There are no polygon records\n")
         .OverflowText("the number of polygon border lines exceeds the count")
         .NoEntriesClipText("There are no polygon border lines\n")
@@ -61,6 +67,7 @@ public:
         : KeyedLayerSource(AllPolygonsLayer(edition), CountyLines(), sides, sides), edition_(edition), economic_(economic) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
+        if (polygonCount() == 0) ShowStatus("Building Polygons");  // the walk begins with the first polygon
         CountPolygon();
         const TypeIRecord& line = gTypeIRecords[static_cast<size_t>(first.intKey)];
         const char* polyid = first.side ? line.POLYIDL : line.POLYIDR;

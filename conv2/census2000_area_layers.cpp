@@ -250,6 +250,7 @@ const SideLayer kPuma1Percent = {
 const SideLayer kZcta2000 = {
     shapeio::PolygonLayerDescriptor()
         .Title("ZCTA5 2000")
+        .EarlyStatusText("Gathering ZCTA 2000 Boundary Lines")
         .StatusText("Gathering ZCTA 2000 Boundary Lines")
         .NoRecordsText("There are no ZCTA 2000 records\n")
         .OverflowText("the number of ZCTA 2000 border lines exceeds the count")
@@ -264,6 +265,7 @@ const SideLayer kZcta2000 = {
 const SideLayer kThreeDigitZcta2000 = {
     shapeio::PolygonLayerDescriptor()
         .Title("ZCTA3 2000")
+        .EarlyStatusText("Gathering ZCTA3 Boundary Lines")
         .StatusText("Gathering ZCTA3 2000 Boundary Lines")
         .NoRecordsText("There are no ZCTA3 2000 records\n")
         .OverflowText("the number of ZCTA3 2000 border lines exceeds the count")

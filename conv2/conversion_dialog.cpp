@@ -52,12 +52,13 @@ void ConversionDialog::UnpackCounty() {
                                         gCountyBaseName + ".rt1", Services());
 }
 
-void ConversionDialog::RunConversion() {
-    if (running_) return;
+bool ConversionDialog::RunConversion() {
+    if (running_) return false;
     running_ = true;
-    ConvertCounty(*this);
+    const bool converted = ConvertCounty(*this);
     running_ = false;
     platform::Dialog::OnOK();
+    return converted;
 }
 
 void ConversionDialog::OnOK() { RunConversion(); }

@@ -43,8 +43,9 @@ public:
     platform::ZipControl zipControl;
     std::string countyProgressText;
 
-    // Runs the county to its end, then ends (hides) the dialog.
-    void RunConversion();
+    // Runs the county to its end, then ends (hides) the dialog. False when
+    // the county ended on a failure.
+    bool RunConversion();
     void CloseLogAndCancel();
     void OnZipListEvent(const std::string& fileName);
 

@@ -104,7 +104,8 @@ const GatedBuilder kEconomicCensusBuilders[] = {
 class CountyDriver {
 public:
     explicit CountyDriver(ConversionDialog& job) : job_(job) {}
-    void Run();
+    // False when the county ended on a failure.
+    bool Run();
 
 private:
     bool Flag(int i) const { return job_.layerFlags[i] != 0; }
@@ -113,6 +114,13 @@ private:
     // Opens a record file into gRecordFile; on failure logs `message` (when
     // given) and returns false.
     bool Open(const char* suffix, const char* message);
+    // Opens a record file the county cannot do without; when it is missing
+    // the county ends on a failure.
+    bool OpenRequired(const char* suffix, const char* message) {
+        if (Open(suffix, message)) return true;
+        missingRequired_ = true;
+        return false;
+    }
     // Runs one stage; false when the county has been abandoned.
     bool Call(Stage stage) {
         stage();
@@ -123,12 +131,13 @@ private:
     bool CallBuilders(const GatedBuilder (&builders)[N]);
     bool LineStage();
     bool PolygonStage();
-    bool MetadataStage();
+    void MetadataStage();
     void CopyMetadataText();
     void EndCounty();
 
     ConversionDialog& job_;
     bool scratchOpened_ = false;
+    bool missingRequired_ = false;  // a record file the county needs is missing
 };
 
 std::string CountyDriver::RecordPath(const char* suffix) const {
@@ -255,22 +264,27 @@ bool CountyDriver::PolygonStage() {
         if (Flag(65) && !Call(BuildLowerChamberDistrictCurrentPolygons)) return false;
     }
     if (Flag(71)) {
-        if (!Open("rtt", "Could not open Type t file. Processing for this county will terminate")) return false;
+        if (!OpenRequired("rtt", "Could not open Type t file. Processing for this county will terminate"))
+            return false;
         if (!Call(ReadTypeTRecords)) return false;
         Stage allPolygons = gEditionCode == 104   ? BuildAllPolygonsTiger2002
                             : gEditionCode == 105 ? BuildAllPolygonsTiger2003
                                                   : BuildAllPolygonsTiger2006SecondEdition;
-        if (!Call(allPolygons)) return false;
+        // The last polygon layer: the metadata steps follow whatever it left.
+        allPolygons();
     }
     return true;
 }
 
-bool CountyDriver::MetadataStage() {
-    if (Open("rtm", nullptr)) {
-        if (!Call(ReadTypeMRecords)) return false;
-        if (gTypeMCount > 0 && !Call(WriteMetadataTable)) return false;
-    }
-    return true;
+void CountyDriver::MetadataStage() {
+    // The metadata table and the .met copy run also after a failed
+    // all-polygons layer; that failure stays the county's outcome, and a
+    // failed type M read writes no table.
+    const bool failedBefore = Failed();
+    if (failedBefore) gConversionStatus = 0;
+    if (Open("rtm", nullptr) && Call(ReadTypeMRecords) && gTypeMCount > 0) WriteMetadataTable();
+    CopyMetadataText();
+    if (failedBefore) gConversionStatus = -1;
 }
 
 void CountyDriver::CopyMetadataText() {
@@ -323,7 +337,7 @@ void CountyDriver::EndCounty() {
     gScratchFolder.Remove();
 }
 
-void CountyDriver::Run() {
+bool CountyDriver::Run() {
     gConversionStatus = 0;
     gCurrentJob = &job_;
     ResetRecordStore();
@@ -335,6 +349,7 @@ void CountyDriver::Run() {
     if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
     if (goOn && !gRecordFile) {
         WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
+        missingRequired_ = true;
         goOn = false;
     }
     goOn = goOn && Call(ReadType1Records);
@@ -343,12 +358,13 @@ void CountyDriver::Run() {
         if (!gRecordFile) {
             ShowMessageBox(RecordPath("rt2"));
             WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
+            missingRequired_ = true;
             goOn = false;
         }
     }
     goOn = goOn && Call(ReadType2Records);
     if (goOn) gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
-    goOn = goOn && Open("rti", "Could not open Type i file. Processing for this county will terminate") &&
+    goOn = goOn && OpenRequired("rti", "Could not open Type i file. Processing for this county will terminate") &&
            Call(ReadTypeIRecords);
 
     bool anyLine = false;
@@ -359,13 +375,13 @@ void CountyDriver::Run() {
     for (int i = 8; i <= 78; ++i) anyPolygon = anyPolygon || (i != 53 && Flag(i));
     if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
 
-    if (goOn) goOn = MetadataStage();
-    if (goOn) CopyMetadataText();
+    if (goOn) MetadataStage();
     EndCounty();
+    return !missingRequired_ && !Failed();
 }
 
 }  // namespace
 
-void ConvertCounty(ConversionDialog& job) { CountyDriver(job).Run(); }
+bool ConvertCounty(ConversionDialog& job) { return CountyDriver(job).Run(); }
 
 }  // namespace vornak2

@@ -61,7 +61,7 @@ const DbfFieldDef kLowerChamberFields[] = {
 };
 
 // ------------------------------------------------------------------ layers
-// Descriptor: title, status text, no-records notice, overflow line, the two
+// Descriptor: title, (early) status text, no-records notice, overflow line, the two
 // no-entries notices (clipping on, off), abbreviation, theme folder, fields,
 // record length, placemark-name field, order.
 
@@ -71,6 +71,7 @@ constexpr auto kStatistical = Attributes::kNameLsadEntityFips;
 const SideLayer kZcta5Current = {
     shapeio::PolygonLayerDescriptor()
         .Title("ZCTA5 Current")
+        .EarlyStatusText("Gathering ZCTA Boundary Lines")
         .StatusText("Gathering ZCTA Boundary Lines")
         .NoRecordsText("There are no ZCTA Current records\n")
         .OverflowText("the number of ZCTA border lines exceeds the count")
@@ -86,6 +87,7 @@ const SideLayer kZcta5Current = {
 const SideLayer kZcta3Current = {
     shapeio::PolygonLayerDescriptor()
         .Title("ZCTA3 Current")
+        .EarlyStatusText("Gathering ZCTA3 Boundary Lines")
         .StatusText("Gathering ZCTA3 Current Boundary Lines")
         .NoRecordsText("There are no ZCTA3 Current records\n")
         .OverflowText("the number of ZCTA3 border lines exceeds the count")

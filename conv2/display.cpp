@@ -33,12 +33,16 @@ char OptionAt(const std::string& options, size_t i) { return i < options.size() 
 
 }  // namespace
 
-int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* optionsArg, int countyNumber,
-              int countyCount) {
+int DisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber, int countyCount) {
+    return DisplayV2Unpacked(inputPath, outputDir, options, countyNumber, countyCount, nullptr);
+}
+
+int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const char* optionsArg, int countyNumber,
+                      int countyCount, const char* archivePathArg) {
     const std::string options = optionsArg ? optionsArg : "";
     std::string inputPath = inputPathArg ? inputPathArg : "";
     std::string outputDir = outputDirArg ? outputDirArg : "";
-    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return 0;
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
     for (int i = 0; i < kLayerFlagCount; ++i) dialog->layerFlags[i] = OptionAt(options, i) != '0' ? 1 : 0;
@@ -57,7 +61,10 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
 
     // Base name: a long file title keeps its first 3 and last 5 characters
     // for the output names; the record files keep their real names.
-    const tigercore::CountyNames names = tigercore::NameCounty(inputPath);
+    // A county unpacked by the caller is named after its archive, as a call
+    // with the archive itself names it.
+    const bool unpacked = archivePathArg && *archivePathArg;
+    const tigercore::CountyNames names = tigercore::NameCounty(unpacked ? archivePathArg : inputPath);
     gCountyCode = names.countyCode;
     dialog->countyText = gCountyCode;
 
@@ -66,9 +73,9 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
 
     const std::string logPath = gOutputDir + "/" + names.baseName + ".log";
     gLogFile = tigercore::OpenCountyLog(logPath, edition.text, inputPath);
-    if (!gLogFile) return 0;
+    if (!gLogFile) return kCountyFailed;
 
-    gZipInput = names.extension == "ZIP" ? 1 : 0;
+    gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
 
     gOrganisationMode = OptionAt(options, 79);
     const tigercore::CountyFolder county =
@@ -81,10 +88,10 @@ int DisplayV2(const char* inputPathArg, const char* outputDirArg, const char* op
     dialog->outputDirText = county.folder;
 
     dialog->Create();
-    dialog->RunConversion();
+    const bool converted = dialog->RunConversion();
 
     tigercore::CloseCountyLog(gLogFile, logPath);
-    return 0;
+    return converted ? kCountyConverted : kCountyFailed;
 }
 
 }  // namespace vornak2

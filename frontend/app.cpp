@@ -16,7 +16,7 @@ int RunPellard(std::istream& in, std::ostream& out) {
     ResetJobGlobals();
     CFrontEndApp app(in, out);
     app.InitInstance();
-    return 0;
+    return gFailedCounties > 0 ? 1 : 0;
 }
 
 }  // namespace frontend

@@ -19,7 +19,8 @@ private:
 
 // The whole program from program start: every job global at its start
 // value, then the application object. The conversion libraries are reached
-// through Libraries() (library_entries.h), which the caller binds.
+// through Libraries() (library_entries.h), which the caller binds. Returns
+// the program's exit status: 1 when a county of the job failed, else 0.
 int RunPellard(std::istream& in, std::ostream& out);
 
 }  // namespace frontend

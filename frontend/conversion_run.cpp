@@ -48,7 +48,28 @@ bool EndsWithNoCase(const std::string& name, const std::string& ending) {
            platform::ToLower(name.substr(name.size() - ending.size())) == ending;
 }
 
+// One county through the library of its edition family: a county GO
+// unpacked goes with its archive, after which its outputs are named.
+int CallLibrary(bool laterEdition, const std::string& inputPath, const std::string& outputDir,
+                const std::string& options, int countyNumber, int countyCount, const std::string& archivePath) {
+    const LibraryEntries& libraries = Libraries();
+    if (archivePath.empty()) {
+        const CountyEntry entry = laterEdition ? libraries.displayV2 : libraries.display;
+        return entry ? entry(inputPath.c_str(), outputDir.c_str(), options.c_str(), countyNumber, countyCount) : 0;
+    }
+    const UnpackedCountyEntry entry = laterEdition ? libraries.displayV2Unpacked : libraries.displayUnpacked;
+    return entry ? entry(inputPath.c_str(), outputDir.c_str(), options.c_str(), countyNumber, countyCount,
+                         archivePath.c_str())
+                 : 0;
+}
+
 }  // namespace
+
+std::string CountyLogPath(const std::string& outputDir, const std::string& inputPath) {
+    std::string folder = outputDir;
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder + "/" + platform::CountyBaseName(inputPath) + ".log";
+}
 
 void CInputListDlg::OnOK() {
     const std::vector<std::string>& options = OptionStrings();
@@ -72,11 +93,13 @@ void CInputListDlg::OnOK() {
         EndDialog(platform::IDOK);
         return;
     }
-    for (int i = 0; i < count; ++i) ConvertEntry(i, count);
+    for (int i = 0; i < count; ++i) {
+        if (!ConvertEntry(i, count)) ++gFailedCounties;
+    }
     if (gJobCancelled == 0) EndDialog(platform::IDOK);
 }
 
-void CInputListDlg::ConvertEntry(int index, int count) {
+bool CInputListDlg::ConvertEntry(int index, int count) {
     SetListSelection(kInputListId, index, true);
     bool archive = false;
     const std::string entryPath = InputPaths()[index];
@@ -85,7 +108,7 @@ void CInputListDlg::ConvertEntry(int index, int count) {
     if (::chdir(gOutputParentDir.c_str()) != 0) {
         ShowMessageBox(out_, platform::Format("Could not change to the Output Directory %s; %s is not converted",
                                     gOutputParentDir.c_str(), entryPath.c_str()));
-        return;
+        return false;
     }
     const std::string extension = platform::ToUpper(platform::ExtensionOfPath(entryPath));
     const std::string title = platform::FileTitleOfPath(entryPath);
@@ -105,12 +128,12 @@ void CInputListDlg::ConvertEntry(int index, int count) {
             if (listed == platform::ZipControl::kNothingMatches) continue;
             if (listed != platform::ZipControl::kSuccess) {
                 ShowMessageBox(out_, platform::Format("Could not read zip archive %s", entryPath.c_str()));
-                return;
+                return false;
             }
             kind = &candidate;
             break;
         }
-        if (!kind) return;  // the archive no longer holds TIGER files
+        if (!kind) return true;  // the archive no longer holds TIGER files: nothing to convert
         // The county's first record file under the name the archive gives it.
         std::string firstFile = title + kind->extension;
         std::vector<std::string> typeOneFiles;
@@ -135,25 +158,28 @@ void CInputListDlg::ConvertEntry(int index, int count) {
             for (const std::string& message : zipControl_.Messages()) text += "\n" + message;
             ShowMessageBox(out_, text);
             CleanUpArchive(entryPath, unpackMasks);
-            return;
+            return false;
         }
+        // The record files are read under the names the archive holds; the
+        // outputs are named after the archive.
         inputPath = gUnzipDir + "/" + firstFile;
     }
 
     const std::string& entryOptions = OptionStrings()[index];
     const char edition = entryOptions.size() > kEditionIndex ? entryOptions[kEditionIndex] : '0';
     const std::string outputDir = gOutputParentDir;
-    if (GoesToDisplayV2(edition)) {
-        const std::string options = OptionsForCall(entryOptions, true);
-        if (Libraries().displayV2)
-            Libraries().displayV2(inputPath.c_str(), outputDir.c_str(), options.c_str(), index + 1, count);
-    } else {
-        const std::string options = OptionsForCall(entryOptions, false);
-        if (AsksForAnyOlderLayer(options) && Libraries().display)
-            Libraries().display(inputPath.c_str(), outputDir.c_str(), options.c_str(), index + 1, count);
-    }
+    const bool laterEdition = GoesToDisplayV2(edition);
+    const std::string options = OptionsForCall(entryOptions, laterEdition);
+    int result = 0;
+    if (laterEdition || AsksForAnyOlderLayer(options))
+        result = CallLibrary(laterEdition, inputPath, outputDir, options, index + 1, count,
+                             archive ? entryPath : std::string());
 
     if (archive) CleanUpArchive(entryPath, unpackMasks);
+    if (result == 0) return true;
+    ShowMessageBox(out_, platform::Format("County %s failed; see its log %s", entryPath.c_str(),
+                                          CountyLogPath(outputDir, entryPath).c_str()));
+    return false;
 }
 
 void CInputListDlg::CleanUpArchive(const std::string& archivePath, const std::string& masks) {

@@ -16,6 +16,11 @@ CMyFileOpenDlg::CMyFileOpenDlg(const std::string& initialFolder)
     AddControl(kFolderId, ControlKind::Edit, "");
     AddControl(kFileTypeLabelId, ControlKind::Static, "List Files of &Type:");
     AddControl(kFileTypeId, ControlKind::ListBox, "");
+    AddControl(kDrivesLabelId, ControlKind::Static, "Dri&ves:");
+    platform::Control& drives = AddControl(kDrivesId, ControlKind::ListBox, "");
+    drives.items = {"/"};
+    drives.selected = {true};
+    drives.enabled = false;
     AddControl(platform::IDOK, ControlKind::Button, "OK").isDefault = true;
     AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel");
     AddControl(kHelpId, ControlKind::Button, "&Help");

@@ -1,5 +1,5 @@
 // The folder picker of the output options dialog: the folder is typed as a
-// path. OK returns the folder followed by the file name "Junk", as the
+// path; the drive list shows the one root all folders hang from. OK returns the folder followed by the file name "Junk", as the
 // picker always does; the caller cuts the name off again.
 #pragma once
 
@@ -19,6 +19,8 @@ public:
     static constexpr int kFolderId = 1121;  // the folder, typed as a path
     static constexpr int kFileTypeLabelId = 1089;
     static constexpr int kFileTypeId = 1136;
+    static constexpr int kDrivesLabelId = 1092;
+    static constexpr int kDrivesId = 1137;  // one file system root here: "/", shown, not chosen
     static constexpr int kHelpId = 1038;
     static constexpr int kReadOnlyId = 1040;
 

@@ -17,6 +17,7 @@ unsigned char gSameEditionInputs = 0;
 int gJobCancelled = 0;
 int gZipCleanupPass = 0;
 float gVersionNumber = 2.0f;
+int gFailedCounties = 0;
 
 void ResetJobGlobals() {
     gCurrentEdition = 0;
@@ -34,6 +35,7 @@ void ResetJobGlobals() {
     gJobCancelled = 0;
     gZipCleanupPass = 0;
     gVersionNumber = 2.0f;
+    gFailedCounties = 0;
 }
 
 }  // namespace frontend

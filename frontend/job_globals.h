@@ -22,6 +22,7 @@ extern unsigned char gSameEditionInputs;  // every entry of the job list has one
 extern int gJobCancelled;           // the output options dialog was closed: GO converts nothing
 extern int gZipCleanupPass;         // 1 while GO lists an archive to delete what it unpacked
 extern float gVersionNumber;
+extern int gFailedCounties;         // counties of the job that ended on a failure; pellard then exits non-zero
 
 // Puts every job global back to its value at program start.
 void ResetJobGlobals();

@@ -1,17 +1,25 @@
-// The two conversion libraries as GO reaches them: one entry per edition
-// family, each taking inputPath, outputDir, options, countyNumber and
-// countyCount. The program binds them to the exports DisplayV2 of vornak2
-// and Display of vornak; a test may bind them to anything of that shape.
+// The two conversion libraries as GO reaches them: per edition family, the
+// entry for a county's first record file (inputPath, outputDir, options,
+// countyNumber, countyCount) and the entry for a county GO unpacked from an
+// archive (the same and the archive's path, after which the outputs are
+// named). Each returns 0 when the county was converted and non-zero when it
+// ended on a failure. The program binds them to the exports DisplayV2 and
+// DisplayV2Unpacked of vornak2 and Display and DisplayUnpacked of vornak; a
+// test may bind them to anything of that shape.
 #pragma once
 
 namespace frontend {
 
 using CountyEntry = int (*)(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
                             int countyCount);
+using UnpackedCountyEntry = int (*)(const char* inputPath, const char* outputDir, const char* options,
+                                    int countyNumber, int countyCount, const char* archivePath);
 
 struct LibraryEntries {
     CountyEntry displayV2 = nullptr;  // the 2002-2006 editions
     CountyEntry display = nullptr;    // the 1994-2000 editions
+    UnpackedCountyEntry displayV2Unpacked = nullptr;
+    UnpackedCountyEntry displayUnpacked = nullptr;
 };
 
 // The process-wide table GO calls through.

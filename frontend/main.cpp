@@ -1,17 +1,27 @@
 // pellard: the dialogs read their commands from standard input and draw on
 // standard output; the two conversion libraries are bound at load time.
-#include "frontend/app.h"
+#include "frontend/command_line.h"
 #include "frontend/library_entries.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 extern "C" int DisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
                          int countyCount);
+extern "C" int DisplayV2Unpacked(const char* inputPath, const char* outputDir, const char* options,
+                                 int countyNumber, int countyCount, const char* archivePath);
 extern "C" int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
                        int countyCount);
+extern "C" int DisplayUnpacked(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                               int countyCount, const char* archivePath);
 
-int main() {
-    frontend::Libraries().displayV2 = DisplayV2;
-    frontend::Libraries().display = Display;
-    return frontend::RunPellard(std::cin, std::cout);
+int main(int argc, char** argv) {
+    frontend::LibraryEntries& libraries = frontend::Libraries();
+    libraries.displayV2 = DisplayV2;
+    libraries.displayV2Unpacked = DisplayV2Unpacked;
+    libraries.display = Display;
+    libraries.displayUnpacked = DisplayUnpacked;
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return frontend::RunCommandLine(arguments, std::cin, std::cout, std::cerr);
 }

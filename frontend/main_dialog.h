@@ -50,7 +50,9 @@ private:
     void AddInput(const std::string& path);
     void ChooseTypeStep();
     void RunLayerDialog();
-    void ConvertEntry(int index, int count);
+    // Converts entry `index`; false when its county failed (a message box
+    // says so).
+    bool ConvertEntry(int index, int count);
     void CleanUpArchive(const std::string& archivePath, const std::string& masks);
 
     std::istream& in_;

@@ -72,22 +72,23 @@ std::vector<std::string> ExpandInputPaths(const std::string& line, std::vector<s
 }
 
 std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out) {
-    for (;;) {
-        out << "=== Open TIGER File ===\n"
-            << "  TIGER files (*.rt1;*.bw1;*.f61;*.zip)\n"
-            << "  one or more paths, wildcards allowed; an empty line cancels\n"
-            << "file> " << std::flush;
-        std::string line;
-        if (!std::getline(in, line)) {
-            out << "\n";
-            return {};
-        }
-        std::vector<std::string> missing;
-        std::vector<std::string> paths = ExpandInputPaths(line, missing);
-        if (missing.empty()) return paths;
-        for (const std::string& path : missing)
-            ShowMessageBox(out, path + "\nFile not found.\nPlease verify the correct file name was given.");
+    out << "=== Open TIGER File ===\n"
+        << "  TIGER files (*.rt1;*.bw1;*.f61;*.zip)\n"
+        << "  one or more paths, wildcards allowed, \"...\" around a path with blanks; an empty line cancels\n"
+        << "file> " << std::flush;
+    std::string line;
+    if (!std::getline(in, line)) {
+        out << "\n";
+        return {};
     }
+    std::vector<std::string> missing;
+    std::vector<std::string> paths = ExpandInputPaths(line, missing);
+    if (missing.empty()) return paths;
+    // A path that is not there is said, and the prompt ends as Cancel does:
+    // the next line is a command of the main dialog again.
+    for (const std::string& path : missing)
+        ShowMessageBox(out, path + "\nFile not found.\nPlease verify the correct file name was given.");
+    return {};
 }
 
 }  // namespace frontend

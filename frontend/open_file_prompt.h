@@ -9,8 +9,9 @@
 
 namespace frontend {
 
-// Asks until every path given exists; an empty line or the end of the input
-// cancels (empty result).
+// Asks for one line of paths. An empty line or the end of the input cancels
+// (empty result); so does a line naming a path that does not exist, which is
+// said in a message box. Nothing of such a line is added.
 std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out);
 
 // The paths of one answer line: words split at blanks ("..." keeps blanks),

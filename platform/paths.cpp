@@ -31,6 +31,11 @@ std::string FileTitleOfPath(const std::string& path) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string CountyBaseName(const std::string& path) {
+    const std::string title = FileTitleOfPath(path);
+    return title.size() >= 9 ? title.substr(0, 3) + title.substr(title.size() - 5) : title;
+}
+
 std::string AbsolutePath(const std::string& path) {
     std::string full = path;
     if (full.empty() || full[0] != '/') {

@@ -17,6 +17,11 @@ std::string FileTitleOfPath(const std::string& path);
 // The text right of the last '.'; "" when there is none.
 std::string ExtensionOfPath(const std::string& path);
 
+// The name a county's outputs and log start with, from the path of its
+// first record file or of the archive that holds it: the file title; a
+// title of 9 or more characters keeps its first 3 and last 5 characters.
+std::string CountyBaseName(const std::string& path);
+
 // `path` made absolute against the current directory ("." and ".." parts
 // resolved by their text, no trailing '/' except for the root).
 std::string AbsolutePath(const std::string& path);

@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target convert_once >/dev/null
+cmake --build build-release -j"$(nproc)" --target convert_county >/dev/null
 archive=../shared/data/real/tgr25025.zip
 if [ ! -f "$archive" ]; then echo "skipped: the real county archive $archive is absent"; exit 0; fi
 work=$(mktemp -d)
@@ -30,7 +30,7 @@ best() {  # best wall time in seconds of three runs of a command
 ours() {
   case $1 in
     prepare) rm -rf "$work/ours" && mkdir "$work/ours" ;;
-    run) build-release/tools/convert_once/convert_once "$work/county/TGR25025.RT1" "$work/ours" "$options" ;;
+    run) build-release/tools/convert_county/convert_county "$work/county/TGR25025.RT1" "$work/ours" "$options" ;;
   esac
 }
 gdal() {
@@ -41,6 +41,6 @@ gdal() {
 }
 t_ours=$(best ours)
 t_gdal=$(best gdal)
-echo "line layers of tgr25025 (8 classes):       ${t_ours} s   (build-release/tools/convert_once, options $options)"
+echo "line layers of tgr25025 (8 classes):       ${t_ours} s   (build-release/tools/convert_county/convert_county, options $options)"
 echo "ogr2ogr -f \"ESRI Shapefile\" CompleteChain:  ${t_gdal} s"
 awk -v o="$t_ours" -v g="$t_gdal" 'BEGIN { printf "ratio ours / GDAL: %.2f (target at most 0.50)\n", o / g }'

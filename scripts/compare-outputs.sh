@@ -49,9 +49,11 @@ build() {  # SOURCE_DIR BUILD_DIR TARGET...
 }
 
 # The base: built once per sha from a detached worktree, which is removed
-# again; only its convert_once is kept (the inputs all come from the current
-# countygen, so that both sides read the same bytes).
-base_bin="$cache/base-$base_sha/convert_once"
+# again; only its converter is kept (the inputs all come from the current
+# countygen, so that both sides read the same bytes). The converter is
+# tools/convert_county, or tools/convert_once in revisions before it had
+# that name; both take INPUT OUTPUT_DIR OPTIONS.
+base_bin="$cache/base-$base_sha/convert"
 if [ -x "$base_bin" ]; then
   echo "base build: reusing $base_bin"
 else
@@ -59,15 +61,17 @@ else
   rm -rf "$src"
   git worktree prune
   git worktree add --detach --quiet "$src" "$base_sha"
-  build "$src" "$src/build-compare" convert_once
+  converter=convert_county
+  if [ ! -d "$src/tools/convert_county" ]; then converter=convert_once; fi
+  build "$src" "$src/build-compare" "$converter"
   mkdir -p "$cache/base-$base_sha"
-  cp "$src/build-compare/tools/convert_once/convert_once" "$base_bin.tmp"
+  cp "$src/build-compare/tools/$converter/$converter" "$base_bin.tmp"
   mv "$base_bin.tmp" "$base_bin"
   git worktree remove --force "$src"
 fi
 echo "current build: building the work tree into build-compare/..."
-build "$root" "$root/build-compare" convert_once countygen
-head_bin="$root/build-compare/tools/convert_once/convert_once"
+build "$root" "$root/build-compare" convert_county countygen
+head_bin="$root/build-compare/tools/convert_county/convert_county"
 countygen="$root/build-compare/tools/countygen/countygen"
 
 # Inputs. Generated counties, two per edition (county 901, 30 x 24 cells;
@@ -85,8 +89,8 @@ for e in 0 1 2 3 4 5 6 7 8 9 a b c d; do
 done
 first_file() { ls "$1"/*.[rRfFbB][tT6wW]1; }  # .RT1, .F61, .BW1
 
-# The options: every line class and polygon layer on; '2' first for numeric
-# address fields.
+# The options (86 characters, 56 for 1994-2000): every line class and polygon
+# layer on; '2' first for numeric address fields.
 layers45=$(printf '%045d' 0 | tr 0 1)
 layers25=$(printf '%025d' 0 | tr 0 1)
 layers49=$(printf '%049d' 0 | tr 0 1)
@@ -95,7 +99,7 @@ options() {  # EDITION ORGANISATION CLIP LABELS NUMERIC
   if [ "$5" = 1 ]; then first=2; fi
   case $1 in
     [0-8]) echo "${first}${layers49}${2}${4}1${1}${3}1" ;;  # 1994-2000: 56 characters
-    *) echo "${first}1111111${layers45}${1}${layers25}${2}${3}${4}000000" ;;
+    *) echo "${first}1111111${layers45}${1}${layers25}${2}${3}${4}0000" ;;
   esac
 }
 
@@ -131,7 +135,7 @@ for county in $counties; do
   k=$((k + 1))
 done
 
-convert() {  # SIDE CONVERT_ONCE NAME OPTIONS INPUT...
+convert() {  # SIDE CONVERTER NAME OPTIONS INPUT...
   local dir="$work/$1/$3" bin=$2 options=$4 input
   shift 4
   mkdir -p "$dir/in" "$dir/out"
@@ -157,7 +161,7 @@ run_one() {  # NAME: converts with both builds, compares, writes result/NAME
   # shellcheck disable=SC2086
   if ! convert base "$base_bin" "$name" "$options" $inputs ||
      ! convert head "$head_bin" "$name" "$options" $inputs; then
-    echo "FAILED $name: convert_once failed (see $work/*/$name/convert.txt)" >"$work/result/$name"
+    echo "FAILED $name: a conversion failed (see $work/*/$name/convert.txt)" >"$work/result/$name"
     return
   fi
   a="$work/base/$name/out"

@@ -155,10 +155,12 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         services.WriteLogText(layer.noRecordsText);
         return true;
     }
-    services.ShowStatus("");
-    services.SetProgress(0);
     using TitleMoment = PolygonLayerDescriptor::TitleMoment;
     using StatusMoment = PolygonLayerDescriptor::StatusMoment;
+    using EarlyMoment = PolygonLayerDescriptor::EarlyMoment;
+    const bool earlyAtStart = layer.earlyStatusText && layer.earlyStatusMoment == EarlyMoment::kAtStart;
+    services.ShowStatus(earlyAtStart ? layer.earlyStatusText : "");
+    services.SetProgress(0);
     services.ShowLayer(layer.title);
     if (layer.secondTitle && layer.secondTitleMoment == TitleMoment::kWithTitle) services.ShowLayer(layer.secondTitle);
 
@@ -171,6 +173,8 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     };
     if (!scratch.Create(layer.partsFileLogName)) return fail();
 
+    if (layer.earlyStatusText && layer.earlyStatusMoment == EarlyMoment::kBeforeAllocation)
+        services.ShowStatus(layer.earlyStatusText);
     if (layer.statusMoment == StatusMoment::kBeforeAllocation) services.ShowStatus(layer.statusText);
     std::vector<BorderLineEntry> entries;
     int capacity = source.Capacity();

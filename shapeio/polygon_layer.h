@@ -28,12 +28,18 @@ struct PolygonLayerDescriptor {
     // again before sorting), right after gathering (also when nothing was
     // gathered), before sorting the entries, or after sorting.
     enum class StatusMoment { kBeforeAllocation, kAfterGathering, kBeforeSorting, kAfterSorting };
+    // When a layer's early status text is shown: at the start of the layer
+    // (in place of the empty text), or once the scratch files are open,
+    // before the room for the entries is obtained.
+    enum class EarlyMoment { kAtStart, kBeforeAllocation };
 
     const char* title = "";            // the layer text of the progress dialog
     const char* secondTitle = nullptr;  // shown after the title, when the layer has one
     TitleMoment secondTitleMoment = TitleMoment::kWithTitle;
     const char* statusText = "";
     StatusMoment statusMoment = StatusMoment::kAfterSorting;
+    const char* earlyStatusText = nullptr;  // shown before the status text, when the layer has one
+    EarlyMoment earlyStatusMoment = EarlyMoment::kBeforeAllocation;
     const char* noRecordsText = "";     // to the log when the layer has no border lines (own line end)
     const char* overflowText = "";      // a log line when more sides come than were counted
     const char* noEntriesClipText = "";  // to the log when nothing was gathered with water clipping on
@@ -62,6 +68,12 @@ struct PolygonLayerDescriptor {
                                                 StatusMoment moment = StatusMoment::kAfterSorting) const {
         PolygonLayerDescriptor d = With(&PolygonLayerDescriptor::statusText, text);
         d.statusMoment = moment;
+        return d;
+    }
+    constexpr PolygonLayerDescriptor EarlyStatusText(const char* text,
+                                                     EarlyMoment moment = EarlyMoment::kBeforeAllocation) const {
+        PolygonLayerDescriptor d = With(&PolygonLayerDescriptor::earlyStatusText, text);
+        d.earlyStatusMoment = moment;
         return d;
     }
     constexpr PolygonLayerDescriptor NoRecordsText(const char* text) const {

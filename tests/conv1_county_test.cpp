@@ -124,7 +124,8 @@ TEST(OldCounty, EveryEditionConvertsEveryLayer) {
 }
 
 // The driver's gates: a missing file drops what needs it, with the driver's
-// own line, and the county still ends.
+// own line, and the county still ends; only a missing type 1 or type 2 file
+// makes the county a failure.
 TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
     struct Case {
         const char* removed;    // record type removed ("" none)
@@ -132,6 +133,7 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
         const char* line;       // expected in the log
         const char* present;    // an output expected ("" none)
         const char* absent;     // an output that must not be there
+        int result = vornak::kCountyConverted;
     };
     const Case cases[] = {
         {"c", {8}, "Could not open Type c file. No polygon names will be generated\n", "cty.kml", ""},
@@ -144,6 +146,9 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
          "alt.dbf"},
         // Lines only: no polygon stage.
         {"", {0, 1}, "Wrote ", "lkA.shp", "cty.kml"},
+        {"2", {0, 8}, "Could not open Type 2 file. Processing for this county will terminate\n", "", "lkA.shp",
+         vornak::kCountyFailed},
+        {"1", {8}, ".RT1. Program will terminate\n", "", "cty.kml", vornak::kCountyFailed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.removed);
@@ -159,7 +164,7 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
         std::string options(56, '0');
         for (int f : c.flags) options[static_cast<size_t>(f)] = '1';
         options[53] = '6';
-        vornak::Display(county.type1Path.c_str(), dir.path().c_str(), options.c_str(), 1, 1);
+        EXPECT_EQ(vornak::Display(county.type1Path.c_str(), dir.path().c_str(), options.c_str(), 1, 1), c.result);
         const std::string log = ReadFile(dir / (county.baseName + ".log"));
         EXPECT_HAS(log, c.line);
         EXPECT_HAS(log, "\nFinished\nProcess ended on ");

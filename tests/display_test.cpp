@@ -240,7 +240,7 @@ TEST_F(DisplayTest, ShortOptionsStringReadsMissingPositionsAsZero) {
 
 TEST_F(DisplayTest, LogThatCannotBeOpenedConvertsNothing) {
     MakeCounty("tgr01001");
-    EXPECT_EQ(Run(in + "/tgr01001.rt1", Options('d', '0'), dir / "missing"), 0);
+    EXPECT_EQ(Run(in + "/tgr01001.rt1", Options('d', '0'), dir / "missing"), 1);
     EXPECT_FALSE(Exists(dir / "missing"));
     EXPECT_FALSE(Exists(dir / "missing/tgr01001"));
 }
@@ -270,7 +270,7 @@ TEST_F(DisplayTest, ZipExtensionIsRecognisedInAnyCase) {
 
 TEST_F(DisplayTest, ArchiveWithoutRecordFilesEndsAtTheFirstOpen) {
     MakeZip(in + "/tgr25025.zip", {{"notes.txt", "x"}});
-    Run(in + "/tgr25025.zip", Options('c', '2'));
+    EXPECT_EQ(Run(in + "/tgr25025.zip", Options('c', '2')), 1);
     EXPECT_EQ(LogMessages(Log("tgr25025")),
               "cound not find files to unzip\n"
               "Could not open file " + out + "/unzipped/tgr25025.rt1. Program will terminate\n");

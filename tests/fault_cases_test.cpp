@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -89,8 +90,8 @@ protected:
         reference_ = Files(ref_);
     }
 
-    static void Convert(const std::string& type1, const std::string& out) {
-        ConvertCounty(type1, out, Options('c', '0', kLayers), 1, 2);
+    static int Convert(const std::string& type1, const std::string& out) {
+        return ConvertCounty(type1, out, Options('c', '0', kLayers), 1, 2);
     }
 
     // A record file of the first county, by lower-case suffix.
@@ -106,31 +107,35 @@ protected:
     }
 
     // The job: the first county (damaged by the test), then the second one.
-    void RunJob(const std::function<void()>& duringFirst = nullptr) {
-        if (duringFirst) duringFirst();
-        else Convert(first_, out_);
-        Convert(second_, out_);
+    // Each call reports the first county failed and the second converted.
+    void RunJob(const std::function<int()>& duringFirst = nullptr) {
+        EXPECT_EQ(duringFirst ? duringFirst() : Convert(first_, out_), 1);
+        EXPECT_EQ(Convert(second_, out_), 0);
     }
 
-    // The first county's last log message is `line`; its output folder holds
-    // exactly `finished` (file names of the reference run, byte-identical)
-    // and the `extra` entries the test made; nothing else is left in the
-    // output directory; the second county's outputs and log messages are
-    // those of the reference run.
+    // The first county's last log message is `line` (followed by the
+    // `trailing` messages); its output folder holds exactly `finished` (file
+    // names of the reference run, byte-identical; the county's .met copy
+    // beside the folder by its own name, "TGR25901.met") and the `extra`
+    // entries the test made; nothing else is left in the output directory;
+    // the second county's outputs and log messages are those of the
+    // reference run.
     void ExpectFaultHandled(const std::string& line, const std::set<std::string>& finished,
-                            const std::set<std::string>& extra = {}) {
+                            const std::set<std::string>& extra = {}, const std::vector<std::string>& trailing = {}) {
         std::vector<std::string> messages = Lines(LogOf(out_, "TGR25901"));
-        ASSERT_FALSE(messages.empty());
-        EXPECT_EQ(messages.back(), line);
+        ASSERT_GT(messages.size(), trailing.size());
+        EXPECT_EQ(std::vector<std::string>(messages.end() - static_cast<long>(trailing.size()), messages.end()),
+                  trailing);
+        EXPECT_EQ(messages[messages.size() - 1 - trailing.size()], line);
         EXPECT_NE(ReadFile(out_ + "/TGR25901.log").find("\nProcess ended on "), std::string::npos);
 
         std::map<std::string, std::string> outputs = Files(out_);
         std::set<std::string> seen;
         for (const auto& [path, contents] : outputs) {
-            const bool firstCounty = path.rfind("TGR25901/", 0) == 0;
+            const bool firstCounty = path.rfind("TGR25901/", 0) == 0 || path == "TGR25901.met";
             if (path == "TGR25901/" || path == "TGR25901.log" || path.rfind("TGR25903", 0) == 0) continue;
             ASSERT_TRUE(firstCounty) << "left in the output directory: " << path;
-            const std::string name = path.substr(9);
+            const std::string name = path == "TGR25901.met" ? path : path.substr(9);
             if (extra.count(name)) continue;
             seen.insert(name);
             auto reference = reference_.find(path);
@@ -242,24 +247,31 @@ TEST_F(FaultCaseTest, DiskFullWhileALayerIsWritten) {
     // The all-polygons layer comes last and is the largest file of the
     // county: a file size limit below it and above everything else (the
     // type A scratch file included) fills the "disk" while it is written.
+    // The metadata table and the .met copy follow it all the same.
     const std::string allPolygons = "TGR25901/TGR25901all.kml";
     ASSERT_TRUE(reference_.count(allPolygons));
     const size_t limit = reference_[allPolygons].size() * 3 / 4;
     size_t largestOther = 256 * FirstRecords("rta").size();  // a.tmp: 256 bytes per type A record
-    std::set<std::string> finished;
+    std::set<std::string> finished = {"TGR25901.met"};
     for (const auto& [path, contents] : reference_) {
         if (path.rfind("TGR25901/", 0) != 0 || path == allPolygons || path.back() == '/') continue;
-        if (path == "TGR25901/TGR25901met.dbf") continue;  // written after the polygon layers
         largestOther = std::max(largestOther, contents.size());
         finished.insert(path.substr(9));
     }
     ASSERT_LT(largestOther, limit);
+    ASSERT_TRUE(finished.count("TGR25901met.dbf"));
+    std::string metadataLine;
+    for (const std::string& message : Lines(LogOf(ref_, "TGR25901")))
+        if (message.find("met.dbf") != std::string::npos) metadataLine = message;
+    ReplaceAll(metadataLine, ref_, out_);
+    ASSERT_EQ(metadataLine.rfind("Wrote ", 0), 0u) << metadataLine;
 
     RunJob([&] {
         FileSizeLimit full(limit);
-        Convert(first_, out_);
+        return Convert(first_, out_);
     });
-    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons + " (file too large)", finished);
+    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons + " (file too large)", finished, {},
+                       {metadataLine});
 }
 
 TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
@@ -289,14 +301,13 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     const std::string second = countygen::WriteCounty(Spec("903"), in).type1Path;
     const std::string third = countygen::WriteCounty(Spec("905"), in).type1Path;
     auto convert = [](const std::string& type1, const std::string& folder) {
-        ConvertCounty(type1, folder, Options('c', '3', kLayers), 1, 3);
+        return ConvertCounty(type1, folder, Options('c', '3', kLayers), 1, 3);
     };
     for (const std::string& county : {first, second, third}) convert(county, all);
     for (const std::string& county : {first, third}) convert(county, without);
 
     convert(first, out);
     const std::string allPolygons = "allpolys/all.kml";
-    const std::string metadata = "metadata/met.dbf";  // written after the polygon layers
     const size_t limit = ReadFile(out + "/" + allPolygons).size() * 5 / 4;
     const std::map<std::string, std::string> expectedAll = Files(all);
     for (const auto& [path, contents] : expectedAll) {
@@ -306,13 +317,19 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     }
     {
         FileSizeLimit full(limit);
-        convert(second, out);
+        EXPECT_EQ(convert(second, out), 1);
     }
-    convert(third, out);
+    EXPECT_EQ(convert(third, out), 0);
 
+    // The metadata table is appended and the .met copied after the failed
+    // all-polygons layer.
     std::vector<std::string> messages = Lines(LogOf(out, "TGR25903"));
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "Could not write to file " + out + "/" + allPolygons + " (file too large)");
+    const auto failure = std::find(messages.begin(), messages.end(),
+                                   "Could not write to file " + out + "/" + allPolygons + " (file too large)");
+    ASSERT_NE(failure, messages.end());
+    EXPECT_EQ(messages.end() - failure, 3);  // the metadata folder's line and the table's follow
+    EXPECT_EQ(messages.back().rfind("Wrote ", 0), 0u) << messages.back();
+    EXPECT_NE(messages.back().find(" Metadata records to file " + out + "/metadata/met.dbf"), std::string::npos);
     std::string thirdLog = LogOf(out, "TGR25905");
     ReplaceAll(thirdLog, out, all);
     EXPECT_EQ(thirdLog, LogOf(all, "TGR25905"));
@@ -323,9 +340,8 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     for (const auto& entry : expectedAll) {
         const std::string& path = entry.first;
         if (EndsWith(path, ".log")) continue;
-        if (path == "TGR25903.met") continue;  // copied at the end of a county that ran through
         expectedPaths.insert(path);
-        const auto& expected = path == allPolygons || path == metadata ? expectedWithout : expectedAll;
+        const auto& expected = path == allPolygons ? expectedWithout : expectedAll;
         auto output = outputs.find(path);
         ASSERT_NE(output, outputs.end()) << "missing: " << path;
         EXPECT_TRUE(output->second == expected.at(path)) << path << " differs";

@@ -152,7 +152,9 @@ TEST_F(GoTest, ArchiveIsUnpackedUnderItsOwnNamesAndCleanedUp) {
     RunSession("press 11\n" + archive + "\ncheck 30\nok\ncheck 109\nok\nok\nset 31 " + out + "\nok\n");
     ASSERT_EQ(RecordedCalls().size(), 1u);
     const RecordedCall& call = RecordedCalls()[0];
-    EXPECT_EQ(call.library, "DisplayV2");
+    // The county goes with its archive, after which its outputs are named.
+    EXPECT_EQ(call.library, "DisplayV2Unpacked");
+    EXPECT_EQ(call.archivePath, archive);
     EXPECT_EQ(call.inputPath, out + "/unzipped/TGR01001.RT1");
     EXPECT_TRUE(call.inputExisted);
     EXPECT_EQ(call.unzippedFiles, (std::vector<std::string>{"TGR01001.BW2", "TGR01001.MET", "TGR01001.RT1",
@@ -176,13 +178,13 @@ TEST_F(GoTest, OlderArchiveKindsAndArchivesThatChangedSinceAdd) {
     static std::string gone, broken;
     gone = dir_ / "gone.zip";
     broken = dir_ / "broken.zip";
-    frontend::Libraries().display = [](const char* inputPath, const char* outputDir, const char* options, int n,
-                                       int count) {
+    frontend::Libraries().displayUnpacked = [](const char* inputPath, const char* outputDir, const char* options,
+                                               int n, int count, const char* archivePath) {
         if (n == 1) {
             testsupport::MakeZip(gone, {{"readme.txt", "r"}});
             testsupport::WriteFile(broken, "damaged");
         }
-        return testsupport::RecordingEntries().display(inputPath, outputDir, options, n, count);
+        return testsupport::RecordingEntries().displayUnpacked(inputPath, outputDir, options, n, count, archivePath);
     };
     std::string output = RunSession("press 11\n" + (dir_ / "bw.zip") + " " + gone + " " + broken + " " +
                                     (dir_ / "f6.zip") + "\ncheck 108\nok\ncheck 27\nok\ncheck 108\nok\ncheck "
@@ -194,6 +196,7 @@ TEST_F(GoTest, OlderArchiveKindsAndArchivesThatChangedSinceAdd) {
     EXPECT_EQ(RecordedCalls()[1].countyNumber, 4);
     EXPECT_NE(output.find("[pellard] Could not read zip archive " + broken + "\n"), std::string::npos);
     EXPECT_EQ(CountOf(output, "[pellard]"), 1);  // the emptied archive is skipped silently
+    EXPECT_EQ(exitStatus_, 1);                   // the damaged one failed
     EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
 }
 
@@ -212,12 +215,14 @@ TEST_F(GoTest, AnOutputDirectoryThatDisappearsSkipsTheCounty) {
     EXPECT_NE(output.find("[pellard] Could not change to the Output Directory " + out + "; " + b +
                           " is not converted\n"),
               std::string::npos);
+    EXPECT_EQ(exitStatus_, 1);
 }
 
 TEST_F(GoTest, OlderEditionsEntryWritesItsLogAndFolder) {
     std::string out = MakeOut();
     std::string options = OptionsString(56, {8}, {{50, '0'}, {53, '6'}});
-    EXPECT_EQ(vornak::Display((dir_ / "TGR01001.RT1").c_str(), (out + "/").c_str(), options.c_str(), 1, 1), 0);
+    // No such county: its log and folder all the same, and a failure.
+    EXPECT_EQ(vornak::Display((dir_ / "TGR01001.RT1").c_str(), (out + "/").c_str(), options.c_str(), 1, 1), 1);
     std::string log = testsupport::ReadFile(out + "/TGR01001.log");
     EXPECT_EQ(log.rfind("New Process started on ", 0), 0u);
     EXPECT_NE(log.find("\nTIGER 2000\ndirectory " + out + "/TGR01001 created\n"), std::string::npos) << log;
@@ -237,24 +242,26 @@ TEST_F(GoTest, OlderEditionsEntryWritesItsLogAndFolder) {
 TEST_F(GoTest, RealCountyThroughTheDialogs) {
     std::string archive = testsupport::RealCountyArchive();
     if (archive.empty()) GTEST_SKIP() << testsupport::kNoRealCounty;
-    frontend::Libraries().displayV2 = vornak2::DisplayV2;
+    frontend::Libraries().displayV2Unpacked = vornak2::DisplayV2Unpacked;
     std::string out = MakeOut();
     // TIGER 2005 (index 10), County Current and Place Current, by county.
     RunSession("press 11\n" + archive + "\ncheck 30\nok\ncheck 109\ncheck 139\nok\nok\nset 31 " + out + "\nok\n");
-    std::string log = testsupport::ReadFile(out + "/TGR25025.log");
+    EXPECT_EQ(exitStatus_, 0);
+    // Named after the archive, tgr25025.zip, as a call with the archive is.
+    std::string log = testsupport::ReadFile(out + "/tgr25025.log");
     EXPECT_EQ(log.rfind("New Process started on ", 0), 0u) << log;
     EXPECT_NE(log.find("Process ended on "), std::string::npos);
-    EXPECT_TRUE(platform::IsDirectory(out + "/TGR25025"));
+    EXPECT_TRUE(platform::IsDirectory(out + "/tgr25025"));
     // The metadata came out of the archive with the record files.
-    std::string met = testsupport::ReadFile(out + "/TGR25025.met");
+    std::string met = testsupport::ReadFile(out + "/tgr25025.met");
     EXPECT_GT(CountOf(met, "\r\n"), 270);
     EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
 
     // The two layers asked for came out as KML: one county polygon, and
     // GDAL reads the county document back.
-    std::string county = out + "/TGR25025/TGR25025ctycu.kml";
+    std::string county = out + "/tgr25025/tgr25025ctycu.kml";
     EXPECT_EQ(CountOf(testsupport::ReadFile(county), "<Placemark"), 1);
-    EXPECT_GE(CountOf(testsupport::ReadFile(out + "/TGR25025/TGR25025placecu.kml"), "<Placemark"), 1);
+    EXPECT_GE(CountOf(testsupport::ReadFile(out + "/tgr25025/tgr25025placecu.kml"), "<Placemark"), 1);
     if (!testsupport::HaveOgrinfo()) GTEST_SKIP() << testsupport::kNoOgrinfo;
     std::string listing = out + "/ogrinfo.txt";
     ASSERT_EQ(std::system(("ogrinfo -ro -al -so '" + county + "' > '" + listing + "' 2>&1").c_str()), 0);

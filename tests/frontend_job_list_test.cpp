@@ -168,7 +168,7 @@ TEST_F(JobListTest, TheOptionsListIsOutOfReach) {
     EXPECT_EQ(s.out.str().find(OptionsString(56, {}, {{53, '1'}})), std::string::npos);
 }
 
-TEST_F(JobListTest, FilePromptExpandsWildcardsAndInsistsOnExistingFiles) {
+TEST_F(JobListTest, FilePromptExpandsWildcardsAndReturnsOnAMissingFile) {
     File("b.rt1");
     File("a.BW1");
     File("a.rt2");
@@ -187,12 +187,17 @@ TEST_F(JobListTest, FilePromptExpandsWildcardsAndInsistsOnExistingFiles) {
     missing.clear();
     EXPECT_EQ(frontend::ExpandInputPaths("./sub/../a.BW1", missing), std::vector<std::string>{dir_ / "a.BW1"});
 
-    // A missing file is reported and the prompt asks again; an empty line
-    // cancels.
-    Session s("press 11\n" + (dir_ / "gone.rt1") + "\n\n");
+    // A missing file is reported and nothing of its line is added; the next
+    // lines are commands of the main dialog again (here a second Add and its
+    // layer dialog). An empty line cancels.
+    Session s("press 11\n" + (dir_ / "gone.rt1") + " " + (dir_ / "a.BW1") + "\npress 11\n" + (dir_ / "a.BW1") +
+              "\ncheck 108\nok\npress 11\n\nshow\n");
     EXPECT_NE(s.out.str().find("[pellard] " + (dir_ / "gone.rt1") + "\nFile not found."), std::string::npos);
-    EXPECT_EQ(CountOf(s.out.str(), "=== Open TIGER File ==="), 2);
-    EXPECT_TRUE(s.dialog.InputPaths().empty());
+    EXPECT_EQ(CountOf(s.out.str(), "File not found."), 1);
+    EXPECT_EQ(CountOf(s.out.str(), "=== Open TIGER File ==="), 3);
+    EXPECT_EQ(s.out.str().find("unknown command"), std::string::npos);
+    EXPECT_EQ(s.dialog.InputPaths(), std::vector<std::string>{dir_ / "a.BW1"});
+    EXPECT_EQ(s.dialog.OptionStrings(), std::vector<std::string>{OptionsString(56, {8}, {{53, '1'}})});
 }
 
 }  // namespace

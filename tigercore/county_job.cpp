@@ -21,12 +21,10 @@ std::tm LocalNow() {
 CountyNames NameCounty(const std::string& inputPath) {
     CountyNames names;
     std::string extension = inputPath.size() >= 3 ? inputPath.substr(inputPath.size() - 3) : inputPath;
-    names.baseName = platform::FileTitleOfPath(inputPath);
+    names.baseName = platform::CountyBaseName(inputPath);
     names.namingPath = inputPath;
-    if (names.baseName.size() >= 9) {
-        names.baseName = names.baseName.substr(0, 3) + names.baseName.substr(names.baseName.size() - 5);
+    if (names.baseName != platform::FileTitleOfPath(inputPath))
         names.namingPath = platform::DirectoryOfPath(inputPath) + names.baseName + "." + extension;
-    }
     names.extension = platform::ToUpper(extension);
     long codeStart = static_cast<long>(names.namingPath.size()) - 9;
     if (codeStart < 0) codeStart = 0;

@@ -13,9 +13,10 @@ namespace testsupport {
 namespace {
 
 RecordedCall Record(const char* library, const char* inputPath, const char* outputDir, const char* options,
-                    int countyNumber, int countyCount) {
+                    int countyNumber, int countyCount, const char* archivePath = "") {
     RecordedCall call;
     call.library = library;
+    call.archivePath = archivePath;
     call.inputPath = inputPath;
     call.outputDir = outputDir;
     call.options = options;
@@ -38,6 +39,20 @@ int RecordDisplay(const char* inputPath, const char* outputDir, const char* opti
     return 0;
 }
 
+int RecordDisplayV2Unpacked(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                            int countyCount, const char* archivePath) {
+    RecordedCalls().push_back(
+        Record("DisplayV2Unpacked", inputPath, outputDir, options, countyNumber, countyCount, archivePath));
+    return 0;
+}
+
+int RecordDisplayUnpacked(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                          int countyCount, const char* archivePath) {
+    RecordedCalls().push_back(
+        Record("DisplayUnpacked", inputPath, outputDir, options, countyNumber, countyCount, archivePath));
+    return 0;
+}
+
 }  // namespace
 
 std::vector<RecordedCall>& RecordedCalls() {
@@ -49,6 +64,8 @@ frontend::LibraryEntries RecordingEntries() {
     frontend::LibraryEntries entries;
     entries.displayV2 = RecordDisplayV2;
     entries.display = RecordDisplay;
+    entries.displayV2Unpacked = RecordDisplayV2Unpacked;
+    entries.displayUnpacked = RecordDisplayUnpacked;
     return entries;
 }
 
@@ -70,7 +87,7 @@ void FrontEndTest::TearDown() {
 std::string FrontEndTest::RunSession(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
-    frontend::RunPellard(in, out);
+    exitStatus_ = frontend::RunPellard(in, out);
     return out.str();
 }
 

@@ -14,8 +14,9 @@ namespace testsupport {
 
 // One call that GO made to a library.
 struct RecordedCall {
-    std::string library;  // "DisplayV2" or "Display"
+    std::string library;  // "DisplayV2", "Display", "DisplayV2Unpacked" or "DisplayUnpacked"
     std::string inputPath;
+    std::string archivePath;  // the archive of an unpacked county
     std::string outputDir;
     std::string options;
     int countyNumber = 0;
@@ -33,12 +34,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs the whole program on `script`; returns what it wrote.
+    // Runs the whole program on `script`; returns what it wrote (its exit
+    // status in exitStatus_).
     std::string RunSession(const std::string& script);
     // Writes a file `name` holding "x" into the directory; returns its path.
     std::string File(const std::string& name);
 
     TempDir dir_;
+    int exitStatus_ = -1;
 
 private:
     std::string savedDirectory_;
