@@ -219,7 +219,11 @@ std::string AllPolygonsRow(AllPolygonsEdition edition, const char* polyid, const
         const char* at = base ? base + field.offset : nullptr;
         switch (field.kind) {
             case Kind::kText: row.Add(at ? at : ""); break;
-            case Kind::kChar: row.Add(std::string(1, at && *at ? *at : ' ')); break;
+            case Kind::kChar: {
+                const char c = at && *at ? *at : ' ';
+                row.Add(std::string_view(&c, 1));
+                break;
+            }
             case Kind::kNumber: {
                 int value = 0;
                 if (at) std::memcpy(&value, at, sizeof value);

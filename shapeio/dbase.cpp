@@ -5,6 +5,7 @@
 #include "shapeio/number_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <ctime>
 
@@ -83,18 +84,21 @@ uint32_t DBF_Read_Header(std::FILE* file) {
     return DBF_Read_Header(file, header) ? header.recordCount : 0;
 }
 
-DbfRecord::DbfRecord(const DbfFieldDef* fields) : fields_(fields), text_(1, ' ') {}
+DbfRecord::DbfRecord(const DbfFieldDef* fields) : fields_(fields) {
+    text_.reserve(static_cast<size_t>(DbfRecordLength(fields)));
+    text_.push_back(' ');
+}
 
-DbfRecord& DbfRecord::Add(const std::string& text) {
+DbfRecord& DbfRecord::Add(std::string_view text) {
     const DbfFieldDef& field = fields_[next_];
     if (!field.name) return *this;
-    size_t width = field.length;
-    std::string value = text.substr(0, width);
-    for (char& c : value) {
-        if (c == '\0') c = ' ';
-    }
-    std::string padding(width - value.size(), ' ');
-    text_ += field.type == 'N' ? padding + value : value + padding;
+    const size_t width = field.length;
+    const size_t length = std::min(text.size(), width);
+    if (field.type == 'N') text_.append(width - length, ' ');
+    const size_t at = text_.size();
+    text_.append(text.data(), length);
+    std::replace(text_.begin() + static_cast<std::ptrdiff_t>(at), text_.end(), '\0', ' ');
+    if (field.type != 'N') text_.append(width - length, ' ');
     ++next_;
     return *this;
 }
@@ -105,6 +109,10 @@ DbfRecord& DbfRecord::AddNumber(double value) {
     return Add(FormatFixed(value, field.length, field.decimals));
 }
 
-DbfRecord& DbfRecord::AddNumber(long long value) { return Add(std::to_string(value)); }
+DbfRecord& DbfRecord::AddNumber(long long value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return Add(std::string_view(digits, static_cast<size_t>(end - digits)));
+}
 
 }  // namespace shapeio

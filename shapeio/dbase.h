@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace shapeio {
 
@@ -64,8 +65,8 @@ uint32_t DBF_Read_Header(std::FILE* file);
 class DbfRecord {
 public:
     explicit DbfRecord(const DbfFieldDef* fields);
-    // The next field's text.
-    DbfRecord& Add(const std::string& text);
+    // The next field's text (cut to the field's width, NULs as blanks).
+    DbfRecord& Add(std::string_view text);
     // The next field as a number with the field's decimals ("%*.*f").
     DbfRecord& AddNumber(double value);
     DbfRecord& AddNumber(long long value);

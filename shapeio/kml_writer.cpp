@@ -93,6 +93,48 @@ std::string ReadReason(const ScratchReader& reader) {
     return " (it ends before the polygons its companions describe)";
 }
 
+// The description of a record: a table of the field names and their trimmed
+// values in a CDATA section. The text around the values is made once per
+// layer. Names and values are escaped ('>' as "&gt;") and the table's own
+// text holds no "]]>": the section needs no splitting.
+class DescriptionTable {
+public:
+    explicit DescriptionTable(const DbfFieldDef* fields) {
+        std::string before = " <![CDATA[<table border=1>";
+        for (int i = 0; fields[i].name; ++i) {
+            before += "<tr><td>";
+            AppendKmlText(before, fields[i].name, std::strlen(fields[i].name), true);
+            before += "</td><td>";
+            before_.push_back(before);
+            lengths_.push_back(fields[i].length);
+            before = "</td></tr>";
+        }
+        end_ = before_.empty() ? " <![CDATA[<table border=1></table>]]>" : "</td></tr></table>]]>";
+    }
+
+    void Append(std::string& out, const std::string& record) const {
+        auto blank = [](char c) {
+            return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0';
+        };
+        size_t position = 1;  // behind the deletion blank
+        for (size_t i = 0; i < before_.size(); ++i) {
+            size_t begin = std::min(position, record.size());
+            size_t end = std::min(position + static_cast<size_t>(lengths_[i]), record.size());
+            while (begin < end && blank(record[begin])) ++begin;
+            while (end > begin && blank(record[end - 1])) --end;
+            out += before_[i];
+            AppendKmlText(out, record.data() + begin, end - begin, true);
+            position += static_cast<size_t>(lengths_[i]);
+        }
+        out += end_;
+    }
+
+private:
+    std::vector<std::string> before_;  // the text before each field's value
+    std::vector<int> lengths_;
+    std::string end_;
+};
+
 }  // namespace
 
 std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName) {
@@ -277,27 +319,6 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
     return out;
 }
 
-void AppendKmlDescription(std::string& out, const std::string& record, const DbfFieldDef* fields) {
-    // Field names and values are escaped ('>' as "&gt;"), and the table's own
-    // text holds no "]]>": the section needs no splitting.
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0'; };
-    out += " <![CDATA[<table border=1>";
-    size_t position = 1;  // behind the deletion blank
-    for (int i = 0; fields[i].name; ++i) {
-        size_t begin = std::min(position, record.size());
-        size_t end = std::min(position + static_cast<size_t>(fields[i].length), record.size());
-        while (begin < end && blank(record[begin])) ++begin;
-        while (end > begin && blank(record[end - 1])) --end;
-        out += "<tr><td>";
-        AppendKmlText(out, fields[i].name, std::strlen(fields[i].name), true);
-        out += "</td><td>";
-        AppendKmlText(out, record.data() + begin, end - begin, true);
-        out += "</td></tr>";
-        position += fields[i].length;
-    }
-    out += "</table>]]>";
-}
-
 int64_t FindDocumentEnd(std::FILE* file) {
     static const char kPattern[] = "</Document>";
     const size_t patternLength = sizeof kPattern - 1;
@@ -418,6 +439,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     std::vector<PolygonRing> rings;
     std::vector<int32_t> pointCounts;
     std::string raw, name, description;
+    const DescriptionTable descriptions(fields);
     for (int32_t ringCount; parts.remaining > 0;) {
         if (!parts.ReadInt32(ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads.remaining) {
             return fail(std::string("Could not read from file ") + parts.name + " of layer " + layerName + ReadReason(parts));
@@ -451,7 +473,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         name.clear();
         AppendKmlText(name, record.data() + namePosition, std::min(nameLength, record.size() - std::min(namePosition, record.size())), true);
         description.clear();
-        AppendKmlDescription(description, record, fields);
+        descriptions.Append(description, record);
         AppendKmlPolygon(out.buffer(), rings, name, description, county.labelPoints, hasLabel, labelPoint);
         out.Written();
         if (!out.ok()) break;

@@ -59,11 +59,6 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
                            const std::string& description, bool labelPoints, bool hasLabel,
                            const PointXY& labelPoint);
 
-// The description of a record: a table of the field names and their trimmed
-// values, in a CDATA section (" <![CDATA[<table border=1>...</table>]]>").
-// Appended to `out`.
-void AppendKmlDescription(std::string& out, const std::string& record, const DbfFieldDef* fields);
-
 // Writes the layer's document "<folder><stem>.kml" from the scratch files and
 // removes them. `recordLength` is the length of a dbf.tmp record, `nameField`
 // the field whose value names the placemarks. Shows "Building polygons".
