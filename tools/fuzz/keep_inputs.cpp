@@ -109,6 +109,15 @@ std::string Normalised(std::string line, const std::string& scratchParent) {
     return out;
 }
 
+// Runs one input through the entry; the logs of the input before are
+// removed first (an input too short for the entry writes none).
+void Replay(const Target& target, const std::string& bytes, const std::string& scratchParent) {
+    std::vector<std::string> logs;
+    FindLogs(scratchParent, logs);
+    for (const std::string& log : logs) std::remove(log.c_str());
+    target.entry(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
 // The stage messages of the logs: not the first two lines of a county
 // (start and edition), nor its end line, nor blank lines, nor a record the
 // log quotes whole (the line after " Full Record = ").
@@ -178,7 +187,7 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < inputs.size(); ++i) {
         const std::string bytes = fuzz::ReadBytes(inputs[i]);
         sizes.push_back(bytes.size());
-        target->entry(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        Replay(*target, bytes, scratch.path());
         for (const std::string& line : LogLines(scratch.path())) producers[line].push_back(i);
     }
 
@@ -197,7 +206,7 @@ int main(int argc, char** argv) {
             if (sizes[i] < sizes[best]) best = i;
         }
         const std::string bytes = fuzz::ReadBytes(inputs[best]);
-        target->entry(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        Replay(*target, bytes, scratch.path());
         for (const std::string& produced : LogLines(scratch.path())) covered.insert(produced);
         char number[8];
         std::snprintf(number, sizeof number, "%02d", ++kept);
