@@ -5,19 +5,22 @@
 #   bash scripts/fuzz.sh [SECONDS [JOBS [TARGET...]]]
 #
 # SECONDS per target (default 300), JOBS parallel processes per target
-# (default 2), TARGETs among records zip options county merged (default all).
+# (default 2), TARGETs among records zip options county merged oldrecords
+# oldcounty oldmerged (default all).
 # Each target starts from the seeds fuzz_seeds writes (small generated
 # counties) and keeps what it learns in build-fuzz/corpus/<target>; an input
 # that crashes, hangs or draws a sanitizer report is left in
 # build-fuzz/artifacts/<target>/ and the script fails. Logs:
 # build-fuzz/logs/<target>/fuzz-N.log. Keep such an input as a regression input in
-# tests/fuzz_inputs/<target>/ once the fault is mended.
+# tests/fuzz_inputs/<target>/ once the fault is mended. The inputs that
+# together reach every distinct log line of a corpus are picked by
+# build-fuzz/tools/fuzz/fuzz_keep TARGET FOLDER corpus/TARGET seeds/TARGET.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 jobs=${2:-2}
 shift $(( $# < 2 ? $# : 2 ))
-targets=${*:-records zip options county merged}
+targets=${*:-records zip options county merged oldrecords oldcounty oldmerged}
 
 bash scripts/setup.sh
 if ! command -v clang++ >/dev/null; then
@@ -26,7 +29,7 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLARD_FUZZ=ON \
   -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_seeds $(for t in $targets; do echo fuzz_$t; done)
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_seeds fuzz_keep $(for t in $targets; do echo fuzz_$t; done)
 
 cd build-fuzz
 rm -rf seeds logs
@@ -39,7 +42,8 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 # much, and the defaults make them several times slower.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32:max_malloc_fill_size=0}
 
-declare -A timeout=([records]=10 [zip]=10 [options]=60 [county]=60 [merged]=60)
+declare -A timeout=([records]=10 [zip]=10 [options]=60 [county]=60 [merged]=60 [oldrecords]=10 [oldcounty]=60
+  [oldmerged]=60)
 # The seeds stay in the corpus even where they add no coverage (a whole
 # valid file covers no more than an emptied one, but its mutations reach
 # further), and inputs may be as long as the longest seed from the start.
@@ -71,8 +75,8 @@ for t in $targets; do
   else
     status=ok
   fi
-  printf '%-8s %-6s %d runs in %d processes of %ss, corpus %s inputs\n' "$t" "$status" "$runs" "$jobs" "$seconds" \
+  printf '%-10s %-6s %d runs in %d processes of %ss, corpus %s inputs\n' "$t" "$status" "$runs" "$jobs" "$seconds" \
     "$(ls "corpus/$t" | wc -l)"
-  ls "artifacts/$t" | sed "s|^|         artifact: build-fuzz/artifacts/$t/|"
+  ls "artifacts/$t" | sed "s|^|           artifact: build-fuzz/artifacts/$t/|"
 done
 exit $failed

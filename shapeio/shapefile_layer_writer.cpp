@@ -2,6 +2,8 @@
 
 #include "shapeio/byte_order.h"
 
+#include <cstdio>
+
 namespace shapeio {
 
 ShapefileLayerWriter::~ShapefileLayerWriter() {
@@ -152,6 +154,11 @@ bool ShapefileLayerWriter::AddPoint(const PointXY& point, const std::string& rec
 
 bool ShapefileLayerWriter::Finish() {
     if (!open_) return false;
+    // The records still in the streams' buffers are written before the
+    // headers, so that a full disk is said as such, naming the file.
+    for (GuardedFile* file : {&shp_, &shx_}) {
+        if (std::fflush(file->get()) != 0) return Fail("Could not write to file " + file->path() + SystemReason());
+    }
     ShpHeader header = SHP_New_Header(shapeType_);
     header.box = layerBox_;
     header.fileLength = state_.shpOffset;

@@ -6,6 +6,7 @@
 #include "county_writer.h"
 #include "platform/files.h"
 #include "support/county_files.h"
+#include "support/fault_job.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -13,12 +14,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace testsupport;
 
@@ -37,145 +35,12 @@ countygen::CountySpec Spec(const char* county) {
     return spec;
 }
 
-// The files of a folder and its subfolders by relative path, with their
-// contents (a folder is listed with "/" behind its name and no contents).
-void CollectFiles(const std::string& root, const std::string& relative, std::map<std::string, std::string>& files) {
-    for (const std::string& name : platform::ListDirectory(root + relative)) {
-        const std::string path = relative + name;
-        if (platform::IsDirectory(root + path)) {
-            files[path + "/"] = "";
-            CollectFiles(root, path + "/", files);
-        } else {
-            files[path] = ReadFile(root + path);
-        }
-    }
-}
-
-std::map<std::string, std::string> Files(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    CollectFiles(folder + "/", "", files);
-    return files;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
-bool EndsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-class FaultCaseTest : public ::testing::Test {
+class FaultCaseTest : public FaultJobTest {
 protected:
-    void SetUp() override {
-        for (const std::string& folder : {in_, ref_, out_}) ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-        first_ = countygen::WriteCounty(Spec("901"), in_).type1Path;
-        second_ = countygen::WriteCounty(Spec("903"), in_).type1Path;
-        Convert(first_, ref_);
-        Convert(second_, ref_);
-        reference_ = Files(ref_);
-    }
-
-    static int Convert(const std::string& type1, const std::string& out) {
+    countygen::CountySpec SpecOf(const char* county) const override { return Spec(county); }
+    int Convert(const std::string& type1, const std::string& out) const override {
         return ConvertCounty(type1, out, Options('c', '0', kLayers), 1, 2);
     }
-
-    // A record file of the first county, by lower-case suffix.
-    std::string FirstFile(const std::string& suffix) const {
-        return countygen::CountyFilePath(Spec("901"), in_, suffix);
-    }
-    std::vector<std::string> FirstRecords(const std::string& suffix) const {
-        std::vector<std::string> lines = Lines(ReadFile(FirstFile(suffix)));
-        for (std::string& line : lines) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-        }
-        return lines;
-    }
-
-    // The job: the first county (damaged by the test), then the second one.
-    // Each call reports the first county failed and the second converted.
-    void RunJob(const std::function<int()>& duringFirst = nullptr) {
-        EXPECT_EQ(duringFirst ? duringFirst() : Convert(first_, out_), 1);
-        EXPECT_EQ(Convert(second_, out_), 0);
-    }
-
-    // The first county's last log message is `line` (followed by the
-    // `trailing` messages); its output folder holds exactly `finished` (file
-    // names of the reference run, byte-identical; the county's .met copy
-    // beside the folder by its own name, "TGR25901.met") and the `extra`
-    // entries the test made; nothing else is left in the output directory;
-    // the second county's outputs and log messages are those of the
-    // reference run.
-    void ExpectFaultHandled(const std::string& line, const std::set<std::string>& finished,
-                            const std::set<std::string>& extra = {}, const std::vector<std::string>& trailing = {}) {
-        std::vector<std::string> messages = Lines(LogOf(out_, "TGR25901"));
-        ASSERT_GT(messages.size(), trailing.size());
-        EXPECT_EQ(std::vector<std::string>(messages.end() - static_cast<long>(trailing.size()), messages.end()),
-                  trailing);
-        EXPECT_EQ(messages[messages.size() - 1 - trailing.size()], line);
-        EXPECT_NE(ReadFile(out_ + "/TGR25901.log").find("\nProcess ended on "), std::string::npos);
-
-        std::map<std::string, std::string> outputs = Files(out_);
-        std::set<std::string> seen;
-        for (const auto& [path, contents] : outputs) {
-            const bool firstCounty = path.rfind("TGR25901/", 0) == 0 || path == "TGR25901.met";
-            if (path == "TGR25901/" || path == "TGR25901.log" || path.rfind("TGR25903", 0) == 0) continue;
-            ASSERT_TRUE(firstCounty) << "left in the output directory: " << path;
-            const std::string name = path == "TGR25901.met" ? path : path.substr(9);
-            if (extra.count(name)) continue;
-            seen.insert(name);
-            auto reference = reference_.find(path);
-            ASSERT_NE(reference, reference_.end()) << "not written by the run without the fault: " << path;
-            EXPECT_TRUE(contents == reference->second) << path << " differs from the run without the fault";
-        }
-        for (const std::string& name : finished) EXPECT_TRUE(seen.count(name)) << "missing: " << name;
-        EXPECT_EQ(seen.size(), finished.size());
-
-        for (const auto& [path, contents] : reference_) {
-            if (path.rfind("TGR25903", 0) != 0 || path == "TGR25903.log") continue;
-            auto output = outputs.find(path);
-            ASSERT_NE(output, outputs.end()) << "second county: missing " << path;
-            EXPECT_TRUE(output->second == contents) << "second county: " << path << " differs";
-        }
-        std::string secondLog = LogOf(out_, "TGR25903");
-        ReplaceAll(secondLog, out_, ref_);
-        EXPECT_EQ(secondLog, LogOf(ref_, "TGR25903"));
-    }
-
-    // The first county's files of the reference run whose names end with one
-    // of `endings`, without the folder.
-    std::set<std::string> ReferenceFiles(const std::set<std::string>& endings) const {
-        std::set<std::string> names;
-        for (const auto& entry : reference_) {
-            const std::string& path = entry.first;
-            if (path.rfind("TGR25901/", 0) != 0) continue;
-            for (const std::string& ending : endings) {
-                if (EndsWith(path, ending)) names.insert(path.substr(9));
-            }
-        }
-        return names;
-    }
-
-    TempDir dir_;
-    std::string in_ = dir_ / "in";
-    std::string ref_ = dir_ / "ref";
-    std::string out_ = dir_ / "out";
-    std::string first_, second_;
-    std::map<std::string, std::string> reference_;
 };
 
 // The county's record files are read before any layer is written: a fault
@@ -186,12 +51,12 @@ const std::set<std::string> kNothingFinished = {"date.txt"};
 
 TEST_F(FaultCaseTest, RecordFileCutInTheMiddleOfALine) {
     std::vector<std::string> records = FirstRecords("rt2");
-    std::string text = Joined(records);
+    std::string text = CrlfJoined(records);
     text.resize(text.size() - 2 - 100);  // the last record keeps 108 of its 208 characters
     WriteFile(FirstFile("rt2"), text);
     RunJob();
     ExpectFaultHandled(
-        "ERROR in type 2 record " + std::to_string(records.size()) + ": 108 characters instead of 208",
+        {"ERROR in type 2 record " + std::to_string(records.size()) + ": 108 characters instead of 208"},
         kNothingFinished);
 }
 
@@ -210,34 +75,34 @@ TEST_F(FaultCaseTest, BinaryFileAsTheCounty) {
     RunJob();
     // Its first "line" decides; the date file holds whatever its VERSION
     // columns read as, so it is left out.
-    ExpectFaultHandled("ERROR in type 1 record 1: " + std::to_string(firstLine) + " characters instead of 228", {},
+    ExpectFaultHandled({"ERROR in type 1 record 1: " + std::to_string(firstLine) + " characters instead of 228"}, {},
                        {"date.txt"});
 }
 
 TEST_F(FaultCaseTest, Type1FileWithAWrongLineLength) {
     std::vector<std::string> records = FirstRecords("rt1");
     for (std::string& record : records) record += ' ';
-    WriteFile(FirstFile("rt1"), Joined(records));
+    WriteFile(FirstFile("rt1"), CrlfJoined(records));
     RunJob();
-    ExpectFaultHandled("ERROR in type 1 record 1: 229 characters instead of 228", kNothingFinished);
+    ExpectFaultHandled({"ERROR in type 1 record 1: 229 characters instead of 228"}, kNothingFinished);
 }
 
 TEST_F(FaultCaseTest, NonNumericCoordinates) {
     std::vector<std::string> records = FirstRecords("rt1");
     ASSERT_GT(records.size(), 10u);
     records[9].replace(219, 9, "+4200l000");  // TOLAT with a letter l for a one
-    WriteFile(FirstFile("rt1"), Joined(records));
+    WriteFile(FirstFile("rt1"), CrlfJoined(records));
     RunJob();
-    ExpectFaultHandled("ERROR in type 1 record 10: the coordinate in columns 220-228 is not a number",
+    ExpectFaultHandled({"ERROR in type 1 record 10: the coordinate in columns 220-228 is not a number"},
                        kNothingFinished);
 }
 
 TEST_F(FaultCaseTest, NonNumericShapePoint) {
     std::vector<std::string> records = FirstRecords("rt2");
     records[0].replace(37, 10, "-71.500000");  // LONG2 in degrees instead of millionths
-    WriteFile(FirstFile("rt2"), Joined(records));
+    WriteFile(FirstFile("rt2"), CrlfJoined(records));
     RunJob();
-    ExpectFaultHandled("ERROR in type 2 record 1: the coordinate in columns 38-47 is not a number",
+    ExpectFaultHandled({"ERROR in type 2 record 1: the coordinate in columns 38-47 is not a number"},
                        kNothingFinished);
 }
 
@@ -261,7 +126,7 @@ TEST_F(FaultCaseTest, DiskFullWhileALayerIsWritten) {
     ASSERT_LT(largestOther, limit);
     ASSERT_TRUE(finished.count("TGR25901met.dbf"));
     std::string metadataLine;
-    for (const std::string& message : Lines(LogOf(ref_, "TGR25901")))
+    for (const std::string& message : TextLines(LogOf(ref_, "TGR25901")))
         if (message.find("met.dbf") != std::string::npos) metadataLine = message;
     ReplaceAll(metadataLine, ref_, out_);
     ASSERT_EQ(metadataLine.rfind("Wrote ", 0), 0u) << metadataLine;
@@ -270,8 +135,8 @@ TEST_F(FaultCaseTest, DiskFullWhileALayerIsWritten) {
         FileSizeLimit full(limit);
         return Convert(first_, out_);
     });
-    ExpectFaultHandled("Could not write to file " + out_ + "/" + allPolygons + " (file too large)", finished, {},
-                       {metadataLine});
+    ExpectFaultHandled({"Could not write to file " + out_ + "/" + allPolygons + " (file too large)", metadataLine},
+                       finished);
 }
 
 TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
@@ -282,7 +147,7 @@ TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
     std::set<std::string> finished = ReferenceFiles({".shp", ".shx", ".dbf", "date.txt", "ctycu.kml", "trtcu.kml",
                                                      "grpcu.kml"});
     finished.erase("TGR25901met.dbf");
-    ExpectFaultHandled("Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml", finished,
+    ExpectFaultHandled({"Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml"}, finished,
                        {"TGR25901placecu.kml/"});
 }
 
@@ -309,7 +174,7 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     convert(first, out);
     const std::string allPolygons = "allpolys/all.kml";
     const size_t limit = ReadFile(out + "/" + allPolygons).size() * 5 / 4;
-    const std::map<std::string, std::string> expectedAll = Files(all);
+    const std::map<std::string, std::string> expectedAll = FolderFiles(all);
     for (const auto& [path, contents] : expectedAll) {
         if (path != allPolygons) {
             ASSERT_LT(contents.size(), limit) << path;
@@ -323,7 +188,7 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
 
     // The metadata table is appended and the .met copied after the failed
     // all-polygons layer.
-    std::vector<std::string> messages = Lines(LogOf(out, "TGR25903"));
+    std::vector<std::string> messages = TextLines(LogOf(out, "TGR25903"));
     const auto failure = std::find(messages.begin(), messages.end(),
                                    "Could not write to file " + out + "/" + allPolygons + " (file too large)");
     ASSERT_NE(failure, messages.end());
@@ -334,8 +199,8 @@ TEST(MergedFaultCaseTest, DiskFullWhileAMergedLayerIsContinued) {
     ReplaceAll(thirdLog, out, all);
     EXPECT_EQ(thirdLog, LogOf(all, "TGR25905"));
 
-    const std::map<std::string, std::string> outputs = Files(out);
-    const std::map<std::string, std::string> expectedWithout = Files(without);
+    const std::map<std::string, std::string> outputs = FolderFiles(out);
+    const std::map<std::string, std::string> expectedWithout = FolderFiles(without);
     std::set<std::string> expectedPaths;
     for (const auto& entry : expectedAll) {
         const std::string& path = entry.first;

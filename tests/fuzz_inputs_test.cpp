@@ -26,6 +26,9 @@ const Target kTargets[] = {
     {"options", fuzz::ConvertWithOptions},
     {"county", fuzz::ConvertDamagedCounty},
     {"merged", fuzz::ContinueDamagedMergedLayer},
+    {"oldrecords", fuzz::ReadOldRecordFile},
+    {"oldcounty", fuzz::ConvertDamagedOldCounty},
+    {"oldmerged", fuzz::ContinueDamagedOldMergedLayer},
 };
 
 // Test names carry the target's name.

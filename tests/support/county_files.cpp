@@ -1,5 +1,6 @@
 #include "support/county_files.h"
 
+#include "conv1/display.h"
 #include "conv2/display.h"
 #include "support/temp_dir.h"
 
@@ -40,6 +41,19 @@ std::string LogOf(const std::string& folder, const std::string& baseName) {
 int ConvertCounty(const std::string& input, const std::string& out, const std::string& options, int countyNumber,
                   int countyCount) {
     return vornak2::DisplayV2(input.c_str(), out.c_str(), options.c_str(), countyNumber, countyCount);
+}
+
+std::string OldOptions(char edition, char organisation, std::initializer_list<int> flags) {
+    std::string options(56, '0');
+    options[53] = edition;
+    options[50] = organisation;
+    for (int f : flags) options[static_cast<size_t>(f)] = '1';
+    return options;
+}
+
+int ConvertOldCounty(const std::string& input, const std::string& out, const std::string& options,
+                     int countyNumber, int countyCount) {
+    return vornak::Display(input.c_str(), out.c_str(), options.c_str(), countyNumber, countyCount);
 }
 
 }  // namespace testsupport

@@ -1,4 +1,5 @@
-// Small county fixtures for whole-call tests of the 2002-2006 library.
+// Small county fixtures for whole-call tests of the 2002-2006 library
+// (DisplayV2) and of the 1994-2000 library (Display).
 #pragma once
 
 #include <initializer_list>
@@ -25,5 +26,12 @@ std::string LogOf(const std::string& folder, const std::string& baseName);
 // what DisplayV2 returns.
 int ConvertCounty(const std::string& input, const std::string& out, const std::string& options,
                   int countyNumber = 1, int countyCount = 1);
+
+// An options string of the 1994-2000 library, 56 characters: every flag '0'
+// but those listed, the edition digit at 53 and the organisation at 50.
+std::string OldOptions(char edition, char organisation, std::initializer_list<int> flags = {});
+// ConvertCounty with Display.
+int ConvertOldCounty(const std::string& input, const std::string& out, const std::string& options,
+                     int countyNumber = 1, int countyCount = 1);
 
 }  // namespace testsupport

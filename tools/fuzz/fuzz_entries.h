@@ -60,4 +60,38 @@ constexpr int kEditionCount = 5;
 // '9', 'a', 'b', 'c', 'd'.
 char EditionCharacter(int index);
 
+// The 1994-2000 library (vornak::Display).
+
+// Record files: byte 0 picks the record type (one of the 14 readers, in the
+// order of OldRecordType), byte 1 the release (OldEditionCharacter); the
+// rest is the record file. For types 3 and I the rest is a type 1 file, the
+// line "=====" (kTypeISeparator), then the type 3 or I file, read in that
+// order.
+void ReadOldRecordFile(const uint8_t* data, size_t size);
+constexpr int kOldRecordTypeCount = 14;
+// '1' to '9', 'a', 'c', 'i', 's', 'z' by the index byte 0 picks.
+char OldRecordType(int index);
+constexpr int kOldEditionCount = 9;
+// The edition digits '0' (TIGER 94, release 94) to '8' (release 103).
+char OldEditionCharacter(int index);
+
+// One damaged record file: byte 0 picks the edition (OldEditionCharacter),
+// byte 1 the record type (OldRecordType), the rest replaces that file of a
+// small generated county of the edition (kOldCountySide cells square, large
+// enough for water, a park, a school and an American Indian area), which
+// Display converts with every layer. The county's log must end with
+// "Finished" and its end line, and no scratch file may be left.
+void ConvertDamagedOldCounty(const uint8_t* data, size_t size);
+constexpr int kOldCountySide = 7;
+
+// Merged layers: a county of TIGER 2000 converted with every layer by theme
+// and merged (organisation '3') into an output folder that holds the merged
+// layer files of an earlier conversion of it, one of them damaged: byte 0
+// picks the file (one of OldMergedLayerFileCount()), the rest replaces it;
+// or, as for ContinueDamagedMergedLayer, the journal beside one of them.
+void ContinueDamagedOldMergedLayer(const uint8_t* data, size_t size);
+int OldMergedLayerFileCount();
+// The undamaged contents of one of these files.
+std::string OldMergedLayerFile(int index);
+
 }  // namespace fuzz

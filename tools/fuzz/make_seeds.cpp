@@ -1,6 +1,7 @@
 // fuzz_seeds DIR: writes the seed inputs of the fuzz targets, made from
 // small generated counties of every edition, into new folders DIR/records,
-// DIR/zip, DIR/options, DIR/county and DIR/merged (DIR must exist).
+// DIR/zip, DIR/options, DIR/county, DIR/merged, DIR/oldrecords,
+// DIR/oldcounty and DIR/oldmerged (DIR must exist).
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
 
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     platform::SilentRenderer silent;  // the conversion of the merged layers' seeds draws nothing
     platform::SetModelessRenderer(&silent);
-    for (const char* target : {"records", "zip", "options", "county", "merged"}) MakeFolder(dir + "/" + target);
+    for (const char* target : {"records", "zip", "options", "county", "merged", "oldrecords", "oldcounty", "oldmerged"})
+        MakeFolder(dir + "/" + target);
     fuzz::ScratchFolder scratch;
 
     for (int e = 0; e < fuzz::kEditionCount; ++e) {
@@ -143,5 +145,28 @@ int main(int argc, char** argv) {
                        std::to_string(bytes.size()) + " " + std::to_string(name.size()) + "\n" + name + "range 0 " +
                        std::to_string(head.size()) + " " + std::to_string(name.size()) + "\n" + name + head);
     }
+
+    // The 1994-2000 editions: the same counties as their entries convert.
+    for (int e = 0; e < fuzz::kOldEditionCount; ++e) {
+        const char edition = fuzz::OldEditionCharacter(e);
+        const std::string county = scratch / std::string(1, edition) + "-old";
+        MakeFolder(county);
+        const countygen::CountySpec spec = Spec(edition, fuzz::kOldCountySide, fuzz::kOldCountySide);
+        countygen::WriteCounty(spec, county);
+        auto file = [&](char type) {
+            return ReadBytes(countygen::CountyFilePath(spec, county, countygen::RecordSuffix(edition, type)));
+        };
+        for (int t = 0; t < fuzz::kOldRecordTypeCount; ++t) {
+            const char type = fuzz::OldRecordType(t);
+            const std::string name = std::string(1, type) + "-" + edition;
+            std::string bytes = file(type);
+            WriteBytes(dir + "/oldcounty/" + name, Prefixed(e, t, bytes));
+            if (type == '3' || type == 'i') bytes = file('1') + fuzz::kTypeISeparator + bytes;
+            WriteBytes(dir + "/oldrecords/" + name, Prefixed(t, e, bytes));
+        }
+    }
+    for (int i = 0; i < fuzz::OldMergedLayerFileCount(); ++i)
+        WriteBytes(dir + "/oldmerged/" + std::to_string(i),
+                   std::string(1, static_cast<char>(i)) + fuzz::OldMergedLayerFile(i));
     return 0;
 }
