@@ -47,6 +47,10 @@ public:
     virtual void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) = 0;
     // Whether gathering a layer's sides moves the progress bar line by line.
     virtual bool GatheringShowsProgress() const = 0;
+    // Whether every layer's code of a side depends on the side's row alone
+    // (not on the line nor on which side): the code of a row is then made
+    // once per layer, not once per side of every line.
+    virtual bool SideCodesFollowRows() const { return false; }
 };
 
 }  // namespace tigercore

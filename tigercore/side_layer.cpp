@@ -1,7 +1,9 @@
 #include "tigercore/side_layer.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace tigercore {
 
@@ -33,6 +35,23 @@ public:
 private:
     // The code of one side; false when the side's row cannot be read.
     bool Side(int line, bool left, int row, SideCode& code) {
+        if (rowCodes_.enabled && row >= 0) {
+            const size_t at = static_cast<size_t>(row);
+            if (at >= rowCodes_.made.size()) {
+                rowCodes_.made.resize(std::max(at + 1, 2 * rowCodes_.made.size()), false);
+                rowCodes_.codes.resize(rowCodes_.made.size());
+            }
+            if (!rowCodes_.made[at]) {
+                if (!MakeSide(line, left, row, rowCodes_.codes[at])) return false;
+                rowCodes_.made[at] = true;
+            }
+            code = rowCodes_.codes[at];
+            return true;
+        }
+        return MakeSide(line, left, row, code);
+    }
+
+    bool MakeSide(int line, bool left, int row, SideCode& code) {
         SideOf side;
         side.line = line;
         side.left = left;
@@ -48,10 +67,17 @@ private:
     const SideLayer& spec_;
     CountyLines& lines_;
     bool clip_;
+    // The codes of the rows met so far, when codes follow rows.
+    struct {
+        bool enabled = false;
+        std::vector<bool> made;
+        std::vector<SideCode> codes;
+    } rowCodes_;
 };
 
 bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
     shapeio::JobServices& services = lines_.Services();
+    rowCodes_.enabled = lines_.SideCodesFollowRows() && !spec_.codeFromLineOnly;
     SideCode blank;
     spec_.sideCode(SideOf(), blank);
     const int lineCount = lines_.LineCount();
@@ -95,6 +121,8 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
         if (!take(left, sides.left, census.left, water.left, 1)) return false;
         if (!take(right, sides.right, census.right, water.right, 0)) return false;
     }
+    std::vector<bool>().swap(rowCodes_.made);
+    std::vector<SideCode>().swap(rowCodes_.codes);
     return true;
 }
 
