@@ -6,8 +6,28 @@
 namespace shapeio {
 
 void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare) {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [compare](const BorderLineEntry& a, const BorderLineEntry& b) { return compare(a, b) < 0; });
+    // The entries are wide: their numbers are sorted, and the entries moved
+    // into that order in place, cycle by cycle.
+    std::vector<int32_t> order(entries.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int32_t>(i);
+    std::stable_sort(order.begin(), order.end(), [&entries, compare](int32_t a, int32_t b) {
+        return compare(entries[static_cast<size_t>(a)], entries[static_cast<size_t>(b)]) < 0;
+    });
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == static_cast<int32_t>(start)) continue;
+        const BorderLineEntry first = entries[start];
+        size_t at = start;
+        for (;;) {
+            const size_t from = static_cast<size_t>(order[at]);
+            order[at] = static_cast<int32_t>(at);
+            if (from == start) {
+                entries[at] = first;
+                break;
+            }
+            entries[at] = entries[from];
+            at = from;
+        }
+    }
 }
 
 namespace {
