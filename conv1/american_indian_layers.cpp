@@ -8,6 +8,7 @@
 #include "conv1/layer_catalogue.h"
 #include "conv1/polygon_layers.h"
 #include "conv1/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,7 +82,9 @@ bool AmericanIndianAreaCurrentBorder(const SideCode& left, const SideCode& right
 // The key of an entry from its fields.
 template <bool kWithTrust>
 void EntryKey(const BorderLineEntry& entry, char (&key)[12]) {
-    std::snprintf(key, sizeof key, "%4s%5s", entry.code + kAreaOffset, entry.code + kFipsOffset);
+    const tigercore::JoinedKey<sizeof key> joined =
+        tigercore::JoinedKey<sizeof key>().Right(entry.code + kAreaOffset, 4).Right(entry.code + kFipsOffset, 5);
+    std::memcpy(key, joined.text(), std::strlen(joined.text()) + 1);
     if constexpr (kWithTrust) {
         key[kAreaAndFips] = entry.code[kTrustOffset];
         key[kAreaAndFips + 1] = '\0';

@@ -7,6 +7,7 @@
 #include "conv1/layer_catalogue.h"
 #include "conv1/polygon_layers.h"
 #include "conv1/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -83,10 +84,9 @@ void SubdivisionCurrentCode(const SideOf& side, SideCode& out) {
 }
 
 int CompareCountySubdivisionKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    char ka[24], kb[24];
-    std::snprintf(ka, sizeof ka, "%5s%5s", a.code + kCodeOffset, a.code + kExtraCodeOffset);
-    std::snprintf(kb, sizeof kb, "%5s%5s", b.code + kCodeOffset, b.code + kExtraCodeOffset);
-    const int order = std::strcmp(ka, kb);
+    using Key = tigercore::JoinedKey<24>;
+    const int order = std::strcmp(Key().Right(a.code + kCodeOffset, 5).Right(a.code + kExtraCodeOffset, 5).text(),
+                                  Key().Right(b.code + kCodeOffset, 5).Right(b.code + kExtraCodeOffset, 5).text());
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 

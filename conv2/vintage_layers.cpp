@@ -8,6 +8,7 @@
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -39,10 +40,9 @@ void TrafficAnalysisZoneCode(const SideOf& side, SideCode& out) {
 }
 
 int CompareTazKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    char ka[16], kb[16];
-    std::snprintf(ka, sizeof ka, "%6s%5s", a.code + 6, a.code + 13);
-    std::snprintf(kb, sizeof kb, "%6s%5s", b.code + 6, b.code + 13);
-    return std::strcmp(ka, kb);
+    using Key = tigercore::JoinedKey<16>;
+    return std::strcmp(Key().Right(a.code + 6, 6).Right(a.code + 13, 5).text(),
+                       Key().Right(b.code + 6, 6).Right(b.code + 13, 5).text());
 }
 
 const DbfFieldDef kTrafficAnalysisZoneFields[] = {
@@ -110,10 +110,9 @@ void VotingDistrictCode(const SideOf& side, SideCode& out) {
 }
 
 int CompareVotingDistrictKey(const BorderLineEntry& a, const BorderLineEntry& b) {
-    char ka[16], kb[16];
-    std::snprintf(ka, sizeof ka, "%5.5s%6.6s", a.code, a.code + 6);
-    std::snprintf(kb, sizeof kb, "%5.5s%6.6s", b.code, b.code + 6);
-    return std::strcmp(ka, kb);
+    using Key = tigercore::JoinedKey<16>;
+    return std::strcmp(Key().Right(a.code, 5, true).Right(a.code + 6, 6, true).text(),
+                       Key().Right(b.code, 5, true).Right(b.code + 6, 6, true).text());
 }
 
 const DbfFieldDef kVotingDistrict2000Fields[] = {

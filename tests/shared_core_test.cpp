@@ -10,10 +10,12 @@
 #include "support/temp_dir.h"
 #include "tigercore/keyed_layer_source.h"
 #include "tigercore/side_layer.h"
+#include "tigercore/sort_keys.h"
 #include "tigercore/table_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -244,3 +246,19 @@ TEST(PathRuleTest, BareFileNamesKeepTheirTitle) {
 }
 
 }  // namespace
+
+// The comparators' joined keys are the texts snprintf makes of the same parts,
+// cut at the buffer's end as it cuts them.
+TEST(JoinedKeyTest, SameTextAsFormatting) {
+    const char* const fields[] = {"", "7", "12345", "1234567", " 12 ", "abcdefghijklmnop"};
+    for (const char* a : fields) {
+        for (const char* b : fields) {
+            char expected[12];
+            std::snprintf(expected, sizeof expected, "%6s%5s", a, b);
+            EXPECT_STREQ(tigercore::JoinedKey<12>().Right(a, 6).Right(b, 5).text(), expected) << a << "|" << b;
+            std::snprintf(expected, sizeof expected, "%5.5s%6.6s", a, b);
+            EXPECT_STREQ(tigercore::JoinedKey<12>().Right(a, 5, true).Right(b, 6, true).text(), expected)
+                << a << "|" << b;
+        }
+    }
+}

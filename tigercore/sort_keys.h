@@ -10,6 +10,34 @@
 
 namespace tigercore {
 
+// A key text made as snprintf makes it into `N` bytes from "%<w>s" parts
+// (right-justified to at least w characters) and "%<w>.<w>s" parts (cut to
+// w, then right-justified), without formatting: for the comparators that
+// join an entry's code fields on every comparison.
+template <size_t N>
+class JoinedKey {
+public:
+    JoinedKey() { text_[0] = '\0'; }
+    // "%<width>s", or "%<width>.<width>s" when `cut`.
+    JoinedKey& Right(const char* field, size_t width, bool cut = false) {
+        size_t length = std::strlen(field);
+        if (cut) length = std::min(length, width);
+        for (size_t pad = length; pad < width; ++pad) Put(' ');
+        for (size_t i = 0; i < length; ++i) Put(field[i]);
+        text_[used_] = '\0';
+        return *this;
+    }
+    const char* text() const { return text_; }
+
+private:
+    void Put(char c) {
+        if (used_ + 1 < N) text_[used_++] = c;
+    }
+
+    char text_[N];
+    size_t used_ = 0;
+};
+
 // Text fields at full width, cut at a NUL and zero-filled after it, as the
 // string comparison sees them; numbers big-endian with the sign bit
 // flipped. Equal keys are equal rows for the comparison.
