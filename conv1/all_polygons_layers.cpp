@@ -19,8 +19,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-
 shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsRelease release) {
     using Descriptor = shapeio::PolygonLayerDescriptor;
     return Descriptor()

@@ -19,11 +19,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCountyOffset = 0;
 constexpr int kAreaOffset = 6;
 constexpr int kFipsOffset = 11;
@@ -99,15 +94,6 @@ int CompareAreaKey(const BorderLineEntry& a, const BorderLineEntry& b) {
 }
 int CompareAirKey(const BorderLineEntry& a, const BorderLineEntry& b) { return CompareAreaKey<false>(a, b); }
 int CompareAianhhKey(const BorderLineEntry& a, const BorderLineEntry& b) { return CompareAreaKey<true>(a, b); }
-
-template <int Level>
-int CountA() {
-    return gBorderLineCountsA[Level];
-}
-template <int Level>
-int CountS() {
-    return gBorderLineCountsS[Level];
-}
 
 // ------------------------------------------------------------------ records
 

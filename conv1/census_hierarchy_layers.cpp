@@ -15,12 +15,7 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
 using Descriptor = shapeio::PolygonLayerDescriptor;
-using TitleMoment = Descriptor::TitleMoment;
-using StatusMoment = Descriptor::StatusMoment;
 
 constexpr int kYear1990 = 1990;
 constexpr int kYear2000 = 2000;
@@ -89,15 +84,6 @@ void TypeSCode(const SideOf& side, SideCode& out) {
     else TypeSLevelBlank(Level, text);
     PutLevelText(text, out);
     out.noCode = side.row && !TypeSLevelCarriesCode(Level, text);
-}
-
-template <int Level>
-int CountA() {
-    return gBorderLineCountsA[Level];
-}
-template <int Level>
-int CountS() {
-    return gBorderLineCountsS[Level];
 }
 
 // ------------------------------------------------------------------ records

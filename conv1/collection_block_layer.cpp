@@ -15,11 +15,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCodeWidth = 17;
 constexpr int kTeaAt = 11;  // the TEA character in the code
 

@@ -17,12 +17,7 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
 using Descriptor = shapeio::PolygonLayerDescriptor;
-using TitleMoment = Descriptor::TitleMoment;
-using StatusMoment = Descriptor::StatusMoment;
 
 constexpr int kCountyOffset = 0;
 constexpr int kCodeOffset = 6;

@@ -14,11 +14,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCensusYear = 2000;
 constexpr int kFirstRenamedRelease = 100;      // file names, folders, tables, no-records texts
 constexpr int kFirstRetitledChamberRelease = 99;  // the chambers' titles and status texts
@@ -74,14 +69,14 @@ constexpr shapeio::PolygonLayerDescriptor PmsaDescriptor(const char* abbreviatio
 SideLayer CmsaMsaLayer() {
     const bool renamed = gEditionCode >= kFirstRenamedRelease;
     return {renamed ? CmsaMsaDescriptor("msa00", "msa00") : CmsaMsaDescriptor("msa", "msa"), SideTable::kTypeS,
-            SideCountS<kCmsaMsaLevel>, LevelSideCode<SideTable::kTypeS, kCmsaMsaLevel, CountyFrom::kLine, 6, 4>,
+            CountS<kCmsaMsaLevel>, LevelSideCode<SideTable::kTypeS, kCmsaMsaLevel, CountyFrom::kLine, 6, 4>,
             FillMetropolitanArea<kCmsaMsaEntity>};
 }
 
 SideLayer PmsaLayer() {
     const bool renamed = gEditionCode >= kFirstRenamedRelease;
     return {renamed ? PmsaDescriptor("pms00", "pmsa00") : PmsaDescriptor("pms", "pmsa"), SideTable::kTypeS,
-            SideCountS<kPmsaLevel>, LevelSideCode<SideTable::kTypeS, kPmsaLevel, CountyFrom::kLine, 6, 4>,
+            CountS<kPmsaLevel>, LevelSideCode<SideTable::kTypeS, kPmsaLevel, CountyFrom::kLine, 6, 4>,
             FillMetropolitanArea<kPmsaEntity>};
 }
 
@@ -113,7 +108,7 @@ const SideLayer kCongressionalDistrictCurrent = {
         .ThemeFolder("congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
         .Order(shapeio::CompareTextAt5),
-    SideTable::kTypeS, SideCountS<kCongressionalDistrictCurrentLevel>,
+    SideTable::kTypeS, CountS<kCongressionalDistrictCurrentLevel>,
     LevelSideCode<SideTable::kTypeS, kCongressionalDistrictCurrentLevel, CountyFrom::kLine, 5, 2>,
     FillCongressionalDistrict};
 
@@ -130,7 +125,7 @@ const SideLayer kCongressionalDistrict106 = {
         .ThemeFolder("106congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
         .Order(shapeio::CompareTextAt5),
-    SideTable::kTypeA, SideCountA<kCongressionalDistrict106Level>,
+    SideTable::kTypeA, CountA<kCongressionalDistrict106Level>,
     LevelSideCode<SideTable::kTypeA, kCongressionalDistrict106Level, CountyFrom::kRowAFile, 5, 2>,
     FillCongressionalDistrict};
 
@@ -210,7 +205,7 @@ SideLayer ChamberLayerOfRelease(const ChamberLayer& c) {
                 .Fields(c.fields[renamed], c.nameField[renamed])
                 .Order(shapeio::CompareTextAt5)
                 .PartsFileLogName(c.partsFileLogName),
-            SideTable::kTypeS, SideCountS<Level>, LevelSideCode<SideTable::kTypeS, Level, CountyFrom::kLine, 5, 6>,
+            SideTable::kTypeS, CountS<Level>, LevelSideCode<SideTable::kTypeS, Level, CountyFrom::kLine, 5, 6>,
             FillChamberDistrict};
 }
 

@@ -16,10 +16,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-
 const DbfFieldDef kKeyGeographicLocationFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"POLYID", 'N', 10, 0}, {"CENID", 'C', 5, 0},   {"COUNTY", 'C', 5, 0},
     {"CFCC", 'C', 3, 0},    {"KGLNAME", 'C', 30, 0}, {nullptr, 0, 0, 0},
@@ -30,8 +26,6 @@ const DbfFieldDef kKeyGeographicLocationAddressFields[] = {
     {"FEDIRP", 'C', 2, 0},  {"FENAME", 'C', 30, 0}, {"FETYPE", 'C', 4, 0}, {"FEDIRS", 'C', 2, 0},
     {"ZIPCODE", 'C', 5, 0}, {"ZIP4", 'C', 4, 0},    {nullptr, 0, 0, 0},
 };
-
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
 
 const shapeio::PolygonLayerDescriptor kKeyGeographicLocationLayer =
     shapeio::PolygonLayerDescriptor()

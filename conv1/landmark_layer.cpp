@@ -20,10 +20,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-
 const DbfFieldDef kLandmarkPolygonFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"POLYID", 'N', 10, 0},   {"CENID", 'C', 5, 0},     {"COUNTY", 'C', 5, 0},
     {"CFCC", 'C', 3, 0},    {"LANDNAME", 'C', 30, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
@@ -39,8 +35,6 @@ const DbfFieldDef kPolygonLandmarkLinkTableFields[] = {
     {"POLYID", 'N', 10, 0}, {"CENID", 'C', 5, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
     {nullptr, 0, 0, 0},
 };
-
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
 
 const shapeio::PolygonLayerDescriptor kLandmarkLayer =
     shapeio::PolygonLayerDescriptor()

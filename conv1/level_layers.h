@@ -15,16 +15,6 @@
 
 namespace vornak {
 
-// The side counts of a type A or type S level.
-template <int Level>
-int SideCountA() {
-    return gBorderLineCountsA[static_cast<size_t>(Level)];
-}
-template <int Level>
-int SideCountS() {
-    return gBorderLineCountsS[static_cast<size_t>(Level)];
-}
-
 // A record text as a field holds it: control characters (a NUL included)
 // become blanks.
 inline std::string FieldText(const std::string& text) {

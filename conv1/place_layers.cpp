@@ -15,11 +15,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCountyOffset = 0;
 constexpr int kCodeOffset = 6;
 constexpr int kCodeWidth = 5;
@@ -51,15 +46,6 @@ void TypeSCode(const SideOf& side, SideCode& out) {
     char county[6];
     PutLineCounty(side.line, county);
     CountyKeyedCode(RowS(side).*Field, county, out);
-}
-
-template <int Level>
-int CountA() {
-    return gBorderLineCountsA[Level];
-}
-template <int Level>
-int CountS() {
-    return gBorderLineCountsS[Level];
 }
 
 // ------------------------------------------------------------------ records

@@ -15,6 +15,11 @@
 
 namespace vornak {
 
+using shapeio::BorderLineEntry;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecord;
+using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
+using StatusMoment = shapeio::PolygonLayerDescriptor::StatusMoment;
 using tigercore::EntryText;
 using tigercore::IsBlankText;
 using tigercore::KeyedLayerSource;
@@ -41,6 +46,16 @@ shapeio::PolygonLayerJob CountyPolygonJob();
 void BuildPolygonLayer(const SideLayer& layer);
 // Builds a keyed layer on the engine; false when the county failed.
 bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source);
+
+// A layer's border-line sides, by its slot in the counts of its side source.
+template <int Level>
+int CountA() {
+    return gBorderLineCountsA[static_cast<size_t>(Level)];
+}
+template <int Level>
+int CountS() {
+    return gBorderLineCountsS[static_cast<size_t>(Level)];
+}
 
 // The row of a side of an A-type or S-type layer (the side has one).
 inline const TypeARecord& RowA(const SideOf& side) { return *static_cast<const TypeARecord*>(side.row); }

@@ -13,11 +13,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kFirstNamedRelease = 100;
 
 const DbfFieldDef kElementaryCodeFields[] = {
@@ -146,7 +141,7 @@ void DistrictSide(const SideOf& side, SideCode& out) {
 template <int Level>
 SideLayer SchoolLayer(const SchoolDistrictLayer& s) {
     const bool named = s.namedFields && gEditionCode >= kFirstNamedRelease;
-    return {Descriptor(s, named ? s.namedFields : s.codeFields), SideTable::kTypeA, SideCountA<Level>,
+    return {Descriptor(s, named ? s.namedFields : s.codeFields), SideTable::kTypeA, CountA<Level>,
             DistrictSide<Level>, named ? FillNamedDistrict : FillDistrictCode};
 }
 

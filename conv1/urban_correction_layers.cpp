@@ -16,11 +16,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCountyWidth = 5;
 constexpr int kCodeOffset = 5;
 constexpr int kCodeWidth = 5;
@@ -34,11 +29,6 @@ void UrbanCode(const SideOf& side, SideCode& out) {
     PutLineCounty(side.line, county);
     std::memcpy(out.entry, county, kCountyWidth);
     std::memcpy(out.entry + kCodeOffset, out.key, kCodeWidth + 1);
-}
-
-template <int Level>
-int CountS() {
-    return gBorderLineCountsS[Level];
 }
 
 const DbfFieldDef kCorrectedUrbanAreaFields[] = {

@@ -19,11 +19,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCensusYear = 2000;
 
 // ------------------------------------------------- voting districts 1990s
@@ -108,7 +103,7 @@ const SideLayer kVotingDistrict2000 = {
         .Fields(kVotingDistrict2000Fields, "VOTE00")
         .Order(CompareCodesInTurn<0, 6>)
         .GroupBy(shapeio::CompareTextAt6),
-    SideTable::kTypeS, SideCountS<kVotingDistrict2000Level>,
+    SideTable::kTypeS, CountS<kVotingDistrict2000Level>,
     LevelSideCode<SideTable::kTypeS, kVotingDistrict2000Level, CountyFrom::kRowS, 6, 6>, FillVotingDistrict2000};
 
 }  // namespace

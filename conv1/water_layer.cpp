@@ -18,16 +18,9 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-
 const DbfFieldDef kWaterPolygonFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"CFCC", 'C', 3, 0}, {"LANDNAME", 'C', 30, 0}, {nullptr, 0, 0, 0},
 };
-
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-using StatusMoment = shapeio::PolygonLayerDescriptor::StatusMoment;
 
 // The entries sort by the whole water body key (after the county code).
 const shapeio::PolygonLayerDescriptor kWaterLayer =

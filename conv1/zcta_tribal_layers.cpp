@@ -15,11 +15,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 constexpr int kCensusYear = 2000;
 
 // ----------------------------------------------------------------- ZCTAs
@@ -52,7 +47,7 @@ const SideLayer kZcta = {
         .Fields(kZctaFields, "ZCTA")
         .Order(shapeio::CompareLeadingText)
         .GroupBy(shapeio::CompareTextAt5),
-    SideTable::kTypeS, SideCountS<kZctaLevel>, LevelSideCode<SideTable::kTypeS, kZctaLevel, CountyFrom::kRowS, 5, 5>,
+    SideTable::kTypeS, CountS<kZctaLevel>, LevelSideCode<SideTable::kTypeS, kZctaLevel, CountyFrom::kRowS, 5, 5>,
     FillZcta};
 
 // ----------------------------------------------------------------- ANRCs
@@ -82,7 +77,7 @@ const SideLayer kAnrc = {
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeS, SideCountS<kAnrcLevel>, LevelSideCode<SideTable::kTypeS, kAnrcLevel, CountyFrom::kLine, 6, 2>,
+    SideTable::kTypeS, CountS<kAnrcLevel>, LevelSideCode<SideTable::kTypeS, kAnrcLevel, CountyFrom::kLine, 6, 2>,
     FillAnrc};
 
 // --------------------------------------------------- tribal subdivisions

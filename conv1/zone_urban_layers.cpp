@@ -15,11 +15,6 @@ namespace vornak {
 
 namespace {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-
 // ------------------------------------------------ traffic analysis zones
 // A side is its zone and the zone's 4-character companion text, as the
 // border step compares them: up to release 99 the CTPP text, in releases
@@ -83,10 +78,10 @@ constexpr shapeio::PolygonLayerDescriptor TrafficAnalysisZoneDescriptor(const Db
 }
 
 const SideLayer kTrafficAnalysisZoneCtpp = {TrafficAnalysisZoneDescriptor(kTrafficAnalysisZoneFields),
-                                            SideTable::kTypeA, SideCountA<kTrafficAnalysisZoneLevel>,
+                                            SideTable::kTypeA, CountA<kTrafficAnalysisZoneLevel>,
                                             TrafficAnalysisZoneSide, FillTrafficAnalysisZone};
 const SideLayer kTrafficAnalysisZoneUa90 = {TrafficAnalysisZoneDescriptor(kTrafficAnalysisZoneUa90Fields),
-                                            SideTable::kTypeA, SideCountA<kTrafficAnalysisZoneLevel>,
+                                            SideTable::kTypeA, CountA<kTrafficAnalysisZoneLevel>,
                                             TrafficAnalysisZoneSide, FillTrafficAnalysisZone};
 
 const SideLayer& TrafficAnalysisZoneLayer() {
@@ -119,7 +114,7 @@ const SideLayer kUrbanArea1990 = {
         .ThemeFolder("urban")
         .Fields(kUrbanArea1990Fields, "UACODE")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, SideCountA<kUrbanArea1990Level>,
+    SideTable::kTypeA, CountA<kUrbanArea1990Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea1990Level, CountyFrom::kLine, 6, 5>, FillUrbanArea1990};
 
 // ---------------------------------------- public use microdata areas
@@ -149,7 +144,7 @@ const SideLayer kPuma = {
         .ThemeFolder("puma")
         .Fields(kPumaFields, "PUMA")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, SideCountA<kPumaLevel>, LevelSideCode<SideTable::kTypeA, kPumaLevel, CountyFrom::kLine, 6, 5>,
+    SideTable::kTypeA, CountA<kPumaLevel>, LevelSideCode<SideTable::kTypeA, kPumaLevel, CountyFrom::kLine, 6, 5>,
     FillPuma};
 
 // ------------------------------------------------------- urban areas 2000
@@ -184,7 +179,7 @@ const SideLayer kUrbanArea2000 = {
         .ThemeFolder("urban00")
         .Fields(kUrbanArea2000Fields, "NAME")
         .Order(shapeio::CompareTextAt6),
-    SideTable::kTypeA, SideCountA<kUrbanArea2000Level>,
+    SideTable::kTypeA, CountA<kUrbanArea2000Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea2000Level, CountyFrom::kLine, 6, 5>, FillUrbanArea2000};
 
 }  // namespace
