@@ -6,12 +6,11 @@
 #include "conv1/stages.h"
 #include "platform/text.h"
 #include "tigercore/polygon_key_index.h"
+#include "tigercore/scratch_rows.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace vornak {
 
@@ -297,23 +296,7 @@ bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
 // ---------------------------------------------------------------------------
 // The scratch file of the type A rows, mapped once they are written.
 
-const unsigned char* gTypeAMapping = nullptr;
-size_t gTypeAMappingSize = 0;
-
-void UnmapTypeARows() {
-    if (gTypeAMapping) ::munmap(const_cast<unsigned char*>(gTypeAMapping), gTypeAMappingSize);
-    gTypeAMapping = nullptr;
-    gTypeAMappingSize = 0;
-}
-
-void MapTypeARows(size_t bytes) {
-    UnmapTypeARows();
-    if (bytes == 0) return;
-    void* view = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fileno(gTypeAScratchFile.get()), 0);
-    if (view == MAP_FAILED) return;  // the rows are then read with positioned reads
-    gTypeAMapping = static_cast<const unsigned char*>(view);
-    gTypeAMappingSize = bytes;
-}
+tigercore::ScratchRows gTypeARows;
 
 // Writes the type A table to a.tmp at the file's position and releases it;
 // on a short write the table stays and the county is abandoned.
@@ -332,7 +315,7 @@ void MoveTypeARowsToScratchFile() {
     }
     ReleaseTypeARecords();
     const long end = std::ftell(file);
-    MapTypeARows(end > 0 ? static_cast<size_t>(end) : 0);
+    gTypeARows.Map(file, end > 0 ? static_cast<size_t>(end) : 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -443,17 +426,7 @@ bool TypeSLevelCarriesCode(int level, const CodeText& code) {
     return CarriesCode(TypeSLevels()[static_cast<size_t>(level)], code);
 }
 
-bool ReadTypeARow(int row, TypeARecord& out) {
-    if (!gTypeAScratchFile || row < 0) return false;
-    const size_t at = static_cast<size_t>(row) * sizeof(TypeARecord);
-    if (gTypeAMapping) {
-        if (at + sizeof out > gTypeAMappingSize) return false;
-        std::memcpy(&out, gTypeAMapping + at, sizeof out);
-        return true;
-    }
-    const ssize_t got = ::pread(fileno(gTypeAScratchFile.get()), &out, sizeof out, static_cast<off_t>(at));
-    return got == static_cast<ssize_t>(sizeof out);
-}
+bool ReadTypeARow(int row, TypeARecord& out) { return gTypeARows.Read(gTypeAScratchFile.get(), row, out); }
 
 void PrepareSideIndexes() {
     const size_t lines = static_cast<size_t>(std::max(0, gTypeICount));
@@ -481,7 +454,7 @@ void DeterminePolygonBorders(int mode) {
 }
 
 void ReleasePolygonBorders() {
-    UnmapTypeARows();
+    gTypeARows.Unmap();
     std::vector<SidePair>().swap(IAIndex);
     std::vector<SidePair>().swap(ISIndex);
     gBorderLineCountsA.fill(0);

@@ -5,12 +5,11 @@
 #include "conv2/record_store.h"
 #include "platform/text.h"
 #include "tigercore/polygon_key_index.h"
+#include "tigercore/scratch_rows.h"
 
 #include <cstddef>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace vornak2 {
 
@@ -34,23 +33,7 @@ int gRightWaterFlag = 0;
 
 namespace {
 // The scratch file of the type A rows, mapped once its rows are written.
-const unsigned char* gTypeAMapping = nullptr;
-size_t gTypeAMappingSize = 0;
-
-void UnmapTypeARows() {
-    if (gTypeAMapping) ::munmap(const_cast<unsigned char*>(gTypeAMapping), gTypeAMappingSize);
-    gTypeAMapping = nullptr;
-    gTypeAMappingSize = 0;
-}
-
-void MapTypeARows(size_t bytes) {
-    UnmapTypeARows();
-    if (bytes == 0) return;
-    void* view = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fileno(gTypeAScratchFile.get()), 0);
-    if (view == MAP_FAILED) return;  // rows are then read with positioned reads
-    gTypeAMapping = static_cast<const unsigned char*>(view);
-    gTypeAMappingSize = bytes;
-}
+tigercore::ScratchRows gTypeARows;
 }  // namespace
 
 bool CodeText::operator==(const CodeText& o) const { return std::strcmp(text, o.text) == 0; }
@@ -278,18 +261,7 @@ void EconomicLevelBlank(int level, CodeText& out) { Blank(kEconomicLevels[level]
 bool CurrentLevelInEdition(int level) { return (kCurrentLevels[level].editions & EditionBit()) != 0; }
 bool Census2000LevelInEdition(int level) { return (kCensus2000Levels[level].editions & EditionBit()) != 0; }
 
-bool ReadTypeARow(int row, TypeARecord& out) {
-    if (!gTypeAScratchFile || row < 0) return false;
-    size_t at = static_cast<size_t>(row) * sizeof(TypeARecord);
-    if (gTypeAMapping) {
-        if (at + sizeof out > gTypeAMappingSize) return false;
-        std::memcpy(&out, gTypeAMapping + at, sizeof out);
-        return true;
-    }
-    off_t offset = static_cast<off_t>(row) * static_cast<off_t>(sizeof(TypeARecord));
-    ssize_t got = ::pread(fileno(gTypeAScratchFile.get()), &out, sizeof out, offset);
-    return got == static_cast<ssize_t>(sizeof out);
-}
+bool ReadTypeARow(int row, TypeARecord& out) { return gTypeARows.Read(gTypeAScratchFile.get(), row, out); }
 
 void PrepareSideIndexes() {
     for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex})
@@ -298,7 +270,7 @@ void PrepareSideIndexes() {
 }
 
 void ResetPolygonSides() {
-    UnmapTypeARows();
+    gTypeARows.Unmap();
     for (std::vector<SidePair>* index : {&IAIndex, &ISIndex, &IBIndex, &IEIndex}) std::vector<SidePair>().swap(*index);
     std::vector<SideWater>().swap(gSideWater);
     gBorderLineCountsA.fill(0);
@@ -352,7 +324,7 @@ void AssemblePolygonInfoA() {
         return;
     }
     ReleaseTypeARecords();
-    MapTypeARows(rows * sizeof(TypeARecord));
+    gTypeARows.Map(gTypeAScratchFile.get(), rows * sizeof(TypeARecord));
     EndStep();
 }
 

@@ -9,6 +9,7 @@
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "tigercore/keyed_layer_source.h"
+#include "tigercore/scratch_rows.h"
 #include "tigercore/side_layer.h"
 #include "tigercore/sort_keys.h"
 #include "tigercore/table_reader.h"
@@ -261,4 +262,33 @@ TEST(JoinedKeyTest, SameTextAsFormatting) {
                 << a << "|" << b;
         }
     }
+}
+
+// Rows written to a scratch file come back by number, mapped or not, and
+// nothing is read beyond them.
+TEST(ScratchRowsTest, RowsMappedAndUnmapped) {
+    struct Row {
+        char text[6];
+        int number;
+    };
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    const Row rows[3] = {{"first", 1}, {"secnd", 2}, {"third", 3}};
+    ASSERT_EQ(std::fwrite(rows, sizeof(Row), 3, file), 3u);
+    ASSERT_EQ(std::fflush(file), 0);
+    tigercore::ScratchRows scratch;
+    for (int mapped = 0; mapped < 2; ++mapped) {
+        if (mapped) scratch.Map(file, 3 * sizeof(Row));
+        Row out{};
+        ASSERT_TRUE(scratch.Read(file, 2, out)) << mapped;
+        EXPECT_STREQ(out.text, "third");
+        EXPECT_EQ(out.number, 3);
+        ASSERT_TRUE(scratch.Read(file, 0, out)) << mapped;
+        EXPECT_STREQ(out.text, "first");
+        EXPECT_FALSE(scratch.Read(file, 3, out)) << mapped;
+        EXPECT_FALSE(scratch.Read(file, -1, out)) << mapped;
+        EXPECT_FALSE(scratch.Read(nullptr, 0, out)) << mapped;
+    }
+    scratch.Unmap();
+    std::fclose(file);
 }
