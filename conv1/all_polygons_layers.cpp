@@ -9,6 +9,7 @@
 #include "conv1/polygon_layers.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "tigercore/all_polygons_layer.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,19 +21,7 @@ namespace vornak {
 namespace {
 
 shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsRelease release) {
-    using Descriptor = shapeio::PolygonLayerDescriptor;
-    return Descriptor()
-        .Title("")
-        .SecondTitle("All Polygons", Descriptor::TitleMoment::kAfterAllocation)
-        .StatusText("Sorting Polygon Boundaries", Descriptor::StatusMoment::kBeforeSorting)
-        .NoRecordsText("There are no polygon records\n")
-        .OverflowText("the number of polygon border lines exceeds the count")
-        .NoEntriesClipText("There are no polygon border lines\n")
-        .NoEntriesText("There are no polygon border lines\n")
-        .Abbreviation("all")
-        .ThemeFolder("allpolys")
-        .Fields(AllPolygonsFields(release), "POLYID")
-        .Order(shapeio::CompareLeadingText);
+    return tigercore::AllPolygonsDescriptor(AllPolygonsFields(release));
 }
 
 // The row of a side in a side index.

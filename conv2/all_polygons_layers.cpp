@@ -9,6 +9,7 @@
 #include "conv2/record_search.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
+#include "tigercore/all_polygons_layer.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,20 +24,8 @@ using shapeio::BorderLineEntry;
 // once the entries' room is obtained, "Sorting Polygon Boundaries" before
 // the sort and "Building Polygons" when the first polygon is written.
 shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsEdition edition) {
-    using Descriptor = shapeio::PolygonLayerDescriptor;
-    return Descriptor()
-        .Title("")
-        .SecondTitle("All Polygons", Descriptor::TitleMoment::kAfterAllocation)
-        .EarlyStatusText("Gathering Boundary Lines", Descriptor::EarlyMoment::kAtStart)
-        .StatusText("Sorting Polygon Boundaries", Descriptor::StatusMoment::kBeforeSorting)
-        .NoRecordsText("There are no polygon records\n")
-        .OverflowText("the number of polygon border lines exceeds the count")
-        .NoEntriesClipText("There are no polygon border lines\n")
-        .NoEntriesText("There are no polygon border lines\n")
-        .Abbreviation("all")
-        .ThemeFolder("allpolys")
-        .Fields(AllPolygonsFields(edition), "POLYID")
-        .Order(shapeio::CompareLeadingText);
+    return tigercore::AllPolygonsDescriptor(AllPolygonsFields(edition))
+        .EarlyStatusText("Gathering Boundary Lines", shapeio::PolygonLayerDescriptor::EarlyMoment::kAtStart);
 }
 
 // The rows of every polygon record type on one side of a line.
