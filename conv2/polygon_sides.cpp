@@ -170,6 +170,31 @@ void FormatLevel(const CodeLevel& level, const void* row, CodeText& out) {
     out.text[at] = '\0';
 }
 
+// Whether two rows have the same code at a level, without making the texts:
+// the same field texts make the same code (a level the edition lacks is
+// blank for both). Different field texts may still make one text; the
+// caller then compares the texts.
+bool SameFields(const CodeLevel& level, const void* a, const void* b) {
+    if (!(level.editions & EditionBit())) return true;
+    const char* x = static_cast<const char*>(a);
+    const char* y = static_cast<const char*>(b);
+    for (int p = 0; p < level.partCount; ++p) {
+        const CodePart& part = level.parts[p];
+        if (part.single ? x[part.offset] != y[part.offset] : std::strcmp(x + part.offset, y + part.offset) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether both sides of a line have the same code at a level: both
+// without a row, or both rows with the same fields.
+template <typename Row>
+bool SameSides(const SidePair& sides, const std::vector<Row>& rows, const CodeLevel& level) {
+    if (sides.left < 0 || sides.right < 0) return sides.left < 0 && sides.right < 0;
+    return sides.left == sides.right ||
+           SameFields(level, &rows[static_cast<size_t>(sides.left)], &rows[static_cast<size_t>(sides.right)]);
+}
+
 void Blank(int width, CodeText& out) {
     std::memset(out.text, ' ', static_cast<size_t>(width));
     out.text[width] = '\0';
@@ -295,7 +320,10 @@ void AssemblePolygonInfoA() {
         SidePair& sides = IAIndex[static_cast<size_t>(i)];
         sides.left = find(line.CENIDL, line.POLYIDL);
         sides.right = find(line.CENIDR, line.POLYIDR);
+        const bool last = i == gTypeICount - 1;  // its codes stay in gLeftCodes and gRightCodes
         for (int level = 0; level < kCurrentLevelCount; ++level) {
+            // Sides of the same codes add nothing, but in the urban level.
+            if (!last && level != kUrbanCurrentLevel && SameSides(sides, gTypeARecords, kCurrentLevels[level])) continue;
             CodeText& l = gLeftCodes.current[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.current[static_cast<size_t>(level)];
             l = r = blanks[level];
@@ -354,7 +382,10 @@ void AssemblePolygonInfoS() {
             int p = findP(line.CENIDR, line.POLYIDR);
             if (p >= 0) gRightWaterFlag = gTypePRecords[static_cast<size_t>(p)].WATER;
         }
+        const bool last = i == gTypeICount - 1;  // its codes stay in gLeftCodes and gRightCodes
         for (int level = 1; level < kCensus2000LevelCount; ++level) {
+            // Sides of the same codes add nothing.
+            if (!last && SameSides(sides, gTypeSRecords, kCensus2000Levels[level])) continue;
             CodeText& l = gLeftCodes.census2000[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.census2000[static_cast<size_t>(level)];
             l = r = blanks[level];
@@ -411,7 +442,10 @@ void AssemblePolygonInfoE() {
         sides.right = find(line.CENIDR, line.POLYIDR);
         const TypeERecord* left = sides.left >= 0 ? &gTypeERecords[static_cast<size_t>(sides.left)] : nullptr;
         const TypeERecord* right = sides.right >= 0 ? &gTypeERecords[static_cast<size_t>(sides.right)] : nullptr;
+        const bool last = i == gTypeICount - 1;  // its codes stay in gLeftCodes and gRightCodes
         for (int level = 0; level < kCommercialRegionLevel; ++level) {
+            // Sides of the same codes add nothing.
+            if (!last && SameSides(sides, gTypeERecords, kEconomicLevels[level])) continue;
             CodeText& l = gLeftCodes.economic[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.economic[static_cast<size_t>(level)];
             l = r = blanks[level];
