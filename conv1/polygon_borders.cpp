@@ -240,6 +240,31 @@ void FormatLevel(const ReleaseLevel& level, const void* row, const Type3Record* 
     out.text[at] = '\0';
 }
 
+// Whether the two sides of a line make the same code at a level, without
+// making the texts: both without a row, or the same field texts (a level
+// the release does not carry is blank for both). Different field texts may
+// still make one text; the caller then compares the texts.
+bool SameFields(const ReleaseLevel& level, const void* left, const void* right, const Type3Record* line3) {
+    if (!left || !right) return !left && !right;
+    if (!level.carried) return true;
+    for (int p = 0; p < level.partCount; ++p) {
+        const CodePart& part = level.parts[p];
+        const char* a;
+        const char* b;
+        if (part.source == Source::kRow) {
+            a = static_cast<const char*>(left) + part.offset;
+            b = static_cast<const char*>(right) + part.offset;
+        } else if (line3) {
+            a = reinterpret_cast<const char*>(line3) + part.offset;
+            b = reinterpret_cast<const char*>(line3) + part.rightOffset;
+        } else {
+            continue;  // blanks on both sides
+        }
+        if (part.form == Form::kChar ? a[0] != b[0] : std::strcmp(a, b) != 0) return false;
+    }
+    return true;
+}
+
 // The own part of the text is not all blanks (a text shorter or longer than
 // the level's is no blank either).
 bool CarriesCode(const ReleaseLevel& level, const CodeText& code) {
@@ -338,7 +363,10 @@ void ResolveTypeASides() {
         const TypeARecord* left = sides.left >= 0 ? &gTypeARecords[static_cast<size_t>(sides.left)] : nullptr;
         const TypeARecord* right = sides.right >= 0 ? &gTypeARecords[static_cast<size_t>(sides.right)] : nullptr;
         const Type3Record* line3 = LineType3(j);
+        const bool last = j == lines - 1;  // its codes stay in gLeftCodes and gRightCodes
         for (int level = 0; level < kTypeALevelCount; ++level) {
+            // Sides of the same codes add nothing.
+            if (!last && SameFields(levels[level], left, right, line3)) continue;
             CodeText& l = gLeftCodes.typeA[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.typeA[static_cast<size_t>(level)];
             l = r = blanks[level];
@@ -372,7 +400,10 @@ void ResolveTypeSSides() {
         gRightWaterFlag = right ? right->WATER : 0;
         if (gLeftWaterFlag == 1) ++gBorderLineCountsS[kWaterSidesSlot];
         if (gRightWaterFlag == 1) ++gBorderLineCountsS[kWaterSidesSlot];
+        const bool last = j == lines - 1;  // its codes stay in gLeftCodes and gRightCodes
         for (int level = 1; level < kTypeSLevelCount; ++level) {
+            // Sides of the same codes add nothing.
+            if (!last && SameFields(levels[level], left, right, nullptr)) continue;
             CodeText& l = gLeftCodes.typeS[static_cast<size_t>(level)];
             CodeText& r = gRightCodes.typeS[static_cast<size_t>(level)];
             l = r = blanks[level];
