@@ -24,6 +24,9 @@
 #                                /tmp/bench_county; each size is removed
 #                                after its run)
 #   --keep                       keep each size's county and output
+#   --repeat N                   convert each size N times and keep each
+#                                stage's least wall and least CPU time (the
+#                                least disturbed by other work; default 1)
 # Example: bash scripts/bench.sh --library old 125000 500000
 #
 # Each size converts in a child process of its own; wall times swing when

@@ -10,6 +10,7 @@
 #include "county_writer.h"
 #include "platform/dialog.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -109,6 +110,22 @@ std::string Fields(const std::string& line, double& a, double& b) {
 }
 
 }  // namespace
+
+void KeepLeast(SizeResult& best, const SizeResult& other) {
+    best.wall = std::min(best.wall, other.wall);
+    best.cpu = std::min(best.cpu, other.cpu);
+    best.peakKb = std::max(best.peakKb, other.peakKb);
+    for (const StageTime& stage : other.stages) {
+        bool found = false;
+        for (StageTime& mine : best.stages) {
+            if (mine.name != stage.name) continue;
+            mine.wall = std::min(mine.wall, stage.wall);
+            mine.cpu = std::min(mine.cpu, stage.cpu);
+            found = true;
+        }
+        if (!found) best.stages.push_back(stage);
+    }
+}
 
 bool RunSize(const LibraryRun& run, long long chains, const std::string& work, SizeResult& result) {
     const std::string input = work + "/county";

@@ -42,6 +42,10 @@ struct SizeResult {
     std::vector<StageTime> stages;
 };
 
+// Folds another conversion of the same county into `best`: each stage's
+// and the total's least wall and least CPU time, the largest peak memory.
+void KeepLeast(SizeResult& best, const SizeResult& other);
+
 // Writes a county of about `chains` lines into work/county and converts it
 // into work/out; false (said on standard error) when either child fails.
 bool RunSize(const LibraryRun& run, long long chains, const std::string& work, SizeResult& result);
