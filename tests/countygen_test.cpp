@@ -370,6 +370,28 @@ TEST(CountyGenOrderTest, SeedChangesOnlyTheRecordOrder) {
     EXPECT_EQ(std::memcmp(gTypePRecords.data(), centres.data(), centres.size() * sizeof(TypePRecord)), 0);
 }
 
+TEST(CountyGenFilesTest, WithoutTypeBOnlyTheTypeBFileIsLeftOut) {
+    testsupport::TempDir dir;
+    const std::string with = dir / "with", without = dir / "without";
+    for (const std::string& d : {with, without}) ASSERT_EQ(::mkdir(d.c_str(), 0755), 0);
+    CountySpec spec = SmallSpec('d', 5);
+    const countygen::GeneratedCounty full = countygen::WriteCounty(spec, with);
+    spec.typeB = false;
+    const countygen::GeneratedCounty lean = countygen::WriteCounty(spec, without);
+
+    EXPECT_FALSE(testsupport::Exists(countygen::CountyFilePath(spec, without, "rtb")));
+    EXPECT_EQ(lean.records.count("rtb"), 0u);
+    const std::string typeB = testsupport::ReadFile(countygen::CountyFilePath(spec, with, "rtb"));
+    EXPECT_EQ(full.records.at("rtb"), spec.width * spec.height);
+    EXPECT_EQ(full.bytes - lean.bytes, static_cast<long long>(typeB.size()));
+    for (const char* suffix : {"rt1", "rt2", "rti", "rt4", "rt5", "rt6", "rtz", "rtu", "rtc", "rta", "rts", "rtp",
+                               "rt7", "rt8", "rte", "rtt", "rtm", "met"}) {
+        EXPECT_EQ(testsupport::ReadFile(countygen::CountyFilePath(spec, with, suffix)),
+                  testsupport::ReadFile(countygen::CountyFilePath(spec, without, suffix)))
+            << suffix;
+    }
+}
+
 TEST(CountyGenFilesTest, LineEndsNamesAndTheSmallestCounty) {
     testsupport::TempDir dir;
     CountySpec spec;

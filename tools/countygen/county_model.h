@@ -113,6 +113,9 @@ struct CountySpec {
     int version = -1;        // VERSION of every record; -1: the edition's own
     bool crlf = true;        // CR LF line ends (else LF) in the record files and the .met
     bool upperCaseNames = true;  // TGR25901.RT1 rather than tgr25901.rt1
+    // 2002-2006: whether the type B file (corrections) is written; without
+    // it the county is like the real ones of 2005 on, which have none.
+    bool typeB = true;
 };
 
 // The smallest square grid with at least `chains` lines.

@@ -132,7 +132,7 @@ void CountyWriter::WritePolygons() {
     auto rta = Open("rta");
     auto rts = Open("rts");
     auto rtp = Open("rtp");
-    auto rtb = Open("rtb");
+    auto rtb = spec_.typeB ? Open("rtb") : nullptr;
     auto rte = Open("rte");
     const int edition = model_.EditionCode();
     FixedLine r;
@@ -229,25 +229,27 @@ void CountyWriter::WritePolygons() {
         r.Number(45, 45, c.water ? 1 : 0);
         rtp->Add(r);
 
-        head('B', kLengthB);
-        r.Text(26, 27, c.state);
-        r.Text(28, 30, c.county);
-        r.Text(31, 36, c.tract);
-        r.Text(37, 40, c.block);
-        r.Text(41, 41, c.blockSuffix);
-        r.Text(42, 46, c.aianhhfp);
-        r.Text(47, 50, c.aianhh);
-        r.Char(51, c.aihhtli);
-        r.Text(52, 56, c.anrc);
-        r.Text(57, 59, c.aitsce);
-        r.Text(60, 64, c.aits);
-        r.Text(65, 69, c.concit);
-        r.Text(70, 74, c.cousub);
-        r.Text(75, 79, c.submcd);
-        r.Text(80, 84, c.place);
-        r.Text(85, 89, c.ua);
-        r.Char(90, c.ur);
-        rtb->Add(r);
+        if (rtb) {
+            head('B', kLengthB);
+            r.Text(26, 27, c.state);
+            r.Text(28, 30, c.county);
+            r.Text(31, 36, c.tract);
+            r.Text(37, 40, c.block);
+            r.Text(41, 41, c.blockSuffix);
+            r.Text(42, 46, c.aianhhfp);
+            r.Text(47, 50, c.aianhh);
+            r.Char(51, c.aihhtli);
+            r.Text(52, 56, c.anrc);
+            r.Text(57, 59, c.aitsce);
+            r.Text(60, 64, c.aits);
+            r.Text(65, 69, c.concit);
+            r.Text(70, 74, c.cousub);
+            r.Text(75, 79, c.submcd);
+            r.Text(80, 84, c.place);
+            r.Text(85, 89, c.ua);
+            r.Char(90, c.ur);
+            rtb->Add(r);
+        }
 
         head('E', kLengthE);
         r.Text(26, 27, c.state);
@@ -259,7 +261,7 @@ void CountyWriter::WritePolygons() {
     Finish("rta", *rta);
     Finish("rts", *rts);
     Finish("rtp", *rtp);
-    Finish("rtb", *rtb);
+    if (rtb) Finish("rtb", *rtb);
     Finish("rte", *rte);
 }
 

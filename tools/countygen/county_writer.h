@@ -23,7 +23,8 @@ struct GeneratedCounty {
 std::string CountyFilePath(const CountySpec& spec, const std::string& directory, const std::string& suffix);
 
 // Writes every record file of the edition: for 2002-2006 types 1, 2, 4, 5,
-// 6, 7, 8, A, B, C, E, I, M, P, S, T, U, Z and the .met text; for 1994-2000
+// 6, 7, 8, A, B (unless the spec leaves it out), C, E, I, M, P, S, T, U, Z
+// and the .met text; for 1994-2000
 // types 1, 2, 3, 4, 5, 6, 7, 8, 9, A, C, I, S, Z (old_edition_writer.h).
 // Throws std::runtime_error when a file cannot be written.
 GeneratedCounty WriteCounty(const CountySpec& spec, const std::string& directory);

@@ -38,6 +38,8 @@ TGR25901.F61 ... .F6Z (1994), .BW1 ... (1995) or .RT1 ... (1997 on).
                          7 0402, 8 0303)
   --lf                   LF line ends (default CR LF)
   --lower-case           lower-case file names (tgr25901.rt1)
+  --no-type-b            2002-2006: no type B file (as in the real counties
+                         of 2005 on); every other file stays as it was
 
 The county: cell (i, j) of the grid is one polygon (POLYID j W + i + 1);
 lines run along the cell edges, horizontal ones first (TLID 100000001 + L);
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
             spec.crlf = false;
         } else if (arg == "--lower-case") {
             spec.upperCaseNames = false;
+        } else if (arg == "--no-type-b") {
+            spec.typeB = false;
         } else {
             std::fprintf(stderr, "countygen: bad argument %s (see --help)\n", arg.c_str());
             return 2;
