@@ -34,10 +34,10 @@ constexpr char kNoTrust = '0';
 // followed by the trust flag when the layer has one.
 void PutAreaCodes(const char* county, const char* area, const char* fips, char trust, SideCode& out) {
     PutCodeText(out.entry + kCountyOffset, county, 5);
-    std::snprintf(out.entry + kAreaOffset, kAreaWidth + 1, "%4s", area);
-    std::snprintf(out.entry + kFipsOffset, kFipsWidth + 1, "%5s", fips);
+    tigercore::JoinedKey<64>().Right(area, 4).CopyTo(out.entry + kAreaOffset, kAreaWidth + 1);
+    tigercore::JoinedKey<64>().Right(fips, 5).CopyTo(out.entry + kFipsOffset, kFipsWidth + 1);
     out.entry[kTrustOffset] = trust;
-    std::snprintf(out.key, sizeof out.key, "%4s%5s", area, fips);
+    tigercore::JoinedKey<64>().Right(area, 4).Right(fips, 5).CopyTo(out.key, sizeof out.key);
     if (trust != '\0') {
         out.key[kAreaAndFips] = trust;
         out.key[kAreaAndFips + 1] = '\0';

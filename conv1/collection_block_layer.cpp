@@ -6,6 +6,7 @@
 #include "conv1/layer_catalogue.h"
 #include "conv1/polygon_layers.h"
 #include "conv1/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,8 +38,14 @@ void CollectionBlockCode(const SideOf& side, SideCode& out) {
     const TypeSRecord& s = RowS(side);
     const char tea = gEditionCode >= 99 ? ' ' : Character(s.TEA);
     const char* zcta = gEditionCode == 100 ? "" : s.ZCTA;
-    std::snprintf(out.key, kCodeWidth + 1, "%2s%3s%5s%c%c%5s", s.STATECOL, s.COUNCOL, s.BLKCOL,
-                  Character(s.BLKSUFCOL), tea, zcta);
+    tigercore::JoinedKey<64>()
+        .Right(s.STATECOL, 2)
+        .Right(s.COUNCOL, 3)
+        .Right(s.BLKCOL, 5)
+        .Char(Character(s.BLKSUFCOL))
+        .Char(tea)
+        .Right(zcta, 5)
+        .CopyTo(out.key, kCodeWidth + 1);
     std::memcpy(out.entry, out.key, kCodeWidth + 1);
     const bool blankSuffix = s.BLKSUFCOL == ' ' || s.BLKSUFCOL == '0' || s.BLKSUFCOL == '\0';
     out.noCode = Blank(s.STATECOL) && Blank(s.COUNCOL) && Blank(s.BLKCOL) && blankSuffix;

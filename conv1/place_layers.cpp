@@ -7,6 +7,7 @@
 #include "conv1/polygon_layers.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <string>
@@ -20,7 +21,7 @@ constexpr int kCodeOffset = 6;
 constexpr int kCodeWidth = 5;
 
 // "%5s" of a code field, then a NUL.
-void PutCode(char* out, const char* field) { std::snprintf(out, kCodeWidth + 1, "%5s", field); }
+void PutCode(char* out, const char* field) { tigercore::JoinedKey<64>().Right(field, 5).CopyTo(out, kCodeWidth + 1); }
 
 // The side code of a layer keyed by one code: the key "%5s" of the code,
 // the entry the county code and the code.

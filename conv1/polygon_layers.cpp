@@ -4,6 +4,7 @@
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
+#include "tigercore/sort_keys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -85,7 +86,7 @@ bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSou
 
 void PutLineCounty(int line, char* out) {
     const TypeIRecord& row = gTypeIRecords[static_cast<size_t>(line)];
-    std::snprintf(out, 6, "%2s%3s", row.STATE, row.COUNTY);
+    tigercore::JoinedKey<64>().Right(row.STATE, 2).Right(row.COUNTY, 3).CopyTo(out, 6);
 }
 
 void PutTypeACounty(const SideOf& side, char* out) {

@@ -7,6 +7,7 @@
 #include "conv1/polygon_layers.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,7 +24,7 @@ constexpr int kCodeWidth = 5;
 template <auto Field>
 void UrbanCode(const SideOf& side, SideCode& out) {
     const char* code = side.row ? static_cast<const char*>(RowS(side).*Field) : "";
-    std::snprintf(out.key, kCodeWidth + 1, "%5s", code);
+    tigercore::JoinedKey<64>().Right(code, 5).CopyTo(out.key, kCodeWidth + 1);
     if (!side.row) return;
     char county[kCountyWidth + 1];
     PutLineCounty(side.line, county);

@@ -11,6 +11,7 @@
 #include "conv1/stages.h"
 #include "conv1/type3_layers.h"
 #include "platform/text.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,8 +30,8 @@ void VotingDistrict1990Side(const Type3Record& row, int, bool left, SideCode& ou
     const char* state = left ? row.STATE90L : row.STATE90R;
     const char* county = left ? row.COUN90L : row.COUN90R;
     const char* district = left ? row.VTDL : row.VTDR;
-    std::snprintf(out.key, sizeof out.key, "%s%s%s", state, county, district);
-    std::snprintf(out.entry, 6, "%s%s", state, county);
+    tigercore::JoinedKey<64>().Text(state).Text(county).Text(district).CopyTo(out.key, sizeof out.key);
+    tigercore::JoinedKey<64>().Text(state).Text(county).CopyTo(out.entry, 6);
     PutCodeText(out.entry + 6, district, 4);
     out.noCode = std::strcmp(district, "    ") == 0;
 }

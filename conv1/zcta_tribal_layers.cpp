@@ -7,6 +7,7 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "conv1/type3_layers.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -91,7 +92,7 @@ constexpr int kTribalSubdivisionAt = 12;
 void TribalSubdivisionSide(const Type3Record& row, int line, bool left, SideCode& out) {
     const char* subdivision = left ? row.AITSCEL : row.AITSCER;
     const char* area = left ? row.AITSL : row.AITSR;
-    std::snprintf(out.key, sizeof out.key, "%3s%5s", subdivision, area);
+    tigercore::JoinedKey<64>().Right(subdivision, 3).Right(area, 5).CopyTo(out.key, sizeof out.key);
     out.noCode = std::strcmp(out.key, "        ") == 0;
     PutLineCounty(line, out.entry);
     PutCodeText(out.entry + kTribalAreaAt, area, 5);

@@ -260,6 +260,10 @@ TEST(JoinedKeyTest, SameTextAsFormatting) {
             std::snprintf(expected, sizeof expected, "%5.5s%6.6s", a, b);
             EXPECT_STREQ(tigercore::JoinedKey<12>().Right(a, 5, true).Right(b, 6, true).text(), expected)
                 << a << "|" << b;
+            char made[8];
+            std::snprintf(expected, 8, "%s%c%3s", a, 'x', b);
+            tigercore::JoinedKey<64>().Text(a).Char('x').Right(b, 3).CopyTo(made, sizeof made);
+            EXPECT_STREQ(made, expected) << a << "|" << b;
         }
     }
 }

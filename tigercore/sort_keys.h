@@ -10,10 +10,11 @@
 
 namespace tigercore {
 
-// A key text made as snprintf makes it into `N` bytes from "%<w>s" parts
-// (right-justified to at least w characters) and "%<w>.<w>s" parts (cut to
-// w, then right-justified), without formatting: for the comparators that
-// join an entry's code fields on every comparison.
+// A key text made as snprintf makes it into `N` bytes from "%s" parts,
+// "%c" parts, "%<w>s" parts (right-justified to at least w characters) and
+// "%<w>.<w>s" parts (cut to w, then right-justified), without formatting:
+// for the comparators that join an entry's code fields on every comparison
+// and the side codes made for every side of every line.
 template <size_t N>
 class JoinedKey {
 public:
@@ -27,7 +28,27 @@ public:
         text_[used_] = '\0';
         return *this;
     }
+    // "%s".
+    JoinedKey& Text(const char* field) {
+        while (*field) Put(*field++);
+        text_[used_] = '\0';
+        return *this;
+    }
+    // "%c".
+    JoinedKey& Char(char c) {
+        Put(c);
+        text_[used_] = '\0';
+        return *this;
+    }
     const char* text() const { return text_; }
+    // The text as snprintf(out, size, ...) leaves it: cut to size - 1
+    // characters and ended by a NUL.
+    void CopyTo(char* out, size_t size) const {
+        if (size == 0) return;
+        const size_t n = std::min(used_, size - 1);
+        std::memcpy(out, text_, n);
+        out[n] = '\0';
+    }
 
 private:
     void Put(char c) {
