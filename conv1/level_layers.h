@@ -8,6 +8,7 @@
 #include "conv1/polygon_layers.h"
 #include "conv1/record_layouts.h"
 #include "shapeio/border_line_entry.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -42,12 +43,12 @@ inline void PutEntryCounty(CountyFrom from, const SideOf& side, char* out) {
         case CountyFrom::kLine: PutLineCounty(side.line, out); break;
         case CountyFrom::kRowS: {
             const TypeSRecord& s = RowS(side);
-            std::snprintf(out, 6, "%2s%3s", s.STATECU, s.COUNTYCU);
+            tigercore::JoinedKey<64>().Right(s.STATECU, 2).Right(s.COUNTYCU, 3).CopyTo(out, 6);
             break;
         }
         case CountyFrom::kRowAFile: {
             const TypeARecord& a = RowA(side);
-            std::snprintf(out, 6, "%2s%3s", a.STATE, a.COUNTY);
+            tigercore::JoinedKey<64>().Right(a.STATE, 2).Right(a.COUNTY, 3).CopyTo(out, 6);
             break;
         }
     }

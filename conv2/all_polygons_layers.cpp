@@ -10,6 +10,7 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "tigercore/all_polygons_layer.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -95,7 +96,7 @@ private:
             return false;
         }
         out.taken = true;
-        std::snprintf(out.entry.code, sizeof out.entry.code, "%s%s", polyid, cenid);
+        tigercore::JoinedKey<64>().Text(polyid).Text(cenid).CopyTo(out.entry.code, sizeof out.entry.code);
         out.entry.intKey = i;
         return true;
     }

@@ -5,6 +5,7 @@
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -87,7 +88,7 @@ private:
     static void Side(const char* polyid, const char* cenid, int row, KeyedSide& side) {
         if (IsBlankText(polyid) || row < 0) return;
         side.taken = true;
-        std::snprintf(side.entry.code, sizeof side.entry.code, "%s%s", polyid, cenid);
+        tigercore::JoinedKey<64>().Text(polyid).Text(cenid).CopyTo(side.entry.code, sizeof side.entry.code);
         side.entry.intKey = row;
     }
 };

@@ -6,6 +6,7 @@
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -60,7 +61,7 @@ void AianhhCode(const SideOf& side, SideCode& out) {
         return;
     }
     const TypeARecord& a = RowA(row);
-    std::snprintf(out.key, sizeof out.key, "%4s%5s%c", a.AIANHHCU, a.AIANHHFPCU, a.AIHHTLICU);
+    tigercore::JoinedKey<64>().Right(a.AIANHHCU, 4).Right(a.AIANHHFPCU, 5).Char(a.AIHHTLICU).CopyTo(out.key, sizeof out.key);
     PutCountyCode(a, out.entry);
     PutCodeText(out.entry + 6, a.AIANHHFPCU, 5);
     PutCodeText(out.entry + 12, a.AIANHHCU, 4);
@@ -92,7 +93,7 @@ void AitsCode(const SideOf& side, SideCode& out) {
         return;
     }
     const TypeARecord& a = RowA(row);
-    std::snprintf(out.key, sizeof out.key, "%5s%3s", a.AITSCU, a.AITSCECU);
+    tigercore::JoinedKey<64>().Right(a.AITSCU, 5).Right(a.AITSCECU, 3).CopyTo(out.key, sizeof out.key);
     PutCountyCode(a, out.entry);
     PutCodeText(out.entry + 6, a.AITSCU, 5);
     PutCodeText(out.entry + 12, a.AITSCECU, 3);

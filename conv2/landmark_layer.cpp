@@ -10,6 +10,7 @@
 #include "conv2/stages.h"
 #include "platform/files.h"
 #include "shapeio/dbase_table_writer.h"
+#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -74,7 +75,7 @@ private:
         if (landmarkRow < 0 || censusRow < 0) return;
         const TypeSRecord& s = gTypeSRecords[static_cast<size_t>(censusRow)];
         side.taken = true;
-        std::snprintf(side.entry.code, sizeof side.entry.code, "%s%s", s.STATE00, s.COUNTY00);
+        tigercore::JoinedKey<64>().Text(s.STATE00).Text(s.COUNTY00).CopyTo(side.entry.code, sizeof side.entry.code);
         side.entry.intKey = landmarkRow;
     }
 };

@@ -9,6 +9,7 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "conv2/water_landmarks.h"
+#include "tigercore/sort_keys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -124,7 +125,7 @@ private:
     void Side(const std::string& key, int censusRow, KeyedSide& side) {
         const TypeSRecord& s = gTypeSRecords[static_cast<size_t>(censusRow)];
         side.taken = true;
-        std::snprintf(side.entry.code, sizeof side.entry.code, "%s%s", s.STATE00, s.COUNTY00);
+        tigercore::JoinedKey<64>().Text(s.STATE00).Text(s.COUNTY00).CopyTo(side.entry.code, sizeof side.entry.code);
         side.entry.code[8] = key.back();
         auto found = numbers_.try_emplace(key, static_cast<int32_t>(keys_.size()));
         if (found.second) keys_.push_back(key);
