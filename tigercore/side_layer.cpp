@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 namespace tigercore {
@@ -33,22 +34,31 @@ public:
     }
 
 private:
-    // The code of one side; false when the side's row cannot be read.
-    bool Side(int line, bool left, int row, SideCode& code) {
-        if (rowCodes_.enabled && row >= 0) {
-            const size_t at = static_cast<size_t>(row);
-            if (at >= rowCodes_.made.size()) {
-                rowCodes_.made.resize(std::max(at + 1, 2 * rowCodes_.made.size()), false);
-                rowCodes_.codes.resize(rowCodes_.made.size());
-            }
-            if (!rowCodes_.made[at]) {
-                if (!MakeSide(line, left, row, rowCodes_.codes[at])) return false;
-                rowCodes_.made[at] = true;
-            }
-            code = rowCodes_.codes[at];
-            return true;
+    // The code of one side: made into `scratch`, or, when codes follow
+    // rows, the row's code made once; null when the side's row cannot be
+    // read.
+    const SideCode* Side(int line, bool left, int row, SideCode& scratch) {
+        if (!rowCodes_.enabled) {
+            scratch = SideCode();
+            return MakeSide(line, left, row, scratch) ? &scratch : nullptr;
         }
-        return MakeSide(line, left, row, code);
+        if (row < 0) {
+            if (!rowCodes_.noRowMade) {
+                if (!MakeSide(line, left, row, rowCodes_.noRow)) return nullptr;
+                rowCodes_.noRowMade = true;
+            }
+            return &rowCodes_.noRow;
+        }
+        const size_t at = static_cast<size_t>(row);
+        if (at >= rowCodes_.made.size()) {
+            rowCodes_.made.resize(std::max(at + 1, 2 * rowCodes_.made.size()), false);
+            rowCodes_.codes.resize(rowCodes_.made.size());
+        }
+        if (!rowCodes_.made[at]) {
+            if (!MakeSide(line, left, row, rowCodes_.codes[at])) return nullptr;
+            rowCodes_.made[at] = true;
+        }
+        return &rowCodes_.codes[at];
     }
 
     bool MakeSide(int line, bool left, int row, SideCode& code) {
@@ -71,7 +81,9 @@ private:
     struct {
         bool enabled = false;
         std::vector<bool> made;
-        std::vector<SideCode> codes;
+        std::deque<SideCode> codes;  // grows without moving the codes already given out
+        bool noRowMade = false;
+        SideCode noRow;  // the code of a side without a row
     } rowCodes_;
 };
 
@@ -87,12 +99,16 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
         const SidePair sides = lines_.Sides(spec_.source, i);
         // A side has a polygon when it has a row in the layer's table or a type S row.
         const SidePair census = lines_.Sides(SideTable::kTypeS, i);
-        SideCode left, right;
-        if (!Side(i, true, sides.left, left) || !Side(i, false, sides.right, right)) {
+        SideCode leftScratch, rightScratch;
+        const SideCode* leftCode = Side(i, true, sides.left, leftScratch);
+        const SideCode* rightCode = leftCode ? Side(i, false, sides.right, rightScratch) : nullptr;
+        if (!rightCode) {
             services.WriteLogLine("\nCannot read from temp file");
             services.FailCounty();
             return false;
         }
+        const SideCode& left = *leftCode;
+        const SideCode& right = *rightCode;
         const SideWater water = lines_.Water(i);
         const bool border = spec_.isBorder ? spec_.isBorder(left, right, clip_, water)
                                            : std::strcmp(left.key, right.key) != 0 ||
@@ -122,7 +138,7 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
         if (!take(right, sides.right, census.right, water.right, 0)) return false;
     }
     std::vector<bool>().swap(rowCodes_.made);
-    std::vector<SideCode>().swap(rowCodes_.codes);
+    std::deque<SideCode>().swap(rowCodes_.codes);
     return true;
 }
 
