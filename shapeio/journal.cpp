@@ -1,5 +1,6 @@
 #include "shapeio/journal.h"
 
+#include "platform/paths.h"
 #include "shapeio/guarded_file.h"
 
 #include <filesystem>
@@ -29,13 +30,6 @@ struct Recorded {
 };
 
 enum class JournalText { kEmpty, kRead, kDamaged };
-
-std::string FolderOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string NameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 
 // True when `name` is one of the files the journal named `journalName`
 // guards.
@@ -107,14 +101,14 @@ bool Journal::Recover(JobServices& services) {
         }
     }
     std::map<std::string, Recorded> files;
-    const JournalText state = read ? ReadJournal(text, NameOf(path_), files) : JournalText::kDamaged;
+    const JournalText state = read ? ReadJournal(text, platform::FileNameOfPath(path_), files) : JournalText::kDamaged;
     if (state == JournalText::kDamaged) {
         services.WriteLogLine("Could not restore the files of the journal " + path_ +
                               ": it is damaged; the layer's files are left as they are");
         services.FailCounty();
         return false;
     }
-    const std::string folder = FolderOf(path_);
+    const std::string folder = platform::DirectoryOfPath(path_);
     for (const auto& [name, recorded] : files) {
         const std::string file = folder + name;
         // A continued file only grows: one shorter than it was cannot be
@@ -151,12 +145,12 @@ bool Journal::Append(const std::string& record) {
 }
 
 bool Journal::Begin(const std::string& file, int64_t length) {
-    const std::string name = NameOf(file);
+    const std::string name = platform::FileNameOfPath(file);
     return Append("file " + std::to_string(length) + " " + std::to_string(name.size()) + "\n" + name);
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {
-    const std::string name = NameOf(file);
+    const std::string name = platform::FileNameOfPath(file);
     return Append("range " + std::to_string(offset) + " " + std::to_string(bytes.size()) + " " +
                   std::to_string(name.size()) + "\n" + name + bytes);
 }
