@@ -17,6 +17,12 @@ namespace {
 
 constexpr char kPrefix[] = ".pellard-scratch-";
 
+// Removes a scratch folder and the files in it.
+void RemoveFolderWithFiles(const std::string& folder) {
+    for (const std::string& entry : platform::ListDirectory(folder)) platform::RemoveFile(folder + "/" + entry);
+    ::rmdir(folder.c_str());
+}
+
 // Removes the scratch folders of processes that are gone (killed before
 // they could remove their own): "<prefix><pid>-<unique>".
 void RemoveStaleFolders(const std::string& parent) {
@@ -24,11 +30,8 @@ void RemoveStaleFolders(const std::string& parent) {
     for (const std::string& name : platform::ListDirectory(parent)) {
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
         const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
-        if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
-            const std::string folder = parent + "/" + name;
-            for (const std::string& entry : platform::ListDirectory(folder)) platform::RemoveFile(folder + "/" + entry);
-            ::rmdir(folder.c_str());
-        }
+        if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            RemoveFolderWithFiles(parent + "/" + name);
     }
 }
 
@@ -102,9 +105,7 @@ void ScratchFolder::Remove() {
 
 void ScratchFolder::RemoveFolder() {
     if (path_.empty()) return;
-    const std::string folder = path_.substr(0, path_.size() - 1);
-    for (const std::string& entry : platform::ListDirectory(folder)) platform::RemoveFile(path_ + entry);
-    ::rmdir(folder.c_str());
+    RemoveFolderWithFiles(path_.substr(0, path_.size() - 1));
     path_.clear();
 }
 
