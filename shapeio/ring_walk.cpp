@@ -1,5 +1,7 @@
 #include "shapeio/ring_walk.h"
 
+#include "shapeio/put_in_order.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -13,21 +15,7 @@ void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare) {
     std::stable_sort(order.begin(), order.end(), [&entries, compare](int32_t a, int32_t b) {
         return compare(entries[static_cast<size_t>(a)], entries[static_cast<size_t>(b)]) < 0;
     });
-    for (size_t start = 0; start < order.size(); ++start) {
-        if (order[start] == static_cast<int32_t>(start)) continue;
-        const BorderLineEntry first = entries[start];
-        size_t at = start;
-        for (;;) {
-            const size_t from = static_cast<size_t>(order[at]);
-            order[at] = static_cast<int32_t>(at);
-            if (from == start) {
-                entries[at] = first;
-                break;
-            }
-            entries[at] = entries[from];
-            at = from;
-        }
-    }
+    PutInOrder(entries, order);
 }
 
 namespace {

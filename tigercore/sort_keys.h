@@ -3,6 +3,8 @@
 // the comparison, so a large table sorts as fast as plain bytes do.
 #pragma once
 
+#include "shapeio/put_in_order.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -120,21 +122,7 @@ void SortRecords(std::vector<Row>& rows, int (*compare)(const Row&, const Row&),
     std::vector<size_t> order(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) order[i] = keyed[i].row;
     std::vector<KeyedRow>().swap(keyed);
-    // Row i of the result is rows[order[i]]: follow each cycle of the
-    // permutation once, marking the places filled as order[i] = i.
-    for (size_t start = 0; start < rows.size(); ++start) {
-        if (order[start] == start) continue;
-        Row held = rows[start];
-        size_t place = start;
-        while (order[place] != start) {
-            size_t from = order[place];
-            rows[place] = rows[from];
-            order[place] = place;
-            place = from;
-        }
-        rows[place] = held;
-        order[place] = place;
-    }
+    shapeio::PutInOrder(rows, order);
 }
 
 }  // namespace tigercore
