@@ -203,13 +203,14 @@ TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
         for (const Reader& r : readers) {
             SCOPED_TRACE(r.type);
             gConversionStatus = 0;
-            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(247, ' ') + "\n", "county.rt" + std::string(1, r.type));
             r.read();
             ASSERT_EQ(gConversionStatus, 0);
             const int needed = tigercore::gLastColumnRead;
             ASSERT_GT(needed, 20);
             const size_t before = job.Log().size();
-            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(static_cast<size_t>(needed - 2), ' ') + "\n",
+                         "county.rt" + std::string(1, r.type));
             r.read();
             EXPECT_EQ(gConversionStatus, -1);
             EXPECT_EQ(job.Log().substr(before), platform::Format("ERROR in type %c record 1: %d characters, fewer than "
@@ -235,12 +236,12 @@ TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
         for (const Reader& r : readers) {
             SCOPED_TRACE(r.type);
             gConversionStatus = 0;
-            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(247, ' ') + "\n", "county.rt" + std::string(1, r.type));
             r.read();
             ASSERT_EQ(gConversionStatus, 0);
             const int needed = tigercore::gLastColumnRead;
             const size_t before = job.Log().size();
-            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' '), "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(static_cast<size_t>(needed - 2), ' '), "county.rt" + std::string(1, r.type));
             r.read();
             EXPECT_EQ(gConversionStatus, -1);
             EXPECT_EQ(job.Log().substr(before),
