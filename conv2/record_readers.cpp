@@ -8,6 +8,7 @@
 #include "conv2/stages.h"
 #include "platform/text.h"
 #include "tigercore/line_classes.h"
+#include "tigercore/shape_points.h"
 #include "tigercore/table_reader.h"
 
 #include <string>
@@ -83,6 +84,7 @@ void ReadType2Records() {
     gType2Index.Clear();
     if (!tigercore::ReadTable(reading, gType2Records, gType2Count, ParseType2Line, Type2Step)) return;
     SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::DropRepeatedShapeRows(gType2Records, gType2Count, Services());
 }
 
 void ReadTypeIRecords() {
