@@ -277,6 +277,17 @@ TEST_F(DisplayTest, ArchiveWithoutRecordFilesEndsAtTheFirstOpen) {
               "Could not open file " + out + "/unzipped/tgr25025.rt1. Program will terminate\n");
 }
 
+// A damaged member (one that holds more than it declares) fails the county:
+// nothing is converted, and what was unpacked is removed.
+TEST_F(DisplayTest, DamagedArchiveMemberFailsTheCounty) {
+    MakeZip(in + "/tgr25025.zip", {{"TGR25025.RT1", ""}, {"TGR25025.RT2", std::string(5000, '2')}});
+    DeclareZipSizes(in + "/tgr25025.zip", 0);
+    EXPECT_EQ(Run(in + "/tgr25025.zip", Options('c', '2')), 1);
+    EXPECT_EQ(LogMessages(Log("tgr25025")),
+              "archive entry TGR25025.RT2 is damaged: it holds more than the 0 bytes it declares\n");
+    EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
+}
+
 TEST_F(DisplayTest, HostileArchiveEntriesAreRefused) {
     MakeZip(in + "/tgr25025.zip", {{"TGR25025.RT1", ""},
                                    {"TGR25025.RT2", ""},
