@@ -55,10 +55,12 @@ bool ConversionDialog::OnInitDialog() {
     if (gZipInput == 1) {
         gUnzipFolder = gOutputDir + "/unzipped";
         const std::string extension = TypeOneExtension();
-        const std::string unpacked = tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, kCountyMasks,
-                                                             extension, gCountyBaseName + extension, Services());
+        const tigercore::UnpackedCounty unpacked =
+            tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, kCountyMasks, extension,
+                                    gCountyBaseName + extension, unzipHold_, Services());
         gZipPath = inputPath;
-        inputPath = unpacked;
+        inputPath = unpacked.typeOnePath;
+        unpackFailed_ = unpacked.failed;
     }
     UpdateData(false);
     return true;
@@ -67,15 +69,17 @@ bool ConversionDialog::OnInitDialog() {
 bool ConversionDialog::RunConversion() {
     if (running_) return false;
     running_ = true;
-    const bool converted = ConvertCounty(*this);
-    if (gZipInput == 1) {
+    // A county whose archive could not be unpacked whole is not converted.
+    const bool converted = !unpackFailed_ && ConvertCounty(*this);
+    if (gZipInput == 1 && unzipHold_.Held()) {
         // The files unpacked for this county are listed again and removed;
-        // the folder itself stays.
+        // the folder itself stays, and other jobs may use it again.
         gZipCleanupPass = 1;
         zipControl.SetZipFileName(gZipPath);
         zipControl.SetFileSpecs(kCountyMasks);
         zipControl.ListMatchingFiles();
         gZipCleanupPass = 0;
+        unzipHold_.Release();
     }
     running_ = false;
     platform::Dialog::OnOK();

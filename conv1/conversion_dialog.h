@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "platform/folder_lock.h"
 #include "platform/zip_control.h"
 #include "tigercore/county_services.h"
 
@@ -65,6 +66,10 @@ protected:
 
 private:
     bool running_ = false;
+    // The folder a zipped county is unpacked into, held from the unpacking
+    // to the removal of what was unpacked.
+    platform::FolderLock unzipHold_;
+    bool unpackFailed_ = false;  // the archive could not be unpacked whole
 };
 
 }  // namespace vornak

@@ -2,6 +2,8 @@
 // record's 1-based first and last column. The widths are checked when the
 // reader is compiled: a text field's array holds exactly its columns and the
 // NUL (or, for the forms that say so, the width they write and the NUL).
+// The fields taken as numbers and coordinates are checked as they are read
+// (tigercore::gFieldFault).
 #pragma once
 
 #include "tigercore/record_fields.h"
@@ -34,26 +36,48 @@ void Char(char& field) {
     tigercore::ScanField(Column(Column1), 1, field);
 }
 
+// A key kept as its text (TLID, RTSQ, POLYID, FEAT): the columns as they
+// are, which must hold a number.
+template <int First, int Last, size_t N>
+void Number(char (&field)[N]) {
+    Text<First, Last>(field);
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
+}
+
 // A number ("%d"): a blank field reads as 0 (or leaves the zero-filled
 // row's value).
 template <int First, int Last>
 void Int(int& field) {
     static_assert(InLine<First, Last>() && Last - First < 9, "an int field holds at most 9 digits");
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
     tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last>
 void Int(long long& field) {
     static_assert(InLine<First, Last>() && Last - First < 18, "a 64-bit field holds at most 18 digits");
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
     tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 // Signed millionths of a degree with an implied decimal point, in degrees.
 template <int First, int Last>
-void Degrees(double& field) {
+void Longitude(double& field) {
     static_assert(InLine<First, Last>(), "coordinate columns");
-    tigercore::ScanField(Column(First), Last - First + 1, field);
-    field *= 0.000001;
+    tigercore::ScanCoordinate(Column(First), Last - First + 1, false, field);
+}
+
+template <int First, int Last>
+void Latitude(double& field) {
+    static_assert(InLine<First, Last>(), "coordinate columns");
+    tigercore::ScanCoordinate(Column(First), Last - First + 1, true, field);
+}
+
+// A coordinate kept as the text of its columns.
+template <int First, int Last, size_t N>
+void CoordinateText(char (&field)[N], bool latitude) {
+    Text<First, Last>(field);
+    tigercore::CheckCoordinateField(Column(First), Last - First + 1, latitude);
 }
 
 // A tract code: when its first character is not a blank, every later blank
@@ -74,6 +98,7 @@ void LeftJustified(char (&field)[N]) {
     static_assert(InLine<First, Last>() && Last - First + 2 <= static_cast<int>(N), "justified field width");
     const size_t width = Last - First + 1;
     const char* source = Column(First);
+    tigercore::NoteColumnsRead(source, static_cast<int>(width));
     size_t n = 0;
     while (n < width && source[n] != '\0') ++n;
     std::memcpy(field, source, n);

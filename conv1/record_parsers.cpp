@@ -20,7 +20,7 @@ using namespace fields;
 // is passed over.
 void WriteVersionFile() {
     int version = 0;
-    tigercore::ScanField(Column(2), 4, version);
+    Int<2, 5>(version);
     platform::FilePtr date = platform::OpenFile(gOutputPrefix + "date.txt", "w");
     if (date) std::fprintf(date.get(), "%04d", version);
 }
@@ -30,7 +30,7 @@ void WriteVersionFile() {
 void ParseType1Line(int row) {
     if (row == 0) WriteVersionFile();
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
+    Number<6, 15>(r.TLID);
     Char<17>(r.SOURCE);
     Text<18, 19>(r.FEDIRP);
     Text<20, 49>(r.FENAME);
@@ -63,40 +63,38 @@ void ParseType1Line(int row) {
     Text<177, 182>(r.TRACTR);
     Text<183, 186>(r.BLOCKL);
     Text<187, 190>(r.BLOCKR);
-    Degrees<191, 200>(r.FRLONG);
-    Degrees<201, 209>(r.FRLAT);
-    Degrees<210, 219>(r.TOLONG);
-    Degrees<220, 228>(r.TOLAT);
+    Longitude<191, 200>(r.FRLONG);
+    Latitude<201, 209>(r.FRLAT);
+    Longitude<210, 219>(r.TOLONG);
+    Latitude<220, 228>(r.TOLAT);
 }
 
 void ParseType2Line(int row) {
     Type2Record& r = gType2Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     for (int k = 0; k < 10; ++k) {
         // The longitude of point k in 19 + 19k to 28 + 19k, its latitude in
         // 29 + 19k to 37 + 19k.
-        tigercore::ScanField(Column(19 + 19 * k), 10, r.points[k].x);
-        r.points[k].x *= 0.000001;
-        tigercore::ScanField(Column(29 + 19 * k), 9, r.points[k].y);
-        r.points[k].y *= 0.000001;
+        tigercore::ScanCoordinate(Column(19 + 19 * k), 10, false, r.points[k].x);
+        tigercore::ScanCoordinate(Column(29 + 19 * k), 9, true, r.points[k].y);
     }
 }
 
 void ParseType4Line(int row) {
     Type4Record& r = gType4Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
-    Text<19, 26>(r.FEAT1);
-    Text<27, 34>(r.FEAT2);
-    Text<35, 42>(r.FEAT3);
-    Text<43, 50>(r.FEAT4);
-    Text<51, 58>(r.FEAT5);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
+    Number<19, 26>(r.FEAT1);
+    Number<27, 34>(r.FEAT2);
+    Number<35, 42>(r.FEAT3);
+    Number<43, 50>(r.FEAT4);
+    Number<51, 58>(r.FEAT5);
 }
 
 void ParseType5Line(int row) {
     Type5Record& r = gType5Records[static_cast<size_t>(row)];
-    Text<7, 14>(r.FEAT);
+    Number<7, 14>(r.FEAT);
     Text<15, 16>(r.FEDIRP);
     Text<17, 46>(r.FENAME);
     Text<47, 50>(r.FETYPE);
@@ -105,8 +103,8 @@ void ParseType5Line(int row) {
 
 void ParseType6Line(int row) {
     Type6Record& r = gType6Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     Text<19, 29>(r.FRADDL);
     Text<30, 40>(r.TOADDL);
     Text<41, 51>(r.FRADDR);
@@ -125,46 +123,46 @@ void ParseType7Line(int row) {
     Char<21>(r.SOURCE);
     Text<22, 24>(r.CFCC);
     Text<25, 54>(r.LANAME);
-    Text<55, 64>(r.LALONG);
-    Text<65, 73>(r.LALAT);
+    CoordinateText<55, 64>(r.LALONG, false);
+    CoordinateText<65, 73>(r.LALAT, true);
 }
 
 void ParseType8Line(int row) {
     Type8Record& r = gType8Records[static_cast<size_t>(row)];
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Int<26, 35>(r.LAND);
 }
 
 void ParseType9Line(int row) {
     Type9Record& r = gType9Records[static_cast<size_t>(row)];
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<27, 29>(r.CFCC);
     Text<30, 59>(r.KGLNAME);
     Text<60, 70>(r.ADDRESS);
     Text<71, 75>(r.ZIPCODE);
     Text<76, 79>(r.ZIP4);
-    Text<80, 87>(r.FEAT);
+    Number<80, 87>(r.FEAT);
 }
 
 void ParseTypeILine(int row) {
     TypeIRecord& r = gTypeIRecords[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
+    Number<6, 15>(r.TLID);
     Text<16, 17>(r.STATE);
     Text<18, 20>(r.COUNTY);
     Char<21>(r.RTLINK);
     Text<22, 26>(r.CENIDL);
-    Text<27, 36>(r.POLYIDL);
+    Number<27, 36>(r.POLYIDL);
     Text<37, 41>(r.CENIDR);
-    Text<42, 51>(r.POLYIDR);
+    Number<42, 51>(r.POLYIDR);
     Char<52>(r.RS52);
 }
 
 void ParseTypeZLine(int row) {
     TypeZRecord& r = gTypeZRecords[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     Text<19, 22>(r.ZIP4L);
     Text<23, 26>(r.ZIP4R);
 }

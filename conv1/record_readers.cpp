@@ -7,8 +7,8 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "platform/text.h"
-#include "tigercore/geometry_records.h"
 #include "tigercore/line_classes.h"
+#include "tigercore/shape_points.h"
 #include "tigercore/table_reader.h"
 
 #include <cstdlib>
@@ -23,16 +23,24 @@ namespace {
 
 using RowStep = bool (*)(int row, std::string_view line);
 
-// How one record type of this library is read.
-// The record type of each table, for messages.
-constexpr char kTypeLetters[kTableMarkCount + 1] = "123456789ACISZ7";
+// The record type of each table (its letter in column 1 of every record)
+// and the length of its records, the longest of the releases.
+struct RecordType {
+    char letter;
+    size_t length;
+};
+constexpr RecordType kRecordTypes[kWaterLandmarkTable] = {
+    {'1', 228}, {'2', 208}, {'3', 111}, {'4', 58}, {'5', 52}, {'6', 76},  {'7', 74},
+    {'8', 36},  {'9', 88},  {'A', 98},  {'C', 112}, {'I', 52}, {'S', 120}, {'Z', 26},
+};
 
+// How one record type of this library is read.
 tigercore::TableReading Reading(TableMark mark, const char* allocationMessage, const char* readMessage) {
     tigercore::TableReading reading;
-    reading.type = kTypeLetters[mark];
-    // The records the layers draw from have one length and their coordinates.
-    if (mark == kType1Table) reading.shape = &tigercore::kType1Shape;
-    if (mark == kType2Table) reading.shape = &tigercore::kType2Shape;
+    reading.type = kRecordTypes[mark].letter;
+    reading.recordLength = kRecordTypes[mark].length;
+    // The records the layers draw their lines from have exactly that length.
+    reading.exactLength = mark == kType1Table || mark == kType2Table;
     // A type 3 line may end inside its voting districts.
     reading.linesMayEndEarly = mark == kType3Table;
     reading.services = &Services();
@@ -144,6 +152,7 @@ void ReadType2Records() {
     gType2Index.Clear();
     if (!tigercore::ReadTable(reading, gType2Records, gType2Count, ParseType2Line, Type2Step)) return;
     SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::DropRepeatedShapeRows(gType2Records, gType2Count, Services());
 }
 
 void ReadType3Records() {

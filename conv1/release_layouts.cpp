@@ -43,7 +43,7 @@ void Type3Blanks(Type3Record& r) {
 }
 
 void Type3Line(Type3Record& r) {
-    Text<6, 15>(r.TLID);
+    Number<6, 15>(r.TLID);
     Text<16, 17>(r.STATE90L);
     Text<18, 19>(r.STATE90R);
     Text<20, 22>(r.COUN90L);
@@ -93,7 +93,7 @@ void TypeAPolygon(TypeARecord& r) {
     Text<6, 7>(r.STATE);
     Text<8, 10>(r.COUNTY);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<26, 30>(r.FAIR);
     Text<31, 35>(r.FMCD);
     Text<36, 40>(r.FPL);
@@ -167,7 +167,7 @@ void TypeSPolygon(TypeSRecord& r) {
     Text<6, 7>(r.STATE);
     Text<8, 10>(r.COUNTY);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Int<26, 26>(r.WATER);
     Text<27, 30>(r.MSACMSA);
     Text<31, 34>(r.PMSA);

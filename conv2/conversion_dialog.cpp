@@ -45,17 +45,40 @@ bool ConversionDialog::OnInitDialog() {
     return true;
 }
 
+namespace {
+
+// The record files of a zipped county, and its .met for the metadata copy
+// at the end.
+const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
+
+}  // namespace
+
 void ConversionDialog::UnpackCounty() {
     gUnzipFolder = gOutputDir + "/unzipped";
-    // The county's .met goes along, for the metadata copy at the end.
-    inputPath = tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, "*.rt?\r*.bw?\r*.f6?\r*.met", ".rt1",
-                                        gCountyBaseName + ".rt1", Services());
+    zipPath_ = inputPath;
+    const tigercore::UnpackedCounty unpacked = tigercore::UnpackCounty(
+        zipControl, inputPath, gUnzipFolder, kCountyMasks, ".rt1", gCountyBaseName + ".rt1", unzipHold_, Services());
+    inputPath = unpacked.typeOnePath;
+    unpackFailed_ = unpacked.failed;
+}
+
+// The files unpacked for the county are listed again and removed; the
+// folder itself stays, and other jobs may use it again.
+void ConversionDialog::RemoveUnpackedFiles() {
+    cleanupListing_ = true;
+    zipControl.SetZipFileName(zipPath_);
+    zipControl.SetFileSpecs(kCountyMasks);
+    zipControl.ListMatchingFiles();
+    cleanupListing_ = false;
+    unzipHold_.Release();
 }
 
 bool ConversionDialog::RunConversion() {
     if (running_) return false;
     running_ = true;
-    const bool converted = ConvertCounty(*this);
+    // A county whose archive could not be unpacked whole is not converted.
+    const bool converted = !unpackFailed_ && ConvertCounty(*this);
+    if (gZipInput == 1 && unzipHold_.Held()) RemoveUnpackedFiles();
     running_ = false;
     platform::Dialog::OnOK();
     return converted;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "platform/folder_lock.h"
 #include "platform/zip_control.h"
 #include "tigercore/county_services.h"
 
@@ -43,8 +44,8 @@ public:
     platform::ZipControl zipControl;
     std::string countyProgressText;
 
-    // Runs the county to its end, then ends (hides) the dialog. False when
-    // the county ended on a failure.
+    // Runs the county to its end, removes what a zipped county unpacked,
+    // then ends (hides) the dialog. False when the county ended on a failure.
     bool RunConversion();
     void CloseLogAndCancel();
     void OnZipListEvent(const std::string& fileName);
@@ -63,8 +64,14 @@ protected:
 
 private:
     void UnpackCounty();
+    void RemoveUnpackedFiles();
     bool running_ = false;
     bool cleanupListing_ = false;  // set only while a clean-up listing runs
+    // A zipped county: its archive, and the folder it is unpacked into, held
+    // from the unpacking to the removal of what was unpacked.
+    std::string zipPath_;
+    platform::FolderLock unzipHold_;
+    bool unpackFailed_ = false;  // the archive could not be unpacked whole
 };
 
 }  // namespace vornak2

@@ -16,7 +16,9 @@ namespace {
 const char* Column(int c) { return tigercore::gLineBuffer + c - 1; }
 
 // Field readers by the record's first and last column; a text field's array
-// must have room for exactly its columns and the NUL.
+// must have room for exactly its columns and the NUL. The fields taken as
+// numbers and coordinates are checked as they are read
+// (tigercore::gFieldFault).
 template <int First, int Last, size_t N>
 void Text(char (&field)[N]) {
     static_assert(First >= 1 && Last <= tigercore::kRecordLineLength && Last - First + 2 == static_cast<int>(N),
@@ -29,28 +31,50 @@ void Char(char& field) {
     tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
+// A key kept as its text (TLID, RTSQ, POLYID, TZID, FEAT): the columns as
+// they are, which must hold a number.
+template <int First, int Last, size_t N>
+void Number(char (&field)[N]) {
+    Text<First, Last>(field);
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
+}
+
 template <int First, int Last>
 void Int(int& field) {
     static_assert(Last - First < 9, "an int field holds at most 9 digits");
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
     tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last>
 void Int(long long& field) {
+    tigercore::CheckNumberField(Column(First), Last - First + 1);
     tigercore::ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int Column1>
 void Digit(unsigned char& field) {
     int value = 0;
-    tigercore::ScanField(Column(Column1), 1, value);
+    Int<Column1, Column1>(value);
     field = static_cast<unsigned char>(value >= 0 && value <= 9 ? value : 0);
 }
 
+// Signed millionths of a degree with an implied decimal point, in degrees.
 template <int First, int Last>
-void Degrees(double& field) {
-    tigercore::ScanField(Column(First), Last - First + 1, field);
-    field *= 0.000001;
+void Longitude(double& field) {
+    tigercore::ScanCoordinate(Column(First), Last - First + 1, false, field);
+}
+
+template <int First, int Last>
+void Latitude(double& field) {
+    tigercore::ScanCoordinate(Column(First), Last - First + 1, true, field);
+}
+
+// A coordinate kept as the text of its columns.
+template <int First, int Last, size_t N>
+void CoordinateText(char (&field)[N], bool latitude) {
+    Text<First, Last>(field);
+    tigercore::CheckCoordinateField(Column(First), Last - First + 1, latitude);
 }
 
 // An American Indian trust land indicator: kept only when it is T, I or H.
@@ -64,7 +88,7 @@ void Indicator(char& field) {
 // note to the log.
 void WriteVersionAndEditionNote() {
     int version = 0;
-    tigercore::ScanField(Column(2), 4, version);
+    Int<2, 5>(version);
     platform::FilePtr date = platform::OpenFile(gOutputPrefix + "date.txt", "w");
     if (date) std::fprintf(date.get(), "%04d", version);
     WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
@@ -77,7 +101,7 @@ bool EditionReads105() { return gEditionCode == 105 || gEditionCode == 106; }
 void ParseType1Line(int row) {
     if (row == 0) WriteVersionAndEditionNote();
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
+    Number<6, 15>(r.TLID);
     Digit<16>(r.SIDE1);
     Char<17>(r.SOURCE);
     Text<18, 19>(r.FEDIRP);
@@ -115,22 +139,20 @@ void ParseType1Line(int row) {
     Text<177, 182>(r.TRACTR);
     Text<183, 186>(r.BLOCKL);
     Text<187, 190>(r.BLOCKR);
-    Degrees<191, 200>(r.FRLONG);
-    Degrees<201, 209>(r.FRLAT);
-    Degrees<210, 219>(r.TOLONG);
-    Degrees<220, 228>(r.TOLAT);
+    Longitude<191, 200>(r.FRLONG);
+    Latitude<201, 209>(r.FRLAT);
+    Longitude<210, 219>(r.TOLONG);
+    Latitude<220, 228>(r.TOLAT);
 }
 
 void ParseType2Line(int row) {
     Type2Record& r = gType2Records[static_cast<size_t>(row)];
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     for (int k = 0; k < 10; ++k) {
         // LONGk at 19 + 19k (10 columns), LATk at 29 + 19k (9 columns).
-        tigercore::ScanField(Column(19 + 19 * k), 10, r.points[k].x);
-        r.points[k].x *= 0.000001;
-        tigercore::ScanField(Column(29 + 19 * k), 9, r.points[k].y);
-        r.points[k].y *= 0.000001;
+        tigercore::ScanCoordinate(Column(19 + 19 * k), 10, false, r.points[k].x);
+        tigercore::ScanCoordinate(Column(29 + 19 * k), 9, true, r.points[k].y);
     }
 }
 
@@ -139,13 +161,13 @@ void ParseTypeILine(int row) {
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
-    Text<11, 20>(r.TLID);
-    Text<21, 30>(r.TZIDS);
-    Text<31, 40>(r.TZIDE);
+    Number<11, 20>(r.TLID);
+    Number<21, 30>(r.TZIDS);
+    Number<31, 40>(r.TZIDE);
     Text<41, 45>(r.CENIDL);
-    Text<46, 55>(r.POLYIDL);
+    Number<46, 55>(r.POLYIDL);
     Text<56, 60>(r.CENIDR);
-    Text<61, 70>(r.POLYIDR);
+    Number<61, 70>(r.POLYIDR);
     Text<71, 80>(r.SOURCE);
     Text<81, 97>(r.FTSEG);
     Text<98, 107>(r.RS_I1);
@@ -157,13 +179,13 @@ void ParseType4Line(int row) {
     Type4Record& r = gType4Records[static_cast<size_t>(row)];
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
-    Text<19, 26>(r.FEAT1);
-    Text<27, 34>(r.FEAT2);
-    Text<35, 42>(r.FEAT3);
-    Text<43, 50>(r.FEAT4);
-    Text<51, 58>(r.FEAT5);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
+    Number<19, 26>(r.FEAT1);
+    Number<27, 34>(r.FEAT2);
+    Number<35, 42>(r.FEAT3);
+    Number<43, 50>(r.FEAT4);
+    Number<51, 58>(r.FEAT5);
 }
 
 void ParseType5Line(int row) {
@@ -171,7 +193,7 @@ void ParseType5Line(int row) {
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
     Text<6, 10>(r.FILE);
-    Text<11, 18>(r.FEAT);
+    Number<11, 18>(r.FEAT);
     Text<19, 20>(r.FEDIRP);
     Text<21, 50>(r.FENAME);
     Text<51, 54>(r.FETYPE);
@@ -182,8 +204,8 @@ void ParseType6Line(int row) {
     Type6Record& r = gType6Records[static_cast<size_t>(row)];
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     Text<19, 29>(r.FRADDL);
     Text<30, 40>(r.TOADDL);
     Text<41, 51>(r.FRADDR);
@@ -201,7 +223,7 @@ void ParseTypeTLine(int row) {
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
-    Text<11, 20>(r.TZID);
+    Number<11, 20>(r.TZID);
     Text<21, 30>(r.SOURCE);
     Text<31, 47>(r.FTRP);
 }
@@ -211,22 +233,22 @@ void ParseTypeULine(int row) {
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
-    Text<11, 20>(r.TZID);
+    Number<11, 20>(r.TZID);
     Int<21, 21>(r.RTSQ);
-    Text<22, 31>(r.TLIDOV1);
-    Text<32, 41>(r.TLIDOV2);
-    Text<42, 51>(r.TLIDUN1);
-    Text<52, 61>(r.TLIDUN2);
-    Degrees<62, 71>(r.FRLONG);
-    Degrees<72, 80>(r.FRLAT);
+    Number<22, 31>(r.TLIDOV1);
+    Number<32, 41>(r.TLIDOV2);
+    Number<42, 51>(r.TLIDUN1);
+    Number<52, 61>(r.TLIDUN2);
+    Longitude<62, 71>(r.FRLONG);
+    Latitude<72, 80>(r.FRLAT);
 }
 
 void ParseTypeZLine(int row) {
     TypeZRecord& r = gTypeZRecords[static_cast<size_t>(row)];
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     Text<19, 22>(r.ZIP4L);
     Text<23, 26>(r.ZIP4R);
 }
@@ -263,7 +285,7 @@ void ParseTypeALine(int row) {
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<26, 27>(r.STATECU);
     Text<28, 30>(r.COUNTYCU);
     Text<31, 36>(r.TRACTCU);
@@ -317,7 +339,7 @@ void ParseTypeSLine(int row) {
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<26, 27>(r.STATE00);
     Text<28, 30>(r.COUNTY00);
     Text<31, 36>(r.TRACT00);
@@ -361,9 +383,9 @@ void ParseTypePLine(int row) {
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
-    Degrees<26, 35>(r.POLYLONG);
-    Degrees<36, 44>(r.POLYLAT);
+    Number<16, 25>(r.POLYID);
+    Longitude<26, 35>(r.POLYLONG);
+    Latitude<36, 44>(r.POLYLAT);
     Int<45, 45>(r.WATER);
 }
 
@@ -373,7 +395,7 @@ void ParseTypeBLine(int row) {
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<26, 27>(r.STATECQ);
     Text<28, 30>(r.COUNTYCQ);
     Text<31, 36>(r.TRACTCQ);
@@ -401,8 +423,8 @@ void ParseType7Line(int row) {
     Char<21>(r.SOURCE);
     Text<22, 24>(r.CFCC);
     Text<25, 54>(r.LANAME);
-    Text<55, 64>(r.LALONG);
-    Text<65, 73>(r.LALAT);
+    CoordinateText<55, 64>(r.LALONG, false);
+    CoordinateText<65, 73>(r.LALAT, true);
 }
 
 void ParseType8Line(int row) {
@@ -411,7 +433,7 @@ void ParseType8Line(int row) {
     Int<2, 5>(r.VERSION);
     Char<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Int<26, 35>(r.LAND);
 }
 
@@ -421,7 +443,7 @@ void ParseTypeELine(int row) {
     Int<2, 5>(r.VERSION);
     Int<6, 10>(r.FILE);
     Text<11, 15>(r.CENID);
-    Text<16, 25>(r.POLYID);
+    Number<16, 25>(r.POLYID);
     Text<26, 27>(r.STATEEC);
     Text<28, 30>(r.COUNTYEC);
     Text<41, 45>(r.PLACEEC);
@@ -432,8 +454,8 @@ void ParseTypeMLine(int row) {
     TypeMRecord& r = gTypeMRecords[static_cast<size_t>(row)];
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
-    Text<6, 15>(r.TLID);
-    Text<16, 18>(r.RTSQ);
+    Number<6, 15>(r.TLID);
+    Number<16, 18>(r.RTSQ);
     Text<19, 28>(r.SOURCEID);
     Text<29, 46>(r.ID);
     Char<47>(r.IDFLAG);

@@ -7,8 +7,8 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
-#include "tigercore/geometry_records.h"
 #include "tigercore/line_classes.h"
+#include "tigercore/shape_points.h"
 #include "tigercore/table_reader.h"
 
 #include <string>
@@ -19,16 +19,26 @@ namespace {
 
 constexpr int kNoMark = -1;
 
-// How one record type of this library is read.
-// The record type of each table (and of type M, which has no mark), for messages.
-constexpr char kTypeLetters[kTableMarkCount + 1] = "12I456TUZCASPB78E";
+// The record type of each table (its letter in column 1 of every record)
+// and the length of its records, the longest of the editions; type M, which
+// has no mark, last.
+struct RecordType {
+    char letter;
+    size_t length;
+};
+constexpr RecordType kRecordTypes[kTableMarkCount + 1] = {
+    {'1', 228}, {'2', 208}, {'I', 127}, {'4', 58}, {'5', 56}, {'6', 76}, {'T', 47}, {'U', 80}, {'Z', 26},
+    {'C', 122}, {'A', 210}, {'S', 168}, {'P', 45}, {'B', 98}, {'7', 74}, {'8', 36}, {'E', 73}, {'M', 90},
+};
 
+// How one record type of this library is read.
 tigercore::TableReading Reading(int mark, const char* allocationMessage, const char* readMessage) {
     tigercore::TableReading reading;
-    reading.type = mark == kNoMark ? 'M' : kTypeLetters[mark];
-    // The records the layers draw from have one length and their coordinates.
-    if (mark == kType1Table) reading.shape = &tigercore::kType1Shape;
-    if (mark == kType2Table) reading.shape = &tigercore::kType2Shape;
+    const RecordType& type = kRecordTypes[mark == kNoMark ? kTableMarkCount : mark];
+    reading.type = type.letter;
+    reading.recordLength = type.length;
+    // The records the layers draw their lines from have exactly that length.
+    reading.exactLength = mark == kType1Table || mark == kType2Table;
     reading.services = &Services();
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
@@ -74,6 +84,7 @@ void ReadType2Records() {
     gType2Index.Clear();
     if (!tigercore::ReadTable(reading, gType2Records, gType2Count, ParseType2Line, Type2Step)) return;
     SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::DropRepeatedShapeRows(gType2Records, gType2Count, Services());
 }
 
 void ReadTypeIRecords() {

@@ -8,10 +8,13 @@
 #include "frontend/main_dialog.h"
 #include "frontend/message.h"
 #include "frontend/output_options_dialog.h"
-#include "platform/paths.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 #include <vector>
 
@@ -114,10 +117,20 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
     const std::string title = platform::FileTitleOfPath(entryPath);
 
     std::string unpackMasks;
+    // "unzipped" is this job's from the unpacking to the clean-up: another
+    // job unpacking files of the same names waits until then.
+    platform::FolderLock unzipHold;
     if (extension == "ZIP") {
         archive = true;
         gUnzipDir = gOutputParentDir + "/unzipped";
         platform::MakeDirectory(gUnzipDir);
+        bool waited = false;
+        if (!unzipHold.Hold(gUnzipDir, waited)) {
+            ShowMessageBox(out_, platform::Format("Could not hold the folder %s to unpack %s (%s)", gUnzipDir.c_str(),
+                                                  entryPath.c_str(), std::strerror(errno)));
+            return false;
+        }
+        if (waited) ShowMessageBox(out_, "Waited for another job that unpacked into " + gUnzipDir);
         zipControl_.SetExtractFolder(gUnzipDir);
         zipControl_.SetZipFileName(entryPath);
         const ArchiveKind* kind = nullptr;
@@ -127,7 +140,9 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
             short listed = zipControl_.ListMatchingFiles();
             if (listed == platform::ZipControl::kNothingMatches) continue;
             if (listed != platform::ZipControl::kSuccess) {
-                ShowMessageBox(out_, platform::Format("Could not read zip archive %s", entryPath.c_str()));
+                std::string text = platform::Format("Could not read zip archive %s", entryPath.c_str());
+                for (const std::string& message : zipControl_.Messages()) text += "\n" + message;
+                ShowMessageBox(out_, text);
                 return false;
             }
             kind = &candidate;

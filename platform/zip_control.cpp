@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -62,6 +63,22 @@ bool IsDirectoryEntry(const std::string& name) {
     return !name.empty() && (name.back() == '/' || name.back() == '\\');
 }
 
+// The first two entries of the archive that `matches` takes and that
+// unpack to one name (their base name): "a/x.rt1 and b/x.rt1", or empty.
+template <typename Matches>
+std::string EntriesOfOneName(zip_t* archive, Matches matches) {
+    std::map<std::string, std::string> seen;  // base name -> entry name
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+        const std::string name = raw ? raw : "";
+        if (IsDirectoryEntry(name) || !matches(BaseName(name))) continue;
+        const auto [at, added] = seen.emplace(BaseName(name), name);
+        if (!added) return at->second + " and " + name;
+    }
+    return std::string();
+}
+
 // Free bytes of the file system of `folder` for this user; -1 when unknown.
 long long FreeBytes(const std::string& folder) {
     struct statvfs vfs;
@@ -99,6 +116,13 @@ bool ZipControl::Matches(const std::string& baseName) const {
     return false;
 }
 
+bool ZipControl::NamesAreDistinct(zip_t* archive) {
+    const std::string pair = EntriesOfOneName(archive, [this](const std::string& base) { return Matches(base); });
+    if (pair.empty()) return true;
+    messages_.push_back("archive " + zipFileName_ + " refused: its entries " + pair + " unpack to the same name");
+    return false;
+}
+
 short ZipControl::ListMatchingFiles() {
     messages_.clear();
     int error = 0;
@@ -107,6 +131,7 @@ short ZipControl::ListMatchingFiles() {
         messages_.push_back("cannot read archive " + zipFileName_);
         return kArchiveUnreadable;
     }
+    if (!NamesAreDistinct(archive.get())) return kNamesCollide;
     zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     int matched = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -132,6 +157,7 @@ short ZipControl::ExtractFiles(short /*unused*/) {
         messages_.push_back("cannot read archive " + zipFileName_);
         return kArchiveUnreadable;
     }
+    if (!NamesAreDistinct(archive.get())) return kNamesCollide;
     short result = kSuccess;
     int written = 0;
     std::string folder = extractFolder_.empty() ? std::string(".") : extractFolder_;
@@ -158,6 +184,7 @@ short ZipControl::ExtractFiles(short /*unused*/) {
         return kArchiveTooLarge;
     }
     std::vector<char> buffer(1 << 16);
+    unsigned long long unpacked = 0;  // bytes written so far, against the unpack limit
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_uint64_t index = static_cast<zip_uint64_t>(i);
         const char* raw = zip_get_name(archive.get(), index, 0);
@@ -186,12 +213,32 @@ short ZipControl::ExtractFiles(short /*unused*/) {
             messages_.push_back("cannot write into " + folder);
             return kWriteFailed;
         }
+        // An entry's declared size is not trusted: its bytes are counted,
+        // and inflating stops once they pass the declared size or what is
+        // left of the limit.
+        zip_stat_t st;
+        zip_stat_init(&st);
+        const bool sizeKnown = zip_stat_index(archive.get(), index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE);
+        const unsigned long long left = unpackLimit_ > unpacked ? unpackLimit_ - unpacked : 0;
+        const unsigned long long most = sizeKnown && st.size < left ? st.size : left;
+        unsigned long long got = 0;
         bool ok = true;
         bool readFailed = false;
+        std::string damage;
         for (;;) {
             zip_int64_t n = zip_fread(in.get(), buffer.data(), buffer.size());
             if (n < 0) { ok = false; readFailed = true; break; }
             if (n == 0) break;
+            got += static_cast<unsigned long long>(n);
+            if (got > most) {
+                ok = false;
+                readFailed = true;
+                damage = sizeKnown && st.size <= left ? ": it holds more than the " + std::to_string(st.size) +
+                                                            " bytes it declares"
+                                                      : ": it holds more than the " + std::to_string(left) +
+                                                            " bytes left of what any county takes";
+                break;
+            }
             const char* p = buffer.data();
             zip_int64_t left = n;
             while (left > 0) {
@@ -203,12 +250,18 @@ short ZipControl::ExtractFiles(short /*unused*/) {
             }
             if (!ok) break;
         }
+        if (ok && sizeKnown && got != st.size) {
+            ok = false;
+            readFailed = true;
+            damage = ": it holds " + std::to_string(got) + " bytes, not the " + std::to_string(st.size) +
+                     " it declares";
+        }
         if (::close(fd) != 0) ok = false;
         if (ok) ::chmod(tempName.data(), 0644);
         if (!ok || ::rename(tempName.data(), target.c_str()) != 0) {
             ::unlink(tempName.data());
             if (readFailed) {
-                messages_.push_back("archive entry " + name + " is damaged");
+                messages_.push_back("archive entry " + name + " is damaged" + damage);
                 result = kEntryDamaged;
                 continue;
             }
@@ -216,6 +269,7 @@ short ZipControl::ExtractFiles(short /*unused*/) {
             return kWriteFailed;
         }
         ++written;
+        unpacked += got;
     }
     if (written == 0 && result == kSuccess) return kNothingMatches;
     return result;

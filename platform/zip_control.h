@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct zip;  // an open archive of the zip library
+
 namespace platform {
 
 class ZipControl {
@@ -17,6 +19,7 @@ public:
     static constexpr short kWriteFailed = 3;        // the extract folder could not take a file
     static constexpr short kEntryDamaged = 4;       // an entry's data could not be read back
     static constexpr short kArchiveTooLarge = 5;    // the matching entries would not fit (nothing unpacked)
+    static constexpr short kNamesCollide = 6;       // two matching entries unpack to one name (nothing done)
     static constexpr short kNothingMatches = 140;   // no entry matches the masks
 
     // Largest entry that is unpacked.
@@ -39,11 +42,17 @@ public:
     // Calls OnListingFile once per matching entry, with the name the entry
     // has in the extract folder (its base name). kNothingMatches when no
     // entry matches; an archive that cannot be read is an error, not a match.
+    // An archive with two matching entries of one base name (in different
+    // folders of the archive) is refused whole (kNamesCollide).
     short ListMatchingFiles();
     // Writes every matching entry into the extract folder under its base
     // name. Nothing is unpacked when the matching entries add up to more
-    // than the unpack limit or than the free space of the folder. The argument
-    // is kept for its callers and not used.
+    // than the unpack limit or than the free space of the folder, or when
+    // two of them have one base name. The bytes of an entry are counted as
+    // it is inflated: an entry that holds more or fewer bytes than it
+    // declares is damaged, and inflating it stops at its declared size (or
+    // at what is left of the unpack limit) plus one block. The argument is
+    // kept for its callers and not used.
     short ExtractFiles(short unused = 0);
 
     // The per-entry event of a listing.
@@ -55,6 +64,9 @@ public:
 private:
     std::vector<std::string> Masks() const;
     bool Matches(const std::string& baseName) const;
+    // Refuses an archive two of whose matching entries have one base name:
+    // a message names them, and false is returned.
+    bool NamesAreDistinct(::zip* archive);
 
     std::string extractFolder_;
     std::string zipFileName_;

@@ -133,16 +133,16 @@ TEST(OldLineLayers, RoadTablesTakeTypeFiveRowsByNumber) {
     TempDir dir;
     WriteRoadCounty(dir.path(), "TGR01001");
     WriteFile(dir / "TGR01001.RT4",
-              RecordFile({RecordLine(58).Put(6, "        11").Put(16, "  1").Put(19, "       3").Put(27, "       7")
+              RecordFile({RecordLine(58).Put(1, "4").Put(6, "        11").Put(16, "  1").Put(19, "       3").Put(27, "       7")
                               .Put(43, "       2")}));
     std::vector<std::string> names;
     for (int k = 1; k <= 7; ++k) {
-        names.push_back(RecordLine(52).Put(7, "0000000" + std::to_string(k)).Put(17, "Name " + std::to_string(k)).str());
+        names.push_back(RecordLine(52).Put(1, "5").Put(7, "0000000" + std::to_string(k)).Put(17, "Name " + std::to_string(k)).str());
     }
     WriteFile(dir / "TGR01001.RT5", RecordFile(names));
     WriteFile(dir / "TGR01001.RT6",
-              RecordFile({RecordLine(76).Put(6, "        11").Put(16, "  2").Put(19, "        100").Put(67, "02101")}));
-    WriteFile(dir / "TGR01001.RTZ", RecordFile({RecordLine(26).Put(6, "        11").Put(16, "  1").Put(19, "1234")}));
+              RecordFile({RecordLine(76).Put(1, "6").Put(6, "        11").Put(16, "  2").Put(19, "        100").Put(67, "02101")}));
+    WriteFile(dir / "TGR01001.RTZ", RecordFile({RecordLine(26).Put(1, "Z").Put(6, "        11").Put(16, "  1").Put(19, "1234")}));
     vornak::Display((dir / "TGR01001.RT1").c_str(), dir.path().c_str(), OldOptions({0}, '0').c_str(), 1, 1);
 
     const DbfContents alt = ReadDbf(dir / "TGR01001/TGR01001alt.dbf");

@@ -448,13 +448,15 @@ TEST(Conv1RecordReaderTest, Types3AndIMustPairWithType1) {
 }
 
 TEST_F(Conv1RecordsTest, TypeCKeepsItsOrderType5SortsByFeature) {
-    job.OpenText(RecordFile({RecordLine(112).Put(53, "Zeta"), RecordLine(112).Put(53, "Alpha")}), "county.rtc");
+    job.OpenText(RecordFile({RecordLine(112).Put(1, "C").Put(53, "Zeta"), RecordLine(112).Put(1, "C").Put(53, "Alpha")}),
+                 "county.rtc");
     ReadTypeCRecords();
     ASSERT_EQ(gTypeCCount, 2);
     EXPECT_EQ(std::string(gTypeCRecords[0].NAME, 4), "Zeta");
     EXPECT_EQ(job.TakeStatuses(), std::vector<std::string>{"Reading"});
 
-    job.OpenText(RecordFile({RecordLine(52).PutRight(14, "900"), RecordLine(52).PutRight(14, "80")}), "county.rt5");
+    job.OpenText(RecordFile({RecordLine(52).Put(1, "5").PutRight(14, "900"), RecordLine(52).Put(1, "5").PutRight(14, "80")}),
+                 "county.rt5");
     ReadType5Records();
     EXPECT_STREQ(gType5Records[0].FEAT, "      80");
     EXPECT_EQ(job.TakeStatuses(), (std::vector<std::string>{"Reading", "Sorting"}));

@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/files.h"
 #include "platform/zip_control.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,37 @@ TEST_F(ZipControlTest, UnsafeEntriesAreRefusedAndLinksInTheFolderNotFollowed) {
     EXPECT_FALSE(Exists(dir / "up.rt1"));
     EXPECT_FALSE(Exists(dir / "deep.rt3"));
     EXPECT_EQ(platform::ListDirectory(folder), (std::vector<std::string>{"good.rt5", "victim.rt6"}));
+}
+
+// An entry that holds more than it declares is damaged, and is inflated
+// little beyond what it declares: under a file size limit far below what it
+// holds it is refused as damaged, never cut short by the limit.
+TEST_F(ZipControlTest, EntryHoldingMoreThanItDeclaresIsDamaged) {
+    MakeZip(archive, {{"TGR01001.RT2", std::string(8 << 20, '2')}});
+    DeclareZipSizes(archive, 1000);
+    zip.SetFileSpecs("*.rt?");
+    {
+        FileSizeLimit limit(1 << 20);
+        EXPECT_EQ(zip.ExtractFiles(0), platform::ZipControl::kEntryDamaged);
+    }
+    EXPECT_EQ(zip.Messages(), std::vector<std::string>{"archive entry TGR01001.RT2 is damaged: it holds more than the "
+                                                       "1000 bytes it declares"});
+    EXPECT_EQ(platform::ListDirectory(folder), std::vector<std::string>{});
+}
+
+// Two entries that would unpack to one name refuse the archive whole.
+TEST_F(ZipControlTest, EntriesOfOneNameRefuseTheArchive) {
+    MakeZip(archive, {{"a/TGR01001.RT1", "first"}, {"b/TGR01001.RT1", "second"}, {"TGR01001.RT2", "2"}});
+    zip.SetFileSpecs("*.rt?");
+    const std::vector<std::string> refused = {"archive " + archive +
+                                              " refused: its entries a/TGR01001.RT1 and b/TGR01001.RT1 unpack to "
+                                              "the same name"};
+    EXPECT_EQ(zip.ListMatchingFiles(), platform::ZipControl::kNamesCollide);
+    EXPECT_EQ(zip.Messages(), refused);
+    EXPECT_TRUE(listed.empty());
+    EXPECT_EQ(zip.ExtractFiles(0), platform::ZipControl::kNamesCollide);
+    EXPECT_EQ(zip.Messages(), refused);
+    EXPECT_EQ(platform::ListDirectory(folder), std::vector<std::string>{});
 }
 
 // A dialog with one control of each kind, its members exchanged with them.

@@ -203,13 +203,14 @@ TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
         for (const Reader& r : readers) {
             SCOPED_TRACE(r.type);
             gConversionStatus = 0;
-            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(247, ' ') + "\n", "county.rt" + std::string(1, r.type));
             r.read();
             ASSERT_EQ(gConversionStatus, 0);
             const int needed = tigercore::gLastColumnRead;
             ASSERT_GT(needed, 20);
             const size_t before = job.Log().size();
-            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(static_cast<size_t>(needed - 2), ' ') + "\n",
+                         "county.rt" + std::string(1, r.type));
             r.read();
             EXPECT_EQ(gConversionStatus, -1);
             EXPECT_EQ(job.Log().substr(before), platform::Format("ERROR in type %c record 1: %d characters, fewer than "
@@ -235,12 +236,12 @@ TEST(Robustness, ShortRecordsOfEveryTypeStopTheCounty) {
         for (const Reader& r : readers) {
             SCOPED_TRACE(r.type);
             gConversionStatus = 0;
-            job.OpenText(std::string(248, ' ') + "\n", "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(247, ' ') + "\n", "county.rt" + std::string(1, r.type));
             r.read();
             ASSERT_EQ(gConversionStatus, 0);
             const int needed = tigercore::gLastColumnRead;
             const size_t before = job.Log().size();
-            job.OpenText(std::string(static_cast<size_t>(needed - 1), ' '), "county.rt" + std::string(1, r.type));
+            job.OpenText(r.type + std::string(static_cast<size_t>(needed - 2), ' '), "county.rt" + std::string(1, r.type));
             r.read();
             EXPECT_EQ(gConversionStatus, -1);
             EXPECT_EQ(job.Log().substr(before),
@@ -312,6 +313,46 @@ TEST(Robustness, TwoJobsInOneFolderAtOnce) {
             EXPECT_TRUE(produced == expected || produced == FilesUnder(inOtherTurn / "out"));
         }
     }
+}
+
+// Two jobs converting archives whose members have the same names (two
+// different counties both unpacked as TGR25901.*) into one output folder at
+// once: each converts its own county, as when converted one after the
+// other, and "unzipped" is left empty.
+TEST(Robustness, TwoJobsUnpackingLookAlikeArchivesAtOnce) {
+    TempDir dir;
+    const std::string archives[] = {dir / "tgr25901.zip", dir / "tgr25903.zip"};
+    for (int k = 0; k < 2; ++k) {
+        countygen::CountySpec spec;
+        spec.width = 8 + 4 * k;
+        spec.height = 6;
+        const std::string folder = dir / ("county" + std::to_string(k));
+        ASSERT_TRUE(platform::MakeDirectory(folder));
+        countygen::WriteCounty(spec, folder);
+        std::vector<ZipMember> members;
+        for (const std::string& name : platform::ListDirectory(folder))
+            members.push_back({name, ReadFile(folder + "/" + name)});
+        MakeZip(archives[k], members);
+    }
+    const std::string options = Options('c', '0', {1, 8, 39});
+    const std::string together = dir / "together", inTurn = dir / "inTurn";
+    ASSERT_TRUE(platform::MakeDirectory(together) && platform::MakeDirectory(inTurn));
+    std::vector<pid_t> children;
+    for (const std::string& archive : archives) {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(vornak2::DisplayV2(archive.c_str(), together.c_str(), options.c_str(), 1, 1));
+        children.push_back(child);
+    }
+    for (const std::string& archive : archives) vornak2::DisplayV2(archive.c_str(), inTurn.c_str(), options.c_str(), 1, 1);
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::map<std::string, std::string> expected = FilesUnder(inTurn);
+    ASSERT_GT(expected.size(), 10u);
+    EXPECT_TRUE(FilesUnder(together) == expected);
+    EXPECT_TRUE(platform::ListDirectory(together + "/unzipped").empty());
 }
 
 // A journal is only trusted with the files of its own layer, and only to

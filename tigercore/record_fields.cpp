@@ -8,6 +8,7 @@ namespace tigercore {
 
 char gLineBuffer[kLineBufferSize];
 int gLastColumnRead = 0;
+std::string gFieldFault;
 
 namespace {
 
@@ -16,6 +17,36 @@ void NoteColumns(const char* source, int width) {
     if (source < gLineBuffer || source >= gLineBuffer + kLineBufferSize || width <= 0) return;
     const int last = static_cast<int>(source - gLineBuffer) + width;
     if (last > gLastColumnRead) gLastColumnRead = last;
+}
+
+// "columns 6-15" or "column 16" of a field of the line buffer.
+std::string Columns(const char* source, int width) {
+    const int first = static_cast<int>(source - gLineBuffer) + 1;
+    if (width <= 1) return "column " + std::to_string(first);
+    return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
+}
+
+// Notes the first unsound field of the record.
+void NoteFault(const std::string& fault) {
+    if (gFieldFault.empty()) gFieldFault = fault;
+}
+
+// Digits after leading blanks, with a sign in front of the digits when
+// `signAllowed`; blanks alone pass as well. The value goes to `value`
+// (0 for blanks), held at a bound far above any field's.
+bool IsNumberText(std::string_view text, bool signAllowed, long long& value) {
+    value = 0;
+    size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) return true;
+    bool negative = false;
+    if (signAllowed && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return false;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        if (value < 1000000000000LL) value = value * 10 + (text[i] - '0');
+    }
+    if (negative) value = -value;
+    return true;
 }
 
 // The longest field text a scan looks at.
@@ -59,6 +90,34 @@ bool ScanInteger(std::string_view text, long long& value) {
 }
 
 }  // namespace
+
+void NoteColumnsRead(const char* source, int width) { NoteColumns(source, width); }
+
+void CheckNumberField(const char* source, int width) {
+    long long value;
+    if (width > 0 && !IsNumberText(std::string_view(source, static_cast<size_t>(width)), false, value))
+        NoteFault("the field in " + Columns(source, width) + " is not a number");
+}
+
+void CheckCoordinateField(const char* source, int width, bool latitude) {
+    if (width <= 0) return;
+    long long value;
+    if (!IsNumberText(std::string_view(source, static_cast<size_t>(width)), true, value)) {
+        NoteFault("the coordinate in " + Columns(source, width) + " is not a number");
+        return;
+    }
+    const long long bound = latitude ? 90000000LL : 180000000LL;
+    if (value < -bound || value > bound) {
+        NoteFault(std::string("the ") + (latitude ? "latitude" : "longitude") + " in " + Columns(source, width) +
+                  " is out of range (" + std::to_string(value) + ")");
+    }
+}
+
+void ScanCoordinate(const char* source, int width, bool latitude, double& degrees) {
+    CheckCoordinateField(source, width, latitude);
+    ScanField(source, width, degrees);
+    degrees *= 0.000001;
+}
 
 void LoadLineBuffer(std::string_view line) {
     size_t n = line.size() < static_cast<size_t>(kRecordLineLength) ? line.size() : kRecordLineLength;

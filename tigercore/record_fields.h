@@ -1,7 +1,9 @@
-// The line buffer the record parsers read from, and the two field
-// extractors every parser uses.
+// The line buffer the record parsers read from, the two field extractors
+// every parser uses, and the checks of the fields a parser takes as numbers
+// and coordinates.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tigercore {
@@ -18,6 +20,30 @@ extern char gLineBuffer[kLineBufferSize];
 // The last column (1-based) of gLineBuffer that a field extractor has read
 // since it was set to 0: how long a record line must be for its parser.
 extern int gLastColumnRead;
+
+// Why the record being parsed cannot be taken as it is: the first field a
+// check below found unsound, as "the field in columns 6-15 is not a number"
+// (without the record's type and number); empty while every field checked is
+// sound. The record reader empties it before each record.
+extern std::string gFieldFault;
+
+// Notes the columns of gLineBuffer that a field reader of a library's own
+// (not CopyField or ScanField) has read, for gLastColumnRead.
+void NoteColumnsRead(const char* source, int width);
+
+// A field the system takes as a number (a key such as a TLID or POLYID, a
+// count, a code digit): blank, or digits after leading blanks. A field that
+// is neither is noted in gFieldFault.
+void CheckNumberField(const char* source, int width);
+
+// A coordinate field, signed millionths of a degree: blank, or an optional
+// sign and digits after leading blanks, within +-180 degrees for a longitude
+// and +-90 for a latitude. A field that is not is noted in gFieldFault.
+void CheckCoordinateField(const char* source, int width, bool latitude);
+
+// Reads a coordinate field (checked as above) into degrees; blank columns
+// give 0.0.
+void ScanCoordinate(const char* source, int width, bool latitude, double& degrees);
 
 // Puts one record line into gLineBuffer: its characters (at most
 // kRecordLineLength, without the line end) followed by blanks.

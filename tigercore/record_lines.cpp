@@ -18,6 +18,13 @@ size_t BlockSizeFor(std::FILE* file) {
     return size < kSmallestBlock ? kSmallestBlock : size > kBlockSize ? kBlockSize : size;
 }
 
+// The first line end (a line feed or a carriage return) of `n` bytes, or null.
+const char* FindLineEnd(const char* begin, size_t n) {
+    const char* feed = static_cast<const char*>(std::memchr(begin, '\n', n));
+    const char* ret = static_cast<const char*>(std::memchr(begin, '\r', feed ? static_cast<size_t>(feed - begin) : n));
+    return ret ? ret : feed;
+}
+
 // A line that holds nothing but the marks that may end a file.
 bool OnlyEndOfFileMarks(std::string_view line) {
     for (char c : line) {
@@ -45,29 +52,38 @@ bool RecordLineReader::Fill() {
     return true;
 }
 
+size_t RecordLineReader::LineEndLength(const char* end) {
+    if (*end == '\n') return 1;
+    if (end + 1 < block_.data() + length_) return end[1] == '\n' ? 2 : 1;
+    if (endOfFile_) return 1;
+    const int next = std::fgetc(file_);
+    if (next == EOF) {
+        if (std::ferror(file_)) readError_ = true;
+    } else if (next != '\n') {
+        std::ungetc(next, file_);
+    }
+    return 1;
+}
+
 bool RecordLineReader::NextLine(std::string_view& line) {
     for (;;) {
         const char* begin = block_.data() + position_;
         const size_t held = length_ - position_;
-        const char* feed = static_cast<const char*>(std::memchr(begin, '\n', held));
-        if (feed) {
-            size_t n = static_cast<size_t>(feed - begin);
-            position_ += n + 1;
-            if (n > 0 && begin[n - 1] == '\r') --n;
+        if (const char* end = FindLineEnd(begin, held)) {
+            const size_t n = static_cast<size_t>(end - begin);
+            position_ += n + LineEndLength(end);
             line = std::string_view(begin, n);
             lineLength_ = n;
             lineEnded_ = true;
-            return true;
+            return !readError_;
         }
         if (held == block_.size()) return LongLine(line);
         if (!Fill()) {
             if (readError_ || length_ == position_) return false;
             // The last line has no line end.
-            size_t n = length_ - position_;
-            const char* last = block_.data() + position_;
+            const size_t n = length_ - position_;
+            line = std::string_view(block_.data() + position_, n);
             position_ = length_;
-            if (n > 0 && last[n - 1] == '\r') --n;
-            line = std::string_view(last, n);
             lineLength_ = n;
             lineEnded_ = false;
             return true;
@@ -83,10 +99,10 @@ bool RecordLineReader::LongLine(std::string_view& line) {
     position_ = length_;
     bool ended = false;
     while (Fill()) {
-        const char* feed = static_cast<const char*>(std::memchr(block_.data(), '\n', length_));
-        if (feed) {
-            position_ = static_cast<size_t>(feed - block_.data()) + 1;
-            length += position_ - 1;
+        if (const char* end = FindLineEnd(block_.data(), length_)) {
+            const size_t n = static_cast<size_t>(end - block_.data());
+            length += n;
+            position_ = n + LineEndLength(end);
             ended = true;
             break;
         }

@@ -1,7 +1,7 @@
 // The record lines of a record file, read in large blocks. A record line ends
-// at a line feed; the carriage return of a CR LF line end is not part of it.
-// Line ends, empty lines and Ctrl-Z characters (the old end-of-file mark) at
-// the very end of the file are not records.
+// at a line feed, a carriage return, or a carriage return and a line feed
+// together (one line end). Line ends, empty lines and Ctrl-Z characters (the
+// old end-of-file mark) at the very end of the file are not records.
 #pragma once
 
 #include <cstdio>
@@ -37,6 +37,11 @@ public:
 
 private:
     bool Fill();
+    // How many bytes of the block the line end at `end` takes: 2 for a
+    // carriage return and line feed, else 1. A carriage return that closes
+    // the block is followed into the file, and a line feed there is taken
+    // with it.
+    size_t LineEndLength(const char* end);
     // A line longer than the block: its beginning is kept and the rest read
     // past, counting its length.
     bool LongLine(std::string_view& line);

@@ -6,8 +6,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -49,24 +47,7 @@ bool ScratchFolder::Make(const std::string& parent) {
     return true;
 }
 
-bool ScratchFolder::Hold(const std::string& parent, bool& waited) {
-    waited = false;
-    if (heldFolder_ >= 0) return true;
-    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        waited = errno == EWOULDBLOCK;
-        int result;
-        while (waited && (result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-        }
-        if (!waited || result != 0) {
-            ::close(fd);
-            return false;
-        }
-    }
-    heldFolder_ = fd;
-    return true;
-}
+bool ScratchFolder::Hold(const std::string& parent, bool& waited) { return heldFolder_.Hold(parent, waited); }
 
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services) {
@@ -97,10 +78,7 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
 
 void ScratchFolder::Remove() {
     RemoveFolder();
-    if (heldFolder_ >= 0) {
-        ::close(heldFolder_);  // lets go of the parent
-        heldFolder_ = -1;
-    }
+    heldFolder_.Release();  // lets go of the parent
 }
 
 void ScratchFolder::RemoveFolder() {

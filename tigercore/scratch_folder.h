@@ -6,6 +6,7 @@
 // alone.
 #pragma once
 
+#include "platform/folder_lock.h"
 #include "shapeio/job_services.h"
 
 #include <string>
@@ -35,7 +36,7 @@ private:
     void RemoveFolder();
 
     std::string path_;
-    int heldFolder_ = -1;
+    platform::FolderLock heldFolder_;
 };
 
 // Makes the county's scratch folder in `outputDir`, logging why when it

@@ -3,6 +3,7 @@
 // its type 2 rows, and the length of a line in miles.
 #pragma once
 
+#include "platform/text.h"
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
 #include "tigercore/halving_search.h"
@@ -35,6 +36,36 @@ struct ShapeState {
         buffer[static_cast<size_t>(count++)] = point;
     }
 };
+
+// A line's shape row given more than once in a type 2 table sorted by TLID
+// and RTSQ: a repeat that holds the same points is dropped (the table and
+// `count` shrink), so that the line has each of its rows once. Repeats that
+// hold different points cannot both be right: the log gets "ERROR in type
+// 2 records: TLID <tlid> RTSQ <rtsq> is given twice with different points",
+// the county fails and false is returned.
+template <typename Row>
+bool DropRepeatedShapeRows(std::vector<Row>& rows, int& count, shapeio::JobServices& services) {
+    auto sameKey = [](const Row& a, const Row& b) {
+        return std::strcmp(a.TLID, b.TLID) == 0 && std::strcmp(a.RTSQ, b.RTSQ) == 0;
+    };
+    size_t kept = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (kept > 0 && sameKey(rows[kept - 1], rows[i])) {
+            if (std::equal(std::begin(rows[i].points), std::end(rows[i].points), std::begin(rows[kept - 1].points),
+                           [](const shapeio::PointXY& a, const shapeio::PointXY& b) { return a.x == b.x && a.y == b.y; }))
+                continue;
+            services.WriteLogLine("ERROR in type 2 records: TLID " + platform::Trimmed(rows[i].TLID) + " RTSQ " +
+                                  platform::Trimmed(rows[i].RTSQ) + " is given twice with different points");
+            services.FailCounty();
+            return false;
+        }
+        if (kept != i) rows[kept] = rows[i];
+        ++kept;
+    }
+    rows.resize(kept);
+    count = static_cast<int>(kept);
+    return true;
+}
 
 // The first row of a key whose rows carry sequence numbers from 1, reached
 // from any of its rows (`found`, numbered `sequence`): it lies sequence - 1

@@ -17,4 +17,29 @@ std::string RecordTooShort(char type, int row, size_t length, int needed, bool l
                             row + 1, length, needed);
 }
 
+std::string RecordFault(const TableReading& reading, int row, std::string_view line, size_t length, int needed,
+                        bool lineEnded) {
+    const char type = reading.type;
+    if (reading.exactLength && length != reading.recordLength) {
+        return platform::Format("ERROR in type %c record %d: %zu characters instead of %zu", type, row + 1, length,
+                                reading.recordLength);
+    }
+    if (!reading.linesMayEndEarly && length < static_cast<size_t>(needed))
+        return RecordTooShort(type, row, length, needed, lineEnded);
+    const char recordType = line.empty() ? ' ' : line[0];
+    if (recordType != type) {
+        return platform::Format("ERROR in type %c record %d: the record type in column 1 is '%c'", type, row + 1,
+                                recordType);
+    }
+    // A line longer than what was kept of it cannot be shown to end in blanks.
+    if (reading.recordLength > 0 && length > reading.recordLength &&
+        (length > line.size() || line.find_first_not_of(' ', reading.recordLength) != std::string_view::npos)) {
+        return platform::Format("ERROR in type %c record %d: %zu characters, more than the %zu of its record type",
+                                type, row + 1, length, reading.recordLength);
+    }
+    if (!gFieldFault.empty())
+        return platform::Format("ERROR in type %c record %d: %s", type, row + 1, gFieldFault.c_str());
+    return {};
+}
+
 }  // namespace tigercore

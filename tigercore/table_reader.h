@@ -9,7 +9,6 @@
 #include "platform/memory.h"
 #include "platform/text.h"
 #include "shapeio/job_services.h"
-#include "tigercore/geometry_records.h"
 #include "tigercore/record_fields.h"
 #include "tigercore/record_lines.h"
 #include "tigercore/sort_keys.h"
@@ -35,9 +34,13 @@ struct TableReading {
     // message when it holds another number.
     long long requiredCount = -1;
     const char* countMessage = "";
-    // The exact length and coordinate columns of the records the layers
-    // draw from (types 1 and 2), checked before a record is parsed.
-    const GeometryRecordShape* shape = nullptr;
+    // The length of the type's records (the longest of the editions read):
+    // a line that goes on beyond it with anything but blanks is damaged (two
+    // records run together, say). 0: not checked.
+    size_t recordLength = 0;
+    // Whether every record must have exactly that length (the records the
+    // layers draw their lines from, types 1 and 2).
+    bool exactLength = false;
     // Whether a line may end before the last column its parser reads (the
     // type 3 voting districts of the older editions); else such a line is
     // a damaged or cut record.
@@ -51,6 +54,15 @@ void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const 
 // can read: shorter than the last column it reads (`needed`), cut by the
 // end of the file when no line end closes it.
 std::string RecordTooShort(char type, int row, size_t length, int needed, bool lineEnded);
+
+// Why record `row` (0-based), the line `line` of real length `length`
+// whose parser read up to column `needed`, is not one the county can take;
+// empty when it is. In this order: a length other than the exact one of its
+// type, a line shorter than its fields, a record type in column 1 other
+// than the file's, characters other than blanks beyond the type's record
+// length, then the first unsound field its parser noted (gFieldFault).
+std::string RecordFault(const TableReading& reading, int row, std::string_view line, size_t length, int needed,
+                        bool lineEnded);
 
 // A per-row step that does nothing.
 inline bool NoStep(int, std::string_view) { return true; }
@@ -123,15 +135,10 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
         LoadLineBuffer(line);
         table.emplace_back();
         gLastColumnRead = 0;
+        gFieldFault.clear();
         parse(row);
-        if (reading.shape) {
-            const std::string fault = GeometryRecordFault(*reading.shape, row, line, length);
-            if (!fault.empty()) return stop(fault.c_str());
-        }
-        if (!reading.linesMayEndEarly && length < static_cast<size_t>(gLastColumnRead)) {
-            const std::string fault = RecordTooShort(reading.type, row, length, gLastColumnRead, lines.LineEnded());
-            return stop(fault.c_str());
-        }
+        const std::string fault = RecordFault(reading, row, line, length, gLastColumnRead, lines.LineEnded());
+        if (!fault.empty()) return stop(fault.c_str());
         if (!step(row, line)) return stop(nullptr);
     }
     file.reset();

@@ -2,14 +2,27 @@
 
 #include "platform/files.h"
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace tigercore {
 
-std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
-                         const std::string& masks, const std::string& typeOneSuffix, const std::string& fallbackName,
-                         shapeio::JobServices& services) {
+UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
+                            const std::string& masks, const std::string& typeOneSuffix,
+                            const std::string& fallbackName, platform::FolderLock& hold,
+                            shapeio::JobServices& services) {
+    UnpackedCounty county;
+    county.typeOnePath = unzipFolder + "/" + fallbackName;
     platform::MakeDirectory(unzipFolder);
+    bool waited = false;
+    if (!hold.Hold(unzipFolder, waited)) {
+        services.WriteLogLine("Could not hold the folder " + unzipFolder + " to unpack " + archive + " (" +
+                              std::strerror(errno) + ")");
+        county.failed = true;
+        return county;
+    }
+    if (waited) services.WriteLogLine("Waited for another job that unpacked into " + unzipFolder);
     zip.SetExtractFolder(unzipFolder);
     zip.SetZipFileName(archive);
     zip.SetFileSpecs(masks);
@@ -39,10 +52,13 @@ std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, 
     else if (listed != platform::ZipControl::kSuccess) services.ShowMessage("could not read the archive " + archive);
 
     if (listed == platform::ZipControl::kSuccess) {
-        zip.ExtractFiles(0);
+        county.failed = zip.ExtractFiles(0) != platform::ZipControl::kSuccess;
         for (const std::string& message : zip.Messages()) services.WriteLogLine(message);
+    } else if (listed != platform::ZipControl::kNothingMatches) {
+        county.failed = true;
     }
-    return unzipFolder + "/" + (typeOneName.empty() ? fallbackName : typeOneName);
+    if (!typeOneName.empty()) county.typeOnePath = unzipFolder + "/" + typeOneName;
+    return county;
 }
 
 }  // namespace tigercore

@@ -2,6 +2,7 @@
 // county is read, through the zip control of the county's dialog.
 #pragma once
 
+#include "platform/folder_lock.h"
 #include "platform/zip_control.h"
 #include "shapeio/job_services.h"
 
@@ -9,14 +10,26 @@
 
 namespace tigercore {
 
+struct UnpackedCounty {
+    // The type 1 file: the member whose name ends in the type 1 suffix (any
+    // case), under the name the archive holds, or the fallback name.
+    std::string typeOnePath;
+    // The archive could not be listed or unpacked whole (a damaged or
+    // refused member, two members of one name): the county is not
+    // converted.
+    bool failed = false;
+};
+
 // Unpacks the members of `archive` that match `masks` ("\r"-separated) into
-// `unzipFolder` (made when it is not there). Returns the path of the type 1
-// file: the member whose name ends in `typeOneSuffix` (any case), under the
-// name the archive holds, or `fallbackName` in the folder when there is
-// none. "cound not find files to unzip" is shown when nothing matches, and
-// every entry the control refuses is logged.
-std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
-                         const std::string& masks, const std::string& typeOneSuffix, const std::string& fallbackName,
-                         shapeio::JobServices& services);
+// `unzipFolder` (made when it is not there), which `hold` holds from then on
+// against other jobs (the caller lets go once it has removed what was
+// unpacked); a job that had to wait for another says so in the log. "cound
+// not find files to unzip" is shown when nothing matches (the county goes on
+// and fails at its first record file), and every entry the control refuses
+// is logged.
+UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
+                            const std::string& masks, const std::string& typeOneSuffix,
+                            const std::string& fallbackName, platform::FolderLock& hold,
+                            shapeio::JobServices& services);
 
 }  // namespace tigercore

@@ -88,4 +88,21 @@ void MakeZip(const std::string& path, const std::vector<ZipMember>& members) {
     if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path);
 }
 
+void DeclareZipSizes(const std::string& path, uint32_t size) {
+    std::string bytes = ReadFile(path);
+    // The unpacked size lies 22 bytes into a local header, 24 into a
+    // central directory header.
+    const struct {
+        const char* signature;
+        size_t offset;
+    } headers[] = {{"PK\x03\x04", 22}, {"PK\x01\x02", 24}};
+    for (const auto& header : headers) {
+        for (size_t at = bytes.find(header.signature); at != std::string::npos;
+             at = bytes.find(header.signature, at + 4)) {
+            for (size_t k = 0; k < 4; ++k) bytes[at + header.offset + k] = static_cast<char>((size >> (8 * k)) & 0xff);
+        }
+    }
+    WriteFile(path, bytes);
+}
+
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 // writing, folder listings, zip archives made with libzip.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,5 +39,8 @@ struct ZipMember {
 };
 // Writes a zip archive with the given members.
 void MakeZip(const std::string& path, const std::vector<ZipMember>& members);
+// Makes every member of the archive declare `size` bytes unpacked, in its
+// local header and in the central directory alike (a lying archive).
+void DeclareZipSizes(const std::string& path, uint32_t size);
 
 }  // namespace testsupport

@@ -93,6 +93,13 @@ int main(int argc, char** argv) {
             if (suffix == "rti")
                 bytes = ReadBytes(countygen::CountyFilePath(smallSpec, small, "rt1")) + fuzz::kTypeISeparator + bytes;
             WriteBytes(dir + "/records/" + suffix + "-" + edition, Prefixed(t, e, bytes));
+            // The same lines ended by lone carriage returns.
+            std::string crLines;
+            for (char c : bytes) {
+                if (c != '\n') crLines += c;
+                else if (crLines.empty() || crLines.back() != '\r') crLines += '\r';
+            }
+            WriteBytes(dir + "/records/" + suffix + "-" + edition + "-cr", Prefixed(t, e, crLines));
         }
         for (int f = 0; f < fuzz::kCountyFileCount; ++f) {
             const std::string suffix = fuzz::CountyFileSuffix(f);
@@ -126,6 +133,7 @@ int main(int argc, char** argv) {
     members.push_back({"tgr25901/", ""});
     members.push_back({"tgr25901/TGR25901.RTA", ReadBytes(countygen::CountyFilePath(zipSpec, zipCounty, "rta"))});
     WriteZip(dir + "/zip/folders.zip", members);
+    WriteZip(dir + "/zip/same-names.zip", {{"a/TGR25901.RT1", members[0].contents}, {"b/TGR25901.RT1", "x"}});
     WriteZip(dir + "/zip/unsafe.zip", {{"../TGR25901.RT1", "x"},
                                        {"/tmp/TGR25901.RT2", "x"},
                                        {"TGR25901.RTI", "/etc/passwd", true},

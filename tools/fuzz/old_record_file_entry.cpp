@@ -3,6 +3,7 @@
 // release), no progress dialog.
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
+#include "table_promises.h"
 
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
@@ -63,6 +64,7 @@ void Read(const ScratchFolder& folder, const OldReader& reader, std::string_view
     reader.read();
     // A reader closes its file whether it succeeded or not.
     if (vornak::gRecordFile) std::abort();
+    if (reader.type == '2' && vornak::gConversionStatus == 0) AbortOnRepeatedShapeRows(vornak::gType2Records);
 }
 
 }  // namespace

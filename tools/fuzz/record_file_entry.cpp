@@ -2,6 +2,7 @@
 // state of a county run (log, output folder, edition), no progress dialog.
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
+#include "table_promises.h"
 
 #include "conv2/job_state.h"
 #include "conv2/record_store.h"
@@ -75,6 +76,8 @@ void Read(const ScratchFolder& folder, const Reader& reader, std::string_view by
     reader.read();
     // A reader closes its file whether it succeeded or not.
     if (vornak2::gRecordFile) std::abort();
+    if (reader.read == vornak2::ReadType2Records && vornak2::gConversionStatus == 0)
+        AbortOnRepeatedShapeRows(vornak2::gType2Records);
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+// A folder that one job at a time works in: an advisory lock (flock) on the
+// folder itself. A job that unpacks a county into the shared folder
+// "unzipped" holds it from the unpacking to the removal of what it
+// unpacked, so that a second job unpacking files of the same names waits
+// instead of reading or removing the first one's files.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class FolderLock {
+public:
+    FolderLock() = default;
+    ~FolderLock() { Release(); }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // Holds `folder`, waiting as long as another job holds it; `waited`
+    // tells whether it had to. False (errno says why) when the folder cannot
+    // be opened or locked. Holding it again is a no-op.
+    bool Hold(const std::string& folder, bool& waited);
+    // Lets go of the folder (also when the process ends).
+    void Release();
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace platform

@@ -1,0 +1,123 @@
+// Damaged record files read by the readers of both libraries: lines ended
+// by lone carriage returns, records run together, records of another type,
+// letters in numbers, points out of range and repeated shape rows. Each is
+// read right or stops the county with a line naming the record.
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/shape_points.h"
+#include "conv1/stages.h"
+#include "conv2/job_state.h"
+#include "conv2/record_store.h"
+#include "conv2/shape_points.h"
+#include "conv2/stages.h"
+#include "support/conv1_record_job.h"
+#include "support/line_records.h"
+#include "support/record_job.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+// A record of `type` and `length` columns, blank but for its type.
+RecordLine Record(char type, int length) { return RecordLine(length).Put(1, std::string(1, type)); }
+
+struct ReaderCase {
+    const char* what;
+    bool older;  // read by the 1994-2000 library
+    void (*read)();
+    const int* count;
+    const char* file;
+    std::string text;
+    int rows;         // rows of a sound file; -1 when the county stops
+    std::string log;  // what the reader logs
+};
+
+TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
+    const std::string typeA = Record('A', 210);
+    const std::string typeZ = Record('Z', 26).PutRight(15, "17");
+    const ReaderCase cases[] = {
+        {"lone CR line ends", false, vornak2::ReadTypeARecords, &vornak2::gTypeACount, "county.rta",
+         typeA + "\r" + typeA + "\r" + typeA + "\r", 3, ""},
+        {"lone CR, older", true, vornak::ReadTypeZRecords, &vornak::gTypeZCount, "county.rtz",
+         typeZ + "\r" + typeZ + "\r\n" + typeZ, 3, ""},
+        {"blanks after the record", false, vornak2::ReadTypeZRecords, &vornak2::gTypeZCount, "county.rtz",
+         typeZ + "     \r\n", 1, ""},
+        {"two records run together", false, vornak2::ReadTypeZRecords, &vornak2::gTypeZCount, "county.rtz",
+         RecordFile({typeZ, typeZ + typeZ}), -1,
+         "ERROR in type Z record 2: 52 characters, more than the 26 of its record type\n"},
+        {"a type 1 line in a type Z file", false, vornak2::ReadTypeZRecords, &vornak2::gTypeZCount, "county.rtz",
+         RecordFile({typeZ, Type1Line("17", "A41", {-71000000, 42000000}, {-71000100, 42000100})}), -1,
+         "ERROR in type Z record 2: the record type in column 1 is '1'\n"},
+        {"a letter in a TLID", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
+         RecordFile({Type2Line("123A5", 1, {{-71000000, 42000000}})}), -1,
+         "ERROR in type 2 record 1: the field in columns 6-15 is not a number\n"},
+        {"a letter in a POLYID, older", true, vornak::ReadType8Records, &vornak::gType8Count, "county.rt8",
+         RecordFile({Record('8', 36).PutRight(25, "12O4")}), -1,
+         "ERROR in type 8 record 1: the field in columns 16-25 is not a number\n"},
+        {"an internal point out of range", false, vornak2::ReadTypePRecords, &vornak2::gTypePCount, "county.rtp",
+         RecordFile({Record('P', 45).Put(26, "+999999999").Put(36, "+42000000")}), -1,
+         "ERROR in type P record 1: the longitude in columns 26-35 is out of range (999999999)\n"},
+        {"a landmark point that is no number, older", true, vornak::ReadType7Records, &vornak::gType7Count,
+         "county.rt7", RecordFile({Record('7', 74).Put(65, "+42.00000")}), -1,
+         "ERROR in type 7 record 1: the coordinate in columns 65-73 is not a number\n"},
+        {"a name cut short, older", true, vornak::ReadTypeCRecords, &vornak::gTypeCCount, "county.rtc",
+         RecordFile({Record('C', 80).Put(53, "Suffolk")}), -1,
+         "ERROR in type C record 1: 80 characters, fewer than the 112 its fields need\n"},
+    };
+    TempDir dir;
+    RecordJob job(dir.path(), 106, true);
+    TempDir olderDir;
+    Conv1RecordJob olderJob(olderDir.path(), 101);
+    for (const ReaderCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        int& status = c.older ? vornak::gConversionStatus : vornak2::gConversionStatus;
+        status = 0;
+        const size_t before = (c.older ? olderJob.Log() : job.Log()).size();
+        if (c.older) olderJob.OpenText(c.text, c.file);
+        else job.OpenText(c.text, c.file);
+        c.read();
+        EXPECT_EQ(status, c.rows < 0 ? -1 : 0);
+        if (c.rows >= 0) {
+            EXPECT_EQ(*c.count, c.rows);
+        }
+        EXPECT_EQ((c.older ? olderJob.Log() : job.Log()).substr(before), c.log);
+    }
+}
+
+// A type 2 row given twice: the line keeps its points once in both
+// libraries; given twice with other points, the county stops.
+template <typename Job>
+void ExpectRepeatedShapeRows(const Job& job, void (*read)(), const int& count, int& status,
+                             void (*append)(const char*, int), int& pointCount) {
+    const std::string first = Type2Line("17", 1, {{-71000001, 42000001}, {-71000002, 42000002}});
+    const std::string second = Type2Line("17", 2, {{-71000003, 42000003}, {-71000004, 42000004}});
+    job.OpenText(RecordFile({first, second, second, second}), "county.rt2");
+    read();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(count, 2);
+    pointCount = 0;
+    append("        17", 0);
+    EXPECT_EQ(pointCount, 4);
+
+    const size_t before = job.Log().size();
+    job.OpenText(RecordFile({first, second, Type2Line("17", 2, {{-71000003, 42000003}})}), "county.rt2");
+    read();
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(job.Log().substr(before), "ERROR in type 2 records: TLID 17 RTSQ 2 is given twice with different points\n");
+    status = 0;
+}
+
+TEST(DamagedRecords, RepeatedShapeRowsCountOnceInBothLibraries) {
+    TempDir dir, olderDir;
+    RecordJob job(dir.path());
+    Conv1RecordJob olderJob(olderDir.path());
+    ExpectRepeatedShapeRows(job, vornak2::ReadType2Records, vornak2::gType2Count, vornak2::gConversionStatus,
+                            vornak2::AppendShapePoints, vornak2::gShapePointCount);
+    ExpectRepeatedShapeRows(olderJob, vornak::ReadType2Records, vornak::gType2Count, vornak::gConversionStatus,
+                            vornak::AppendShapePoints, vornak::gShapePointCount);
+}
+
+}  // namespace
