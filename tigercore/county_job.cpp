@@ -1,6 +1,8 @@
 #include "tigercore/county_job.h"
 
 #include "platform/paths.h"
+#include "platform/private_file.h"
+#include "platform/text.h"
 
 #include <cstdio>
 #include <ctime>
@@ -89,6 +91,11 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
         }
     }
     return county;
+}
+
+void WriteVersionFile(shapeio::JobServices& /*services*/, const std::string& outputPrefix, int version) {
+    const std::string path = outputPrefix + "date.txt";
+    platform::WriteWholeFile(path, platform::Format("%04d", version));
 }
 
 }  // namespace tigercore

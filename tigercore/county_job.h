@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/job_services.h"
 
 #include <string>
 
@@ -46,5 +47,10 @@ struct CountyFolder {
 // directory itself (the layers make their theme folders).
 CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
                               char organisationMode);
+
+// Writes the county's VERSION into "date.txt" of the county's output folder
+// (`outputPrefix`, ending in '/'), whole or not at all. The county does not
+// depend on the file: one that cannot be written is passed over.
+void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version);
 
 }  // namespace tigercore
