@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
+#include "shapeio/layer_output.h"
 
 #include <cerrno>
 #include <cstring>
@@ -300,7 +301,7 @@ void CountyDriver::CopyMetadataText() {
         return;
     }
     platform::FilePtr in = platform::OpenFile(source, "rb");
-    if (!in) return;
+    if (!in || shapeio::RefusesLink(Services(), outPath)) return;
     // Written in full under a private name, then put in place.
     platform::PrivateFile out;
     if (!out.Create(outPath)) {

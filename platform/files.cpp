@@ -71,6 +71,10 @@ FilePtr OpenToUpdate(const std::string& path) {
     return StreamOf(fd, "r+b");
 }
 
+FilePtr OpenToAppend(const std::string& path) {
+    return StreamOf(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666), "a");
+}
+
 FilePtr CreateNewFile(const std::string& path) {
     return StreamOf(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), "wb");
 }

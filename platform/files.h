@@ -49,6 +49,9 @@ bool IsSymbolicLink(const std::string& path);
 // Opens an existing regular file for reading and writing ("r+b") without
 // following a symbolic link; null when it cannot (errno ELOOP for a link).
 FilePtr OpenToUpdate(const std::string& path);
+// Opens a file for appending ("a"), made when it is not there, never
+// through a symbolic link; null when it cannot (errno ELOOP for a link).
+FilePtr OpenToAppend(const std::string& path);
 // Creates a new file for writing ("wb") that must not exist yet, not even
 // as a link; null when it cannot.
 FilePtr CreateNewFile(const std::string& path);

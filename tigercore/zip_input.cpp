@@ -1,6 +1,7 @@
 #include "tigercore/zip_input.h"
 
 #include "platform/files.h"
+#include "shapeio/layer_output.h"
 
 #include <vector>
 
@@ -9,6 +10,8 @@ namespace tigercore {
 std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
                          const std::string& masks, const std::string& typeOneSuffix, const std::string& fallbackName,
                          shapeio::JobServices& services) {
+    // Nothing is unpacked through a link planted where the folder goes.
+    if (shapeio::RefusesLink(services, unzipFolder)) return std::string();
     platform::MakeDirectory(unzipFolder);
     zip.SetExtractFolder(unzipFolder);
     zip.SetZipFileName(archive);

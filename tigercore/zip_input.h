@@ -14,7 +14,8 @@ namespace tigercore {
 // file: the member whose name ends in `typeOneSuffix` (any case), under the
 // name the archive holds, or `fallbackName` in the folder when there is
 // none. "cound not find files to unzip" is shown when nothing matches, and
-// every entry the control refuses is logged.
+// every entry the control refuses is logged. A symbolic link where the
+// folder goes is refused (logged): nothing is unpacked and the path is "".
 std::string UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
                          const std::string& masks, const std::string& typeOneSuffix, const std::string& fallbackName,
                          shapeio::JobServices& services);
