@@ -100,7 +100,7 @@ void ConversionDialog::CloseLogAndCancel() {
 }
 
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
-    if (gZipCleanupPass) platform::RemoveFile(gUnzipFolder + "/" + fileName);
+    if (gZipCleanupPass && !platform::IsSymbolicLink(gUnzipFolder)) platform::RemoveFile(gUnzipFolder + "/" + fileName);
 }
 
 void ConversionDialog::SetStatusText(const std::string& text) {

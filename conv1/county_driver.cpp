@@ -114,7 +114,8 @@ private:
     bool PolygonStage();
     bool KeyGeographicLocations();
     bool Landmarks();
-    void EndCounty();
+    // Ends the county (`converted` or failed); whether it stands converted.
+    bool EndCounty(bool converted);
 
     ConversionDialog& job_;
     bool scratchOpened_ = false;
@@ -287,7 +288,7 @@ bool CountyDriver::PolygonStage() {
     return true;
 }
 
-void CountyDriver::EndCounty() {
+bool CountyDriver::EndCounty(bool converted) {
     gRecordFile.reset();
     ReleaseRecordStore();
     ReleasePolygonBorders();
@@ -296,8 +297,9 @@ void CountyDriver::EndCounty() {
         gTypeAScratchFile.reset();
         platform::RemoveFile(ScratchPath("a.tmp"));
     }
-    gScratchFolder.Remove();
+    const bool ended = tigercore::EndCountyScratch(gScratchFolder, converted, Services());
     ShowStatus("");
+    return ended;
 }
 
 bool CountyDriver::Run() {
@@ -328,9 +330,9 @@ bool CountyDriver::Run() {
     for (int i = 8; i <= 52; ++i) anyPolygon = anyPolygon || Flag(i);
     if (goOn && anyPolygon) PolygonStage();
 
-    EndCounty();
+    const bool converted = EndCounty(!missingRequired_ && !Failed());
     WriteLogText("Finished\n");
-    return !missingRequired_ && !Failed();
+    return converted;
 }
 
 }  // namespace

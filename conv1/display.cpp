@@ -84,6 +84,10 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gOrganisationMode = OptionAt(gOptionString, 50);
     const tigercore::CountyFolder county =
         tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
+    if (county.refusedLink) {
+        tigercore::CloseCountyLog(gLogFile, logPath);
+        return kCountyFailed;
+    }
     dialog->outputOptionText = county.optionText;
     gOutputPrefix = county.folder + "/";
     gCountyBaseName = names.baseName;

@@ -6,6 +6,7 @@
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
 #include "platform/files.h"
+#include "tigercore/county_job.h"
 
 #include <cstdio>
 
@@ -16,19 +17,16 @@ namespace {
 using namespace fields;
 
 // Row 0 of type 1: the county's VERSION (columns 2-5) goes to "date.txt".
-// The county does not depend on the file, so a file that cannot be written
-// is passed over.
-void WriteVersionFile() {
+void WriteVersion() {
     int version = 0;
     Int<2, 5>(version);
-    platform::FilePtr date = platform::OpenFile(gOutputPrefix + "date.txt", "w");
-    if (date) std::fprintf(date.get(), "%04d", version);
+    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
 }
 
 }  // namespace
 
 void ParseType1Line(int row) {
-    if (row == 0) WriteVersionFile();
+    if (row == 0) WriteVersion();
     Type1Record& r = gType1Records[static_cast<size_t>(row)];
     Number<6, 15>(r.TLID);
     Char<17>(r.SOURCE);

@@ -8,7 +8,9 @@
 #include "conv2/stages.h"
 #include "conv2/water_landmarks.h"
 #include "platform/files.h"
+#include "platform/private_file.h"
 #include "platform/text.h"
+#include "shapeio/layer_output.h"
 
 #include <cerrno>
 #include <cstring>
@@ -133,7 +135,8 @@ private:
     bool PolygonStage();
     void MetadataStage();
     void CopyMetadataText();
-    void EndCounty();
+    // Ends the county (`converted` or failed); whether it stands converted.
+    bool EndCounty(bool converted);
 
     ConversionDialog& job_;
     bool scratchOpened_ = false;
@@ -298,11 +301,10 @@ void CountyDriver::CopyMetadataText() {
         return;
     }
     platform::FilePtr in = platform::OpenFile(source, "rb");
-    if (!in) return;
+    if (!in || shapeio::RefusesLink(Services(), outPath)) return;
     // Written in full under a private name, then put in place.
-    const std::string partial = platform::PrivateNameBeside(outPath);
-    platform::FilePtr out = platform::OpenFile(partial, "wb");
-    if (!out) {
+    platform::PrivateFile out;
+    if (!out.Create(outPath)) {
         WriteLogLine(platform::Format("Could not create metadata file %s (%s)", outPath.c_str(), std::strerror(errno)));
         return;
     }
@@ -316,15 +318,14 @@ void CountyDriver::CopyMetadataText() {
     }
     std::string problem;
     if (std::ferror(in.get())) problem = "the county's .met could not be read";
-    else if (!platform::CloseFile(out) || !platform::RenameFile(partial, outPath)) problem = std::strerror(errno);
+    else if (!out.Place()) problem = std::strerror(errno);
     if (!problem.empty()) {
-        out.reset();
-        platform::RemoveFile(partial);
+        out.Discard();
         WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));
     }
 }
 
-void CountyDriver::EndCounty() {
+bool CountyDriver::EndCounty(bool converted) {
     gRecordFile.reset();
     ReleaseRecordStore();
     ReleasePolygonSides();
@@ -334,7 +335,7 @@ void CountyDriver::EndCounty() {
         gTypeAScratchFile.reset();
         platform::RemoveFile(ScratchPath("a.tmp"));
     }
-    gScratchFolder.Remove();
+    return tigercore::EndCountyScratch(gScratchFolder, converted, Services());
 }
 
 bool CountyDriver::Run() {
@@ -376,8 +377,7 @@ bool CountyDriver::Run() {
     if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
 
     if (goOn) MetadataStage();
-    EndCounty();
-    return !missingRequired_ && !Failed();
+    return EndCounty(!missingRequired_ && !Failed());
 }
 
 }  // namespace

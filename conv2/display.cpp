@@ -80,6 +80,10 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     gOrganisationMode = OptionAt(options, 79);
     const tigercore::CountyFolder county =
         tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
+    if (county.refusedLink) {
+        tigercore::CloseCountyLog(gLogFile, logPath);
+        return kCountyFailed;
+    }
     dialog->outputOptionText = county.optionText;
 
     gKmlLabelPoints = dialog->layerFlags[81] ? 1 : 0;

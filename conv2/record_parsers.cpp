@@ -1,6 +1,7 @@
 #include "conv2/record_parsers.h"
 
 #include "conv2/job_state.h"
+#include "tigercore/county_job.h"
 #include "tigercore/record_fields.h"
 #include "conv2/record_store.h"
 #include "platform/files.h"
@@ -89,8 +90,7 @@ void Indicator(char& field) {
 void WriteVersionAndEditionNote() {
     int version = 0;
     Int<2, 5>(version);
-    platform::FilePtr date = platform::OpenFile(gOutputPrefix + "date.txt", "w");
-    if (date) std::fprintf(date.get(), "%04d", version);
+    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
     WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
 }
 

@@ -123,6 +123,13 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
     if (extension == "ZIP") {
         archive = true;
         gUnzipDir = gOutputParentDir + "/unzipped";
+        // Nothing is unpacked nor removed through a link planted there.
+        if (platform::IsSymbolicLink(gUnzipDir)) {
+            ShowMessageBox(out_, platform::Format("Refused the symbolic link %s where an output goes: %s is not "
+                                                  "converted",
+                                                  gUnzipDir.c_str(), entryPath.c_str()));
+            return false;
+        }
         platform::MakeDirectory(gUnzipDir);
         bool waited = false;
         if (!unzipHold.Hold(gUnzipDir, waited)) {
@@ -215,6 +222,7 @@ void CInputListDlg::OnZipListEvent(const std::string& fileName) {
         return;
     }
     if (fileName.empty() || fileName == "." || fileName == ".." || fileName.find('/') != std::string::npos) return;
+    if (platform::IsSymbolicLink(gUnzipDir)) return;
     platform::RemoveFile(gUnzipDir + "/" + fileName);
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -39,18 +40,84 @@ bool IsDirectory(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool IsSymbolicLink(const std::string& path) {
+    std::string bare = path;
+    while (bare.size() > 1 && bare.back() == '/') bare.pop_back();
+    struct stat st;
+    return !bare.empty() && ::lstat(bare.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+namespace {
+
+// A stream over a descriptor just opened; the descriptor is closed when the
+// stream cannot be made.
+FilePtr StreamOf(int fd, const char* mode) {
+    if (fd < 0) return FilePtr();
+    std::FILE* file = ::fdopen(fd, mode);
+    if (!file) ::close(fd);
+    return FilePtr(file);
+}
+
+}  // namespace
+
+FilePtr OpenToUpdate(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        errno = EINVAL;
+        return FilePtr();
+    }
+    return StreamOf(fd, "r+b");
+}
+
+FilePtr OpenToAppend(const std::string& path) {
+    return StreamOf(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666), "a");
+}
+
+FilePtr CreateNewFile(const std::string& path) {
+    return StreamOf(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), "wb");
+}
+
+bool IsOpenedAt(int fd, const std::string& path) {
+    struct stat opened, named;
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+std::vector<std::string> FolderAndSubfolders(const std::string& folder) {
+    const std::string prefix = folder.empty() ? std::string("./") : folder.back() == '/' ? folder : folder + "/";
+    std::vector<std::string> folders{prefix};
+    for (const std::string& name : ListDirectory(prefix)) {
+        struct stat st;
+        if (::lstat((prefix + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) folders.push_back(prefix + name + "/");
+    }
+    return folders;
+}
+
+bool SyncFile(std::FILE* file) { return file && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
+
+bool SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
 
-std::string PrivateNameBeside(const std::string& path) {
-    static unsigned long counter = 0;
-    return path + ".partial-" + std::to_string(static_cast<long>(::getpid())) + "-" + std::to_string(++counter);
+bool RenameFile(const std::string& from, const std::string& to) {
+    if (IsSymbolicLink(to)) {
+        errno = ELOOP;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
-
-bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
 bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 

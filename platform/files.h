@@ -38,13 +38,33 @@ bool FileExists(const std::string& path);
 // True when both paths name one existing file (the same device and inode),
 // whatever their names.
 bool SameFile(const std::string& a, const std::string& b);
-// A name beside `path` that no other process uses: for a file written in
-// full and then renamed to `path`.
-std::string PrivateNameBeside(const std::string& path);
-// Renames `from` to `to`, replacing `to`; false when it cannot.
+// Renames `from` to `to`, replacing `to`; false when it cannot, and when
+// `to` is a symbolic link (errno ELOOP): a link is never replaced.
 bool RenameFile(const std::string& from, const std::string& to);
 bool IsDirectory(const std::string& path);
+// Removes a file (a symbolic link itself, never what it points to).
 bool RemoveFile(const std::string& path);
+// True when `path` itself is a symbolic link (a trailing '/' ignored).
+bool IsSymbolicLink(const std::string& path);
+// Opens an existing regular file for reading and writing ("r+b") without
+// following a symbolic link; null when it cannot (errno ELOOP for a link).
+FilePtr OpenToUpdate(const std::string& path);
+// Opens a file for appending ("a"), made when it is not there, never
+// through a symbolic link; null when it cannot (errno ELOOP for a link).
+FilePtr OpenToAppend(const std::string& path);
+// Creates a new file for writing ("wb") that must not exist yet, not even
+// as a link; null when it cannot.
+FilePtr CreateNewFile(const std::string& path);
+// True when the open descriptor `fd` is the very file (or folder) at `path`,
+// which is no link.
+bool IsOpenedAt(int fd, const std::string& path);
+// `folder` and the folders right below it that are no symbolic links, each
+// followed by '/'.
+std::vector<std::string> FolderAndSubfolders(const std::string& folder);
+// Makes what was written to `file` durable (flushed and synchronised).
+bool SyncFile(std::FILE* file);
+// Makes the entries of a folder (renames, removals) durable.
+bool SyncFolder(const std::string& folder);
 
 // True when `path` (an existing directory) lies on a file system mounted
 // read-only.

@@ -1,5 +1,7 @@
 #include "platform/folder_lock.h"
 
+#include "platform/files.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,6 +25,21 @@ bool FolderLock::Hold(const std::string& folder, bool& waited) {
             errno = error;
             return false;
         }
+    }
+    fd_ = fd;
+    return true;
+}
+
+bool FolderLock::TryHold(const std::string& folder) {
+    if (fd_ >= 0) return true;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0 || !IsOpenedAt(fd, folder)) {
+        ::close(fd);
+        return false;
     }
     fd_ = fd;
     return true;

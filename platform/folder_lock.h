@@ -20,6 +20,11 @@ public:
     // tells whether it had to. False (errno says why) when the folder cannot
     // be opened or locked. Holding it again is a no-op.
     bool Hold(const std::string& folder, bool& waited);
+    // Holds `folder` only when no other job holds it, without waiting and
+    // never through a link: for a folder this system made itself. False when
+    // another job holds it, it cannot be opened, or it was removed or
+    // replaced meanwhile.
+    bool TryHold(const std::string& folder);
     // Lets go of the folder (also when the process ends).
     void Release();
     bool Held() const { return fd_ >= 0; }

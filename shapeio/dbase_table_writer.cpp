@@ -1,5 +1,7 @@
 #include "shapeio/dbase_table_writer.h"
 
+#include "shapeio/layer_output.h"
+
 #include <cstdio>
 
 namespace shapeio {
@@ -28,38 +30,35 @@ void DbfTableWriter::Abandon() {
         services_.FailCounty();
         return;  // the journal stays: a later run puts the file back
     }
-    if (ownJournal_) ownJournal_->Discard();
+    ownJournal_.Done();
 }
 
-bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode) {
+bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode,
+                          Journal* layerJournal) {
     path_ = path;
     fields_ = fields;
     recordLength_ = DbfRecordLength(fields);
     existing_ = 0;
     written_ = 0;
+    failed_ = true;  // until it is open
+    if (RefusesLayerLink(services_, path)) return false;
     failed_ = false;
 
-    Journal* journal = sharedJournal_;
-    if (!journal) {
-        // A table a stopped run was continuing is put back first.
-        ownJournal_ = std::make_unique<Journal>(path + ".journal");
-        if (!ownJournal_->Recover(services_)) {
-            failed_ = true;
-            return false;
-        }
-        journal = ownJournal_.get();
+    journal_ = layerJournal;
+    if (!journal_ && mode != OpenMode::kCreate) {
+        ownJournal_.Use(services_, path + ".journal");
+        journal_ = &ownJournal_.get();
     }
     bool continued = false;
     if (mode != OpenMode::kCreate) {
-        continued = file_.OpenExisting(path, *journal) && file_.originalSize() > 0;
+        continued = file_.OpenExisting(path, *journal_) && file_.originalSize() > 0;
         if (!continued) {
             file_.Rollback();  // nothing written: an empty file stays empty
-            if (ownJournal_) ownJournal_->Discard();
             if (mode == OpenMode::kContinue) return Fail("Could not open file");
         }
     }
     if (!continued) {
-        if (!file_.Create(path)) return Fail("Could not open file");
+        if (!file_.Create(path, journal_)) return Fail("Could not open file");
         if (!DBF_Write_Header(file_.get(), 0, fields) || !DBF_Write_Field_Descriptors(file_.get(), fields)) {
             return Fail("Could not write to file", SystemReason());
         }
@@ -106,12 +105,16 @@ bool DbfTableWriter::Finish(bool removeWhenEmpty) {
     if (!file_.Close(end)) return Fail("Could not write to file", SystemReason());
     if (total == 0 && removeWhenEmpty) {
         file_.Rollback();
-        if (ownJournal_) ownJournal_->Discard();
-        std::remove(path_.c_str());
+        ownJournal_.Done();
+        // A merged table goes with the county's change, and stays when the
+        // change is undone.
+        CountyChange* change = services_.Change();
+        if (journal_ && change && change->IsOpen()) change->RemoveAtCommit(path_);
+        else platform::RemoveFile(path_);
         return true;
     }
     if (!file_.Keep()) return Fail("Could not write to file", SystemReason());
-    if (ownJournal_) ownJournal_->Commit();
+    ownJournal_.Done();
     return true;
 }
 

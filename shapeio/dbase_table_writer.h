@@ -5,13 +5,12 @@
 // end always counts exactly the rows the file holds.
 #pragma once
 
+#include "shapeio/county_change.h"
 #include "shapeio/dbase.h"
 #include "shapeio/guarded_file.h"
 #include "shapeio/job_services.h"
-#include "shapeio/journal.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace shapeio {
@@ -24,10 +23,7 @@ public:
         kContinue,          // continue the table, which must exist
     };
 
-    // `journal`: the journal of the layer the table belongs to (null: the
-    // table keeps its own, "<path>.journal").
-    explicit DbfTableWriter(JobServices& services, Journal* journal = nullptr)
-        : services_(services), sharedJournal_(journal) {}
+    explicit DbfTableWriter(JobServices& services) : services_(services) {}
     ~DbfTableWriter();
     DbfTableWriter(const DbfTableWriter&) = delete;
     DbfTableWriter& operator=(const DbfTableWriter&) = delete;
@@ -35,8 +31,10 @@ public:
     // Opens the table and writes its header and field descriptors (a new
     // table) or checks them and moves behind the last row (a continued one).
     // Logs "Could not open file %s" or "Could not append to file %s" and
-    // fails the county when it cannot.
-    bool Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode);
+    // fails the county when it cannot. `layerJournal`: the journal of the
+    // layer the table belongs to; without it a table that may be continued
+    // has its own, "<path>.journal".
+    bool Open(const std::string& path, const DbfFieldDef* fields, OpenMode mode, Journal* layerJournal = nullptr);
     // One record of exactly the table's record length.
     bool WriteRecord(const std::string& record);
     // Writes the end marker and the header with the rows of the table,
@@ -55,8 +53,8 @@ private:
     bool Fail(const char* message, const std::string& reason = std::string());
 
     JobServices& services_;
-    Journal* sharedJournal_;
-    std::unique_ptr<Journal> ownJournal_;
+    Journal* journal_ = nullptr;  // null: a table of its own that is never continued
+    LayerJournal ownJournal_;
     GuardedFile file_;
     std::string path_;
     const DbfFieldDef* fields_ = nullptr;

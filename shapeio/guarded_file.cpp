@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -50,31 +51,32 @@ GuardedFile::~GuardedFile() {
     if (active_) Rollback();
 }
 
-bool GuardedFile::Create(const std::string& path) {
+bool GuardedFile::Create(const std::string& path, Journal* journal) {
     if (active_) Rollback();
     path_ = path;
-    writePath_ = platform::PrivateNameBeside(path);
-    journal_ = nullptr;
+    journal_ = journal;
     saved_.clear();
     created_ = true;
+    closed_ = false;
     originalSize_ = 0;
-    // A folder of that name could never be replaced by the file.
-    if (platform::IsDirectory(path)) return false;
-    file_ = platform::OpenFile(writePath_, "wb");
-    active_ = file_ != nullptr;
+    // A folder of that name could never be replaced by the file, and a link
+    // is never replaced.
+    if (platform::IsDirectory(path) || platform::IsSymbolicLink(path)) return false;
+    active_ = newFile_.Create(path);
     return active_;
 }
 
 bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
     if (active_) Rollback();
     path_ = path;
-    writePath_ = path;
     journal_ = &journal;
     saved_.clear();
     created_ = false;
-    file_ = platform::OpenFile(path, "r+b");
+    closed_ = false;
+    file_ = platform::OpenToUpdate(path);
     if (!file_) return false;
-    originalSize_ = FileSize(path);
+    struct stat st;
+    originalSize_ = ::fstat(::fileno(file_.get()), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
     if (originalSize_ < 0 || !journal.Begin(path, originalSize_)) {
         file_.reset();
         return false;
@@ -84,7 +86,7 @@ bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
 }
 
 bool GuardedFile::Preserve(int64_t offset, int64_t length) {
-    if (!file_ || created_) return file_ != nullptr;
+    if (!IsOpen() || created_) return IsOpen();
     int64_t end = std::min(offset + length, originalSize_);
     if (offset < 0 || offset >= end) return true;
     SavedRange range{offset, std::string(static_cast<size_t>(end - offset), '\0')};
@@ -95,46 +97,46 @@ bool GuardedFile::Preserve(int64_t offset, int64_t length) {
 }
 
 bool GuardedFile::Close(int64_t length) {
-    if (!file_) return false;
-    std::FILE* stream = file_.get();
-    bool ok = std::fflush(stream) == 0;
+    std::FILE* stream = get();
+    if (!stream) return false;
+    closed_ = true;
+    bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
     if (ok && length >= 0) ok = ::ftruncate(::fileno(stream), static_cast<off_t>(length)) == 0;
     if (ok) ok = ::fsync(::fileno(stream)) == 0;
+    if (created_) return ok;  // held until it is put in place or removed
     return platform::CloseFile(file_) && ok;
 }
 
 bool GuardedFile::Keep() {
+    closed_ = false;
     file_.reset();
-    if (!active_) return true;
+    if (!active_) {
+        newFile_.Discard();
+        return true;
+    }
     active_ = false;
     saved_.clear();
-    if (created_ && !platform::RenameFile(writePath_, path_)) {
-        platform::RemoveFile(writePath_);
+    if (!created_) return true;
+    if (journal_ && !journal_->Replacing(path_)) {
+        newFile_.Discard();
         return false;
     }
-    return true;
+    return newFile_.Place();
 }
 
 bool GuardedFile::Rollback() {
+    closed_ = false;
     file_.reset();
+    newFile_.Discard();
     if (!active_) return true;
     active_ = false;
-    if (created_) {
-        std::error_code error;
-        std::filesystem::remove(writePath_, error);
-        return !error;
+    if (created_) return true;
+    platform::FilePtr file = platform::OpenToUpdate(path_);
+    bool ok = file && ::ftruncate(::fileno(file.get()), static_cast<off_t>(originalSize_)) == 0;
+    for (const SavedRange& range : saved_) {
+        ok = ok && SeekTo(file.get(), range.offset) && WriteAll(file.get(), range.bytes);
     }
-    std::error_code error;
-    std::filesystem::resize_file(path_, static_cast<uintmax_t>(originalSize_), error);
-    bool ok = !error;
-    if (!saved_.empty()) {
-        platform::FilePtr file = platform::OpenFile(path_, "r+b");
-        ok = ok && file != nullptr;
-        for (const SavedRange& range : saved_) {
-            ok = ok && SeekTo(file.get(), range.offset) && WriteAll(file.get(), range.bytes);
-        }
-        if (file) ok = platform::CloseFile(file) && ok;
-    }
+    if (file) ok = platform::CloseFile(file) && ok;
     saved_.clear();
     return ok;
 }

@@ -7,10 +7,12 @@
 // The same holds when the process is killed: a new file is written under a
 // private name and only renamed to its own name once complete (Keep), and a
 // continued file's length and overwritten bytes go to a journal on disk
-// before it changes, so that a later run can put it back (journal.h).
+// before it changes, so that a later run can put it back (journal.h). No
+// file is written, cut or replaced through a symbolic link.
 #pragma once
 
 #include "platform/files.h"
+#include "platform/private_file.h"
 #include "shapeio/journal.h"
 
 #include <cstdint>
@@ -27,17 +29,21 @@ public:
     GuardedFile& operator=(const GuardedFile&) = delete;
 
     // Creates the file for writing, under a private name beside `path`
-    // until Keep() puts it in place of any file of that name.
-    bool Create(const std::string& path);
-    // Opens an existing file for reading and writing ("r+b"); false when it
-    // cannot be opened. Its length and every range preserved are kept in
-    // `journal` before the file changes.
+    // (platform/private_file.h) until Keep() puts it in place of any file of
+    // that name; a `journal` then notes first what was there. False when a
+    // symbolic link or a folder stands at `path`.
+    bool Create(const std::string& path, Journal* journal = nullptr);
+    // Opens an existing regular file for reading and writing ("r+b"),
+    // never through a symbolic link; false when it cannot be opened. Its
+    // length and every range preserved are kept in `journal` before the
+    // file changes.
     bool OpenExisting(const std::string& path, Journal& journal);
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return get() != nullptr; }
     // Something written is not kept or undone yet.
     bool Pending() const { return active_; }
-    std::FILE* get() const { return file_.get(); }
+    // The stream, until Close().
+    std::FILE* get() const { return closed_ ? nullptr : Stream(); }
     const std::string& path() const { return path_; }
     bool created() const { return created_; }
     // Length of an existing file when it was opened (0 for a created one).
@@ -48,9 +54,10 @@ public:
     // overwriting them. The stream is left at an unspecified position.
     bool Preserve(int64_t offset, int64_t length);
 
-    // Closes the stream and, when `length` is 0 or more, cuts the file to that
+    // Ends the writing and, when `length` is 0 or more, cuts the file to that
     // length; the file's data is on disk when it returns true. False when
-    // something written did not reach the file.
+    // something written did not reach the file. A created file stays held
+    // under its private name until Keep() or Rollback().
     bool Close(int64_t length = -1);
     // The file stays as written; nothing is undone any more. A created file
     // takes its own name; false when it cannot (it is then removed).
@@ -64,12 +71,15 @@ private:
         int64_t offset;
         std::string bytes;
     };
-    platform::FilePtr file_;
+    std::FILE* Stream() const { return created_ ? newFile_.get() : file_.get(); }
+
+    platform::FilePtr file_;       // a continued file
+    platform::PrivateFile newFile_;  // a created file
     std::string path_;
-    std::string writePath_;  // where the bytes go: a private name for a created file
     Journal* journal_ = nullptr;
     bool created_ = false;
     bool active_ = false;  // something to undo
+    bool closed_ = false;  // Close() was called
     int64_t originalSize_ = 0;
     std::vector<SavedRange> saved_;
 };

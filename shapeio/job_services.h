@@ -8,6 +8,8 @@
 
 namespace shapeio {
 
+class CountyChange;
+
 class JobServices {
 public:
     virtual ~JobServices() = default;
@@ -24,6 +26,9 @@ public:
     virtual void SetProgress(int percent) = 0;
     // A message box that never blocks (also written to the log).
     virtual void ShowMessage(const std::string& text) = 0;
+    // The change the county makes to merged layer files (county_change.h);
+    // null for a job that keeps none.
+    virtual CountyChange* Change() { return nullptr; }
 };
 
 }  // namespace shapeio

@@ -1,23 +1,27 @@
 #include "shapeio/journal.h"
 
 #include "platform/paths.h"
+#include "shapeio/layer_output.h"
 #include "shapeio/guarded_file.h"
 
-#include <filesystem>
-#include <map>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace shapeio {
 
 // The journal is a list of records, each a header line followed by raw
-// bytes: "file <length> <name size>\n<name>" and
-// "range <offset> <byte count> <name size>\n<name><bytes>". A name is that
-// of a file beside the journal, of the layer it guards: for the journal
-// "roads.journal" (or "roads.kml.journal") the files "roads" or "roads.<ext>"
-// (or "roads.kml"). A record cut by the end of the file was never followed
-// by a change: it is ignored.
+// bytes: "file <length> <name size>\n<name>",
+// "range <offset> <byte count> <name size>\n<name><bytes>" and
+// "new <name size>\n<name>". A name is that of a file beside the journal, of
+// the layer it guards: for the journal "roads.journal" (or
+// "roads.kml.journal") the files "roads" or "roads.<ext>" (or "roads.kml").
+// A file has one "file" or one "new" record, before any range of it. A
+// record cut by the end of the file was never followed by a change: it is
+// ignored.
 
 namespace {
 
@@ -25,11 +29,12 @@ constexpr char kMagic[] = "pellard journal 1\n";
 constexpr char kSuffix[] = ".journal";
 
 struct Recorded {
+    bool made = false;  // a "new" record: the file was not there
     int64_t length = -1;
     std::vector<std::pair<int64_t, std::string>> ranges;
 };
 
-enum class JournalText { kEmpty, kRead, kDamaged };
+enum class JournalText { kEmpty, kRead, kDamaged, kForeign };
 
 // True when `name` is one of the files the journal named `journalName`
 // guards.
@@ -43,16 +48,16 @@ bool GuardedName(const std::string& journalName, const std::string& name) {
 }
 
 // Reads the records of a journal. kEmpty: the run was stopped before it
-// wrote anything (the text is part of the first line at most); kDamaged:
-// the text is no journal of this layer, or names a change that cannot have
-// been made.
+// wrote anything (the text is part of the first line at most); kForeign: a
+// file of that name that is no journal at all; kDamaged: the text is no
+// journal of this layer, or names a change that cannot have been made.
 JournalText ReadJournal(const std::string& text, const std::string& journalName,
                         std::map<std::string, Recorded>& files) {
     const std::string magic(kMagic);
     if (text.size() < magic.size()) {
-        return magic.compare(0, text.size(), text) == 0 ? JournalText::kEmpty : JournalText::kDamaged;
+        return magic.compare(0, text.size(), text) == 0 ? JournalText::kEmpty : JournalText::kForeign;
     }
-    if (text.compare(0, magic.size(), magic) != 0) return JournalText::kDamaged;
+    if (text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
     size_t at = magic.size();
     while (at < text.size()) {
         const size_t end = text.find('\n', at);
@@ -61,20 +66,25 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
         at = end + 1;
         long long a = 0, b = 0, nameSize = 0;
         char kind[8] = {};
-        const bool isFile = std::sscanf(header.c_str(), "%7s %lld %lld", kind, &a, &nameSize) == 3 &&
-                            std::string(kind) == "file";
-        const bool isRange = !isFile && std::sscanf(header.c_str(), "%7s %lld %lld %lld", kind, &a, &b, &nameSize) == 4 &&
-                             std::string(kind) == "range";
-        if ((!isFile && !isRange) || nameSize <= 0 || a < 0 || b < 0) return JournalText::kDamaged;
+        const int fields = std::sscanf(header.c_str(), "%7s %lld %lld %lld", kind, &a, &b, &nameSize);
+        const std::string kindText(kind);
+        const bool isNew = fields == 2 && kindText == "new";
+        const bool isFile = fields == 3 && kindText == "file";
+        const bool isRange = fields == 4 && kindText == "range";
+        if (isNew) nameSize = a, a = 0;
+        if (isFile) nameSize = b, b = 0;
+        if ((!isNew && !isFile && !isRange) || nameSize <= 0 || a < 0 || b < 0) return JournalText::kDamaged;
         const size_t need = static_cast<size_t>(nameSize) + (isRange ? static_cast<size_t>(b) : 0);
         if (text.size() - at < need) break;  // cut off: no change followed it
         const std::string name = text.substr(at, static_cast<size_t>(nameSize));
         at += static_cast<size_t>(nameSize);
         if (!GuardedName(journalName, name)) return JournalText::kDamaged;
         Recorded& recorded = files[name];
-        if (isFile) {
-            if (recorded.length >= 0 || !recorded.ranges.empty()) return JournalText::kDamaged;
-            recorded.length = a;
+        const bool known = recorded.made || recorded.length >= 0;
+        if (isNew || isFile) {
+            if (known) return JournalText::kDamaged;
+            recorded.made = isNew;
+            recorded.length = isFile ? a : -1;
         } else {
             // Only bytes of the file as it was are ever kept.
             if (recorded.length < 0 || a > recorded.length || b > recorded.length - a) return JournalText::kDamaged;
@@ -85,80 +95,157 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
     return JournalText::kRead;
 }
 
+// The whole of a regular file, read without following a link; false when
+// it cannot be read.
+bool ReadWhole(const std::string& path, std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buffer[1 << 16];
+    for (ssize_t n; ok && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
+        if (n < 0) ok = errno == EINTR;
+        else text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return ok;
+}
+
+enum class PathKind { kMissing, kLink, kRegular, kOther };
+
+PathKind KindOf(const std::string& path, int64_t* size = nullptr) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? PathKind::kMissing : PathKind::kOther;
+    if (size) *size = static_cast<int64_t>(st.st_size);
+    if (S_ISLNK(st.st_mode)) return PathKind::kLink;
+    return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
+}
+
+// Gives `file` back its length and, newest first so that the oldest bytes
+// stay, the ranges it had.
+bool PutBack(const std::string& file, const Recorded& recorded) {
+    int64_t size = -1;
+    if (KindOf(file, &size) != PathKind::kRegular || size < recorded.length) return false;
+    platform::FilePtr out = platform::OpenToUpdate(file);
+    bool ok = out && ::ftruncate(::fileno(out.get()), static_cast<off_t>(recorded.length)) == 0;
+    for (auto range = recorded.ranges.rbegin(); ok && range != recorded.ranges.rend(); ++range) {
+        ok = SeekTo(out.get(), range->first) && WriteAll(out.get(), range->second);
+    }
+    ok = ok && platform::SyncFile(out.get());
+    return out && platform::CloseFile(out) && ok;
+}
+
 }  // namespace
 
-bool Journal::Recover(JobServices& services) {
-    if (!platform::FileExists(path_)) return true;
-    std::string text;
-    bool read = false;
-    {
-        platform::FilePtr in = platform::OpenFile(path_, "rb");
-        if (in) {
-            char buffer[1 << 16];
-            size_t n;
-            while ((n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) text.append(buffer, n);
-            read = !std::ferror(in.get());
-        }
-    }
-    std::map<std::string, Recorded> files;
-    const JournalText state = read ? ReadJournal(text, platform::FileNameOfPath(path_), files) : JournalText::kDamaged;
-    if (state == JournalText::kDamaged) {
-        services.WriteLogLine("Could not restore the files of the journal " + path_ +
-                              ": it is damaged; the layer's files are left as they are");
+bool Journal::Restore(const std::string& path, JobServices& services, bool logEach) {
+    auto fail = [&services](const std::string& message) {
+        services.WriteLogLine(message);
         services.FailCounty();
         return false;
+    };
+    const PathKind journalState = KindOf(path);
+    if (journalState == PathKind::kMissing) return true;
+    if (journalState == PathKind::kLink) return fail(LinkRefusal(path));
+    std::string text;
+    std::map<std::string, Recorded> files;
+    const JournalText state = ReadWhole(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files)
+                                                    : JournalText::kDamaged;
+    if (state == JournalText::kForeign) return true;  // someone's own file: left alone
+    if (state == JournalText::kDamaged) {
+        return fail("Could not restore the files of the journal " + path +
+                    ": it is damaged; the layer's files are left as they are");
     }
-    const std::string folder = platform::DirectoryOfPath(path_);
+    const std::string folder = platform::DirectoryOfPath(path);
+    // Links first: nothing is changed when one stands where a file goes.
+    for (const auto& [name, recorded] : files) {
+        if (KindOf(folder + name) == PathKind::kLink) return fail(LinkRefusal(folder + name));
+    }
     for (const auto& [name, recorded] : files) {
         const std::string file = folder + name;
-        // A continued file only grows: one shorter than it was cannot be
-        // put back.
-        bool ok = recorded.length >= 0 && platform::FileExists(file);
-        if (ok) {
-            std::error_code error;
-            const uintmax_t size = std::filesystem::file_size(file, error);
-            ok = !error && size >= static_cast<uintmax_t>(recorded.length);
-            if (ok) std::filesystem::resize_file(file, static_cast<uintmax_t>(recorded.length), error);
-            ok = ok && !error;
+        const PathKind fileState = KindOf(file);
+        if (recorded.made) {
+            if (fileState == PathKind::kMissing) continue;
+            if (fileState != PathKind::kRegular || !platform::RemoveFile(file)) {
+                return fail("Could not remove file " + file + " as its journal " + path + " asks");
+            }
+            if (logEach) services.WriteLogLine("Removed file " + file + ", made by a run that stopped before it ended");
+            continue;
         }
-        platform::FilePtr out = ok ? platform::OpenFile(file, "r+b") : nullptr;
-        ok = ok && out != nullptr;
-        for (const auto& [offset, bytes] : recorded.ranges) ok = ok && SeekTo(out.get(), offset) && WriteAll(out.get(), bytes);
-        if (out) ok = platform::CloseFile(out) && ok;
-        if (!ok) {
-            services.WriteLogLine("Could not restore file " + file + " from its journal " + path_);
-            services.FailCounty();
-            return false;
+        if (fileState == PathKind::kMissing) {
+            services.WriteLogLine("File " + file + " of the journal " + path + " is gone: nothing is put back for it");
+            continue;
         }
-        services.WriteLogLine("Restored file " + file + " as it was before a run that stopped while continuing it");
+        if (!PutBack(file, recorded)) return fail("Could not restore file " + file + " from its journal " + path);
+        if (logEach) {
+            services.WriteLogLine("Restored file " + file + " as it was before a run that stopped while continuing it");
+        }
     }
-    std::remove(path_.c_str());
+    platform::RemoveFile(path);
+    platform::SyncFolder(folder);
     return true;
+}
+
+std::string Journal::Header(const char* kind, const std::string& name, const std::string& numbers) const {
+    return std::string(kind) + " " + numbers + (numbers.empty() ? "" : " ") + std::to_string(name.size()) + "\n" + name;
 }
 
 bool Journal::Append(const std::string& record) {
     if (!file_) {
-        file_ = platform::OpenFile(path_, "wb");
+        if (closed_) return false;  // a closed journal takes nothing more
+        file_ = platform::CreateNewFile(path_);
         if (!file_ || !WriteAll(file_.get(), kMagic)) return false;
     }
-    return WriteAll(file_.get(), record) && std::fflush(file_.get()) == 0 && ::fsync(::fileno(file_.get())) == 0;
+    return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
 }
 
 bool Journal::Begin(const std::string& file, int64_t length) {
     const std::string name = platform::FileNameOfPath(file);
-    return Append("file " + std::to_string(length) + " " + std::to_string(name.size()) + "\n" + name);
+    if (files_.count(name)) return true;
+    if (!Append(Header("file", name, std::to_string(length)))) return false;
+    files_[name].length = length;
+    return true;
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {
     const std::string name = platform::FileNameOfPath(file);
-    return Append("range " + std::to_string(offset) + " " + std::to_string(bytes.size()) + " " +
-                  std::to_string(name.size()) + "\n" + name + bytes);
+    const auto found = files_.find(name);
+    if (found == files_.end()) return false;
+    const int64_t end = std::min(offset + static_cast<int64_t>(bytes.size()), found->second.length);
+    if (offset < 0 || offset >= end) return true;
+    const std::string kept = bytes.substr(0, static_cast<size_t>(end - offset));
+    return Append(Header("range", name, std::to_string(offset) + " " + std::to_string(kept.size())) + kept);
 }
 
-void Journal::Commit() {
-    if (!file_) return;
+bool Journal::Replacing(const std::string& file) {
+    const std::string name = platform::FileNameOfPath(file);
+    switch (KindOf(file)) {
+        case PathKind::kMissing:
+            if (files_.count(name)) return true;  // what it was before the change is kept already
+            if (!Append(Header("new", name, ""))) return false;
+            files_[name].length = -1;
+            return true;
+        case PathKind::kRegular: {
+            const auto found = files_.find(name);
+            if (found != files_.end() && found->second.length < 0) return true;  // made by this change
+            std::string bytes;
+            return ReadWhole(file, bytes) && Begin(file, static_cast<int64_t>(bytes.size())) && Save(file, 0, bytes);
+        }
+        case PathKind::kLink: errno = ELOOP; return false;
+        default: errno = EINVAL; return false;
+    }
+}
+
+void Journal::Close() {
+    closed_ = closed_ || file_ != nullptr;
     file_.reset();
-    std::remove(path_.c_str());
+}
+
+void Journal::Remove() {
+    const bool written = Written();
+    file_.reset();
+    closed_ = false;
+    files_.clear();
+    if (written) platform::RemoveFile(path_);
 }
 
 }  // namespace shapeio

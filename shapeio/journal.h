@@ -1,53 +1,70 @@
-// A journal beside the files of a layer that a run continues (organisation
-// '3'): before a continued file is changed, its length and the bytes the
-// change will overwrite are kept in the journal and flushed to disk. When
-// the change is complete the journal goes (Commit); when the run undoes the
-// change itself it goes too (Discard). A journal still there when a later
-// run opens the layer means the run that wrote it was stopped half-way:
-// Recover() puts every file it names back as it was and logs that it did.
+// A journal beside the files of a layer that a county changes in a merged
+// folder (organisation '3'): before a continued file is changed, its length
+// and the bytes the change will overwrite are kept in the journal and on
+// disk; before a new file is put in place, the journal notes that it was not
+// there (or keeps the whole of the file it replaces). The journal lives
+// until the county's change is committed or undone (county_change.h). A
+// journal still there when a later run starts means the run that wrote it
+// was stopped half-way: Restore() puts every file it names back as it was.
 #pragma once
 
 #include "platform/files.h"
 #include "shapeio/job_services.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace shapeio {
 
 class Journal {
 public:
-    Journal() = default;
     explicit Journal(std::string path) : path_(std::move(path)) {}
     Journal(const Journal&) = delete;
     Journal& operator=(const Journal&) = delete;
 
     const std::string& path() const { return path_; }
-    // The journal's file (before anything is recorded).
-    void SetPath(std::string path) { path_ = std::move(path); }
+    // Something is recorded: the journal's file exists.
+    bool Written() const { return file_ != nullptr || closed_; }
 
-    // Restores the files of an interrupted run from a journal left at the
-    // path, logging each, and removes the journal. A journal only names
-    // files beside it of its own layer, and only shortens them or puts back
-    // bytes they had. False (logged, county failed) when the journal is
-    // damaged or a file cannot be restored; the journal then stays.
-    bool Recover(JobServices& services);
-
-    // Records that `file` is continued from its `length` bytes.
+    // Records that `file` is continued from its `length` bytes. Only the
+    // first record of a file counts: the journal keeps each file as it was
+    // before the first change.
     bool Begin(const std::string& file, int64_t length);
-    // Records the bytes of `file` at `offset` before they are overwritten.
+    // Records the bytes of `file` at `offset` before they are overwritten:
+    // the part within the file's first length (none for a file the journal
+    // saw made).
     bool Save(const std::string& file, int64_t offset, const std::string& bytes);
+    // Records what is at `file` before a new file is put in place there:
+    // nothing (undoing removes the new file) or a file, kept whole.
+    bool Replacing(const std::string& file);
 
-    // The change is complete (every file written and on disk).
-    void Commit();
-    // The change was undone by the run itself.
-    void Discard() { Commit(); }
+    // Closes the journal's file; it stays on disk.
+    void Close();
+    // Closes the journal's file and removes it: the change is complete.
+    void Remove();
+
+    // Puts back every file the journal at `path` names, then removes it. A
+    // journal only names files beside it of its own layer, and only
+    // shortens them, puts back bytes they had or removes files they did not
+    // have. `logEach`: each file put back is logged. A file of it that is
+    // gone is logged and passed over. False (logged, county failed, the
+    // journal left) when the journal is damaged, a file cannot be put back
+    // or a symbolic link stands where a file or the journal goes. A file of
+    // that name that is no journal at all is left alone.
+    static bool Restore(const std::string& path, JobServices& services, bool logEach);
 
 private:
+    struct FileState {
+        int64_t length = -1;  // -1: the journal saw the file made
+    };
     bool Append(const std::string& record);
+    std::string Header(const char* kind, const std::string& name, const std::string& numbers) const;
 
     std::string path_;
     platform::FilePtr file_;
+    bool closed_ = false;
+    std::map<std::string, FileState> files_;
 };
 
 }  // namespace shapeio

@@ -1,6 +1,7 @@
 #include "shapeio/kml_writer.h"
 
 #include "shapeio/byte_order.h"
+#include "shapeio/county_change.h"
 #include "shapeio/guarded_file.h"
 #include "shapeio/kml_text.h"
 #include "shapeio/number_format.h"
@@ -354,24 +355,25 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         return false;
     };
 
-    // A document a stopped run was continuing is put back first.
-    Journal journal(path + ".journal");
-    if (!journal.Recover(services)) {
+    if (RefusesLayerLink(services, path)) {
         scratch.RemoveAfterReading();
         return false;
     }
+    // A merged document is journaled, new or continued.
+    LayerJournal journal;
+    if (output.Merged()) journal.Use(services, path + ".journal");
 
     // A merged layer continues its document where the closing text starts.
     GuardedFile document;
     // Every way out that does not keep the document undoes it.
     struct Undo {
         GuardedFile& document;
-        Journal& journal;
+        LayerJournal& journal;
         JobServices& services;
         ~Undo() {
             if (!document.Pending()) return;
             if (document.Rollback()) {
-                journal.Discard();
+                journal.Done();
             } else {
                 services.WriteLogLine("Could not restore file " + document.path() + SystemReason());
                 services.FailCounty();
@@ -380,7 +382,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     } undo{document, journal, services};
     int64_t continueAt = -1;
     if (output.Merged() && platform::FileExists(path)) {
-        if (!document.OpenExisting(path, journal)) return fail("Could not open file " + path);
+        if (!document.OpenExisting(path, journal.get())) return fail("Could not open file " + path);
         continueAt = FindDocumentEnd(document.get());
         if (continueAt < 0) {
             // Nothing was written: the document stays as it is.
@@ -426,7 +428,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         if (!document.Preserve(continueAt, document.originalSize() - continueAt) || !SeekTo(document.get(), continueAt)) {
             return fail("Could not write to file " + path + SystemReason());
         }
-    } else if (!document.Create(path)) {
+    } else if (!document.Create(path, output.Merged() ? &journal.get() : nullptr)) {
         return fail("Could not open file " + path);
     }
 
@@ -483,7 +485,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     out.Put(std::string(kEol) + "</Document></kml>");
     int64_t end = out.Flush() ? TellPosition(document.get()) : -1;
     if (end < 0 || !document.Close(end) || !document.Keep()) return fail("Could not write to file " + path + SystemReason());
-    journal.Commit();
+    journal.Done();
     return true;
 }
 

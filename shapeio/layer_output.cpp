@@ -1,8 +1,25 @@
 #include "shapeio/layer_output.h"
 
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace shapeio {
+
+std::string LinkRefusal(const std::string& link) {
+    return "Refused the symbolic link " + link + " where an output goes: it is not followed";
+}
+
+bool RefusesLink(JobServices& services, const std::string& path) {
+    if (!platform::IsSymbolicLink(path)) return false;
+    services.WriteLogLine(LinkRefusal(path));
+    services.FailCounty();
+    return true;
+}
+
+bool RefusesLayerLink(JobServices& services, const std::string& path) {
+    const std::string folder = platform::FolderOfPath(path);
+    return (!folder.empty() && RefusesLink(services, folder)) || RefusesLink(services, path);
+}
 
 void MakeFolderLogged(JobServices& services, const std::string& folder) {
     if (platform::MakeDirectory(folder)) services.WriteLogText("directory " + folder + " created\n");

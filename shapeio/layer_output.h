@@ -26,6 +26,15 @@ struct CountyOutput {
     char organisationMode = '0';
 };
 
+// The log line of a symbolic link found where an output goes.
+std::string LinkRefusal(const std::string& link);
+// Whether a symbolic link stands at the output `path`: it is refused,
+// logged with LinkRefusal and the county failed.
+bool RefusesLink(JobServices& services, const std::string& path);
+// RefusesLink for a layer's file and its folder, which the program makes in
+// the output folder.
+bool RefusesLayerLink(JobServices& services, const std::string& path);
+
 // Makes a folder and logs "directory <folder> created" or "... not created".
 void MakeFolderLogged(JobServices& services, const std::string& folder);
 

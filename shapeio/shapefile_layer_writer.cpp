@@ -21,7 +21,7 @@ void ShapefileLayerWriter::RollbackAll() {
             restored = false;
         }
     }
-    if (restored) journal_.Discard();  // else it stays: a later run puts the files back
+    if (restored) journal_.Done();  // else it stays: a later run puts the files back
 }
 
 bool ShapefileLayerWriter::Fail() {
@@ -49,12 +49,16 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     const std::string shpPath = output.Path(".shp");
     const std::string dbfPath = output.Path(".dbf");
 
-    // A layer a stopped run was continuing is put back first.
-    journal_.SetPath(output.Path(".journal"));
-    if (!journal_.Recover(services_)) return Fail();
-
+    for (const std::string& path : {shxPath, shpPath, dbfPath}) {
+        if (RefusesLayerLink(services_, path)) return Fail();
+    }
+    Journal* journal = nullptr;
+    if (output.Merged()) {
+        journal_.Use(services_, output.Path(".journal"));
+        journal = &journal_.get();
+    }
     bool continued = false;
-    if (output.Merged() && shx_.OpenExisting(shxPath, journal_)) {
+    if (journal && shx_.OpenExisting(shxPath, *journal)) {
         if (shx_.originalSize() > 0) {
             ExistingShx existing;
             if (!SHP_Read_Existing_Shx(shx_.get(), existing, services_)) return Fail();
@@ -68,15 +72,15 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
             shx_.Rollback();
         }
     }
-    if (!continued && !shx_.Create(shxPath)) return Fail("Could not open file " + shxPath);
+    if (!continued && !shx_.Create(shxPath, journal)) return Fail("Could not open file " + shxPath);
 
     if (continued) {
-        if (!shp_.OpenExisting(shpPath, journal_)) return Fail("Could not open file " + shpPath);
-    } else if (!shp_.Create(shpPath)) {
+        if (!shp_.OpenExisting(shpPath, *journal)) return Fail("Could not open file " + shpPath);
+    } else if (!shp_.Create(shpPath, journal)) {
         return Fail("Could not open file " + shpPath);
     }
-    if (!dbf_.Open(dbfPath, fields,
-                   continued ? DbfTableWriter::OpenMode::kContinue : DbfTableWriter::OpenMode::kCreate)) {
+    if (!dbf_.Open(dbfPath, fields, continued ? DbfTableWriter::OpenMode::kContinue : DbfTableWriter::OpenMode::kCreate,
+                   journal)) {
         return Fail();
     }
 
@@ -176,7 +180,7 @@ bool ShapefileLayerWriter::Finish() {
         services_.FailCounty();
         return false;
     }
-    journal_.Commit();
+    journal_.Done();
     return true;
 }
 

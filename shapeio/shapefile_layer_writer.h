@@ -7,15 +7,15 @@
 //   layer.Finish();
 //
 // Record numbers continue after the existing records; the layer's box is the
-// existing box widened by every new shape. Continued files keep one journal
-// for the three (journal.h); a journal left by a stopped run is put back
-// first. Every write is checked. When
-// anything fails the failure is logged, the county is failed and all three
-// files are undone: new files are removed and continued files get back their
-// earlier contents, so no file is left whose header disagrees with its rows.
+// existing box widened by every new shape. The three merged files keep one
+// journal (county_change.h). Every write is checked. When anything fails
+// the failure is logged, the county is failed and all three files are
+// undone: new files are removed and continued files get back their earlier
+// contents, so no file is left whose header disagrees with its rows.
 // Dropping the writer before Finish() undoes the files too.
 #pragma once
 
+#include "shapeio/county_change.h"
 #include "shapeio/dbase_table_writer.h"
 #include "shapeio/guarded_file.h"
 #include "shapeio/layer_output.h"
@@ -25,7 +25,7 @@ namespace shapeio {
 
 class ShapefileLayerWriter {
 public:
-    explicit ShapefileLayerWriter(JobServices& services) : services_(services), dbf_(services, &journal_) {}
+    explicit ShapefileLayerWriter(JobServices& services) : services_(services), dbf_(services) {}
     ~ShapefileLayerWriter();
     ShapefileLayerWriter(const ShapefileLayerWriter&) = delete;
     ShapefileLayerWriter& operator=(const ShapefileLayerWriter&) = delete;
@@ -33,8 +33,9 @@ public:
     // Opens the layer's files "<folder><stem>.shx/.shp/.dbf". In organisation
     // '3' an index file that exists and is not empty is read back and the
     // three files are continued; otherwise they are created. Logs "Could not
-    // open file %s", "Could not read an existing shx file" or "Could not
-    // append to file %s" and fails the county when it cannot.
+    // open file %s", "Could not read an existing shx file", "Could not
+    // append to file %s" or a link refused, and fails the county when it
+    // cannot.
     bool Open(const LayerOutput& output, int32_t shapeType, const DbfFieldDef* fields);
 
     // One PolyLine of one part and its attribute record.
@@ -61,7 +62,7 @@ private:
     void RollbackAll();
 
     JobServices& services_;
-    Journal journal_;  // "<folder><stem>.journal": one for the three files
+    LayerJournal journal_;  // "<folder><stem>.journal": one for the three merged files
     GuardedFile shp_;
     GuardedFile shx_;
     DbfTableWriter dbf_;

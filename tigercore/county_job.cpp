@@ -1,7 +1,11 @@
 #include "tigercore/county_job.h"
 
 #include "platform/paths.h"
+#include "platform/private_file.h"
+#include "platform/text.h"
+#include "shapeio/layer_output.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
@@ -40,9 +44,10 @@ bool HasOutputDirectory(const char* outputDir, const std::string& inputPath) {
 
 platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
                                 const std::string& inputPath) {
-    platform::FilePtr log = platform::OpenFile(path, "a");
+    platform::FilePtr log = platform::OpenToAppend(path);
     if (!log) {
-        std::fprintf(stderr, "Cannot open the log file %s: county %s not converted\n", path.c_str(),
+        const char* why = errno == ELOOP ? " (a symbolic link stands there and is not followed)" : "";
+        std::fprintf(stderr, "Cannot open the log file %s%s: county %s not converted\n", path.c_str(), why,
                      inputPath.c_str());
         return log;
     }
@@ -83,12 +88,19 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
     }
     if (make) {
         const bool made = platform::MakeDirectory(county.folder);
+        county.refusedLink = platform::IsSymbolicLink(county.folder);
         if (log) {
             std::fprintf(log, made ? "directory %s created\n" : "directory %s not created\n", county.folder.c_str());
+            if (county.refusedLink) std::fprintf(log, "%s\n", shapeio::LinkRefusal(county.folder).c_str());
             std::fflush(log);
         }
     }
     return county;
+}
+
+void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version) {
+    const std::string path = outputPrefix + "date.txt";
+    if (!shapeio::RefusesLink(services, path)) platform::WriteWholeFile(path, platform::Format("%04d", version));
 }
 
 }  // namespace tigercore

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/job_services.h"
 
 #include <string>
 
@@ -30,21 +31,30 @@ CountyNames NameCounty(const std::string& inputPath);
 bool HasOutputDirectory(const char* outputDir, const std::string& inputPath);
 
 // Opens the county's log for appending and writes its first lines: the
-// start time and the edition's text. A log that cannot be opened is said on
-// standard error (nothing can be converted without it): null.
+// start time and the edition's text. A log that cannot be opened (or is a
+// symbolic link, never followed) is said on standard error (nothing can be
+// converted without it): null.
 platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
                                 const std::string& inputPath);
 // Writes the end time and closes the log.
 void CloseCountyLog(platform::FilePtr& log, const std::string& path);
 
 struct CountyFolder {
-    std::string folder;      // the county's output folder, no trailing '/'
-    std::string optionText;  // the organisation as the progress dialog shows it
+    std::string folder;        // the county's output folder, no trailing '/'
+    std::string optionText;    // the organisation as the progress dialog shows it
+    bool refusedLink = false;  // a symbolic link stands where the folder goes: nothing is converted
 };
 // The output folder by the organisation: '0' a folder per county, '1' one
-// folder for all, made here with their log line; '2' and '3' the output
-// directory itself (the layers make their theme folders).
+// folder for all, made here with their log line (and the refusal of a link
+// found there); '2' and '3' the output directory itself (the layers make
+// their theme folders).
 CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
                               char organisationMode);
+
+// Writes the county's VERSION into "date.txt" of the county's output folder
+// (`outputPrefix`, ending in '/'), whole or not at all. The county does not
+// depend on the file: one that cannot be written is passed over, but a
+// symbolic link standing there is refused (logged, the county failed).
+void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version);
 
 }  // namespace tigercore

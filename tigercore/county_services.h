@@ -1,9 +1,11 @@
-// The job services of a library's county: its log, its status and its
-// progress dialog, as the shared code reaches them. Each library has one
-// instance over its own log file, status and current dialog.
+// The job services of a library's county: its log, its status, its progress
+// dialog and its change of merged layers, as the shared code reaches them.
+// Each library has one instance over its own log file, status and current
+// dialog.
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/county_change.h"
 #include "shapeio/job_services.h"
 
 #include <string>
@@ -35,12 +37,14 @@ public:
     void SetProgress(int percent) override;
     // A message box that never blocks: standard error and the log.
     void ShowMessage(const std::string& text) override;
+    shapeio::CountyChange* Change() override { return &change_; }
 
 private:
     platform::FilePtr& log_;
     int& status_;
     ProgressSink* (*currentJob_)();
     std::string caption_;
+    shapeio::CountyChange change_;
 };
 
 }  // namespace tigercore

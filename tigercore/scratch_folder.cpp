@@ -1,10 +1,10 @@
 #include "tigercore/scratch_folder.h"
 
 #include "platform/files.h"
+#include "platform/private_file.h"
+#include "shapeio/county_change.h"
 
 #include <cerrno>
-#include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 #include <vector>
@@ -21,15 +21,14 @@ void RemoveFolderWithFiles(const std::string& folder) {
     ::rmdir(folder.c_str());
 }
 
-// Removes the scratch folders of processes that are gone (killed before
-// they could remove their own): "<prefix><pid>-<unique>".
-void RemoveStaleFolders(const std::string& parent) {
+// Removes the scratch folders of runs that have ended: those no run holds.
+void RemoveUnheldFolders(const std::string& parent) {
     const std::string prefix(kPrefix);
     for (const std::string& name : platform::ListDirectory(parent)) {
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
-        if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
-            RemoveFolderWithFiles(parent + "/" + name);
+        const std::string path = parent + "/" + name;
+        platform::FolderLock lock;
+        if (lock.TryHold(path)) RemoveFolderWithFiles(path);
     }
 }
 
@@ -38,13 +37,20 @@ void RemoveStaleFolders(const std::string& parent) {
 bool ScratchFolder::Make(const std::string& parent) {
     RemoveFolder();
     const std::string where = parent.empty() ? std::string(".") : parent;
-    RemoveStaleFolders(where);
-    std::string pattern = where + "/" + kPrefix + std::to_string(static_cast<long>(::getpid())) + "-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!::mkdtemp(name.data())) return false;
-    path_ = std::string(name.data()) + "/";
-    return true;
+    RemoveUnheldFolders(where);
+    // A run clearing folders may take the new one before it is locked here;
+    // another is made then.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::string pattern = where + "/" + kPrefix + "XXXXXX";
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        if (!::mkdtemp(name.data())) return false;
+        if (lock_.TryHold(name.data())) {
+            path_ = std::string(name.data()) + "/";
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ScratchFolder::Hold(const std::string& parent, bool& waited) { return heldFolder_.Hold(parent, waited); }
@@ -66,6 +72,13 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
             return false;
         }
     }
+    // The layers of a run that stopped half-way are put back before
+    // anything changes.
+    if (mergedLayers && !shapeio::RecoverStoppedChanges(where, services)) {
+        folder.Remove();
+        return false;
+    }
+    for (const std::string& sub : platform::FolderAndSubfolders(where)) platform::RemoveUnheldPrivateFiles(sub);
     if (!folder.Make(where)) {
         services.WriteLogLine("Could not make a folder for the scratch files in " + where + " (" +
                               std::strerror(errno) + ")");
@@ -73,7 +86,15 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
+    if (mergedLayers && services.Change()) services.Change()->Open(where);
     return true;
+}
+
+bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services) {
+    shapeio::CountyChange* change = services.Change();
+    const bool ended = !change || change->End(services, converted);
+    folder.Remove();
+    return converted && ended;
 }
 
 void ScratchFolder::Remove() {
@@ -82,9 +103,9 @@ void ScratchFolder::Remove() {
 }
 
 void ScratchFolder::RemoveFolder() {
-    if (path_.empty()) return;
-    RemoveFolderWithFiles(path_.substr(0, path_.size() - 1));
+    if (!path_.empty()) RemoveFolderWithFiles(path_.substr(0, path_.size() - 1));
     path_.clear();
+    lock_.Release();
 }
 
 }  // namespace tigercore

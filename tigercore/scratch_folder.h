@@ -1,9 +1,11 @@
 // The scratch files of a county (a.tmp and the five polygon scratch files)
 // live in a folder private to the process that converts it: made with a
 // unique name beside the outputs when the county starts, removed with
-// everything in it when the county ends. Two jobs converting into one
-// folder never meet there, and a user's own files of those names are left
-// alone.
+// everything in it when the county ends. The process holds a lock (flock)
+// on it while it lives, so that a later run removes only the folders of
+// runs that have ended, whatever process or container they ran in. Two jobs
+// converting into one folder never meet there, and a user's own files of
+// those names are left alone.
 #pragma once
 
 #include "platform/folder_lock.h"
@@ -20,8 +22,8 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    // Makes a new folder in `parent`; false (and an empty path) when it
-    // cannot be made. Folders there of processes that are gone go first.
+    // Makes a new folder in `parent` and holds it; false (and an empty path)
+    // when it cannot be made. Folders there that no run holds go first.
     bool Make(const std::string& parent);
     // Holds the parent folder against every other job that holds it (an
     // advisory lock on the folder itself), waiting as long as another one
@@ -36,15 +38,23 @@ private:
     void RemoveFolder();
 
     std::string path_;
-    platform::FolderLock heldFolder_;
+    platform::FolderLock heldFolder_;  // the parent, held for merged layers
+    platform::FolderLock lock_;        // the folder itself
 };
 
 // Makes the county's scratch folder in `outputDir`, logging why when it
 // cannot (the county fails). A county whose layers continue the files of
 // earlier counties (`mergedLayers`) first holds the folder, so that two
-// jobs never continue one layer at once; it logs that it waits when another
-// job holds it.
+// jobs never continue one layer at once (it logs that it waits when another
+// job holds it), puts back the layers of a run that stopped half-way and
+// opens its own change of them (shapeio/county_change.h). Private files of
+// runs that have ended are removed from the folder and the folders right
+// below it.
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services);
+// Ends the county: its change of merged layers is committed when it was
+// `converted`, else undone; then the scratch folder goes and the output
+// folder is let go. Whether the county stands converted.
+bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services);
 
 }  // namespace tigercore

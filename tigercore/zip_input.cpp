@@ -1,6 +1,7 @@
 #include "tigercore/zip_input.h"
 
 #include "platform/files.h"
+#include "shapeio/layer_output.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,6 +15,11 @@ UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archiv
                             shapeio::JobServices& services) {
     UnpackedCounty county;
     county.typeOnePath = unzipFolder + "/" + fallbackName;
+    // Nothing is unpacked through a link planted where the folder goes.
+    if (shapeio::RefusesLink(services, unzipFolder)) {
+        county.failed = true;
+        return county;
+    }
     platform::MakeDirectory(unzipFolder);
     bool waited = false;
     if (!hold.Hold(unzipFolder, waited)) {

@@ -26,7 +26,8 @@ struct UnpackedCounty {
 // unpacked); a job that had to wait for another says so in the log. "cound
 // not find files to unzip" is shown when nothing matches (the county goes on
 // and fails at its first record file), and every entry the control refuses
-// is logged.
+// is logged. A symbolic link where the folder goes is refused (logged):
+// nothing is unpacked and the county is not converted.
 UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
                             const std::string& masks, const std::string& typeOneSuffix,
                             const std::string& fallbackName, platform::FolderLock& hold,

@@ -1,0 +1,126 @@
+#include "platform/private_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr char kMarker[] = ".partial-";
+constexpr size_t kMarkerLength = sizeof kMarker - 1;
+constexpr size_t kRandomDigits = 16;
+
+// 16 hex digits no other process can foresee.
+std::string RandomDigits() {
+    unsigned char bytes[kRandomDigits / 2] = {};
+    size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n < 0 && errno != EINTR) break;
+        if (n > 0) got += static_cast<size_t>(n);
+    }
+    static const char kHex[] = "0123456789abcdef";
+    std::string digits;
+    for (unsigned char b : bytes) {
+        digits += kHex[b >> 4];
+        digits += kHex[b & 15];
+    }
+    return digits;
+}
+
+}  // namespace
+
+bool PrivateFile::Create(const std::string& path) {
+    Discard();
+    target_ = path;
+    // A run clearing leftovers may take the new file before it is locked
+    // here; it then removes it, and another name is tried.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        privatePath_ = path + kMarker + RandomDigits();
+        const int fd = ::open(privatePath_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            break;
+        }
+        int locked;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0 || !IsOpenedAt(fd, privatePath_)) {
+            ::close(fd);
+            continue;
+        }
+        file_.reset(::fdopen(fd, "w+b"));
+        if (!file_) {
+            ::close(fd);
+            ::unlink(privatePath_.c_str());
+            break;
+        }
+        return true;
+    }
+    privatePath_.clear();
+    return false;
+}
+
+bool PrivateFile::Place() {
+    if (!file_) return false;
+    if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()) || !RenameFile(privatePath_, target_)) {
+        const int error = errno;
+        Discard();
+        errno = error;
+        return false;
+    }
+    // Renamed while still held: no other run can have taken it.
+    file_.reset();
+    privatePath_.clear();
+    return true;
+}
+
+void PrivateFile::Discard() {
+    if (!file_) return;
+    ::unlink(privatePath_.c_str());
+    file_.reset();
+    privatePath_.clear();
+}
+
+bool IsPrivateFileName(const std::string& name) {
+    if (name.size() <= kMarkerLength + kRandomDigits) return false;
+    const size_t at = name.size() - kRandomDigits - kMarkerLength;
+    if (name.compare(at, kMarkerLength, kMarker) != 0) return false;
+    for (size_t i = at + kMarkerLength; i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    }
+    return true;
+}
+
+void RemoveUnheldPrivateFiles(const std::string& folder) {
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (const std::string& name : ListDirectory(folder)) {
+        if (!IsPrivateFileName(name)) continue;
+        const std::string path = prefix + name;
+        // Opened without following a link and without waiting on a FIFO;
+        // only a regular file is ever one of ours.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            IsOpenedAt(fd, path)) {
+            ::unlink(path.c_str());
+        }
+        ::close(fd);
+    }
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    PrivateFile file;
+    if (!file.Create(path)) return false;
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return written && file.Sync() && file.Place();
+}
+
+}  // namespace platform

@@ -1,0 +1,203 @@
+// A county merged after another that stops part-way (killed, a full disk, a
+// failure at its end) leaves the merged layers as they were before it, and
+// running it again gives the tree of a run that was never stopped; journals
+// whose files are gone and scratch left by other runs are dealt with by the
+// next run, what a live run holds is not.
+#include "conv2/conversion_dialog.h"
+#include "county_writer.h"
+#include "platform/dialog.h"
+#include "support/county_files.h"
+#include "support/fault_job.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+#include "support/text_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+// Line layers and tables, two current-geography layers and all polygons
+// (the last layer; the metadata table follows it).
+const std::string kOptions = Options('c', '3', {0, 1, 2, 3, 9, 39, 71});
+
+countygen::CountySpec Spec(const char* county) {
+    countygen::CountySpec spec;
+    spec.width = 8;
+    spec.height = 8;
+    spec.county = county;
+    return spec;
+}
+
+// Kills its process the moment the status text becomes `status` or, with a
+// `percent`, when the progress bar reaches it under that status.
+class KillAt : public platform::SilentRenderer {
+public:
+    KillAt(std::string status, int percent) : status_(std::move(status)), percent_(percent) {}
+    void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
+        if (control.id == vornak2::ConversionDialog::kStatusId) under_ = control.text == status_;
+        const bool reached = percent_ < 0 || (control.kind == platform::ControlKind::ProgressBar &&
+                                              control.position >= percent_);
+        if (under_ && reached) ::raise(SIGKILL);
+    }
+
+private:
+    std::string status_;
+    int percent_;
+    bool under_ = false;
+};
+
+// The files under a folder without the logs.
+std::map<std::string, std::string> Tree(const std::string& folder) {
+    std::map<std::string, std::string> files = FolderFiles(folder);
+    for (auto entry = files.begin(); entry != files.end();) {
+        entry = EndsWith(entry->first, ".log") ? files.erase(entry) : std::next(entry);
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
+    TempDir dir;
+    const std::string in = dir / "in", ref = dir / "ref";
+    for (const std::string& folder : {in, ref}) ASSERT_TRUE(platform::MakeDirectory(folder));
+    const std::string first = countygen::WriteCounty(Spec("901"), in).type1Path;
+    const std::string second = countygen::WriteCounty(Spec("903"), in).type1Path;
+    ConvertCounty(first, ref, kOptions);
+    ASSERT_EQ(ConvertCounty(second, ref, kOptions), 0);
+
+    enum class Stop { kKilled, kDiskFull, kFailed };
+    const struct {
+        const char* name;
+        Stop stop;
+        const char* status;  // kKilled: where
+        int percent;
+    } cases[] = {
+        {"killed during the first layer", Stop::kKilled, "Building Lines of Type A", 50},
+        {"killed between layers", Stop::kKilled, "Building Lines of Type B", -1},
+        {"killed during the last layer", Stop::kKilled, "Metadata", 100},
+        {"disk full during a late layer", Stop::kDiskFull, nullptr, 0},
+        {"failed at its end", Stop::kFailed, nullptr, 0},
+    };
+    const std::string rtt = countygen::CountyFilePath(Spec("903"), in, "rtt");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string out = dir / c.name;
+        ASSERT_TRUE(platform::MakeDirectory(out));
+        ConvertCounty(first, out, kOptions);
+        const std::map<std::string, std::string> before = Tree(out);
+        if (c.stop == Stop::kKilled) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                KillAt killer(c.status, c.percent);
+                platform::SetModelessRenderer(&killer);
+                ConvertCounty(second, out, kOptions);
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        } else {
+            const std::string away = rtt + ".away";
+            if (c.stop == Stop::kFailed) {
+                ASSERT_EQ(::rename(rtt.c_str(), away.c_str()), 0);
+            }
+            {
+                // All polygons, the largest, is the one to fill the disk.
+                FileSizeLimit full(c.stop == Stop::kDiskFull ? ReadFile(out + "/allpolys/all.kml").size() * 3 / 2
+                                                             : RLIM_INFINITY);
+                EXPECT_EQ(ConvertCounty(second, out, kOptions), 1);
+            }
+            if (c.stop == Stop::kFailed) {
+                ASSERT_EQ(::rename(away.c_str(), rtt.c_str()), 0);
+            }
+            EXPECT_HAS(ReadFile(out + "/TGR25903.log"),
+                       "The merged layers of " + out + " were put back as they were before this county\n");
+            std::map<std::string, std::string> after = Tree(out);
+            after.erase("TGR25903.met");
+            EXPECT_TRUE(after == before);
+        }
+        const size_t logBefore = ReadFile(out + "/TGR25903.log").size();
+        EXPECT_EQ(ConvertCounty(second, out, kOptions), 0);
+        if (c.stop == Stop::kKilled) {
+            EXPECT_HAS(ReadFile(out + "/TGR25903.log").substr(logBefore), "Restored file ");
+        }
+        EXPECT_TRUE(Tree(out) == Tree(ref));
+    }
+}
+
+// A journal of a stopped run whose layer the user deleted since: the next
+// run says so and goes on.
+TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
+    TempDir dir;
+    const countygen::GeneratedCounty county = countygen::WriteCounty(countygen::CountySpec(), dir.path());
+    const std::string options = Options('c', '3', {1});
+    const std::string journal = dir / "rails/lkX.journal";
+    ASSERT_TRUE(platform::MakeDirectory(dir / "rails"));
+    WriteFile(journal, "pellard journal 1\nfile 100 7\nlkX.shpfile 108 7\nlkX.shx");
+    EXPECT_EQ(ConvertCounty(county.type1Path, dir.path(), options), 0);
+    const std::string log = ReadFile(dir / (county.baseName + ".log"));
+    for (const char* name : {"lkX.shp", "lkX.shx"}) {
+        EXPECT_HAS(log, "File " + dir / "rails/" + name + " of the journal " + journal +
+                            " is gone: nothing is put back for it\n");
+    }
+    EXPECT_FALSE(Exists(journal));
+}
+
+// Scratch folders and private files of runs that have ended go; those a live
+// run holds (a lock, whatever its process) stay until it lets go.
+TEST(StoppedCounty, WhatALiveRunHoldsStays) {
+    TempDir dir;
+    const countygen::GeneratedCounty county = countygen::WriteCounty(countygen::CountySpec(), dir.path());
+    const std::string out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    ASSERT_TRUE(platform::MakeDirectory(out + "/roads"));
+    const std::string heldFolder = out + "/.pellard-scratch-held", endedFolder = out + "/.pellard-scratch-ended";
+    const std::string heldFile = out + "/roads/lkA.shp.partial-0123456789abcdef";
+    const std::string endedFile = out + "/date.txt.partial-fedcba9876543210";
+    for (const std::string& folder : {heldFolder, endedFolder}) {
+        ASSERT_TRUE(platform::MakeDirectory(folder));
+        WriteFile(folder + "/a.tmp", "scratch");
+    }
+    for (const std::string& file : {heldFile, endedFile}) WriteFile(file, "partial");
+    const int folderLock = ::open(heldFolder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fileLock = ::open(heldFile.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(folderLock, LOCK_EX), 0);
+    ASSERT_EQ(::flock(fileLock, LOCK_EX), 0);
+    for (const char organisation : {'0', '3'}) {
+        EXPECT_EQ(ConvertCounty(county.type1Path, out, Options('c', organisation, {1})), 0);
+        EXPECT_TRUE(Exists(heldFolder + "/a.tmp") && Exists(heldFile));
+        EXPECT_FALSE(Exists(endedFolder) || Exists(endedFile));
+    }
+    ::close(folderLock);
+    ::close(fileLock);
+    EXPECT_EQ(ConvertCounty(county.type1Path, out, Options('c', '0', {1})), 0);
+    EXPECT_FALSE(Exists(heldFolder) || Exists(heldFile));
+}
+
+// A run stopped while it removed the journals of its committed change left
+// the list of them: the next run removes them and puts nothing back.
+TEST(StoppedCounty, StoppedWhileCommittingKeepsTheChange) {
+    TempDir dir;
+    countygen::CountySpec spec;
+    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
+    spec.county = "903";
+    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const std::string options = Options('c', '3', {1});
+    for (const char* out : {"ref", "out"}) {
+        ASSERT_TRUE(platform::MakeDirectory(dir / out));
+        ConvertCounty(first, dir / out, options);
+    }
+    WriteFile(dir / "out/rails/lkB.journal", "pellard journal 1\nfile 100 7\nlkB.shp");
+    WriteFile(dir / "out/.pellard-committed", "rails/lkB.journal\n");
+    for (const char* out : {"ref", "out"}) EXPECT_EQ(ConvertCounty(second, dir / out, options), 0);
+    EXPECT_TRUE(Tree(dir / "out") == Tree(dir / "ref"));
+}
