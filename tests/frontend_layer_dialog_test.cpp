@@ -1,12 +1,17 @@
 // The two layer dialogs: positions, labels, enabled and hidden boxes per
 // edition, Select All, Clear All, "Use these options for all subsequent
 // cases" and the options strings they write.
+#include "frontend/command_line.h"
 #include "frontend/job_globals.h"
 #include "frontend/layer_options_dialog.h"
 #include "frontend/layer_options_v2_dialog.h"
 #include "support/option_strings.h"
 
+#include "platform/dialog.h"
+
 #include <gtest/gtest.h>
+#include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -259,6 +264,90 @@ TEST_F(LayerDialogTest, LaterDialogWithSetForAllActiveAndClearAll) {
     RunDialog(cleared, 108, OptionsString(86, {8, 48, 72, 80}, {{53, 'd'}}), "press 301\npress 302\nok\n");
     EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {}, {{53, 'd'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 0);  // Clear All unticked the box again
+}
+
+// One control of a layer dialog as pellard --help lists it: its ID, kind and
+// the editions named on its line (every edition of the dialog when none is).
+struct HelpEntry {
+    int id;
+    std::string kind;
+    std::set<int> codes;
+};
+
+std::vector<HelpEntry> HelpSection(const std::string& heading, const std::set<int>& allCodes) {
+    const std::string help = frontend::UsageText();
+    std::string section = help.substr(help.find(heading));
+    section = section.substr(section.find(":\n") + 2);
+    section = section.substr(0, section.find("\n\n"));
+    section = std::regex_replace(section, std::regex("\n {14}"), " ");  // wrapped lines
+    std::vector<HelpEntry> entries;
+    std::istringstream lines(section);
+    const std::regex editions("\\(([0-9][0-9, -]*)\\)"), range("([0-9]+)(-([0-9]+))?");
+    for (std::string line; std::getline(lines, line);) {
+        HelpEntry entry;
+        std::istringstream words(line);
+        words >> entry.id >> entry.kind;
+        for (std::sregex_iterator g(line.begin(), line.end(), editions), end; g != end; ++g) {
+            const std::string list = (*g)[1];
+            for (std::sregex_iterator r(list.begin(), list.end(), range); r != end; ++r) {
+                const int first = std::stoi((*r)[1]);
+                const int last = (*r)[3].matched ? std::stoi((*r)[3]) : first;
+                for (int code = first; code <= last; ++code) entry.codes.insert(code);
+            }
+        }
+        if (entry.codes.empty()) entry.codes = allCodes;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+const std::set<int> kOlderCodes = {94, 95, 97, 98, 99, 100, 101, 102, 103};
+const std::set<int> kLaterCodes = Range(104, 108);
+
+// The help lists each box of the 1994-2000 dialog with the editions that
+// offer it, and the economic census boxes of the 2002-2006 dialog as they are.
+TEST_F(LayerDialogTest, HelpNamesTheBoxesAndTheirEditions) {
+    std::map<int, std::set<int>> listed;
+    for (const HelpEntry& e : HelpSection("Layer dialog of editions 94", kOlderCodes)) listed[e.id] = e.codes;
+    for (int p = 0; p < 56; ++p) {
+        std::set<int> offering;
+        for (int code : kOlderCodes)
+            if (EnabledOlder(code).count(p)) offering.insert(code);
+        const int id = CLayerOptionsDlg::LayerId(p);
+        if (offering.empty()) EXPECT_EQ(listed.count(id), 0u) << id;
+        else EXPECT_EQ(listed[id], offering) << id;
+    }
+    for (int id : {300, 301, 302}) EXPECT_EQ(listed[id], kOlderCodes) << id;
+
+    listed.clear();
+    for (const HelpEntry& e : HelpSection("Layer dialog of editions 104", kLaterCodes)) listed[e.id] = e.codes;
+    for (int id : {148, 150, 152}) EXPECT_EQ(listed[id], std::set<int>{104}) << id;
+    for (int id : {248, 250, 252, 172, 177}) EXPECT_EQ(listed[id], Range(105, 108)) << id;
+    for (int id : {108, 171, 180, 300, 301, 302}) EXPECT_EQ(listed[id], kLaterCodes) << id;
+    for (int id : {100, 107, 113, 161, 303}) EXPECT_EQ(listed.count(id), 0u) << id;  // never offered
+}
+
+// Every control the help lists takes its command in exactly the editions
+// the help names, and refuses it in the others.
+TEST_F(LayerDialogTest, HelpControlsAreTakenInTheirEditions) {
+    auto refused = [](auto& dialog, int code, const HelpEntry& e) {
+        const int before = platform::RefusalCount();
+        const std::string verb = e.kind == "button" ? "press " : "check ";
+        RunDialog(dialog, code, std::string(frontend::OptionsLengthOf(code), '0'), verb + std::to_string(e.id) + "\n");
+        return platform::RefusalCount() > before;
+    };
+    for (const HelpEntry& e : HelpSection("Layer dialog of editions 94", kOlderCodes)) {
+        for (int code : kOlderCodes) {
+            CLayerOptionsDlg dialog;
+            EXPECT_EQ(refused(dialog, code, e), e.codes.count(code) == 0) << e.id << " in " << code;
+        }
+    }
+    for (const HelpEntry& e : HelpSection("Layer dialog of editions 104", kLaterCodes)) {
+        for (int code : kLaterCodes) {
+            CLayerOptionsV2Dlg dialog;
+            EXPECT_EQ(refused(dialog, code, e), e.codes.count(code) == 0) << e.id << " in " << code;
+        }
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // How a session of pellard ends and the exit status that tells it: GO,
 // Cancel, the end of the input, refused commands and values, failed
 // counties, lines ended by CR LF; a county's other record file named at
-// Add.
+// Add; and every control command the README names, driven.
 #include "frontend/library_entries.h"
 #include "platform/files.h"
 #include "support/frontend_session.h"
@@ -80,6 +80,41 @@ TEST_F(SessionEndTest, AnotherRecordFileOfACountyNamesItsType1File) {
         EXPECT_TRUE(RecordedCalls().empty());
         EXPECT_EQ(exitStatus_, 2);
     }
+}
+
+// Each control command of the README (`check 248`, `press 301` ...) is taken
+// by one of these sessions in the dialog the README names it for.
+TEST_F(SessionEndTest, TheReadmeCommandsAreTaken) {
+    const std::string a = File("a.rt1"), b = File("b.rt1"), c = File("c.rt1"), out = dir_ / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    // a: 2005 with the economic census boxes; b: TIGER 2000 after Select All
+    // and Clear All, its options then used for c unasked.
+    const std::string mixed = "press 11\n" + a + " " + b + " " + c +
+                              "\ncheck 30\nuncheck 40\nok\ncheck 248\ncheck 250\ncheck 252\ncheck 139\nok\n"
+                              "check 24\nok\npress 301\npress 302\ncheck 108\ncheck 139\ncheck 300\nok\n"
+                              "ok\nset 31 " + out + "\ncheck 22\ncheck 23\ncheck 21\ncheck 40\nok\n";
+    const std::string single = "press 11\n" + a + "\ncheck 24\nok\ncheck 108\nok\nok\nset 31 " + out +
+                               "\ncheck 24\nok\n";
+    RunSession(mixed);
+    EXPECT_EQ(exitStatus_, 0);
+    ASSERT_EQ(RecordedCalls().size(), 3u);
+    EXPECT_EQ(RecordedCalls()[0].options, OptionsString(86, {39, 48, 50, 52, 81}, {{53, 'c'}}));
+    EXPECT_EQ(RecordedCalls()[1].options, OptionsString(56, {8, 39, 51}, {{53, '6'}}));
+    EXPECT_EQ(RecordedCalls()[2].options, RecordedCalls()[1].options);
+    RecordedCalls().clear();
+    RunSession(single);
+    EXPECT_EQ(exitStatus_, 0);
+    ASSERT_EQ(RecordedCalls().size(), 1u);
+    EXPECT_EQ(RecordedCalls()[0].options, OptionsString(56, {8}, {{50, '3'}, {53, '6'}}));
+
+    const std::string readme = testsupport::ReadFile(PELLARD_SOURCE_DIR "/README.md"), driven = mixed + single;
+    const std::regex command("`(press|check|uncheck|set) ([0-9]+)");
+    int named = 0;
+    for (std::sregex_iterator m(readme.begin(), readme.end(), command), end; m != end; ++m, ++named) {
+        const std::string line = (*m)[1].str() + " " + (*m)[2].str();
+        EXPECT_TRUE(std::regex_search(driven, std::regex("(^|\n)" + line + "[\n ]"))) << line;
+    }
+    EXPECT_GE(named, 18);
 }
 
 }  // namespace
