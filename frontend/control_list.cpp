@@ -91,8 +91,7 @@ private:
 template <typename Dlg>
 std::string ListLayerDialog(const std::vector<int>& codes, const Notes& notes) {
     struct Offered {
-        const Control* control = nullptr;  // as the template has it
-        std::vector<std::pair<std::string, std::vector<int>>> labels;
+        std::vector<std::pair<std::string, std::vector<int>>> labels;  // each label with its editions
         size_t editions = 0;
     };
     const Dlg layout;
@@ -107,7 +106,6 @@ std::string ListLayerDialog(const std::vector<int>& codes, const Notes& notes) {
         for (const Control& c : dialog.Controls()) {
             if (!c.visible || !c.enabled || !Drivable(c)) continue;
             Offered& o = offered[c.id];
-            o.control = layout.GetDlgItem(c.id);
             ++o.editions;
             auto same = [&c](const std::pair<std::string, std::vector<int>>& l) { return l.first == c.label; };
             auto label = std::find_if(o.labels.begin(), o.labels.end(), same);

@@ -114,9 +114,7 @@ TEST_F(JobTest, A2005CountyTakenAsTiger2000Fails) {
     EXPECT_HAS(output, "[pellard] County " + later + " failed; see its log " + out + "/TGR25901.log\n");
     EXPECT_EQ(testsupport::CountOf(output, "[pellard]"), 1);
     EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"),
-               "\nTIGER 2000\n"
-               "directory " + out + "/TGR25901 created\n"
-               "Could not open Type 3 file.\n"
+               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\nCould not open Type 3 file.\n"
                "Edition chosen: TIGER 2000. The county's record files are not of that edition: every county of "
                "the 1994-2000 editions has a Type 3 file, and there is no TGR25901.rt3\nFinished\n");
     ExpectFinished("out/TGR25903.log");
