@@ -7,6 +7,7 @@
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <string>
@@ -98,6 +99,12 @@ public:
 private:
     bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
     bool Failed() const { return gConversionStatus == -1; }
+    // A polygon layer (positions 8 to 49) is asked for.
+    bool AsksForPolygonLayer() const {
+        for (int i = 8; i <= 49; ++i)
+            if (Flag(i)) return true;
+        return false;
+    }
     // The file of a record type: the type 1 path up to its last '.', the
     // release's suffix family ("f6", "bw" or "rt") and the type character.
     std::string RecordPath(char type) const;
@@ -121,6 +128,7 @@ private:
     bool scratchOpened_ = false;
     bool type5Read_ = false;        // the roads block opened the type 5 file
     bool missingRequired_ = false;  // the type 1 or type 2 file is missing
+    bool notOfEdition_ = false;     // the county's files are not of the edition chosen
 };
 
 std::string CountyDriver::RecordPath(char type) const {
@@ -237,6 +245,16 @@ bool CountyDriver::PolygonStage() {
     }
     if (!Open('3', "Could not open Type 3 file.")) {
         ++gConversionStatus;
+        // Every county of these editions has a type 3 file: a county without
+        // one is of another edition, and its polygon layers cannot be made.
+        if (AsksForPolygonLayer()) {
+            WriteLogLine(platform::Format("Edition chosen: %s. The county's record files are not of that edition: "
+                                          "every county of the 1994-2000 editions has a Type 3 file, and there is "
+                                          "no %s",
+                                          job_.editionText.c_str(),
+                                          platform::FileNameOfPath(RecordPath('3')).c_str()));
+            notOfEdition_ = true;
+        }
         return false;
     }
     if (!Call(ReadType3Records)) return false;
@@ -330,7 +348,7 @@ bool CountyDriver::Run() {
     for (int i = 8; i <= 52; ++i) anyPolygon = anyPolygon || Flag(i);
     if (goOn && anyPolygon) PolygonStage();
 
-    const bool converted = EndCounty(!missingRequired_ && !Failed());
+    const bool converted = EndCounty(!missingRequired_ && !notOfEdition_ && !Failed());
     WriteLogText("Finished\n");
     return converted;
 }

@@ -2,6 +2,7 @@
 
 #include "frontend/app.h"
 #include "frontend/choose_type_dialog.h"
+#include "frontend/control_list.h"
 #include "frontend/layer_options_dialog.h"
 #include "frontend/main_dialog.h"
 #include "frontend/output_options_dialog.h"
@@ -34,31 +35,36 @@ std::string UsageText() {
         "  select ID N | deselect ID N   item N of a list\n"
         "  show | help         draw the dialog again / list the commands\n"
         "A disabled or hidden control refuses commands; message boxes are lines\n"
-        "starting with [pellard] and need no answer.\n"
+        "starting with [pellard] and need no answer. Lines may end in LF or CR LF.\n"
         "\n"
         "A job:\n";
     text += Format("  press %d            Add: answer with one line of paths of .rt1, .bw1, .f61\n"
                    "                      or .zip inputs, separated by blanks; a path with blanks\n"
                    "                      goes in double quotes (\"/data/my county/TGR25025.RT1\");\n"
                    "                      wildcards are expanded; an empty line adds nothing, and\n"
-                   "                      so does a line naming a path that does not exist.\n",
+                   "                      so does a line naming a path that does not exist; a\n"
+                   "                      county's other record files (TGR25025.RTA) are refused\n"
+                   "                      with the name of its type 1 file.\n",
                    CInputListDlg::kAddId);
     text += Format("  Tiger Type          for .rt1 inputs and archives of them: check %d-%d\n"
                    "                      (\"TIGER 97 \" to \"TIGER 2006 Second Edition\"; %d is\n"
                    "                      \"TIGER 2000\", %d the 2004 second and 2005 editions),\n"
                    "                      uncheck %d to be asked again for the next input, ok\n",
                    firstType, lastType, firstType + 4, firstType + 10, CChooseTypeDlg::kUseForAllId);
-    text += Format("  layer dialog        check the layers (ID %d + position in the options\n"
-                   "                      string: %d is the first county layer), ok\n",
-                   CLayerOptionsDlg::kFirstLayerId, CLayerOptionsDlg::LayerId(8));
+    text += Format("  layer dialog        check the layers (IDs below), or press %d (Select All) /\n"
+                   "                      %d (Clear All); check %d to use the options for every\n"
+                   "                      later input of the edition; ok\n",
+                   CLayerOptionsDlg::kSelectAllId, CLayerOptionsDlg::kClearAllId, CLayerOptionsDlg::kUseForAllId);
     text += Format("  select %d N, press %d / %d   Delete / Edit entry N of the job list\n",
                    CInputListDlg::kInputListId, CInputListDlg::kDeleteId, CInputListDlg::kEditId);
-    text += Format("  ok                  GO: the output options; set %d OUTPUT_DIR, check %d-%d\n"
-                   "                      for the organisation (by county, one folder, by theme,\n"
-                   "                      by theme and merged), ok: every county is converted\n"
-                   "                      and the program ends (escape in the main dialog ends\n"
-                   "                      it without converting)\n",
-                   COutputOptionsDlg::kDirectoryId, firstOrganisation, firstOrganisation + 3);
+    text += Format("  ok                  GO: the output options; the folder %d starts as that of\n"
+                   "                      the input added last (set %d OUTPUT_DIR for another),\n"
+                   "                      check %d-%d for the organisation (by county, one folder,\n"
+                   "                      by theme, by theme and merged), check %d for push pins,\n"
+                   "                      ok: every county is converted and the program ends\n"
+                   "                      (escape in the main dialog ends it without converting)\n",
+                   COutputOptionsDlg::kDirectoryId, COutputOptionsDlg::kDirectoryId, firstOrganisation,
+                   firstOrganisation + 3, COutputOptionsDlg::kPushPinsId);
     text +=
         "\n"
         "Outputs: a county is named by the file title of its first record file, or\n"
@@ -68,8 +74,19 @@ std::string UsageText() {
         "OUTPUT_DIR/TGR25025.log; a county that fails is named in a message box\n"
         "with its log. Progress of a conversion goes to standard error.\n"
         "\n"
-        "Exit status: 0 when every county of the job was converted (or nothing was\n"
-        "asked), 1 when a county failed, 2 for an unknown argument.\n";
+        "Exit status, the highest that applies:\n"
+        "  2  the input ended before GO, or a command or value of the session was\n"
+        "     refused (an unknown command, an ID that is no control or is disabled,\n"
+        "     a path that does not exist or cannot be added, an output directory\n"
+        "     that cannot be used), whatever came after; also an unknown argument\n"
+        "  1  a county failed, or GO converted nothing because of a failure (the\n"
+        "     output directory, an archive)\n"
+        "  0  GO converted every county, or the session was cancelled (escape or\n"
+        "     close in the main dialog) with nothing refused\n"
+        "\n"
+        "The controls of each dialog (a box an edition does not offer is shown\n"
+        "disabled and refuses commands; the editions are those of Tiger Type):\n\n";
+    text += ControlListText();
     return text;
 }
 

@@ -9,10 +9,26 @@
 #include "frontend/message.h"
 #include "frontend/open_file_prompt.h"
 #include "platform/paths.h"
+#include "platform/dialog.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
 namespace frontend {
+
+namespace {
+
+// The county's type 1 file beside a record file of another type of its
+// county (TGR25025.RTA beside TGR25025.RT1, .BW3 beside .BW1, .F62 beside
+// .F61); empty when `path` is no such file or the type 1 file is not there.
+std::string TypeOneFileBeside(const std::string& path) {
+    const std::string extension = platform::ToLower(platform::ExtensionOfPath(path));
+    if (extension.size() != 3 || extension[2] == '1') return std::string();
+    const std::string family = extension.substr(0, 2);
+    if (family != "rt" && family != "bw" && family != "f6") return std::string();
+    return platform::FindFileAnyCase(path.substr(0, path.size() - 1) + "1");
+}
+
+}  // namespace
 
 void CInputListDlg::OnAddInputs() {
     for (const std::string& path : PromptForInputs(in_, out_)) AddInput(path);
@@ -39,6 +55,15 @@ void CInputListDlg::RunLayerDialog() {
 }
 
 void CInputListDlg::AddInput(const std::string& path) {
+    // A county is added by its type 1 file; another of its record files
+    // would be read as one.
+    const std::string typeOne = TypeOneFileBeside(path);
+    if (!typeOne.empty()) {
+        ShowMessageBox(out_, platform::Format("%s is not a type 1 record file; add the county's type 1 file %s",
+                                              path.c_str(), typeOne.c_str()));
+        platform::CountRefusal();
+        return;
+    }
     gOutputParentDir = platform::FolderOfPath(path);
     const std::string extension = platform::ToUpper(platform::ExtensionOfPath(path));
     if (extension == "ZIP") {
@@ -59,6 +84,7 @@ void CInputListDlg::AddInput(const std::string& path) {
             if (found != platform::ZipControl::kSuccess) {
                 // An archive that cannot be read holds no county we can use.
                 ShowMessageBox(out_, platform::Format("Could not read zip archive %s", path.c_str()));
+                platform::CountRefusal();
                 return;
             }
             code = kind.code;
@@ -66,6 +92,7 @@ void CInputListDlg::AddInput(const std::string& path) {
         }
         if (found == platform::ZipControl::kNothingMatches) {
             ShowMessageBox(out_, "This zip archive does not contain TIGER files");
+            platform::CountRefusal();
             return;
         }
         if (code == 0) ChooseTypeStep();

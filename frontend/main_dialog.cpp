@@ -57,6 +57,7 @@ bool CInputListDlg::OnExtraCommand(const std::string& line, std::ostream& out) {
     if (verb != "syscommand") return false;
     if (!(words >> command)) {
         out << "syscommand needs a number\n";
+        platform::CountRefusal();
         return true;
     }
     OnSysCommand(command);

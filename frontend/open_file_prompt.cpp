@@ -1,6 +1,7 @@
 #include "frontend/open_file_prompt.h"
 
 #include "frontend/message.h"
+#include "platform/dialog.h"
 #include "platform/paths.h"
 #include "platform/files.h"
 
@@ -29,7 +30,7 @@ std::vector<std::string> SplitWords(const std::string& line) {
         if (c == '"') {
             quoted = !quoted;
             inWord = true;
-        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r')) {
+        } else if (!quoted && (c == ' ' || c == '\t')) {
             if (inWord) words.push_back(word);
             word.clear();
             inWord = false;
@@ -77,7 +78,7 @@ std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out) {
         << "  one or more paths, wildcards allowed, \"...\" around a path with blanks; an empty line cancels\n"
         << "file> " << std::flush;
     std::string line;
-    if (!std::getline(in, line)) {
+    if (!platform::ReadCommandLine(in, line)) {
         out << "\n";
         return {};
     }
@@ -86,6 +87,7 @@ std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out) {
     if (missing.empty()) return paths;
     // A path that is not there is said, and the prompt ends as Cancel does:
     // the next line is a command of the main dialog again.
+    platform::CountRefusal();
     for (const std::string& path : missing)
         ShowMessageBox(out, path + "\nFile not found.\nPlease verify the correct file name was given.");
     return {};

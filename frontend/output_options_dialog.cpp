@@ -72,6 +72,7 @@ void COutputOptionsDlg::OnBrowseOutputDir() {
         std::string folder = FolderOfPickedPath(picker.GetPathName(), picker.FileOffset());
         if (IsCdRomFolder(folder)) {
             ShowMessageBox(out_, "The Output Directory cannot be a CD-ROM");
+            platform::CountRefusal();
             continue;
         }
         directory = folder;
@@ -96,6 +97,7 @@ void COutputOptionsDlg::OnOK() {
     std::string problem = OutputDirectoryProblem(directory.empty() ? directory : platform::AbsolutePath(directory));
     if (!problem.empty()) {
         ShowMessageBox(out_, problem);
+        platform::CountRefusal();
         return;
     }
     StoreChoices();

@@ -10,6 +10,15 @@ namespace platform {
 
 namespace {
 
+DialogRenderer* gModelessOverride = nullptr;
+int gRefusals = 0;
+
+const char* kStandardHelp =
+    "commands: ok | escape | close | press ID | check ID | uncheck ID | set ID TEXT |\n"
+    "          select ID N | deselect ID N | show | help\n";
+
+}  // namespace
+
 const char* KindName(ControlKind kind) {
     switch (kind) {
         case ControlKind::Static: return "static";
@@ -24,13 +33,15 @@ const char* KindName(ControlKind kind) {
     return "control";
 }
 
-DialogRenderer* gModelessOverride = nullptr;
+bool ReadCommandLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
 
-const char* kStandardHelp =
-    "commands: ok | escape | close | press ID | check ID | uncheck ID | set ID TEXT |\n"
-    "          select ID N | deselect ID N | show | help\n";
-
-}  // namespace
+void CountRefusal() { ++gRefusals; }
+int RefusalCount() { return gRefusals; }
+void ResetRefusalCount() { gRefusals = 0; }
 
 // ---------------------------------------------------------------- renderers
 
@@ -394,6 +405,7 @@ int Dialog::DoModal(std::istream& in, std::ostream& out) {
     ConsoleRenderer console(out);
     renderer_ = &console;
     ended_ = false;
+    endedByInput_ = false;
     result_ = IDCANCEL;
     OnInitDialog();
     visible_ = true;
@@ -401,13 +413,14 @@ int Dialog::DoModal(std::istream& in, std::ostream& out) {
     while (!ended_) {
         console.Render(*this);
         out << "> " << std::flush;
-        if (!std::getline(in, line)) {
+        if (!ReadCommandLine(in, line)) {
             out << "\n";
+            endedByInput_ = true;
             OnClose();
             if (!ended_) EndDialog(IDCANCEL);
             break;
         }
-        ExecuteCommand(line, out);
+        if (!ExecuteCommand(line, out)) CountRefusal();
     }
     visible_ = false;
     renderer_ = nullptr;

@@ -15,6 +15,22 @@ enum class ControlKind { Static, Edit, CheckBox, RadioButton, ListBox, Button, P
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
+// The word a drawn dialog shows for a kind of control ("check", "radio",
+// "button" ...).
+const char* KindName(ControlKind kind);
+
+// Reads one line of commands, ended by LF or by CR LF (a script written on
+// Windows): the CR is not part of the line. False at the end of the input.
+bool ReadCommandLine(std::istream& in, std::string& line);
+
+// The input lines refused since the count was last reset: commands a modal
+// dialog does not know or cannot carry out, and answers a program turns down
+// (CountRefusal). The program driving the dialogs decides what that means
+// for its run.
+void CountRefusal();
+int RefusalCount();
+void ResetRefusalCount();
+
 struct Control {
     int id = 0;
     ControlKind kind = ControlKind::Static;
@@ -146,9 +162,12 @@ public:
     int DoModal(std::istream& in, std::ostream& out);
     void EndDialog(int result);
     bool Ended() const { return ended_; }
+    // Whether the last modal run ended because its input did.
+    bool EndedByInput() const { return endedByInput_; }
 
     // Carries out one command line as the modal loop does; false when the
-    // line is not understood (a message has then been written to `out`).
+    // line is not understood or names no control that takes it (a message
+    // has then been written to `out`; the modal loop counts a refusal).
     bool ExecuteCommand(const std::string& line, std::ostream& out);
 
     virtual bool OnInitDialog() { return true; }
@@ -176,6 +195,7 @@ private:
     std::vector<Control> controls_;
     bool visible_ = false;
     bool ended_ = false;
+    bool endedByInput_ = false;
     int result_ = 0;
 };
 

@@ -20,7 +20,7 @@ int AskMessage(const std::string& text, const std::string& caption, MessageButto
     for (;;) {
         out << "[" << caption << "] " << text << "\n(" << choices << ")> " << std::flush;
         std::string answer;
-        if (!std::getline(in, answer)) {
+        if (!ReadCommandLine(in, answer)) {
             out << "\n";
             return buttons == MessageButtons::YesNo ? IDNO : IDCANCEL;
         }

@@ -20,8 +20,9 @@ build/tools/countygen/countygen --out "$sample/county-2000" --width 6 --height 4
 # next .rt1 is asked for again), then County Current, Tract Current, Group
 # Current and Place Current. The second: Choose Type "TIGER 2000" (check 24),
 # then County 2000, Places 2000, Tracts 2000 and Block Groups 2000. GO with
-# the output in build/sample/out, organised by county. pellard exits
-# non-zero when a county fails (pellard --help tells how to drive it).
+# the output in build/sample/out, organised by county. pellard exits 1 when
+# a county fails and 2 when a command of the session is refused or the
+# session ends before GO (pellard --help tells how to drive it).
 build/frontend/pellard >"$sample/session.txt" <<EOF_SESSION
 press 11
 $sample/county-2005/TGR25901.RT1 $sample/county-2000/TGR25903.RT1

@@ -124,8 +124,9 @@ TEST(OldCounty, EveryEditionConvertsEveryLayer) {
 }
 
 // The driver's gates: a missing file drops what needs it, with the driver's
-// own line, and the county still ends; only a missing type 1 or type 2 file
-// makes the county a failure.
+// own line, and the county still ends; a missing type 1 or type 2 file makes
+// the county a failure, and so does a missing type 3 file when polygon
+// layers are asked for.
 TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
     struct Case {
         const char* removed;    // record type removed ("" none)
@@ -138,7 +139,10 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
     const Case cases[] = {
         {"c", {8}, "Could not open Type c file. No polygon names will be generated\n", "cty.kml", ""},
         {"a", {8, 9}, "Could not open Type a file. No Type A polygons will be generated\n", "", "ctycu.kml"},
-        {"3", {9}, "Could not open Type 3 file.\n", "", "ctycu.kml"},
+        // Without a type 3 file the county is of a later edition.
+        {"3", {9}, "Could not open Type 3 file.\nEdition chosen: TIGER 2000. The county's record files are not of "
+                   "that edition: every county of the 1994-2000 editions has a Type 3 file, and there is no TGR",
+         "", "ctycu.kml", vornak::kCountyFailed},
         {"s", {8}, "Could not open Type s file. No Type S polygons will be generated\n", "", "cty.kml"},
         {"8", {23, 8}, "Could not open Type 8 file. No Landmark polys will be generated\n", "cty.kml", "lpy.kml"},
         // Roads with the type 4 file missing: the key locations' addresses still read type 5.

@@ -103,6 +103,24 @@ TEST_F(JobTest, FailedCountiesAreNamedWithTheirLogsAndFailTheRun) {
     EXPECT_EQ(Polygons("out/TGR25905/TGR25905ctycu.kml"), 1u);
 }
 
+// A 2005 county and a TIGER 2000 county on one Add line take the edition
+// chosen for the first ("Use this option for all cases" is ticked): the 2005
+// county, without a type 3 file, fails and says why.
+TEST_F(JobTest, A2005CountyTakenAsTiger2000Fails) {
+    const std::string later = County("901"), older = County("903", '6'), out = dir_ / "out";
+    const std::string output =
+        RunSession("press 11\n" + later + " " + older + "\ncheck 24\nok\ncheck 109\ncheck 300\nok\n" + Go(out));
+    EXPECT_EQ(exitStatus_, 1);
+    EXPECT_HAS(output, "[pellard] County " + later + " failed; see its log " + out + "/TGR25901.log\n");
+    EXPECT_EQ(testsupport::CountOf(output, "[pellard]"), 1);
+    EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"),
+               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\nCould not open Type 3 file.\n"
+               "Edition chosen: TIGER 2000. The county's record files are not of that edition: every county of "
+               "the 1994-2000 editions has a Type 3 file, and there is no TGR25901.rt3\nFinished\n");
+    ExpectFinished("out/TGR25903.log");
+    EXPECT_EQ(Polygons("out/TGR25903/TGR25903cty00.kml"), 1u);
+}
+
 // tgr25901.zip holds TGR25901.RT1 ...: the outputs and the log are named
 // after the archive whether pellard unpacks it or a library is given it.
 TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {

@@ -1,12 +1,16 @@
 // The two layer dialogs: positions, labels, enabled and hidden boxes per
 // edition, Select All, Clear All, "Use these options for all subsequent
 // cases" and the options strings they write.
+#include "frontend/command_line.h"
 #include "frontend/job_globals.h"
 #include "frontend/layer_options_dialog.h"
 #include "frontend/layer_options_v2_dialog.h"
 #include "support/option_strings.h"
 
+#include "platform/dialog.h"
+
 #include <gtest/gtest.h>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -259,6 +263,41 @@ TEST_F(LayerDialogTest, LaterDialogWithSetForAllActiveAndClearAll) {
     RunDialog(cleared, 108, OptionsString(86, {8, 48, 72, 80}, {{53, 'd'}}), "press 301\npress 302\nok\n");
     EXPECT_EQ(frontend::gLayerOptions, OptionsString(86, {}, {{53, 'd'}}));
     EXPECT_EQ(frontend::gSetForAllActive, 0);  // Clear All unticked the box again
+}
+
+// pellard --help against the layer dialogs: each control of a dialog's
+// section takes its command in exactly the editions its line names (all of
+// the dialog's when none) and refuses it in the others.
+template <typename Dlg>
+void CheckHelpSection(const std::string& heading, const std::set<int>& codes) {
+    std::string text = frontend::UsageText();
+    text = text.substr(text.find(heading));
+    text = std::regex_replace(text.substr(0, text.find("\n\n")), std::regex("\n {14}"), " ");  // wrapped lines
+    const std::regex entry("\n  ([0-9]+) +([a-z]+)"), group("\\(([0-9][0-9, -]*)\\)"), range("([0-9]+)(-([0-9]+))?");
+    int entries = 0;
+    for (std::sregex_iterator e(text.begin(), text.end(), entry), end; e != end; ++e, ++entries) {
+        const std::string line = text.substr(e->position(), text.find('\n', e->position() + 1) - e->position());
+        std::set<int> offered;
+        for (std::sregex_iterator g(line.begin(), line.end(), group); g != end; ++g) {
+            const std::string list = (*g)[1];
+            for (std::sregex_iterator r(list.begin(), list.end(), range); r != end; ++r)
+                for (int code = std::stoi((*r)[1]); code <= std::stoi((*r)[(*r)[3].matched ? 3 : 1]); ++code)
+                    offered.insert(code);
+        }
+        for (int code : codes) {
+            Dlg dialog;
+            const int before = platform::RefusalCount();
+            RunDialog(dialog, code, std::string(frontend::OptionsLengthOf(code), '0'),
+                      ((*e)[2] == "button" ? "press " : "check ") + (*e)[1].str() + "\n");
+            EXPECT_EQ(platform::RefusalCount() > before, !offered.empty() && !offered.count(code)) << line << code;
+        }
+    }
+    EXPECT_GE(entries, 46);
+}
+
+TEST_F(LayerDialogTest, HelpListsEachControlWithTheEditionsThatTakeIt) {
+    CheckHelpSection<CLayerOptionsDlg>("Layer dialog of editions 94", {94, 95, 97, 98, 99, 100, 101, 102, 103});
+    CheckHelpSection<CLayerOptionsV2Dlg>("Layer dialog of editions 104", Range(104, 108));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@ namespace convertcounty {
 
 namespace {
 
+constexpr long kEditionPosition = 53;
+
 struct Position {
     const char* at;       // a position or a range of them
     const char* meaning;  // what the library makes when it is not '0'
@@ -138,7 +140,11 @@ std::string UsageText() {
            "\n"
            "--options EDITION [P | P=C ...] prints an options string: '0' everywhere,\n"
            "the edition character at position 53, '1' at each position P, C at each\n"
-           "P=C. For example the road layer of a 2005 county, organised by county:\n"
+           "P=C. Every position listed below is a flag (any character but '0' sets\n"
+           "it) except two: 53, the edition, which only EDITION gives, and the\n"
+           "organisation, 79 of the long string and 50 of the short one, which takes\n"
+           "its character as P=C (79=2 a folder per layer). For example the road\n"
+           "layer of a 2005 county, organised by county:\n"
            "  convert_county TGR25901.RT1 out \"$(convert_county --options c 0)\"\n"
            "\n"
            "Both strings, positions 0-7: the line classes, each a shapefile of its\n"
@@ -165,7 +171,7 @@ bool MakeOptions(char edition, const std::vector<std::string>& settings, std::st
         return false;
     }
     options.assign(length, '0');
-    options[53] = edition;
+    options[kEditionPosition] = edition;
     for (const std::string& setting : settings) {
         char* end = nullptr;
         const long position = std::strtol(setting.c_str(), &end, 10);
@@ -173,6 +179,16 @@ bool MakeOptions(char edition, const std::vector<std::string>& settings, std::st
         const bool withCharacter = end != setting.c_str() && *end == '=' && end[1] != '\0' && end[2] == '\0';
         if ((!bare && !withCharacter) || position < 0 || static_cast<size_t>(position) >= length) {
             error = "not a position of the " + std::to_string(length) + "-character string: " + setting;
+            return false;
+        }
+        if (position == kEditionPosition) {
+            error = "position 53 holds the edition, which EDITION gives: " + setting;
+            return false;
+        }
+        const long organisation = length == 86 ? 79 : 50;
+        if (bare && position == organisation) {
+            error = "position " + std::to_string(organisation) + " takes the organisation character (" +
+                    std::to_string(organisation) + "=0 to " + std::to_string(organisation) + "=3): " + setting;
             return false;
         }
         options[static_cast<size_t>(position)] = bare ? '1' : end[1];

@@ -19,7 +19,9 @@ size_t OptionsLengthOf(char edition);
 // An options string for `edition`: '0' everywhere, the edition character at
 // position 53, then each setting "P" ('1' at position P) or "P=C" (the
 // character C at position P). False, with the reason in `error`, for an
-// unknown edition or a setting outside the string.
+// unknown edition, a setting outside the string, any setting of position 53
+// (the edition's) and a bare organisation position (79 or 50), which takes
+// a character.
 bool MakeOptions(char edition, const std::vector<std::string>& settings, std::string& options, std::string& error);
 
 }  // namespace convertcounty
