@@ -21,11 +21,10 @@ for tool in ogr2ogr ogrinfo; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-db="$work/polygons.sqlite"
 
 # The values of the result column r of a query, one a line.
-query() {  # SQL
-  ogrinfo -q -sql "$1" "$db" 2>/dev/null | sed -n 's/^  r (String) = //p'
+query() {  # DATABASE SQL
+  ogrinfo -q -sql "$2" "$1" 2>/dev/null | sed -n 's/^  r (String) = //p'
 }
 
 documents=()
@@ -37,9 +36,16 @@ for arg in "$@"; do
   fi
 done
 
-# Document k goes into table dk.
+if [ ${#documents[@]} -eq 0 ]; then
+  echo "no KML documents in $*" >&2
+  exit 1
+fi
+
+# Document k goes into table dk of database k / 40 (GDAL opens a database
+# of many tables slowly).
 bad=0
 for k in "${!documents[@]}"; do
+  db="$work/$((k / 40)).sqlite"
   if [ -f "$db" ]; then
     options=(-update -append)
   else
@@ -50,23 +56,22 @@ for k in "${!documents[@]}"; do
     bad=$((bad + 1))
   fi
 done
-if [ ! -f "$db" ] || [ -z "$(query "SELECT spatialite_version() AS r")" ]; then
+if [ -z "$(query "$work/0.sqlite" "SELECT spatialite_version() AS r")" ]; then
   echo "GDAL here cannot write a SpatiaLite database: ST_IsValid cannot be asked" >&2
   exit 2
 fi
 
-# Per document "k polygons invalid", a query for up to 400 tables at a time.
+# Per document "k polygons invalid", one query per database.
 polygon="GeometryType(GEOMETRY) LIKE 'POLYGON%'"
-query "SELECT substr(name, 2) AS r FROM sqlite_master WHERE type = 'table' AND name GLOB 'd[0-9]*'" >"$work/tables"
 : >"$work/counts"
-while mapfile -t -n 400 chunk && [ ${#chunk[@]} -gt 0 ]; do
+for db in "$work"/*.sqlite; do
   sql=""
-  for k in "${chunk[@]}"; do
+  for k in $(query "$db" "SELECT substr(name, 2) AS r FROM sqlite_master WHERE type = 'table' AND name GLOB 'd[0-9]*'"); do
     [ -z "$sql" ] || sql+=" UNION ALL "
     sql+="SELECT '$k ' || count(*) || ' ' || coalesce(sum(ST_IsValid(GEOMETRY) <> 1), 0) AS r FROM d$k WHERE $polygon"
   done
-  query "$sql" >>"$work/counts"
-done <"$work/tables"
+  [ -z "$sql" ] || query "$db" "$sql" >>"$work/counts"
+done
 
 checked=0
 for k in "${!documents[@]}"; do
@@ -77,8 +82,8 @@ for k in "${!documents[@]}"; do
     echo "valid   $doc: $polygons polygons"
   else
     echo "INVALID $doc: $invalid of $polygons polygons"
-    query "SELECT '    ' || trim(name) || ': ' || ST_IsValidReason(GEOMETRY) AS r FROM d$k
-           WHERE $polygon AND ST_IsValid(GEOMETRY) <> 1"
+    query "$work/$((k / 40)).sqlite" "SELECT '    ' || trim(name) || ': ' || ST_IsValidReason(GEOMETRY) AS r FROM d$k
+                                       WHERE $polygon AND ST_IsValid(GEOMETRY) <> 1"
     bad=$((bad + 1))
   fi
 done
