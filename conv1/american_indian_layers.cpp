@@ -11,7 +11,6 @@
 #include "tigercore/sort_keys.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -68,9 +67,8 @@ bool BlankAreaAndFips(const SideCode& side) { return std::strspn(side.key, " ") 
 
 // Keys that differ only in the trust flag of two sides without area and
 // FIPS codes make no border unless water clipping is on.
-bool AmericanIndianAreaCurrentBorder(const SideCode& left, const SideCode& right, bool clip,
-                                     const tigercore::SideWater& water) {
-    if (std::strcmp(left.key, right.key) == 0) return clip && std::abs(water.left - water.right) == 1;
+bool AmericanIndianAreaCurrentBorder(const SideCode& left, const SideCode& right, bool clip, bool shore) {
+    if (std::strcmp(left.key, right.key) == 0) return shore;
     return clip || !BlankAreaAndFips(left) || !BlankAreaAndFips(right);
 }
 

@@ -59,7 +59,20 @@ public:
         if (s.right >= 0) water.right = gTypeSRecords[static_cast<size_t>(s.right)].WATER;
         return water;
     }
-    int WaterSideCount() const override { return gBorderLineCountsS[kWaterSidesSlot]; }
+    // Flags that differ make a shore; only flag 0 is land, so that other
+    // water (intermittent, 2) is clipped as well.
+    bool IsShore(const tigercore::SideWater& water) const override { return water.left != water.right; }
+    bool IsLand(int water) const override { return water == 0; }
+    // The land sides of the shores: a shore between land and water of any
+    // flag adds one entry where the codes on its sides are equal.
+    int WaterSideCount() const override {
+        int count = 0;
+        for (int line = 0; line < LineCount(); ++line) {
+            const tigercore::SideWater water = Water(line);
+            if (IsShore(water)) count += (IsLand(water.left) ? 1 : 0) + (IsLand(water.right) ? 1 : 0);
+        }
+        return count;
+    }
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
         gShapePointCount = 0;
         vornak::AppendShapePoints(tlid, reverse ? 1 : 0);

@@ -4,7 +4,6 @@
 #include "conv1/record_store.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace vornak {
@@ -66,7 +65,7 @@ protected:
         LineCodes codes;
         if (!CodesOf(spec_, line, codes)) return true;
         const tigercore::SideWater water = lines_.Water(line);
-        if (!codes.border && !(clip_ && std::abs(water.left - water.right) == 1)) return true;
+        if (!codes.border && !(clip_ && lines_.IsShore(water))) return true;
         Take(codes.left, water.left, left);
         Take(codes.right, water.right, right);
         return true;
@@ -78,7 +77,7 @@ protected:
 
 private:
     void Take(const SideCode& code, int water, KeyedSide& side) const {
-        side.taken = !code.noCode && !(clip_ && water == 1);
+        side.taken = !code.noCode && !(clip_ && !lines_.IsLand(water));
         if (side.taken) std::memcpy(side.entry.code, code.entry, sizeof side.entry.code);
     }
 

@@ -29,8 +29,8 @@ struct Type3Layer {
 };
 
 // Builds the layer. Its entries have room for every side its own border
-// test takes (counted by a first pass over the lines), plus the water
-// sides when water is clipped.
+// test takes (counted by a first pass over the lines), plus the land
+// sides of the county's shores when water is clipped.
 void BuildType3Layer(const Type3Layer& layer);
 
 }  // namespace vornak

@@ -6,6 +6,7 @@
 #include "shapeio/polygon_scratch_files.h"
 #include "shapeio/ring_walk.h"
 #include "shapeio/shapefile.h"
+#include "shapeio/simple_rings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -78,41 +79,43 @@ public:
     }
 
     bool TakeEntry(const BorderLineEntry& entry, bool ringStart) override {
-        points_.clear();
+        const size_t before = ring_.size();
         if (ringStart) {
-            points_.push_back(entry.StartPoint());
-            ringFirst_ = entry.StartPoint();
-            ringPoints_ = 0;
+            ring_.clear();
+            ring_.push_back(entry.StartPoint());
         }
-        source_.AppendShapePoints(entry.tlid, entry.side != 0, points_);
-        points_.push_back(entry.EndPoint());
-        ringLast_ = entry.EndPoint();
-        if (!Write()) return false;
+        source_.AppendShapePoints(entry.tlid, entry.side != 0, ring_);
+        ring_.push_back(entry.EndPoint());
+        for (size_t i = ringStart ? 0 : before; i < ring_.size(); ++i) Widen(box_, ring_[i]);
         ++used_;
         services_.SetProgress(static_cast<int>(used_ * 100 / entryCount_));
         return true;
     }
 
+    // The ring is written when it ends: one that passes through a point
+    // twice is written as the simple rings it splits into there.
     bool EndRing() override {
-        if (!SamePoint(ringFirst_, ringLast_)) {
+        if (!SamePoint(ring_.front(), ring_.back())) {
             // A gap in the county's lines: the ring is closed on its first point.
             services_.WriteLogLine(std::string("Ring of ") + layer_.abbreviation + " polygon " +
                                    FieldValue(record_, layer_.fields, layer_.nameField) +
                                    " does not close; closed on its first point");
-            points_.assign(1, ringFirst_);
-            if (!Write()) return false;
+            ring_.push_back(ring_.front());
         }
-        ++rings_;
-        return scratch_.EndRing(ringPoints_);
+        if (!SplitAtRepeatedPoints(ring_, pieces_)) return WriteRing(ring_);
+        for (const std::vector<PointXY>& piece : pieces_) {
+            if (!WriteRing(piece)) return false;
+        }
+        return true;
     }
 
     bool EndPolygon() override { return scratch_.EndPolygon(rings_, box_); }
 
 private:
-    bool Write() {
-        for (const PointXY& p : points_) Widen(box_, p);
-        ringPoints_ += static_cast<int32_t>(points_.size());
-        return scratch_.WritePoints(points_.data(), static_cast<int32_t>(points_.size()));
+    bool WriteRing(const std::vector<PointXY>& points) {
+        const int32_t count = static_cast<int32_t>(points.size());
+        ++rings_;
+        return scratch_.WritePoints(points.data(), count) && scratch_.EndRing(count);
     }
 
     const PolygonLayerDescriptor& layer_;
@@ -123,9 +126,8 @@ private:
     size_t entryCount_;
     size_t used_ = 0;
     std::string record_;
-    std::vector<PointXY> points_;
-    PointXY ringFirst_, ringLast_;
-    int32_t ringPoints_ = 0;
+    std::vector<PointXY> ring_;  // the points of the ring being walked
+    std::vector<std::vector<PointXY>> pieces_;
     int32_t rings_ = 0;
     BoundingBox box_ = EmptyBox();
 };

@@ -1,6 +1,7 @@
 // The one engine of every polygon layer of both libraries: gather the border
-// lines of a layer, sort them, chain each code's lines into rings, write the
-// polygons to the scratch files and hand those to the KML writer. A layer is
+// lines of a layer, sort them, chain each code's lines into rings (a ring
+// that passes through a point twice split there into simple rings), write
+// the polygons to the scratch files and hand those to the KML writer. A layer is
 // a descriptor (its texts, names, order and fields) and a source (the
 // library's gathering of border lines, attribute rows and shape points).
 #pragma once

@@ -1,9 +1,9 @@
 #include "shapeio/ring_walk.h"
 
+#include "shapeio/point_key.h"
 #include "shapeio/put_in_order.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace shapeio {
 
@@ -19,22 +19,6 @@ void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare) {
 }
 
 namespace {
-
-// A point as its exact bit patterns (-0.0 taken as 0.0, since they compare equal).
-struct PointKey {
-    uint64_t x;
-    uint64_t y;
-    bool operator==(const PointKey& o) const { return x == o.x && y == o.y; }
-};
-
-uint64_t Bits(double v) {
-    if (v == 0.0) v = 0.0;
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
-PointKey KeyOf(const PointXY& p) { return {Bits(p.x), Bits(p.y)}; }
 
 size_t HashOf(const PointKey& k) {
     uint64_t h = k.x * 0x9E3779B97F4A7C15ULL ^ (k.y + 0x632BE59BD9B4E019ULL + (k.x << 6) + (k.x >> 2));

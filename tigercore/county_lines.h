@@ -6,6 +6,7 @@
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace tigercore {
@@ -40,8 +41,15 @@ public:
     // cannot be read (the caller fails the county).
     virtual const void* SideRow(SideTable table, int row) = 0;
     virtual SideWater Water(int line) const = 0;
-    // The sides whose water flag is 1: the room that water clipping adds to
-    // a layer's entries.
+    // Where a layer clips water: whether the sides' water flags make a line
+    // a shore (a border although the codes on its sides are equal), and
+    // whether a side of this flag is land, which keeps its entry. Here the
+    // rule of the 2002-2006 editions: flags 1 apart make a shore, every flag
+    // but 1 is land.
+    virtual bool IsShore(const SideWater& water) const { return std::abs(water.left - water.right) == 1; }
+    virtual bool IsLand(int water) const { return water != 1; }
+    // The room that water clipping adds to a layer's entries: at least the
+    // land sides of the county's shores.
     virtual int WaterSideCount() const = 0;
     // Appends the inner points of a line to `points`, last first when `reverse`.
     virtual void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) = 0;

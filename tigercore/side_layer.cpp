@@ -1,7 +1,6 @@
 #include "tigercore/side_layer.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <vector>
@@ -110,13 +109,13 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
         const SideCode& left = *leftCode;
         const SideCode& right = *rightCode;
         const SideWater water = lines_.Water(i);
-        const bool border = spec_.isBorder ? spec_.isBorder(left, right, clip_, water)
-                                           : std::strcmp(left.key, right.key) != 0 ||
-                                                 (clip_ && std::abs(water.left - water.right) == 1);
+        const bool shore = clip_ && lines_.IsShore(water);
+        const bool border = spec_.isBorder ? spec_.isBorder(left, right, clip_, shore)
+                                           : shore || std::strcmp(left.key, right.key) != 0;
         if (!border) continue;
         auto take = [&](const SideCode& code, int row, int censusRow, int sideWater, int side) {
             if (code.noCode || std::strcmp(code.key, blank.key) == 0 || (row < 0 && censusRow < 0) ||
-                (clip_ && sideWater == 1))
+                (clip_ && !lines_.IsLand(sideWater)))
                 return true;
             if (static_cast<int>(entries.size()) >= capacity) {
                 services.WriteLogLine(side == 0 && spec_.rightOverflowText ? spec_.rightOverflowText

@@ -58,9 +58,10 @@ struct SideLayer {
     // Water clipping plays no part in the layer: neither in the border test
     // nor in which sides are taken, and it adds no room.
     bool ignoresWater = false;
-    // The layer's own border test in place of "the keys differ, or clipping
-    // is on and one side is water and the other not"; null: that test.
-    bool (*isBorder)(const SideCode& left, const SideCode& right, bool clip, const SideWater& water) = nullptr;
+    // The layer's own border test in place of "the keys differ, or the line
+    // is a shore of clipped water" (`shore`: clipping is on and the line is
+    // a shore); null: that test.
+    bool (*isBorder)(const SideCode& left, const SideCode& right, bool clip, bool shore) = nullptr;
     // The layer's code comes from the line alone, although a side needs a
     // row in the table to be coded: the rows are not read, and the side code
     // sees `held` with a null `row`.
@@ -73,9 +74,9 @@ void PutCodeText(char* out, const char* text, int width);
 std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width);
 
 // Builds one layer: a line is a border when its sides' keys differ (or,
-// with water clipping, when one side is water and the other not); each
-// coded side of a border with a polygon row, and not water when clipping,
-// is one entry. False when the county failed (logged).
+// with water clipping, when it is a shore); each coded side of a border
+// with a polygon row, and land when clipping, is one entry. False when the
+// county failed (logged).
 bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job);
 
 }  // namespace tigercore

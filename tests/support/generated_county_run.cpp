@@ -1,6 +1,5 @@
 #include "support/generated_county_run.h"
 
-#include "conv2/job_state.h"
 #include "county_writer.h"
 #include "support/county_files.h"
 
@@ -183,11 +182,12 @@ void CountyRun::Put(std::string& line, int first, const std::string& text) {
     line.replace(at, text.size(), text);
 }
 
-void CountyRun::Run(char edition, std::initializer_list<int> flags, bool clipWater) {
-    std::string options = Options(edition, '1', flags);
-    if (clipWater) options[80] = '1';
-    std::string input = RecordPath("rt1");
-    ConvertCounty(input, out_, options);
+void CountyRun::Run(char edition, const std::vector<int>& flags, bool clipWater) {
+    const bool old = edition >= '0' && edition <= '8';
+    std::string options = old ? OldOptions(edition, '1') : Options(edition, '1');
+    for (int f : flags) options[static_cast<size_t>(f)] = '1';
+    if (clipWater) options[old ? 54 : 80] = '1';
+    (old ? ConvertOldCounty : ConvertCounty)(RecordPath("rt1"), out_, options, 1, 1);
 }
 
 std::string CountyRun::LogMessages() const {
@@ -197,7 +197,8 @@ std::string CountyRun::LogMessages() const {
 }
 
 std::string CountyRun::DocumentPath(const std::string& abbreviation) const {
-    return out_ + "/tigershapes/" + vornak2::gCountyBaseName + abbreviation + ".kml";
+    const std::string base = countygen::CountyFilePath(spec_, "", "rt1");  // "/TGR25901.RT1"
+    return out_ + "/tigershapes" + base.substr(0, base.size() - 4) + abbreviation + ".kml";
 }
 
 bool CountyRun::HasDocument(const std::string& abbreviation) const { return Exists(DocumentPath(abbreviation)); }

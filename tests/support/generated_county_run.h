@@ -1,6 +1,7 @@
 // A synthetic county (tools/countygen) written to a temporary directory,
 // record files patched by the test where it needs other codes, converted by
-// DisplayV2 into one folder, and its polygon documents read back.
+// DisplayV2 (Display for the 1994-2000 editions) into one folder, and its
+// polygon documents read back.
 #pragma once
 
 #include "county_model.h"
@@ -60,7 +61,7 @@ public:
 
     // Converts the county with the layers of `flags` set, organised into one
     // folder; `clipWater` sets the water clipping option.
-    void Run(char edition, std::initializer_list<int> flags, bool clipWater = false);
+    void Run(char edition, const std::vector<int>& flags, bool clipWater = false);
 
     // The stage messages of the county's log.
     std::string LogMessages() const;
