@@ -8,12 +8,9 @@
 // test may bind them to anything of that shape.
 #pragma once
 
-namespace frontend {
+#include "exports/county_exports.h"
 
-using CountyEntry = int (*)(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
-                            int countyCount);
-using UnpackedCountyEntry = int (*)(const char* inputPath, const char* outputDir, const char* options,
-                                    int countyNumber, int countyCount, const char* archivePath);
+namespace frontend {
 
 struct LibraryEntries {
     CountyEntry displayV2 = nullptr;  // the 2002-2006 editions

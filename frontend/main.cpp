@@ -1,20 +1,12 @@
 // pellard: the dialogs read their commands from standard input and draw on
 // standard output; the two conversion libraries are bound at load time.
+#include "exports/county_exports.h"
 #include "frontend/command_line.h"
 #include "frontend/library_entries.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
-
-extern "C" int DisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
-                         int countyCount);
-extern "C" int DisplayV2Unpacked(const char* inputPath, const char* outputDir, const char* options,
-                                 int countyNumber, int countyCount, const char* archivePath);
-extern "C" int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
-                       int countyCount);
-extern "C" int DisplayUnpacked(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
-                               int countyCount, const char* archivePath);
 
 int main(int argc, char** argv) {
     frontend::LibraryEntries& libraries = frontend::Libraries();

@@ -5,6 +5,7 @@
 #include "conv1/display.h"
 #include "conv2/display.h"
 #include "county_writer.h"
+#include "exports/county_exports.h"
 #include "frontend/command_line.h"
 #include "platform/files.h"
 #include "support/frontend_session.h"
@@ -128,7 +129,7 @@ TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {
         char edition;
         const char* chooseType;
         std::string options;  // County 90 / County 2000 and County Current, as GO passes them
-        int (*direct)(const char*, const char*, const char*, int, int);
+        CountyEntry direct;
     };
     const Route routes[] = {{'6', "24", std::string(8, '0') + "11" + std::string(43, '0') + "600", vornak::Display},
                             {'c', "30", std::string(8, '0') + "11" + std::string(43, '0') + "c" + std::string(32, '0'),

@@ -4,6 +4,7 @@
 // that the conversion's peak memory is its own.
 #pragma once
 
+#include "exports/county_exports.h"
 #include "stage_clock.h"
 
 #include <string>
@@ -11,16 +12,13 @@
 
 namespace bench {
 
-using ConvertFunction = int (*)(const char* inputPath, const char* outputDir, const char* options,
-                                int countyNumber, int countyCount);
-
 struct LibraryRun {
     std::string label;    // short, for the summary ("vornak 101")
     std::string heading;  // what the run converts, for its own tables
     char edition = 'd';   // countygen's edition character
     bool typeB = true;    // 2002-2006: whether the county has a type B file
     std::string options;
-    ConvertFunction convert = nullptr;
+    CountyEntry convert = nullptr;
     const int* conversionStatus = nullptr;  // the library's; -1 after an abandoned county
     int statusId = 0;  // the progress dialog's process and layer texts
     int layerId = 0;
