@@ -2,7 +2,7 @@
 // for checks over all layers at once. Each layer file adds its own.
 #pragma once
 
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 
 #include <vector>
 

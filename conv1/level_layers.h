@@ -7,7 +7,7 @@
 #include "conv1/polygon_borders.h"
 #include "conv1/polygon_layers.h"
 #include "conv1/record_layouts.h"
-#include "shapeio/border_line_entry.h"
+#include "polygons/border_line_entry.h"
 #include "tigercore/sort_keys.h"
 
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "conv1/entity_names.h"
 #include "conv1/polygon_borders.h"
 #include "conv1/record_layouts.h"
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 #include "tigercore/keyed_layer_source.h"
 #include "tigercore/side_layer.h"
 

@@ -7,7 +7,7 @@
 #include "conv1/polygon_layers.h"
 #include "conv1/record_layouts.h"
 #include "shapeio/dbase.h"
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 
 namespace vornak {
 

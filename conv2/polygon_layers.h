@@ -5,9 +5,9 @@
 
 #include "conv2/layer_fields.h"
 #include "conv2/polygon_sides.h"
-#include "shapeio/border_line_entry.h"
+#include "polygons/border_line_entry.h"
 #include "shapeio/dbase.h"
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 #include "tigercore/keyed_layer_source.h"
 #include "tigercore/side_layer.h"
 

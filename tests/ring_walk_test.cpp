@@ -1,6 +1,6 @@
 // The ring walk against a plain scan of each group (the slow walk that the
 // hash-based one must reproduce entry for entry).
-#include "shapeio/ring_walk.h"
+#include "polygons/ring_walk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Splitting a walked ring at the points it passes through twice, on rings
 // drawn by hand: the pieces, their order, and a ring left as it is.
-#include "shapeio/simple_rings.h"
+#include "polygons/simple_rings.h"
 
 #include <gtest/gtest.h>
 

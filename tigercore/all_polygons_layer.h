@@ -3,7 +3,7 @@
 // with the edition.
 #pragma once
 
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 
 namespace tigercore {
 

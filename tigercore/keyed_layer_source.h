@@ -5,8 +5,8 @@
 // rings, output).
 #pragma once
 
-#include "shapeio/border_line_entry.h"
-#include "shapeio/polygon_layer.h"
+#include "polygons/border_line_entry.h"
+#include "polygons/polygon_layer.h"
 #include "tigercore/county_lines.h"
 
 #include <vector>

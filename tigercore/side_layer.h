@@ -5,9 +5,9 @@
 // libraries; the polygon engine does the rest.
 #pragma once
 
-#include "shapeio/border_line_entry.h"
+#include "polygons/border_line_entry.h"
 #include "shapeio/dbase.h"
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 #include "tigercore/county_lines.h"
 
 #include <cstdint>

@@ -10,7 +10,7 @@
 // With NO_SHUFFLE set in the environment the entries keep the order they
 // were made in (neighbouring cells together), as lines sorted by TLID
 // usually are in real counties.
-#include "shapeio/ring_walk.h"
+#include "polygons/ring_walk.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 // a hash of start points, so the walk takes linear time in the entries.
 #pragma once
 
-#include "shapeio/border_line_entry.h"
+#include "polygons/border_line_entry.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "shapeio/simple_rings.h"
+#include "polygons/simple_rings.h"
 
-#include "shapeio/point_key.h"
+#include "polygons/point_key.h"
 
 #include <algorithm>
 #include <cstdint>

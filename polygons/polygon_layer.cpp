@@ -1,12 +1,12 @@
-#include "shapeio/polygon_layer.h"
+#include "polygons/polygon_layer.h"
 
 #include "platform/files.h"
 #include "shapeio/kml_writer.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/polygon_scratch_files.h"
-#include "shapeio/ring_walk.h"
+#include "polygons/ring_walk.h"
 #include "shapeio/shapefile.h"
-#include "shapeio/simple_rings.h"
+#include "polygons/simple_rings.h"
 
 #include <algorithm>
 #include <cstdio>

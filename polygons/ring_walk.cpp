@@ -1,6 +1,6 @@
-#include "shapeio/ring_walk.h"
+#include "polygons/ring_walk.h"
 
-#include "shapeio/point_key.h"
+#include "polygons/point_key.h"
 #include "shapeio/put_in_order.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 // library's gathering of border lines, attribute rows and shape points).
 #pragma once
 
-#include "shapeio/border_line_entry.h"
+#include "polygons/border_line_entry.h"
 #include "shapeio/dbase.h"
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
