@@ -36,7 +36,8 @@ void AppendRingCoordinates(std::string& out, const PolygonRing& ring) {
 // The document, written through a buffer; remembers a failed write.
 class DocumentStream {
 public:
-    explicit DocumentStream(std::FILE* file) : file_(file) {}
+    // `ok` false: something written before failed.
+    DocumentStream(std::FILE* file, bool ok) : file_(file), ok_(ok) {}
     void Put(const std::string& text) {
         buffer_ += text;
         Written();
@@ -138,7 +139,7 @@ private:
 
 }  // namespace
 
-std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName) {
+bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName) {
     std::string text;
     text += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
     text += kEol;
@@ -148,11 +149,7 @@ std::string KML_Header_Text(const std::string& countyBaseName, const std::string
     text += kEol;
     text += std::string("<Style id=\"basePolyStyle\">") + kEol + " <PolyStyle>" + kEol + "  <color>bf99ccff</color>" + kEol;
     text += std::string("  <colorMode>normal</colorMode>") + kEol + " </PolyStyle>" + kEol + "</Style>";
-    return text;
-}
-
-bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName) {
-    return WriteAll(file, KML_Header_Text(countyBaseName, layerName));
+    return WriteAll(file, text);
 }
 
 int KML_Point_In_Polygon(const PointXY* points, int count, double x, double y) {
@@ -432,8 +429,8 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         return fail("Could not open file " + path);
     }
 
-    DocumentStream out(document.get());
-    if (continueAt < 0) out.Put(KML_Header_Text(county.baseName, layerName));
+    // A new document starts with the head.
+    DocumentStream out(document.get(), continueAt >= 0 || KML_Write_Header(document.get(), county.baseName, layerName));
     out.Put("<Folder><name>" + KmlText(county.code) + "</name><open>0</open>");
 
     std::string record(static_cast<size_t>(recordLength), ' ');

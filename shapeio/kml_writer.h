@@ -32,8 +32,8 @@ struct PolygonRing {
     int parent = -1;  // the outer ring that holds this hole, -1 for none
 };
 
-// The document head, line ends CR LF.
-std::string KML_Header_Text(const std::string& countyBaseName, const std::string& layerName);
+// Writes the document head, line ends CR LF; false when it did not reach the
+// file.
 bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName);
 
 // 0 when (x, y) lies inside the ring of `count` points (crossing number; the
