@@ -1,17 +1,15 @@
 #!/bin/bash
 # Builds a Release configuration (build-release/) and times reading, parsing
 # and sorting the record files of a large generated county with each
-# library's readers:
-#   - tools/bench_records_v1 (the 1994-2000 library) on a release-101 (TIGER
-#     2000) county written by countygen;
-#   - tools/bench_records (the 2002-2006 library) on a 2006-edition county it
-#     writes itself;
-# both of about CHAINS complete chains (default 500000), records shuffled
-# (seed 1). Each tool runs RUNS times (default 3); every run's own table is
-# printed, then the best rate of each record type side by side (records per
-# second), with the rate over all types and over the types both read, the
-# least time of the second sort of type 1 by TLID, and each
-# tool's largest peak memory against the size of its county's record files.
+# library's readers: tools/bench_records on a release-101 (TIGER 2000)
+# county (the 1994-2000 library, v1) and on a 2006-edition county (the
+# 2002-2006 library, v2), both of about CHAINS complete chains (default
+# 500000), records shuffled (seed 1). Each runs RUNS times (default 3); every
+# run's own table is printed, then the best rate of each record type side by
+# side (records per second), with the rate over all types and over the types
+# both read, the least time of the second sort of type 1 by TLID, and each
+# library's largest peak memory against the size of its county's record
+# files.
 #
 #   bash scripts/bench-records.sh [CHAINS [RUNS]]
 set -eu
@@ -20,38 +18,32 @@ chains=${1:-500000}
 runs=${2:-3}
 bash scripts/setup.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target bench_records bench_records_v1 countygen >/dev/null
+cmake --build build-release -j"$(nproc)" --target bench_records >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-mkdir -p "$work/county101"
-build-release/tools/countygen/countygen --out "$work/county101" --edition 6 --chains "$chains" --seed 1 >/dev/null
-old_bytes=$(cat "$work"/county101/TGR25901.* | wc -c)
-for k in $(seq "$runs"); do
-  echo "== build-release/tools/bench_records_v1 $work/county101 TGR25901 --edition 101   (run $k of $runs)"
-  build-release/tools/bench_records_v1/bench_records_v1 "$work/county101" TGR25901 --edition 101 | tee "$work/old$k.txt"
-  echo
-done
-rm -rf "$work/county101"
-for k in $(seq "$runs"); do
-  echo "== build-release/tools/bench_records/bench_records --chains $chains --edition d --seed 1   (run $k of $runs)"
-  build-release/tools/bench_records/bench_records --chains "$chains" --edition d --seed 1 | tee "$work/new$k.txt"
-  echo
+for side in old:6 new:d; do
+  name=${side%:*} edition=${side#*:}
+  for k in $(seq "$runs"); do
+    echo "== build-release/tools/bench_records/bench_records --chains $chains --edition $edition --seed 1   (run $k of $runs)"
+    build-release/tools/bench_records/bench_records --chains "$chains" --edition "$edition" --seed 1 | tee "$work/$name$k.txt"
+    echo
+  done
 done
 
 echo "best of $runs runs each:"
-awk -v oldBytes="$old_bytes" '
+awk '
   FNR == 1 { v = FILENAME ~ /\/old[0-9]+\.txt$/ ? 1 : 2 }
-  # Type rows: "1  records  seconds  records/s" (v1), "rt1 ..." (v2).
+  # Type rows: "1  records  seconds  records/s".
   NF == 4 && $2 ~ /^[0-9]+$/ {
-    t = tolower($1); sub(/^rt/, "", t)
+    t = $1
     if (!((v, t) in rate)) { count[v, t] = $2; if (!(t in seen)) { seen[t] = 1; order[++n] = t } }
     if ($4 + 0 > rate[v, t] + 0) rate[v, t] = $4
   }
   /sorted again by TLID/ { s = $(NF - 1); if (!(v in sortT) || s + 0 < sortT[v] + 0) sortT[v] = s }
   /^all types:/ { r = $(NF - 1); sub(/^\(/, "", r); allN[v] = $3; if (r + 0 > allR[v] + 0) allR[v] = r }
   /^peak RSS/ { if ($3 + 0 > peak[v] + 0) peak[v] = $3 }
-  /record files/ && v == 2 { for (i = 1; i <= NF; i++) if ($i == "files") newMb = $(i + 1) }
+  /^peak RSS.*record files/ { for (i = 1; i <= NF; i++) if ($i == "files") mb[v] = $(i + 1) }
   function cell(v, t, a) { return ((v, t) in a) ? a[v, t] : "-" }
   END {
     printf "%-6s %12s %14s %12s %14s %12s\n", "type", "v1 records", "v1 records/s", "v2 records", "v2 records/s", "v1/v2 speed"
@@ -72,8 +64,7 @@ awk -v oldBytes="$old_bytes" '
       printf "%-6s %12d %14.0f %12d %14.0f %12.2f   (the types both read)\n", "same", sameN[1], sameN[1] / sameT[1],
              sameN[2], sameN[2] / sameT[2], (sameN[1] / sameT[1]) / (sameN[2] / sameT[2])
     printf "type 1 sorted again by TLID: v1 %s s, v2 %s s\n", sortT[1], sortT[2]
-    oldMb = oldBytes / 1e6
-    printf "v1: peak RSS %.1f MB, record files %.1f MB, ratio %.2f\n", peak[1] * 1.048576, oldMb, (peak[1] * 1.048576) / oldMb
-    printf "v2: peak RSS %.1f MB, record files %.1f MB, ratio %.2f\n", peak[2] * 1.048576, newMb, (peak[2] * 1.048576) / newMb
+    for (v = 1; v <= 2; v++)
+      printf "v%d: peak RSS %.1f MB, record files %.1f MB, ratio %.2f\n", v, peak[v] * 1.048576, mb[v], (peak[v] * 1.048576) / mb[v]
     print "(MB: 10^6 bytes; the tools print their peak RSS in MiB, converted here)"
   }' $(for k in $(seq "$runs"); do echo "$work/old$k.txt"; done) $(for k in $(seq "$runs"); do echo "$work/new$k.txt"; done)

@@ -1,8 +1,17 @@
-// bench_records: generates a large synthetic county into a temporary
-// directory, reads every record type through the readers of the 2002-2006
-// library and prints records per second per type and the peak memory.
+// bench_records: generates a large synthetic county of one edition into a
+// temporary directory and reads its record files through the readers of the
+// edition's library (1994-2000 or 2002-2006), in the order the county driver
+// reads them: the line stage's types, type 1 sorted again by TLID, the
+// polygon stage's types. Prints records per second per type and the peak
+// memory.
 //
 //   bench_records [--chains N] [--edition E] [--seed S] [--keep]
+//
+// E is countygen's edition character (default d, 2006; 6 is TIGER 2000).
+// Types 1 and 2 must be read; a reader that fails stops the run.
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/stages.h"
 #include "conv2/job_state.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
@@ -17,6 +26,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -31,10 +41,92 @@ long PeakRssKilobytes() {
 }
 
 struct Reader {
-    const char* suffix;
+    char type;
     void (*read)();
     const int* count;
 };
+
+// What the benchmark needs of a library: its readers in the driver's order
+// and the globals they work on.
+struct Library {
+    std::vector<Reader> lineReaders, polygonReaders;
+    void (*start)(int editionCode, bool secondEdition, const std::string& scratch);
+    void (*sortType1)();
+    void (*release)();
+    platform::FilePtr* recordFile;
+    const int* status;
+};
+
+Library OldEditions() {
+    using namespace vornak;
+    return {{{'1', ReadType1Records, &gType1Count},
+             {'2', ReadType2Records, &gType2Count},
+             {'4', ReadType4Records, &gType4Count},
+             {'5', ReadType5Records, &gType5Count},
+             {'6', ReadType6Records, &gType6Count},
+             {'z', ReadTypeZRecords, &gTypeZCount}},
+            {{'c', ReadTypeCRecords, &gTypeCCount},
+             {'3', ReadType3Records, &gType3Count},
+             {'i', ReadTypeIRecords, &gTypeICount},
+             {'a', ReadTypeARecords, &gTypeACount},
+             {'s', ReadTypeSRecords, &gTypeSCount},
+             {'9', ReadType9Records, &gType9Count},
+             {'7', ReadType7Records, &gType7Count},
+             {'8', ReadType8Records, &gType8Count}},
+            [](int editionCode, bool, const std::string& scratch) {
+                gEditionCode = editionCode;
+                gOutputPrefix = scratch + "/";
+                gLogFile = platform::OpenFile(scratch + "/bench.log", "w");
+                gCurrentJob = nullptr;
+                gConversionStatus = 0;
+                ResetRecordStore();
+            },
+            SortType1ByTlid,
+            [] {
+                ReleaseRecordStore();
+                gLogFile.reset();
+            },
+            &gRecordFile,
+            &gConversionStatus};
+}
+
+Library LaterEditions() {
+    using namespace vornak2;
+    return {{{'1', ReadType1Records, &gType1Count},
+             {'2', ReadType2Records, &gType2Count},
+             {'i', ReadTypeIRecords, &gTypeICount},
+             {'4', ReadType4Records, &gType4Count},
+             {'5', ReadType5Records, &gType5Count},
+             {'6', ReadType6Records, &gType6Count},
+             {'z', ReadTypeZRecords, &gTypeZCount},
+             {'u', ReadTypeURecords, &gTypeUCount}},
+            {{'c', ReadTypeCRecords, &gTypeCCount},
+             {'a', ReadTypeARecords, &gTypeACount},
+             {'s', ReadTypeSRecords, &gTypeSCount},
+             {'p', ReadTypePRecords, &gTypePCount},
+             {'b', ReadTypeBRecords, &gTypeBCount},
+             {'7', ReadType7Records, &gType7Count},
+             {'8', ReadType8Records, &gType8Count},
+             {'e', ReadTypeERecords, &gTypeECount},
+             {'t', ReadTypeTRecords, &gTypeTCount},
+             {'m', ReadTypeMRecords, &gTypeMCount}},
+            [](int editionCode, bool secondEdition, const std::string& scratch) {
+                gEditionCode = editionCode;
+                gSecondEdition = secondEdition ? 1 : 0;
+                gOutputPrefix = scratch + "/";
+                gLogFile = platform::OpenFile(scratch + "/bench.log", "w");
+                gCurrentJob = nullptr;
+                gConversionStatus = 0;
+                ResetRecordStore();
+            },
+            SortType1ByTlid,
+            [] {
+                ReleaseRecordStore();
+                gLogFile.reset();
+            },
+            &gRecordFile,
+            &gConversionStatus};
+}
 
 }  // namespace
 
@@ -60,6 +152,7 @@ int main(int argc, char** argv) {
     const countygen::CountySpec sized = countygen::SpecForChains(chains);
     spec.width = sized.width;
     spec.height = sized.height;
+    const Library library = countygen::IsOldEdition(spec.edition) ? OldEditions() : LaterEditions();
 
     char pattern[] = "/tmp/bench-records-XXXXXX";
     if (!::mkdtemp(pattern)) {
@@ -71,53 +164,39 @@ int main(int argc, char** argv) {
     try {
         auto start = Clock::now();
         const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir);
-        std::printf("county %s: %d x %d cells, %lld complete chains, %.1f MB of record files, written in %.2f s\n",
-                    county.baseName.c_str(), spec.width, spec.height, county.records.at("rt1"),
+        std::printf("edition %c, county %s: %d x %d cells, %lld complete chains, %.1f MB of record files, written "
+                    "in %.2f s\n",
+                    spec.edition, county.baseName.c_str(), spec.width, spec.height,
+                    county.records.at(countygen::RecordSuffix(spec.edition, '1')),
                     static_cast<double>(county.bytes) / 1e6, Seconds(start));
         const long rssAfterWriting = PeakRssKilobytes();
 
-        vornak2::gEditionCode = countygen::EditionCode(spec.edition);
-        vornak2::gSecondEdition = spec.edition >= 'c' ? 1 : 0;
-        vornak2::gOutputPrefix = dir + "/";
-        vornak2::gLogFile = platform::OpenFile(dir + "/bench.log", "w");
-        vornak2::gCurrentJob = nullptr;
-        vornak2::gConversionStatus = 0;
-        vornak2::ResetRecordStore();
-
-        using namespace vornak2;
-        const Reader readers[] = {
-            {"rt1", ReadType1Records, &gType1Count}, {"rt2", ReadType2Records, &gType2Count},
-            {"rti", ReadTypeIRecords, &gTypeICount}, {"rt4", ReadType4Records, &gType4Count},
-            {"rt5", ReadType5Records, &gType5Count}, {"rt6", ReadType6Records, &gType6Count},
-            {"rtz", ReadTypeZRecords, &gTypeZCount}, {"rtu", ReadTypeURecords, &gTypeUCount},
-            {"rtc", ReadTypeCRecords, &gTypeCCount}, {"rta", ReadTypeARecords, &gTypeACount},
-            {"rts", ReadTypeSRecords, &gTypeSCount}, {"rtp", ReadTypePRecords, &gTypePCount},
-            {"rtb", ReadTypeBRecords, &gTypeBCount}, {"rt7", ReadType7Records, &gType7Count},
-            {"rt8", ReadType8Records, &gType8Count}, {"rte", ReadTypeERecords, &gTypeECount},
-            {"rtt", ReadTypeTRecords, &gTypeTCount}, {"rtm", ReadTypeMRecords, &gTypeMCount},
-        };
+        library.start(countygen::EditionCode(spec.edition), spec.edition >= 'c', dir);
         std::printf("%-6s %10s %9s %14s\n", "type", "records", "seconds", "records/s");
         double total = 0.0;
         long long records = 0;
-        for (const Reader& r : readers) {
-            gRecordFile = platform::OpenAnyCase(countygen::CountyFilePath(spec, dir, r.suffix), "r");
-            if (!gRecordFile) throw std::runtime_error(std::string("cannot open ") + r.suffix);
-            auto begin = Clock::now();
+        auto run = [&](const Reader& r) {
+            const std::string suffix = countygen::RecordSuffix(spec.edition, r.type);
+            *library.recordFile = platform::OpenAnyCase(countygen::CountyFilePath(spec, dir, suffix), "r");
+            if (!*library.recordFile) throw std::runtime_error("cannot open " + suffix);
+            const auto begin = Clock::now();
             r.read();
             const double seconds = Seconds(begin);
-            if (gConversionStatus != 0) throw std::runtime_error(std::string("reader failed on ") + r.suffix);
+            if (*library.status != 0) throw std::runtime_error("reader failed on " + suffix);
             total += seconds;
             records += *r.count;
-            std::printf("%-6s %10d %9.3f %14.0f\n", r.suffix, *r.count, seconds, *r.count / seconds);
-        }
-        auto begin = Clock::now();
-        SortType1ByTlid();
+            std::printf("%-6c %10d %9.3f %14.0f\n", r.type, *r.count, seconds, seconds > 0 ? *r.count / seconds : 0.0);
+        };
+        for (const Reader& r : library.lineReaders) run(r);
+        const auto begin = Clock::now();
+        library.sortType1();
         std::printf("type 1 sorted again by TLID in %.3f s\n", Seconds(begin));
-        std::printf("all types: %lld records in %.2f s (%.0f records/s)\n", records, total, records / total);
+        for (const Reader& r : library.polygonReaders) run(r);
+        std::printf("all types: %lld records in %.2f s (%.0f records/s)\n", records, total,
+                    total > 0 ? records / total : 0.0);
         std::printf("peak RSS %.1f MB (%.1f MB after writing the county); record files %.1f MB\n",
                     PeakRssKilobytes() / 1024.0, rssAfterWriting / 1024.0, static_cast<double>(county.bytes) / 1e6);
-        ReleaseRecordStore();
-        gLogFile.reset();
+        library.release();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_records: %s\n", e.what());
         status = 1;
