@@ -45,7 +45,6 @@ void WriteLogText(const char* format, ...) {
 void ShowStatus(const std::string& text) { Services().ShowStatus(text); }
 void ShowLayer(const std::string& text) { Services().ShowLayer(text); }
 void SetProgress(int percent) { Services().SetProgress(percent); }
-void ShowMessageBox(const std::string& text) { Services().ShowMessage(text); }
 
 tigercore::ScratchFolder gScratchFolder;
 

@@ -41,8 +41,6 @@ void WriteLogText(const char* format, ...) __attribute__((format(printf, 1, 2)))
 void ShowStatus(const std::string& text);
 void ShowLayer(const std::string& text);
 void SetProgress(int percent);
-// A message box of the library: standard error and the log; never blocks.
-void ShowMessageBox(const std::string& text);
 
 // The county's private folder of scratch files, made when the county starts
 // and removed when it ends.

@@ -445,9 +445,6 @@ void TypeSLevelCode(int level, const TypeSRecord& row, CodeText& out) {
 void TypeALevelBlank(int level, CodeText& out) { Blank(kTypeALevels[level].width, out); }
 void TypeSLevelBlank(int level, CodeText& out) { Blank(kTypeSLevels[level].width, out); }
 
-bool TypeALevelInRelease(int level) { return TypeALevels()[static_cast<size_t>(level)].carried; }
-bool TypeSLevelInRelease(int level) { return TypeSLevels()[static_cast<size_t>(level)].carried; }
-
 size_t TypeSLevelOwnOffset(int level) { return TypeSLevels()[static_cast<size_t>(level)].ownOffset; }
 
 bool TypeALevelCarriesCode(int level, const CodeText& code) {

@@ -120,9 +120,6 @@ void TypeSLevelCode(int level, const TypeSRecord& row, CodeText& out);
 // The blank of a level: as many blanks as its text is wide.
 void TypeALevelBlank(int level, CodeText& out);
 void TypeSLevelBlank(int level, CodeText& out);
-// Whether the county's release carries a level.
-bool TypeALevelInRelease(int level);
-bool TypeSLevelInRelease(int level);
 // Where a type S level's own part starts in its text (0 but for the
 // composite levels), and whether a side's text carries a code of the level:
 // its own part is not all blanks (type A levels: the whole text).

@@ -283,9 +283,6 @@ void CurrentLevelBlank(int level, CodeText& out) { Blank(kCurrentLevels[level].w
 void Census2000LevelBlank(int level, CodeText& out) { Blank(kCensus2000Levels[level].width, out); }
 void EconomicLevelBlank(int level, CodeText& out) { Blank(kEconomicLevels[level].width, out); }
 
-bool CurrentLevelInEdition(int level) { return (kCurrentLevels[level].editions & EditionBit()) != 0; }
-bool Census2000LevelInEdition(int level) { return (kCensus2000Levels[level].editions & EditionBit()) != 0; }
-
 bool ReadTypeARow(int row, TypeARecord& out) { return gTypeARows.Read(gTypeAScratchFile.get(), row, out); }
 
 void PrepareSideIndexes() {

@@ -133,9 +133,6 @@ void EconomicLevelCode(int level, const TypeERecord& row, CodeText& out);
 void CurrentLevelBlank(int level, CodeText& out);
 void Census2000LevelBlank(int level, CodeText& out);
 void EconomicLevelBlank(int level, CodeText& out);
-// Whether the county's edition carries a level.
-bool CurrentLevelInEdition(int level);
-bool Census2000LevelInEdition(int level);
 
 // WATER of the type P row of the polygon on each side of a line, for the
 // sides that have a type S row (0 elsewhere, and where the type P row is

@@ -266,14 +266,6 @@ void Dialog::SetProgressPos(int id, int percent) {
     Changed(*c);
 }
 
-void Dialog::ResetList(int id) {
-    if (Control* c = GetDlgItem(id)) {
-        c->items.clear();
-        c->selected.clear();
-        c->caret = -1;
-    }
-}
-
 int Dialog::AddListItem(int id, const std::string& item) {
     Control* c = GetDlgItem(id);
     if (!c) return -1;

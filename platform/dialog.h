@@ -145,7 +145,6 @@ public:
     void SetProgressPos(int id, int percent);
     void SetLabel(int id, const std::string& label);
     // List boxes.
-    void ResetList(int id);
     int AddListItem(int id, const std::string& item);
     void DeleteListItem(int id, int index);
     void SetListSelection(int id, int index, bool selected);

@@ -21,10 +21,6 @@ int CompareTextAt5(const BorderLineEntry& a, const BorderLineEntry& b) { return 
 
 int CompareTextAt6(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code + 6, b.code + 6); }
 
-int CompareTextAt12(const BorderLineEntry& a, const BorderLineEntry& b) {
-    return std::strcmp(a.code + 12, b.code + 12);
-}
-
 int CompareIntAt8(const BorderLineEntry& a, const BorderLineEntry& b) {
     return a.intKey < b.intKey ? -1 : (a.intKey > b.intKey ? 1 : 0);
 }

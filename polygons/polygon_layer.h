@@ -172,10 +172,9 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
 // Comparators of the entries.
 int CompareLeadingText(const BorderLineEntry& a, const BorderLineEntry& b);
 // The text after a county code of 5 characters without a terminator, or of
-// 6 with one; the text from the 13th character.
+// 6 with one.
 int CompareTextAt5(const BorderLineEntry& a, const BorderLineEntry& b);
 int CompareTextAt6(const BorderLineEntry& a, const BorderLineEntry& b);
-int CompareTextAt12(const BorderLineEntry& a, const BorderLineEntry& b);
 int CompareIntAt8(const BorderLineEntry& a, const BorderLineEntry& b);
 int CompareIntAt8Descending(const BorderLineEntry& a, const BorderLineEntry& b);
 

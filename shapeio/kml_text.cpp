@@ -84,8 +84,6 @@ std::string Convert(const std::string& bytes, bool escape) {
 
 }  // namespace
 
-std::string ToUtf8Text(const std::string& bytes) { return Convert(bytes, false); }
-
 std::string KmlText(const std::string& bytes) { return Convert(bytes, true); }
 
 std::string CdataSafe(const std::string& text) {

@@ -6,17 +6,14 @@
 
 namespace shapeio {
 
-// UTF-8 text of `bytes`: valid UTF-8 sequences are kept, every other byte is
-// taken as Latin-1 (the character set of TIGER names) and transcoded; NUL and
-// the other control characters that XML forbids become blanks.
-std::string ToUtf8Text(const std::string& bytes);
-
-// ToUtf8Text with '&', '<' and '>' written as entities: safe as element
-// content.
+// UTF-8 text of `bytes` with '&', '<' and '>' written as entities: safe as
+// element content. Valid UTF-8 sequences are kept, every other byte is taken
+// as Latin-1 (the character set of TIGER names) and transcoded; NUL and the
+// other control characters that XML forbids become blanks.
 std::string KmlText(const std::string& bytes);
 
-// Appends ToUtf8Text (or, with `escape`, KmlText) of the `size` bytes at
-// `bytes` to `out`.
+// Appends the UTF-8 text of the `size` bytes at `bytes` to `out`, with
+// `escape` as KmlText.
 void AppendKmlText(std::string& out, const char* bytes, size_t size, bool escape);
 
 // `text` for a CDATA section: every "]]>" is split across two sections.
