@@ -471,7 +471,7 @@ TEST(Conv1RecordOrderTest, KeysAreTheFormattedTexts) {
     EXPECT_EQ(CompareTlidRtsq(full, cut), 1);
     EXPECT_TRUE(tigercore::KeyBefore(TlidRtsqKey(cut), TlidRtsqKey(full)));
     // "%s%s" joins the two texts as they are: "12345678901" after "123450000000000".
-    const Type8Record joined{"1", "2345678901", 0}, plain{"12345", "0000000000", 0};
+    const Type8Record joined{0, 0, 0, "1", "2345678901", 0}, plain{0, 0, 0, "12345", "0000000000", 0};
     EXPECT_EQ(CompareType8Records(joined, plain), 1);
     EXPECT_TRUE(tigercore::KeyBefore(CenidPolyidKey(plain), CenidPolyidKey(joined)));
     EXPECT_EQ(CompareType8Records(plain, plain), 0);
