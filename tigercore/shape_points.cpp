@@ -15,6 +15,8 @@ ShapeState CurrentShape() { return {gShapePointBuffer, gShapePointCount, gShapeB
 
 }  // namespace
 
+void ReleaseShapePoints() { std::vector<shapeio::PointXY>().swap(gShapePointBuffer); }
+
 void PutShapePoint(const shapeio::PointXY& point) {
     ShapeState shape = CurrentShape();
     shape.Put(point);

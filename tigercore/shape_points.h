@@ -207,6 +207,9 @@ extern int gShapePointCount;
 extern shapeio::BoundingBox gShapeBox;
 extern shapeio::BoundingBox gLayerBox;
 
+// Lets go of gShapePointBuffer's storage (between counties).
+void ReleaseShapePoints();
+
 // Puts one point at gShapePointCount (a line's end points).
 void PutShapePoint(const shapeio::PointXY& point);
 
