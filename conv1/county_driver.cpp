@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "tigercore/county_job.h"
 
 #include <string>
 
@@ -307,15 +308,10 @@ bool CountyDriver::PolygonStage() {
 }
 
 bool CountyDriver::EndCounty(bool converted) {
-    gRecordFile.reset();
     ReleaseRecordStore();
     ReleasePolygonBorders();
-    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
-    if (scratchOpened_) {
-        gTypeAScratchFile.reset();
-        platform::RemoveFile(ScratchPath("a.tmp"));
-    }
-    const bool ended = tigercore::EndCountyScratch(gScratchFolder, converted, Services());
+    const bool ended = tigercore::EndCountyFiles(gRecordFile, gTypeAScratchFile, scratchOpened_ ? ScratchPath("a.tmp") : "",
+                                                 gScratchFolder, converted, Services());
     ShowStatus("");
     return ended;
 }
@@ -325,16 +321,12 @@ bool CountyDriver::Run() {
     gCurrentJob = &job_;
     ResetRecordStore();
     ReleasePolygonBorders();
-    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+    tigercore::ReleaseShapePoints();
 
-    // The scratch files of this county, private to this process.
-    bool goOn = tigercore::MakeCountyScratch(gScratchFolder, gOutputDir, gOrganisationMode == '3', Services());
-    if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
-    if (goOn && !gRecordFile) {
-        WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
-        missingRequired_ = true;
-        goOn = false;
-    }
+    // The scratch files of this county, private to this process, and its
+    // type 1 file.
+    bool goOn = tigercore::StartCountyFiles(gScratchFolder, gOutputDir, gOrganisationMode == '3', job_.inputPath,
+                                            gRecordFile, missingRequired_, Services());
     goOn = goOn && Call(ReadType1Records);
     if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) {
         missingRequired_ = true;

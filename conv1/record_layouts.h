@@ -15,60 +15,20 @@
 #pragma once
 
 #include "shapeio/geometry.h"
+#include "tigercore/record_rows.h"
 
 #include <cstddef>
 
 namespace vornak {
 
-// Complete chain basic data: one row per line feature.
-struct Type1Record {
-    char TLID[11];      // 6-15
-    char SOURCE;        // 17
-    char FEDIRP[3];     // 18-19
-    char FENAME[31];    // 20-49
-    char FETYPE[5];     // 50-53
-    char FEDIRS[3];     // 54-55
-    char CFCC[4];       // 56-58
-    char FRADDL[12];    // 59-69
-    char TOADDL[12];    // 70-80
-    char FRADDR[12];    // 81-91
-    char TOADDR[12];    // 92-102
-    int FRIADDL;        // 103
-    int TOIADDL;        // 104
-    int FRIADDR;        // 105
-    int TOIADDR;        // 106
-    char ZIPL[6];       // 107-111
-    char ZIPR[6];       // 112-116
-    char CENSUS1;       // 129
-    char CENSUS2;       // 130
-    char STATEL[3];     // 131-132
-    char STATER[3];     // 133-134
-    char COUNTYL[4];    // 135-137
-    char COUNTYR[4];    // 138-140
-    char COUSUBL[6];    // 141-145
-    char COUSUBR[6];    // 146-150
-    char SUBMCDL[6];    // 151-155
-    char SUBMCDR[6];    // 156-160
-    char PLACEL[6];     // 161-165
-    char PLACER[6];     // 166-170
-    char TRACTL[7];     // 171-176
-    char TRACTR[7];     // 177-182
-    char BLOCKL[5];     // 183-186
-    char BLOCKR[5];     // 187-190
-    double FRLONG;      // 191-200
-    double FRLAT;       // 201-209
-    double TOLONG;      // 210-219
-    double TOLAT;       // 220-228
-    char lineClass;     // A, B, C, D, E, F, G, H or X, set by the reader
-};
-
-// Shape points: up to ten points of one line per row; a point whose
-// longitude is 0.0 ends the row's list.
-struct Type2Record {
-    char TLID[11];                // 6-15
-    char RTSQ[4];                 // 16-18
-    shapeio::PointXY points[10];  // point k: longitude 19 + 19k (10), latitude 29 + 19k (9)
-};
+// The rows whose columns are the same in both families.
+using tigercore::Type1Record;
+using tigercore::Type2Record;
+using tigercore::Type4Record;
+using tigercore::Type6Record;
+using tigercore::Type7Record;
+using tigercore::Type8Record;
+using tigercore::TypeZRecord;
 
 // Census geography codes of the two sides of a line. Every text field is
 // filled with blanks of its width (both characters with a blank) before the
@@ -95,17 +55,6 @@ struct Type3Record {
     char AITSR[6];         // 107-111, 100 on
 };
 
-// Alternate feature name index of a line.
-struct Type4Record {
-    char TLID[11];   // 6-15
-    char RTSQ[4];    // 16-18
-    char FEAT1[9];   // 19-26
-    char FEAT2[9];   // 27-34
-    char FEAT3[9];   // 35-42
-    char FEAT4[9];   // 43-50
-    char FEAT5[9];   // 51-58
-};
-
 // Feature names.
 struct Type5Record {
     char FEAT[9];     // 7-14
@@ -113,39 +62,6 @@ struct Type5Record {
     char FENAME[31];  // 17-46
     char FETYPE[5];   // 47-50
     char FEDIRS[3];   // 51-52
-};
-
-// Additional address ranges and ZIP codes of a line.
-struct Type6Record {
-    char TLID[11];    // 6-15
-    char RTSQ[4];     // 16-18
-    char FRADDL[12];  // 19-29
-    char TOADDL[12];  // 30-40
-    char FRADDR[12];  // 41-51
-    char TOADDR[12];  // 52-62
-    int FRIADDL;      // 63
-    int TOIADDL;      // 64
-    int FRIADDR;      // 65
-    int TOIADDR;      // 66
-    char ZIPL[6];     // 67-71
-    char ZIPR[6];     // 72-76
-};
-
-// Landmark features. The coordinates stay the text of the file.
-struct Type7Record {
-    long long LAND;   // 11-20
-    char SOURCE;      // 21
-    char CFCC[4];     // 22-24
-    char LANAME[31];  // 25-54
-    char LALONG[11];  // 55-64
-    char LALAT[10];   // 65-73
-};
-
-// Polygons of area landmarks.
-struct Type8Record {
-    char CENID[6];    // 11-15
-    char POLYID[11];  // 16-25
-    long long LAND;   // 26-35
 };
 
 // Key geographic locations.
@@ -286,14 +202,6 @@ struct TypeIRecord {
     int kglRight;
     int landmarkLeft;  // the type 8 row of each side, set by the border step (-1: none)
     int landmarkRight;
-};
-
-// ZIP+4 codes of a line.
-struct TypeZRecord {
-    char TLID[11];  // 6-15
-    char RTSQ[4];   // 16-18
-    char ZIP4L[5];  // 19-22
-    char ZIP4R[5];  // 23-26
 };
 
 }  // namespace vornak

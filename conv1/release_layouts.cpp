@@ -3,7 +3,7 @@
 // the 1990 geography), type S (polygon codes of the current and 2000
 // geography) and type C (entity names). Each type is a blank fill and a
 // table of column groups by release range.
-#include "conv1/field_readers.h"
+#include "tigercore/field_readers.h"
 #include "conv1/record_parsers.h"
 #include "conv1/record_store.h"
 #include "conv1/release_layout.h"
@@ -15,7 +15,7 @@ namespace vornak {
 
 namespace {
 
-using namespace fields;
+using namespace tigercore::fields;
 
 constexpr int kFirstRelease = 94;
 constexpr int kLastRelease = 103;

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
+#include "tigercore/county_job.h"
 #include "shapeio/layer_output.h"
 
 #include <cerrno>
@@ -326,16 +327,11 @@ void CountyDriver::CopyMetadataText() {
 }
 
 bool CountyDriver::EndCounty(bool converted) {
-    gRecordFile.reset();
     ReleaseRecordStore();
     ReleasePolygonSides();
     ReleaseWaterLandmarks();
-    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
-    if (scratchOpened_) {
-        gTypeAScratchFile.reset();
-        platform::RemoveFile(ScratchPath("a.tmp"));
-    }
-    return tigercore::EndCountyScratch(gScratchFolder, converted, Services());
+    return tigercore::EndCountyFiles(gRecordFile, gTypeAScratchFile, scratchOpened_ ? ScratchPath("a.tmp") : "",
+                                     gScratchFolder, converted, Services());
 }
 
 bool CountyDriver::Run() {
@@ -343,16 +339,12 @@ bool CountyDriver::Run() {
     gCurrentJob = &job_;
     ResetRecordStore();
     ResetPolygonSides();
-    std::vector<shapeio::PointXY>().swap(gShapePointBuffer);
+    tigercore::ReleaseShapePoints();
 
-    // The scratch files of this county, private to this process.
-    bool goOn = tigercore::MakeCountyScratch(gScratchFolder, gOutputDir, gOrganisationMode == '3', Services());
-    if (goOn) gRecordFile = platform::OpenAnyCase(job_.inputPath, "r");
-    if (goOn && !gRecordFile) {
-        WriteLogLine(platform::Format("Could not open file %s. Program will terminate", job_.inputPath.c_str()));
-        missingRequired_ = true;
-        goOn = false;
-    }
+    // The scratch files of this county, private to this process, and its
+    // type 1 file.
+    bool goOn = tigercore::StartCountyFiles(gScratchFolder, gOutputDir, gOrganisationMode == '3', job_.inputPath,
+                                            gRecordFile, missingRequired_, Services());
     goOn = goOn && Call(ReadType1Records);
     if (goOn) {
         gRecordFile = platform::OpenAnyCase(RecordPath("rt2"), "r");

@@ -14,65 +14,20 @@
 #pragma once
 
 #include "shapeio/geometry.h"
+#include "tigercore/record_rows.h"
 
 #include <cstddef>
 
 namespace vornak2 {
 
-// Complete chain basic data (.rt1): one row per line feature.
-struct Type1Record {
-    char TLID[11];             // 6-15
-    unsigned char SIDE1;       // 16, digit
-    char SOURCE;               // 17
-    char FEDIRP[3];            // 18-19
-    char FENAME[31];           // 20-49
-    char FETYPE[5];            // 50-53
-    char FEDIRS[3];            // 54-55
-    char CFCC[4];              // 56-58
-    char FRADDL[12];           // 59-69
-    char TOADDL[12];           // 70-80
-    char FRADDR[12];           // 81-91
-    char TOADDR[12];           // 92-102
-    unsigned char FRIADDL;     // 103, digit
-    unsigned char TOIADDL;     // 104, digit
-    unsigned char FRIADDR;     // 105, digit
-    unsigned char TOIADDR;     // 106, digit
-    char ZIPL[6];              // 107-111
-    char ZIPR[6];              // 112-116
-    char AIANHHFPL[6];         // 117-121
-    char AIANHHFPR[6];         // 122-126
-    char AIHHTLIL;             // 127
-    char AIHHTLIR;             // 128
-    char CENSUS1;              // 129
-    char CENSUS2;              // 130
-    char STATEL[3];            // 131-132
-    char STATER[3];            // 133-134
-    char COUNTYL[4];           // 135-137
-    char COUNTYR[4];           // 138-140
-    char COUSUBL[6];           // 141-145
-    char COUSUBR[6];           // 146-150
-    char SUBMCDL[6];           // 151-155
-    char SUBMCDR[6];           // 156-160
-    char PLACEL[6];            // 161-165
-    char PLACER[6];            // 166-170
-    char TRACTL[7];            // 171-176
-    char TRACTR[7];            // 177-182
-    char BLOCKL[5];            // 183-186
-    char BLOCKR[5];            // 187-190
-    double FRLONG;             // 191-200
-    double FRLAT;              // 201-209
-    double TOLONG;             // 210-219
-    double TOLAT;              // 220-228
-    char lineClass;            // A, B, C, D, E, F, G, H or X, set by the reader
-};
-
-// Shape points (.rt2): up to ten points of one line per row; a point whose
-// longitude is 0.0 ends the row's list.
-struct Type2Record {
-    char TLID[11];                 // 6-15
-    char RTSQ[4];                  // 16-18
-    shapeio::PointXY points[10];   // point k: LONGk at 19 + 19(k-1) (10), LATk at 29 + 19(k-1) (9)
-};
+// The rows whose columns are the same in both families.
+using tigercore::Type1Record;
+using tigercore::Type2Record;
+using tigercore::Type4Record;
+using tigercore::Type6Record;
+using tigercore::Type7Record;
+using tigercore::Type8Record;
+using tigercore::TypeZRecord;
 
 // Link between complete chains and polygons (.rti): one row per line.
 struct TypeIRecord {
@@ -95,19 +50,6 @@ struct TypeIRecord {
     int rightLandmarkRow;
 };
 
-// Index to alternate feature identifiers (.rt4).
-struct Type4Record {
-    char RT;          // 1
-    int VERSION;      // 2-5
-    char TLID[11];    // 6-15
-    char RTSQ[4];     // 16-18
-    char FEAT1[9];    // 19-26
-    char FEAT2[9];    // 27-34
-    char FEAT3[9];    // 35-42
-    char FEAT4[9];    // 43-50
-    char FEAT5[9];    // 51-58
-};
-
 // Feature identifiers (.rt5).
 struct Type5Record {
     char RT;          // 1
@@ -118,24 +60,6 @@ struct Type5Record {
     char FENAME[31];  // 21-50
     char FETYPE[5];   // 51-54
     char FEDIRS[3];   // 55-56
-};
-
-// Additional address ranges and ZIP codes (.rt6).
-struct Type6Record {
-    char RT;                // 1
-    int VERSION;            // 2-5
-    char TLID[11];          // 6-15
-    char RTSQ[4];           // 16-18
-    char FRADDL[12];        // 19-29
-    char TOADDL[12];        // 30-40
-    char FRADDR[12];        // 41-51
-    char TOADDR[12];        // 52-62
-    unsigned char FRIADDL;  // 63, digit
-    unsigned char TOIADDL;  // 64, digit
-    unsigned char FRIADDR;  // 65, digit
-    unsigned char TOIADDR;  // 66, digit
-    char ZIPL[6];           // 67-71
-    char ZIPR[6];           // 72-76
 };
 
 // Zero-cell identifiers (.rtt).
@@ -161,16 +85,6 @@ struct TypeURecord {
     char TLIDUN2[11];  // 52-61
     double FRLONG;     // 62-71
     double FRLAT;      // 72-80
-};
-
-// ZIP+4 codes (.rtz).
-struct TypeZRecord {
-    char RT;         // 1
-    int VERSION;     // 2-5
-    char TLID[11];   // 6-15
-    char RTSQ[4];    // 16-18
-    char ZIP4L[5];   // 19-22
-    char ZIP4R[5];   // 23-26
 };
 
 // Geographic entity names (.rtc), kept in file order.
@@ -335,29 +249,6 @@ struct TypeBRecord {
     char PLACECQ[6];      // 80-84
     char UACC[6];         // 85-89
     char URCC;            // 90
-};
-
-// Landmark features (.rt7). The coordinates stay text.
-struct Type7Record {
-    char RT;          // 1
-    int VERSION;      // 2-5
-    char FILE;        // first character of 6-10
-    long long LAND;   // 11-20
-    char SOURCE;      // 21
-    char CFCC[4];     // 22-24
-    char LANAME[31];  // 25-54
-    char LALONG[11];  // 55-64
-    char LALAT[10];   // 65-73
-};
-
-// Polygons linked to area landmarks (.rt8).
-struct Type8Record {
-    char RT;          // 1
-    int VERSION;      // 2-5
-    char FILE;        // first character of 6-10
-    char CENID[6];    // 11-15
-    char POLYID[11];  // 16-25
-    long long LAND;   // 26-35
 };
 
 // Polygon geographic entity codes, economic census (.rte).

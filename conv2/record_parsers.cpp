@@ -2,7 +2,7 @@
 
 #include "conv2/job_state.h"
 #include "tigercore/county_job.h"
-#include "tigercore/record_fields.h"
+#include "tigercore/field_readers.h"
 #include "conv2/record_store.h"
 #include "platform/files.h"
 
@@ -13,77 +13,9 @@ namespace vornak2 {
 
 namespace {
 
-// Column c of the record (1-based).
-const char* Column(int c) { return tigercore::gLineBuffer + c - 1; }
+constexpr tigercore::RecordFamily kFamily = tigercore::RecordFamily::k2002To2006;
 
-// Field readers by the record's first and last column; a text field's array
-// must have room for exactly its columns and the NUL. The fields taken as
-// numbers and coordinates are checked as they are read
-// (tigercore::gFieldFault).
-template <int First, int Last, size_t N>
-void Text(char (&field)[N]) {
-    static_assert(First >= 1 && Last <= tigercore::kRecordLineLength && Last - First + 2 == static_cast<int>(N),
-                  "text field width");
-    tigercore::CopyField(Column(First), Last - First + 1, field);
-}
-
-template <int First, int Last = First>
-void Char(char& field) {
-    tigercore::ScanField(Column(First), Last - First + 1, field);
-}
-
-// A key kept as its text (TLID, RTSQ, POLYID, TZID, FEAT): the columns as
-// they are, which must hold a number.
-template <int First, int Last, size_t N>
-void Number(char (&field)[N]) {
-    Text<First, Last>(field);
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
-}
-
-template <int First, int Last>
-void Int(int& field) {
-    static_assert(Last - First < 9, "an int field holds at most 9 digits");
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
-    tigercore::ScanField(Column(First), Last - First + 1, field);
-}
-
-template <int First, int Last>
-void Int(long long& field) {
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
-    tigercore::ScanField(Column(First), Last - First + 1, field);
-}
-
-template <int Column1>
-void Digit(unsigned char& field) {
-    int value = 0;
-    Int<Column1, Column1>(value);
-    field = static_cast<unsigned char>(value >= 0 && value <= 9 ? value : 0);
-}
-
-// Signed millionths of a degree with an implied decimal point, in degrees.
-template <int First, int Last>
-void Longitude(double& field) {
-    tigercore::ScanCoordinate(Column(First), Last - First + 1, false, field);
-}
-
-template <int First, int Last>
-void Latitude(double& field) {
-    tigercore::ScanCoordinate(Column(First), Last - First + 1, true, field);
-}
-
-// A coordinate kept as the text of its columns.
-template <int First, int Last, size_t N>
-void CoordinateText(char (&field)[N], bool latitude) {
-    Text<First, Last>(field);
-    tigercore::CheckCoordinateField(Column(First), Last - First + 1, latitude);
-}
-
-// An American Indian trust land indicator: kept only when it is T, I or H.
-template <int Column1>
-void Indicator(char& field) {
-    Char<Column1>(field);
-    if (field != 'T' && field != 'I' && field != 'H') field = ' ';
-}
+using namespace tigercore::fields;
 
 // Row 0 of type 1: the county's VERSION goes to "date.txt", and the edition
 // note to the log.
@@ -100,61 +32,10 @@ bool EditionReads105() { return gEditionCode == 105 || gEditionCode == 106; }
 
 void ParseType1Line(int row) {
     if (row == 0) WriteVersionAndEditionNote();
-    Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    Number<6, 15>(r.TLID);
-    Digit<16>(r.SIDE1);
-    Char<17>(r.SOURCE);
-    Text<18, 19>(r.FEDIRP);
-    Text<20, 49>(r.FENAME);
-    Text<50, 53>(r.FETYPE);
-    Text<54, 55>(r.FEDIRS);
-    Text<56, 58>(r.CFCC);
-    Text<59, 69>(r.FRADDL);
-    Text<70, 80>(r.TOADDL);
-    Text<81, 91>(r.FRADDR);
-    Text<92, 102>(r.TOADDR);
-    Digit<103>(r.FRIADDL);
-    Digit<104>(r.TOIADDL);
-    Digit<105>(r.FRIADDR);
-    Digit<106>(r.TOIADDR);
-    Text<107, 111>(r.ZIPL);
-    Text<112, 116>(r.ZIPR);
-    Text<117, 121>(r.AIANHHFPL);
-    Text<122, 126>(r.AIANHHFPR);
-    Char<127>(r.AIHHTLIL);
-    Char<128>(r.AIHHTLIR);
-    Char<129>(r.CENSUS1);
-    Char<130>(r.CENSUS2);
-    Text<131, 132>(r.STATEL);
-    Text<133, 134>(r.STATER);
-    Text<135, 137>(r.COUNTYL);
-    Text<138, 140>(r.COUNTYR);
-    Text<141, 145>(r.COUSUBL);
-    Text<146, 150>(r.COUSUBR);
-    Text<151, 155>(r.SUBMCDL);
-    Text<156, 160>(r.SUBMCDR);
-    Text<161, 165>(r.PLACEL);
-    Text<166, 170>(r.PLACER);
-    Text<171, 176>(r.TRACTL);
-    Text<177, 182>(r.TRACTR);
-    Text<183, 186>(r.BLOCKL);
-    Text<187, 190>(r.BLOCKR);
-    Longitude<191, 200>(r.FRLONG);
-    Latitude<201, 209>(r.FRLAT);
-    Longitude<210, 219>(r.TOLONG);
-    Latitude<220, 228>(r.TOLAT);
+    tigercore::ParseType1(gType1Records[static_cast<size_t>(row)], kFamily);
 }
 
-void ParseType2Line(int row) {
-    Type2Record& r = gType2Records[static_cast<size_t>(row)];
-    Number<6, 15>(r.TLID);
-    Number<16, 18>(r.RTSQ);
-    for (int k = 0; k < 10; ++k) {
-        // LONGk at 19 + 19k (10 columns), LATk at 29 + 19k (9 columns).
-        tigercore::ScanCoordinate(Column(19 + 19 * k), 10, false, r.points[k].x);
-        tigercore::ScanCoordinate(Column(29 + 19 * k), 9, true, r.points[k].y);
-    }
-}
+void ParseType2Line(int row) { tigercore::ParseType2(gType2Records[static_cast<size_t>(row)]); }
 
 void ParseTypeILine(int row) {
     TypeIRecord& r = gTypeIRecords[static_cast<size_t>(row)];
@@ -175,18 +56,7 @@ void ParseTypeILine(int row) {
     Text<118, 127>(r.RS_I3);
 }
 
-void ParseType4Line(int row) {
-    Type4Record& r = gType4Records[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Number<6, 15>(r.TLID);
-    Number<16, 18>(r.RTSQ);
-    Number<19, 26>(r.FEAT1);
-    Number<27, 34>(r.FEAT2);
-    Number<35, 42>(r.FEAT3);
-    Number<43, 50>(r.FEAT4);
-    Number<51, 58>(r.FEAT5);
-}
+void ParseType4Line(int row) { tigercore::ParseType4(gType4Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseType5Line(int row) {
     Type5Record& r = gType5Records[static_cast<size_t>(row)];
@@ -200,23 +70,7 @@ void ParseType5Line(int row) {
     Text<55, 56>(r.FEDIRS);
 }
 
-void ParseType6Line(int row) {
-    Type6Record& r = gType6Records[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Number<6, 15>(r.TLID);
-    Number<16, 18>(r.RTSQ);
-    Text<19, 29>(r.FRADDL);
-    Text<30, 40>(r.TOADDL);
-    Text<41, 51>(r.FRADDR);
-    Text<52, 62>(r.TOADDR);
-    Digit<63>(r.FRIADDL);
-    Digit<64>(r.TOIADDL);
-    Digit<65>(r.FRIADDR);
-    Digit<66>(r.TOIADDR);
-    Text<67, 71>(r.ZIPL);
-    Text<72, 76>(r.ZIPR);
-}
+void ParseType6Line(int row) { tigercore::ParseType6(gType6Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseTypeTLine(int row) {
     TypeTRecord& r = gTypeTRecords[static_cast<size_t>(row)];
@@ -243,15 +97,7 @@ void ParseTypeULine(int row) {
     Latitude<72, 80>(r.FRLAT);
 }
 
-void ParseTypeZLine(int row) {
-    TypeZRecord& r = gTypeZRecords[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Number<6, 15>(r.TLID);
-    Number<16, 18>(r.RTSQ);
-    Text<19, 22>(r.ZIP4L);
-    Text<23, 26>(r.ZIP4R);
-}
+void ParseTypeZLine(int row) { tigercore::ParseTypeZ(gTypeZRecords[static_cast<size_t>(row)], kFamily); }
 
 void ParseTypeCLine(int row) {
     TypeCRecord& r = gTypeCRecords[static_cast<size_t>(row)];
@@ -414,28 +260,9 @@ void ParseTypeBLine(int row) {
     Char<90>(r.URCC);
 }
 
-void ParseType7Line(int row) {
-    Type7Record& r = gType7Records[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Char<6, 10>(r.FILE);
-    Int<11, 20>(r.LAND);
-    Char<21>(r.SOURCE);
-    Text<22, 24>(r.CFCC);
-    Text<25, 54>(r.LANAME);
-    CoordinateText<55, 64>(r.LALONG, false);
-    CoordinateText<65, 73>(r.LALAT, true);
-}
+void ParseType7Line(int row) { tigercore::ParseType7(gType7Records[static_cast<size_t>(row)], kFamily); }
 
-void ParseType8Line(int row) {
-    Type8Record& r = gType8Records[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Char<6, 10>(r.FILE);
-    Text<11, 15>(r.CENID);
-    Number<16, 25>(r.POLYID);
-    Int<26, 35>(r.LAND);
-}
+void ParseType8Line(int row) { tigercore::ParseType8(gType8Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseTypeELine(int row) {
     TypeERecord& r = gTypeERecords[static_cast<size_t>(row)];

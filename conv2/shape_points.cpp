@@ -10,25 +10,8 @@
 
 namespace vornak2 {
 
-std::vector<shapeio::PointXY> gShapePointBuffer;
-int gShapePointCount = 0;
-shapeio::BoundingBox gShapeBox = shapeio::EmptyBox();
-shapeio::BoundingBox gLayerBox = shapeio::EmptyBox();
-
-namespace {
-
-tigercore::ShapeState Shape() { return {gShapePointBuffer, gShapePointCount, gShapeBox, gLayerBox}; }
-
-}  // namespace
-
-void PutShapePoint(const shapeio::PointXY& point) {
-    tigercore::ShapeState shape = Shape();
-    shape.Put(point);
-}
-
 void AppendShapePoints(const char* tlid, int reverse) {
-    tigercore::ShapeState shape = Shape();
-    tigercore::AppendShapePoints(gType2Records, gType2Count, gType2Index, tlid, reverse == 1, shape, Services());
+    tigercore::AppendLineShape(gType2Records, gType2Count, gType2Index, tlid, reverse, Services());
 }
 
 char LookupOverUnderFlag(const char* tzid, const char* tlid) {

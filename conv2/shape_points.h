@@ -4,25 +4,16 @@
 // length of a line in miles and the over/under-pass flag of a line's end.
 #pragma once
 
-#include "shapeio/geometry.h"
-
-#include <vector>
+#include "tigercore/shape_points.h"
 
 namespace vornak2 {
 
-// Points of the current shape; made for the county's longest line by the
-// driver and grown when a line holds more points than that.
-extern std::vector<shapeio::PointXY> gShapePointBuffer;
-// Points in gShapePointBuffer; the caller sets it to 0 before each line.
-extern int gShapePointCount;
-// Box of the current shape; the caller empties it before each shape.
-extern shapeio::BoundingBox gShapeBox;
-// Box of the layer file being written.
-extern shapeio::BoundingBox gLayerBox;
-
-// Puts one point at gShapePointCount (the line's end points), growing the
-// buffer when it is full.
-void PutShapePoint(const shapeio::PointXY& point);
+// The shape being built (tigercore/shape_points.h).
+using tigercore::gLayerBox;
+using tigercore::gShapeBox;
+using tigercore::gShapePointBuffer;
+using tigercore::gShapePointCount;
+using tigercore::PutShapePoint;
 
 // Appends the shape points of the line `tlid` from the type 2 rows, in their
 // order or, when `reverse` is 1, last first, widening gShapeBox and

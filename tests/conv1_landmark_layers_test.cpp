@@ -86,7 +86,7 @@ protected:
             Put(s.CENID, "25025"), Put(s.POLYID, Polyid(size_t(k))), s.WATER = c.water;
             if (c.typeS) gTypeSRecords.push_back(s);
             for (long long land : c.lands) {
-                gType8Records.push_back({{}, {}, land});
+                gType8Records.emplace_back().LAND = land;
                 Put(gType8Records.back().CENID, "25025"), Put(gType8Records.back().POLYID, Polyid(size_t(k)));
             }
         }

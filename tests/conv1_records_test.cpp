@@ -81,37 +81,7 @@ protected:
 
 // --- Parsers ------------------------------------------------------------------
 
-TEST_F(Conv1RecordsTest, ParsersOfTheTypesEveryReleaseReadsAlike) {
-    RecordLine line(228);
-    line.Put(1, "10597").PutRight(15, "12345678").Put(16, "9").Put(18, "N Main").Put(50, "St  SWA41");
-    line.PutRight(69, "101").PutRight(80, "199").PutRight(91, "100").PutRight(102, "198").Put(103, "1 x9");
-    line.Put(107, "0213402135").Put(117, "ZZZZZZZZZZ").Put(127, "TTAB").Put(131, "2526025027");
-    line.Put(141, "0700013205").Put(151, "1111122222").Put(161, "3333344444").Put(171, "010100020200");
-    line.Put(183, "10012002").Put(191, "-087654321+42123456 -70000001+00000001");
-    const Type1Record& r = Parse(gType1Records, ParseType1Line, line);
-    // A blank "%c" or "%d" column reads as '0' or 0, as does a number column
-    // where nothing converts; the class letter is the reader's.
-    EXPECT_EQ(Fields({r.TLID, r.SOURCE, r.FEDIRP, r.FENAME, r.FETYPE, r.FEDIRS, r.CFCC, r.FRADDL, r.TOADDL,
-                      r.FRADDR, r.TOADDR, r.FRIADDL, r.TOIADDL, r.FRIADDR, r.TOIADDR, r.ZIPL, r.ZIPR, r.CENSUS1,
-                      r.CENSUS2, r.STATEL, r.STATER, r.COUNTYL, r.COUNTYR, r.COUSUBL, r.COUSUBR, r.SUBMCDL,
-                      r.SUBMCDR, r.PLACEL, r.PLACER, r.TRACTL, r.TRACTR, r.BLOCKL, r.BLOCKR, r.lineClass}),
-              "  12345678|0|N |Main" + Blanks(26) + "|St  |SW|A41|        101|        199|        100|        198|"
-              "1|0|0|9|02134|02135|A|B|25|26|025|027|07000|13205|11111|22222|33333|44444|010100|020200|1001|2002|@");
-    EXPECT_DOUBLE_EQ(r.FRLONG, -87.654321);
-    EXPECT_DOUBLE_EQ(r.FRLAT, 42.123456);
-    EXPECT_DOUBLE_EQ(r.TOLONG, -70.000001);
-    EXPECT_DOUBLE_EQ(r.TOLAT, 0.000001);
-
-    RecordLine points(208);
-    points.Put(1, "20597").PutRight(15, "85719682").PutRight(18, "2").Put(19, " -70658179+42376301 -70000000+40000000");
-    const Type2Record& s = Parse(gType2Records, ParseType2Line, points);
-    EXPECT_EQ(Fields({s.TLID, s.RTSQ}), "  85719682|  2");
-    EXPECT_DOUBLE_EQ(s.points[0].x, -70.658179);
-    EXPECT_DOUBLE_EQ(s.points[0].y, 42.376301);
-    EXPECT_DOUBLE_EQ(s.points[1].x, -70.0);
-    EXPECT_DOUBLE_EQ(s.points[1].y, 40.0);
-    for (int k = 2; k < 10; ++k) EXPECT_EQ(s.points[k].x, 0.0) << k;  // blank points end the list
-
+TEST_F(Conv1RecordsTest, ParsersOfTheTypesOfTheOlderLayout) {
     RecordLine link;
     link.PutRight(15, "77").Put(16, "01003 01003").PutRight(36, "12").Put(37, "01005").PutRight(51, "13").Put(52, "X");
     const TypeIRecord& i = Parse(gTypeIRecords, ParseTypeILine, link);
@@ -119,34 +89,10 @@ TEST_F(Conv1RecordsTest, ParsersOfTheTypesEveryReleaseReadsAlike) {
                       i.kglLeft, i.kglRight, i.landmarkLeft, i.landmarkRight}),
               "        77|01|003|0|01003|        12|01005|        13|X|0|0|0|0");
 
-    // A full-width type 4 line with only FEAT1 filled.
-    const Type4Record& t4 =
-        Parse(gType4Records, ParseType4Line, RecordLine(58).PutRight(15, "77").PutRight(18, "1").PutRight(26, "501"));
-    EXPECT_EQ(Fields({t4.TLID, t4.RTSQ, t4.FEAT1, t4.FEAT2, t4.FEAT3, t4.FEAT4, t4.FEAT5}),
-              "        77|  1|     501|        |        |        |        ");
     const Type5Record& t5 =
         Parse(gType5Records, ParseType5Line, RecordLine().PutRight(14, "501").Put(15, "E Elm").Put(47, "Ave N "));
     EXPECT_EQ(Fields({t5.FEAT, t5.FEDIRP, t5.FENAME, t5.FETYPE, t5.FEDIRS}),
               "     501|E |Elm" + Blanks(27) + "|Ave |N ");
-    RecordLine ranges(76);
-    ranges.PutRight(15, "77").PutRight(18, "3").PutRight(29, "1").PutRight(40, "9").PutRight(51, "2");
-    ranges.PutRight(62, "8").Put(63, " 1 7").Put(67, "0123401235");
-    const Type6Record& t6 = Parse(gType6Records, ParseType6Line, ranges);
-    EXPECT_EQ(Fields({t6.TLID, t6.RTSQ, t6.FRADDL, t6.TOADDL, t6.FRADDR, t6.TOADDR, t6.FRIADDL, t6.TOIADDL,
-                      t6.FRIADDR, t6.TOIADDR, t6.ZIPL, t6.ZIPR}),
-              "        77|  3|          1|          9|          2|          8|0|1|0|7|01234|01235");
-    const TypeZRecord& z =
-        Parse(gTypeZRecords, ParseTypeZLine, RecordLine().PutRight(15, "77").PutRight(18, "0").Put(19, "44100001"));
-    EXPECT_EQ(Fields({z.TLID, z.RTSQ, z.ZIP4L, z.ZIP4R}), "        77|  0|4410|0001");
-    // LAND in 64 bits; the coordinates stay the text of the file.
-    const Type7Record& t7 = Parse(gType7Records, ParseType7Line,
-                                  RecordLine().Put(11, "4000000001KD85Central Park").Put(55, "-073965355+40782865"));
-    EXPECT_EQ(Fields({t7.LAND, t7.SOURCE, t7.CFCC, t7.LANAME, t7.LALONG, t7.LALAT}),
-              "4000000001|K|D85|Central Park" + Blanks(18) + "|-073965355|+40782865");
-    EXPECT_EQ(Parse(gType7Records, ParseType7Line, RecordLine(73)).LAND, 0);
-    const Type8Record& t8 =
-        Parse(gType8Records, ParseType8Line, RecordLine().Put(11, "01003").PutRight(25, "12").PutRight(35, "1234"));
-    EXPECT_EQ(Fields({t8.CENID, t8.POLYID, t8.LAND}), "01003|        12|1234");
     RecordLine place;
     place.Put(11, "01003").PutRight(25, "12").Put(27, "D43City Hall").PutRight(70, "100").Put(71, "021341234");
     const Type9Record& t9 = Parse(gType9Records, ParseType9Line, place.PutRight(87, "501"));
@@ -471,7 +417,7 @@ TEST(Conv1RecordOrderTest, KeysAreTheFormattedTexts) {
     EXPECT_EQ(CompareTlidRtsq(full, cut), 1);
     EXPECT_TRUE(tigercore::KeyBefore(TlidRtsqKey(cut), TlidRtsqKey(full)));
     // "%s%s" joins the two texts as they are: "12345678901" after "123450000000000".
-    const Type8Record joined{"1", "2345678901", 0}, plain{"12345", "0000000000", 0};
+    const Type8Record joined{0, 0, 0, "1", "2345678901", 0}, plain{0, 0, 0, "12345", "0000000000", 0};
     EXPECT_EQ(CompareType8Records(joined, plain), 1);
     EXPECT_TRUE(tigercore::KeyBefore(CenidPolyidKey(plain), CenidPolyidKey(joined)));
     EXPECT_EQ(CompareType8Records(plain, plain), 0);

@@ -125,84 +125,6 @@ TEST(RecordFieldsTest, LineBufferIsPaddedWithBlanks) {
 
 // --- Parsers ------------------------------------------------------------
 
-TEST_F(RecordsTest, Type1ParserReadsEveryColumn) {
-    RecordLine line(228);
-    line.Put(1, "11003").PutRight(15, "12345678").Put(16, "1").Put(17, " ").Put(18, "N ").Put(20, "Main");
-    line.Put(50, "St  ").Put(54, "SW").Put(56, "A41").PutRight(69, "101").PutRight(80, "199");
-    line.PutRight(91, "100").PutRight(102, "198").Put(103, "1 x9").Put(107, "0213402135");
-    line.Put(117, "1234554321").Put(127, "T AB").Put(131, "2526025027").Put(141, "0700013205");
-    line.Put(151, "1111122222").Put(161, "3333344444").Put(171, "010100020200").Put(183, "10012002");
-    line.Put(191, "-087654321+42123456 -70000001+00000001");
-    ParseInto(gType1Records, ParseType1Line, line, 1, 2);
-    const Type1Record& r = gType1Records[1];
-    EXPECT_STREQ(r.TLID, "  12345678");
-    EXPECT_EQ(r.SIDE1, 1);
-    EXPECT_EQ(r.SOURCE, '0');
-    EXPECT_STREQ(r.FEDIRP, "N ");
-    EXPECT_EQ(std::string(r.FENAME), "Main" + std::string(26, ' '));
-    EXPECT_STREQ(r.FETYPE, "St  ");
-    EXPECT_STREQ(r.FEDIRS, "SW");
-    EXPECT_STREQ(r.CFCC, "A41");
-    EXPECT_STREQ(r.FRADDL, "        101");
-    EXPECT_STREQ(r.TOADDL, "        199");
-    EXPECT_STREQ(r.FRADDR, "        100");
-    EXPECT_STREQ(r.TOADDR, "        198");
-    EXPECT_EQ(r.FRIADDL, 1);
-    EXPECT_EQ(r.TOIADDL, 0);
-    EXPECT_EQ(r.FRIADDR, 0);
-    EXPECT_EQ(r.TOIADDR, 9);
-    EXPECT_STREQ(r.ZIPL, "02134");
-    EXPECT_STREQ(r.ZIPR, "02135");
-    EXPECT_STREQ(r.AIANHHFPL, "12345");
-    EXPECT_STREQ(r.AIANHHFPR, "54321");
-    EXPECT_EQ(r.AIHHTLIL, 'T');
-    EXPECT_EQ(r.AIHHTLIR, '0');
-    EXPECT_EQ(r.CENSUS1, 'A');
-    EXPECT_EQ(r.CENSUS2, 'B');
-    EXPECT_STREQ(r.STATEL, "25");
-    EXPECT_STREQ(r.STATER, "26");
-    EXPECT_STREQ(r.COUNTYL, "025");
-    EXPECT_STREQ(r.COUNTYR, "027");
-    EXPECT_STREQ(r.COUSUBL, "07000");
-    EXPECT_STREQ(r.COUSUBR, "13205");
-    EXPECT_STREQ(r.SUBMCDL, "11111");
-    EXPECT_STREQ(r.SUBMCDR, "22222");
-    EXPECT_STREQ(r.PLACEL, "33333");
-    EXPECT_STREQ(r.PLACER, "44444");
-    EXPECT_STREQ(r.TRACTL, "010100");
-    EXPECT_STREQ(r.TRACTR, "020200");
-    EXPECT_STREQ(r.BLOCKL, "1001");
-    EXPECT_STREQ(r.BLOCKR, "2002");
-    EXPECT_DOUBLE_EQ(r.FRLONG, -87.654321);
-    EXPECT_DOUBLE_EQ(r.FRLAT, 42.123456);
-    EXPECT_DOUBLE_EQ(r.TOLONG, -70.000001);
-    EXPECT_DOUBLE_EQ(r.TOLAT, 0.000001);
-    EXPECT_EQ(r.lineClass, 0);  // written by the reader, not the parser
-    // Only row 0 writes date.txt.
-    EXPECT_FALSE(testsupport::Exists(dir / "date.txt"));
-}
-
-TEST_F(RecordsTest, Type2ParserReadsTenPointsAndZerosAfterTheLast) {
-    RecordLine line(208);
-    line.Put(1, "21003").PutRight(15, "85719682").PutRight(18, "2");
-    line.Put(19, " -70658179+42376301 -70652005+42392939 -70000000+40000000");
-    for (int k = 3; k < 10; ++k) line.Put(19 + 19 * k, "+000000000+00000000");
-    ParseInto(gType2Records, ParseType2Line, line);
-    const Type2Record& r = gType2Records[0];
-    EXPECT_STREQ(r.TLID, "  85719682");
-    EXPECT_STREQ(r.RTSQ, "  2");
-    EXPECT_DOUBLE_EQ(r.points[0].x, -70.658179);
-    EXPECT_DOUBLE_EQ(r.points[0].y, 42.376301);
-    EXPECT_DOUBLE_EQ(r.points[1].x, -70.652005);
-    EXPECT_DOUBLE_EQ(r.points[1].y, 42.392939);
-    EXPECT_DOUBLE_EQ(r.points[2].x, -70.0);
-    EXPECT_DOUBLE_EQ(r.points[2].y, 40.0);
-    for (int k = 3; k < 10; ++k) {
-        EXPECT_EQ(r.points[k].x, 0.0) << k;
-        EXPECT_EQ(r.points[k].y, 0.0) << k;
-    }
-}
-
 TEST_F(RecordsTest, TypeIParserReadsLinksAndLeavesLandmarkSidesZero) {
     RecordLine line(127);
     line.Put(1, "I1105").Put(6, "25025").PutRight(20, "85719578").PutRight(30, "64683784").PutRight(40, "64683786");
@@ -229,21 +151,7 @@ TEST_F(RecordsTest, TypeIParserReadsLinksAndLeavesLandmarkSidesZero) {
     EXPECT_EQ(r.rightLandmarkRow, 0);
 }
 
-TEST_F(RecordsTest, AlternateNameAndAddressParsers) {
-    ParseInto(gType4Records, ParseType4Line,
-              RecordLine().Put(1, "41105").PutRight(15, "85694314").PutRight(18, "1").PutRight(26, "5100")
-                  .PutRight(34, "22").PutRight(42, "333").PutRight(50, "4444").PutRight(58, "55555"));
-    const Type4Record& r4 = gType4Records[0];
-    EXPECT_EQ(r4.RT, '4');
-    EXPECT_EQ(r4.VERSION, 1105);
-    EXPECT_STREQ(r4.TLID, "  85694314");
-    EXPECT_STREQ(r4.RTSQ, "  1");
-    EXPECT_STREQ(r4.FEAT1, "    5100");
-    EXPECT_STREQ(r4.FEAT2, "      22");
-    EXPECT_STREQ(r4.FEAT3, "     333");
-    EXPECT_STREQ(r4.FEAT4, "    4444");
-    EXPECT_STREQ(r4.FEAT5, "   55555");
-
+TEST_F(RecordsTest, FeatureNameParser) {
     ParseInto(gType5Records, ParseType5Line,
               RecordLine().Put(1, "51105").Put(6, "25025").PutRight(18, "2").Put(19, "E ").Put(21, "Pond")
                   .Put(51, "St").Put(55, "N"));
@@ -254,30 +162,6 @@ TEST_F(RecordsTest, AlternateNameAndAddressParsers) {
     EXPECT_EQ(std::string(r5.FENAME), "Pond" + std::string(26, ' '));
     EXPECT_STREQ(r5.FETYPE, "St  ");
     EXPECT_STREQ(r5.FEDIRS, "N ");
-
-    ParseInto(gType6Records, ParseType6Line,
-              RecordLine().Put(1, "61105").PutRight(15, "85720433").PutRight(18, "1").PutRight(29, "90")
-                  .PutRight(40, "92").PutRight(51, "89").PutRight(62, "91").Put(63, "1 2x").Put(67, "0213202133"));
-    const Type6Record& r6 = gType6Records[0];
-    EXPECT_STREQ(r6.TLID, "  85720433");
-    EXPECT_STREQ(r6.FRADDL, "         90");
-    EXPECT_STREQ(r6.TOADDL, "         92");
-    EXPECT_STREQ(r6.FRADDR, "         89");
-    EXPECT_STREQ(r6.TOADDR, "         91");
-    EXPECT_EQ(r6.FRIADDL, 1);
-    EXPECT_EQ(r6.TOIADDL, 0);
-    EXPECT_EQ(r6.FRIADDR, 2);
-    EXPECT_EQ(r6.TOIADDR, 0);
-    EXPECT_STREQ(r6.ZIPL, "02132");
-    EXPECT_STREQ(r6.ZIPR, "02133");
-
-    ParseInto(gTypeZRecords, ParseTypeZLine,
-              RecordLine().Put(1, "Z1105").PutRight(15, "85694292").PutRight(18, "3").Put(19, "11733126"));
-    const TypeZRecord& rz = gTypeZRecords[0];
-    EXPECT_EQ(rz.RT, 'Z');
-    EXPECT_STREQ(rz.RTSQ, "  3");
-    EXPECT_STREQ(rz.ZIP4L, "1173");
-    EXPECT_STREQ(rz.ZIP4R, "3126");
 }
 
 TEST_F(RecordsTest, ZeroCellAndOverpassParsers) {
@@ -524,27 +408,7 @@ TEST_F(RecordsTest, PolygonLocationCorrectionAndEconomicParsers) {
     EXPECT_EQ(e.COMREGEC, 4);
 }
 
-TEST_F(RecordsTest, LandmarkAndMetadataParsers) {
-    ParseInto(gType7Records, ParseType7Line,
-              RecordLine().Put(1, "71105").Put(6, "12345").Put(11, "4000000001").Put(21, "J").Put(22, "H11")
-                  .Put(25, "Charles River").Put(55, " -71065432").Put(65, "+42354321"));
-    const Type7Record& r7 = gType7Records[0];
-    EXPECT_EQ(r7.FILE, '1');
-    EXPECT_EQ(r7.LAND, 4000000001LL);
-    EXPECT_EQ(r7.SOURCE, 'J');
-    EXPECT_STREQ(r7.CFCC, "H11");
-    EXPECT_EQ(std::string(r7.LANAME), "Charles River" + std::string(17, ' '));
-    EXPECT_STREQ(r7.LALONG, " -71065432");
-    EXPECT_STREQ(r7.LALAT, "+42354321");
-
-    ParseInto(gType8Records, ParseType8Line,
-              RecordLine().Put(1, "8110525025c3454").PutRight(25, "38").PutRight(35, "3000000000"));
-    const Type8Record& r8 = gType8Records[0];
-    EXPECT_EQ(r8.FILE, '2');
-    EXPECT_STREQ(r8.CENID, "c3454");
-    EXPECT_STREQ(r8.POLYID, "        38");
-    EXPECT_EQ(r8.LAND, 3000000000LL);
-
+TEST_F(RecordsTest, MetadataParser) {
     ParseInto(gTypeMRecords, ParseTypeMLine,
               RecordLine().Put(1, "M1105").PutRight(15, "85719578").PutRight(18, "1").Put(19, "SOURCEID01")
                   .Put(29, "ID-34567890123456").Put(47, "F"));

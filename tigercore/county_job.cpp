@@ -4,6 +4,7 @@
 #include "platform/private_file.h"
 #include "platform/text.h"
 #include "shapeio/layer_output.h"
+#include "tigercore/shape_points.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -101,6 +102,29 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version) {
     const std::string path = outputPrefix + "date.txt";
     if (!shapeio::RefusesLink(services, path)) platform::WriteWholeFile(path, platform::Format("%04d", version));
+}
+
+bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
+                      const std::string& inputPath, platform::FilePtr& recordFile, bool& missingFile,
+                      shapeio::JobServices& services) {
+    if (!MakeCountyScratch(folder, outputDir, mergedLayers, services)) return false;
+    recordFile = platform::OpenAnyCase(inputPath, "r");
+    if (recordFile) return true;
+    services.WriteLogLine(platform::Format("Could not open file %s. Program will terminate", inputPath.c_str()));
+    missingFile = true;
+    return false;
+}
+
+bool EndCountyFiles(platform::FilePtr& recordFile, platform::FilePtr& typeAScratchFile,
+                    const std::string& typeAScratchPath, ScratchFolder& folder, bool converted,
+                    shapeio::JobServices& services) {
+    recordFile.reset();
+    ReleaseShapePoints();
+    if (!typeAScratchPath.empty()) {
+        typeAScratchFile.reset();
+        platform::RemoveFile(typeAScratchPath);
+    }
+    return EndCountyScratch(folder, converted, services);
 }
 
 }  // namespace tigercore

@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "shapeio/job_services.h"
+#include "tigercore/scratch_folder.h"
 
 #include <string>
 
@@ -56,5 +57,23 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 // depend on the file: one that cannot be written is passed over, but a
 // symbolic link standing there is refused (logged, the county failed).
 void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version);
+
+// The county's first files, as both drivers open them: its scratch folder
+// (MakeCountyScratch), then its type 1 file `inputPath` (of any case) into
+// `recordFile`. A type 1 file that cannot be opened is logged ("Could not
+// open file <path>. Program will terminate") and sets `missingFile`.
+// Whether the county goes on.
+bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
+                      const std::string& inputPath, platform::FilePtr& recordFile, bool& missingFile,
+                      shapeio::JobServices& services);
+
+// The county's files let go at its end, once the driver has released its
+// tables: the record file, the points of the shape being built, the type A
+// scratch file (closed and removed at `typeAScratchPath`, when not empty),
+// then the scratch folder (EndCountyScratch). Whether the county stands
+// converted.
+bool EndCountyFiles(platform::FilePtr& recordFile, platform::FilePtr& typeAScratchFile,
+                    const std::string& typeAScratchPath, ScratchFolder& folder, bool converted,
+                    shapeio::JobServices& services);
 
 }  // namespace tigercore

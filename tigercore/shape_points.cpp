@@ -4,6 +4,30 @@
 
 namespace tigercore {
 
+std::vector<shapeio::PointXY> gShapePointBuffer;
+int gShapePointCount = 0;
+shapeio::BoundingBox gShapeBox = shapeio::EmptyBox();
+shapeio::BoundingBox gLayerBox = shapeio::EmptyBox();
+
+namespace {
+
+ShapeState CurrentShape() { return {gShapePointBuffer, gShapePointCount, gShapeBox, gLayerBox}; }
+
+}  // namespace
+
+void ReleaseShapePoints() { std::vector<shapeio::PointXY>().swap(gShapePointBuffer); }
+
+void PutShapePoint(const shapeio::PointXY& point) {
+    ShapeState shape = CurrentShape();
+    shape.Put(point);
+}
+
+void AppendLineShape(const std::vector<Type2Record>& rows, int rowCount, ShapeRowIndex& index, const char* tlid,
+                     int reverse, shapeio::JobServices& services) {
+    ShapeState shape = CurrentShape();
+    AppendShapePoints(rows, rowCount, index, tlid, reverse == 1, shape, services);
+}
+
 double ComputeGreatCircleMiles(const shapeio::PointXY& a, const shapeio::PointXY& b) {
     const double k = 0.017453292519444445;  // degrees to radians
     double lat1 = a.y * k;

@@ -7,6 +7,7 @@
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
 #include "tigercore/halving_search.h"
+#include "tigercore/record_rows.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -194,6 +195,28 @@ bool AppendShapePoints(const std::vector<Row>& rows, int rowCount, ShapeRowIndex
     shape.count += taken;
     return true;
 }
+
+// The shape the layers of the running county are building: its points (made
+// for the county's longest line by the driver, 10 points per type 2 row of
+// the highest RTSQ and the two end points, and grown when a line holds
+// more), how many there are (the caller sets it to 0 before each line), the
+// box of the current shape (emptied by the caller before each shape) and
+// the box of the layer file being written.
+extern std::vector<shapeio::PointXY> gShapePointBuffer;
+extern int gShapePointCount;
+extern shapeio::BoundingBox gShapeBox;
+extern shapeio::BoundingBox gLayerBox;
+
+// Lets go of gShapePointBuffer's storage (between counties).
+void ReleaseShapePoints();
+
+// Puts one point at gShapePointCount (a line's end points).
+void PutShapePoint(const shapeio::PointXY& point);
+
+// AppendShapePoints into that shape from a library's type 2 table; `reverse`
+// is 1 for last first.
+void AppendLineShape(const std::vector<Type2Record>& rows, int rowCount, ShapeRowIndex& index, const char* tlid,
+                     int reverse, shapeio::JobServices& services);
 
 // The great-circle distance between two points (degrees) in statute miles.
 double ComputeGreatCircleMiles(const shapeio::PointXY& a, const shapeio::PointXY& b);

@@ -1,9 +1,9 @@
-// Readers of one field of the record line in tigercore::gLineBuffer, by the
-// record's 1-based first and last column. The widths are checked when the
+// Readers of one field of the record line in gLineBuffer, by the record's
+// 1-based first and last column, for the parsers of both libraries. The widths are checked when the
 // reader is compiled: a text field's array holds exactly its columns and the
 // NUL (or, for the forms that say so, the width they write and the NUL).
 // The fields taken as numbers and coordinates are checked as they are read
-// (tigercore::gFieldFault).
+// (gFieldFault).
 #pragma once
 
 #include "tigercore/record_fields.h"
@@ -11,14 +11,14 @@
 #include <cstddef>
 #include <cstring>
 
-namespace vornak::fields {
+namespace tigercore::fields {
 
 // Column c of the record (1-based).
-inline const char* Column(int c) { return tigercore::gLineBuffer + c - 1; }
+inline const char* Column(int c) { return gLineBuffer + c - 1; }
 
 template <int First, int Last>
 constexpr bool InLine() {
-    return First >= 1 && First <= Last && Last <= tigercore::kRecordLineLength;
+    return First >= 1 && First <= Last && Last <= kRecordLineLength;
 }
 
 // The columns as they are, blanks kept. `Spare` NUL bytes may follow the
@@ -26,14 +26,23 @@ constexpr bool InLine() {
 template <int First, int Last, size_t Spare = 0, size_t N>
 void Text(char (&field)[N]) {
     static_assert(InLine<First, Last>() && Last - First + 2 + Spare == N, "text field width");
-    tigercore::CopyField(Column(First), Last - First + 1, field);
+    CopyField(Column(First), Last - First + 1, field);
 }
 
-// One character ("%c"): a blank column is stored as '0'.
-template <int Column1>
+// One character ("%c"): a blank column is stored as '0'. Of a wider field
+// its first character.
+template <int First, int Last = First>
 void Char(char& field) {
-    static_assert(InLine<Column1, Column1>(), "character column");
-    tigercore::ScanField(Column(Column1), 1, field);
+    static_assert(InLine<First, Last>(), "character columns");
+    ScanField(Column(First), Last - First + 1, field);
+}
+
+// An American Indian trust land indicator: kept only when it is T, I or H,
+// else a blank.
+template <int Column1>
+void Indicator(char& field) {
+    Char<Column1>(field);
+    if (field != 'T' && field != 'I' && field != 'H') field = ' ';
 }
 
 // A key kept as its text (TLID, RTSQ, POLYID, FEAT): the columns as they
@@ -41,7 +50,7 @@ void Char(char& field) {
 template <int First, int Last, size_t N>
 void Number(char (&field)[N]) {
     Text<First, Last>(field);
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
+    CheckNumberField(Column(First), Last - First + 1);
 }
 
 // A number ("%d"): a blank field reads as 0 (or leaves the zero-filled
@@ -49,35 +58,43 @@ void Number(char (&field)[N]) {
 template <int First, int Last>
 void Int(int& field) {
     static_assert(InLine<First, Last>() && Last - First < 9, "an int field holds at most 9 digits");
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
-    tigercore::ScanField(Column(First), Last - First + 1, field);
+    CheckNumberField(Column(First), Last - First + 1);
+    ScanField(Column(First), Last - First + 1, field);
 }
 
 template <int First, int Last>
 void Int(long long& field) {
     static_assert(InLine<First, Last>() && Last - First < 18, "a 64-bit field holds at most 18 digits");
-    tigercore::CheckNumberField(Column(First), Last - First + 1);
-    tigercore::ScanField(Column(First), Last - First + 1, field);
+    CheckNumberField(Column(First), Last - First + 1);
+    ScanField(Column(First), Last - First + 1, field);
+}
+
+// One column read as a number, 0 to 9; anything else (blank, a sign) is 0.
+template <int Column1>
+void Digit(unsigned char& field) {
+    int value = 0;
+    Int<Column1, Column1>(value);
+    field = static_cast<unsigned char>(value >= 0 && value <= 9 ? value : 0);
 }
 
 // Signed millionths of a degree with an implied decimal point, in degrees.
 template <int First, int Last>
 void Longitude(double& field) {
     static_assert(InLine<First, Last>(), "coordinate columns");
-    tigercore::ScanCoordinate(Column(First), Last - First + 1, false, field);
+    ScanCoordinate(Column(First), Last - First + 1, false, field);
 }
 
 template <int First, int Last>
 void Latitude(double& field) {
     static_assert(InLine<First, Last>(), "coordinate columns");
-    tigercore::ScanCoordinate(Column(First), Last - First + 1, true, field);
+    ScanCoordinate(Column(First), Last - First + 1, true, field);
 }
 
 // A coordinate kept as the text of its columns.
 template <int First, int Last, size_t N>
 void CoordinateText(char (&field)[N], bool latitude) {
     Text<First, Last>(field);
-    tigercore::CheckCoordinateField(Column(First), Last - First + 1, latitude);
+    CheckCoordinateField(Column(First), Last - First + 1, latitude);
 }
 
 // A tract code: when its first character is not a blank, every later blank
@@ -98,7 +115,7 @@ void LeftJustified(char (&field)[N]) {
     static_assert(InLine<First, Last>() && Last - First + 2 <= static_cast<int>(N), "justified field width");
     const size_t width = Last - First + 1;
     const char* source = Column(First);
-    tigercore::NoteColumnsRead(source, static_cast<int>(width));
+    NoteColumnsRead(source, static_cast<int>(width));
     size_t n = 0;
     while (n < width && source[n] != '\0') ++n;
     std::memcpy(field, source, n);
@@ -115,4 +132,4 @@ void Blanks(char (&field)[N]) {
 
 inline void Blanks(char& field) { field = ' '; }
 
-}  // namespace vornak::fields
+}  // namespace tigercore::fields
