@@ -46,7 +46,7 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
 
     journal_ = layerJournal;
     if (!journal_ && mode != OpenMode::kCreate) {
-        ownJournal_.Use(services_, path + ".journal");
+        ownJournal_.Use(services_, path);
         journal_ = &ownJournal_.get();
     }
     bool continued = false;

@@ -54,7 +54,7 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     }
     Journal* journal = nullptr;
     if (output.Merged()) {
-        journal_.Use(services_, output.Path(".journal"));
+        journal_.Use(services_, output.Path(""));
         journal = &journal_.get();
     }
     bool continued = false;
