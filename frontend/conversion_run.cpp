@@ -123,23 +123,21 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
     if (extension == "ZIP") {
         archive = true;
         gUnzipDir = gOutputParentDir + "/unzipped";
-        // Nothing is unpacked nor removed through a link planted there.
-        if (platform::IsSymbolicLink(gUnzipDir)) {
-            ShowMessageBox(out_, platform::Format("Refused the symbolic link %s where an output goes: %s is not "
-                                                  "converted",
-                                                  gUnzipDir.c_str(), entryPath.c_str()));
-            return false;
-        }
-        platform::MakeDirectory(gUnzipDir);
         bool waited = false;
-        if (!unzipHold.Hold(gUnzipDir, waited)) {
-            ShowMessageBox(out_, platform::Format("Could not hold the folder %s to unpack %s (%s)", gUnzipDir.c_str(),
-                                                  entryPath.c_str(), std::strerror(errno)));
-            return false;
+        switch (zipControl_.HoldExtractFolder(gUnzipDir, entryPath, unzipHold, waited)) {
+            case platform::ZipControl::FolderHold::kHeld: break;
+            case platform::ZipControl::FolderHold::kLink:
+                // Nothing is unpacked nor removed through a link planted there.
+                ShowMessageBox(out_, platform::Format("Refused the symbolic link %s where an output goes: %s is not "
+                                                      "converted",
+                                                      gUnzipDir.c_str(), entryPath.c_str()));
+                return false;
+            case platform::ZipControl::FolderHold::kNotHeld:
+                ShowMessageBox(out_, platform::Format("Could not hold the folder %s to unpack %s (%s)",
+                                                      gUnzipDir.c_str(), entryPath.c_str(), std::strerror(errno)));
+                return false;
         }
         if (waited) ShowMessageBox(out_, "Waited for another job that unpacked into " + gUnzipDir);
-        zipControl_.SetExtractFolder(gUnzipDir);
-        zipControl_.SetZipFileName(entryPath);
         const ArchiveKind* kind = nullptr;
         for (const ArchiveKind& candidate : kArchiveKinds) {
             listedNames_.clear();
@@ -155,7 +153,12 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
             kind = &candidate;
             break;
         }
-        if (!kind) return true;  // the archive no longer holds TIGER files: nothing to convert
+        if (!kind) {
+            // The archive lost its county since it was added: it is not converted.
+            ShowMessageBox(out_, platform::Format("Zip archive %s does not contain TIGER files; it is not converted",
+                                                  entryPath.c_str()));
+            return false;
+        }
         // The county's first record file under the name the archive gives it.
         std::string firstFile = title + kind->extension;
         std::vector<std::string> typeOneFiles;

@@ -105,6 +105,11 @@ bool SyncFolder(const std::string& folder) {
     return synced;
 }
 
+bool RemoveFileDurably(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return RemoveFile(path) && SyncFolder(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&

@@ -44,6 +44,9 @@ bool RenameFile(const std::string& from, const std::string& to);
 bool IsDirectory(const std::string& path);
 // Removes a file (a symbolic link itself, never what it points to).
 bool RemoveFile(const std::string& path);
+// RemoveFile, then its folder synchronised: the file is gone for good when
+// it returns true; false (errno says why) when it could not be removed.
+bool RemoveFileDurably(const std::string& path);
 // True when `path` itself is a symbolic link (a trailing '/' ignored).
 bool IsSymbolicLink(const std::string& path);
 // Opens an existing regular file for reading and writing ("r+b") without

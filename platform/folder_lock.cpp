@@ -3,16 +3,21 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
-bool FolderLock::Hold(const std::string& folder, bool& waited) {
+bool FolderLock::Hold(const std::string& folder, bool& waited, Links links) {
     waited = false;
     if (fd_ >= 0) return true;
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::string bare = folder.empty() ? std::string(".") : folder;
+    // A '/' behind the name would have a link followed.
+    while (bare.size() > 1 && bare.back() == '/') bare.pop_back();
+    const int fd = ::open(bare.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (links == Links::kRefused ? O_NOFOLLOW : 0));
     if (fd < 0) return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         waited = errno == EWOULDBLOCK;
@@ -43,6 +48,26 @@ bool FolderLock::TryHold(const std::string& folder) {
     }
     fd_ = fd;
     return true;
+}
+
+void FolderLock::RemoveFilesInHeldFolder() const {
+    if (fd_ < 0) return;
+    // The listing reads through a descriptor of its own (closedir closes it).
+    const int listed = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    DIR* dir = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!dir) {
+        if (listed >= 0) ::close(listed);
+        return;
+    }
+    ::rewinddir(dir);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(dir);
+    // unlinkat removes a link itself, never what it leads to.
+    for (const std::string& name : names) ::unlinkat(fd_, name.c_str(), 0);
 }
 
 void FolderLock::Release() {

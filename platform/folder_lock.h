@@ -16,10 +16,15 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
+    // Whether a folder held may be reached through a symbolic link: the
+    // folders the user gives may, those this system makes may not.
+    enum class Links { kFollowed, kRefused };
+
     // Holds `folder`, waiting as long as another job holds it; `waited`
-    // tells whether it had to. False (errno says why) when the folder cannot
-    // be opened or locked. Holding it again is a no-op.
-    bool Hold(const std::string& folder, bool& waited);
+    // tells whether it had to. False (errno says why: ELOOP for a link that
+    // is refused) when the folder cannot be opened or locked. Holding it
+    // again is a no-op.
+    bool Hold(const std::string& folder, bool& waited, Links links);
     // Holds `folder` only when no other job holds it, without waiting and
     // never through a link: for a folder this system made itself. False when
     // another job holds it, it cannot be opened, or it was removed or
@@ -28,6 +33,9 @@ public:
     // Lets go of the folder (also when the process ends).
     void Release();
     bool Held() const { return fd_ >= 0; }
+    // Removes the files in the folder held, through the descriptor that
+    // holds it: a link put in the folder's place meanwhile leads nowhere.
+    void RemoveFilesInHeldFolder() const;
 
 private:
     int fd_ = -1;

@@ -68,16 +68,18 @@ bool PrivateFile::Create(const std::string& path) {
 
 bool PrivateFile::Place() {
     if (!file_) return false;
-    if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()) || !RenameFile(privatePath_, target_)) {
-        const int error = errno;
-        Discard();
-        errno = error;
-        return false;
-    }
-    // Renamed while still held: no other run can have taken it.
+    // The stream is closed first, so that whatever its close reports fails
+    // the write; a second descriptor keeps the lock until the file is
+    // renamed or removed, so that no other run can take it meanwhile.
+    const int held = ::fcntl(::fileno(file_.get()), F_DUPFD_CLOEXEC, 0);
+    bool placed = held >= 0 && CloseFile(file_) && RenameFile(privatePath_, target_);
+    const int error = errno;
+    if (!placed) ::unlink(privatePath_.c_str());
+    if (held >= 0) ::close(held);
     file_.reset();
     privatePath_.clear();
-    return true;
+    errno = error;
+    return placed;
 }
 
 void PrivateFile::Discard() {

@@ -28,9 +28,9 @@ public:
     const std::string& target() const { return target_; }
     // Everything written is on disk; the file stays open and held.
     bool Sync() { return SyncFile(file_.get()); }
-    // Renames the file to its own name (refused when a symbolic link stands
-    // there) and closes it; when it cannot, the file is removed and false
-    // returned.
+    // Closes the file and renames it to its own name (refused when a
+    // symbolic link stands there); when either fails, the file is removed
+    // and false returned.
     bool Place();
     // Closes and removes the file.
     void Discard();

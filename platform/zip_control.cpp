@@ -1,6 +1,7 @@
 #include "platform/zip_control.h"
 
 #include "platform/files.h"
+#include "platform/private_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -64,7 +65,8 @@ bool IsDirectoryEntry(const std::string& name) {
 }
 
 // The first two entries of the archive that `matches` takes and that
-// unpack to one name (their base name): "a/x.rt1 and b/x.rt1", or empty.
+// unpack to one name (their base name, whatever its case): "a/x.rt1 and
+// b/X.RT1", or empty.
 template <typename Matches>
 std::string EntriesOfOneName(zip_t* archive, Matches matches) {
     std::map<std::string, std::string> seen;  // base name -> entry name
@@ -73,7 +75,8 @@ std::string EntriesOfOneName(zip_t* archive, Matches matches) {
         const char* raw = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
         const std::string name = raw ? raw : "";
         if (IsDirectoryEntry(name) || !matches(BaseName(name))) continue;
-        const auto [at, added] = seen.emplace(BaseName(name), name);
+        // Record files are found whatever the case of their names.
+        const auto [at, added] = seen.emplace(ToLower(BaseName(name)), name);
         if (!added) return at->second + " and " + name;
     }
     return std::string();
@@ -97,6 +100,21 @@ std::string OpenFailure(zip_t* archive) {
 }
 
 }  // namespace
+
+ZipControl::FolderHold ZipControl::HoldExtractFolder(const std::string& folder, const std::string& archive,
+                                                    FolderLock& hold, bool& waited) {
+    waited = false;
+    MakeDirectory(folder);  // a link of that name is left as it is
+    if (!hold.Hold(folder, waited, FolderLock::Links::kRefused)) {
+        const int error = errno;
+        if (IsSymbolicLink(folder)) return FolderHold::kLink;
+        errno = error;
+        return FolderHold::kNotHeld;
+    }
+    SetExtractFolder(folder);
+    SetZipFileName(archive);
+    return FolderHold::kHeld;
+}
 
 std::vector<std::string> ZipControl::Masks() const {
     std::vector<std::string> masks;
@@ -202,14 +220,11 @@ short ZipControl::ExtractFiles(short /*unused*/) {
             result = kEntryDamaged;
             continue;
         }
-        // Write beside the target and rename over it: an existing link of
-        // that name is replaced, never followed.
-        std::string target = folder + BaseName(name);
-        std::string temp = folder + ".unzipXXXXXX";
-        std::vector<char> tempName(temp.begin(), temp.end());
-        tempName.push_back('\0');
-        int fd = ::mkstemp(tempName.data());
-        if (fd < 0) {
+        // Written under a private name beside the target and renamed over
+        // it: an existing link of that name is replaced, never followed.
+        const std::string target = folder + BaseName(name);
+        PrivateFile out;
+        if (!out.Create(target)) {
             messages_.push_back("cannot write into " + folder);
             return kWriteFailed;
         }
@@ -239,16 +254,10 @@ short ZipControl::ExtractFiles(short /*unused*/) {
                                                             " bytes left of what any county takes";
                 break;
             }
-            const char* p = buffer.data();
-            zip_int64_t left = n;
-            while (left > 0) {
-                ssize_t w = ::write(fd, p, static_cast<size_t>(left));
-                if (w < 0 && errno == EINTR) continue;
-                if (w <= 0) { ok = false; break; }
-                p += w;
-                left -= w;
+            if (std::fwrite(buffer.data(), 1, static_cast<size_t>(n), out.get()) != static_cast<size_t>(n)) {
+                ok = false;
+                break;
             }
-            if (!ok) break;
         }
         if (ok && sizeKnown && got != st.size) {
             ok = false;
@@ -256,10 +265,9 @@ short ZipControl::ExtractFiles(short /*unused*/) {
             damage = ": it holds " + std::to_string(got) + " bytes, not the " + std::to_string(st.size) +
                      " it declares";
         }
-        if (::close(fd) != 0) ok = false;
-        if (ok) ::chmod(tempName.data(), 0644);
-        if (!ok || ::rename(tempName.data(), target.c_str()) != 0) {
-            ::unlink(tempName.data());
+        if (ok && IsSymbolicLink(target)) ::unlink(target.c_str());
+        if (!ok || !out.Place()) {
+            out.Discard();
             if (readFailed) {
                 messages_.push_back("archive entry " + name + " is damaged" + damage);
                 result = kEntryDamaged;

@@ -2,6 +2,8 @@
 // name masks, list the entries that match, unpack them flat into the folder.
 #pragma once
 
+#include "platform/folder_lock.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +30,16 @@ public:
     // files of any county.
     static constexpr unsigned long long kMaxTotalSize = 2ULL * 1024 * 1024 * 1024;
 
+    // How HoldExtractFolder went.
+    enum class FolderHold { kHeld, kLink, kNotHeld };
+    // Makes `folder` when it is not there and holds it with `hold` against
+    // every other job that unpacks into it, waiting for it (`waited` tells
+    // whether it had to); the job lets go once it has removed what it
+    // unpacked. From then on `archive` is unpacked into it. kLink: a
+    // symbolic link stands where the folder goes, nothing is held;
+    // kNotHeld: errno says why.
+    FolderHold HoldExtractFolder(const std::string& folder, const std::string& archive, FolderLock& hold,
+                                 bool& waited);
     void SetExtractFolder(const std::string& folder) { extractFolder_ = folder; }
     void SetZipFileName(const std::string& archive) { zipFileName_ = archive; }
     // One or more masks joined by "\r"; '*' and '?' wildcards, matched
@@ -42,13 +54,15 @@ public:
     // Calls OnListingFile once per matching entry, with the name the entry
     // has in the extract folder (its base name). kNothingMatches when no
     // entry matches; an archive that cannot be read is an error, not a match.
-    // An archive with two matching entries of one base name (in different
-    // folders of the archive) is refused whole (kNamesCollide).
+    // An archive with two matching entries of one base name, whatever its
+    // case (in different folders of the archive), is refused whole
+    // (kNamesCollide).
     short ListMatchingFiles();
     // Writes every matching entry into the extract folder under its base
     // name. Nothing is unpacked when the matching entries add up to more
     // than the unpack limit or than the free space of the folder, or when
-    // two of them have one base name. The bytes of an entry are counted as
+    // two of them have one base name. Each is written under a private name
+    // (private_file.h) and renamed over the target. The bytes of an entry are counted as
     // it is inflated: an entry that holds more or fewer bytes than it
     // declares is damaged, and inflating it stops at its declared size (or
     // at what is left of the unpack limit) plus one block. The argument is

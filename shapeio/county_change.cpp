@@ -10,15 +10,15 @@
 
 namespace shapeio {
 
-// A change of several journals is committed through a list of them in the
-// folder, written before the first is removed and removed after the last:
-// a run stopped in between leaves the list, and the next run removes the
-// journals it names instead of putting their files back.
+// A change is committed through a list of its journals in the folder,
+// written before the first is removed and removed after the last: a run
+// stopped in between, or a journal that could not be removed, leaves the
+// list, and the next run removes the journals it names instead of putting
+// their files back.
 
 namespace {
 
 constexpr char kCommitList[] = ".pellard-committed";
-constexpr char kJournalEnding[] = ".journal";
 
 bool EndsWith(const std::string& text, const std::string& ending) {
     return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
@@ -86,23 +86,34 @@ bool CountyChange::Commit(JobServices& services) {
         const std::string prefix = folder_ + "/";
         if (path.compare(0, prefix.size(), prefix) == 0) list += path.substr(prefix.size()) + "\n";
     }
+    if (written.empty()) return RemoveLeftWithoutRows();
     // The new files put in place are there for good before any journal goes.
     for (const std::string& folder : folders) platform::SyncFolder(folder);
     const std::string listPath = folder_ + "/" + kCommitList;
-    const bool listed = written.size() > 1;
-    if (listed && !(platform::WriteWholeFile(listPath, list) && platform::SyncFolder(folder_))) {
+    if (!(platform::WriteWholeFile(listPath, list) && platform::SyncFolder(folder_))) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
                               " could not be written" + SystemReason());
         services.FailCounty();
         Undo(services);
         return false;
     }
-    for (const std::string& path : written) platform::RemoveFile(path);
-    for (const std::string& folder : folders) platform::SyncFolder(folder);
-    if (listed) {
-        platform::RemoveFile(listPath);
-        platform::SyncFolder(folder_);
+    // A journal that stays is never taken for that of a stopped change: the
+    // list stays with it, and the next run removes it.
+    bool removed = true;
+    for (const std::string& path : written) {
+        if (platform::RemoveFileDurably(path)) continue;
+        services.WriteLogLine("Could not remove the journal " + path + SystemReason() + ": the next run in " +
+                              folder_ + " removes it");
+        removed = false;
     }
+    if (removed && !platform::RemoveFileDurably(listPath)) {
+        services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the next run in " + folder_ +
+                              " removes it");
+    }
+    return RemoveLeftWithoutRows();
+}
+
+bool CountyChange::RemoveLeftWithoutRows() {
     for (const std::string& path : removals_) {
         if (!platform::IsSymbolicLink(path)) platform::RemoveFile(path);
     }
@@ -117,16 +128,23 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
         return false;
     }
     if (platform::FileExists(listPath)) {
-        // The run committed its change: its journals only go.
+        // The run committed its change: its journals only go. One that
+        // stays would undo that change; the list stays with it.
+        auto cannotRemove = [&services](const std::string& path) {
+            services.WriteLogLine("Could not remove " + path + SystemReason() +
+                                  ", left by a run that committed its change");
+            services.FailCounty();
+            return false;
+        };
         std::ifstream in(listPath);
         for (std::string relative; std::getline(in, relative);) {
             const std::string path = folder + "/" + relative;
-            if (JournalName(relative) && platform::FileExists(path) && !platform::IsSymbolicLink(path)) {
-                platform::RemoveFile(path);
+            if (JournalName(relative) && platform::FileExists(path) && !platform::IsSymbolicLink(path) &&
+                !platform::RemoveFileDurably(path)) {
+                return cannotRemove(path);
             }
         }
-        platform::RemoveFile(listPath);
-        platform::SyncFolder(folder);
+        if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
     }
     for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
@@ -136,7 +154,16 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
     return true;
 }
 
-void LayerJournal::Use(JobServices& services, const std::string& path) {
+void LayerJournal::Done() {
+    if (!own_ || own_->Remove()) return;
+    // Left there, the next run would put the layer's files back.
+    services_->WriteLogLine("Could not remove the journal " + own_->path() + SystemReason());
+    services_->FailCounty();
+}
+
+void LayerJournal::Use(JobServices& services, const std::string& stem) {
+    const std::string path = stem + kJournalEnding;
+    services_ = &services;
     CountyChange* change = services.Change();
     if (change && change->IsOpen()) {
         own_.reset();

@@ -31,12 +31,16 @@ public:
     // Ends the change: committed when `converted`, else undone and logged
     // ("The merged layers of <folder> were put back as they were before
     // this county"). False when that could not be done: the county is
-    // failed, and what is still journaled is put back by the next run.
+    // failed, and what is still journaled is put back by the next run. A
+    // committed change whose journal cannot be removed is logged and leaves
+    // its commit list, so that the next run removes that journal.
     bool End(JobServices& services, bool converted);
 
 private:
     bool Commit(JobServices& services);
     bool Undo(JobServices& services);
+    // Removes the tables the change left without rows.
+    bool RemoveLeftWithoutRows();
 
     std::string folder_;
     bool open_ = false;
@@ -48,7 +52,8 @@ private:
 // jobs): finishes the commit of a run that stopped while committing, and
 // puts back the files of every journal in the folder and the folders right
 // below it (not reached through links), logging each. False (logged, the
-// county failed) when a journal's files cannot be put back.
+// county failed) when a journal's files cannot be put back or a journal
+// cannot be removed.
 bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
 
 // The journal of one layer's files: the county's when a county change is
@@ -56,14 +61,15 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
 // as soon as the layer's files are complete or put back (Done).
 class LayerJournal {
 public:
-    void Use(JobServices& services, const std::string& path);
+    // The journal of the files "<stem>" and "<stem>.<ext>".
+    void Use(JobServices& services, const std::string& stem);
     Journal& get() { return *journal_; }
-    // The layer's files are complete, or put back by its writer.
-    void Done() {
-        if (own_) own_->Remove();
-    }
+    // The layer's files are complete, or put back by its writer; a journal
+    // of its own that cannot be removed is logged and fails the county.
+    void Done();
 
 private:
+    JobServices* services_ = nullptr;
     std::unique_ptr<Journal> own_;
     Journal* journal_ = nullptr;
 };

@@ -46,16 +46,19 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
 
     journal_ = layerJournal;
     if (!journal_ && mode != OpenMode::kCreate) {
-        ownJournal_.Use(services_, path + ".journal");
+        ownJournal_.Use(services_, path);
         journal_ = &ownJournal_.get();
     }
     bool continued = false;
     if (mode != OpenMode::kCreate) {
-        continued = file_.OpenExisting(path, *journal_) && file_.originalSize() > 0;
-        if (!continued) {
-            file_.Rollback();  // nothing written: an empty file stays empty
+        if (!file_.OpenExisting(path, *journal_)) {
+            // A table there that cannot be opened keeps its rows: the county fails.
+            if (!file_.NothingThere()) return Fail("Could not open file", SystemReason());
             if (mode == OpenMode::kContinue) return Fail("Could not open file");
+        } else {
+            continued = file_.originalSize() > 0;
         }
+        if (!continued) file_.Rollback();  // nothing written: an empty file is created anew
     }
     if (!continued) {
         if (!file_.Create(path, journal_)) return Fail("Could not open file");

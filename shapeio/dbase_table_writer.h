@@ -19,7 +19,8 @@ class DbfTableWriter {
 public:
     enum class OpenMode {
         kCreate,            // a new table ("wb"), replacing any file of that name
-        kContinueOrCreate,  // continue the table when it exists and is not empty, else create it
+        kContinueOrCreate,  // continue the table when it exists and is not empty, else create it;
+                            // a table there that cannot be opened fails
         kContinue,          // continue the table, which must exist
     };
 

@@ -74,6 +74,7 @@ bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
     created_ = false;
     closed_ = false;
     file_ = platform::OpenToUpdate(path);
+    nothingThere_ = !file_ && errno == ENOENT;
     if (!file_) return false;
     struct stat st;
     originalSize_ = ::fstat(::fileno(file_.get()), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;

@@ -38,6 +38,10 @@ public:
     // length and every range preserved are kept in `journal` before the
     // file changes.
     bool OpenExisting(const std::string& path, Journal& journal);
+    // After OpenExisting() failed: nothing was there to open. A file that
+    // is there but could not be opened must never be created anew, which
+    // would put a new file in place of its rows.
+    bool NothingThere() const { return nothingThere_; }
 
     bool IsOpen() const { return get() != nullptr; }
     // Something written is not kept or undone yet.
@@ -80,6 +84,7 @@ private:
     bool created_ = false;
     bool active_ = false;  // something to undo
     bool closed_ = false;  // Close() was called
+    bool nothingThere_ = false;
     int64_t originalSize_ = 0;
     std::vector<SavedRange> saved_;
 };

@@ -26,7 +26,6 @@ namespace shapeio {
 namespace {
 
 constexpr char kMagic[] = "pellard journal 1\n";
-constexpr char kSuffix[] = ".journal";
 
 struct Recorded {
     bool made = false;  // a "new" record: the file was not there
@@ -39,7 +38,7 @@ enum class JournalText { kEmpty, kRead, kDamaged, kForeign };
 // True when `name` is one of the files the journal named `journalName`
 // guards.
 bool GuardedName(const std::string& journalName, const std::string& name) {
-    const std::string stem = journalName.substr(0, journalName.size() - (sizeof kSuffix - 1));
+    const std::string stem = journalName.substr(0, journalName.size() - (sizeof kJournalEnding - 1));
     if (stem.empty() || name.compare(0, stem.size(), stem) != 0) return false;
     if (name.size() == stem.size()) return true;
     const std::string extension = name.substr(stem.size());
@@ -121,11 +120,28 @@ PathKind KindOf(const std::string& path, int64_t* size = nullptr) {
     return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
 }
 
+// Whether the kept ranges hold every byte of [from, to): what a file that is
+// now shorter than it was lacks must come back from the journal.
+bool RangesCover(const Recorded& recorded, int64_t from, int64_t to) {
+    std::vector<std::pair<int64_t, int64_t>> spans;
+    for (const auto& [offset, bytes] : recorded.ranges) {
+        spans.emplace_back(offset, offset + static_cast<int64_t>(bytes.size()));
+    }
+    std::sort(spans.begin(), spans.end());
+    for (const auto& [start, end] : spans) {
+        if (start > from) break;
+        from = std::max(from, end);
+    }
+    return from >= to;
+}
+
 // Gives `file` back its length and, newest first so that the oldest bytes
-// stay, the ranges it had.
+// stay, the ranges it had. A file replaced by a shorter one is lengthened
+// again, when the journal holds the bytes it lacks.
 bool PutBack(const std::string& file, const Recorded& recorded) {
     int64_t size = -1;
-    if (KindOf(file, &size) != PathKind::kRegular || size < recorded.length) return false;
+    if (KindOf(file, &size) != PathKind::kRegular) return false;
+    if (size < recorded.length && !RangesCover(recorded, size, recorded.length)) return false;
     platform::FilePtr out = platform::OpenToUpdate(file);
     bool ok = out && ::ftruncate(::fileno(out.get()), static_cast<off_t>(recorded.length)) == 0;
     for (auto range = recorded.ranges.rbegin(); ok && range != recorded.ranges.rend(); ++range) {
@@ -180,8 +196,9 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
             services.WriteLogLine("Restored file " + file + " as it was before a run that stopped while continuing it");
         }
     }
-    platform::RemoveFile(path);
-    platform::SyncFolder(folder);
+    if (!platform::RemoveFileDurably(path)) {
+        return fail("Could not remove the journal " + path + SystemReason() + " after putting its files back");
+    }
     return true;
 }
 
@@ -193,7 +210,10 @@ bool Journal::Append(const std::string& record) {
     if (!file_) {
         if (closed_) return false;  // a closed journal takes nothing more
         file_ = platform::CreateNewFile(path_);
-        if (!file_ || !WriteAll(file_.get(), kMagic)) return false;
+        // The journal's name is on disk before any file it guards changes.
+        if (!file_ || !WriteAll(file_.get(), kMagic) || !platform::SyncFolder(platform::DirectoryOfPath(path_))) {
+            return false;
+        }
     }
     return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
 }
@@ -240,12 +260,12 @@ void Journal::Close() {
     file_.reset();
 }
 
-void Journal::Remove() {
+bool Journal::Remove() {
     const bool written = Written();
     file_.reset();
     closed_ = false;
     files_.clear();
-    if (written) platform::RemoveFile(path_);
+    return !written || platform::RemoveFileDurably(path_);
 }
 
 }  // namespace shapeio

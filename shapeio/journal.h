@@ -17,6 +17,10 @@
 
 namespace shapeio {
 
+// The ending of every journal's name: the journal of the files "<stem>"
+// and "<stem>.<ext>" is "<stem>.journal".
+inline constexpr char kJournalEnding[] = ".journal";
+
 class Journal {
 public:
     explicit Journal(std::string path) : path_(std::move(path)) {}
@@ -42,7 +46,9 @@ public:
     // Closes the journal's file; it stays on disk.
     void Close();
     // Closes the journal's file and removes it: the change is complete.
-    void Remove();
+    // False (errno says why) when it could not be removed: a later run
+    // would take it for that of a stopped change.
+    bool Remove();
 
     // Puts back every file the journal at `path` names, then removes it. A
     // journal only names files beside it of its own layer, and only
@@ -50,8 +56,9 @@ public:
     // have. `logEach`: each file put back is logged. A file of it that is
     // gone is logged and passed over. False (logged, county failed, the
     // journal left) when the journal is damaged, a file cannot be put back
-    // or a symbolic link stands where a file or the journal goes. A file of
-    // that name that is no journal at all is left alone.
+    // or a symbolic link stands where a file or the journal goes, or when
+    // the journal cannot be removed once its files are back. A file of that
+    // name that is no journal at all is left alone.
     static bool Restore(const std::string& path, JobServices& services, bool logEach);
 
 private:

@@ -358,7 +358,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
     }
     // A merged document is journaled, new or continued.
     LayerJournal journal;
-    if (output.Merged()) journal.Use(services, path + ".journal");
+    if (output.Merged()) journal.Use(services, path);
 
     // A merged layer continues its document where the closing text starts.
     GuardedFile document;

@@ -54,11 +54,16 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     }
     Journal* journal = nullptr;
     if (output.Merged()) {
-        journal_.Use(services_, output.Path(".journal"));
+        journal_.Use(services_, output.Path(""));
         journal = &journal_.get();
     }
     bool continued = false;
-    if (journal && shx_.OpenExisting(shxPath, *journal)) {
+    const bool shxOpened = journal && shx_.OpenExisting(shxPath, *journal);
+    // An index file there that cannot be opened keeps the layer's rows.
+    if (journal && !shxOpened && !shx_.NothingThere()) {
+        return Fail("Could not open file " + shxPath + SystemReason());
+    }
+    if (shxOpened) {
         if (shx_.originalSize() > 0) {
             ExistingShx existing;
             if (!SHP_Read_Existing_Shx(shx_.get(), existing, services_)) return Fail();

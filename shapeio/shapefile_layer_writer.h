@@ -32,7 +32,8 @@ public:
 
     // Opens the layer's files "<folder><stem>.shx/.shp/.dbf". In organisation
     // '3' an index file that exists and is not empty is read back and the
-    // three files are continued; otherwise they are created. Logs "Could not
+    // three files are continued; one that is there but cannot be opened
+    // fails; otherwise they are created. Logs "Could not
     // open file %s", "Could not read an existing shx file", "Could not
     // append to file %s" or a link refused, and fails the county when it
     // cannot.

@@ -195,8 +195,10 @@ TEST_F(GoTest, OlderArchiveKindsAndArchivesThatChangedSinceAdd) {
     EXPECT_EQ(RecordedCalls()[1].inputPath, out + "/unzipped/x.F61");
     EXPECT_EQ(RecordedCalls()[1].countyNumber, 4);
     EXPECT_NE(output.find("[pellard] Could not read zip archive " + broken + "\n"), std::string::npos);
-    EXPECT_EQ(CountOf(output, "[pellard]"), 1);  // the emptied archive is skipped silently
-    EXPECT_EQ(exitStatus_, 1);                   // the damaged one failed
+    EXPECT_NE(output.find("[pellard] Zip archive " + gone + " does not contain TIGER files; it is not converted\n"),
+              std::string::npos);
+    EXPECT_EQ(CountOf(output, "[pellard]"), 2);
+    EXPECT_EQ(exitStatus_, 1);
     EXPECT_TRUE(platform::ListDirectory(out + "/unzipped").empty());
 }
 

@@ -15,9 +15,11 @@ namespace {
 
 constexpr char kPrefix[] = ".pellard-scratch-";
 
-// Removes a scratch folder and the files in it.
-void RemoveFolderWithFiles(const std::string& folder) {
-    for (const std::string& entry : platform::ListDirectory(folder)) platform::RemoveFile(folder + "/" + entry);
+// Removes a scratch folder that `lock` holds and the files in it: they go
+// through the descriptor that holds the folder, and rmdir never follows a
+// link that may have taken the folder's name since.
+void RemoveFolderWithFiles(const platform::FolderLock& lock, const std::string& folder) {
+    lock.RemoveFilesInHeldFolder();
     ::rmdir(folder.c_str());
 }
 
@@ -28,7 +30,7 @@ void RemoveUnheldFolders(const std::string& parent) {
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
         const std::string path = parent + "/" + name;
         platform::FolderLock lock;
-        if (lock.TryHold(path)) RemoveFolderWithFiles(path);
+        if (lock.TryHold(path)) RemoveFolderWithFiles(lock, path);
     }
 }
 
@@ -53,7 +55,9 @@ bool ScratchFolder::Make(const std::string& parent) {
     return false;
 }
 
-bool ScratchFolder::Hold(const std::string& parent, bool& waited) { return heldFolder_.Hold(parent, waited); }
+bool ScratchFolder::Hold(const std::string& parent, bool& waited) {
+    return heldFolder_.Hold(parent, waited, platform::FolderLock::Links::kFollowed);
+}
 
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services) {
@@ -103,7 +107,7 @@ void ScratchFolder::Remove() {
 }
 
 void ScratchFolder::RemoveFolder() {
-    if (!path_.empty()) RemoveFolderWithFiles(path_.substr(0, path_.size() - 1));
+    if (!path_.empty()) RemoveFolderWithFiles(lock_, path_.substr(0, path_.size() - 1));
     path_.clear();
     lock_.Release();
 }

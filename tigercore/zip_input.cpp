@@ -15,22 +15,22 @@ UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archiv
                             shapeio::JobServices& services) {
     UnpackedCounty county;
     county.typeOnePath = unzipFolder + "/" + fallbackName;
-    // Nothing is unpacked through a link planted where the folder goes.
-    if (shapeio::RefusesLink(services, unzipFolder)) {
-        county.failed = true;
-        return county;
-    }
-    platform::MakeDirectory(unzipFolder);
     bool waited = false;
-    if (!hold.Hold(unzipFolder, waited)) {
-        services.WriteLogLine("Could not hold the folder " + unzipFolder + " to unpack " + archive + " (" +
-                              std::strerror(errno) + ")");
-        county.failed = true;
-        return county;
+    switch (zip.HoldExtractFolder(unzipFolder, archive, hold, waited)) {
+        case platform::ZipControl::FolderHold::kHeld: break;
+        case platform::ZipControl::FolderHold::kLink:
+            // Nothing is unpacked through a link planted where the folder goes.
+            services.WriteLogLine(shapeio::LinkRefusal(unzipFolder));
+            services.FailCounty();
+            county.failed = true;
+            return county;
+        case platform::ZipControl::FolderHold::kNotHeld:
+            services.WriteLogLine("Could not hold the folder " + unzipFolder + " to unpack " + archive + " (" +
+                                  std::strerror(errno) + ")");
+            county.failed = true;
+            return county;
     }
     if (waited) services.WriteLogLine("Waited for another job that unpacked into " + unzipFolder);
-    zip.SetExtractFolder(unzipFolder);
-    zip.SetZipFileName(archive);
     zip.SetFileSpecs(masks);
 
     // The type 1 file is taken under the name the archive holds.
