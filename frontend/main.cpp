@@ -2,6 +2,7 @@
 // standard output; the two conversion libraries are bound at load time.
 #include "frontend/command_line.h"
 #include "frontend/library_entries.h"
+#include "platform/memory.h"
 
 #include <iostream>
 #include <string>
@@ -17,6 +18,7 @@ extern "C" int DisplayUnpacked(const char* inputPath, const char* outputDir, con
                                int countyCount, const char* archivePath);
 
 int main(int argc, char** argv) {
+    platform::KeepFreedMemoryForReuse();
     frontend::LibraryEntries& libraries = frontend::Libraries();
     libraries.displayV2 = DisplayV2;
     libraries.displayV2Unpacked = DisplayV2Unpacked;
