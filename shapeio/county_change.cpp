@@ -4,6 +4,7 @@
 #include "shapeio/layer_output.h"
 #include "platform/private_file.h"
 #include "shapeio/guarded_file.h"
+#include "shapeio/kept_files.h"
 
 #include <fstream>
 #include <set>
@@ -86,8 +87,9 @@ bool CountyChange::Commit(JobServices& services) {
         const std::string prefix = folder_ + "/";
         if (path.compare(0, prefix.size(), prefix) == 0) list += path.substr(prefix.size()) + "\n";
     }
-    // The new files put in place are there for good before any journal goes.
-    for (const std::string& folder : folders) platform::SyncFolder(folder);
+    // The files put in place or continued, and their folders, are there for
+    // good before any journal goes: the county's durable point
+    // (kept_files.h) came first.
     const std::string listPath = folder_ + "/" + kCommitList;
     const bool listed = written.size() > 1;
     if (listed && !(platform::WriteWholeFile(listPath, list) && platform::SyncFolder(folder_))) {
@@ -136,7 +138,17 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
     return true;
 }
 
+void LayerJournal::Done() {
+    if (!own_) return;
+    if (own_->Written() && services_ && !SyncKeptFiles(*services_)) {
+        own_->Close();
+        return;
+    }
+    own_->Remove();
+}
+
 void LayerJournal::Use(JobServices& services, const std::string& path) {
+    services_ = &services;
     CountyChange* change = services.Change();
     if (change && change->IsOpen()) {
         own_.reset();
