@@ -66,6 +66,7 @@ protected:
 
 private:
     bool running_ = false;
+    int shownPercent_ = 0;  // the progress bar's, which nothing else moves
     // The folder a zipped county is unpacked into, held from the unpacking
     // to the removal of what was unpacked.
     platform::FolderLock unzipHold_;

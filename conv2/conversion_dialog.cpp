@@ -111,6 +111,12 @@ void ConversionDialog::SetLayerText(const std::string& text) {
     SetDlgItemText(kLayerId, text);
 }
 
-void ConversionDialog::SetProgress(int percent) { SetProgressPos(kProgressBarId, percent); }
+// Called for every line of a layer: the bar is only reached when its
+// percent changes.
+void ConversionDialog::SetProgress(int percent) {
+    if (percent == shownPercent_) return;
+    shownPercent_ = percent;
+    SetProgressPos(kProgressBarId, percent);
+}
 
 }  // namespace vornak2

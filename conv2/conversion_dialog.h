@@ -66,6 +66,7 @@ private:
     void UnpackCounty();
     void RemoveUnpackedFiles();
     bool running_ = false;
+    int shownPercent_ = 0;  // the progress bar's, which nothing else moves
     bool cleanupListing_ = false;  // set only while a clean-up listing runs
     // A zipped county: its archive, and the folder it is unpacked into, held
     // from the unpacking to the removal of what was unpacked.

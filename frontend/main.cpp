@@ -3,12 +3,14 @@
 #include "exports/county_exports.h"
 #include "frontend/command_line.h"
 #include "frontend/library_entries.h"
+#include "platform/memory.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    platform::KeepFreedMemoryForReuse();
     frontend::LibraryEntries& libraries = frontend::Libraries();
     libraries.displayV2 = DisplayV2;
     libraries.displayV2Unpacked = DisplayV2Unpacked;

@@ -68,6 +68,9 @@ std::vector<std::string> FolderAndSubfolders(const std::string& folder);
 bool SyncFile(std::FILE* file);
 // Makes the entries of a folder (renames, removals) durable.
 bool SyncFolder(const std::string& folder);
+// Makes what was written to the regular file at `path` durable, opening it
+// without following a symbolic link; false (errno set) when it cannot.
+bool SyncPath(const std::string& path);
 
 // True when `path` (an existing directory) lies on a file system mounted
 // read-only.

@@ -1,6 +1,7 @@
 #include "platform/memory.h"
 
 #include <cstdint>
+#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -17,6 +18,16 @@ void AdviseLargePages(void* data, std::size_t bytes) {
 #else
     (void)data;
     (void)bytes;
+#endif
+}
+
+void KeepFreedMemoryForReuse() {
+#if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD) && defined(M_TOP_PAD)
+    // 32 MB is the largest threshold the allocator takes; setting it also
+    // stops the threshold from moving on its own.
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    ::mallopt(M_TOP_PAD, 16 << 20);
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include "shapeio/layer_output.h"
 #include "platform/private_file.h"
 #include "shapeio/guarded_file.h"
+#include "shapeio/kept_files.h"
 
 #include <fstream>
 #include <set>
@@ -87,8 +88,9 @@ bool CountyChange::Commit(JobServices& services) {
         if (path.compare(0, prefix.size(), prefix) == 0) list += path.substr(prefix.size()) + "\n";
     }
     if (written.empty()) return RemoveLeftWithoutRows();
-    // The new files put in place are there for good before any journal goes.
-    for (const std::string& folder : folders) platform::SyncFolder(folder);
+    // The files put in place or continued, and their folders, are there for
+    // good before any journal goes: the county's durable point
+    // (kept_files.h) came first.
     const std::string listPath = folder_ + "/" + kCommitList;
     if (!(platform::WriteWholeFile(listPath, list) && platform::SyncFolder(folder_))) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
@@ -101,11 +103,14 @@ bool CountyChange::Commit(JobServices& services) {
     // list stays with it, and the next run removes it.
     bool removed = true;
     for (const std::string& path : written) {
-        if (platform::RemoveFileDurably(path)) continue;
+        if (platform::RemoveFile(path)) continue;
         services.WriteLogLine("Could not remove the journal " + path + SystemReason() + ": the next run in " +
                               folder_ + " removes it");
         removed = false;
     }
+    // The journals are gone for good before the list that keeps them from
+    // being taken for a stopped change's.
+    for (const std::string& folder : folders) removed = platform::SyncFolder(folder) && removed;
     if (removed && !platform::RemoveFileDurably(listPath)) {
         services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the next run in " + folder_ +
                               " removes it");
@@ -155,7 +160,12 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
 }
 
 void LayerJournal::Done() {
-    if (!own_ || own_->Remove()) return;
+    if (!own_) return;
+    if (own_->Written() && services_ && !SyncKeptFiles(*services_)) {
+        own_->Close();
+        return;
+    }
+    if (own_->Remove()) return;
     // Left there, the next run would put the layer's files back.
     services_->WriteLogLine("Could not remove the journal " + own_->path() + SystemReason());
     services_->FailCounty();

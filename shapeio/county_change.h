@@ -28,7 +28,8 @@ public:
     // `path` is removed when the change is committed (a table that was left
     // without rows); it stays when the change is undone.
     void RemoveAtCommit(const std::string& path) { removals_.push_back(path); }
-    // Ends the change: committed when `converted`, else undone and logged
+    // Ends the change, after the county's files were made durable
+    // (SyncKeptFiles): committed when `converted`, else undone and logged
     // ("The merged layers of <folder> were put back as they were before
     // this county"). False when that could not be done: the county is
     // failed, and what is still journaled is put back by the next run. A
@@ -64,8 +65,10 @@ public:
     // The journal of the files "<stem>" and "<stem>.<ext>".
     void Use(JobServices& services, const std::string& stem);
     Journal& get() { return *journal_; }
-    // The layer's files are complete, or put back by its writer; a journal
-    // of its own that cannot be removed is logged and fails the county.
+    // The layer's files are complete, or put back by its writer. A journal
+    // of the layer's own goes once the county's files are durable; it stays
+    // when they cannot be made so, or when it cannot be removed (logged; the
+    // county is failed).
     void Done();
 
 private:

@@ -49,6 +49,7 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
         ownJournal_.Use(services_, path);
         journal_ = &ownJournal_.get();
     }
+    file_.SyncLater(services_.Kept());
     bool continued = false;
     if (mode != OpenMode::kCreate) {
         if (!file_.OpenExisting(path, *journal_)) {

@@ -103,7 +103,7 @@ bool GuardedFile::Close(int64_t length) {
     closed_ = true;
     bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
     if (ok && length >= 0) ok = ::ftruncate(::fileno(stream), static_cast<off_t>(length)) == 0;
-    if (ok) ok = ::fsync(::fileno(stream)) == 0;
+    if (ok && !kept_) ok = ::fsync(::fileno(stream)) == 0;
     if (created_) return ok;  // held until it is put in place or removed
     return platform::CloseFile(file_) && ok;
 }
@@ -117,12 +117,17 @@ bool GuardedFile::Keep() {
     }
     active_ = false;
     saved_.clear();
-    if (!created_) return true;
+    if (!created_) {
+        if (kept_) kept_->Add(path_);
+        return true;
+    }
     if (journal_ && !journal_->Replacing(path_)) {
         newFile_.Discard();
         return false;
     }
-    return newFile_.Place();
+    const bool placed = newFile_.Place();
+    if (placed && kept_) kept_->Add(path_);
+    return placed;
 }
 
 bool GuardedFile::Rollback() {

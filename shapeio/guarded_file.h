@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "shapeio/journal.h"
+#include "shapeio/kept_files.h"
 
 #include <cstdint>
 #include <string>
@@ -43,6 +44,10 @@ public:
     // would put a new file in place of its rows.
     bool NothingThere() const { return nothingThere_; }
 
+    // The file is made durable with the county's other files (`kept`, when
+    // the county ends) instead of when it is closed; null: when it is closed.
+    void SyncLater(KeptFiles* kept) { kept_ = kept; }
+
     bool IsOpen() const { return get() != nullptr; }
     // Something written is not kept or undone yet.
     bool Pending() const { return active_; }
@@ -59,12 +64,14 @@ public:
     bool Preserve(int64_t offset, int64_t length);
 
     // Ends the writing and, when `length` is 0 or more, cuts the file to that
-    // length; the file's data is on disk when it returns true. False when
+    // length; the file's data is on disk when it returns true (unless it is
+    // made durable later, SyncLater). False when
     // something written did not reach the file. A created file stays held
     // under its private name until Keep() or Rollback().
     bool Close(int64_t length = -1);
     // The file stays as written; nothing is undone any more. A created file
-    // takes its own name; false when it cannot (it is then removed).
+    // takes its own name; false when it cannot (it is then removed). A file
+    // made durable later is added to those kept.
     bool Keep();
     // Removes a created file; gives an existing file back its original length
     // and preserved bytes. False when the file could not be restored.
@@ -81,6 +88,7 @@ private:
     platform::PrivateFile newFile_;  // a created file
     std::string path_;
     Journal* journal_ = nullptr;
+    KeptFiles* kept_ = nullptr;
     bool created_ = false;
     bool active_ = false;  // something to undo
     bool closed_ = false;  // Close() was called

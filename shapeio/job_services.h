@@ -9,6 +9,7 @@
 namespace shapeio {
 
 class CountyChange;
+class KeptFiles;
 
 class JobServices {
 public:
@@ -29,6 +30,9 @@ public:
     // The change the county makes to merged layer files (county_change.h);
     // null for a job that keeps none.
     virtual CountyChange* Change() { return nullptr; }
+    // The files the county has kept, made durable when it ends
+    // (kept_files.h); null: each file is made durable as it is closed.
+    virtual KeptFiles* Kept() { return nullptr; }
 };
 
 }  // namespace shapeio

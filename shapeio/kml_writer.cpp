@@ -362,6 +362,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
 
     // A merged layer continues its document where the closing text starts.
     GuardedFile document;
+    document.SyncLater(services.Kept());
     // Every way out that does not keep the document undoes it.
     struct Undo {
         GuardedFile& document;

@@ -57,6 +57,8 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
         journal_.Use(services_, output.Path(""));
         journal = &journal_.get();
     }
+    shp_.SyncLater(services_.Kept());
+    shx_.SyncLater(services_.Kept());
     bool continued = false;
     const bool shxOpened = journal && shx_.OpenExisting(shxPath, *journal);
     // An index file there that cannot be opened keeps the layer's rows.

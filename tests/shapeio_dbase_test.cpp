@@ -11,7 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 using shapeio::DbfFieldDef;
 using shapeio::DbfTableWriter;
@@ -209,6 +213,45 @@ TEST(NumberFormat, FixedDecimals) {
     EXPECT_EQ("  -0.50000", shapeio::FormatFixed(-0.5, 10, 5));
     EXPECT_EQ("-84.123457", shapeio::FormatFixed(-84.1234567, 6));
     EXPECT_EQ("1.000000", shapeio::FormatFixed(0.9999999, 6));
+}
+
+// The text of every value is printf's: ties and near-ties of the decimal
+// that is cut, carries through every digit, zeros of both signs, values too
+// small or too large for the quick way, and many coordinates as a county's
+// records give them (millionths of a degree), each moved by one unit of its
+// last binary place either way.
+TEST(NumberFormat, FixedTextIsPrintfs) {
+    std::vector<double> values = {0.0,        -0.0,       0.9999995,   -0.9999995,      0.0000005,   -0.0000005,
+                                  0.00000049, -0.0000005, 1.0000005,   179.9999995,     -179.9999995, 123.4564995,
+                                  2.5,        -2.5,       0.125,       9999999.9999995, 0.5,          1.5,
+                                  4503599627.3704965,     9007199254.740993, 1e300,     -1e300,       5e-324,
+                                  -2.2250738585072014e-308, 0.1,      -71.123456,      42.999999999};
+    uint64_t state = 12345;
+    auto next = [&state] { return state = state * 6364136223846793005ULL + 1442695040888963407ULL; };
+    for (int i = 0; i < 100000; ++i) {
+        const int64_t micro = static_cast<int64_t>(next() >> 33) - (int64_t{1} << 30);
+        values.push_back(static_cast<double>(micro) / 1e6);                 // a record's coordinate
+        values.push_back((static_cast<double>(micro) + 0.5) / 1e6);         // half way to the next
+        values.push_back(static_cast<double>(next() >> 11) / 1099511627776.0 - 4096.0);  // any fraction
+    }
+    const size_t chosen = values.size();
+    for (size_t i = 0; i < chosen; ++i) {
+        values.push_back(std::nextafter(values[i], 1e308));
+        values.push_back(std::nextafter(values[i], -1e308));
+    }
+    char expected[512];
+    int differing = 0;
+    for (int decimals : {6, 0, 1, 5, 7, 9}) {
+        for (double value : values) {
+            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+            const std::string ours = shapeio::FormatFixed(value, decimals);
+            if (ours != expected && ++differing <= 5) {
+                ADD_FAILURE() << "%." << decimals << "f of " << std::hexfloat << value << ": " << ours << " instead of "
+                              << expected;
+            }
+        }
+    }
+    EXPECT_EQ(0, differing);
 }
 
 TEST(NumberFormat, DecimalPointWhateverTheLocale) {

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "shapeio/county_change.h"
 #include "shapeio/job_services.h"
+#include "shapeio/kept_files.h"
 
 #include <string>
 
@@ -38,6 +39,7 @@ public:
     // A message box that never blocks: standard error and the log.
     void ShowMessage(const std::string& text) override;
     shapeio::CountyChange* Change() override { return &change_; }
+    shapeio::KeptFiles* Kept() override { return &kept_; }
 
 private:
     platform::FilePtr& log_;
@@ -45,6 +47,7 @@ private:
     ProgressSink* (*currentJob_)();
     std::string caption_;
     shapeio::CountyChange change_;
+    shapeio::KeptFiles kept_;
 };
 
 }  // namespace tigercore

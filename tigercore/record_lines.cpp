@@ -35,14 +35,15 @@ bool OnlyEndOfFileMarks(std::string_view line) {
 
 }  // namespace
 
-RecordLineReader::RecordLineReader(std::FILE* file) : file_(file), start_(std::ftell(file)), block_(BlockSizeFor(file)) {}
+RecordLineReader::RecordLineReader(std::FILE* file)
+    : file_(file), start_(std::ftell(file)), blockSize_(BlockSizeFor(file)), block_(new char[blockSize_]) {}
 
 bool RecordLineReader::Fill() {
     if (endOfFile_ || readError_) return false;
-    std::memmove(block_.data(), block_.data() + position_, length_ - position_);
+    std::memmove(block_.get(), block_.get() + position_, length_ - position_);
     length_ -= position_;
     position_ = 0;
-    size_t got = std::fread(block_.data() + length_, 1, block_.size() - length_, file_);
+    size_t got = std::fread(block_.get() + length_, 1, blockSize_ - length_, file_);
     length_ += got;
     if (got == 0) {
         if (std::ferror(file_)) readError_ = true;
@@ -54,7 +55,7 @@ bool RecordLineReader::Fill() {
 
 size_t RecordLineReader::LineEndLength(const char* end) {
     if (*end == '\n') return 1;
-    if (end + 1 < block_.data() + length_) return end[1] == '\n' ? 2 : 1;
+    if (end + 1 < block_.get() + length_) return end[1] == '\n' ? 2 : 1;
     if (endOfFile_) return 1;
     const int next = std::fgetc(file_);
     if (next == EOF) {
@@ -67,7 +68,7 @@ size_t RecordLineReader::LineEndLength(const char* end) {
 
 bool RecordLineReader::NextLine(std::string_view& line) {
     for (;;) {
-        const char* begin = block_.data() + position_;
+        const char* begin = block_.get() + position_;
         const size_t held = length_ - position_;
         if (const char* end = FindLineEnd(begin, held)) {
             const size_t n = static_cast<size_t>(end - begin);
@@ -77,12 +78,12 @@ bool RecordLineReader::NextLine(std::string_view& line) {
             lineEnded_ = true;
             return !readError_;
         }
-        if (held == block_.size()) return LongLine(line);
+        if (held == blockSize_) return LongLine(line);
         if (!Fill()) {
             if (readError_ || length_ == position_) return false;
             // The last line has no line end.
             const size_t n = length_ - position_;
-            line = std::string_view(block_.data() + position_, n);
+            line = std::string_view(block_.get() + position_, n);
             position_ = length_;
             lineLength_ = n;
             lineEnded_ = false;
@@ -94,13 +95,13 @@ bool RecordLineReader::NextLine(std::string_view& line) {
 bool RecordLineReader::LongLine(std::string_view& line) {
     constexpr size_t kKept = 4096;
     const size_t held = length_ - position_;
-    longLine_.assign(block_.data() + position_, held < kKept ? held : kKept);
+    longLine_.assign(block_.get() + position_, held < kKept ? held : kKept);
     size_t length = held;
     position_ = length_;
     bool ended = false;
     while (Fill()) {
-        if (const char* end = FindLineEnd(block_.data(), length_)) {
-            const size_t n = static_cast<size_t>(end - block_.data());
+        if (const char* end = FindLineEnd(block_.get(), length_)) {
+            const size_t n = static_cast<size_t>(end - block_.get());
             length += n;
             position_ = n + LineEndLength(end);
             ended = true;

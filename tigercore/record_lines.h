@@ -5,9 +5,9 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tigercore {
 
@@ -48,7 +48,9 @@ private:
 
     std::FILE* file_;
     long start_;
-    std::vector<char> block_;
+    size_t blockSize_;
+    // Not cleared: only the bytes read into it are ever looked at.
+    std::unique_ptr<char[]> block_;
     size_t position_ = 0;  // start of the next line in block_
     size_t length_ = 0;    // bytes held in block_
     bool endOfFile_ = false;

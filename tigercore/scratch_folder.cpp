@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "shapeio/county_change.h"
+#include "shapeio/kept_files.h"
 
 #include <cerrno>
 #include <cstring>
@@ -95,6 +96,9 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
 }
 
 bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services) {
+    // The county's one durable point: what it wrote is on disk before its
+    // change of merged layers is committed.
+    if (!shapeio::SyncKeptFiles(services)) converted = false;
     shapeio::CountyChange* change = services.Change();
     const bool ended = !change || change->End(services, converted);
     folder.Remove();

@@ -5,6 +5,7 @@
 #include "conv2/display.h"
 #include "options_help.h"
 #include "platform/dialog.h"
+#include "platform/memory.h"
 
 #include <cstdio>
 #include <cstring>
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
                      options[53], options.size());
         return 2;
     }
+    platform::KeepFreedMemoryForReuse();
     // The county's progress is not drawn.
     platform::SilentRenderer silent;
     platform::SetModelessRenderer(&silent);
