@@ -17,7 +17,8 @@ bool FolderLock::Hold(const std::string& folder, bool& waited, Links links) {
     std::string bare = folder.empty() ? std::string(".") : folder;
     // A '/' behind the name would have a link followed.
     while (bare.size() > 1 && bare.back() == '/') bare.pop_back();
-    const int fd = ::open(bare.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (links == Links::kRefused ? O_NOFOLLOW : 0));
+    const int noFollow = links == Links::kRefused ? O_NOFOLLOW : 0;
+    const int fd = ::open(bare.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
     if (fd < 0) return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         waited = errno == EWOULDBLOCK;
