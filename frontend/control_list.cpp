@@ -184,7 +184,7 @@ std::string ControlListText() {
                    TypeIdOf(kChooseTypeBaseCode), TypeIdOf(kLastOlderEditionCode), CLayerOptionsDlg::kFirstLayerId);
     text += ListLayerDialog<CLayerOptionsDlg>(
         olderCodes, {{CLayerOptionsDlg::kSelectAllId,
-                      Format("(ticks every box the edition offers, %d among them)", CLayerOptionsDlg::LayerId(54))}});
+                      Format("(ticks every box the edition offers, %d among them)", CLayerOptionsDlg::LayerId(CLayerOptionsDlg::kClipWaterPosition))}});
 
     const int clipWater = CLayerOptionsV2Dlg::LayerId(CLayerOptionsV2Dlg::kClipWaterPosition);
     text += Format("\nLayer dialog of editions %d-%d (Tiger Type %d-%d); the box of position P is\n"

@@ -16,6 +16,7 @@ public:
     static constexpr int kUseForAllId = 300;
     static constexpr int kSelectAllId = 301;
     static constexpr int kClearAllId = 302;
+    static constexpr int kClipWaterPosition = static_cast<int>(options::kOlderOptions.clipWater);
 
     static constexpr int LayerId(int position) { return kFirstLayerId + position; }
 

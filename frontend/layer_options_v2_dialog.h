@@ -20,7 +20,7 @@ public:
     static constexpr int kClearAllId = 302;
     static constexpr int kTazStateCombinedId = 303;
     static constexpr int kEconomicGroupId = 304;
-    static constexpr int kClipWaterPosition = 80;
+    static constexpr int kClipWaterPosition = static_cast<int>(options::kLaterOptions.clipWater);
 
     static constexpr int LayerId(int position) { return kFirstLayerId + position; }
     static constexpr int SecondId(int position) { return kFirstSecondId + position; }
