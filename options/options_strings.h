@@ -30,23 +30,21 @@ struct OptionsFamily {
     std::size_t clipWater;         // a flag
     std::size_t pushPins;          // a flag: a label point per KML polygon
     std::size_t numericAddresses;  // '2' writes the roads' address ranges as numbers
-    const OptionPosition* rows;  // ends with a row of index -1
+    const std::vector<OptionPosition>& (*rows)();
 
-    const OptionPosition* begin() const { return rows; }
-    const OptionPosition* end() const;
+    std::vector<OptionPosition>::const_iterator begin() const { return rows().begin(); }
+    std::vector<OptionPosition>::const_iterator end() const { return rows().end(); }
     // The row of a dialog control; null for none.
     const OptionPosition* RowOfControl(int control) const;
-    // The label of the first row of a position; "" for none.
-    const char* LabelAt(int index) const;
 };
 
-extern const OptionPosition kLaterRows[];
-extern const OptionPosition kOlderRows[];
+const std::vector<OptionPosition>& LaterRows();
+const std::vector<OptionPosition>& OlderRows();
 
 // The 2002-2006 editions ('9', 'a' to 'd'), 86 characters.
-inline constexpr OptionsFamily kLaterOptions{86, 53, 79, 80, 81, 0, kLaterRows};
+inline constexpr OptionsFamily kLaterOptions{86, 53, 79, 80, 81, 0, LaterRows};
 // The 1994-2000 editions ('0' to '8'), 56 characters.
-inline constexpr OptionsFamily kOlderOptions{56, 53, 50, 54, 51, 0, kOlderRows};
+inline constexpr OptionsFamily kOlderOptions{56, 53, 50, 54, 51, 0, OlderRows};
 
 inline const OptionsFamily& LaterFamily() { return kLaterOptions; }
 inline const OptionsFamily& OlderFamily() { return kOlderOptions; }
