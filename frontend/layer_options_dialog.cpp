@@ -9,17 +9,7 @@
 
 namespace frontend {
 
-using platform::ControlKind;
-
 namespace {
-
-const options::OptionsFamily& kFamily = options::kOlderOptions;
-
-// Positions with a check box.
-bool HasCheckBox(int position) { return kFamily.RowOfControl(CLayerOptionsDlg::LayerId(position)) != nullptr; }
-
-// Positions the dialog reads from and writes to the options string.
-bool IsLayerPosition(int position) { return position >= 8 && HasCheckBox(position); }
 
 // Check boxes that the template keeps disabled (the line classes and the
 // layers that only later editions have).
@@ -90,21 +80,14 @@ char EditionCharacterOfDialog(int code) {
 
 }  // namespace
 
-CLayerOptionsDlg::CLayerOptionsDlg() : platform::Dialog(kTemplateId, "Layer Extraction Options") {
-    for (const options::OptionPosition& row : kFamily) {
-        if (row.control != LayerId(row.index)) continue;
-        AddControl(row.control, ControlKind::CheckBox, row.label).enabled = !DisabledInTemplate(row.index);
-    }
-    AddControl(kUseForAllId, ControlKind::CheckBox, "Use these options for all subsequent cases");
-    AddControl(kSelectAllId, ControlKind::Button, "Select All");
-    AddControl(kClearAllId, ControlKind::Button, "Clear All");
-    AddControl(platform::IDOK, ControlKind::Button, "OK").isDefault = true;
-    AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
+CLayerOptionsDlg::CLayerOptionsDlg()
+    : LayerDialogEngine(kTemplateId, options::kOlderOptions,
+                        [](int position, platform::Control& box) { box.enabled = !DisabledInTemplate(position); }) {
+    AddButtons(true);
 }
 
 void CLayerOptionsDlg::DoDataExchange(platform::DataExchange& dx) {
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (HasCheckBox(p)) dx.Check(LayerId(p), layers[p]);
+    ExchangeFirstBoxes(dx);
     dx.Check(kUseForAllId, useForAllSubsequent);
 }
 
@@ -113,13 +96,11 @@ bool CLayerOptionsDlg::OnInitDialog() {
     if (code >= 94 && code <= 103) {
         SetWindowText(CaptionOfEdition(code));
         for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-            if (const char* label = HasCheckBox(p) ? EditionLabel(p, code) : nullptr) SetLabel(LayerId(p), label);
+            if (const char* label = HasFirstBox(p) ? EditionLabel(p, code) : nullptr) SetLabel(LayerId(p), label);
         for (int p : EnabledByEdition(code)) EnableControl(LayerId(p), true);
     }
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p) {
-        if (!IsLayerPosition(p)) continue;
-        layers[p] = static_cast<size_t>(p) < gLayerOptions.size() && gLayerOptions[p] != '0' ? 1 : 0;
-    }
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) layers[p] = IsSet(p) ? 1 : 0;
     if (gSetForAllActive) {
         useForAllSubsequent = 1;
         EnableControl(kUseForAllId, false);
@@ -136,11 +117,6 @@ bool CLayerOptionsDlg::OnInitDialog() {
     if (code > 100) EnableControl(LayerId(17), false);
     UpdateData(false);
     return true;
-}
-
-void CLayerOptionsDlg::OnCommand(int id) {
-    if (id == kSelectAllId) OnSelectAllLayers();
-    else if (id == kClearAllId) OnClearAllLayers();
 }
 
 void CLayerOptionsDlg::OnSelectAllLayers() {
@@ -165,22 +141,18 @@ void CLayerOptionsDlg::OnSelectAllLayers() {
 
 void CLayerOptionsDlg::OnClearAllLayers() {
     UpdateData(true);
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (IsLayerPosition(p)) layers[p] = 0;
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) layers[p] = 0;
     UpdateData(false);
 }
 
 void CLayerOptionsDlg::OnOK() {
     gLayerOptions.assign(kOptionsLength, '0');
     UpdateData(true);
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (IsLayerPosition(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
     gLayerOptions[kEditionIndex] = EditionCharacterOfDialog(gCurrentEdition);
-    if (useForAllSubsequent && gSetForAllActive == 0) {
-        gSetForAllOptions = gLayerOptions;
-        gSetForAllActive = 1;
-        gSetForAllEdition = gCurrentEdition;
-    }
+    HandOverForAll();
     EndDialog(platform::IDOK);
 }
 

@@ -12,12 +12,6 @@ namespace {
 
 constexpr int kSharedPositions[] = {48, 50, 52};
 
-const options::OptionsFamily& kFamily = options::kLaterOptions;
-
-bool HasFirstBox(int position) {
-    return kFamily.RowOfControl(CLayerOptionsV2Dlg::LayerId(position)) != nullptr;
-}
-
 // The "Correction" boxes that the template hides and disables.
 bool IsHiddenCorrection(int position) {
     for (int p : {13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 61})
@@ -61,31 +55,19 @@ bool IsCommonLayerPosition(int position) {
     return (position >= 8 && position <= 52) || (position >= 54 && position <= 71);
 }
 
-bool IsSet(int position) {
-    return static_cast<size_t>(position) < gLayerOptions.size() && gLayerOptions[position] != '0';
-}
-
 }  // namespace
 
-CLayerOptionsV2Dlg::CLayerOptionsV2Dlg() : platform::Dialog(kTemplateId, "Layer Extraction Options") {
-    for (const options::OptionPosition& row : kFamily) {
-        if (row.control != LayerId(row.index)) continue;
-        const int p = row.index;
-        platform::Control& box = AddControl(row.control, ControlKind::CheckBox, row.label);
-        if (p <= 7) box.enabled = false;
-        if (IsHiddenCorrection(p)) box.enabled = box.visible = false;
-        if (IsEconomicPosition(p)) box.visible = false;
-    }
+CLayerOptionsV2Dlg::CLayerOptionsV2Dlg()
+    : LayerDialogEngine(kTemplateId, options::kLaterOptions, [](int position, platform::Control& box) {
+          if (position <= 7) box.enabled = false;
+          if (IsHiddenCorrection(position)) box.enabled = box.visible = false;
+          if (IsEconomicPosition(position)) box.visible = false;
+      }) {
     AddControl(kTazStateCombinedId, ControlKind::CheckBox, "TAZ State Combined").enabled = false;
     AddControl(kEconomicGroupId, ControlKind::Static, "Economic Census Polygons").visible = false;
     for (int p : kSharedPositions)
-        AddControl(SecondId(p), ControlKind::CheckBox, kFamily.RowOfControl(SecondId(p))->label).visible = false;
-    AddControl(kUseForAllId, ControlKind::CheckBox, "Use these options for all subsequent cases");
-    AddControl(kSelectAllId, ControlKind::Button, "Select All");
-    AddControl(kClearAllId, ControlKind::Button, "Clear All");
-    AddControl(platform::IDOK, ControlKind::Button, "OK").isDefault = true;
-    platform::Control& cancel = AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel");
-    cancel.visible = cancel.enabled = false;
+        AddControl(SecondId(p), ControlKind::CheckBox, family_.RowOfControl(SecondId(p))->label).visible = false;
+    AddButtons(false);
 }
 
 int& CLayerOptionsV2Dlg::SecondBox(int position) {
@@ -95,8 +77,7 @@ int& CLayerOptionsV2Dlg::SecondBox(int position) {
 }
 
 void CLayerOptionsV2Dlg::DoDataExchange(platform::DataExchange& dx) {
-    for (int p = 0; p < static_cast<int>(kOptionsLengthV2); ++p)
-        if (HasFirstBox(p)) dx.Check(LayerId(p), layers[p]);
+    ExchangeFirstBoxes(dx);
     for (int p : kSharedPositions) dx.Check(SecondId(p), SecondBox(p));
     dx.Check(kTazStateCombinedId, tazStateCombined);
     dx.Check(kUseForAllId, useForAllSubsequent);
@@ -129,11 +110,6 @@ bool CLayerOptionsV2Dlg::OnInitDialog() {
     if (gSetForAllActive == 1) EnableControl(kUseForAllId, false);
     UpdateData(false);
     return true;
-}
-
-void CLayerOptionsV2Dlg::OnCommand(int id) {
-    if (id == kSelectAllId) OnSelectAllLayers();
-    else if (id == kClearAllId) OnClearAllLayers();
 }
 
 void CLayerOptionsV2Dlg::OnSelectAllLayers() {
@@ -179,11 +155,7 @@ void CLayerOptionsV2Dlg::OnOK() {
         for (int p = 72; p <= 77; ++p) gLayerOptions[p] = layers[p] ? '1' : '0';
     }
     gLayerOptions[kClipWaterPosition] = layers[kClipWaterPosition] ? '1' : '0';
-    if (useForAllSubsequent && gSetForAllActive == 0) {
-        gSetForAllOptions = gLayerOptions;
-        gSetForAllEdition = code;
-        gSetForAllActive = 1;
-    }
+    HandOverForAll();
     EndDialog(platform::IDOK);
 }
 
