@@ -1,6 +1,7 @@
 #include "options_help.h"
 
 #include "options/options_strings.h"
+#include "platform/text.h"
 
 #include <cstdlib>
 
@@ -15,24 +16,6 @@ struct Position {
     std::string at;       // a position or a run of them
     std::string meaning;  // what the library makes when it is not '0'
 };
-
-// "13, 16, 82-85": runs of three or more positions as ranges.
-std::string PositionList(const std::vector<int>& positions) {
-    std::string text;
-    for (size_t k = 0; k < positions.size();) {
-        size_t run = k;
-        while (run + 1 < positions.size() && positions[run + 1] == positions[run] + 1) ++run;
-        if (!text.empty()) text += ", ";
-        if (run - k >= 2) {
-            text += std::to_string(positions[k]) + "-" + std::to_string(positions[run]);
-            k = run + 1;
-        } else {
-            text += std::to_string(positions[k]);
-            ++k;
-        }
-    }
-    return text;
-}
 
 // The rows of the positions `first` to `last` of a family, in order, then
 // (with `noLayers`) the positions that ask for nothing.
@@ -52,7 +35,7 @@ std::vector<Position> Rows(const OptionsFamily& family, size_t first, size_t las
         std::vector<int> untold;
         for (size_t p = first; p <= last; ++p)
             if (!told[p]) untold.push_back(static_cast<int>(p));
-        if (!untold.empty()) rows.push_back({PositionList(untold), "no layer; leave '0'"});
+        if (!untold.empty()) rows.push_back({platform::NumberList(untold), "no layer; leave '0'"});
     }
     return rows;
 }
