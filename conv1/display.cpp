@@ -2,6 +2,7 @@
 
 #include "conv1/conversion_dialog.h"
 #include "conv1/job_state.h"
+#include "options/options_strings.h"
 #include "platform/text.h"
 #include "tigercore/county_job.h"
 
@@ -31,9 +32,6 @@ Edition DecodeEdition(char c) {
     }
 }
 
-// Character i of the options; positions past the end of a short string read as '0'.
-char OptionAt(const std::string& options, size_t i) { return i < options.size() ? options[i] : '0'; }
-
 }  // namespace
 
 int Display(const char* inputPath, const char* outputDir, const char* options, int countyNumber, int countyCount) {
@@ -49,20 +47,21 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
+    const options::DecodedOptions decoded = options::DecodeOptions(options::OlderFamily(), gOptionString);
     for (int i = 0; i < kLayerFlagCount; ++i) {
-        dialog->layerFlags[static_cast<size_t>(i)] = OptionAt(gOptionString, static_cast<size_t>(i)) != '0' ? 1 : 0;
+        dialog->layerFlags[static_cast<size_t>(i)] = decoded.flags[static_cast<size_t>(i)];
     }
-    gNumericAddressFields = OptionAt(gOptionString, 0) == '2' ? 1 : 0;
+    gNumericAddressFields = decoded.numericAddresses ? 1 : 0;
     dialog->inputPath = inputPath;
     dialog->countyProgressText = platform::Format("Processing county %d of %d", countyNumber, countyCount);
 
-    const Edition edition = DecodeEdition(OptionAt(gOptionString, 53));
+    const Edition edition = DecodeEdition(decoded.edition);
     gEditionCode = edition.code;
     dialog->editionText = edition.caption;
 
-    gClipWaterPolygons = dialog->layerFlags[54];
+    gClipWaterPolygons = decoded.clipWater ? 1 : 0;
     dialog->clipWaterText = gClipWaterPolygons ? "Yes" : "No";
-    gKmlLabelPoints = dialog->layerFlags[51] ? 1 : 0;
+    gKmlLabelPoints = decoded.pushPins ? 1 : 0;
 
     // Base name: a long file title keeps its first 3 and last 5 characters
     // for the output names; the record files keep their real names. A
@@ -81,7 +80,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
 
     gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
 
-    gOrganisationMode = OptionAt(gOptionString, 50);
+    gOrganisationMode = decoded.organisation;
     const tigercore::CountyFolder county =
         tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
     if (county.refusedLink) {

@@ -7,6 +7,7 @@
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
 #include "conv2/water_landmarks.h"
+#include "options/options_strings.h"
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
@@ -365,7 +366,8 @@ bool CountyDriver::Run() {
     if (goOn && anyLine) goOn = LineStage();
 
     bool anyPolygon = false;
-    for (int i = 8; i <= 78; ++i) anyPolygon = anyPolygon || (i != 53 && Flag(i));
+    const int edition = static_cast<int>(options::kLaterOptions.edition);
+    for (int i = 8; i <= 78; ++i) anyPolygon = anyPolygon || (i != edition && Flag(i));
     if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
 
     if (goOn) MetadataStage();

@@ -2,6 +2,7 @@
 
 #include "conv2/conversion_dialog.h"
 #include "conv2/job_state.h"
+#include "options/options_strings.h"
 #include "platform/text.h"
 #include "tigercore/county_job.h"
 
@@ -28,9 +29,6 @@ Edition DecodeEdition(char c) {
     }
 }
 
-// Character i of the options; positions past the end of a short string read as '0'.
-char OptionAt(const std::string& options, size_t i) { return i < options.size() ? options[i] : '0'; }
-
 }  // namespace
 
 int DisplayV2(const char* inputPath, const char* outputDir, const char* options, int countyNumber, int countyCount) {
@@ -45,18 +43,19 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
-    for (int i = 0; i < kLayerFlagCount; ++i) dialog->layerFlags[i] = OptionAt(options, i) != '0' ? 1 : 0;
-    gNumericAddressFields = OptionAt(options, 0) == '2' ? 1 : 0;
+    const options::DecodedOptions decoded = options::DecodeOptions(options::LaterFamily(), options);
+    for (int i = 0; i < kLayerFlagCount; ++i) dialog->layerFlags[i] = decoded.flags[static_cast<size_t>(i)];
+    gNumericAddressFields = decoded.numericAddresses ? 1 : 0;
     dialog->inputPath = inputPath;
     dialog->countyProgressText = platform::Format("Processing county %d of %d", countyNumber, countyCount);
 
-    Edition edition = DecodeEdition(OptionAt(options, 53));
+    Edition edition = DecodeEdition(decoded.edition);
     gEditionCode = edition.code;
     gEditionYear = edition.year;
     gSecondEdition = edition.second;
     dialog->editionText = edition.text;
 
-    gClipWaterPolygons = dialog->layerFlags[80];
+    gClipWaterPolygons = decoded.clipWater ? 1 : 0;
     dialog->clipWaterText = gClipWaterPolygons ? "Yes" : "No";
 
     // Base name: a long file title keeps its first 3 and last 5 characters
@@ -77,7 +76,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
 
     gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
 
-    gOrganisationMode = OptionAt(options, 79);
+    gOrganisationMode = decoded.organisation;
     const tigercore::CountyFolder county =
         tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
     if (county.refusedLink) {
@@ -86,7 +85,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     }
     dialog->outputOptionText = county.optionText;
 
-    gKmlLabelPoints = dialog->layerFlags[81] ? 1 : 0;
+    gKmlLabelPoints = decoded.pushPins ? 1 : 0;
     gOutputPrefix = county.folder + "/";
     gCountyBaseName = names.baseName;
     dialog->outputDirText = county.folder;

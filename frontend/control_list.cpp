@@ -122,7 +122,7 @@ std::string ListLayerDialog(const std::vector<int>& codes, const Notes& notes) {
         for (const auto& label : o.labels) {
             if (!labels.empty()) labels += "; ";
             labels += label.first;
-            if (o.labels.size() > 1 || o.editions < codes.size()) labels += " (" + EditionCodesText(label.second) + ")";
+            if (o.labels.size() > 1 || o.editions < codes.size()) labels += " (" + platform::NumberList(label.second) + ")";
         }
         text += Line(c, labels, notes);
     }
@@ -138,22 +138,6 @@ std::vector<int> CodesFrom(int first, int last) {
 int TypeIdOf(int code) { return CChooseTypeDlg::kFirstTypeId + code - kChooseTypeBaseCode; }
 
 }  // namespace
-
-std::string EditionCodesText(const std::vector<int>& codes) {
-    std::string text;
-    for (size_t i = 0; i < codes.size();) {
-        size_t end = i;
-        while (end + 1 < codes.size() && codes[end + 1] == codes[end] + 1) ++end;
-        if (!text.empty()) text += ", ";
-        if (end - i >= 2) {
-            text += std::to_string(codes[i]) + "-" + std::to_string(codes[end]);
-        } else {
-            for (size_t k = i; k <= end; ++k) text += (k > i ? ", " : "") + std::to_string(codes[k]);
-        }
-        i = end + 1;
-    }
-    return text;
-}
 
 std::string ControlListText() {
     using platform::Format;
@@ -184,7 +168,7 @@ std::string ControlListText() {
                    TypeIdOf(kChooseTypeBaseCode), TypeIdOf(kLastOlderEditionCode), CLayerOptionsDlg::kFirstLayerId);
     text += ListLayerDialog<CLayerOptionsDlg>(
         olderCodes, {{CLayerOptionsDlg::kSelectAllId,
-                      Format("(ticks every box the edition offers, %d among them)", CLayerOptionsDlg::LayerId(54))}});
+                      Format("(ticks every box the edition offers, %d among them)", CLayerOptionsDlg::LayerId(CLayerOptionsDlg::kClipWaterPosition))}});
 
     const int clipWater = CLayerOptionsV2Dlg::LayerId(CLayerOptionsV2Dlg::kClipWaterPosition);
     text += Format("\nLayer dialog of editions %d-%d (Tiger Type %d-%d); the box of position P is\n"

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace frontend {
 
@@ -13,8 +12,5 @@ namespace frontend {
 // label, the editions of a layer box, and what a control does beyond its
 // label where that matters to a script.
 std::string ControlListText();
-
-// Edition codes as the list gives them: "94, 95, 97-103".
-std::string EditionCodesText(const std::vector<int>& codes);
 
 }  // namespace frontend

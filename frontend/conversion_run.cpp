@@ -21,14 +21,15 @@
 namespace frontend {
 
 std::string OptionsForCall(const std::string& options, bool forDisplayV2) {
+    const options::OptionsFamily& family = forDisplayV2 ? options::kLaterOptions : options::kOlderOptions;
     std::string copy = options;
-    const std::size_t length = forDisplayV2 ? kOptionsLengthV2 : kOptionsLength;
-    if (copy.size() < length) copy.resize(length, '0');
-    if (copy[0] == '1' && gAddressRangesAsNumbers) copy[0] = '2';
+    if (copy.size() < family.length) copy.resize(family.length, '0');
+    if (copy[family.numericAddresses] == '1' && gAddressRangesAsNumbers)
+        copy[family.numericAddresses] = options::kNumericAddressesCharacter;
     const char organisation = "0123"[gOutputOrganisation >= 0 && gOutputOrganisation <= 3 ? gOutputOrganisation : 0];
     const char pushPins = gCreatePushPins == 1 ? '1' : '0';
-    copy[forDisplayV2 ? kOrganisationIndexV2 : kOrganisationIndex] = organisation;
-    copy[forDisplayV2 ? kPushPinsIndexV2 : kPushPinsIndex] = pushPins;
+    copy[family.organisation] = organisation;
+    copy[family.pushPins] = pushPins;
     return copy;
 }
 

@@ -2,6 +2,8 @@
 // the options strings carry at index 53.
 #pragma once
 
+#include "options/options_strings.h"
+
 #include <cstddef>
 
 namespace frontend {
@@ -12,9 +14,11 @@ constexpr int kChooseTypeBaseCode = 97;  // Choose Type index 0, "TIGER 97 "
 constexpr int kLastOlderEditionCode = 103;
 constexpr int kLastEditionCode = 108;
 
-constexpr std::size_t kOptionsLength = 56;    // options strings of the 1994-2000 editions
-constexpr std::size_t kOptionsLengthV2 = 86;  // options strings of the 2002-2006 editions
-constexpr std::size_t kEditionIndex = 53;
+constexpr std::size_t kOptionsLength = options::kOlderOptions.length;    // the 1994-2000 editions
+constexpr std::size_t kOptionsLengthV2 = options::kLaterOptions.length;  // the 2002-2006 editions
+// The edition character's position, the same in both strings.
+constexpr std::size_t kEditionIndex = options::kLaterOptions.edition;
+static_assert(options::kOlderOptions.edition == kEditionIndex);
 
 // The edition character of a code: 94 '0', 95 '1', 97-103 '2'-'8',
 // 104-108 '9' and 'a'-'d'; '0' for a code outside the table.

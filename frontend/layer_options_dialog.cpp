@@ -9,73 +9,7 @@
 
 namespace frontend {
 
-using platform::ControlKind;
-
 namespace {
-
-// Positions with a check box, in template order.
-bool HasCheckBox(int position) {
-    return (position >= 0 && position <= 42) || (position >= 44 && position <= 49) || position == 54;
-}
-
-// Positions the dialog reads from and writes to the options string.
-bool IsLayerPosition(int position) { return position >= 8 && HasCheckBox(position); }
-
-const char* TemplateLabel(int position) {
-    switch (position) {
-        case 0: return "Type A";
-        case 1: return "Type B";
-        case 2: return "Type C";
-        case 3: return "Type D";
-        case 4: return "Type E";
-        case 5: return "Type F";
-        case 6: return "Type H";
-        case 7: return "Type X";
-        case 8: return "County 90";
-        case 9: return "County Current";
-        case 10: return "Tracts 90";
-        case 11: return "Block Groups 90";
-        case 12: return "Blocks 90";
-        case 13: return "Places 1990";
-        case 14: return "Places Current";
-        case 15: return "MCD/CCD 1990";
-        case 16: return "MCD/CCD Current";
-        case 17: return "Voting Districts 1990";
-        case 18: return "Voting Districts 2000";
-        case 19: return "AIR 1990";
-        case 20: return "AIR Current";
-        case 21: return "Alaska Regional Native Corporation";
-        case 22: return "Key Geographic Locations";
-        case 23: return "Landmark Polys";
-        case 24: return "Traffic Analysis Zones";
-        case 25: return "Urban Areas 1990";
-        case 26: return "Consolidated City 2000";
-        case 27: return "Elementary School Districts";
-        case 28: return "Middle School Districts";
-        case 29: return "Secondary School Districts";
-        case 30: return "Unified School Districts";
-        case 31: return "Water Polygons";
-        case 32: return "CMSA/MSA";
-        case 33: return "PMSA";
-        case 34: return "Congressional Districts Current";
-        case 35: return "State House District";
-        case 36: return "State Senate District";
-        case 37: return "Census 2000 Collection Blocks";
-        case 38: return "All TIGER Polygons";
-        case 39: return "Tracts 2000";
-        case 40: return "Blocks 2000";
-        case 41: return "ZipCode Tabulation Areas";
-        case 42: return "Block Groups 2000";
-        case 44: return "Tribal Subdivisions";
-        case 45: return "Public Use Micro Data Area";
-        case 46: return "106th Congressional Districts";
-        case 47: return "Oregon Urban Growth Area, 2000";
-        case 48: return "Urban Areas 2000";
-        case 49: return "Urban 90 Redefined";
-        case 54: return "Clip Perennial Water Polygons";
-        default: return "";
-    }
-}
 
 // Check boxes that the template keeps disabled (the line classes and the
 // layers that only later editions have).
@@ -146,21 +80,14 @@ char EditionCharacterOfDialog(int code) {
 
 }  // namespace
 
-CLayerOptionsDlg::CLayerOptionsDlg() : platform::Dialog(kTemplateId, "Layer Extraction Options") {
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p) {
-        if (!HasCheckBox(p)) continue;
-        AddControl(LayerId(p), ControlKind::CheckBox, TemplateLabel(p)).enabled = !DisabledInTemplate(p);
-    }
-    AddControl(kUseForAllId, ControlKind::CheckBox, "Use these options for all subsequent cases");
-    AddControl(kSelectAllId, ControlKind::Button, "Select All");
-    AddControl(kClearAllId, ControlKind::Button, "Clear All");
-    AddControl(platform::IDOK, ControlKind::Button, "OK").isDefault = true;
-    AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
+CLayerOptionsDlg::CLayerOptionsDlg()
+    : LayerDialogEngine(kTemplateId, options::kOlderOptions,
+                        [](int position, platform::Control& box) { box.enabled = !DisabledInTemplate(position); }) {
+    AddButtons(true);
 }
 
 void CLayerOptionsDlg::DoDataExchange(platform::DataExchange& dx) {
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (HasCheckBox(p)) dx.Check(LayerId(p), layers[p]);
+    ExchangeFirstBoxes(dx);
     dx.Check(kUseForAllId, useForAllSubsequent);
 }
 
@@ -169,13 +96,11 @@ bool CLayerOptionsDlg::OnInitDialog() {
     if (code >= 94 && code <= 103) {
         SetWindowText(CaptionOfEdition(code));
         for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-            if (const char* label = HasCheckBox(p) ? EditionLabel(p, code) : nullptr) SetLabel(LayerId(p), label);
+            if (const char* label = HasFirstBox(p) ? EditionLabel(p, code) : nullptr) SetLabel(LayerId(p), label);
         for (int p : EnabledByEdition(code)) EnableControl(LayerId(p), true);
     }
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p) {
-        if (!IsLayerPosition(p)) continue;
-        layers[p] = static_cast<size_t>(p) < gLayerOptions.size() && gLayerOptions[p] != '0' ? 1 : 0;
-    }
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) layers[p] = IsSet(p) ? 1 : 0;
     if (gSetForAllActive) {
         useForAllSubsequent = 1;
         EnableControl(kUseForAllId, false);
@@ -194,16 +119,11 @@ bool CLayerOptionsDlg::OnInitDialog() {
     return true;
 }
 
-void CLayerOptionsDlg::OnCommand(int id) {
-    if (id == kSelectAllId) OnSelectAllLayers();
-    else if (id == kClearAllId) OnClearAllLayers();
-}
-
 void CLayerOptionsDlg::OnSelectAllLayers() {
     UpdateData(true);
     const int code = gCurrentEdition;
     for (int p = 8; p <= 42; ++p) layers[p] = 1;
-    for (int p : {44, 46, 47, 54}) layers[p] = 1;
+    for (int p : {44, 46, 47, kClipWaterPosition}) layers[p] = 1;
     auto clear = [this](std::initializer_list<int> positions) {
         for (int p : positions) layers[p] = 0;
     };
@@ -221,22 +141,18 @@ void CLayerOptionsDlg::OnSelectAllLayers() {
 
 void CLayerOptionsDlg::OnClearAllLayers() {
     UpdateData(true);
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (IsLayerPosition(p)) layers[p] = 0;
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) layers[p] = 0;
     UpdateData(false);
 }
 
 void CLayerOptionsDlg::OnOK() {
     gLayerOptions.assign(kOptionsLength, '0');
     UpdateData(true);
-    for (int p = 0; p < static_cast<int>(kOptionsLength); ++p)
-        if (IsLayerPosition(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
+    for (int p = 8; p < static_cast<int>(kOptionsLength); ++p)
+        if (HasFirstBox(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
     gLayerOptions[kEditionIndex] = EditionCharacterOfDialog(gCurrentEdition);
-    if (useForAllSubsequent && gSetForAllActive == 0) {
-        gSetForAllOptions = gLayerOptions;
-        gSetForAllActive = 1;
-        gSetForAllEdition = gCurrentEdition;
-    }
+    HandOverForAll();
     EndDialog(platform::IDOK);
 }
 

@@ -2,34 +2,21 @@
 // box per layer of the 56-character options string.
 #pragma once
 
-#include "frontend/editions.h"
-#include "platform/dialog.h"
-
-#include <array>
+#include "frontend/layer_dialog_engine.h"
 
 namespace frontend {
 
-class CLayerOptionsDlg : public platform::Dialog {
+class CLayerOptionsDlg : public LayerDialogEngine {
 public:
     static constexpr int kTemplateId = 129;
-    static constexpr int kFirstLayerId = 100;  // check box of position p: kFirstLayerId + p
-    static constexpr int kUseForAllId = 300;
-    static constexpr int kSelectAllId = 301;
-    static constexpr int kClearAllId = 302;
-
-    static constexpr int LayerId(int position) { return kFirstLayerId + position; }
+    static constexpr int kClipWaterPosition = static_cast<int>(options::kOlderOptions.clipWater);
 
     CLayerOptionsDlg();
 
-    // One member per check box, by position; 43, 50-53 and 55 have none.
-    std::array<int, kOptionsLength> layers{};
-    int useForAllSubsequent = 0;
-
     bool OnInitDialog() override;
     void OnOK() override;
-    void OnCommand(int id) override;
-    void OnSelectAllLayers();
-    void OnClearAllLayers();
+    void OnSelectAllLayers() override;
+    void OnClearAllLayers() override;
 
 protected:
     void DoDataExchange(platform::DataExchange& dx) override;

@@ -3,45 +3,33 @@
 // have two boxes, the second in the group "Economic Census Polygons".
 #pragma once
 
-#include "frontend/editions.h"
-#include "platform/dialog.h"
-
-#include <array>
+#include "frontend/layer_dialog_engine.h"
 
 namespace frontend {
 
-class CLayerOptionsV2Dlg : public platform::Dialog {
+class CLayerOptionsV2Dlg : public LayerDialogEngine {
 public:
     static constexpr int kTemplateId = 105;
-    static constexpr int kFirstLayerId = 100;   // first box of position p: kFirstLayerId + p
     static constexpr int kFirstSecondId = 200;  // second box of positions 48, 50, 52: kFirstSecondId + p
-    static constexpr int kUseForAllId = 300;
-    static constexpr int kSelectAllId = 301;
-    static constexpr int kClearAllId = 302;
     static constexpr int kTazStateCombinedId = 303;
     static constexpr int kEconomicGroupId = 304;
-    static constexpr int kClipWaterPosition = 80;
+    static constexpr int kClipWaterPosition = static_cast<int>(options::kLaterOptions.clipWater);
 
-    static constexpr int LayerId(int position) { return kFirstLayerId + position; }
     static constexpr int SecondId(int position) { return kFirstSecondId + position; }
 
     CLayerOptionsV2Dlg();
 
-    // One member per first check box, by position (0-77 and 80).
-    std::array<int, kOptionsLengthV2> layers{};
     // The second boxes of positions 48, 50 and 52 ("County Economic",
     // "Place Economic", "Commercial Region Code").
     int countyEconomic = 0;
     int placeEconomic = 0;
     int commercialRegion = 0;
     int tazStateCombined = 0;
-    int useForAllSubsequent = 0;
 
     bool OnInitDialog() override;
     void OnOK() override;
-    void OnCommand(int id) override;
-    void OnSelectAllLayers();
-    void OnClearAllLayers();
+    void OnSelectAllLayers() override;
+    void OnClearAllLayers() override;
 
 protected:
     void DoDataExchange(platform::DataExchange& dx) override;

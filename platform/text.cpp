@@ -33,4 +33,20 @@ std::string Trimmed(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
+std::string NumberList(const std::vector<int>& numbers) {
+    std::string text;
+    for (size_t i = 0; i < numbers.size();) {
+        size_t end = i;
+        while (end + 1 < numbers.size() && numbers[end + 1] == numbers[end] + 1) ++end;
+        if (!text.empty()) text += ", ";
+        if (end - i >= 2) {
+            text += std::to_string(numbers[i]) + "-" + std::to_string(numbers[end]);
+        } else {
+            for (size_t k = i; k <= end; ++k) text += (k > i ? ", " : "") + std::to_string(numbers[k]);
+        }
+        i = end + 1;
+    }
+    return text;
+}
+
 }  // namespace platform

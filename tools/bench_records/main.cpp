@@ -50,11 +50,30 @@ struct Reader {
 // and the globals they work on.
 struct Library {
     std::vector<Reader> lineReaders, polygonReaders;
-    void (*start)(int editionCode, bool secondEdition, const std::string& scratch);
-    void (*sortType1)();
-    void (*release)();
+    int* editionCode;
+    unsigned char* secondEdition;  // null for a library without second editions
+    std::string* outputPrefix;
+    platform::FilePtr* logFile;
     platform::FilePtr* recordFile;
-    const int* status;
+    int* status;
+    void (*clearCurrentJob)();
+    void (*resetStore)();
+    void (*sortType1)();
+    void (*releaseStore)();
+
+    void Start(int code, bool second, const std::string& scratch) const {
+        *editionCode = code;
+        if (secondEdition) *secondEdition = second ? 1 : 0;
+        *outputPrefix = scratch + "/";
+        *logFile = platform::OpenFile(scratch + "/bench.log", "w");
+        clearCurrentJob();
+        *status = 0;
+        resetStore();
+    }
+    void Release() const {
+        releaseStore();
+        logFile->reset();
+    }
 };
 
 Library OldEditions() {
@@ -73,21 +92,16 @@ Library OldEditions() {
              {'9', ReadType9Records, &gType9Count},
              {'7', ReadType7Records, &gType7Count},
              {'8', ReadType8Records, &gType8Count}},
-            [](int editionCode, bool, const std::string& scratch) {
-                gEditionCode = editionCode;
-                gOutputPrefix = scratch + "/";
-                gLogFile = platform::OpenFile(scratch + "/bench.log", "w");
-                gCurrentJob = nullptr;
-                gConversionStatus = 0;
-                ResetRecordStore();
-            },
-            SortType1ByTlid,
-            [] {
-                ReleaseRecordStore();
-                gLogFile.reset();
-            },
+            &gEditionCode,
+            nullptr,
+            &gOutputPrefix,
+            &gLogFile,
             &gRecordFile,
-            &gConversionStatus};
+            &gConversionStatus,
+            [] { gCurrentJob = nullptr; },
+            ResetRecordStore,
+            SortType1ByTlid,
+            ReleaseRecordStore};
 }
 
 Library LaterEditions() {
@@ -110,22 +124,16 @@ Library LaterEditions() {
              {'e', ReadTypeERecords, &gTypeECount},
              {'t', ReadTypeTRecords, &gTypeTCount},
              {'m', ReadTypeMRecords, &gTypeMCount}},
-            [](int editionCode, bool secondEdition, const std::string& scratch) {
-                gEditionCode = editionCode;
-                gSecondEdition = secondEdition ? 1 : 0;
-                gOutputPrefix = scratch + "/";
-                gLogFile = platform::OpenFile(scratch + "/bench.log", "w");
-                gCurrentJob = nullptr;
-                gConversionStatus = 0;
-                ResetRecordStore();
-            },
-            SortType1ByTlid,
-            [] {
-                ReleaseRecordStore();
-                gLogFile.reset();
-            },
+            &gEditionCode,
+            &gSecondEdition,
+            &gOutputPrefix,
+            &gLogFile,
             &gRecordFile,
-            &gConversionStatus};
+            &gConversionStatus,
+            [] { gCurrentJob = nullptr; },
+            ResetRecordStore,
+            SortType1ByTlid,
+            ReleaseRecordStore};
 }
 
 }  // namespace
@@ -171,7 +179,7 @@ int main(int argc, char** argv) {
                     static_cast<double>(county.bytes) / 1e6, Seconds(start));
         const long rssAfterWriting = PeakRssKilobytes();
 
-        library.start(countygen::EditionCode(spec.edition), spec.edition >= 'c', dir);
+        library.Start(countygen::EditionCode(spec.edition), spec.edition >= 'c', dir);
         std::printf("%-6s %10s %9s %14s\n", "type", "records", "seconds", "records/s");
         double total = 0.0;
         long long records = 0;
@@ -196,7 +204,7 @@ int main(int argc, char** argv) {
                     total > 0 ? records / total : 0.0);
         std::printf("peak RSS %.1f MB (%.1f MB after writing the county); record files %.1f MB\n",
                     PeakRssKilobytes() / 1024.0, rssAfterWriting / 1024.0, static_cast<double>(county.bytes) / 1e6);
-        library.release();
+        library.Release();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_records: %s\n", e.what());
         status = 1;

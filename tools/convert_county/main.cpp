@@ -3,6 +3,7 @@
 // to DisplayV2 (2002-2006 editions), one of 56 to Display (1994-2000).
 #include "conv1/display.h"
 #include "conv2/display.h"
+#include "options/options_strings.h"
 #include "options_help.h"
 #include "platform/dialog.h"
 #include "platform/memory.h"
@@ -42,16 +43,17 @@ int main(int argc, char** argv) {
                      options.size());
         return 2;
     }
-    if (convertcounty::OptionsLengthOf(options[53]) != options.size()) {
-        std::fprintf(stderr, "convert_county: '%c' at position 53 is no edition of the %zu-character string\n",
-                     options[53], options.size());
+    const size_t edition = options::kLaterOptions.edition;  // the same in both strings
+    if (convertcounty::OptionsLengthOf(options[edition]) != options.size()) {
+        std::fprintf(stderr, "convert_county: '%c' at position %zu is no edition of the %zu-character string\n",
+                     options[edition], edition, options.size());
         return 2;
     }
     platform::KeepFreedMemoryForReuse();
     // The county's progress is not drawn.
     platform::SilentRenderer silent;
     platform::SetModelessRenderer(&silent);
-    const int result = options.size() == 56 ? vornak::Display(args[0].c_str(), args[1].c_str(), options.c_str(), 1, 1)
+    const int result = options.size() == options::kOlderOptions.length ? vornak::Display(args[0].c_str(), args[1].c_str(), options.c_str(), 1, 1)
                                             : vornak2::DisplayV2(args[0].c_str(), args[1].c_str(), options.c_str(), 1, 1);
     return result == 0 ? 0 : 1;
 }

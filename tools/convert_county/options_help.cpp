@@ -1,100 +1,55 @@
 #include "options_help.h"
 
+#include "options/options_strings.h"
+#include "platform/text.h"
+
 #include <cstdlib>
 
 namespace convertcounty {
 
 namespace {
 
-constexpr long kEditionPosition = 53;
+using options::OptionPosition;
+using options::OptionsFamily;
 
 struct Position {
-    const char* at;       // a position or a range of them
-    const char* meaning;  // what the library makes when it is not '0'
+    std::string at;       // a position or a run of them
+    std::string meaning;  // what the library makes when it is not '0'
 };
 
-// Shared by both strings: the line classes, each a shapefile of its lines.
-const Position kLineClasses[] = {
-    {"0", "roads (class A, files lkA) with the alternate names, additional address and ZIP+4 tables; '2' "
-          "writes their address ranges as numbers"},
-    {"1", "railroads (B)"},
-    {"2", "miscellaneous ground transportation (C)"},
-    {"3", "landmark lines (D)"},
-    {"4", "physical features (E)"},
-    {"5", "non-visible boundaries (F; the 1994-2000 editions with G)"},
-    {"6", "hydrography (H)"},
-    {"7", "unclassified lines (X)"},
-};
-
-const Position kLaterEditions[] = {
-    {"8", "County 2000"}, {"9", "County Current"}, {"10", "Corrections (CQ polygons)"},
-    {"11", "Tract 2000"}, {"12", "Tract Current"}, {"14", "Block Group 2000"}, {"15", "Block Group Current"},
-    {"17", "Block 2000"}, {"18", "Block Current"},
-    {"20", "American Indian / Alaska Native / Hawaiian Home Land areas 2000"}, {"21", "AIANHH Current"},
-    {"23", "Alaska Native Regional Corporations 2000"}, {"24", "ANRC Current"},
-    {"26", "American Indian Tribal Subdivisions 2000"}, {"27", "AITS Current"},
-    {"29", "Consolidated City 2000"}, {"30", "Consolidated City Current"},
-    {"32", "County Subdivision 2000"}, {"33", "County Subdivision Current"},
-    {"35", "Subbarrio 2000"}, {"36", "Subbarrio Current"}, {"38", "Place 2000"}, {"39", "Place Current"},
-    {"41", "Elementary School Districts 2000"}, {"42", "Elementary School Districts Current"},
-    {"43", "Secondary School Districts 2000"}, {"44", "Secondary School Districts Current"},
-    {"45", "Unified School Districts 2000"}, {"46", "Unified School Districts Current"},
-    {"47", "MSA/CMSA 2000"}, {"48", "MSA/CMSA Current (2002); County Economic Census (2003 on)"},
-    {"49", "PMSA 2000"}, {"50", "PMSA Current (2002); Places Economic Census (2003 on)"},
-    {"51", "NECMA 2000"}, {"52", "NECMA Current (2002); Commercial Regions (2003 on)"},
-    {"53", "the edition: '9' TIGER 2002, 'a' 2003, 'b' 2004 first edition, 'c' 2004 second edition and 2005, "
-           "'d' 2006 second edition"},
-    {"54", "106th Congressional Districts (and the 108th for 'c')"},
-    {"55", "Congressional Districts Current"}, {"56", "ZCTA5 2000"}, {"57", "ZCTA5 Current"},
-    {"58", "ZCTA3 2000"}, {"59", "ZCTA3 Current"}, {"60", "Urban Areas 2000 (and Current for 2006)"},
-    {"62", "Traffic Analysis Zones"}, {"63", "Voting Districts 2000"},
-    {"64", "State Legislative Districts, Upper House (and Current for 2006)"},
-    {"65", "State Legislative Districts, Lower House (and Current for 2006)"}, {"66", "Urban Growth Areas 2000"},
-    {"67", "Landmark polygons with their landmark tables"}, {"68", "Water polygons"}, {"69", "PUMA 5%"},
-    {"70", "PUMA 1%"}, {"71", "All polygons, one per TIGER polygon with all its codes"},
-    {"72-77", "Core Based Statistical Areas, Combined Statistical Areas, Metropolitan Divisions, NECTAs, "
-              "Combined NECTAs, NECTA Divisions (2003 on)"},
-    {"79", "the output organisation: '0' a folder per county, '1' one folder \"tigershapes\", '2' a folder per "
-           "layer, '3' a folder per layer with the counties merged into one file"},
-    {"80", "clip water polygons out of the polygon layers"}, {"81", "a label point (push pin) per KML polygon"},
-    {"13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 61, 78, 82-85", "no layer; leave '0'"},
-};
-
-const Position kOlderEditions[] = {
-    {"8", "County 1990"}, {"9", "County Current (2000 for the 2000 Dress Rehearsal on)"}, {"10", "Tracts 1990"},
-    {"11", "Block Groups 1990"}, {"12", "Blocks 1990"}, {"13", "Places 1990"}, {"14", "Places Current"},
-    {"15", "County Subdivisions 1990"}, {"16", "County Subdivisions Current"}, {"17", "Voting Districts 1990"},
-    {"18", "Voting Districts 2000"}, {"19", "American Indian Areas 1990 (TIGER 97 on)"},
-    {"20", "American Indian Areas Current"},
-    {"21", "Alaska Native Regional Corporations (up to '4'; later a log line that there are none)"},
-    {"22", "Key Geographic Locations with their address table"}, {"23", "Landmark polygons with their tables"},
-    {"24", "Traffic Analysis Zones"}, {"25", "Urban Areas 1990"}, {"26", "Consolidated Cities"},
-    {"27", "Elementary School Districts"}, {"28", "Middle School Districts"}, {"29", "Secondary School Districts"},
-    {"30", "Unified School Districts"}, {"31", "Water polygons"}, {"32", "CMSA/MSA"}, {"33", "PMSA"},
-    {"34", "Congressional Districts Current"}, {"35", "State House Districts"}, {"36", "State Senate Districts"},
-    {"37", "Census 2000 Collection Blocks ('8': Corrected Urban Areas 2000)"},
-    {"38", "All polygons (TIGER 97 on)"}, {"39", "Tracts 2000"}, {"40", "Blocks 2000"},
-    {"41", "ZIP Code Tabulation Areas"}, {"42", "Block Groups 2000"}, {"44", "Tribal Subdivisions"},
-    {"45", "Public Use Microdata Areas"}, {"46", "106th Congressional Districts"}, {"47", "Urban Growth Areas"},
-    {"48", "Urban Areas 2000"}, {"49", "Redefined Urban Areas 1990 ('8' only)"},
-    {"50", "the output organisation: '0' to '3' as position 79 of the long string"},
-    {"51", "a label point (push pin) per KML polygon"},
-    {"53", "the edition: '0' TIGER 94 (.f61 files), '1' TIGER 95 (.bw1), '2' TIGER 97, '3' TIGER 98, "
-           "'4' Census 2000 Dress Rehearsal, '5' TIGER 99 and 2000 Redistricting, '6' TIGER 2000, '7' TIGER 2000 "
-           "Urban Areas, '8' 108th Congressional Districts TIGER 2000"},
-    {"54", "clip water polygons out of the polygon layers"}, {"43, 52, 55", "no layer; leave '0'"},
-};
+// The rows of the positions `first` to `last` of a family, in order, then
+// (with `noLayers`) the positions that ask for nothing.
+std::vector<Position> Rows(const OptionsFamily& family, size_t first, size_t last, bool noLayers) {
+    std::vector<Position> rows;
+    std::vector<bool> told(family.length, false);
+    for (const OptionPosition& row : family) {
+        if (!row.meaning) continue;
+        const int lastIndex = row.lastIndex < 0 ? row.index : row.lastIndex;
+        for (int p = row.index; p <= lastIndex; ++p) told[static_cast<size_t>(p)] = true;
+        if (static_cast<size_t>(row.index) < first || static_cast<size_t>(row.index) > last) continue;
+        std::string at = std::to_string(row.index);
+        if (row.lastIndex >= 0) at += "-" + std::to_string(row.lastIndex);
+        rows.push_back({at, row.meaning});
+    }
+    if (noLayers) {
+        std::vector<int> untold;
+        for (size_t p = first; p <= last; ++p)
+            if (!told[p]) untold.push_back(static_cast<int>(p));
+        if (!untold.empty()) rows.push_back({platform::NumberList(untold), "no layer; leave '0'"});
+    }
+    return rows;
+}
 
 // The positions of a table, one per line, the meaning wrapped at 78 columns.
-std::string Table(const Position* begin, const Position* end) {
+std::string Table(const std::vector<Position>& rows) {
     std::string text;
-    for (const Position* p = begin; p != end; ++p) {
-        std::string line = std::string("  ") + p->at;
+    for (const Position* p = rows.data(); p != rows.data() + rows.size(); ++p) {
+        std::string line = "  " + p->at;
         if (line.size() < 9) line.resize(9, ' ');
         else line += "\n         ";
         size_t column = 9;
         std::string word;
-        const std::string meaning = std::string(p->meaning) + " ";
+        const std::string meaning = p->meaning + " ";
         for (char c : meaning) {
             if (c != ' ') {
                 word += c;
@@ -113,11 +68,6 @@ std::string Table(const Position* begin, const Position* end) {
         text += line + "\n";
     }
     return text;
-}
-
-template <size_t N>
-std::string Table(const Position (&positions)[N]) {
-    return Table(positions, positions + N);
 }
 
 }  // namespace
@@ -149,29 +99,30 @@ std::string UsageText() {
            "\n"
            "Both strings, positions 0-7: the line classes, each a shapefile of its\n"
            "lines (lkA ... lkX; the 1994-2000 editions also one of their nodes, ndA ...):\n" +
-           Table(kLineClasses) +
+           Table(Rows(options::LaterFamily(), 0, 7, false)) +
            "\n"
            "The 86-character string of 2002-2006 (DisplayV2):\n" +
-           Table(kLaterEditions) +
+           Table(Rows(options::LaterFamily(), 8, options::LaterFamily().length - 1, true)) +
            "\n"
            "The 56-character string of 1994-2000 (Display); 8-49 are polygon layers:\n" +
-           Table(kOlderEditions);
+           Table(Rows(options::OlderFamily(), 8, options::OlderFamily().length - 1, true));
 }
 
 size_t OptionsLengthOf(char edition) {
-    if (edition >= '0' && edition <= '8') return 56;
-    if (edition == '9' || (edition >= 'a' && edition <= 'd')) return 86;
-    return 0;
+    const OptionsFamily* family = options::FamilyOfEdition(edition);
+    return family ? family->length : 0;
 }
 
 bool MakeOptions(char edition, const std::vector<std::string>& settings, std::string& options, std::string& error) {
-    const size_t length = OptionsLengthOf(edition);
-    if (length == 0) {
+    const OptionsFamily* family = options::FamilyOfEdition(edition);
+    if (!family) {
         error = std::string("unknown edition '") + edition + "' (0-8 for 1994-2000, 9 or a-d for 2002-2006)";
         return false;
     }
+    const size_t length = family->length;
+    const long editionPosition = static_cast<long>(family->edition);
     options.assign(length, '0');
-    options[kEditionPosition] = edition;
+    options[family->edition] = edition;
     for (const std::string& setting : settings) {
         char* end = nullptr;
         const long position = std::strtol(setting.c_str(), &end, 10);
@@ -181,11 +132,11 @@ bool MakeOptions(char edition, const std::vector<std::string>& settings, std::st
             error = "not a position of the " + std::to_string(length) + "-character string: " + setting;
             return false;
         }
-        if (position == kEditionPosition) {
-            error = "position 53 holds the edition, which EDITION gives: " + setting;
+        if (position == editionPosition) {
+            error = "position " + std::to_string(editionPosition) + " holds the edition, which EDITION gives: " + setting;
             return false;
         }
-        const long organisation = length == 86 ? 79 : 50;
+        const long organisation = static_cast<long>(family->organisation);
         if (bare && position == organisation) {
             error = "position " + std::to_string(organisation) + " takes the organisation character (" +
                     std::to_string(organisation) + "=0 to " + std::to_string(organisation) + "=3): " + setting;
