@@ -190,7 +190,7 @@ bool CountyDriver::RoadTables() {
 
 bool CountyDriver::LineStage() {
     // The shape points of the county's longest line and its two end points.
-    gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
+    tigercore::gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
     BuildNodesAndLines();
     ShowLayer(" ");
     if (Failed()) return false;

@@ -42,19 +42,9 @@ std::string LineRecord(const DbfFieldDef* fields, const Type1Record& line, long 
     record.Add(line.TLID)
         .AddNumber(static_cast<long long>(fromNode))
         .AddNumber(static_cast<long long>(toNode))
-        .AddNumber(miles)
-        .Add(line.FEDIRP)
-        .Add(line.FENAME)
-        .Add(line.FETYPE)
-        .Add(line.FEDIRS)
-        .Add(line.CFCC)
-        .Add(line.FRADDL)
-        .Add(line.TOADDL)
-        .Add(line.FRADDR)
-        .Add(line.TOADDR)
-        .Add(line.ZIPL)
-        .Add(line.ZIPR)
-        .Add(std::string(1, line.CENSUS1))
+        .AddNumber(miles);
+    tigercore::AddNameAndAddresses(record, line);
+    record.Add(std::string(1, line.CENSUS1))
         .Add(std::string(1, line.CENSUS2))
         .Add(std::string(1, line.CFCC[0]))
         .Add(std::string(line.CFCC, 2))
@@ -135,27 +125,28 @@ bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
                     int rows, const ClassNodes& nodes, long existingNodes) {
     const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
     shapeio::ShapefileLayerWriter layer(Services());
-    gLayerBox = shapeio::EmptyBox();
+    tigercore::gLayerBox = shapeio::EmptyBox();
     if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
     ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
     for (int i = 0; i < rows; ++i) {
         const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + i)];
-        gShapePointCount = 0;
-        gShapeBox = shapeio::EmptyBox();
+        tigercore::gShapePointCount = 0;
+        tigercore::gShapeBox = shapeio::EmptyBox();
         const shapeio::PointXY from{line.FRLONG, line.FRLAT};
         const shapeio::PointXY to{line.TOLONG, line.TOLAT};
         for (const shapeio::PointXY& p : {from, to}) {
-            shapeio::WidenBox(gShapeBox, p.x, p.y);
-            shapeio::WidenBox(gLayerBox, p.x, p.y);
+            shapeio::WidenBox(tigercore::gShapeBox, p.x, p.y);
+            shapeio::WidenBox(tigercore::gLayerBox, p.x, p.y);
         }
-        PutShapePoint(from);
+        tigercore::PutShapePoint(from);
         AppendShapePoints(line.TLID, 0);
-        PutShapePoint(to);
+        tigercore::PutShapePoint(to);
         if (gConversionStatus == -1) return false;
-        const double miles = tigercore::ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount);
+        const double miles =
+            tigercore::ComputeLineMiles(tigercore::gShapePointBuffer.data(), tigercore::gShapePointCount);
         const std::string record =
             LineRecord(fields, line, existingNodes + nodes.FromNode(i), existingNodes + nodes.ToNode(i), miles);
-        if (!layer.AddArc(gShapePointBuffer.data(), gShapePointCount, record)) return false;
+        if (!layer.AddArc(tigercore::gShapePointBuffer.data(), tigercore::gShapePointCount, record)) return false;
         SetProgress(static_cast<int>(100LL * (i + 1) / rows));
     }
     if (!layer.Finish()) return false;

@@ -74,9 +74,10 @@ public:
         return count;
     }
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
-        gShapePointCount = 0;
+        tigercore::gShapePointCount = 0;
         vornak::AppendShapePoints(tlid, reverse ? 1 : 0);
-        points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
+        points.insert(points.end(), tigercore::gShapePointBuffer.begin(),
+                      tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return false; }
 

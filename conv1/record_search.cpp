@@ -11,13 +11,6 @@ namespace {
 constexpr bool kAnyEqualRow = false;
 constexpr bool kFirstEqualRow = true;
 
-int CompareNumbers(long long a, long long b) { return a < b ? -1 : (a > b ? 1 : 0); }
-
-int FindLand(const std::vector<Type7Record>& rows, int count, long long land) {
-    return tigercore::FindByHalving(
-        rows, count, [land](const Type7Record& row) { return CompareNumbers(row.LAND, land); }, kFirstEqualRow);
-}
-
 }  // namespace
 
 int FindType9Record(const char* cenid, const char* polyid) {
@@ -40,8 +33,8 @@ int FindType5Record(const char* feat) {
     return tigercore::FindByText(gType5Records, gType5Count, feat, [](const Type5Record& row) { return row.FEAT; });
 }
 
-int FindLandmarkRecord(long long land) { return FindLand(gType7Records, gType7Count, land); }
+int FindLandmarkRecord(long long land) { return tigercore::FindLandRow(gType7Records, gType7Count, land); }
 
-int FindWaterLandmarkRecord(long long land) { return FindLand(gWaterLandmarkRecords, gWaterLandmarkCount, land); }
+int FindWaterLandmarkRecord(long long land) { return tigercore::FindLandRow(gWaterLandmarkRecords, gWaterLandmarkCount, land); }
 
 }  // namespace vornak

@@ -17,12 +17,7 @@ const tigercore::RoadTable kAdditionalAddresses{"roads", "add2", nullptr,
 const tigercore::RoadTable kZip4{"roads", "zip", nullptr, "Wrote %d Zip+4 records to file %s\n"};
 
 tigercore::RoadTableJob TableJob() {
-    tigercore::RoadTableJob job;
-    job.services = &Services();
-    job.output = {gOutputPrefix, gOrganisationMode};
-    job.countyBaseName = gCountyBaseName;
-    job.numericAddresses = gNumericAddressFields != 0;
-    return job;
+    return {&Services(), {gOutputPrefix, gOrganisationMode}, gCountyBaseName, gNumericAddressFields != 0};
 }
 
 }  // namespace

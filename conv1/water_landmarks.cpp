@@ -19,10 +19,7 @@ void SelectWaterLandmarks() {
         return;  // no room: the water layer finds no landmark names
     }
     gTableAllocated[kWaterLandmarkTable] = 1;
-    for (int i = 0; i < gType7Count && i < static_cast<int>(gType7Records.size()); ++i) {
-        if (gType7Records[static_cast<size_t>(i)].CFCC[0] == 'H')
-            gWaterLandmarkRecords.push_back(gType7Records[static_cast<size_t>(i)]);
-    }
+    tigercore::AppendWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords);
     gWaterLandmarkCount = static_cast<int>(gWaterLandmarkRecords.size());
 }
 

@@ -70,19 +70,9 @@ std::string LineRecord(const DbfFieldDef* fields, const Type1Record& line, const
         .Add(node ? node->TZIDE : "")
         .Add(Chars(fromFlag))
         .Add(Chars(toFlag))
-        .AddNumber(miles)
-        .Add(line.FEDIRP)
-        .Add(line.FENAME)
-        .Add(line.FETYPE)
-        .Add(line.FEDIRS)
-        .Add(line.CFCC)
-        .Add(line.FRADDL)
-        .Add(line.TOADDL)
-        .Add(line.FRADDR)
-        .Add(line.TOADDR)
-        .Add(line.ZIPL)
-        .Add(line.ZIPR)
-        .Add(Chars(line.CFCC[0]))
+        .AddNumber(miles);
+    tigercore::AddNameAndAddresses(record, line);
+    record.Add(Chars(line.CFCC[0]))
         .Add(Chars(line.CFCC[0], line.CFCC[1]))
         .Add(Chars(line.SOURCE))
         .Add(Digit(line.FRIADDL))
@@ -122,9 +112,9 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
     const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
 
     shapeio::ShapefileLayerWriter layer(Services());
-    gLayerBox = shapeio::EmptyBox();
+    tigercore::gLayerBox = shapeio::EmptyBox();
     if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
-    gLayerBox = layer.layerBox();  // an existing layer's box when it is continued
+    tigercore::gLayerBox = layer.layerBox();  // an existing layer's box when it is continued
 
     ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
     for (int n = 1; n <= rows; ++n) {
@@ -132,27 +122,28 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
         const shapeio::PointXY start{line.FRLONG, line.FRLAT};
         const shapeio::PointXY end{line.TOLONG, line.TOLAT};
 
-        gShapePointCount = 0;
-        gShapeBox = shapeio::EmptyBox();
+        tigercore::gShapePointCount = 0;
+        tigercore::gShapeBox = shapeio::EmptyBox();
         for (const shapeio::PointXY& p : {start, end}) {
-            shapeio::WidenBox(gShapeBox, p.x, p.y);
-            shapeio::WidenBox(gLayerBox, p.x, p.y);
+            shapeio::WidenBox(tigercore::gShapeBox, p.x, p.y);
+            shapeio::WidenBox(tigercore::gLayerBox, p.x, p.y);
         }
 
         const int nodeRow = FindTypeIRecord(line.TLID);
         const TypeIRecord* node = nodeRow >= 0 ? &gTypeIRecords[static_cast<size_t>(nodeRow)] : nullptr;
         if (!node) WriteLogText("Cannot find matching I record for tlid %s\n", line.TLID);
 
-        PutShapePoint(start);
+        tigercore::PutShapePoint(start);
         AppendShapePoints(line.TLID, 0);
-        PutShapePoint(end);
-        const double miles = tigercore::ComputeLineMiles(gShapePointBuffer.data(), gShapePointCount);
+        tigercore::PutShapePoint(end);
+        const double miles =
+            tigercore::ComputeLineMiles(tigercore::gShapePointBuffer.data(), tigercore::gShapePointCount);
 
         const char fromFlag = node ? LookupOverUnderFlag(node->TZIDS, line.TLID) : ' ';
         const char toFlag = node ? LookupOverUnderFlag(node->TZIDE, line.TLID) : ' ';
         if (gConversionStatus == -1) return false;
 
-        if (!layer.AddArc(gShapePointBuffer.data(), gShapePointCount,
+        if (!layer.AddArc(tigercore::gShapePointBuffer.data(), tigercore::gShapePointCount,
                           LineRecord(fields, line, node, fromFlag, toFlag, miles))) {
             return false;
         }

@@ -139,9 +139,10 @@ public:
     tigercore::SideWater Water(int line) const override { return WaterOfLine(line); }
     int WaterSideCount() const override { return gBorderLineCountsS[kWaterSidesSlot]; }
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
-        gShapePointCount = 0;
+        tigercore::gShapePointCount = 0;
         vornak2::AppendShapePoints(tlid, reverse ? 1 : 0);
-        points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
+        points.insert(points.end(), tigercore::gShapePointBuffer.begin(),
+                      tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return true; }
     bool SideCodesFollowRows() const override { return true; }

@@ -67,16 +67,10 @@ int FindType5Record(long long feat) {
         false);
 }
 
-int FindLandmarkRecord(long long land) {
-    return tigercore::FindByHalving(
-        gType7Records, gType7Count, [land](const Type7Record& row) { return CompareNumbers(row.LAND, land); },
-        true);
-}
+int FindLandmarkRecord(long long land) { return tigercore::FindLandRow(gType7Records, gType7Count, land); }
 
 int FindWaterLandmarkRecord(long long land) {
-    return tigercore::FindByHalving(
-        gWaterLandmarkRecords, gWaterLandmarkCount,
-        [land](const Type7Record& row) { return CompareNumbers(row.LAND, land); }, true);
+    return tigercore::FindLandRow(gWaterLandmarkRecords, gWaterLandmarkCount, land);
 }
 
 }  // namespace vornak2

@@ -27,12 +27,7 @@ const tigercore::RoadTable kZip4{"roads", "zip", "Additional Zipcodes", "Wrote %
 const tigercore::RoadTable kMetadata{"metadata", "met", "Metadata", "Wrote %d Metadata records to file %s\n"};
 
 tigercore::RoadTableJob TableJob() {
-    tigercore::RoadTableJob job;
-    job.services = &Services();
-    job.output = {gOutputPrefix, gOrganisationMode};
-    job.countyBaseName = gCountyBaseName;
-    job.numericAddresses = gNumericAddressFields != 0;
-    return job;
+    return {&Services(), {gOutputPrefix, gOrganisationMode}, gCountyBaseName, gNumericAddressFields != 0};
 }
 
 }  // namespace

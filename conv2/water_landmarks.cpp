@@ -11,10 +11,7 @@ void SelectWaterLandmarks() {
     ReleaseWaterLandmarks();
     if (gType7Count <= 0) return;
     gWaterLandmarkRecords.reserve(static_cast<size_t>(gType7Count));
-    for (int i = 0; i < gType7Count; ++i) {
-        if (gType7Records[static_cast<size_t>(i)].CFCC[0] == 'H')
-            gWaterLandmarkRecords.push_back(gType7Records[static_cast<size_t>(i)]);
-    }
+    tigercore::AppendWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords);
     gWaterLandmarkCount = static_cast<int>(gWaterLandmarkRecords.size());
 }
 

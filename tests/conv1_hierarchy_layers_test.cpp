@@ -22,6 +22,8 @@
 
 using namespace vornak;
 
+using tigercore::gShapePointBuffer;
+
 namespace {
 
 template <size_t N>

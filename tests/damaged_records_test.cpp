@@ -115,9 +115,9 @@ TEST(DamagedRecords, RepeatedShapeRowsCountOnceInBothLibraries) {
     RecordJob job(dir.path());
     Conv1RecordJob olderJob(olderDir.path());
     ExpectRepeatedShapeRows(job, vornak2::ReadType2Records, vornak2::gType2Count, vornak2::gConversionStatus,
-                            vornak2::AppendShapePoints, vornak2::gShapePointCount);
+                            vornak2::AppendShapePoints, tigercore::gShapePointCount);
     ExpectRepeatedShapeRows(olderJob, vornak::ReadType2Records, vornak::gType2Count, vornak::gConversionStatus,
-                            vornak::AppendShapePoints, vornak::gShapePointCount);
+                            vornak::AppendShapePoints, tigercore::gShapePointCount);
 }
 
 }  // namespace

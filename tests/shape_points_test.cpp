@@ -17,6 +17,12 @@
 using shapeio::PointXY;
 
 namespace vornak2 {
+using tigercore::gShapePointBuffer;
+using tigercore::gLayerBox;
+using tigercore::gShapeBox;
+using tigercore::gShapePointCount;
+using tigercore::PutShapePoint;
+
 namespace {
 
 Type2Record Row2(const char* tlid, const char* rtsq, std::vector<PointXY> points) {

@@ -42,4 +42,18 @@ bool TakeLineClass(shapeio::JobServices& services, platform::FilePtr& file, int 
     return true;
 }
 
+void AddNameAndAddresses(shapeio::DbfRecord& record, const Type1Record& line) {
+    record.Add(line.FEDIRP)
+        .Add(line.FENAME)
+        .Add(line.FETYPE)
+        .Add(line.FEDIRS)
+        .Add(line.CFCC)
+        .Add(line.FRADDL)
+        .Add(line.TOADDL)
+        .Add(line.FRADDR)
+        .Add(line.TOADDR)
+        .Add(line.ZIPL)
+        .Add(line.ZIPR);
+}
+
 }  // namespace tigercore

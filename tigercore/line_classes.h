@@ -4,7 +4,9 @@
 #pragma once
 
 #include "platform/files.h"
+#include "shapeio/dbase.h"
 #include "shapeio/job_services.h"
+#include "tigercore/record_rows.h"
 
 #include <array>
 #include <string_view>
@@ -31,5 +33,10 @@ bool LineClassOf(char cfcc, char& letter, LineClassSlot& slot);
 bool TakeLineClass(shapeio::JobServices& services, platform::FilePtr& file, int row, std::string_view line,
                    const char* cfcc, const char* tlid, char& lineClass,
                    std::array<int, kLineClassCount>& classCounts);
+
+// Adds the name and address fields of a line as both libraries' line layers
+// write them, in this order: FEDIRP, FENAME, FETYPE, FEDIRS, CFCC, FRADDL,
+// TOADDL, FRADDR, TOADDR, ZIPL, ZIPR.
+void AddNameAndAddresses(shapeio::DbfRecord& record, const Type1Record& line);
 
 }  // namespace tigercore

@@ -1,6 +1,7 @@
 #include "tigercore/record_rows.h"
 
 #include "tigercore/field_readers.h"
+#include "tigercore/halving_search.h"
 
 namespace tigercore {
 
@@ -130,6 +131,18 @@ void ParseTypeZ(TypeZRecord& r, RecordFamily family) {
     Number<16, 18>(r.RTSQ);
     Text<19, 22>(r.ZIP4L);
     Text<23, 26>(r.ZIP4R);
+}
+
+int FindLandRow(const std::vector<Type7Record>& rows, int count, long long land) {
+    return FindByHalving(
+        rows, count, [land](const Type7Record& row) { return row.LAND < land ? -1 : (row.LAND > land ? 1 : 0); },
+        true);
+}
+
+void AppendWaterLandmarks(const std::vector<Type7Record>& rows, int count, std::vector<Type7Record>& water) {
+    for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
+        if (rows[static_cast<size_t>(i)].CFCC[0] == 'H') water.push_back(rows[static_cast<size_t>(i)]);
+    }
 }
 
 }  // namespace tigercore

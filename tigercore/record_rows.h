@@ -18,6 +18,8 @@
 
 #include "shapeio/geometry.h"
 
+#include <vector>
+
 namespace tigercore {
 
 // The family of editions whose columns a parser reads.
@@ -151,5 +153,13 @@ void ParseType6(Type6Record& row, RecordFamily family);
 void ParseType7(Type7Record& row, RecordFamily family);
 void ParseType8(Type8Record& row, RecordFamily family);
 void ParseTypeZ(TypeZRecord& row, RecordFamily family);
+
+// The first row in table order of the landmark `land` in a type 7 table
+// sorted by LAND (the first `count` rows), or -1.
+int FindLandRow(const std::vector<Type7Record>& rows, int count, long long land);
+
+// Appends the water landmarks of a type 7 table (the first `count` rows,
+// those whose CFCC is of class H) to `water`, in table order.
+void AppendWaterLandmarks(const std::vector<Type7Record>& rows, int count, std::vector<Type7Record>& water);
 
 }  // namespace tigercore
