@@ -79,6 +79,9 @@ public:
         points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return false; }
+    tigercore::SideContext ContextOf(int line, bool left) const override {
+        return SideContextOf(line, left ? LineSide::kLeft : LineSide::kRight);
+    }
 
 private:
     TypeARecord typeARow_{};

@@ -144,7 +144,6 @@ public:
         points.insert(points.end(), gShapePointBuffer.begin(), gShapePointBuffer.begin() + gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return true; }
-    bool SideCodesFollowRows() const override { return true; }
 
 private:
     static const std::vector<SidePair>& Index(SideTable table) {
