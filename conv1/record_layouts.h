@@ -62,6 +62,15 @@ struct Type1Record {
     char lineClass;     // A, B, C, D, E, F, G, H or X, set by the reader
 };
 
+// What the polygon stage keeps of a type 1 row: its TLID and end points.
+struct LineEnds {
+    char TLID[11];
+    double FRLONG;
+    double FRLAT;
+    double TOLONG;
+    double TOLAT;
+};
+
 // Shape points: up to ten points of one line per row; a point whose
 // longitude is 0.0 ends the row's list.
 struct Type2Record {

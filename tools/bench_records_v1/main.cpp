@@ -143,8 +143,8 @@ int main(int argc, char** argv) {
     for (const Reader& r : lineReaders) ok = ok && run(r);
     if (ok) {
         const auto begin = Clock::now();
-        SortType1ByTlid();
-        std::printf("type 1 sorted again by TLID in %.3f s\n", Seconds(begin));
+        KeepLineEndsByTlid();
+        std::printf("type 1 lines' ends kept and sorted by TLID in %.3f s\n", Seconds(begin));
     }
     for (const Reader& r : polygonReaders) ok = ok && run(r);
     if (ok) {
