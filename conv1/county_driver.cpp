@@ -236,7 +236,7 @@ bool CountyDriver::Landmarks() {
 bool CountyDriver::PolygonStage() {
     SetProgress(0);
     ShowStatus("Sorting");
-    SortType1ByTlid();
+    KeepLineEndsByTlid();
 
     if (!Open('c', "Could not open Type c file. No polygon names will be generated")) {
         gConversionStatus = 1;

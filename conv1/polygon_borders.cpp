@@ -9,7 +9,9 @@
 #include "tigercore/scratch_rows.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace vornak {
@@ -192,6 +194,33 @@ const std::array<ReleaseLevel, kTypeSLevelCount>& TypeSLevels() {
 }
 
 constexpr size_t kTextRoom = sizeof(CodeText{}.text) - 1;
+
+// The fields of the line's type 3 row that the release's type A levels
+// read, each once (a field holds `width` characters and its NUL).
+struct LineFields {
+    int release = 0;
+    int count = 0;
+    CodePart parts[4];
+};
+
+const LineFields& LineType3Fields() {
+    static LineFields fields;
+    if (fields.release == gEditionCode) return fields;
+    fields = LineFields();
+    fields.release = gEditionCode;
+    for (const ReleaseLevel& level : TypeALevels()) {
+        for (int p = 0; p < level.partCount; ++p) {
+            const CodePart& part = level.parts[p];
+            if (part.source != Source::kLineType3) continue;
+            bool seen = false;
+            for (int f = 0; f < fields.count; ++f) seen = seen || fields.parts[f].offset == part.offset;
+            if (seen) continue;
+            if (fields.count == static_cast<int>(std::size(fields.parts))) std::abort();  // the table outgrew this
+            fields.parts[fields.count++] = part;
+        }
+    }
+    return fields;
+}
 
 // Appends one part ("%Ns", "%-Ns" or "%c" of its field) at `at`.
 void AppendPart(const CodePart& part, const char* field, CodeText& out, size_t& at) {
@@ -452,6 +481,29 @@ bool TypeALevelCarriesCode(int level, const CodeText& code) {
 }
 bool TypeSLevelCarriesCode(int level, const CodeText& code) {
     return CarriesCode(TypeSLevels()[static_cast<size_t>(level)], code);
+}
+
+tigercore::SideContext SideContextOf(int line, LineSide side) {
+    tigercore::SideContext context;
+    unsigned char* at = context.bytes;
+    unsigned char* const end = context.bytes + sizeof context.bytes;
+    auto put = [&](const char* field, size_t size) {
+        if (static_cast<size_t>(end - at) < size) std::abort();  // the context outgrew its bytes
+        std::memcpy(at, field, size);
+        at += size;
+    };
+    const TypeIRecord& row = gTypeIRecords[static_cast<size_t>(line)];
+    put(row.STATE, sizeof row.STATE);
+    put(row.COUNTY, sizeof row.COUNTY);
+    if (const Type3Record* line3 = LineType3(line)) {
+        const LineFields& fields = LineType3Fields();
+        for (int f = 0; f < fields.count; ++f) {
+            const CodePart& part = fields.parts[f];
+            const size_t offset = side == LineSide::kLeft ? part.offset : part.rightOffset;
+            put(reinterpret_cast<const char*>(line3) + offset, static_cast<size_t>(part.width) + 1);
+        }
+    }
+    return context;
 }
 
 bool ReadTypeARow(int row, TypeARecord& out) { return gTypeARows.Read(gTypeAScratchFile.get(), row, out); }

@@ -127,6 +127,12 @@ size_t TypeSLevelOwnOffset(int level);
 bool TypeALevelCarriesCode(int level, const CodeText& code);
 bool TypeSLevelCarriesCode(int level, const CodeText& code);
 
+// What the code of a side takes from its line besides the side's row, in
+// any layer: the state and county of the line's type I row and the fields
+// of the side in the line's type 3 row that the release's type A levels
+// read. Sides of one row and equal contexts have one code.
+tigercore::SideContext SideContextOf(int line, LineSide side);
+
 // Reads record `row` of the scratch file a.tmp (type A row `row`, once the
 // border step has moved the table there); false when it cannot.
 bool ReadTypeARow(int row, TypeARecord& out);

@@ -27,19 +27,19 @@ shapeio::PolygonLayerJob CountyPolygonJob() {
 
 namespace {
 
-// The lines are the type I rows; row i of the type 1 table (sorted by TLID
-// for the polygon stage) and of the type 3 table is the same line.
+// The lines are the type I rows; row i of the type 1 lines' ends (sorted by
+// TLID for the polygon stage) and of the type 3 table is the same line.
 class Conv1CountyLines : public tigercore::CountyLines {
 public:
     shapeio::JobServices& Services() override { return vornak::Services(); }
     int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
     const char* Tlid(int line) const override { return gTypeIRecords[static_cast<size_t>(line)].TLID; }
     shapeio::PointXY From(int line) const override {
-        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        const LineEnds& chain = gLineEnds[static_cast<size_t>(line)];
         return {chain.FRLONG, chain.FRLAT};
     }
     shapeio::PointXY To(int line) const override {
-        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
+        const LineEnds& chain = gLineEnds[static_cast<size_t>(line)];
         return {chain.TOLONG, chain.TOLAT};
     }
     tigercore::SidePair Sides(SideTable table, int line) const override {
@@ -80,6 +80,9 @@ public:
                       tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return false; }
+    tigercore::SideContext ContextOf(int line, bool left) const override {
+        return SideContextOf(line, left ? LineSide::kLeft : LineSide::kRight);
+    }
 
 private:
     TypeARecord typeARow_{};

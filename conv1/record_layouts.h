@@ -30,6 +30,15 @@ using tigercore::Type7Record;
 using tigercore::Type8Record;
 using tigercore::TypeZRecord;
 
+// What the polygon stage keeps of a type 1 row: its TLID and end points.
+struct LineEnds {
+    char TLID[11];
+    double FRLONG;
+    double FRLAT;
+    double TOLONG;
+    double TOLAT;
+};
+
 // Census geography codes of the two sides of a line. Every text field is
 // filled with blanks of its width (both characters with a blank) before the
 // release's columns are copied.

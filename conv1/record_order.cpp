@@ -76,12 +76,12 @@ int CompareType1Records(const Type1Record& a, const Type1Record& b) {
     return CompareKeys(Type1ClassKey(a), Type1ClassKey(b));
 }
 
-SortKey Type1TlidKey(const Type1Record& r) { return KeyText().Text(r.TLID, 10).Key(); }
+SortKey LineEndsTlidKey(const LineEnds& r) { return KeyText().Text(r.TLID, 10).Key(); }
 SortKey LeadingTextKey(const Type3Record& r) { return KeyText().Text(r.TLID, 10).Key(); }
 SortKey LeadingTextKey(const TypeIRecord& r) { return KeyText().Text(r.TLID, 10).Key(); }
 SortKey LeadingTextKey(const Type5Record& r) { return KeyText().Text(r.FEAT, 8).Key(); }
-int CompareLeadingText(const Type1Record& a, const Type1Record& b) {
-    return CompareKeys(Type1TlidKey(a), Type1TlidKey(b));
+int CompareLeadingText(const LineEnds& a, const LineEnds& b) {
+    return CompareKeys(LineEndsTlidKey(a), LineEndsTlidKey(b));
 }
 int CompareLeadingText(const Type3Record& a, const Type3Record& b) {
     return CompareKeys(LeadingTextKey(a), LeadingTextKey(b));

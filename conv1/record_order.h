@@ -18,13 +18,13 @@ using tigercore::SortKey;
 // Type 1 after reading: "%c%s" of the class letter and TLID.
 int CompareType1Records(const Type1Record& a, const Type1Record& b);
 SortKey Type1ClassKey(const Type1Record& r);
-// The leading text: type 1 (in the polygon stage), types 3 and I by TLID,
-// type 5 by FEAT.
-int CompareLeadingText(const Type1Record& a, const Type1Record& b);
+// The leading text: the type 1 lines' ends (in the polygon stage), types 3
+// and I by TLID, type 5 by FEAT.
+int CompareLeadingText(const LineEnds& a, const LineEnds& b);
 int CompareLeadingText(const Type3Record& a, const Type3Record& b);
 int CompareLeadingText(const TypeIRecord& a, const TypeIRecord& b);
 int CompareLeadingText(const Type5Record& a, const Type5Record& b);
-SortKey Type1TlidKey(const Type1Record& r);
+SortKey LineEndsTlidKey(const LineEnds& r);
 SortKey LeadingTextKey(const Type3Record& r);
 SortKey LeadingTextKey(const TypeIRecord& r);
 SortKey LeadingTextKey(const Type5Record& r);

@@ -167,7 +167,7 @@ void ReadType3Records() {
     if (!tigercore::ReadTable(reading, gType3Records, gType3Count, ParseType3Line, borderStep)) return;
     SortTable(gType3Records, CompareLeadingText, LeadingTextKey);
     // Row i of types 1, 3 and I is the same line.
-    tigercore::DescribeSameLines(Services(), '3', gType1Records, Type1TlidKey, gType3Records, LeadingTextKey);
+    tigercore::DescribeSameLines(Services(), '3', gLineEnds, LineEndsTlidKey, gType3Records, LeadingTextKey);
 }
 
 void ReadTypeIRecords() {
@@ -176,7 +176,7 @@ void ReadTypeIRecords() {
         "\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records");
     if (!tigercore::ReadTable(reading, gTypeIRecords, gTypeICount, ParseTypeILine, tigercore::NoStep)) return;
     SortTable(gTypeIRecords, CompareLeadingText, LeadingTextKey);
-    tigercore::DescribeSameLines(Services(), 'I', gType1Records, Type1TlidKey, gTypeIRecords, LeadingTextKey);
+    tigercore::DescribeSameLines(Services(), 'I', gLineEnds, LineEndsTlidKey, gTypeIRecords, LeadingTextKey);
 }
 
 void ReadType4Records() {

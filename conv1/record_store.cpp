@@ -3,9 +3,12 @@
 #include "conv1/record_order.h"
 #include "conv1/water_landmarks.h"
 
+#include <cstring>
+
 namespace vornak {
 
 std::vector<Type1Record> gType1Records;
+std::vector<LineEnds> gLineEnds;
 std::vector<Type2Record> gType2Records;
 tigercore::ShapeRowIndex gType2Index;
 std::vector<Type3Record> gType3Records;
@@ -56,6 +59,7 @@ void Release(std::vector<Row>& table) {
 
 void ResetRecordStore() {
     Release(gType1Records);
+    Release(gLineEnds);
     Release(gType2Records);
     gType2Index.Clear();
     Release(gType3Records);
@@ -93,6 +97,20 @@ void ReleaseTypeARecords() {
     gTableAllocated[kTypeATable] = 0;
 }
 
-void SortType1ByTlid() { tigercore::SortRecords(gType1Records, CompareLeadingText, Type1TlidKey); }
+void KeepLineEndsByTlid() {
+    gLineEnds.resize(gType1Records.size());
+    for (size_t i = 0; i < gType1Records.size(); ++i) {
+        const Type1Record& row = gType1Records[i];
+        LineEnds& ends = gLineEnds[i];
+        std::memcpy(ends.TLID, row.TLID, sizeof ends.TLID);
+        ends.FRLONG = row.FRLONG;
+        ends.FRLAT = row.FRLAT;
+        ends.TOLONG = row.TOLONG;
+        ends.TOLAT = row.TOLAT;
+    }
+    Release(gType1Records);
+    gTableAllocated[kType1Table] = 0;
+    tigercore::SortRecords(gLineEnds, CompareLeadingText, LineEndsTlidKey);
+}
 
 }  // namespace vornak

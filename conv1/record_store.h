@@ -33,6 +33,11 @@ extern std::vector<TypeIRecord> gTypeIRecords;
 extern std::vector<TypeSRecord> gTypeSRecords;
 extern std::vector<TypeZRecord> gTypeZRecords;
 
+// The type 1 table as the polygon stage reads it, once the line layers are
+// done: each line's TLID and end points, sorted by TLID alone, so that row
+// i is the line of row i of types 3 and I. The full table is then released.
+extern std::vector<LineEnds> gLineEnds;
+
 extern int gType1Count;
 extern int gType2Count;
 extern int gType3Count;
@@ -95,7 +100,8 @@ void ReleaseRecordStore();
 // Releases the type A table once its rows are in the scratch file; its
 // count stays.
 void ReleaseTypeARecords();
-// Sorts the type 1 table by TLID alone (the polygon stage's order).
-void SortType1ByTlid();
+// Keeps of the type 1 table only its lines' ends (gLineEnds, sorted by TLID
+// alone: the polygon stage's order) and releases the table; its count stays.
+void KeepLineEndsByTlid();
 
 }  // namespace vornak

@@ -145,7 +145,6 @@ public:
                       tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
     }
     bool GatheringShowsProgress() const override { return true; }
-    bool SideCodesFollowRows() const override { return true; }
 
 private:
     static const std::vector<SidePair>& Index(SideTable table) {

@@ -27,7 +27,8 @@ struct BorderLineEntry {
 };
 
 // The order of a layer's entries: negative, 0 or positive. Entries that
-// compare equal form one group: one polygon.
+// compare equal form one group: one polygon. An order reads only the
+// entries' code fields and integer key.
 using EntryCompare = int (*)(const BorderLineEntry&, const BorderLineEntry&);
 
 // Sorts stably, so entries of one group keep the order they were gathered in.

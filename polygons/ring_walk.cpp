@@ -4,17 +4,77 @@
 #include "shapeio/put_in_order.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace shapeio {
 
+namespace {
+
+// The bytes an entry's order reads: its code fields and its integer key.
+bool SameCodes(const BorderLineEntry& a, const BorderLineEntry& b) {
+    return a.intKey == b.intKey && std::memcmp(a.code, b.code, sizeof a.code) == 0;
+}
+
+uint64_t HashOfCodes(const BorderLineEntry& e) {
+    uint64_t h = static_cast<uint32_t>(e.intKey) * 0x9E3779B97F4A7C15ULL;
+    for (size_t at = 0; at < sizeof e.code; at += sizeof(uint64_t)) {
+        uint64_t word;
+        std::memcpy(&word, e.code + at, sizeof word);
+        h = (h ^ word) * 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 31;
+    }
+    return h;
+}
+
+}  // namespace
+
 void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare) {
-    // The entries are wide: their numbers are sorted, and the entries moved
-    // into that order in place, cycle by cycle.
-    std::vector<int32_t> order(entries.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int32_t>(i);
-    std::stable_sort(order.begin(), order.end(), [&entries, compare](int32_t a, int32_t b) {
-        return compare(entries[static_cast<size_t>(a)], entries[static_cast<size_t>(b)]) < 0;
-    });
+    // An order reads only the entries' codes, and a layer's entries carry
+    // few distinct codes (a polygon's border lines share one): each distinct
+    // code is compared once to give it a rank, and the entries are then put
+    // in the order of their ranks, stably, by counting.
+    static_assert(sizeof BorderLineEntry{}.code % sizeof(uint64_t) == 0, "codes are hashed by words");
+    const size_t n = entries.size();
+    std::vector<int32_t> codeOf(n);  // the number of each entry's distinct code
+    std::vector<int32_t> firstOf;    // the first entry of each distinct code
+    {
+        size_t capacity = 16;
+        while (capacity < 2 * n) capacity *= 2;
+        std::vector<int32_t> slots(capacity, -1);  // open addressing: a distinct code's number
+        for (size_t i = 0; i < n; ++i) {
+            size_t at = static_cast<size_t>(HashOfCodes(entries[i])) & (capacity - 1);
+            while (slots[at] >= 0 && !SameCodes(entries[static_cast<size_t>(firstOf[static_cast<size_t>(slots[at])])],
+                                                  entries[i]))
+                at = (at + 1) & (capacity - 1);
+            if (slots[at] < 0) {
+                slots[at] = static_cast<int32_t>(firstOf.size());
+                firstOf.push_back(static_cast<int32_t>(i));
+            }
+            codeOf[i] = slots[at];
+        }
+    }
+    // Distinct codes in order; codes that compare equal share a rank.
+    std::vector<int32_t> sorted(firstOf.size());
+    for (size_t c = 0; c < sorted.size(); ++c) sorted[c] = static_cast<int32_t>(c);
+    auto entryOf = [&](int32_t code) -> const BorderLineEntry& {
+        return entries[static_cast<size_t>(firstOf[static_cast<size_t>(code)])];
+    };
+    std::sort(sorted.begin(), sorted.end(),
+              [&](int32_t a, int32_t b) { return compare(entryOf(a), entryOf(b)) < 0; });
+    std::vector<int32_t> rank(firstOf.size());
+    int32_t ranks = 0;
+    for (size_t k = 0; k < sorted.size(); ++k) {
+        if (k > 0 && compare(entryOf(sorted[k - 1]), entryOf(sorted[k])) < 0) ++ranks;
+        rank[static_cast<size_t>(sorted[k])] = ranks;
+    }
+    // Counting by rank keeps the gathered order within a rank.
+    std::vector<int32_t> start(static_cast<size_t>(ranks) + 2, 0);
+    for (size_t i = 0; i < n; ++i) ++start[static_cast<size_t>(rank[static_cast<size_t>(codeOf[i])]) + 1];
+    for (size_t r = 1; r < start.size(); ++r) start[r] += start[r - 1];
+    std::vector<int32_t> order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[static_cast<size_t>(start[static_cast<size_t>(rank[static_cast<size_t>(codeOf[i])])]++)] =
+            static_cast<int32_t>(i);
     PutInOrder(entries, order);
 }
 

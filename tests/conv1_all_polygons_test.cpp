@@ -194,7 +194,7 @@ protected:
         }
         for (const auto& l : lines) {
             TypeIRecord i = filled.i;
-            Type1Record one{};
+            LineEnds one{};
             Type3Record t = filled.t;
             std::snprintf(i.TLID, sizeof i.TLID, "%10d", static_cast<int>(gTypeIRecords.size() + 1));
             std::memcpy(one.TLID, i.TLID, sizeof i.TLID);
@@ -204,7 +204,7 @@ protected:
             std::snprintf(i.POLYIDL, 11, "%10s", l.left < 0 ? "" : polygons[l.left].polyid);
             std::snprintf(i.POLYIDR, 11, "%10s", l.right < 0 ? "" : polygons[l.right].polyid);
             std::memcpy(t.AITSR, t.AITSL, sizeof t.AITSL), std::memcpy(t.STATE90R, t.STATE90L, sizeof t.STATE90L);
-            gTypeIRecords.push_back(i), gType1Records.push_back(one), gType3Records.push_back(t);
+            gTypeIRecords.push_back(i), gLineEnds.push_back(one), gType3Records.push_back(t);
         }
         gTypeACount = static_cast<int>(gTypeARecords.size()), gTypeSCount = static_cast<int>(gTypeSRecords.size());
         gTypeICount = gType1Count = gType3Count = static_cast<int>(gTypeIRecords.size());

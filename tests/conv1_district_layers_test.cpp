@@ -102,11 +102,11 @@ protected:
             Put(line.CENIDL, left.empty() ? "" : "25025"), Put(line.POLYIDL, left.c_str());
             Put(line.CENIDR, right.empty() ? "" : "25025"), Put(line.POLYIDR, right.c_str());
             gTypeIRecords.push_back(line);
-            Type1Record chain{};
+            LineEnds chain{};
             Put(chain.TLID, tlid);
             chain.FRLONG = -71 + 0.01 * edges[e].x0, chain.FRLAT = 42 + 0.01 * edges[e].y0;
             chain.TOLONG = -71 + 0.01 * edges[e].x1, chain.TOLAT = 42 + 0.01 * edges[e].y1;
-            gType1Records.push_back(chain);
+            gLineEnds.push_back(chain);
             const Side3 none{"", "", "    ", "   ", "     "};
             const Side3& l = edges[e].left < 0 ? none : cells[static_cast<size_t>(edges[e].left)].t3;
             const Side3& r = edges[e].right < 0 ? none : cells[static_cast<size_t>(edges[e].right)].t3;

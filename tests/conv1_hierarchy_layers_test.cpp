@@ -106,7 +106,7 @@ protected:
             Put(line.TLID, std::to_string(100 + i)), PutCounty(line.STATE, line.COUNTY, "25025");
             Put(line.CENIDL, "25025"), Put(line.POLYIDL, std::to_string(l.left));
             Put(line.CENIDR, "25025"), Put(line.POLYIDR, std::to_string(l.right));
-            Type1Record& chain = gType1Records.emplace_back();
+            LineEnds& chain = gLineEnds.emplace_back();
             chain.FRLONG = l.x0, chain.FRLAT = l.y0, chain.TOLONG = l.x1, chain.TOLAT = l.y1;
             Type3Record& t = gType3Records.emplace_back();
             PutCounty(t.STATE90L, t.COUN90L, l.left ? cells[l.left - 1].county : "");

@@ -69,13 +69,13 @@ protected:
     void Load() {
         auto line = [this](double x0, double y0, double x1, double y1, int left, int right) {
             TypeIRecord i{};
-            Type1Record one{};
+            LineEnds one{};
             Put(i.TLID, std::to_string(1000 + gTypeIRecords.size())), Put(one.TLID, i.TLID);
             Put(i.STATE, "25"), Put(i.COUNTY, "025");
             Put(i.CENIDL, left < 0 ? "" : "25025"), Put(i.POLYIDL, left < 0 ? "" : Polyid(size_t(left)));
             Put(i.CENIDR, right < 0 ? "" : "25025"), Put(i.POLYIDR, right < 0 ? "" : Polyid(size_t(right)));
             one.FRLONG = x0, one.FRLAT = y0, one.TOLONG = x1, one.TOLAT = y1;
-            gTypeIRecords.push_back(i), gType1Records.push_back(one);
+            gTypeIRecords.push_back(i), gLineEnds.push_back(one);
         };
         const int n = static_cast<int>(cells.size());
         for (int k = 0; k < n; ++k) {

@@ -61,13 +61,13 @@ protected:
             TypeIRecord i{};
             Put(i.TLID, tlid), Put(i.STATE, "25"), Put(i.COUNTY, "025"), Put(i.CENIDL, "25025");
             Put(i.POLYIDL, left ? l : ""), Put(i.CENIDR, "25025"), Put(i.POLYIDR, right ? r : "");
-            Type1Record chain{};
+            LineEnds chain{};
             Put(chain.TLID, tlid);
             chain.FRLONG = -71 + x0 / 1000.0, chain.FRLAT = 42 + y0 / 1000.0;
             chain.TOLONG = -71 + x1 / 1000.0, chain.TOLAT = 42 + y1 / 1000.0;
             Type3Record t{};
             Put(t.STATE90L, "25"), Put(t.STATE90R, "25"), Put(t.COUN90L, "031"), Put(t.COUN90R, "031");
-            gTypeIRecords.push_back(i), gType1Records.push_back(chain), gType3Records.push_back(t);
+            gTypeIRecords.push_back(i), gLineEnds.push_back(chain), gType3Records.push_back(t);
         };
         line(0, 1, 0, 0, 1, 0), line(n, 0, n, 1, n, 0);
         for (int k = 0; k < n; ++k) {

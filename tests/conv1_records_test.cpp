@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ protected:
         for (const std::string& tlid : tlids) chains.push_back(Type1Line(tlid, "A41"));
         job.OpenText(RecordFile(chains));
         ReadType1Records();
-        SortType1ByTlid();
+        KeepLineEndsByTlid();
         job.OpenText(RecordFile(lines), std::string("county.rt") + type);
         (type == '3' ? ReadType3Records : ReadTypeIRecords)();
     }
@@ -216,6 +217,42 @@ TEST_F(Conv1RecordsTest, TypeCColumnsByRelease) {
 }
 
 // --- Readers ----------------------------------------------------------------
+
+// The polygon stage keeps of type 1 only each line's TLID and ends, in TLID
+// order, and the full table's rows are released.
+TEST_F(Conv1RecordsTest, LineEndsKeepTheEndsOfEachTlidInTlidOrder) {
+    std::vector<std::string> chains;
+    for (const char* tlid : {"30", "4", "100", "7"}) {
+        const std::string n = std::string(3 - std::strlen(tlid), '0') + tlid;
+        chains.push_back(Type1Line(tlid, tlid[0] == '4' ? "B11" : "A41")
+                             .Put(191, "-071000" + n)
+                             .Put(201, "+42000" + n)
+                             .Put(210, "-072000" + n)
+                             .Put(220, "+43000" + n));
+    }
+    job.OpenText(RecordFile(chains));
+    ReadType1Records();
+    ASSERT_EQ(gConversionStatus, 0);
+    KeepLineEndsByTlid();
+    EXPECT_TRUE(gType1Records.empty());
+    EXPECT_EQ(gType1Count, 4);
+    EXPECT_EQ(gTableAllocated[kType1Table], 0);
+    ASSERT_EQ(gLineEnds.size(), 4u);
+    const struct {
+        const char* tlid;
+        double frLong, frLat, toLong, toLat;
+    } expected[] = {{"         4", -71.000004, 42.000004, -72.000004, 43.000004},
+                    {"         7", -71.000007, 42.000007, -72.000007, 43.000007},
+                    {"        30", -71.000030, 42.000030, -72.000030, 43.000030},
+                    {"       100", -71.000100, 42.000100, -72.000100, 43.000100}};
+    for (size_t i = 0; i < gLineEnds.size(); ++i) {
+        EXPECT_STREQ(gLineEnds[i].TLID, expected[i].tlid) << i;
+        EXPECT_DOUBLE_EQ(gLineEnds[i].FRLONG, expected[i].frLong) << i;
+        EXPECT_DOUBLE_EQ(gLineEnds[i].FRLAT, expected[i].frLat) << i;
+        EXPECT_DOUBLE_EQ(gLineEnds[i].TOLONG, expected[i].toLong) << i;
+        EXPECT_DOUBLE_EQ(gLineEnds[i].TOLAT, expected[i].toLat) << i;
+    }
+}
 
 TEST_F(Conv1RecordsTest, Type1ClassesCountsDateAndStatus) {
     job.OpenText(RecordFile({Type1Line("9", "X00", "0597"), Type1Line("5", "G20"), Type1Line("4", "A41"),
@@ -381,7 +418,7 @@ TEST(Conv1RecordReaderTest, Types3AndIMustPairWithType1) {
         std::vector<std::string> chains = {Type1Line("20", "B11"), Type1Line("10", "A41")};
         caseJob.OpenText(RecordFile(chains));
         ReadType1Records();
-        SortType1ByTlid();
+        KeepLineEndsByTlid();
         caseJob.OpenText(RecordFile(lines), std::string("county.rt") + c.type);
         (c.type == '3' ? ReadType3Records : ReadTypeIRecords)();
         const std::string what = std::string(1, c.type) + " " + std::to_string(c.tlids.size());

@@ -7,6 +7,7 @@
 #include "shapeio/job_services.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace tigercore {
@@ -26,6 +27,13 @@ struct SidePair {
 struct SideWater {
     int left = 0;
     int right = 0;
+};
+
+// The bytes of a line that a side's code may depend on besides its row,
+// compared as they are.
+struct SideContext {
+    unsigned char bytes[24] = {};
+    bool operator==(const SideContext& o) const { return std::memcmp(bytes, o.bytes, sizeof bytes) == 0; }
 };
 
 class CountyLines {
@@ -55,10 +63,16 @@ public:
     virtual void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) = 0;
     // Whether gathering a layer's sides moves the progress bar line by line.
     virtual bool GatheringShowsProgress() const = 0;
-    // Whether every layer's code of a side depends on the side's row alone
-    // (not on the line nor on which side): the code of a row is then made
-    // once per layer, not once per side of every line.
-    virtual bool SideCodesFollowRows() const { return false; }
+    // What a layer's code of a side may take from the line besides the
+    // side's row (the line's county, a field of the side's own): sides of
+    // one row and equal contexts have one code, so a layer makes the code
+    // of a row once per context met, not once per side of every line. The
+    // default, an empty context, says that codes follow the rows alone.
+    virtual SideContext ContextOf(int line, bool left) const {
+        (void)line;
+        (void)left;
+        return {};
+    }
 };
 
 }  // namespace tigercore

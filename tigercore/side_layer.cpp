@@ -33,11 +33,16 @@ public:
     }
 
 private:
-    // The code of one side: made into `scratch`, or, when codes follow
-    // rows, the row's code made once; null when the side's row cannot be
-    // read.
+    // The code of one side: the code of its row (or of "no row") made once,
+    // for the context of the first side met; a side of another context is
+    // made into `scratch`. Null when the side's row cannot be read.
     const SideCode* Side(int line, bool left, int row, SideCode& scratch) {
-        if (!rowCodes_.enabled) {
+        const SideContext context = lines_.ContextOf(line, left);
+        if (!rowCodes_.contextSet) {
+            rowCodes_.context = context;
+            rowCodes_.contextSet = true;
+        }
+        if (!(context == rowCodes_.context)) {
             scratch = SideCode();
             return MakeSide(line, left, row, scratch) ? &scratch : nullptr;
         }
@@ -76,9 +81,10 @@ private:
     const SideLayer& spec_;
     CountyLines& lines_;
     bool clip_;
-    // The codes of the rows met so far, when codes follow rows.
+    // The codes of the rows met so far, all of one context.
     struct {
-        bool enabled = false;
+        bool contextSet = false;
+        SideContext context;
         std::vector<bool> made;
         std::deque<SideCode> codes;  // grows without moving the codes already given out
         bool noRowMade = false;
@@ -88,7 +94,6 @@ private:
 
 bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
     shapeio::JobServices& services = lines_.Services();
-    rowCodes_.enabled = lines_.SideCodesFollowRows() && !spec_.codeFromLineOnly;
     SideCode blank;
     spec_.sideCode(SideOf(), blank);
     const int lineCount = lines_.LineCount();

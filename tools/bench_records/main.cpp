@@ -100,7 +100,7 @@ Library OldEditions() {
             &gConversionStatus,
             [] { gCurrentJob = nullptr; },
             ResetRecordStore,
-            SortType1ByTlid,
+            KeepLineEndsByTlid,
             ReleaseRecordStore};
 }
 

@@ -83,13 +83,13 @@ void ReadOldRecordFile(const uint8_t* data, size_t size) {
 
     if (reader.type == '3' || reader.type == 'i') {
         // These readers check their lines against the type 1 table, which
-        // the driver sorts by TLID before them.
+        // the driver keeps as its lines' ends sorted by TLID before them.
         std::string_view::size_type cut = bytes.find(kTypeISeparator);
         std::string_view type1 = cut == std::string_view::npos ? std::string_view() : bytes.substr(0, cut);
         if (cut != std::string_view::npos) bytes.remove_prefix(cut + std::string_view(kTypeISeparator).size());
         Read(folder, kOldReaders[0], type1);
         if (vornak::gConversionStatus != 0) return;
-        vornak::SortType1ByTlid();
+        vornak::KeepLineEndsByTlid();
     }
     Read(folder, reader, bytes);
 }
