@@ -159,23 +159,18 @@ TEST_F(ZipControlTest, EntryHoldingMoreThanItDeclaresIsDamaged) {
 
 // Two entries that would unpack to one name, whatever its case, refuse the
 // archive whole.
-TEST(ZipControlNames, EntriesOfOneNameRefuseTheArchive) {
-    for (const char* second : {"b/TGR01001.RT1", "b/tgr01001.rt1"}) {
-        SCOPED_TRACE(second);
-        TempDir dir;
-        const std::string archive = dir / "county.zip";
-        platform::ZipControl zip;
-        zip.SetExtractFolder(dir.path());
-        zip.SetZipFileName(archive);
+TEST_F(ZipControlTest, EntriesOfOneNameRefuseTheArchive) {
+    for (const std::string second : {"b/TGR01001.RT1", "b/tgr01001.rt1"}) {
         MakeZip(archive, {{"a/TGR01001.RT1", "first"}, {second, "second"}, {"TGR01001.RT2", "2"}});
         zip.SetFileSpecs("*.rt?");
         const std::vector<std::string> refused = {"archive " + archive + " refused: its entries a/TGR01001.RT1 and " +
                                                   second + " unpack to the same name"};
         EXPECT_EQ(zip.ListMatchingFiles(), platform::ZipControl::kNamesCollide);
         EXPECT_EQ(zip.Messages(), refused);
+        EXPECT_TRUE(listed.empty());
         EXPECT_EQ(zip.ExtractFiles(0), platform::ZipControl::kNamesCollide);
         EXPECT_EQ(zip.Messages(), refused);
-        EXPECT_EQ(platform::ListDirectory(dir.path()), std::vector<std::string>{"county.zip"});
+        EXPECT_EQ(platform::ListDirectory(folder), std::vector<std::string>{});
     }
 }
 
