@@ -21,14 +21,9 @@
 
 namespace vornak {
 
-// The rows whose columns are the same in both families.
-using tigercore::Type1Record;
-using tigercore::Type2Record;
-using tigercore::Type4Record;
-using tigercore::Type6Record;
-using tigercore::Type7Record;
-using tigercore::Type8Record;
-using tigercore::TypeZRecord;
+// The rows whose columns are the same in both families (types 1, 2, 4, 6,
+// 7, 8 and Z).
+using namespace tigercore::rows;
 
 // What the polygon stage keeps of a type 1 row: its TLID and end points.
 struct LineEnds {

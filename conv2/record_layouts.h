@@ -20,14 +20,9 @@
 
 namespace vornak2 {
 
-// The rows whose columns are the same in both families.
-using tigercore::Type1Record;
-using tigercore::Type2Record;
-using tigercore::Type4Record;
-using tigercore::Type6Record;
-using tigercore::Type7Record;
-using tigercore::Type8Record;
-using tigercore::TypeZRecord;
+// The rows whose columns are the same in both families (types 1, 2, 4, 6,
+// 7, 8 and Z).
+using namespace tigercore::rows;
 
 // Link between complete chains and polygons (.rti): one row per line.
 struct TypeIRecord {

@@ -20,6 +20,7 @@
 
 using namespace vornak;
 using testsupport::RecordFile;
+using testsupport::Fields;
 using testsupport::RecordLine;
 
 namespace {
@@ -34,25 +35,6 @@ const Row& Parse(std::vector<Row>& table, void (*parse)(int), const std::string&
 }
 
 std::string Blanks(size_t n) { return std::string(n, ' '); }
-
-// A row's fields in one text, joined by '|': a text as it is, a character
-// as itself ('@' for a zero byte), a number in decimal.
-struct Field {
-    Field(const char* text) : text(text) {}
-    Field(char c) : text(c ? std::string(1, c) : "@") {}
-    Field(int n) : text(std::to_string(n)) {}
-    Field(long long n) : text(std::to_string(n)) {}
-    std::string text;
-};
-
-std::string Fields(std::initializer_list<Field> fields) {
-    std::string joined;
-    for (const Field& f : fields) {
-        if (&f != fields.begin()) joined += '|';
-        joined += f.text;
-    }
-    return joined;
-}
 
 RecordLine Type1Line(const std::string& tlid, const std::string& cfcc, const std::string& version = "0597") {
     return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc);

@@ -14,36 +14,11 @@
 #include <string>
 #include <vector>
 
+using testsupport::Fields;
 using testsupport::RecordLine;
-using tigercore::Type1Record;
-using tigercore::Type2Record;
-using tigercore::Type4Record;
-using tigercore::Type6Record;
-using tigercore::Type7Record;
-using tigercore::Type8Record;
-using tigercore::TypeZRecord;
+using namespace tigercore::rows;
 
 namespace {
-
-// A row's fields in one text, joined by '|': a text as it is, a character as
-// itself ('@' for a zero byte), a number in decimal, degrees to six places.
-struct Field {
-    Field(const char* text) : text(text) {}
-    Field(char c) : text(c ? std::string(1, c) : "@") {}
-    Field(int n) : text(std::to_string(n)) {}
-    Field(long long n) : text(std::to_string(n)) {}
-    Field(double d) : text(std::to_string(d)) {}
-    std::string text;
-};
-
-std::string Fields(std::initializer_list<Field> fields) {
-    std::string joined;
-    for (const Field& f : fields) {
-        if (&f != fields.begin()) joined += '|';
-        joined += f.text;
-    }
-    return joined;
-}
 
 std::string Blanks(size_t n) { return std::string(n, ' '); }
 

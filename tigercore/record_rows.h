@@ -25,6 +25,9 @@ namespace tigercore {
 // The family of editions whose columns a parser reads.
 enum class RecordFamily { k1994To2000, k2002To2006 };
 
+// The rows, named in each library's namespace by a using-directive.
+inline namespace rows {
+
 // Complete chain basic data: one row per line feature.
 struct Type1Record {
     char TLID[11];          // 6-15
@@ -143,6 +146,8 @@ struct TypeZRecord {
     char ZIP4L[5];  // 19-22
     char ZIP4R[5];  // 23-26
 };
+
+}  // namespace rows
 
 // Each fills `row` from the record line in gLineBuffer with the columns of
 // `family`.

@@ -22,4 +22,13 @@ std::string RecordFile(const std::vector<std::string>& lines, const std::string&
     return text;
 }
 
+std::string Fields(std::initializer_list<Field> fields) {
+    std::string joined;
+    for (const Field& f : fields) {
+        if (&f != fields.begin()) joined += '|';
+        joined += f.text;
+    }
+    return joined;
+}
+
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 // 1-based columns, blanks everywhere else; and record files of such lines.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,20 @@ public:
 private:
     std::string text_;
 };
+
+// One field of a parsed row as a text: a text as it is, a character as
+// itself ('@' for a zero byte), a number in decimal, degrees to six places.
+struct Field {
+    Field(const char* text) : text(text) {}
+    Field(char c) : text(c ? std::string(1, c) : "@") {}
+    Field(int n) : text(std::to_string(n)) {}
+    Field(long long n) : text(std::to_string(n)) {}
+    Field(double d) : text(std::to_string(d)) {}
+    std::string text;
+};
+
+// A row's fields in one text, joined by '|'.
+std::string Fields(std::initializer_list<Field> fields);
 
 // The lines joined, each ended by `end`: CR LF, as record files have them.
 std::string RecordFile(const std::vector<std::string>& lines, const std::string& end = "\r\n");
