@@ -43,7 +43,6 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // The caller may free its strings as soon as the call returns.
     gOptionString = optionsArg ? optionsArg : "";
     const std::string inputPath = inputPathArg ? inputPathArg : "";
-    const std::string outputDir = outputDirArg ? outputDirArg : "";
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
@@ -67,30 +66,26 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // for the output names; the record files keep their real names. A
     // county unpacked by the caller is named after its archive, as a call
     // with the archive itself names it.
-    const bool unpacked = archivePathArg && *archivePathArg;
-    const tigercore::CountyNames names = tigercore::NameCounty(unpacked ? archivePathArg : inputPath);
-    gCountyCode = names.countyCode;
-    dialog->countyText = gCountyCode;
-
-    gOutputDir = outputDir;
-    const std::string logPath = gOutputDir + "/" + names.baseName + ".log";
-    if (!gOutputDir.empty() && gOutputDir.back() == '/') gOutputDir.pop_back();
-    gLogFile = tigercore::OpenCountyLog(logPath, edition.caption, inputPath);
-    if (!gLogFile) return kCountyFailed;
-
-    gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
-
     gOrganisationMode = decoded.organisation;
-    const tigercore::CountyFolder county =
-        tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
-    if (county.refusedLink) {
-        tigercore::CloseCountyLog(gLogFile, logPath);
-        return kCountyFailed;
-    }
-    dialog->outputOptionText = county.optionText;
-    gOutputPrefix = county.folder + "/";
-    gCountyBaseName = names.baseName;
-    dialog->outputDirText = county.folder;
+    tigercore::CountyOpening opening;
+    opening.outputDir = outputDirArg;
+    opening.archivePath = archivePathArg;
+    opening.editionText = edition.caption;
+    opening.organisationMode = gOrganisationMode;
+    opening.logPathUntrimmed = true;
+    tigercore::OpenedCounty opened;
+    const bool open = tigercore::OpenCounty(opening, inputPath, opened);
+    gCountyCode = opened.names.countyCode;
+    dialog->countyText = gCountyCode;
+    gOutputDir = opened.outputDir;
+    gLogFile = std::move(opened.log);
+    if (!open) return kCountyFailed;
+    const std::string& logPath = opened.logPath;
+    gZipInput = opened.zipInput ? 1 : 0;
+    dialog->outputOptionText = opened.county.optionText;
+    gOutputPrefix = opened.county.folder + "/";
+    gCountyBaseName = opened.names.baseName;
+    dialog->outputDirText = opened.county.folder;
 
     dialog->Create();
     const bool converted = dialog->RunConversion();

@@ -39,7 +39,6 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
                       int countyCount, const char* archivePathArg) {
     const std::string options = optionsArg ? optionsArg : "";
     std::string inputPath = inputPathArg ? inputPathArg : "";
-    std::string outputDir = outputDirArg ? outputDirArg : "";
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
@@ -59,36 +58,30 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     dialog->clipWaterText = gClipWaterPolygons ? "Yes" : "No";
 
     // Base name: a long file title keeps its first 3 and last 5 characters
-    // for the output names; the record files keep their real names.
-    // A county unpacked by the caller is named after its archive, as a call
+    // for the output names; the record files keep their real names. A
+    // county unpacked by the caller is named after its archive, as a call
     // with the archive itself names it.
-    const bool unpacked = archivePathArg && *archivePathArg;
-    const tigercore::CountyNames names = tigercore::NameCounty(unpacked ? archivePathArg : inputPath);
-    gCountyCode = names.countyCode;
-    dialog->countyText = gCountyCode;
-
-    gOutputDir = outputDir;
-    if (!gOutputDir.empty() && gOutputDir.back() == '/') gOutputDir.pop_back();
-
-    const std::string logPath = gOutputDir + "/" + names.baseName + ".log";
-    gLogFile = tigercore::OpenCountyLog(logPath, edition.text, inputPath);
-    if (!gLogFile) return kCountyFailed;
-
-    gZipInput = !unpacked && names.extension == "ZIP" ? 1 : 0;
-
     gOrganisationMode = decoded.organisation;
-    const tigercore::CountyFolder county =
-        tigercore::MakeCountyFolder(gLogFile.get(), gOutputDir, names.baseName, gOrganisationMode);
-    if (county.refusedLink) {
-        tigercore::CloseCountyLog(gLogFile, logPath);
-        return kCountyFailed;
-    }
-    dialog->outputOptionText = county.optionText;
-
+    tigercore::CountyOpening opening;
+    opening.outputDir = outputDirArg;
+    opening.archivePath = archivePathArg;
+    opening.editionText = edition.text;
+    opening.organisationMode = gOrganisationMode;
+    opening.logPathUntrimmed = false;
+    tigercore::OpenedCounty opened;
+    const bool open = tigercore::OpenCounty(opening, inputPath, opened);
+    gCountyCode = opened.names.countyCode;
+    dialog->countyText = gCountyCode;
+    gOutputDir = opened.outputDir;
+    gLogFile = std::move(opened.log);
+    if (!open) return kCountyFailed;
+    const std::string& logPath = opened.logPath;
+    gZipInput = opened.zipInput ? 1 : 0;
+    dialog->outputOptionText = opened.county.optionText;
     gKmlLabelPoints = decoded.pushPins ? 1 : 0;
-    gOutputPrefix = county.folder + "/";
-    gCountyBaseName = names.baseName;
-    dialog->outputDirText = county.folder;
+    gOutputPrefix = opened.county.folder + "/";
+    gCountyBaseName = opened.names.baseName;
+    dialog->outputDirText = opened.county.folder;
 
     dialog->Create();
     const bool converted = dialog->RunConversion();

@@ -127,4 +127,22 @@ bool EndCountyFiles(platform::FilePtr& recordFile, platform::FilePtr& typeAScrat
     return EndCountyScratch(folder, converted, services);
 }
 
+bool OpenCounty(const CountyOpening& opening, const std::string& inputPath, OpenedCounty& opened) {
+    const bool unpacked = opening.archivePath && *opening.archivePath;
+    opened.names = NameCounty(unpacked ? opening.archivePath : inputPath);
+    const std::string given = opening.outputDir ? opening.outputDir : "";
+    opened.outputDir = given;
+    if (!opened.outputDir.empty() && opened.outputDir.back() == '/') opened.outputDir.pop_back();
+    opened.logPath = (opening.logPathUntrimmed ? given : opened.outputDir) + "/" + opened.names.baseName + ".log";
+    opened.log = OpenCountyLog(opened.logPath, opening.editionText, inputPath);
+    if (!opened.log) return false;
+    opened.zipInput = !unpacked && opened.names.extension == "ZIP";
+    opened.county = MakeCountyFolder(opened.log.get(), opened.outputDir, opened.names.baseName, opening.organisationMode);
+    if (opened.county.refusedLink) {
+        CloseCountyLog(opened.log, opened.logPath);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace tigercore

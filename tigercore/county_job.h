@@ -52,6 +52,31 @@ struct CountyFolder {
 CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
                               char organisationMode);
 
+// What a display step knows before it opens the county: the caller's
+// output directory and archive (a non-empty `archivePath` names the county after the archive the
+// caller unpacked), the edition's text for the log, the organisation, and
+// whether the log path joins the output directory as given (a trailing '/'
+// kept) or once trimmed.
+struct CountyOpening {
+    const char* outputDir = nullptr;
+    const char* archivePath = nullptr;
+    std::string editionText;
+    char organisationMode = '0';
+    bool logPathUntrimmed = false;
+};
+struct OpenedCounty {
+    CountyNames names;
+    std::string outputDir;  // no trailing '/'
+    std::string logPath;
+    platform::FilePtr log;
+    bool zipInput = false;  // the input is a zip archive the converter unpacks
+    CountyFolder county;
+};
+// Names the county, opens its log (OpenCountyLog) and makes its output
+// folder (MakeCountyFolder). False when the log cannot be opened or a link
+// is refused (the log then closed).
+bool OpenCounty(const CountyOpening& opening, const std::string& inputPath, OpenedCounty& opened);
+
 // Writes the county's VERSION into "date.txt" of the county's output folder
 // (`outputPrefix`, ending in '/'), whole or not at all. The county does not
 // depend on the file: one that cannot be written is passed over, but a
