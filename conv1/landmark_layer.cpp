@@ -12,6 +12,7 @@
 #include "conv1/record_search.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "tigercore/landmark_water_layers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,33 +21,20 @@ namespace vornak {
 
 namespace {
 
+using tigercore::kLandmarkFeatureTableFields;
+using tigercore::kPolygonLandmarkLinkTableFields;
+
 const DbfFieldDef kLandmarkPolygonFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"POLYID", 'N', 10, 0},   {"CENID", 'C', 5, 0},     {"COUNTY", 'C', 5, 0},
     {"CFCC", 'C', 3, 0},    {"LANDNAME", 'C', 30, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
     {nullptr, 0, 0, 0},
 };
 
-const DbfFieldDef kLandmarkFeatureTableFields[] = {
-    {"LANDPOLY", 'N', 10, 0}, {"CFCC", 'C', 3, 0}, {"LANDNAME", 'C', 30, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kPolygonLandmarkLinkTableFields[] = {
-    {"POLYID", 'N', 10, 0}, {"CENID", 'C', 5, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-
 const shapeio::PolygonLayerDescriptor kLandmarkLayer =
-    shapeio::PolygonLayerDescriptor()
+    tigercore::LandmarkPolygonTexts(shapeio::PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Landmark Boundary Lines")
-        .NoRecordsText("There are no Landmark Polygon records\n")
-        .OverflowText("the number of Landmark border lines exceeds the count")
-        .NoEntriesClipText("There are no landmark border lines\n")
-        .NoEntriesText("There are no landmark border lines\n")
-        .Abbreviation("lpy")
-        .ThemeFolder("landmarks")
+        .StatusText("Gathering Landmark Boundary Lines"))
         .Fields(kLandmarkPolygonFields, "LANDNAME")
         .Order(shapeio::CompareIntAt8);
 

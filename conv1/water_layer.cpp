@@ -10,6 +10,7 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "conv1/water_landmarks.h"
+#include "tigercore/landmark_water_layers.h"
 
 #include <cstring>
 #include <string>
@@ -24,16 +25,10 @@ const DbfFieldDef kWaterPolygonFields[] = {
 
 // The entries sort by the whole water body key (after the county code).
 const shapeio::PolygonLayerDescriptor kWaterLayer =
-    shapeio::PolygonLayerDescriptor()
+    tigercore::WaterPolygonTexts(shapeio::PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Water Poly Boundary Lines", StatusMoment::kBeforeSorting)
-        .NoRecordsText("There are no Water Polygon records\n")
-        .OverflowText("the number of Water border lines exceeds the count")
-        .NoEntriesClipText("There are no water polygon border lines\n")
-        .NoEntriesText("There are no water polygon border lines\n")
-        .Abbreviation("wat")
-        .ThemeFolder("water")
+        .StatusText("Gathering Water Poly Boundary Lines", StatusMoment::kBeforeSorting))
         .Fields(kWaterPolygonFields, "LANDNAME")
         .Order(shapeio::CompareTextAt6);
 

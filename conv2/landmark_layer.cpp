@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "shapeio/dbase_table_writer.h"
 #include "tigercore/sort_keys.h"
+#include "tigercore/landmark_water_layers.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,9 @@
 namespace vornak2 {
 
 namespace {
+
+using tigercore::kLandmarkFeatureTableFields;
+using tigercore::kPolygonLandmarkLinkTableFields;
 
 using shapeio::BorderLineEntry;
 using shapeio::DbfFieldDef;
@@ -29,15 +33,9 @@ const DbfFieldDef kLandmarkPolygonFields[] = {
     {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kLandmarkLayer = shapeio::PolygonLayerDescriptor()
+const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonTexts(shapeio::PolygonLayerDescriptor()
     .Title("Landmark Polygons")
-    .StatusText("Gathering Landmark Boundary Lines")
-    .NoRecordsText("There are no Landmark Polygon records\n")
-    .OverflowText("the number of Landmark border lines exceeds the count")
-    .NoEntriesClipText("There are no landmark border lines\n")
-    .NoEntriesText("There are no landmark border lines\n")
-    .Abbreviation("lpy")
-    .ThemeFolder("landmarks")
+    .StatusText("Gathering Landmark Boundary Lines"))
     .Fields(kLandmarkPolygonFields, "LANDPOLY")
     .Order(shapeio::CompareIntAt8);
 
@@ -81,16 +79,6 @@ private:
 };
 
 // ---------------------------------------------------------- landmark tables
-
-const DbfFieldDef kLandmarkFeatureTableFields[] = {
-    {"LANDPOLY", 'N', 10, 0}, {"CFCC", 'C', 3, 0}, {"LANDNAME", 'C', 30, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kPolygonLandmarkLinkTableFields[] = {
-    {"POLYID", 'N', 10, 0}, {"CENID", 'C', 5, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
 
 // The path of a landmark table ("lpy2", "lpy3") for the organisation; makes
 // and logs the theme folder where the tables go by theme.

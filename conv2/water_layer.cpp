@@ -10,6 +10,7 @@
 #include "conv2/stages.h"
 #include "conv2/water_landmarks.h"
 #include "tigercore/sort_keys.h"
+#include "tigercore/landmark_water_layers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -30,15 +31,9 @@ const DbfFieldDef kWaterPolygonFields[] = {
     {"FLAG", 'N', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kWaterLayer = shapeio::PolygonLayerDescriptor()
+const shapeio::PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(shapeio::PolygonLayerDescriptor()
     .Title("Water Polygons")
-    .StatusText("Gathering Water Poly Boundary Lines")
-    .NoRecordsText("There are no Water Polygon records\n")
-    .OverflowText("the number of Water border lines exceeds the count")
-    .NoEntriesClipText("There are no water polygon border lines\n")
-    .NoEntriesText("There are no water polygon border lines\n")
-    .Abbreviation("wat")
-    .ThemeFolder("water")
+    .StatusText("Gathering Water Poly Boundary Lines"))
     .Fields(kWaterPolygonFields, "LANDNAME")
     .Order(shapeio::CompareIntAt8);
 
