@@ -160,31 +160,24 @@ bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
 void BuildNodesAndLines() {
     if (!gCurrentJob) return;
     ShowLayer("Nodes and Lines");
-    int firstRow = 0;
-    for (int slot = 0; slot < tigercore::kLineClassCount; ++slot) {
-        const tigercore::LineClass& lineClass = tigercore::kLineClasses[slot];
-        ShowStatus(platform::Format("Nodes of Type %c", lineClass.letter));
-        const int rows = gCfccClassCounts[static_cast<size_t>(slot)];
-        const int blockStart = firstRow;
-        firstRow += rows;
-        if (!gCurrentJob->layerFlags[static_cast<size_t>(slot)] || rows <= 0) continue;
-        if (firstRow > static_cast<int>(gType1Records.size())) {
-            WriteLogLine(platform::Format("The type 1 table holds fewer rows than its class counts (%d)", firstRow));
-            gConversionStatus = -1;
-            return;
-        }
-        const ClassNodes nodes(blockStart, rows);
-        SetProgress(0);
-        // One folder (made and logged once) holds both layers of the class.
-        const shapeio::LayerOutput lineOutput = PlaceLayer(lineClass, "lk");
-        shapeio::LayerOutput nodeOutput = lineOutput;
-        nodeOutput.fileStem = gOrganisationMode == '3' ? platform::Format("nd%c", lineClass.letter)
-                                                       : platform::Format("%snd%c", gCountyBaseName.c_str(),
-                                                                          lineClass.letter);
-        long existingNodes = 0;
-        if (!WriteNodeLayer(lineClass, nodeOutput, nodes, existingNodes)) return;
-        if (!WriteLineLayer(lineClass, lineOutput, blockStart, rows, nodes, existingNodes)) return;
-    }
+    const bool walked = tigercore::ForEachLineClassBlock(
+        gCfccClassCounts, gCurrentJob->layerFlags.data(), gType1Records.size(), Services(),
+        [](int slot) { ShowStatus(platform::Format("Nodes of Type %c", tigercore::kLineClasses[slot].letter)); },
+        [](int slot, int blockStart, int rows) {
+            const tigercore::LineClass& lineClass = tigercore::kLineClasses[slot];
+            const ClassNodes nodes(blockStart, rows);
+            SetProgress(0);
+            // One folder (made and logged once) holds both layers of the class.
+            const shapeio::LayerOutput lineOutput = PlaceLayer(lineClass, "lk");
+            shapeio::LayerOutput nodeOutput = lineOutput;
+            nodeOutput.fileStem = gOrganisationMode == '3' ? platform::Format("nd%c", lineClass.letter)
+                                                           : platform::Format("%snd%c", gCountyBaseName.c_str(),
+                                                                              lineClass.letter);
+            long existingNodes = 0;
+            if (!WriteNodeLayer(lineClass, nodeOutput, nodes, existingNodes)) return false;
+            return WriteLineLayer(lineClass, lineOutput, blockStart, rows, nodes, existingNodes);
+        });
+    if (!walked) return;
     ShowStatus("");
     ShowLayer("");
     SetProgress(0);

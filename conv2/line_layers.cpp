@@ -164,19 +164,9 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
 void BuildLineLayers() {
     if (!gCurrentJob) return;
     ShowLayer("Lines");
-    int firstRow = 0;
-    for (int slot = 0; slot < tigercore::kLineClassCount; ++slot) {
-        const int rows = gCfccClassCounts[static_cast<size_t>(slot)];
-        const int blockStart = firstRow;
-        firstRow += rows;
-        if (!gCurrentJob->layerFlags[static_cast<size_t>(slot)] || rows <= 0) continue;
-        if (firstRow > static_cast<int>(gType1Records.size())) {
-            WriteLogLine(platform::Format("The type 1 table holds fewer rows than its class counts (%d)", firstRow));
-            gConversionStatus = -1;
-            return;
-        }
-        if (!BuildClassLayer(tigercore::kLineClasses[slot], blockStart, rows)) return;
-    }
+    tigercore::ForEachLineClassBlock(
+        gCfccClassCounts, gCurrentJob->layerFlags.data(), gType1Records.size(), Services(), [](int) {},
+        [](int slot, int blockStart, int rows) { return BuildClassLayer(tigercore::kLineClasses[slot], blockStart, rows); });
 }
 
 }  // namespace vornak2

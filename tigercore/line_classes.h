@@ -9,6 +9,7 @@
 #include "tigercore/record_rows.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tigercore {
@@ -38,5 +39,32 @@ bool TakeLineClass(shapeio::JobServices& services, platform::FilePtr& file, int 
 // write them, in this order: FEDIRP, FENAME, FETYPE, FEDIRS, CFCC, FRADDL,
 // TOADDL, FRADDR, TOADDR, ZIPL, ZIPR.
 void AddNameAndAddresses(shapeio::DbfRecord& record, const Type1Record& line);
+
+// Walks the class blocks of the class-sorted type 1 table (`type1Rows`
+// rows) in class order: `before(slot)` for every class, then, for a class
+// that is `chosen` (non-zero at its slot) and has rows,
+// `build(slot, firstRow, rows)`; a build returning false ends the walk. A
+// table holding fewer rows than the counts is logged and fails the county.
+// Whether the walk went through every class.
+template <typename Before, typename Build>
+bool ForEachLineClassBlock(const std::array<int, kLineClassCount>& classCounts, const int* chosen,
+                           size_t type1Rows, shapeio::JobServices& services, Before before, Build build) {
+    int firstRow = 0;
+    for (int slot = 0; slot < kLineClassCount; ++slot) {
+        before(slot);
+        const int rows = classCounts[static_cast<size_t>(slot)];
+        const int blockStart = firstRow;
+        firstRow += rows;
+        if (!chosen[slot] || rows <= 0) continue;
+        if (firstRow > static_cast<int>(type1Rows)) {
+            services.WriteLogLine("The type 1 table holds fewer rows than its class counts (" +
+                                  std::to_string(firstRow) + ")");
+            services.FailCounty();
+            return false;
+        }
+        if (!build(slot, blockStart, rows)) return false;
+    }
+    return true;
+}
 
 }  // namespace tigercore
