@@ -67,30 +67,24 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // county unpacked by the caller is named after its archive, as a call
     // with the archive itself names it.
     gOrganisationMode = decoded.organisation;
-    tigercore::CountyOpening opening;
-    opening.outputDir = outputDirArg;
-    opening.archivePath = archivePathArg;
-    opening.editionText = edition.caption;
-    opening.organisationMode = gOrganisationMode;
-    opening.logPathUntrimmed = true;
     tigercore::OpenedCounty opened;
-    const bool open = tigercore::OpenCounty(opening, inputPath, opened);
+    const bool open = tigercore::OpenCounty({outputDirArg, archivePathArg, edition.caption, gOrganisationMode, true},
+                                            inputPath, opened);
     gCountyCode = opened.names.countyCode;
-    dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
+    dialog->countyText = gCountyCode;
     if (!open) return kCountyFailed;
-    const std::string& logPath = opened.logPath;
     gZipInput = opened.zipInput ? 1 : 0;
-    dialog->outputOptionText = opened.county.optionText;
     gOutputPrefix = opened.county.folder + "/";
-    gCountyBaseName = opened.names.baseName;
+    dialog->outputOptionText = opened.county.optionText;
     dialog->outputDirText = opened.county.folder;
+    gCountyBaseName = opened.names.baseName;
 
     dialog->Create();
     const bool converted = dialog->RunConversion();
 
-    tigercore::CloseCountyLog(gLogFile, logPath);
+    tigercore::CloseCountyLog(gLogFile, opened.logPath);
     return converted ? kCountyConverted : kCountyFailed;
 }
 

@@ -62,20 +62,14 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     // county unpacked by the caller is named after its archive, as a call
     // with the archive itself names it.
     gOrganisationMode = decoded.organisation;
-    tigercore::CountyOpening opening;
-    opening.outputDir = outputDirArg;
-    opening.archivePath = archivePathArg;
-    opening.editionText = edition.text;
-    opening.organisationMode = gOrganisationMode;
-    opening.logPathUntrimmed = false;
     tigercore::OpenedCounty opened;
-    const bool open = tigercore::OpenCounty(opening, inputPath, opened);
+    const bool open = tigercore::OpenCounty({outputDirArg, archivePathArg, edition.text, gOrganisationMode, false},
+                                            inputPath, opened);
     gCountyCode = opened.names.countyCode;
     dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
     if (!open) return kCountyFailed;
-    const std::string& logPath = opened.logPath;
     gZipInput = opened.zipInput ? 1 : 0;
     dialog->outputOptionText = opened.county.optionText;
     gKmlLabelPoints = decoded.pushPins ? 1 : 0;
@@ -86,7 +80,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     dialog->Create();
     const bool converted = dialog->RunConversion();
 
-    tigercore::CloseCountyLog(gLogFile, logPath);
+    tigercore::CloseCountyLog(gLogFile, opened.logPath);
     return converted ? kCountyConverted : kCountyFailed;
 }
 

@@ -8,22 +8,33 @@
 
 namespace tigercore {
 
+struct PolygonLayerTexts {
+    const char* noRecords;
+    const char* overflow;
+    const char* noEntries;  // with water clipped or not
+    const char* abbreviation;
+    const char* themeFolder;
+};
+
+constexpr shapeio::PolygonLayerDescriptor WithTexts(const shapeio::PolygonLayerDescriptor& layer,
+                                                    const PolygonLayerTexts& texts) {
+    return layer.NoRecordsText(texts.noRecords)
+        .OverflowText(texts.overflow)
+        .NoEntriesClipText(texts.noEntries)
+        .NoEntriesText(texts.noEntries)
+        .Abbreviation(texts.abbreviation)
+        .ThemeFolder(texts.themeFolder);
+}
+
 constexpr shapeio::PolygonLayerDescriptor LandmarkPolygonTexts(const shapeio::PolygonLayerDescriptor& layer) {
-    return layer.NoRecordsText("There are no Landmark Polygon records\n")
-        .OverflowText("the number of Landmark border lines exceeds the count")
-        .NoEntriesClipText("There are no landmark border lines\n")
-        .NoEntriesText("There are no landmark border lines\n")
-        .Abbreviation("lpy")
-        .ThemeFolder("landmarks");
+    return WithTexts(layer, {"There are no Landmark Polygon records\n",
+                             "the number of Landmark border lines exceeds the count",
+                             "There are no landmark border lines\n", "lpy", "landmarks"});
 }
 
 constexpr shapeio::PolygonLayerDescriptor WaterPolygonTexts(const shapeio::PolygonLayerDescriptor& layer) {
-    return layer.NoRecordsText("There are no Water Polygon records\n")
-        .OverflowText("the number of Water border lines exceeds the count")
-        .NoEntriesClipText("There are no water polygon border lines\n")
-        .NoEntriesText("There are no water polygon border lines\n")
-        .Abbreviation("wat")
-        .ThemeFolder("water");
+    return WithTexts(layer, {"There are no Water Polygon records\n", "the number of Water border lines exceeds the count",
+                             "There are no water polygon border lines\n", "wat", "water"});
 }
 
 // The landmark feature table ("lpy2": a row per landmark of type 7) and the
