@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -97,21 +99,12 @@ std::vector<std::string> FolderAndSubfolders(const std::string& folder) {
 
 bool SyncFile(std::FILE* file) { return file && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
 
-bool SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
+namespace {
 
-bool RemoveFileDurably(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return RemoveFile(path) && SyncFolder(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
-}
-
-bool SyncPath(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// Syncs what `path` opened with `flags` names, keeping the reason of a
+// failure in errno.
+bool SyncOpened(const char* path, int flags) {
+    const int fd = ::open(path, flags | O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool synced = ::fsync(fd) == 0;
     const int error = errno;
@@ -119,6 +112,14 @@ bool SyncPath(const std::string& path) {
     errno = error;
     return synced;
 }
+
+}  // namespace
+
+bool SyncFolder(const std::string& folder) { return SyncOpened(folder.empty() ? "." : folder.c_str(), O_DIRECTORY); }
+
+bool RemoveFileDurably(const std::string& path) { return RemoveFile(path) && SyncFolder(DirectoryOfPath(path)); }
+
+bool SyncPath(const std::string& path) { return SyncOpened(path.c_str(), O_NOFOLLOW | O_NONBLOCK); }
 
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;

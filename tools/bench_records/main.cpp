@@ -1,7 +1,7 @@
 // bench_records: generates a large synthetic county of one edition into a
 // temporary directory and reads its record files through the readers of the
 // edition's library (1994-2000 or 2002-2006), in the order the county driver
-// reads them: the line stage's types, type 1 sorted again by TLID, the
+// reads them: the line stage's types, type 1 made ready for the polygon stage, the
 // polygon stage's types. Prints records per second per type and the peak
 // memory.
 //
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
         for (const Reader& r : library.lineReaders) run(r);
         const auto begin = Clock::now();
         library.sortType1();
-        std::printf("type 1 sorted again by TLID in %.3f s\n", Seconds(begin));
+        std::printf("type 1 made ready for the polygon stage in %.3f s\n", Seconds(begin));
         for (const Reader& r : library.polygonReaders) run(r);
         std::printf("all types: %lld records in %.2f s (%.0f records/s)\n", records, total,
                     total > 0 ? records / total : 0.0);
