@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -85,6 +86,13 @@ bool IsOpenedAt(int fd, const std::string& path) {
     struct stat opened, named;
     return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
            opened.st_ino == named.st_ino;
+}
+
+int LockDescriptor(int fd, int operation) {
+    int locked;
+    while ((locked = ::flock(fd, operation)) != 0 && errno == EINTR) {
+    }
+    return locked;
 }
 
 std::vector<std::string> FolderAndSubfolders(const std::string& folder) {

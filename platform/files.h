@@ -61,6 +61,10 @@ FilePtr CreateNewFile(const std::string& path);
 // True when the open descriptor `fd` is the very file (or folder) at `path`,
 // which is no link.
 bool IsOpenedAt(int fd, const std::string& path);
+
+// flock(fd, operation), tried again when a signal interrupts it: 0, or -1
+// with errno set.
+int LockDescriptor(int fd, int operation);
 // `folder` and the folders right below it that are no symbolic links, each
 // followed by '/'.
 std::vector<std::string> FolderAndSubfolders(const std::string& folder);

@@ -22,10 +22,7 @@ bool FolderLock::Hold(const std::string& folder, bool& waited, Links links) {
     if (fd < 0) return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         waited = errno == EWOULDBLOCK;
-        int result = -1;
-        while (waited && (result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-        }
-        if (!waited || result != 0) {
+        if (!waited || LockDescriptor(fd, LOCK_EX) != 0) {
             const int error = errno;
             ::close(fd);
             errno = error;
@@ -40,10 +37,7 @@ bool FolderLock::TryHold(const std::string& folder) {
     if (fd_ >= 0) return true;
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
-    int locked;
-    while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-    }
-    if (locked != 0 || !IsOpenedAt(fd, folder)) {
+    if (LockDescriptor(fd, LOCK_EX | LOCK_NB) != 0 || !IsOpenedAt(fd, folder)) {
         ::close(fd);
         return false;
     }

@@ -47,10 +47,7 @@ bool PrivateFile::Create(const std::string& path) {
             if (errno == EEXIST) continue;
             break;
         }
-        int locked;
-        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-        }
-        if (locked != 0 || !IsOpenedAt(fd, privatePath_)) {
+        if (LockDescriptor(fd, LOCK_EX) != 0 || !IsOpenedAt(fd, privatePath_)) {
             ::close(fd);
             continue;
         }
