@@ -3,7 +3,6 @@
 #include "conv1/county_driver.h"
 #include "conv1/job_state.h"
 #include "platform/files.h"
-#include "tigercore/zip_input.h"
 
 namespace vornak {
 
@@ -23,7 +22,8 @@ const char* TypeOneExtension() {
 
 }  // namespace
 
-ConversionDialog::ConversionDialog() : platform::Dialog(kTemplateId, "") {
+ConversionDialog::ConversionDialog()
+    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Edit, "Output Files Directory:").enabled = false;
     AddControl(kZipControlId, ControlKind::Custom, "");
@@ -54,71 +54,20 @@ bool ConversionDialog::OnInitDialog() {
     SetWindowText("PELLARD from Quillfen");
     if (gZipInput == 1) {
         gUnzipFolder = gOutputDir + "/unzipped";
-        const std::string extension = TypeOneExtension();
-        const tigercore::UnpackedCounty unpacked =
-            tigercore::UnpackCounty(zipControl, inputPath, gUnzipFolder, kCountyMasks, extension,
-                                    gCountyBaseName + extension, unzipHold_, Services());
         gZipPath = inputPath;
-        inputPath = unpacked.typeOnePath;
-        unpackFailed_ = unpacked.failed;
+        const std::string extension = TypeOneExtension();
+        UnpackInput(gUnzipFolder, kCountyMasks, extension, gCountyBaseName + extension, Services());
     }
     UpdateData(false);
     return true;
 }
 
-bool ConversionDialog::RunConversion() {
-    if (running_) return false;
-    running_ = true;
-    // A county whose archive could not be unpacked whole is not converted.
-    const bool converted = !unpackFailed_ && ConvertCounty(*this);
-    if (gZipInput == 1 && unzipHold_.Held()) {
-        // The files unpacked for this county are listed again and removed;
-        // the folder itself stays, and other jobs may use it again.
-        gZipCleanupPass = 1;
-        zipControl.SetZipFileName(gZipPath);
-        zipControl.SetFileSpecs(kCountyMasks);
-        zipControl.ListMatchingFiles();
-        gZipCleanupPass = 0;
-        unzipHold_.Release();
-    }
-    running_ = false;
-    platform::Dialog::OnOK();
-    return converted;
-}
+bool ConversionDialog::Convert() { return ConvertCounty(*this); }
 
-void ConversionDialog::OnOK() { RunConversion(); }
-
-void ConversionDialog::OnCancel() {
-    // Nothing may end the dialog while its county runs.
-    if (running_) return;
-    CloseLogAndCancel();
-}
-
-void ConversionDialog::CloseLogAndCancel() {
-    gLogFile.reset();
-    platform::Dialog::OnCancel();
-}
+void ConversionDialog::RemoveUnpackedFiles() { ListUnpackedFiles(gZipPath, kCountyMasks, gZipCleanupPass); }
 
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
     if (gZipCleanupPass && !platform::IsSymbolicLink(gUnzipFolder)) platform::RemoveFile(gUnzipFolder + "/" + fileName);
-}
-
-void ConversionDialog::SetStatusText(const std::string& text) {
-    statusText = text;
-    SetDlgItemText(kStatusId, text);
-}
-
-void ConversionDialog::SetLayerText(const std::string& text) {
-    layerText = text;
-    SetDlgItemText(kLayerId, text);
-}
-
-// Called for every line of a layer: the bar is only reached when its
-// percent changes.
-void ConversionDialog::SetProgress(int percent) {
-    if (percent == shownPercent_) return;
-    shownPercent_ = percent;
-    SetProgressPos(kProgressBarId, percent);
 }
 
 }  // namespace vornak

@@ -1,12 +1,9 @@
 // The progress dialog of one county of the 1994-2000 editions, which is also
-// the county's job object: input path, layer flags, the texts every stage
-// updates and the zip control that unpacks a zipped county.
+// the county's job object: template 129 and its controls, and the layer
+// flags the stages read.
 #pragma once
 
-#include "platform/dialog.h"
-#include "platform/folder_lock.h"
-#include "platform/zip_control.h"
-#include "tigercore/county_services.h"
+#include "tigercore/county_dialog.h"
 
 #include <array>
 #include <string>
@@ -16,7 +13,7 @@ namespace vornak {
 // Option flags 0 to 54 of the options string.
 constexpr int kLayerFlagCount = 55;
 
-class ConversionDialog : public platform::Dialog, public tigercore::ProgressSink {
+class ConversionDialog : public tigercore::CountyDialog {
 public:
     // Template 129 and its control ids.
     static constexpr int kTemplateId = 129;
@@ -35,42 +32,15 @@ public:
 
     ConversionDialog();
 
-    std::string inputPath;
     std::array<int, kLayerFlagCount> layerFlags{};
-    std::string statusText;
-    platform::ZipControl zipControl;
-    std::string editionText;
-    std::string outputDirText;
-    std::string clipWaterText;
-    std::string layerText;
-    std::string countyText;
-    std::string outputOptionText;
-    std::string countyProgressText;
 
-    // Runs the county to its end, removes what a zipped county unpacked,
-    // then ends (hides) the dialog. False when the county ended on a failure.
-    bool RunConversion();
-    void CloseLogAndCancel();
     void OnZipListEvent(const std::string& fileName);
-
     bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
-
-    void SetStatusText(const std::string& text) override;
-    void SetLayerText(const std::string& text) override;
-    void SetProgress(int percent) override;
 
 protected:
     void DoDataExchange(platform::DataExchange& dx) override;
-
-private:
-    bool running_ = false;
-    int shownPercent_ = 0;  // the progress bar's, which nothing else moves
-    // The folder a zipped county is unpacked into, held from the unpacking
-    // to the removal of what was unpacked.
-    platform::FolderLock unzipHold_;
-    bool unpackFailed_ = false;  // the archive could not be unpacked whole
+    bool Convert() override;
+    void RemoveUnpackedFiles() override;
 };
 
 }  // namespace vornak

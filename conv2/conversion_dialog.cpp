@@ -3,13 +3,13 @@
 #include "conv2/county_driver.h"
 #include "conv2/job_state.h"
 #include "platform/files.h"
-#include "tigercore/zip_input.h"
 
 namespace vornak2 {
 
 using platform::ControlKind;
 
-ConversionDialog::ConversionDialog() : platform::Dialog(kTemplateId, "") {
+ConversionDialog::ConversionDialog()
+    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
     AddControl(kOutputOptionId, ControlKind::Static, "Output Options:");
@@ -38,13 +38,6 @@ void ConversionDialog::DoDataExchange(platform::DataExchange& dx) {
     dx.Text(kCountyProgressId, countyProgressText);
 }
 
-bool ConversionDialog::OnInitDialog() {
-    SetWindowText("QUORVEX");
-    if (gZipInput == 1) UnpackCounty();
-    UpdateData(false);
-    return true;
-}
-
 namespace {
 
 // The record files of a zipped county, and its .met for the metadata copy
@@ -53,70 +46,23 @@ const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
 
 }  // namespace
 
-void ConversionDialog::UnpackCounty() {
-    gUnzipFolder = gOutputDir + "/unzipped";
-    zipPath_ = inputPath;
-    const tigercore::UnpackedCounty unpacked = tigercore::UnpackCounty(
-        zipControl, inputPath, gUnzipFolder, kCountyMasks, ".rt1", gCountyBaseName + ".rt1", unzipHold_, Services());
-    inputPath = unpacked.typeOnePath;
-    unpackFailed_ = unpacked.failed;
+bool ConversionDialog::OnInitDialog() {
+    SetWindowText("QUORVEX");
+    if (gZipInput == 1) {
+        gUnzipFolder = gOutputDir + "/unzipped";
+        zipPath_ = inputPath;
+        UnpackInput(gUnzipFolder, kCountyMasks, ".rt1", gCountyBaseName + ".rt1", Services());
+    }
+    UpdateData(false);
+    return true;
 }
 
-// The files unpacked for the county are listed again and removed; the
-// folder itself stays, and other jobs may use it again.
-void ConversionDialog::RemoveUnpackedFiles() {
-    cleanupListing_ = true;
-    zipControl.SetZipFileName(zipPath_);
-    zipControl.SetFileSpecs(kCountyMasks);
-    zipControl.ListMatchingFiles();
-    cleanupListing_ = false;
-    unzipHold_.Release();
-}
+bool ConversionDialog::Convert() { return ConvertCounty(*this); }
 
-bool ConversionDialog::RunConversion() {
-    if (running_) return false;
-    running_ = true;
-    // A county whose archive could not be unpacked whole is not converted.
-    const bool converted = !unpackFailed_ && ConvertCounty(*this);
-    if (gZipInput == 1 && unzipHold_.Held()) RemoveUnpackedFiles();
-    running_ = false;
-    platform::Dialog::OnOK();
-    return converted;
-}
-
-void ConversionDialog::OnOK() { RunConversion(); }
-
-void ConversionDialog::OnCancel() {
-    // Nothing may end the dialog while its county runs.
-    if (running_) return;
-    CloseLogAndCancel();
-}
-
-void ConversionDialog::CloseLogAndCancel() {
-    gLogFile.reset();
-    platform::Dialog::OnCancel();
-}
+void ConversionDialog::RemoveUnpackedFiles() { ListUnpackedFiles(zipPath_, kCountyMasks, cleanupListing_); }
 
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
     if (cleanupListing_) platform::RemoveFile(gUnzipFolder + "/" + fileName);
-}
-
-void ConversionDialog::SetStatusText(const std::string& text) {
-    statusText = text;
-    SetDlgItemText(kStatusId, text);
-}
-
-void ConversionDialog::SetLayerText(const std::string& text) {
-    layerText = text;
-    SetDlgItemText(kLayerId, text);
-}
-
-// Called for every line of a layer: the bar is only reached when its
-// percent changes.
-void ConversionDialog::SetProgress(int percent) {
-    if (percent == shownPercent_) return;
-    shownPercent_ = percent;
-    SetProgressPos(kProgressBarId, percent);
 }
 
 }  // namespace vornak2
