@@ -23,7 +23,7 @@ const char* TypeOneExtension() {
 }  // namespace
 
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, gLogFile) {
+    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Edit, "Output Files Directory:").enabled = false;
     AddControl(kZipControlId, ControlKind::Custom, "");

@@ -1,11 +1,9 @@
-// The progress dialog of one county of the 1994-2000 editions, which is also
-// the county's job object: template 129 and its controls, and the layer
-// flags the stages read.
+// The progress dialog of one county of the 1994-2000 editions: template 129
+// and its controls, and the number of layer flags the stages read.
 #pragma once
 
 #include "tigercore/county_dialog.h"
 
-#include <array>
 #include <string>
 
 namespace vornak {
@@ -31,8 +29,6 @@ public:
     static constexpr int kCountyProgressId = 1093;
 
     ConversionDialog();
-
-    std::array<int, kLayerFlagCount> layerFlags{};
 
     void OnZipListEvent(const std::string& fileName);
     bool OnInitDialog() override;

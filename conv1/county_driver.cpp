@@ -9,7 +9,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "tigercore/county_job.h"
+#include "tigercore/county_run.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ namespace vornak {
 
 namespace {
 
-using Stage = void (*)();
+using Stage = tigercore::CountyRun::Stage;
 
 // A polygon builder of the driver's list: its option flag, the releases it
 // runs for (null: all) and the builder.
@@ -33,6 +33,11 @@ bool From100() { return gEditionCode >= 100; }
 bool Before103() { return gEditionCode < 103; }
 bool Release103() { return gEditionCode == 103; }
 bool HasAllPolygonsLayer() { return gEditionCode >= 97; }
+
+// The job state the driver's frame runs on.
+tigercore::CountyRunState RunState() {
+    return {gRecordFile, gTypeAScratchFile, gScratchFolder, gConversionStatus, Services()};
+}
 
 // The all-polygons member of the county's release.
 void BuildAllPolygonsOfRelease() {
@@ -91,15 +96,13 @@ const GatedBuilder kPolygonBuilders[] = {
     {38, HasAllPolygonsLayer, BuildAllPolygonsOfRelease},
 };
 
-class CountyDriver {
+class CountyDriver : tigercore::CountyRun {
 public:
-    explicit CountyDriver(ConversionDialog& job) : job_(job) {}
+    explicit CountyDriver(ConversionDialog& job) : CountyRun(job, RunState()) {}
     // False when the county ended on a failure.
     bool Run();
 
 private:
-    bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
-    bool Failed() const { return gConversionStatus == -1; }
     // A polygon layer (positions 8 to 49) is asked for.
     bool AsksForPolygonLayer() const {
         for (int i = 8; i <= 49; ++i)
@@ -111,12 +114,8 @@ private:
     std::string RecordPath(char type) const;
     // Opens a record file into gRecordFile; on failure logs `message` and
     // returns false.
-    bool Open(char type, const char* message);
-    // Runs one stage; false when the county has been abandoned.
-    bool Call(Stage stage) {
-        stage();
-        return !Failed();
-    }
+    bool Open(char type, const char* message) { return OpenRecordFile(RecordSuffix(type), message); }
+    std::string RecordSuffix(char type) const;
     bool LineStage();
     bool RoadTables();
     bool PolygonStage();
@@ -125,26 +124,16 @@ private:
     // Ends the county (`converted` or failed); whether it stands converted.
     bool EndCounty(bool converted);
 
-    ConversionDialog& job_;
-    bool scratchOpened_ = false;
     bool type5Read_ = false;        // the roads block opened the type 5 file
-    bool missingRequired_ = false;  // the type 1 or type 2 file is missing
     bool notOfEdition_ = false;     // the county's files are not of the edition chosen
 };
 
-std::string CountyDriver::RecordPath(char type) const {
-    const std::string& input = job_.inputPath;
-    const std::string::size_type dot = input.rfind('.');
-    const std::string stem = dot == std::string::npos ? input + "." : input.substr(0, dot + 1);
+std::string CountyDriver::RecordSuffix(char type) const {
     const char* family = gEditionCode == 94 ? "f6" : gEditionCode == 95 ? "bw" : "rt";
-    return stem + family + type;
+    return family + std::string(1, type);
 }
 
-bool CountyDriver::Open(char type, const char* message) {
-    gRecordFile = platform::OpenAnyCase(RecordPath(type), "r");
-    if (!gRecordFile) WriteLogLine(message);
-    return static_cast<bool>(gRecordFile);
-}
+std::string CountyDriver::RecordPath(char type) const { return RecordFilePath(RecordSuffix(type)); }
 
 bool CountyDriver::RoadTables() {
     if (!Open('4', "Could not open Type 4 file. No alternative feature names will be generated.")) {
@@ -158,10 +147,9 @@ bool CountyDriver::RoadTables() {
             return false;
         }
         type5Read_ = true;
-        if (gType4Count > 0 && gType5Count > 0) {
-            ShowStatus("Building Alternate Names File");
-            if (!Call(WriteAlternateNamesTable)) return false;
-        }
+        if (!WriteRoadTable(gType4Count > 0 && gType5Count > 0, "Building Alternate Names File",
+                            WriteAlternateNamesTable))
+            return false;
         if (gConversionStatus > 0) gConversionStatus = 0;
     }
     if (!Open('6', "Could not open Type 6 file. No additional address ranges and zip codes will be processed.")) {
@@ -176,14 +164,9 @@ bool CountyDriver::RoadTables() {
     } else if (!Call(ReadTypeZRecords)) {
         return false;
     }
-    if (gType6Count > 0) {
-        ShowStatus("Building Additional Address Info File");
-        if (!Call(WriteAdditionalAddressTable)) return false;
-    }
-    if (gTypeZCount > 0) {
-        ShowStatus("Building Zip+4 Info File");
-        if (!Call(WriteZip4Table)) return false;
-    }
+    if (!WriteRoadTable(gType6Count > 0, "Building Additional Address Info File", WriteAdditionalAddressTable) ||
+        !WriteRoadTable(gTypeZCount > 0, "Building Zip+4 Info File", WriteZip4Table))
+        return false;
     if (gConversionStatus > 0) gConversionStatus = 0;
     return true;
 }
@@ -266,14 +249,7 @@ bool CountyDriver::PolygonStage() {
 
     const bool haveTypeA = Open('a', "Could not open Type a file. No Type A polygons will be generated");
     if (!haveTypeA) gConversionStatus = 6;
-    gTypeAScratchFile = platform::OpenFile(ScratchPath("a.tmp"), "wb+");
-    if (!gTypeAScratchFile) {
-        gRecordFile.reset();
-        WriteLogLine("Could not open scratch file a.tmp");
-        gConversionStatus = -1;
-        return false;
-    }
-    scratchOpened_ = true;
+    if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
     if (!haveTypeA || !Call(ReadTypeARecords)) return false;
     DeterminePolygonBorders(kTypeASides);
     if (Failed()) return false;
@@ -310,24 +286,19 @@ bool CountyDriver::PolygonStage() {
 bool CountyDriver::EndCounty(bool converted) {
     ReleaseRecordStore();
     ReleasePolygonBorders();
-    const bool ended = tigercore::EndCountyFiles(gRecordFile, gTypeAScratchFile, scratchOpened_ ? ScratchPath("a.tmp") : "",
-                                                 gScratchFolder, converted, Services());
+    const bool ended = EndCountyFiles(converted);
     ShowStatus("");
     return ended;
 }
 
 bool CountyDriver::Run() {
-    gConversionStatus = 0;
-    gCurrentJob = &job_;
     ResetRecordStore();
     ReleasePolygonBorders();
     tigercore::ReleaseShapePoints();
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.
-    bool goOn = tigercore::StartCountyFiles(gScratchFolder, gOutputDir, gOrganisationMode == '3', job_.inputPath,
-                                            gRecordFile, missingRequired_, Services());
-    goOn = goOn && Call(ReadType1Records);
+    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records);
     if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) {
         missingRequired_ = true;
         goOn = false;
@@ -347,6 +318,9 @@ bool CountyDriver::Run() {
 
 }  // namespace
 
-bool ConvertCounty(ConversionDialog& job) { return CountyDriver(job).Run(); }
+bool ConvertCounty(ConversionDialog& job) {
+    gCurrentJob = &job;
+    return CountyDriver(job).Run();
+}
 
 }  // namespace vornak

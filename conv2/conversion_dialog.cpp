@@ -9,7 +9,7 @@ namespace vornak2 {
 using platform::ControlKind;
 
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, gLogFile) {
+    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
     AddControl(kOutputOptionId, ControlKind::Static, "Output Options:");

@@ -1,10 +1,9 @@
-// The progress dialog of one county, which is also the county's job object:
-// template 1000 and its controls, and the layer flags the stages read.
+// The progress dialog of one county of the 2002-2006 editions: template 1000
+// and its controls, and the number of layer flags the stages read.
 #pragma once
 
 #include "tigercore/county_dialog.h"
 
-#include <array>
 #include <string>
 
 namespace vornak2 {
@@ -27,8 +26,6 @@ public:
     static constexpr int kCountyProgressId = 1010;
 
     ConversionDialog();
-
-    std::array<int, kLayerFlagCount> layerFlags{};
 
     void OnZipListEvent(const std::string& fileName);
     bool OnInitDialog() override;

@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
-#include "tigercore/county_job.h"
+#include "tigercore/county_run.h"
 #include "shapeio/layer_output.h"
 
 #include <cerrno>
@@ -22,7 +22,7 @@ namespace vornak2 {
 
 namespace {
 
-using Stage = void (*)();
+using Stage = tigercore::CountyRun::Stage;
 
 struct GatedBuilder {
     int flag;
@@ -33,6 +33,11 @@ struct GatedBuilder {
 bool Edition104() { return gEditionCode == 104; }
 bool Edition106() { return gEditionCode == 106; }
 bool SecondEdition2004() { return gEditionYear == 2004 && gSecondEdition == 1; }
+
+// The job state the driver's frame runs on.
+tigercore::CountyRunState RunState() {
+    return {gRecordFile, gTypeAScratchFile, gScratchFolder, gConversionStatus, Services()};
+}
 
 // Current geography, Census 2000 and other vintages, in call order.
 const GatedBuilder kGeographyBuilders[] = {
@@ -105,31 +110,17 @@ const GatedBuilder kEconomicCensusBuilders[] = {
     {52, BuildCommercialRegionPolygons, nullptr},
 };
 
-class CountyDriver {
+class CountyDriver : tigercore::CountyRun {
 public:
-    explicit CountyDriver(ConversionDialog& job) : job_(job) {}
+    explicit CountyDriver(ConversionDialog& job) : CountyRun(job, RunState()) {}
     // False when the county ended on a failure.
     bool Run();
 
 private:
-    bool Flag(int i) const { return job_.layerFlags[i] != 0; }
-    bool Failed() const { return gConversionStatus == -1; }
-    std::string RecordPath(const char* suffix) const;
+    std::string RecordPath(const char* suffix) const { return RecordFilePath(suffix); }
     // Opens a record file into gRecordFile; on failure logs `message` (when
     // given) and returns false.
-    bool Open(const char* suffix, const char* message);
-    // Opens a record file the county cannot do without; when it is missing
-    // the county ends on a failure.
-    bool OpenRequired(const char* suffix, const char* message) {
-        if (Open(suffix, message)) return true;
-        missingRequired_ = true;
-        return false;
-    }
-    // Runs one stage; false when the county has been abandoned.
-    bool Call(Stage stage) {
-        stage();
-        return !Failed();
-    }
+    bool Open(const char* suffix, const char* message) { return OpenRecordFile(suffix, message); }
     // The builders of a table whose flags and conditions hold.
     template <size_t N>
     bool CallBuilders(const GatedBuilder (&builders)[N]);
@@ -140,23 +131,7 @@ private:
     // Ends the county (`converted` or failed); whether it stands converted.
     bool EndCounty(bool converted);
 
-    ConversionDialog& job_;
-    bool scratchOpened_ = false;
-    bool missingRequired_ = false;  // a record file the county needs is missing
 };
-
-std::string CountyDriver::RecordPath(const char* suffix) const {
-    const std::string& input = job_.inputPath;
-    std::string::size_type dot = input.rfind('.');
-    std::string stem = dot == std::string::npos ? input + "." : input.substr(0, dot + 1);
-    return stem + suffix;
-}
-
-bool CountyDriver::Open(const char* suffix, const char* message) {
-    gRecordFile = platform::OpenAnyCase(RecordPath(suffix), "r");
-    if (!gRecordFile && message) WriteLogLine(message);
-    return static_cast<bool>(gRecordFile);
-}
 
 template <size_t N>
 bool CountyDriver::CallBuilders(const GatedBuilder (&builders)[N]) {
@@ -186,20 +161,12 @@ bool CountyDriver::LineStage() {
         !Call(ReadTypeURecords))
         return false;
     if (!Call(BuildLineLayers)) return false;
-    if (Flag(0)) {
-        if (gType4Count > 0 && gType5Count > 0) {
-            ShowStatus("Building Alternate Names File");
-            if (!Call(WriteAlternateNamesTable)) return false;
-        }
-        if (gType6Count > 0) {
-            ShowStatus("Building Additional Address Info File");
-            if (!Call(WriteAdditionalAddressTable)) return false;
-        }
-        if (gTypeZCount > 0) {
-            ShowStatus("Building Zip+4 Info File");
-            if (!Call(WriteZip4Table)) return false;
-        }
-    }
+    if (Flag(0) &&
+        (!WriteRoadTable(gType4Count > 0 && gType5Count > 0, "Building Alternate Names File",
+                         WriteAlternateNamesTable) ||
+         !WriteRoadTable(gType6Count > 0, "Building Additional Address Info File", WriteAdditionalAddressTable) ||
+         !WriteRoadTable(gTypeZCount > 0, "Building Zip+4 Info File", WriteZip4Table)))
+        return false;
     return !Failed();
 }
 
@@ -213,14 +180,7 @@ bool CountyDriver::PolygonStage() {
     }
     if (Open("rta", "Could not open Type A file. No Current Geography poygons will be produced")) {
         ShowStatus("Reading Polygon Information");
-        gTypeAScratchFile = platform::OpenFile(ScratchPath("a.tmp"), "wb+");
-        if (!gTypeAScratchFile) {
-            gRecordFile.reset();
-            WriteLogLine("Could not open scratch file a.tmp");
-            gConversionStatus = -1;
-            return false;
-        }
-        scratchOpened_ = true;
+        if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
         if (!Call(ReadTypeARecords)) return false;
         if (gTypeACount > 0 && !Call(AssemblePolygonInfoA)) return false;
     }
@@ -331,22 +291,17 @@ bool CountyDriver::EndCounty(bool converted) {
     ReleaseRecordStore();
     ReleasePolygonSides();
     ReleaseWaterLandmarks();
-    return tigercore::EndCountyFiles(gRecordFile, gTypeAScratchFile, scratchOpened_ ? ScratchPath("a.tmp") : "",
-                                     gScratchFolder, converted, Services());
+    return EndCountyFiles(converted);
 }
 
 bool CountyDriver::Run() {
-    gConversionStatus = 0;
-    gCurrentJob = &job_;
     ResetRecordStore();
     ResetPolygonSides();
     tigercore::ReleaseShapePoints();
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.
-    bool goOn = tigercore::StartCountyFiles(gScratchFolder, gOutputDir, gOrganisationMode == '3', job_.inputPath,
-                                            gRecordFile, missingRequired_, Services());
-    goOn = goOn && Call(ReadType1Records);
+    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records);
     if (goOn) {
         gRecordFile = platform::OpenAnyCase(RecordPath("rt2"), "r");
         if (!gRecordFile) {
@@ -376,6 +331,9 @@ bool CountyDriver::Run() {
 
 }  // namespace
 
-bool ConvertCounty(ConversionDialog& job) { return CountyDriver(job).Run(); }
+bool ConvertCounty(ConversionDialog& job) {
+    gCurrentJob = &job;
+    return CountyDriver(job).Run();
+}
 
 }  // namespace vornak2

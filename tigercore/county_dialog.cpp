@@ -4,8 +4,11 @@
 
 namespace tigercore {
 
-CountyDialog::CountyDialog(const CountyDialogControls& controls, platform::FilePtr& log)
-    : platform::Dialog(controls.templateId, ""), controls_(controls), log_(log) {}
+CountyDialog::CountyDialog(const CountyDialogControls& controls, int flagCount, platform::FilePtr& log)
+    : platform::Dialog(controls.templateId, ""),
+      layerFlags(static_cast<size_t>(flagCount), 0),
+      controls_(controls),
+      log_(log) {}
 
 void CountyDialog::UnpackInput(const std::string& unzipFolder, const std::string& masks,
                                const std::string& typeOneSuffix, const std::string& fallbackName,

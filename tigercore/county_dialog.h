@@ -1,7 +1,7 @@
 // The progress dialog of one county, which is also the county's job object:
-// the input path, the texts every stage updates, the progress bar and the
-// zip control that unpacks a zipped county. Each library's dialog derives
-// from it with its own template, controls, layer flags and driver.
+// the input path and layer flags, the texts every stage updates, the
+// progress bar and the zip control that unpacks a zipped county. Each library's dialog derives
+// from it with its own template, controls and driver.
 #pragma once
 
 #include "platform/dialog.h"
@@ -12,6 +12,7 @@
 #include "tigercore/county_services.h"
 
 #include <string>
+#include <vector>
 
 namespace tigercore {
 
@@ -26,6 +27,8 @@ struct CountyDialogControls {
 class CountyDialog : public platform::Dialog, public ProgressSink {
 public:
     std::string inputPath;
+    // The layer flags of the options string, one an option position.
+    std::vector<int> layerFlags;
     std::string statusText;
     std::string layerText;
     std::string countyText;
@@ -50,8 +53,9 @@ public:
     void SetProgress(int percent) override;
 
 protected:
-    // `log` is the library's log, which CloseLogAndCancel closes.
-    CountyDialog(const CountyDialogControls& controls, platform::FilePtr& log);
+    // `flagCount` layer flags, all 0; `log` is the library's log, which
+    // CloseLogAndCancel closes.
+    CountyDialog(const CountyDialogControls& controls, int flagCount, platform::FilePtr& log);
 
     // The library's driver over this county.
     virtual bool Convert() = 0;

@@ -1,0 +1,53 @@
+#include "tigercore/county_run.h"
+
+#include "tigercore/county_job.h"
+
+namespace tigercore {
+
+CountyRun::CountyRun(CountyDialog& job, const CountyRunState& state) : job_(job), state_(state) {
+    state_.status = 0;
+}
+
+std::string CountyRun::RecordFilePath(const std::string& suffix) const {
+    const std::string& input = job_.inputPath;
+    const std::string::size_type dot = input.rfind('.');
+    const std::string stem = dot == std::string::npos ? input + "." : input.substr(0, dot + 1);
+    return stem + suffix;
+}
+
+bool CountyRun::OpenRecordFile(const std::string& suffix, const char* message) {
+    state_.recordFile = platform::OpenAnyCase(RecordFilePath(suffix), "r");
+    if (!state_.recordFile && message) state_.services.WriteLogLine(message);
+    return static_cast<bool>(state_.recordFile);
+}
+
+bool CountyRun::WriteRoadTable(bool hasRows, const char* text, Stage write) {
+    if (!hasRows) return true;
+    state_.services.ShowStatus(text);
+    return Call(write);
+}
+
+bool CountyRun::OpenTypeAScratch(const std::string& path) {
+    state_.typeAScratchFile = platform::OpenFile(path, "wb+");
+    if (!state_.typeAScratchFile) {
+        state_.recordFile.reset();
+        state_.services.WriteLogLine("Could not open scratch file a.tmp");
+        state_.status = -1;
+        return false;
+    }
+    typeAScratchPath_ = path;
+    return true;
+}
+
+bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1) {
+    return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
+                            missingRequired_, state_.services) &&
+           Call(readType1);
+}
+
+bool CountyRun::EndCountyFiles(bool converted) {
+    return tigercore::EndCountyFiles(state_.recordFile, state_.typeAScratchFile, typeAScratchPath_,
+                                     state_.scratchFolder, converted, state_.services);
+}
+
+}  // namespace tigercore

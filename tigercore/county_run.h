@@ -1,0 +1,76 @@
+// The frame of a library's county driver: the record files it opens beside
+// the type 1 file, the stages it calls until one abandons the county, the
+// type A scratch file, and the county's first and last files. Each library's
+// driver derives from it and keeps its own order of files, stages and
+// layers.
+#pragma once
+
+#include "platform/files.h"
+#include "shapeio/job_services.h"
+#include "tigercore/county_dialog.h"
+#include "tigercore/scratch_folder.h"
+
+#include <string>
+
+namespace tigercore {
+
+// What a driver reaches of its library's job state.
+struct CountyRunState {
+    platform::FilePtr& recordFile;        // the record file being read
+    platform::FilePtr& typeAScratchFile;  // a.tmp
+    ScratchFolder& scratchFolder;
+    int& status;  // 0 go on, -1 the county is abandoned
+    shapeio::JobServices& services;
+};
+
+class CountyRun {
+public:
+    using Stage = void (*)();
+
+protected:
+    // A new county: its status goes back to 0.
+    CountyRun(CountyDialog& job, const CountyRunState& state);
+
+    bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
+    bool Failed() const { return state_.status == -1; }
+    // Runs one stage; false when the county has been abandoned.
+    bool Call(Stage stage) {
+        stage();
+        return !Failed();
+    }
+    // The file of a record type: the type 1 path up to and with its last
+    // '.' (a '.' added when it has none), then `suffix` ("rt2").
+    std::string RecordFilePath(const std::string& suffix) const;
+    // Opens a record file (of any case) into the record file; on failure
+    // logs `message` (when given) and returns false.
+    bool OpenRecordFile(const std::string& suffix, const char* message);
+    // Opens a record file the county cannot do without; when it is missing
+    // the county ends on a failure.
+    bool OpenRequired(const std::string& suffix, const char* message) {
+        if (OpenRecordFile(suffix, message)) return true;
+        missingRequired_ = true;
+        return false;
+    }
+    // Writes a table of the roads (`write`) under the status `text`, when
+    // its record types had rows (`hasRows`); false when the county has been
+    // abandoned.
+    bool WriteRoadTable(bool hasRows, const char* text, Stage write);
+    // Makes the type A scratch file at `path`; when it cannot, the record
+    // file is closed, the log says so and the county is abandoned.
+    bool OpenTypeAScratch(const std::string& path);
+    // The county's scratch folder in `outputDir`, then its type 1 file read
+    // by `readType1` (StartCountyFiles). Whether the county goes on.
+    bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
+    // The county's files let go once the library has released its tables
+    // (EndCountyFiles). Whether the county stands converted.
+    bool EndCountyFiles(bool converted);
+
+    CountyDialog& job_;
+    bool missingRequired_ = false;  // a record file the county needs is missing
+
+private:
+    CountyRunState state_;
+    std::string typeAScratchPath_;  // set once a.tmp is made
+};
+
+}  // namespace tigercore
