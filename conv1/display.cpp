@@ -43,7 +43,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // The caller may free its strings as soon as the call returns.
     gOptionString = optionsArg ? optionsArg : "";
     const std::string inputPath = inputPathArg ? inputPathArg : "";
-    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return tigercore::kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
     const options::DecodedOptions decoded = options::DecodeOptions(options::OlderFamily(), gOptionString);
@@ -74,7 +74,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
     dialog->countyText = gCountyCode;
-    if (!open) return kCountyFailed;
+    if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;
     gOutputPrefix = opened.county.folder + "/";
     dialog->outputOptionText = opened.county.optionText;
@@ -85,7 +85,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     const bool converted = dialog->RunConversion();
 
     tigercore::CloseCountyLog(gLogFile, opened.logPath);
-    return converted ? kCountyConverted : kCountyFailed;
+    return converted ? tigercore::kCountyConverted : tigercore::kCountyFailed;
 }
 
 }  // namespace vornak

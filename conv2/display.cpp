@@ -39,7 +39,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
                       int countyCount, const char* archivePathArg) {
     const std::string options = optionsArg ? optionsArg : "";
     std::string inputPath = inputPathArg ? inputPathArg : "";
-    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return kCountyFailed;
+    if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return tigercore::kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();
     const options::DecodedOptions decoded = options::DecodeOptions(options::LaterFamily(), options);
@@ -69,7 +69,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
-    if (!open) return kCountyFailed;
+    if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;
     dialog->outputOptionText = opened.county.optionText;
     gKmlLabelPoints = decoded.pushPins ? 1 : 0;
@@ -81,7 +81,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     const bool converted = dialog->RunConversion();
 
     tigercore::CloseCountyLog(gLogFile, opened.logPath);
-    return converted ? kCountyConverted : kCountyFailed;
+    return converted ? tigercore::kCountyConverted : tigercore::kCountyFailed;
 }
 
 }  // namespace vornak2

@@ -12,6 +12,7 @@
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
+#include "tigercore/county_job.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +135,7 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
         const char* line;       // expected in the log
         const char* present;    // an output expected ("" none)
         const char* absent;     // an output that must not be there
-        int result = vornak::kCountyConverted;
+        int result = tigercore::kCountyConverted;
     };
     const Case cases[] = {
         {"c", {8}, "Could not open Type c file. No polygon names will be generated\n", "cty.kml", ""},
@@ -142,7 +143,7 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
         // Without a type 3 file the county is of a later edition.
         {"3", {9}, "Could not open Type 3 file.\nEdition chosen: TIGER 2000. The county's record files are not of "
                    "that edition: every county of the 1994-2000 editions has a Type 3 file, and there is no TGR",
-         "", "ctycu.kml", vornak::kCountyFailed},
+         "", "ctycu.kml", tigercore::kCountyFailed},
         {"s", {8}, "Could not open Type s file. No Type S polygons will be generated\n", "", "cty.kml"},
         {"8", {23, 8}, "Could not open Type 8 file. No Landmark polys will be generated\n", "cty.kml", "lpy.kml"},
         // Roads with the type 4 file missing: the key locations' addresses still read type 5.
@@ -151,8 +152,8 @@ TEST(OldCounty, MissingFilesAndLineOnlyJobs) {
         // Lines only: no polygon stage.
         {"", {0, 1}, "Wrote ", "lkA.shp", "cty.kml"},
         {"2", {0, 8}, "Could not open Type 2 file. Processing for this county will terminate\n", "", "lkA.shp",
-         vornak::kCountyFailed},
-        {"1", {8}, ".RT1. Program will terminate\n", "", "cty.kml", vornak::kCountyFailed},
+         tigercore::kCountyFailed},
+        {"1", {8}, ".RT1. Program will terminate\n", "", "cty.kml", tigercore::kCountyFailed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.removed);

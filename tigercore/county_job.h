@@ -11,6 +11,21 @@
 
 namespace tigercore {
 
+// What a library's display call returns: the county was converted, or it
+// ended on a failure (its log says which).
+constexpr int kCountyConverted = 0;
+constexpr int kCountyFailed = 1;
+
+// The shape of a library's display entries, as the front end binds them:
+// the county's first record file (or a .zip holding it), the output parent
+// directory, the options string, the county's number and the job's count
+// ("Processing county %d of %d"); the Unpacked entries also take the
+// archive the caller unpacked the county from.
+using DisplayEntry = int(const char* inputPath, const char* outputDir, const char* options, int countyNumber,
+                         int countyCount);
+using UnpackedDisplayEntry = int(const char* inputPath, const char* outputDir, const char* options,
+                                 int countyNumber, int countyCount, const char* archivePath);
+
 struct CountyNames {
     // The input path's file title; a title of 9 or more characters keeps its
     // first 3 and last 5. Output names and the log name start with it.
