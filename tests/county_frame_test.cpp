@@ -1,0 +1,67 @@
+// The dialog and driver frame both libraries' counties run in, over a test
+// dialog: the texts and bar the stages move, the record files found beside
+// the type 1 file, and a type A scratch file that cannot be made.
+#include "support/fake_job_services.h"
+#include "tigercore/county_dialog.h"
+#include "tigercore/county_run.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+platform::FilePtr gTestLog;
+
+class TestDialog : public tigercore::CountyDialog {
+public:
+    TestDialog() : CountyDialog({7, 1, 2, 3}, 4, gTestLog) {
+        AddControl(1, platform::ControlKind::Static, "");
+        AddControl(2, platform::ControlKind::Static, "");
+        AddControl(3, platform::ControlKind::ProgressBar, "");
+    }
+
+protected:
+    bool Convert() override { return true; }
+    void RemoveUnpackedFiles() override {}
+};
+
+class TestRun : public tigercore::CountyRun {
+public:
+    TestRun(TestDialog& job, tigercore::CountyRunState state) : CountyRun(job, state) {}
+    using CountyRun::Flag;
+    using CountyRun::OpenTypeAScratch;
+    using CountyRun::RecordFilePath;
+};
+
+TEST(CountyFrame, DialogKeepsTheTextsAndTheBarItShows) {
+    TestDialog dialog;
+    EXPECT_EQ(dialog.layerFlags, std::vector<int>(4, 0));
+    dialog.SetStatusText("Sorting");
+    dialog.SetLayerText("Roads");
+    dialog.SetProgress(40);
+    EXPECT_EQ(dialog.statusText, "Sorting");
+    EXPECT_EQ(dialog.GetDlgItem(1)->text, "Sorting");
+    EXPECT_EQ(dialog.GetDlgItem(2)->text, "Roads");
+    EXPECT_EQ(dialog.GetDlgItem(3)->position, 40);
+}
+
+TEST(CountyFrame, RunFindsRecordFilesAndFailsWithoutItsScratchFile) {
+    TestDialog dialog;
+    dialog.layerFlags[2] = 1;
+    platform::FilePtr record, scratch;
+    tigercore::ScratchFolder folder;
+    int status = -1;
+    testsupport::FakeJobServices services;
+    TestRun run(dialog, {record, scratch, folder, status, services});
+    EXPECT_EQ(status, 0);  // a new county goes on
+    EXPECT_TRUE(run.Flag(2));
+    EXPECT_FALSE(run.Flag(3));
+    dialog.inputPath = "in/TGR01001.RT1";
+    EXPECT_EQ(run.RecordFilePath("rt2"), "in/TGR01001.rt2");
+    dialog.inputPath = "in/county";
+    EXPECT_EQ(run.RecordFilePath("bw2"), "in/county.bw2");
+    EXPECT_FALSE(run.OpenTypeAScratch("/nonexistent-folder/a.tmp"));
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(services.log, "Could not open scratch file a.tmp\n");
+}
+
+}  // namespace
