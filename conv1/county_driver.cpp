@@ -109,13 +109,13 @@ private:
             if (Flag(i)) return true;
         return false;
     }
-    // The file of a record type: the type 1 path up to its last '.', the
-    // release's suffix family ("f6", "bw" or "rt") and the type character.
+    // The suffix of a record type's file: the release's suffix family ("f6",
+    // "bw" or "rt") and the type character; its file beside the type 1 file.
+    std::string RecordSuffix(char type) const;
     std::string RecordPath(char type) const;
     // Opens a record file into gRecordFile; on failure logs `message` and
     // returns false.
     bool Open(char type, const char* message) { return OpenRecordFile(RecordSuffix(type), message); }
-    std::string RecordSuffix(char type) const;
     bool LineStage();
     bool RoadTables();
     bool PolygonStage();
@@ -124,8 +124,8 @@ private:
     // Ends the county (`converted` or failed); whether it stands converted.
     bool EndCounty(bool converted);
 
-    bool type5Read_ = false;        // the roads block opened the type 5 file
-    bool notOfEdition_ = false;     // the county's files are not of the edition chosen
+    bool type5Read_ = false;     // the roads block opened the type 5 file
+    bool notOfEdition_ = false;  // the county's files are not of the edition chosen
 };
 
 std::string CountyDriver::RecordSuffix(char type) const {
@@ -294,7 +294,6 @@ bool CountyDriver::EndCounty(bool converted) {
 bool CountyDriver::Run() {
     ResetRecordStore();
     ReleasePolygonBorders();
-    tigercore::ReleaseShapePoints();
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.

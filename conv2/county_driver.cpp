@@ -297,7 +297,6 @@ bool CountyDriver::EndCounty(bool converted) {
 bool CountyDriver::Run() {
     ResetRecordStore();
     ResetPolygonSides();
-    tigercore::ReleaseShapePoints();
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.

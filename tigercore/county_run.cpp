@@ -1,6 +1,7 @@
 #include "tigercore/county_run.h"
 
 #include "tigercore/county_job.h"
+#include "tigercore/shape_points.h"
 
 namespace tigercore {
 
@@ -40,6 +41,7 @@ bool CountyRun::OpenTypeAScratch(const std::string& path) {
 }
 
 bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1) {
+    ReleaseShapePoints();
     return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
                             missingRequired_, state_.services) &&
            Call(readType1);

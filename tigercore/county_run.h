@@ -58,8 +58,9 @@ protected:
     // Makes the type A scratch file at `path`; when it cannot, the record
     // file is closed, the log says so and the county is abandoned.
     bool OpenTypeAScratch(const std::string& path);
-    // The county's scratch folder in `outputDir`, then its type 1 file read
-    // by `readType1` (StartCountyFiles). Whether the county goes on.
+    // The points of the last county's shapes let go, the county's scratch
+    // folder in `outputDir`, then its type 1 file read by `readType1`
+    // (StartCountyFiles). Whether the county goes on.
     bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
     // The county's files let go once the library has released its tables
     // (EndCountyFiles). Whether the county stands converted.
