@@ -36,7 +36,7 @@ int SideRow(const std::vector<SidePair>& index, int line, bool left) {
 class AllPolygonsSource : public tigercore::AllPolygonsLayerSource {
 public:
     AllPolygonsSource(AllPolygonsRelease release, int capacity)
-        : AllPolygonsLayerSource(AllPolygonsLayer(release), CountyLines(), capacity, capacity), release_(release) {}
+        : AllPolygonsLayerSource(AllPolygonsLayer(release), Polygons(), capacity, capacity), release_(release) {}
 
     bool Gather(std::vector<BorderLineEntry>& entries, int capacity) override {
         ShowStatus("Gathering Boundary Lines");
@@ -106,7 +106,7 @@ void BuildAllPolygons(AllPolygonsRelease release) {
         return;
     }
     AllPolygonsSource source(release, static_cast<int>(std::min<long long>(sides, INT_MAX)));
-    BuildKeyedLayer(layer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace

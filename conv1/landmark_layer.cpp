@@ -40,7 +40,7 @@ const LayerTable kLinkTable{"landmarks", "lpy3", kPolygonLandmarkLinkTableFields
 class LandmarkSource : public KeyedLayerSource {
 public:
     LandmarkSource()
-        : KeyedLayerSource(kLandmarkLayer, CountyLines(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
+        : KeyedLayerSource(kLandmarkLayer, Polygons(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
@@ -125,7 +125,7 @@ void WritePolygonLandmarkLinkTable() {
 
 void BuildLandmarkPolygons() {
     LandmarkSource source;
-    const bool built = BuildKeyedLayer(kLandmarkLayer, source);
+    const bool built = Polygons().BuildKeyedLayer(source);
     // The tables go with a written layer only.
     if (!built || source.polygonCount() == 0) return;
     WriteLandmarkFeatureTable();

@@ -53,7 +53,7 @@ SideRows RowsOf(int line, int side, bool economic) {
 class AllPolygonsSource : public tigercore::AllPolygonsLayerSource {
 public:
     AllPolygonsSource(AllPolygonsEdition edition, int sides, bool economic)
-        : AllPolygonsLayerSource(AllPolygonsLayer(edition), CountyLines(), sides, sides), edition_(edition),
+        : AllPolygonsLayerSource(AllPolygonsLayer(edition), Polygons(), sides, sides), edition_(edition),
           economic_(economic) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
@@ -108,7 +108,7 @@ void BuildAllPolygons(bool economic) {
     }
     AllPolygonsEdition edition = CurrentAllPolygonsEdition();
     AllPolygonsSource source(edition, static_cast<int>(sides), economic);
-    BuildKeyedLayer(AllPolygonsLayer(edition), source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace

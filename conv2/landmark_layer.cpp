@@ -35,7 +35,7 @@ const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygo
 // type 8 row in the integer key.
 class LandmarkSource : public KeyedLayerSource {
 public:
-    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, CountyLines(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
+    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, Polygons(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
@@ -133,7 +133,7 @@ void WritePolygonLandmarkLinkTable() {
 
 void BuildLandmarkPolygons() {
     LandmarkSource source;
-    bool ok = BuildKeyedLayer(kLandmarkLayer, source);
+    bool ok = Polygons().BuildKeyedLayer(source);
     // The tables go with a written layer only.
     if (!ok || source.polygonCount() == 0) return;
     WriteLandmarkFeatureTable();
