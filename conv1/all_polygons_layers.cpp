@@ -10,7 +10,6 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "tigercore/all_polygons_layer.h"
-#include "tigercore/sort_keys.h"
 
 #include <algorithm>
 #include <climits>
@@ -31,15 +30,13 @@ int SideRow(const std::vector<SidePair>& index, int line, bool left) {
     return left ? sides.left : sides.right;
 }
 
-// Entry: POLYID and CENID of the side (the key), the type I row of the
-// line in the integer key, so that the polygon's first entry finds the
-// side's rows again for its attribute row. Nothing is dissolved and no
-// water is clipped: every side with a POLYID and a type A or type S row is
-// taken, unless the line runs inside one polygon.
-class AllPolygonsSource : public KeyedLayerSource {
+// Nothing is dissolved and no water is clipped: every side with a POLYID
+// and a type A or type S row is taken, unless the line runs inside one
+// polygon.
+class AllPolygonsSource : public tigercore::AllPolygonsLayerSource {
 public:
     AllPolygonsSource(AllPolygonsRelease release, int capacity)
-        : KeyedLayerSource(AllPolygonsLayer(release), CountyLines(), capacity, capacity), release_(release) {}
+        : AllPolygonsLayerSource(AllPolygonsLayer(release), Polygons(), capacity, capacity), release_(release) {}
 
     bool Gather(std::vector<BorderLineEntry>& entries, int capacity) override {
         ShowStatus("Gathering Boundary Lines");
@@ -49,8 +46,7 @@ public:
     }
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
-        if (polygonCount() == 0) ShowStatus("Building Polygons");  // the walk begins with the first polygon
-        CountPolygon();
+        StartPolygonRow();
         const int line = first.intKey;
         const bool left = first.side != 0;
         PolygonSideRows rows;
@@ -88,16 +84,7 @@ private:
         if (IsBlankText(polyid)) return true;
         const int a = SideRow(IAIndex, i, isLeft);
         if (a < 0 && SideRow(ISIndex, i, isLeft) < 0) return true;
-        // The side's type A row must be readable when its polygon's row is written.
-        if (a >= 0 && !ReadTypeARow(a, typeARow_)) {
-            WriteLogLine("\nCannot read from temp file");
-            gConversionStatus = -1;
-            return false;
-        }
-        out.taken = true;
-        tigercore::JoinedKey<64>().Text(polyid).Text(cenid).CopyTo(out.entry.code, sizeof out.entry.code);
-        out.entry.intKey = i;
-        return true;
+        return TakeSide(i, polyid, cenid, a, out);
     }
 
     AllPolygonsRelease release_;
@@ -119,7 +106,7 @@ void BuildAllPolygons(AllPolygonsRelease release) {
         return;
     }
     AllPolygonsSource source(release, static_cast<int>(std::min<long long>(sides, INT_MAX)));
-    BuildKeyedLayer(layer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ const LayerTable kAddressTable{"kgl", "add", kKeyGeographicLocationAddressFields
 class KeyGeographicLocationSource : public KeyedLayerSource {
 public:
     KeyGeographicLocationSource()
-        : KeyedLayerSource(kKeyGeographicLocationLayer, CountyLines(), gLandmarkBorderLineCount,
+        : KeyedLayerSource(kKeyGeographicLocationLayer, Polygons(), gLandmarkBorderLineCount,
                            gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
@@ -88,7 +88,7 @@ void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescri
 
 void BuildKeyGeographicLocationPolygons() {
     KeyGeographicLocationSource source;
-    BuildKeyedLayer(kKeyGeographicLocationLayer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 void WriteKeyGeographicLocationAddressTable() {

@@ -24,19 +24,12 @@ namespace {
 using tigercore::kLandmarkFeatureTableFields;
 using tigercore::kPolygonLandmarkLinkTableFields;
 
-const DbfFieldDef kLandmarkPolygonFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"POLYID", 'N', 10, 0},   {"CENID", 'C', 5, 0},     {"COUNTY", 'C', 5, 0},
-    {"CFCC", 'C', 3, 0},    {"LANDNAME", 'C', 30, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const shapeio::PolygonLayerDescriptor kLandmarkLayer =
-    tigercore::LandmarkPolygonTexts(shapeio::PolygonLayerDescriptor()
+const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
+    shapeio::PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Landmark Boundary Lines"))
-        .Fields(kLandmarkPolygonFields, "LANDNAME")
-        .Order(shapeio::CompareIntAt8);
+        .StatusText("Gathering Landmark Boundary Lines"),
+    "LANDNAME");
 
 const LayerTable kFeatureTable{"landmarks", "lpy2", kLandmarkFeatureTableFields, "Wrote %d records to file %s\n"};
 const LayerTable kLinkTable{"landmarks", "lpy3", kPolygonLandmarkLinkTableFields, "Wrote %d records to file %s\n"};
@@ -47,7 +40,7 @@ const LayerTable kLinkTable{"landmarks", "lpy3", kPolygonLandmarkLinkTableFields
 class LandmarkSource : public KeyedLayerSource {
 public:
     LandmarkSource()
-        : KeyedLayerSource(kLandmarkLayer, CountyLines(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
+        : KeyedLayerSource(kLandmarkLayer, Polygons(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
@@ -132,7 +125,7 @@ void WritePolygonLandmarkLinkTable() {
 
 void BuildLandmarkPolygons() {
     LandmarkSource source;
-    const bool built = BuildKeyedLayer(kLandmarkLayer, source);
+    const bool built = Polygons().BuildKeyedLayer(source);
     // The tables go with a written layer only.
     if (!built || source.polygonCount() == 0) return;
     WriteLandmarkFeatureTable();

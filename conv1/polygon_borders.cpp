@@ -27,8 +27,6 @@ SideCodes gRightCodes;
 int gLeftWaterFlag = 0;
 int gRightWaterFlag = 0;
 
-bool CodeText::operator==(const CodeText& o) const { return std::strcmp(text, o.text) == 0; }
-
 namespace {
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "conv1/record_layouts.h"
+#include "tigercore/code_text.h"
 #include "tigercore/county_lines.h"
 
 #include <array>
@@ -89,12 +90,7 @@ extern std::array<int, kTypeSLevelCount> gBorderLineCountsS;
 extern int gAllPolygonsLineCountA;
 extern int gAllPolygonsLineCountS;
 
-// One code text of a level: at most 23 characters and a NUL.
-struct CodeText {
-    char text[24] = {};
-    bool operator==(const CodeText& o) const;
-    bool operator!=(const CodeText& o) const { return !(*this == o); }
-};
+using tigercore::CodeText;
 
 // The code texts of one side of the line the border step is at, per level.
 struct SideCodes {

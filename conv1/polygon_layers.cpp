@@ -11,37 +11,19 @@
 
 namespace vornak {
 
-shapeio::PolygonLayerJob CountyPolygonJob() {
-    shapeio::PolygonLayerJob job;
-    job.services = &Services();
-    job.scratchFolder = ScratchFolderPath();
-    job.output.outputPrefix = gOutputPrefix;
-    job.output.organisationMode = gOrganisationMode;
-    job.countyBaseName = gCountyBaseName;
-    job.countyCode = gCountyCode;
-    job.clipWater = gClipWaterPolygons != 0;
-    job.labelPoints = gKmlLabelPoints != 0;
-    job.mergedFolderMakes = 1;
-    return job;
-}
-
 namespace {
 
 // The lines are the type I rows; row i of the type 1 lines' ends (sorted by
 // TLID for the polygon stage) and of the type 3 table is the same line.
-class Conv1CountyLines : public tigercore::CountyLines {
+class Conv1CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, LineEnds> {
 public:
-    shapeio::JobServices& Services() override { return vornak::Services(); }
+    // A merged layer's theme folder is made once.
+    Conv1CountyPolygons()
+        : TableCountyPolygons({vornak::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
+                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1},
+                              gTypeIRecords, gLineEnds, vornak::AppendShapePoints) {}
+
     int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
-    const char* Tlid(int line) const override { return gTypeIRecords[static_cast<size_t>(line)].TLID; }
-    shapeio::PointXY From(int line) const override {
-        const LineEnds& chain = gLineEnds[static_cast<size_t>(line)];
-        return {chain.FRLONG, chain.FRLAT};
-    }
-    shapeio::PointXY To(int line) const override {
-        const LineEnds& chain = gLineEnds[static_cast<size_t>(line)];
-        return {chain.TOLONG, chain.TOLAT};
-    }
     tigercore::SidePair Sides(SideTable table, int line) const override {
         return SidesOfLine(table == SideTable::kTypeA ? IAIndex : ISIndex, line);
     }
@@ -73,12 +55,6 @@ public:
         }
         return count;
     }
-    void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
-        tigercore::gShapePointCount = 0;
-        vornak::AppendShapePoints(tlid, reverse ? 1 : 0);
-        points.insert(points.end(), tigercore::gShapePointBuffer.begin(),
-                      tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
-    }
     bool GatheringShowsProgress() const override { return false; }
     tigercore::SideContext ContextOf(int line, bool left) const override {
         return SideContextOf(line, left ? LineSide::kLeft : LineSide::kRight);
@@ -90,16 +66,12 @@ private:
 
 }  // namespace
 
-tigercore::CountyLines& CountyLines() {
-    static Conv1CountyLines lines;
-    return lines;
+tigercore::CountyPolygons& Polygons() {
+    static Conv1CountyPolygons polygons;
+    return polygons;
 }
 
-void BuildPolygonLayer(const SideLayer& layer) { tigercore::BuildSideLayer(layer, CountyLines(), CountyPolygonJob()); }
-
-bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source) {
-    return shapeio::BuildPolygonLayer(layer, source, CountyPolygonJob());
-}
+void BuildPolygonLayer(const SideLayer& layer) { Polygons().BuildSideLayer(layer); }
 
 void PutLineCounty(int line, char* out) {
     const TypeIRecord& row = gTypeIRecords[static_cast<size_t>(line)];

@@ -7,45 +7,24 @@
 #include "conv1/entity_names.h"
 #include "conv1/polygon_borders.h"
 #include "conv1/record_layouts.h"
-#include "polygons/polygon_layer.h"
-#include "tigercore/keyed_layer_source.h"
-#include "tigercore/side_layer.h"
+#include "tigercore/polygon_layer_names.h"
 
 #include <string>
 
 namespace vornak {
 
-using shapeio::BorderLineEntry;
-using shapeio::DbfFieldDef;
-using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-using StatusMoment = shapeio::PolygonLayerDescriptor::StatusMoment;
-using tigercore::EntryText;
-using tigercore::IsBlankText;
-using tigercore::KeyedLayerSource;
-using tigercore::KeyedSide;
-using tigercore::NumberValue;
-using tigercore::PutCodeText;
-using tigercore::SideCode;
-using tigercore::SideLayer;
-using tigercore::SideOf;
-using tigercore::SideTable;
+using namespace tigercore::polygon_layer_names;
 
-// The county's lines (type I order; type 1 is sorted by TLID for the
-// polygon stage), their side rows and water (the WATER flag of each side's
-// type S row) as the shared gathering reads them. Gathering moves no
-// progress bar.
-tigercore::CountyLines& CountyLines();
-
-// The job of the county as the engine sees it (a merged layer's theme
-// folder is made once).
-shapeio::PolygonLayerJob CountyPolygonJob();
+// The county's polygon layers on the engine (tigercore/county_polygons.h):
+// its lines (type I order; type 1 is sorted by TLID for the polygon stage),
+// their side rows and water (the WATER flag of each side's type S row) as
+// the shared gathering reads them, gathering moving no progress bar; and
+// its job, in which a merged layer's theme folder is made once.
+CountyPolygons& Polygons();
 
 // Builds one side layer from the county's tables; a failure is logged and
 // fails the county.
 void BuildPolygonLayer(const SideLayer& layer);
-// Builds a keyed layer on the engine; false when the county failed.
-bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source);
 
 // A layer's border-line sides, by its slot in the counts of its side source.
 template <int Level>

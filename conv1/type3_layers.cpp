@@ -90,13 +90,13 @@ private:
 }  // namespace
 
 void BuildType3Layer(const Type3Layer& layer) {
-    tigercore::CountyLines& lines = CountyLines();
+    tigercore::CountyLines& lines = Polygons();
     const bool clip = gClipWaterPolygons != 0;
     int capacity = 0;
     if (layer.borderLineCount() != 0)
         capacity = CountCodedSides(layer, lines.LineCount()) + (clip ? lines.WaterSideCount() : 0);
     Type3LayerSource source(layer, lines, clip, capacity);
-    BuildKeyedLayer(layer.layer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace vornak

@@ -1,6 +1,7 @@
 #include "conv1/water_landmarks.h"
 
 #include "conv1/record_store.h"
+#include "tigercore/water_landmarks.h"
 
 #include <new>
 
@@ -11,21 +12,14 @@ int gWaterLandmarkCount = 0;
 
 void SelectWaterLandmarks() {
     if (gType7Count <= 0) return;
-    std::vector<Type7Record>().swap(gWaterLandmarkRecords);
-    gWaterLandmarkCount = 0;
     try {
-        gWaterLandmarkRecords.reserve(static_cast<size_t>(gType7Count));
+        tigercore::RefillWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords, gWaterLandmarkCount);
     } catch (const std::bad_alloc&) {
-        return;  // no room: the water layer finds no landmark names
+        return;  // no room: the table stays empty and the water layer finds no landmark names
     }
     gTableAllocated[kWaterLandmarkTable] = 1;
-    tigercore::AppendWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords);
-    gWaterLandmarkCount = static_cast<int>(gWaterLandmarkRecords.size());
 }
 
-void ReleaseWaterLandmarks() {
-    std::vector<Type7Record>().swap(gWaterLandmarkRecords);
-    gWaterLandmarkCount = 0;
-}
+void ReleaseWaterLandmarks() { tigercore::ReleaseWaterLandmarks(gWaterLandmarkRecords, gWaterLandmarkCount); }
 
 }  // namespace vornak

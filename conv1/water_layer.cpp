@@ -63,7 +63,7 @@ bool IsWater(int censusRow) { return censusRow >= 0 && gTypeSRecords[static_cast
 class WaterSource : public KeyedLayerSource {
 public:
     WaterSource()
-        : KeyedLayerSource(kWaterLayer, CountyLines(), gBorderLineCountsS[kWaterSidesSlot],
+        : KeyedLayerSource(kWaterLayer, Polygons(), gBorderLineCountsS[kWaterSidesSlot],
                            gBorderLineCountsS[kWaterSidesSlot]) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
@@ -107,7 +107,7 @@ void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
 void BuildWaterPolygons() {
     if (gBorderLineCountsS[kWaterSidesSlot] > 0 && gType7Count >= 1) SelectWaterLandmarks();
     WaterSource source;
-    BuildKeyedLayer(kWaterLayer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace vornak

@@ -10,7 +10,6 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "tigercore/all_polygons_layer.h"
-#include "tigercore/sort_keys.h"
 
 #include <cstdio>
 #include <cstring>
@@ -49,16 +48,16 @@ SideRows RowsOf(int line, int side, bool economic) {
     return rows;
 }
 
-// Entry: POLYID and CENID of the side (the key); the type I row of the line
-// in the integer key, so the side's records are found again for its row.
-class AllPolygonsSource : public KeyedLayerSource {
+// Every side with a POLYID and a row of any polygon record type is taken,
+// unless the line runs inside one polygon.
+class AllPolygonsSource : public tigercore::AllPolygonsLayerSource {
 public:
     AllPolygonsSource(AllPolygonsEdition edition, int sides, bool economic)
-        : KeyedLayerSource(AllPolygonsLayer(edition), CountyLines(), sides, sides), edition_(edition), economic_(economic) {}
+        : AllPolygonsLayerSource(AllPolygonsLayer(edition), Polygons(), sides, sides), edition_(edition),
+          economic_(economic) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
-        if (polygonCount() == 0) ShowStatus("Building Polygons");  // the walk begins with the first polygon
-        CountPolygon();
+        StartPolygonRow();
         const TypeIRecord& line = gTypeIRecords[static_cast<size_t>(first.intKey)];
         const char* polyid = first.side ? line.POLYIDL : line.POLYIDR;
         const char* cenid = first.side ? line.CENIDL : line.CENIDR;
@@ -89,21 +88,11 @@ private:
         if (IsBlankText(polyid)) return true;
         SideRows rows = RowsOf(i, side, economic_);
         if (!rows.Any()) return true;
-        // The side's type A row must be readable when its row is written.
-        if (rows.a >= 0 && !ReadTypeARow(rows.a, typeARow_)) {
-            WriteLogLine("\nCannot read from temp file");
-            gConversionStatus = -1;
-            return false;
-        }
-        out.taken = true;
-        tigercore::JoinedKey<64>().Text(polyid).Text(cenid).CopyTo(out.entry.code, sizeof out.entry.code);
-        out.entry.intKey = i;
-        return true;
+        return TakeSide(i, polyid, cenid, rows.a, out);
     }
 
     AllPolygonsEdition edition_;
     bool economic_;
-    TypeARecord typeARow_{};
 };
 
 // Every side that has a row of any polygon record type gets an entry, so
@@ -119,7 +108,7 @@ void BuildAllPolygons(bool economic) {
     }
     AllPolygonsEdition edition = CurrentAllPolygonsEdition();
     AllPolygonsSource source(edition, static_cast<int>(sides), economic);
-    BuildKeyedLayer(AllPolygonsLayer(edition), source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ std::string Character(char c) { return std::string(1, c ? c : ' '); }
 class CorrectionSource : public KeyedLayerSource {
 public:
     CorrectionSource()
-        : KeyedLayerSource(CorrectionLayer(), CountyLines(), gBorderLineTotalB,
+        : KeyedLayerSource(CorrectionLayer(), Polygons(), gBorderLineTotalB,
                            gBorderLineTotalB + (gClipWaterPolygons ? gBorderLineCountsS[kWaterSidesSlot] : 0)) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int) override {
@@ -97,7 +97,7 @@ private:
 
 void BuildCorrectionPolygons() {
     CorrectionSource source;
-    BuildKeyedLayer(CorrectionLayer(), source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace vornak2

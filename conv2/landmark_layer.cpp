@@ -27,23 +27,15 @@ using shapeio::BorderLineEntry;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
-const DbfFieldDef kLandmarkPolygonFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"POLYID", 'N', 10, 0},   {"CENID", 'C', 5, 0},    {"COUNTY", 'C', 5, 0},
-    {"CFCC", 'C', 3, 0},    {"LANDNAME", 'C', 30, 0}, {"LANDPOLY", 'N', 10, 0}, {"FILEID", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-
-const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonTexts(shapeio::PolygonLayerDescriptor()
-    .Title("Landmark Polygons")
-    .StatusText("Gathering Landmark Boundary Lines"))
-    .Fields(kLandmarkPolygonFields, "LANDPOLY")
-    .Order(shapeio::CompareIntAt8);
+const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
+    shapeio::PolygonLayerDescriptor().Title("Landmark Polygons").StatusText("Gathering Landmark Boundary Lines"),
+    "LANDPOLY");
 
 // Entry: the county code of the side's type S row at 0; the side's first
 // type 8 row in the integer key.
 class LandmarkSource : public KeyedLayerSource {
 public:
-    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, CountyLines(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
+    LandmarkSource() : KeyedLayerSource(kLandmarkLayer, Polygons(), gLandmarkBorderLineCount, gLandmarkBorderLineCount) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
@@ -141,7 +133,7 @@ void WritePolygonLandmarkLinkTable() {
 
 void BuildLandmarkPolygons() {
     LandmarkSource source;
-    bool ok = BuildKeyedLayer(kLandmarkLayer, source);
+    bool ok = Polygons().BuildKeyedLayer(source);
     // The tables go with a written layer only.
     if (!ok || source.polygonCount() == 0) return;
     WriteLandmarkFeatureTable();

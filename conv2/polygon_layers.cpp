@@ -90,38 +90,19 @@ void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& r
     AddEntityCodes(record);
 }
 
-shapeio::PolygonLayerJob CountyPolygonJob() {
-    shapeio::PolygonLayerJob job;
-    job.services = &Services();
-    job.scratchFolder = ScratchFolderPath();
-    job.output.outputPrefix = gOutputPrefix;
-    job.output.organisationMode = gOrganisationMode;
-    job.countyBaseName = gCountyBaseName;
-    job.countyCode = gCountyCode;
-    job.clipWater = gClipWaterPolygons != 0;
-    job.labelPoints = gKmlLabelPoints != 0;
-    // A merged layer's theme folder is made (and logged) twice.
-    job.mergedFolderMakes = 2;
-    return job;
-}
-
 namespace {
 
 // The lines are the type I rows; row i of the type 1 table (sorted by TLID
 // for the polygon stage) is the same line.
-class Conv2CountyLines : public tigercore::CountyLines {
+class Conv2CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, Type1Record> {
 public:
-    shapeio::JobServices& Services() override { return vornak2::Services(); }
+    // A merged layer's theme folder is made (and logged) twice.
+    Conv2CountyPolygons()
+        : TableCountyPolygons({vornak2::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
+                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2},
+                              gTypeIRecords, gType1Records, vornak2::AppendShapePoints) {}
+
     int LineCount() const override { return gTypeICount; }
-    const char* Tlid(int line) const override { return gTypeIRecords[static_cast<size_t>(line)].TLID; }
-    shapeio::PointXY From(int line) const override {
-        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
-        return {chain.FRLONG, chain.FRLAT};
-    }
-    shapeio::PointXY To(int line) const override {
-        const Type1Record& chain = gType1Records[static_cast<size_t>(line)];
-        return {chain.TOLONG, chain.TOLAT};
-    }
     tigercore::SidePair Sides(SideTable table, int line) const override {
         const std::vector<SidePair>& index = Index(table);
         return line < static_cast<int>(index.size()) ? index[static_cast<size_t>(line)] : SidePair{};
@@ -138,12 +119,6 @@ public:
     // Water sides: the polygon's type P row, where the side has a Census 2000 row.
     tigercore::SideWater Water(int line) const override { return WaterOfLine(line); }
     int WaterSideCount() const override { return gBorderLineCountsS[kWaterSidesSlot]; }
-    void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
-        tigercore::gShapePointCount = 0;
-        vornak2::AppendShapePoints(tlid, reverse ? 1 : 0);
-        points.insert(points.end(), tigercore::gShapePointBuffer.begin(),
-                      tigercore::gShapePointBuffer.begin() + tigercore::gShapePointCount);
-    }
     bool GatheringShowsProgress() const override { return true; }
 
 private:
@@ -162,15 +137,11 @@ private:
 
 }  // namespace
 
-tigercore::CountyLines& CountyLines() {
-    static Conv2CountyLines lines;
-    return lines;
+tigercore::CountyPolygons& Polygons() {
+    static Conv2CountyPolygons polygons;
+    return polygons;
 }
 
-void BuildPolygonLayer(const SideLayer& layer) { tigercore::BuildSideLayer(layer, CountyLines(), CountyPolygonJob()); }
-
-bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source) {
-    return shapeio::BuildPolygonLayer(layer, source, CountyPolygonJob());
-}
+void BuildPolygonLayer(const SideLayer& layer) { Polygons().BuildSideLayer(layer); }
 
 }  // namespace vornak2

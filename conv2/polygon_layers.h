@@ -5,39 +5,22 @@
 
 #include "conv2/layer_fields.h"
 #include "conv2/polygon_sides.h"
-#include "polygons/border_line_entry.h"
-#include "shapeio/dbase.h"
-#include "polygons/polygon_layer.h"
-#include "tigercore/keyed_layer_source.h"
-#include "tigercore/side_layer.h"
+#include "tigercore/polygon_layer_names.h"
 
 #include <cstdint>
 
 namespace vornak2 {
 
-using tigercore::IsBlankText;
-using tigercore::KeyedLayerSource;
-using tigercore::KeyedSide;
-using tigercore::EntryText;
-using tigercore::NumberValue;
-using tigercore::PutCodeText;
-using tigercore::SideCode;
-using tigercore::SideLayer;
-using tigercore::SideOf;
-using tigercore::SideTable;
+using namespace tigercore::polygon_layer_names;
 
-// The county's lines, their side rows and water as the shared gathering
-// reads them.
-tigercore::CountyLines& CountyLines();
-
-// The job of the county as the engine sees it.
-shapeio::PolygonLayerJob CountyPolygonJob();
+// The county's polygon layers on the engine (tigercore/county_polygons.h):
+// its lines, their side rows and water as the shared gathering reads them,
+// and its job, in which a merged layer's theme folder is made twice.
+CountyPolygons& Polygons();
 
 // Builds one layer from the county's tables; a failure is logged and fails
 // the county.
 void BuildPolygonLayer(const SideLayer& layer);
-// Builds a keyed layer on the engine; false when the county failed.
-bool BuildKeyedLayer(const shapeio::PolygonLayerDescriptor& layer, KeyedLayerSource& source);
 
 // Orders of the layers whose entries hold the county code at 0 and their
 // codes after it: American Indian areas (AIANHHFP at 6, AIANHH at 12,

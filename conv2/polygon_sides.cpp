@@ -36,8 +36,6 @@ namespace {
 tigercore::ScratchRows gTypeARows;
 }  // namespace
 
-bool CodeText::operator==(const CodeText& o) const { return std::strcmp(text, o.text) == 0; }
-
 namespace {
 
 constexpr int kEdition2002 = 1;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "conv2/record_layouts.h"
+#include "tigercore/code_text.h"
 #include "tigercore/county_lines.h"
 
 #include <array>
@@ -103,12 +104,7 @@ extern int gBorderLineTotalS;
 extern int gBorderLineTotalB;
 extern int gBorderLineTotalE;
 
-// One code text of a level: at most 23 characters and a NUL.
-struct CodeText {
-    char text[24] = {};
-    bool operator==(const CodeText& o) const;
-    bool operator!=(const CodeText& o) const { return !(*this == o); }
-};
+using tigercore::CodeText;
 
 // The code texts of one side of the current line, per level (the joined
 // text for levels made of parts), as the last assembly step left them.

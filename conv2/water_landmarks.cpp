@@ -1,6 +1,7 @@
 #include "conv2/water_landmarks.h"
 
 #include "conv2/record_store.h"
+#include "tigercore/water_landmarks.h"
 
 namespace vornak2 {
 
@@ -10,14 +11,9 @@ int gWaterLandmarkCount = 0;
 void SelectWaterLandmarks() {
     ReleaseWaterLandmarks();
     if (gType7Count <= 0) return;
-    gWaterLandmarkRecords.reserve(static_cast<size_t>(gType7Count));
-    tigercore::AppendWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords);
-    gWaterLandmarkCount = static_cast<int>(gWaterLandmarkRecords.size());
+    tigercore::RefillWaterLandmarks(gType7Records, gType7Count, gWaterLandmarkRecords, gWaterLandmarkCount);
 }
 
-void ReleaseWaterLandmarks() {
-    std::vector<Type7Record>().swap(gWaterLandmarkRecords);
-    gWaterLandmarkCount = 0;
-}
+void ReleaseWaterLandmarks() { tigercore::ReleaseWaterLandmarks(gWaterLandmarkRecords, gWaterLandmarkCount); }
 
 }  // namespace vornak2

@@ -66,7 +66,7 @@ std::string WaterKey(int landmarkRow, const TypeSRecord& polygon, int water) {
 class WaterSource : public KeyedLayerSource {
 public:
     WaterSource()
-        : KeyedLayerSource(kWaterLayer, CountyLines(), gBorderLineCountsS[kWaterSidesSlot], gBorderLineCountsS[kWaterSidesSlot]) {}
+        : KeyedLayerSource(kWaterLayer, Polygons(), gBorderLineCountsS[kWaterSidesSlot], gBorderLineCountsS[kWaterSidesSlot]) {}
 
     std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
@@ -136,7 +136,7 @@ private:
 void BuildWaterPolygons() {
     if (gBorderLineCountsS[kWaterSidesSlot] > 0 && gType7Count > 0) SelectWaterLandmarks();
     WaterSource source;
-    BuildKeyedLayer(kWaterLayer, source);
+    Polygons().BuildKeyedLayer(source);
 }
 
 }  // namespace vornak2

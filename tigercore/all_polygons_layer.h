@@ -1,9 +1,11 @@
 // The all-polygons layer of a county (one polygon per POLYID and CENID), as
-// both libraries describe it to the polygon engine; only its fields differ
-// with the edition.
+// both libraries describe it to the polygon engine and take its sides; only
+// its fields, the rows a side must have and the attribute rows differ with
+// the edition.
 #pragma once
 
 #include "polygons/polygon_layer.h"
+#include "tigercore/keyed_layer_source.h"
 
 namespace tigercore {
 
@@ -25,5 +27,25 @@ constexpr shapeio::PolygonLayerDescriptor AllPolygonsDescriptor(const shapeio::D
         .Fields(fields, "POLYID")
         .Order(shapeio::CompareLeadingText);
 }
+
+// What the all-polygons sources of both libraries do alike. A side is taken
+// where its polygon has a POLYID and rows of the library's polygon types;
+// its entry holds the polygon's POLYID and CENID (the key) and the line's
+// type I row in the integer key, so that the polygon's first entry finds
+// the side's rows again for its attribute row.
+class AllPolygonsLayerSource : public KeyedLayerSource {
+public:
+    using KeyedLayerSource::KeyedLayerSource;
+
+protected:
+    // Counts the polygon whose attribute row is being made; the first shows
+    // "Building Polygons" (the walk begins with the first polygon).
+    void StartPolygonRow();
+    // Takes the side of line `line` whose polygon is `polyid` and `cenid`.
+    // Its type A row (`typeARow`, -1: none) must be readable when the
+    // polygon's row is written: false when it is not ("Cannot read from
+    // temp file" logged, the county failed).
+    bool TakeSide(int line, const char* polyid, const char* cenid, int typeARow, KeyedSide& out);
+};
 
 }  // namespace tigercore

@@ -33,6 +33,8 @@ public:
     bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override;
 
+    // The layer the source gathers for.
+    const shapeio::PolygonLayerDescriptor& layer() const { return layer_; }
     // Polygons whose attribute rows were made: 0 when nothing was written.
     int polygonCount() const { return polygons_; }
 

@@ -1,6 +1,7 @@
 // What the landmark and water polygon layers of both libraries say alike:
-// their texts, names and theme folders, and the landmark tables' fields.
-// Each library adds its titles, status text, fields and order.
+// their texts, names and theme folders, the landmark layer's fields and
+// order, and the landmark tables' fields. Each library adds its titles and
+// status text (and the water layer's fields and order).
 #pragma once
 
 #include "polygons/polygon_layer.h"
@@ -30,6 +31,18 @@ constexpr shapeio::PolygonLayerDescriptor LandmarkPolygonTexts(const shapeio::Po
     return WithTexts(layer, {"There are no Landmark Polygon records\n",
                              "the number of Landmark border lines exceeds the count",
                              "There are no landmark border lines\n", "lpy", "landmarks"});
+}
+
+// The landmark polygon layer's attribute fields: GIST_ID, POLYID, CENID,
+// COUNTY, CFCC, LANDNAME, LANDPOLY and FILEID.
+extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
+
+// The landmark polygon layer with the library's titles and status text: its
+// texts, its fields with placemarks named by `nameField`, ordered by the
+// type 8 row in the entries' integer key.
+constexpr shapeio::PolygonLayerDescriptor LandmarkPolygonLayer(const shapeio::PolygonLayerDescriptor& titles,
+                                                               const char* nameField) {
+    return LandmarkPolygonTexts(titles).Fields(kLandmarkPolygonFields, nameField).Order(shapeio::CompareIntAt8);
 }
 
 constexpr shapeio::PolygonLayerDescriptor WaterPolygonTexts(const shapeio::PolygonLayerDescriptor& layer) {

@@ -1,0 +1,88 @@
+// What the polygon layers of a library build on: the county's lines as the
+// gathering reads them, and the county's job as the polygon engine sees it,
+// made from the library's job state whenever a layer is built. Each library
+// has one over its own tables and job state.
+#pragma once
+
+#include "polygons/polygon_layer.h"
+#include "tigercore/county_lines.h"
+#include "tigercore/keyed_layer_source.h"
+#include "tigercore/side_layer.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tigercore {
+
+// The library's job state that the engine's job is made of: its services,
+// its scratch folder ("" or ending in '/') and the globals it keeps the
+// rest in.
+struct CountyJobState {
+    shapeio::JobServices& (*services)();
+    std::string (*scratchFolderPath)();
+    const std::string& outputPrefix;  // the county's output folder followed by '/'
+    const char& organisationMode;
+    const std::string& countyBaseName;
+    const std::string& countyCode;
+    const int& clipWaterPolygons;
+    const int& kmlLabelPoints;
+    // How often a merged layer's theme folder is made (and logged).
+    int mergedFolderMakes;
+};
+
+// The county's lines (the library implements them over its tables) and its job.
+class CountyPolygons : public CountyLines {
+public:
+    explicit CountyPolygons(const CountyJobState& state) : state_(state) {}
+
+    shapeio::JobServices& Services() override { return state_.services(); }
+    shapeio::PolygonLayerJob Job() const;
+    // Builds one side layer from the county's tables; a failure is logged
+    // and fails the county.
+    void BuildSideLayer(const SideLayer& layer);
+    // Builds a keyed layer on the engine; false when the county failed.
+    bool BuildKeyedLayer(KeyedLayerSource& source) const;
+
+private:
+    const CountyJobState state_;
+};
+
+// Runs a library's gathering of the inner points of line `tlid` into the
+// shape being built (tigercore/shape_points.h; emptied first), backwards
+// when `reverse`, and appends the points gathered to `points`.
+void TakeLineShape(void (*gather)(const char* tlid, int reverse), const char* tlid, bool reverse,
+                   std::vector<shapeio::PointXY>& points);
+
+// The lines over a library's tables, as both libraries hold them: the type
+// I rows give each line's TLID, row i of a table of the lines' ends
+// (FRLONG, FRLAT, TOLONG, TOLAT) is line i's ends, and a line's inner
+// points are gathered from the type 2 rows by the library. The library adds
+// the count of its lines, its side tables and its water.
+template <typename TypeIRow, typename EndsRow>
+class TableCountyPolygons : public CountyPolygons {
+public:
+    TableCountyPolygons(const CountyJobState& state, const std::vector<TypeIRow>& typeI,
+                        const std::vector<EndsRow>& ends, void (*gatherShape)(const char* tlid, int reverse))
+        : CountyPolygons(state), typeI_(typeI), ends_(ends), gatherShape_(gatherShape) {}
+
+    const char* Tlid(int line) const override { return typeI_[static_cast<size_t>(line)].TLID; }
+    shapeio::PointXY From(int line) const override {
+        const EndsRow& ends = ends_[static_cast<size_t>(line)];
+        return {ends.FRLONG, ends.FRLAT};
+    }
+    shapeio::PointXY To(int line) const override {
+        const EndsRow& ends = ends_[static_cast<size_t>(line)];
+        return {ends.TOLONG, ends.TOLAT};
+    }
+    void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override {
+        TakeLineShape(gatherShape_, tlid, reverse, points);
+    }
+
+private:
+    const std::vector<TypeIRow>& typeI_;
+    const std::vector<EndsRow>& ends_;
+    void (*gatherShape_)(const char* tlid, int reverse);
+};
+
+}  // namespace tigercore
