@@ -1,0 +1,157 @@
+// The readers of the type 1 and type 2 tables, which both libraries share:
+// one table of cases run over the readers of each library.
+#include "conv1/job_state.h"
+#include "conv1/record_store.h"
+#include "conv1/stages.h"
+#include "conv2/job_state.h"
+#include "conv2/record_store.h"
+#include "conv2/stages.h"
+#include "support/conv1_record_job.h"
+#include "support/record_job.h"
+#include "support/record_line.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+using testsupport::RecordFile;
+using testsupport::RecordLine;
+
+namespace {
+
+// A record job of one library: opens a record file, gives the log.
+class Job {
+public:
+    virtual ~Job() = default;
+    virtual void OpenText(const std::string& text, const std::string& name) = 0;
+    virtual std::string Log() const = 0;
+};
+
+template <typename LibraryJob>
+class JobOf : public Job {
+public:
+    explicit JobOf(const std::string& dir) : job_(dir) {}
+    void OpenText(const std::string& text, const std::string& name) override { job_.OpenText(text, name); }
+    std::string Log() const override { return job_.Log(); }
+
+private:
+    LibraryJob job_;
+};
+
+// What the cases read of one library.
+struct Library {
+    const char* name;
+    std::unique_ptr<Job> (*makeJob)(const std::string& dir);
+    const char* firstRowNote;  // what row 0 of type 1 logs of its own
+    void (*readType1)();
+    void (*readType2)();
+    std::vector<tigercore::Type1Record>* type1;
+    std::vector<tigercore::Type2Record>* type2;
+    int* type2Count;
+    std::array<int, tigercore::kLineClassCount>* classCounts;
+    int* maxRtsq;
+    int* status;
+    platform::FilePtr* file;
+};
+
+const Library kLibraries[] = {
+    {"1994-2000", [](const std::string& dir) -> std::unique_ptr<Job> {
+         return std::make_unique<JobOf<testsupport::Conv1RecordJob>>(dir);
+     },
+     "", vornak::ReadType1Records, vornak::ReadType2Records, &vornak::gType1Records, &vornak::gType2Records,
+     &vornak::gType2Count, &vornak::gCfccClassCounts, &vornak::gMaxRtsq, &vornak::gConversionStatus,
+     &vornak::gRecordFile},
+    {"2002-2006", [](const std::string& dir) -> std::unique_ptr<Job> {
+         return std::make_unique<JobOf<testsupport::RecordJob>>(dir);
+     },
+     "Second Edition TIGER 2004\n", vornak2::ReadType1Records, vornak2::ReadType2Records, &vornak2::gType1Records,
+     &vornak2::gType2Records, &vornak2::gType2Count, &vornak2::gCfccClassCounts, &vornak2::gMaxRtsq,
+     &vornak2::gConversionStatus, &vornak2::gRecordFile},
+};
+
+std::string Type1Line(const std::string& tlid, const std::string& cfcc) {
+    return RecordLine(228).Put(1, "1").Put(2, "0597").PutRight(15, tlid).Put(56, cfcc);
+}
+
+TEST(LineRecordReadersTest, Type1ClassesAndTheirCounts) {
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.name);
+        testsupport::TempDir dir;
+        const std::unique_ptr<Job> job = library.makeJob(dir.path());
+        job->OpenText(RecordFile({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
+                                  Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
+                                  Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
+                                  Type1Line("10", "C31"), Type1Line("11", "D10"), Type1Line("12", "E20")},
+                                 "\r\n"),
+                      "county.rt1");
+        library.readType1();
+        ASSERT_EQ(*library.status, 0);
+        // Class A holds A and P (by TLID), F holds F, then G sorts after F.
+        std::vector<std::string> order;
+        for (const tigercore::Type1Record& r : *library.type1) order.push_back(std::string(1, r.lineClass) + r.TLID);
+        const std::vector<std::string> expected = {
+            "A         1", "A         3", "A         4", "B         2", "C        10", "D        11",
+            "E        12", "F         6", "F         8", "G         5", "H         7", "X         9"};
+        EXPECT_EQ(order, expected);
+        const std::array<int, tigercore::kLineClassCount> counts = {3, 1, 1, 1, 1, 3, 1, 1};
+        EXPECT_EQ(*library.classCounts, counts);
+        EXPECT_FALSE(*library.file);
+        EXPECT_EQ(job->Log(), library.firstRowNote);
+    }
+}
+
+TEST(LineRecordReadersTest, UnknownCfccStopsTheCounty) {
+    struct Case {
+        std::vector<std::string> lines;
+        std::string log;  // after the first row's note
+    };
+    const Case cases[] = {
+        {{Type1Line("1", "A41"), Type1Line("12345678", "a10"), Type1Line("3", "Q99")},
+         "Unknown CFCC code: a10\nRecord 2, TLID =   12345678\n Full Record = \n" + Type1Line("12345678", "a10") +
+             "\n\n"},
+        {{Type1Line("1", "   ")},
+         "Unknown CFCC code:    \nRecord 1, TLID =          1\n Full Record = \n" + Type1Line("1", "   ") + "\n\n"},
+    };
+    for (const Library& library : kLibraries) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(library.name);
+            testsupport::TempDir dir;
+            const std::unique_ptr<Job> job = library.makeJob(dir.path());
+            job->OpenText(RecordFile(c.lines), "county.rt1");
+            library.readType1();
+            EXPECT_EQ(*library.status, -1);
+            EXPECT_FALSE(*library.file);  // closed on the failure too
+            EXPECT_EQ(library.type1->size(), c.lines.size());
+            EXPECT_EQ(library.type1->back().CFCC[0], c.lines.size() > 1 ? '\0' : ' ');  // no row after it is read
+            EXPECT_EQ(job->Log(), library.firstRowNote + c.log);
+        }
+    }
+}
+
+TEST(LineRecordReadersTest, Type2LargestShapeSequenceAndOrder) {
+    auto line = [](const char* tlid, const char* rtsq) {
+        return RecordLine(208).Put(1, "20597").PutRight(15, tlid).PutRight(18, rtsq).str();
+    };
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.name);
+        testsupport::TempDir dir;
+        const std::unique_ptr<Job> job = library.makeJob(dir.path());
+        job->OpenText(RecordFile({line("7", "10"), line("7", "2"), line("7", "1"), line("5", "1"), line("5", "1")}),
+                      "county.rt2");
+        library.readType2();
+        EXPECT_EQ(*library.status, 0);
+        EXPECT_EQ(*library.maxRtsq, 10);
+        ASSERT_EQ(*library.type2Count, 4);  // the repeated row is dropped
+        const std::vector<tigercore::Type2Record>& rows = *library.type2;
+        EXPECT_STREQ(rows[0].TLID, "         5");
+        EXPECT_STREQ(rows[1].RTSQ, "  1");
+        EXPECT_STREQ(rows[2].RTSQ, "  2");  // sequence 2 before 10
+        EXPECT_STREQ(rows[3].RTSQ, " 10");
+    }
+}
+
+}  // namespace
