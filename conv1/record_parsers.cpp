@@ -36,14 +36,7 @@ void ParseType2Line(int row) { tigercore::ParseType2(gType2Records[static_cast<s
 
 void ParseType4Line(int row) { tigercore::ParseType4(gType4Records[static_cast<size_t>(row)], kFamily); }
 
-void ParseType5Line(int row) {
-    Type5Record& r = gType5Records[static_cast<size_t>(row)];
-    Number<7, 14>(r.FEAT);
-    Text<15, 16>(r.FEDIRP);
-    Text<17, 46>(r.FENAME);
-    Text<47, 50>(r.FETYPE);
-    Text<51, 52>(r.FEDIRS);
-}
+void ParseType5Line(int row) { tigercore::ParseType5(gType5Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseType6Line(int row) { tigercore::ParseType6(gType6Records[static_cast<size_t>(row)], kFamily); }
 

@@ -72,10 +72,6 @@ TEST_F(Conv1RecordsTest, ParsersOfTheTypesOfTheOlderLayout) {
                       i.kglLeft, i.kglRight, i.landmarkLeft, i.landmarkRight}),
               "        77|01|003|0|01003|        12|01005|        13|X|0|0|0|0");
 
-    const Type5Record& t5 =
-        Parse(gType5Records, ParseType5Line, RecordLine().PutRight(14, "501").Put(15, "E Elm").Put(47, "Ave N "));
-    EXPECT_EQ(Fields({t5.FEAT, t5.FEDIRP, t5.FENAME, t5.FETYPE, t5.FEDIRS}),
-              "     501|E |Elm" + Blanks(27) + "|Ave |N ");
     RecordLine place;
     place.Put(11, "01003").PutRight(25, "12").Put(27, "D43City Hall").PutRight(70, "100").Put(71, "021341234");
     const Type9Record& t9 = Parse(gType9Records, ParseType9Line, place.PutRight(87, "501"));

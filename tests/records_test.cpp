@@ -151,19 +151,6 @@ TEST_F(RecordsTest, TypeIParserReadsLinksAndLeavesLandmarkSidesZero) {
     EXPECT_EQ(r.rightLandmarkRow, 0);
 }
 
-TEST_F(RecordsTest, FeatureNameParser) {
-    ParseInto(gType5Records, ParseType5Line,
-              RecordLine().Put(1, "51105").Put(6, "25025").PutRight(18, "2").Put(19, "E ").Put(21, "Pond")
-                  .Put(51, "St").Put(55, "N"));
-    const Type5Record& r5 = gType5Records[0];
-    EXPECT_STREQ(r5.FILE, "25025");
-    EXPECT_STREQ(r5.FEAT, "       2");
-    EXPECT_STREQ(r5.FEDIRP, "E ");
-    EXPECT_EQ(std::string(r5.FENAME), "Pond" + std::string(26, ' '));
-    EXPECT_STREQ(r5.FETYPE, "St  ");
-    EXPECT_STREQ(r5.FEDIRS, "N ");
-}
-
 TEST_F(RecordsTest, ZeroCellAndOverpassParsers) {
     ParseInto(gTypeTRecords, ParseTypeTLine,
               RecordLine().Put(1, "T1105").Put(6, "25025").PutRight(20, "81043223").Put(21, "SRC-456789")
