@@ -18,17 +18,11 @@ constexpr tigercore::RecordFamily kFamily = tigercore::RecordFamily::k1994To2000
 
 using namespace tigercore::fields;
 
-// Row 0 of type 1: the county's VERSION (columns 2-5) goes to "date.txt".
-void WriteVersion() {
-    int version = 0;
-    Int<2, 5>(version);
-    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
-}
-
 }  // namespace
 
 void ParseType1Line(int row) {
-    if (row == 0) WriteVersion();
+    // Row 0: the county's VERSION goes to "date.txt".
+    if (row == 0) tigercore::WriteVersionFile(Services(), gOutputPrefix, tigercore::ParseVersion());
     tigercore::ParseType1(gType1Records[static_cast<size_t>(row)], kFamily);
 }
 

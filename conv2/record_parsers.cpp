@@ -20,9 +20,7 @@ using namespace tigercore::fields;
 // Row 0 of type 1: the county's VERSION goes to "date.txt", and the edition
 // note to the log.
 void WriteVersionAndEditionNote() {
-    int version = 0;
-    Int<2, 5>(version);
-    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
+    tigercore::WriteVersionFile(Services(), gOutputPrefix, tigercore::ParseVersion());
     WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
 }
 

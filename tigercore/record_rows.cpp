@@ -32,6 +32,12 @@ void ReadFeatureName(Type5Record& r) {
 
 }  // namespace
 
+int ParseVersion() {
+    int version = 0;
+    Int<2, 5>(version);
+    return version;
+}
+
 void ParseType1(Type1Record& r, RecordFamily family) {
     Number<6, 15>(r.TLID);
     if (Reads2002(family)) Digit<16>(r.SIDE1);

@@ -163,6 +163,10 @@ struct TypeZRecord {
 
 }  // namespace rows
 
+// The VERSION of the record line in gLineBuffer (columns 2-5, in the files
+// of both families): row 0 of type 1 gives the county's "date.txt".
+int ParseVersion();
+
 // Each fills `row` from the record line in gLineBuffer with the columns of
 // `family`.
 void ParseType1(Type1Record& row, RecordFamily family);
