@@ -23,29 +23,10 @@ using testsupport::RecordLine;
 
 namespace {
 
-// A record job of one library: opens a record file, gives the log.
-class Job {
-public:
-    virtual ~Job() = default;
-    virtual void OpenText(const std::string& text, const std::string& name) = 0;
-    virtual std::string Log() const = 0;
-};
-
-template <typename LibraryJob>
-class JobOf : public Job {
-public:
-    explicit JobOf(const std::string& dir) : job_(dir) {}
-    void OpenText(const std::string& text, const std::string& name) override { job_.OpenText(text, name); }
-    std::string Log() const override { return job_.Log(); }
-
-private:
-    LibraryJob job_;
-};
-
 // What the cases read of one library.
 struct Library {
     const char* name;
-    std::unique_ptr<Job> (*makeJob)(const std::string& dir);
+    std::unique_ptr<testsupport::RecordJobFiles> (*makeJob)(const std::string& dir);
     const char* firstRowNote;  // what row 0 of type 1 logs of its own
     void (*readType1)();
     void (*readType2)();
@@ -59,14 +40,14 @@ struct Library {
 };
 
 const Library kLibraries[] = {
-    {"1994-2000", [](const std::string& dir) -> std::unique_ptr<Job> {
-         return std::make_unique<JobOf<testsupport::Conv1RecordJob>>(dir);
+    {"1994-2000", [](const std::string& dir) -> std::unique_ptr<testsupport::RecordJobFiles> {
+         return std::make_unique<testsupport::Conv1RecordJob>(dir);
      },
      "", vornak::ReadType1Records, vornak::ReadType2Records, &vornak::gType1Records, &vornak::gType2Records,
      &vornak::gType2Count, &vornak::gCfccClassCounts, &vornak::gMaxRtsq, &vornak::gConversionStatus,
      &vornak::gRecordFile},
-    {"2002-2006", [](const std::string& dir) -> std::unique_ptr<Job> {
-         return std::make_unique<JobOf<testsupport::RecordJob>>(dir);
+    {"2002-2006", [](const std::string& dir) -> std::unique_ptr<testsupport::RecordJobFiles> {
+         return std::make_unique<testsupport::RecordJob>(dir);
      },
      "Second Edition TIGER 2004\n", vornak2::ReadType1Records, vornak2::ReadType2Records, &vornak2::gType1Records,
      &vornak2::gType2Records, &vornak2::gType2Count, &vornak2::gCfccClassCounts, &vornak2::gMaxRtsq,
@@ -81,7 +62,7 @@ TEST(LineRecordReadersTest, Type1ClassesAndTheirCounts) {
     for (const Library& library : kLibraries) {
         SCOPED_TRACE(library.name);
         testsupport::TempDir dir;
-        const std::unique_ptr<Job> job = library.makeJob(dir.path());
+        const std::unique_ptr<testsupport::RecordJobFiles> job = library.makeJob(dir.path());
         job->OpenText(RecordFile({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
                                   Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
                                   Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
@@ -120,7 +101,7 @@ TEST(LineRecordReadersTest, UnknownCfccStopsTheCounty) {
         for (const Case& c : cases) {
             SCOPED_TRACE(library.name);
             testsupport::TempDir dir;
-            const std::unique_ptr<Job> job = library.makeJob(dir.path());
+            const std::unique_ptr<testsupport::RecordJobFiles> job = library.makeJob(dir.path());
             job->OpenText(RecordFile(c.lines), "county.rt1");
             library.readType1();
             EXPECT_EQ(*library.status, -1);
@@ -139,7 +120,7 @@ TEST(LineRecordReadersTest, Type2LargestShapeSequenceAndOrder) {
     for (const Library& library : kLibraries) {
         SCOPED_TRACE(library.name);
         testsupport::TempDir dir;
-        const std::unique_ptr<Job> job = library.makeJob(dir.path());
+        const std::unique_ptr<testsupport::RecordJobFiles> job = library.makeJob(dir.path());
         job->OpenText(RecordFile({line("7", "10"), line("7", "2"), line("7", "1"), line("5", "1"), line("5", "1")}),
                       "county.rt2");
         library.readType2();
