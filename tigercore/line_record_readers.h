@@ -14,6 +14,8 @@
 
 namespace tigercore {
 
+// The order a library sorts a table into: its comparison and the sort key
+// whose byte order is that comparison's (sort_keys.h).
 template <typename Row>
 struct TableOrder {
     int (*compare)(const Row&, const Row&);

@@ -1,9 +1,9 @@
 // The rows of the record types whose fields are the same in the files of
 // both families (1994-2000 and 2002-2006), and their parsers; the columns
-// are the same too, but for type 5. Fields keep
-// their TIGER/Line names and the order of the record; text fields hold
-// exactly the record's characters (blanks kept) followed by a NUL, so a
-// field of width n is char[n + 1]. Coordinates are doubles in degrees.
+// are the same too, but for type 5. Fields keep their TIGER/Line names and
+// the order of the record; text fields hold exactly the record's characters
+// (blanks kept) followed by a NUL, so a field of width n is char[n + 1].
+// Coordinates are doubles in degrees.
 //
 // The 1994-2000 parsers read only the fields the older layers use: the
 // record's head (RT, VERSION, FILE) and the type 1 fields marked "2002 on"
