@@ -21,8 +21,7 @@
 
 namespace vornak {
 
-// The rows whose columns are the same in both families (types 1, 2, 4, 6,
-// 7, 8 and Z).
+// The rows both families share (types 1, 2, 4, 5, 6, 7, 8 and Z).
 using namespace tigercore::rows;
 
 // What the polygon stage keeps of a type 1 row: its TLID and end points.
@@ -57,15 +56,6 @@ struct Type3Record {
     char AITSCER[4];       // 99-101, 100 on
     char AITSL[6];         // 102-106, 100 on
     char AITSR[6];         // 107-111, 100 on
-};
-
-// Feature names.
-struct Type5Record {
-    char FEAT[9];     // 7-14
-    char FEDIRP[3];   // 15-16
-    char FENAME[31];  // 17-46
-    char FETYPE[5];   // 47-50
-    char FEDIRS[3];   // 51-52
 };
 
 // Key geographic locations.

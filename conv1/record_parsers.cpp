@@ -18,17 +18,11 @@ constexpr tigercore::RecordFamily kFamily = tigercore::RecordFamily::k1994To2000
 
 using namespace tigercore::fields;
 
-// Row 0 of type 1: the county's VERSION (columns 2-5) goes to "date.txt".
-void WriteVersion() {
-    int version = 0;
-    Int<2, 5>(version);
-    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
-}
-
 }  // namespace
 
 void ParseType1Line(int row) {
-    if (row == 0) WriteVersion();
+    // Row 0: the county's VERSION goes to "date.txt".
+    if (row == 0) tigercore::WriteVersionFile(Services(), gOutputPrefix, tigercore::ParseVersion());
     tigercore::ParseType1(gType1Records[static_cast<size_t>(row)], kFamily);
 }
 
@@ -36,14 +30,7 @@ void ParseType2Line(int row) { tigercore::ParseType2(gType2Records[static_cast<s
 
 void ParseType4Line(int row) { tigercore::ParseType4(gType4Records[static_cast<size_t>(row)], kFamily); }
 
-void ParseType5Line(int row) {
-    Type5Record& r = gType5Records[static_cast<size_t>(row)];
-    Number<7, 14>(r.FEAT);
-    Text<15, 16>(r.FEDIRP);
-    Text<17, 46>(r.FENAME);
-    Text<47, 50>(r.FETYPE);
-    Text<51, 52>(r.FEDIRS);
-}
+void ParseType5Line(int row) { tigercore::ParseType5(gType5Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseType6Line(int row) { tigercore::ParseType6(gType6Records[static_cast<size_t>(row)], kFamily); }
 

@@ -7,11 +7,9 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "platform/text.h"
-#include "tigercore/line_classes.h"
-#include "tigercore/shape_points.h"
+#include "tigercore/line_record_readers.h"
 #include "tigercore/table_reader.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -34,8 +32,9 @@ constexpr RecordType kRecordTypes[kWaterLandmarkTable] = {
     {'8', 36},  {'9', 88},  {'A', 98},  {'C', 112}, {'I', 52}, {'S', 120}, {'Z', 26},
 };
 
-// How one record type of this library is read.
-tigercore::TableReading Reading(TableMark mark, const char* allocationMessage, const char* readMessage) {
+// How one record type of this library is read, with the messages most
+// types give.
+tigercore::TableReading Reading(TableMark mark) {
     tigercore::TableReading reading;
     reading.type = kRecordTypes[mark].letter;
     reading.recordLength = kRecordTypes[mark].length;
@@ -47,39 +46,17 @@ tigercore::TableReading Reading(TableMark mark, const char* allocationMessage, c
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
     reading.mark = &gTableAllocated[mark];
-    reading.allocationMessage = allocationMessage;
-    reading.readMessage = readMessage;
+    tigercore::SetCommonMessages(reading);
     return reading;
 }
 
 // A table that describes the county's lines one row each: the file must
 // hold as many records as type 1 does.
-tigercore::TableReading LineReading(TableMark mark, const char* allocationMessage, const char* readMessage,
-                                    const char* countMessage) {
-    tigercore::TableReading reading = Reading(mark, allocationMessage, readMessage);
+tigercore::TableReading LineReading(TableMark mark, const char* countMessage) {
+    tigercore::TableReading reading = Reading(mark);
     reading.requiredCount = gType1Count;
     reading.countMessage = countMessage;
     return reading;
-}
-
-template <typename Row>
-void SortTable(std::vector<Row>& table, int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&)) {
-    tigercore::SortTable(Services(), table, compare, keyOf);
-}
-
-// --- Type 1: the line class of every row ------------------------------------
-
-bool Type1Step(int row, std::string_view line) {
-    Type1Record& r = gType1Records[static_cast<size_t>(row)];
-    return tigercore::TakeLineClass(Services(), gRecordFile, row, line, r.CFCC, r.TLID, r.lineClass, gCfccClassCounts);
-}
-
-// --- Type 2: the longest line's shape points --------------------------------
-
-bool Type2Step(int row, std::string_view) {
-    const int rtsq = std::atoi(gType2Records[static_cast<size_t>(row)].RTSQ);
-    if (rtsq > gMaxRtsq) gMaxRtsq = rtsq;
-    return true;
 }
 
 // --- Type 3: the border lines of the code layers ----------------------------
@@ -138,118 +115,92 @@ bool TribalBorderStep(int row, std::string_view) {
 }  // namespace
 
 void ReadType1Records() {
-    const tigercore::TableReading reading =
-        Reading(kType1Table, "MEMORY ALLOCATION ERROR, Record Type 1 Size %ld", "\nERROR reading type 1 records");
-    gCfccClassCounts.fill(0);
-    if (!tigercore::ReadTable(reading, gType1Records, gType1Count, ParseType1Line, Type1Step)) return;
-    SortTable(gType1Records, CompareType1Records, Type1ClassKey);
+    tigercore::ReadLineTable(Reading(kType1Table), gType1Records, gType1Count, ParseType1Line, gCfccClassCounts,
+                             {CompareType1Records, Type1ClassKey});
 }
 
 void ReadType2Records() {
-    const tigercore::TableReading reading =
-        Reading(kType2Table, "MEMORY ALLOCATION ERROR, Record Type 2, size %ld", "ERROR reading type 2 records");
-    gMaxRtsq = 0;
-    gType2Index.Clear();
-    if (!tigercore::ReadTable(reading, gType2Records, gType2Count, ParseType2Line, Type2Step)) return;
-    SortTable(gType2Records, CompareTlidRtsq, TlidRtsqKey);
-    tigercore::DropRepeatedShapeRows(gType2Records, gType2Count, Services());
+    tigercore::ReadShapeTable(Reading(kType2Table), gType2Records, gType2Count, ParseType2Line, gType2Index, gMaxRtsq,
+                              {CompareTlidRtsq, TlidRtsqKey});
 }
 
 void ReadType3Records() {
-    const tigercore::TableReading reading = LineReading(
-        kType3Table, "\nMEMORY ALLOCATION ERROR, Record Type 3, size %ld ", "ERROR reading type 3 records",
+    tigercore::TableReading reading = LineReading(
+        kType3Table,
         "TIGER ERROR-There is not a one-to one correspondence between type 1 records and type 3 records.  This is "
         "an error in TIGER");
+    reading.allocationMessage = "\nMEMORY ALLOCATION ERROR, Record Type 3, size %ld ";
     SelectReleaseLayouts(gEditionCode);
     const RowStep borderStep = gEditionCode >= 100 ? TribalBorderStep : VotingDistrictBorderStep;
     gLandmarkBorderLineCount = 0;
     gTribalSubdivisionBorderLineCount = 0;
     if (!tigercore::ReadTable(reading, gType3Records, gType3Count, ParseType3Line, borderStep)) return;
-    SortTable(gType3Records, CompareLeadingText, LeadingTextKey);
+    tigercore::SortTable(Services(), gType3Records, CompareLeadingText, LeadingTextKey);
     // Row i of types 1, 3 and I is the same line.
     tigercore::DescribeSameLines(Services(), '3', gLineEnds, LineEndsTlidKey, gType3Records, LeadingTextKey);
 }
 
 void ReadTypeIRecords() {
     const tigercore::TableReading reading = LineReading(
-        kTypeITable, "\nMEMORY ALLOCATION ERROR, Record Type I, size %ld", "ERROR reading type I records",
-        "\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records");
-    if (!tigercore::ReadTable(reading, gTypeIRecords, gTypeICount, ParseTypeILine, tigercore::NoStep)) return;
-    SortTable(gTypeIRecords, CompareLeadingText, LeadingTextKey);
+        kTypeITable, "\nTIGER ERROR-The number of Type I records does not equal the number of Type 1 Records");
+    if (!tigercore::ReadSortedTable(reading, gTypeIRecords, gTypeICount, ParseTypeILine, CompareLeadingText,
+                                    LeadingTextKey))
+        return;
     tigercore::DescribeSameLines(Services(), 'I', gLineEnds, LineEndsTlidKey, gTypeIRecords, LeadingTextKey);
 }
 
 void ReadType4Records() {
-    const tigercore::TableReading reading = Reading(kType4Table, "\nMEMORY ALLOCATION ERROR, Record Type 4, size %ld",
-                                                    "ERROR reading type 4 records");
-    if (!tigercore::ReadTable(reading, gType4Records, gType4Count, ParseType4Line, tigercore::NoStep)) return;
-    SortTable(gType4Records, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::ReadSortedTable(Reading(kType4Table), gType4Records, gType4Count, ParseType4Line, CompareTlidRtsq,
+                               TlidRtsqKey);
 }
 
 void ReadType5Records() {
-    const tigercore::TableReading reading = Reading(kType5Table, "\nMEMORY ALLOCATION ERROR, Record Type 5, size %ld",
-                                                    "ERROR reading type 5 records");
-    if (!tigercore::ReadTable(reading, gType5Records, gType5Count, ParseType5Line, tigercore::NoStep)) return;
-    SortTable(gType5Records, CompareLeadingText, LeadingTextKey);
+    tigercore::ReadSortedTable(Reading(kType5Table), gType5Records, gType5Count, ParseType5Line, CompareLeadingText,
+                               LeadingTextKey);
 }
 
 void ReadType6Records() {
-    const tigercore::TableReading reading = Reading(kType6Table, "\nMEMORY ALLOCATION ERROR, Record Type 6, size %ld",
-                                                    "ERROR reading type 6 records");
-    if (!tigercore::ReadTable(reading, gType6Records, gType6Count, ParseType6Line, tigercore::NoStep)) return;
-    SortTable(gType6Records, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::ReadSortedTable(Reading(kType6Table), gType6Records, gType6Count, ParseType6Line, CompareTlidRtsq,
+                               TlidRtsqKey);
 }
 
 void ReadTypeZRecords() {
-    const tigercore::TableReading reading = Reading(kTypeZTable, "\nMEMORY ALLOCATION ERROR, Record Type Z, size %ld",
-                                                    "ERROR reading type Z records");
-    if (!tigercore::ReadTable(reading, gTypeZRecords, gTypeZCount, ParseTypeZLine, tigercore::NoStep)) return;
-    SortTable(gTypeZRecords, CompareTlidRtsq, TlidRtsqKey);
+    tigercore::ReadSortedTable(Reading(kTypeZTable), gTypeZRecords, gTypeZCount, ParseTypeZLine, CompareTlidRtsq,
+                               TlidRtsqKey);
 }
 
 void ReadType7Records() {
-    const tigercore::TableReading reading = Reading(kType7Table, "\nMEMORY ALLOCATION ERROR, Record Type 7, size %ld",
-                                                    "ERROR reading type 7 records");
-    if (!tigercore::ReadTable(reading, gType7Records, gType7Count, ParseType7Line, tigercore::NoStep)) return;
-    SortTable(gType7Records, CompareType7Records, LandKey);
+    tigercore::ReadSortedTable(Reading(kType7Table), gType7Records, gType7Count, ParseType7Line, CompareType7Records,
+                               LandKey);
 }
 
 void ReadType8Records() {
-    const tigercore::TableReading reading = Reading(kType8Table, "\nMEMORY ALLOCATION ERROR, Record Type 8, size %ld",
-                                                    "ERROR reading type 8 records");
-    if (!tigercore::ReadTable(reading, gType8Records, gType8Count, ParseType8Line, tigercore::NoStep)) return;
-    SortTable(gType8Records, CompareType8Records, CenidPolyidKey);
+    tigercore::ReadSortedTable(Reading(kType8Table), gType8Records, gType8Count, ParseType8Line, CompareType8Records,
+                               CenidPolyidKey);
 }
 
 void ReadType9Records() {
-    const tigercore::TableReading reading = Reading(kType9Table, "\nMEMORY ALLOCATION ERROR, Record Type 9, size %ld",
-                                                    "ERROR reading type 9 records");
-    if (!tigercore::ReadTable(reading, gType9Records, gType9Count, ParseType9Line, tigercore::NoStep)) return;
-    SortTable(gType9Records, CompareType9Records, CenidPolyidKey);
+    tigercore::ReadSortedTable(Reading(kType9Table), gType9Records, gType9Count, ParseType9Line, CompareType9Records,
+                               CenidPolyidKey);
 }
 
+// Types A, S and C read the columns of the county's release.
 void ReadTypeARecords() {
-    const tigercore::TableReading reading = Reading(kTypeATable, "\nMEMORY ALLOCATION ERROR, Record Type A, size %ld",
-                                                    "ERROR reading type A records");
     SelectReleaseLayouts(gEditionCode);
-    if (!tigercore::ReadTable(reading, gTypeARecords, gTypeACount, ParseTypeALine, tigercore::NoStep)) return;
-    SortTable(gTypeARecords, CompareTypeARecords, CenidPolyidKey);
+    tigercore::ReadSortedTable(Reading(kTypeATable), gTypeARecords, gTypeACount, ParseTypeALine, CompareTypeARecords,
+                               CenidPolyidKey);
 }
 
 void ReadTypeSRecords() {
-    const tigercore::TableReading reading = Reading(kTypeSTable, "\nMEMORY ALLOCATION ERROR, Record Type S, size %ld",
-                                                    "ERROR reading type S records");
     SelectReleaseLayouts(gEditionCode);
-    if (!tigercore::ReadTable(reading, gTypeSRecords, gTypeSCount, ParseTypeSLine, tigercore::NoStep)) return;
-    SortTable(gTypeSRecords, CompareTypeSRecords, CenidPolyidKey);
+    tigercore::ReadSortedTable(Reading(kTypeSTable), gTypeSRecords, gTypeSCount, ParseTypeSLine, CompareTypeSRecords,
+                               CenidPolyidKey);
 }
 
 void ReadTypeCRecords() {
     // Type C keeps the order of its file.
-    const tigercore::TableReading reading = Reading(kTypeCTable, "\nMEMORY ALLOCATION ERROR, Record Type C, size %ld",
-                                                    "ERROR reading type C records");
     SelectReleaseLayouts(gEditionCode);
-    tigercore::ReadTable(reading, gTypeCRecords, gTypeCCount, ParseTypeCLine, tigercore::NoStep);
+    tigercore::ReadTable(Reading(kTypeCTable), gTypeCRecords, gTypeCCount, ParseTypeCLine, tigercore::NoStep);
 }
 
 }  // namespace vornak

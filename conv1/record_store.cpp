@@ -2,6 +2,7 @@
 
 #include "conv1/record_order.h"
 #include "conv1/water_landmarks.h"
+#include "tigercore/table_release.h"
 
 #include <cstring>
 
@@ -48,32 +49,11 @@ platform::FilePtr gRecordFile;
 int gRecordIndex = 0;
 platform::FilePtr gTypeAScratchFile;
 
-namespace {
-
-template <typename Row>
-void Release(std::vector<Row>& table) {
-    std::vector<Row>().swap(table);
-}
-
-}  // namespace
-
 void ResetRecordStore() {
-    Release(gType1Records);
-    Release(gLineEnds);
-    Release(gType2Records);
+    tigercore::ReleaseTables(gType1Records, gLineEnds, gType2Records, gType3Records, gType4Records, gType5Records,
+                             gType6Records, gType7Records, gType8Records, gType9Records, gTypeARecords,
+                             gTypeCRecords, gTypeIRecords, gTypeSRecords, gTypeZRecords);
     gType2Index.Clear();
-    Release(gType3Records);
-    Release(gType4Records);
-    Release(gType5Records);
-    Release(gType6Records);
-    Release(gType7Records);
-    Release(gType8Records);
-    Release(gType9Records);
-    Release(gTypeARecords);
-    Release(gTypeCRecords);
-    Release(gTypeIRecords);
-    Release(gTypeSRecords);
-    Release(gTypeZRecords);
     ReleaseWaterLandmarks();
     gTableAllocated.fill(0);
     gType1Count = gType2Count = gType3Count = gType4Count = gType5Count = gType6Count = gType7Count = 0;
@@ -93,8 +73,7 @@ void ReleaseRecordStore() {
 }
 
 void ReleaseTypeARecords() {
-    Release(gTypeARecords);
-    gTableAllocated[kTypeATable] = 0;
+    tigercore::ReleaseMarkedTable(gTypeARecords, gTableAllocated[kTypeATable]);
 }
 
 void KeepLineEndsByTlid() {
@@ -108,8 +87,7 @@ void KeepLineEndsByTlid() {
         ends.TOLONG = row.TOLONG;
         ends.TOLAT = row.TOLAT;
     }
-    Release(gType1Records);
-    gTableAllocated[kType1Table] = 0;
+    tigercore::ReleaseMarkedTable(gType1Records, gTableAllocated[kType1Table]);
     tigercore::SortRecords(gLineEnds, CompareLeadingText, LineEndsTlidKey);
 }
 

@@ -20,8 +20,7 @@
 
 namespace vornak2 {
 
-// The rows whose columns are the same in both families (types 1, 2, 4, 6,
-// 7, 8 and Z).
+// The rows both families share (types 1, 2, 4, 5, 6, 7, 8 and Z).
 using namespace tigercore::rows;
 
 // Link between complete chains and polygons (.rti): one row per line.
@@ -43,18 +42,6 @@ struct TypeIRecord {
     char RS_I3[11];       // 118-127
     int leftLandmarkRow;  // set by the landmark side step, 0 after reading
     int rightLandmarkRow;
-};
-
-// Feature identifiers (.rt5).
-struct Type5Record {
-    char RT;          // 1
-    int VERSION;      // 2-5
-    char FILE[6];     // 6-10
-    char FEAT[9];     // 11-18
-    char FEDIRP[3];   // 19-20
-    char FENAME[31];  // 21-50
-    char FETYPE[5];   // 51-54
-    char FEDIRS[3];   // 55-56
 };
 
 // Zero-cell identifiers (.rtt).

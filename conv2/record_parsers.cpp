@@ -20,9 +20,7 @@ using namespace tigercore::fields;
 // Row 0 of type 1: the county's VERSION goes to "date.txt", and the edition
 // note to the log.
 void WriteVersionAndEditionNote() {
-    int version = 0;
-    Int<2, 5>(version);
-    tigercore::WriteVersionFile(Services(), gOutputPrefix, version);
+    tigercore::WriteVersionFile(Services(), gOutputPrefix, tigercore::ParseVersion());
     WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
 }
 
@@ -58,17 +56,7 @@ void ParseTypeILine(int row) {
 
 void ParseType4Line(int row) { tigercore::ParseType4(gType4Records[static_cast<size_t>(row)], kFamily); }
 
-void ParseType5Line(int row) {
-    Type5Record& r = gType5Records[static_cast<size_t>(row)];
-    Char<1>(r.RT);
-    Int<2, 5>(r.VERSION);
-    Text<6, 10>(r.FILE);
-    Number<11, 18>(r.FEAT);
-    Text<19, 20>(r.FEDIRP);
-    Text<21, 50>(r.FENAME);
-    Text<51, 54>(r.FETYPE);
-    Text<55, 56>(r.FEDIRS);
-}
+void ParseType5Line(int row) { tigercore::ParseType5(gType5Records[static_cast<size_t>(row)], kFamily); }
 
 void ParseType6Line(int row) { tigercore::ParseType6(gType6Records[static_cast<size_t>(row)], kFamily); }
 

@@ -1,6 +1,7 @@
 #include "conv2/record_store.h"
 
 #include "conv2/record_order.h"
+#include "tigercore/table_release.h"
 
 namespace vornak2 {
 
@@ -52,11 +53,6 @@ platform::FilePtr gTypeAScratchFile;
 
 namespace {
 
-template <typename Row>
-void Release(std::vector<Row>& table) {
-    std::vector<Row>().swap(table);
-}
-
 void ResetCounts() {
     gType1Count = gType2Count = gTypeICount = gType4Count = gType5Count = gType6Count = 0;
     gTypeTCount = gTypeUCount = gTypeZCount = gTypeCCount = gTypeACount = gTypeSCount = 0;
@@ -69,25 +65,11 @@ void ResetCounts() {
 }  // namespace
 
 void ResetRecordStore() {
-    Release(gType1Records);
-    Release(gType2Records);
+    tigercore::ReleaseTables(gType1Records, gType2Records, gTypeIRecords, gType4Records, gType5Records, gType6Records,
+                             gTypeTRecords, gTypeURecords, gTypeZRecords, gTypeCRecords, gTypeARecords,
+                             gTypeSRecords, gTypePRecords, gTypeBRecords, gType7Records, gType8Records,
+                             gTypeERecords, gTypeMRecords);
     gType2Index.Clear();
-    Release(gTypeIRecords);
-    Release(gType4Records);
-    Release(gType5Records);
-    Release(gType6Records);
-    Release(gTypeTRecords);
-    Release(gTypeURecords);
-    Release(gTypeZRecords);
-    Release(gTypeCRecords);
-    Release(gTypeARecords);
-    Release(gTypeSRecords);
-    Release(gTypePRecords);
-    Release(gTypeBRecords);
-    Release(gType7Records);
-    Release(gType8Records);
-    Release(gTypeERecords);
-    Release(gTypeMRecords);
     gTableAllocated.fill(0);
     ResetCounts();
 }
@@ -100,8 +82,7 @@ void ReleaseRecordStore() {
 }
 
 void ReleaseTypeARecords() {
-    Release(gTypeARecords);
-    gTableAllocated[kTypeATable] = 0;
+    tigercore::ReleaseMarkedTable(gTypeARecords, gTableAllocated[kTypeATable]);
 }
 
 void SortType1ByTlid() { SortRecords(gType1Records, CompareTextAt6, Type1TlidKey); }

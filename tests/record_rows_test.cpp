@@ -121,6 +121,25 @@ TEST(RecordRowsTest, AlternateNamesAndAddresses) {
         [](const TypeZRecord& r) { return Fields({r.RT, r.VERSION, r.TLID, r.RTSQ, r.ZIP4L, r.ZIP4R}); });
 }
 
+TEST(RecordRowsTest, FeatureNames) {
+    // The same fields, four columns further right in the 2002-2006 files.
+    const std::string fields = "     501|E |Elm" + Blanks(27) + "|Ave |N ";
+    const struct {
+        Reading<Type5Record> reading;
+        RecordLine line;
+    } cases[] = {
+        {{"1994-2000", &vornak::gType5Records, vornak::ParseType5Line, "@|0||" + fields},
+         RecordLine().Put(1, "5").PutRight(14, "501").Put(15, "E Elm").Put(47, "Ave N ")},
+        {{"2002-2006", &vornak2::gType5Records, vornak2::ParseType5Line, "5|1105|25025|" + fields},
+         RecordLine().Put(1, "51105").Put(6, "25025").PutRight(18, "501").Put(19, "E Elm").Put(51, "Ave N ")},
+    };
+    for (const auto& c : cases) {
+        ExpectReadings<Type5Record>(c.line, {c.reading}, [](const Type5Record& r) {
+            return Fields({r.RT, r.VERSION, r.FILE, r.FEAT, r.FEDIRP, r.FENAME, r.FETYPE, r.FEDIRS});
+        });
+    }
+}
+
 TEST(RecordRowsTest, Landmarks) {
     // LAND in 64 bits; the coordinates stay the text of the file.
     const std::string landmark = "|4000000001|J|H11|Charles River" + Blanks(17) + "| -71065432|+42354321";

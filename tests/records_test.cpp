@@ -151,19 +151,6 @@ TEST_F(RecordsTest, TypeIParserReadsLinksAndLeavesLandmarkSidesZero) {
     EXPECT_EQ(r.rightLandmarkRow, 0);
 }
 
-TEST_F(RecordsTest, FeatureNameParser) {
-    ParseInto(gType5Records, ParseType5Line,
-              RecordLine().Put(1, "51105").Put(6, "25025").PutRight(18, "2").Put(19, "E ").Put(21, "Pond")
-                  .Put(51, "St").Put(55, "N"));
-    const Type5Record& r5 = gType5Records[0];
-    EXPECT_STREQ(r5.FILE, "25025");
-    EXPECT_STREQ(r5.FEAT, "       2");
-    EXPECT_STREQ(r5.FEDIRP, "E ");
-    EXPECT_EQ(std::string(r5.FENAME), "Pond" + std::string(26, ' '));
-    EXPECT_STREQ(r5.FETYPE, "St  ");
-    EXPECT_STREQ(r5.FEDIRS, "N ");
-}
-
 TEST_F(RecordsTest, ZeroCellAndOverpassParsers) {
     ParseInto(gTypeTRecords, ParseTypeTLine,
               RecordLine().Put(1, "T1105").Put(6, "25025").PutRight(20, "81043223").Put(21, "SRC-456789")
@@ -500,51 +487,6 @@ TEST_F(RecordsTest, EmptyFilesGiveEmptyTablesAndTheCountyGoesOn) {
     EXPECT_EQ(job.Log(), "");
 }
 
-TEST_F(RecordsTest, Type1ClassesAndTheirCounts) {
-    job.OpenText(RecordFile({Type1Line("9", "X00"), Type1Line("5", "G20"), Type1Line("4", "A41"),
-                             Type1Line("3", "P12"), Type1Line("8", "F10"), Type1Line("2", "B11"),
-                             Type1Line("7", "H11"), Type1Line("1", "A41"), Type1Line("6", "F40"),
-                             Type1Line("10", "C31"), Type1Line("11", "D10"), Type1Line("12", "E20")},
-                            "\r\n"));
-    ReadType1Records();
-    ASSERT_EQ(gConversionStatus, 0);
-    ASSERT_EQ(gType1Count, 12);
-    EXPECT_EQ(gTableAllocated[kType1Table], 1);
-    // Class A holds A and P (by TLID), F holds F, then G sorts after F.
-    std::vector<std::string> order;
-    for (const Type1Record& r : gType1Records) order.push_back(std::string(1, r.lineClass) + r.TLID);
-    const std::vector<std::string> expected = {
-        "A         1", "A         3", "A         4", "B         2", "C        10", "D        11",
-        "E        12", "F         6", "F         8", "G         5", "H         7", "X         9"};
-    EXPECT_EQ(order, expected);
-    const std::array<int, tigercore::kLineClassCount> counts = {3, 1, 1, 1, 1, 3, 1, 1};
-    EXPECT_EQ(gCfccClassCounts, counts);
-    EXPECT_FALSE(gRecordFile);
-}
-
-TEST_F(RecordsTest, UnknownCfccLetterStopsTheCountyWithTwoLogLines) {
-    job.OpenText(RecordFile({Type1Line("1", "A41"), Type1Line("12345678", "Z10"), Type1Line("3", "Q99")}, "\n"));
-    ReadType1Records();
-    EXPECT_EQ(gConversionStatus, -1);
-    EXPECT_FALSE(gRecordFile);  // closed on the failure too
-    EXPECT_EQ(gType1Count, 3);
-    EXPECT_EQ(gTableAllocated[kType1Table], 1);
-    EXPECT_EQ(gType1Records[2].CFCC[0], '\0');  // the rest of the file is not read
-    const std::string expected = std::string("Second Edition TIGER 2004\n") +
-                                 "Unknown CFCC code: Z10\n"
-                                 "Record 2, TLID =   12345678\n Full Record = \n" +
-                                 Type1Line("12345678", "Z10") + "\n\n";
-    EXPECT_EQ(job.Log(), expected);
-}
-
-TEST_F(RecordsTest, BlankCfccStopsTheCounty) {
-    job.OpenText(Type1Line("1", "   ") + "\r\n");
-    ReadType1Records();
-    EXPECT_EQ(gConversionStatus, -1);
-    EXPECT_NE(job.Log().find("Unknown CFCC code:    \nRecord 1, TLID =          1\n Full Record = \n"),
-              std::string::npos);
-}
-
 TEST_F(RecordsTest, FirstType1RowWritesDateFileAndEditionNote) {
     job.OpenText(RecordFile({Type1Line("2", "A41", "1003"), Type1Line("1", "A41", "9999")}, "\n"));
     ReadType1Records();
@@ -559,20 +501,6 @@ TEST(RecordReaderNoteTest, BlankVersionAndFirstEdition) {
     ReadType1Records();
     EXPECT_EQ(testsupport::ReadFile(dir / "date.txt"), "0000");
     EXPECT_EQ(job.Log(), "First Edition TIGER 2004\n");
-}
-
-TEST_F(RecordsTest, MaxRtsqIsTheLargestShapeSequence) {
-    auto line = [](const char* tlid, const char* rtsq) {
-        return RecordLine(208).Put(1, "21003").PutRight(15, tlid).PutRight(18, rtsq).str();
-    };
-    job.OpenText(RecordFile({line("7", "2"), line("7", "1"), line("7", "3"), line("5", "1")}, "\n"), "county.rt2");
-    ReadType2Records();
-    EXPECT_EQ(gMaxRtsq, 3);
-    ASSERT_EQ(gType2Count, 4);
-    EXPECT_STREQ(gType2Records[0].TLID, "         5");
-    EXPECT_STREQ(gType2Records[1].RTSQ, "  1");
-    EXPECT_STREQ(gType2Records[2].RTSQ, "  2");
-    EXPECT_STREQ(gType2Records[3].RTSQ, "  3");
 }
 
 TEST_F(RecordsTest, TypeICountMustEqualType1Count) {

@@ -19,7 +19,24 @@ void ReadHead(Row& r, RecordFamily family) {
     Int<2, 5>(r.VERSION);
 }
 
+// The fields of a type 5 record from FEAT on, `Shift` columns right of
+// where the 1994-2000 files have them.
+template <int Shift>
+void ReadFeatureName(Type5Record& r) {
+    Number<7 + Shift, 14 + Shift>(r.FEAT);
+    Text<15 + Shift, 16 + Shift>(r.FEDIRP);
+    Text<17 + Shift, 46 + Shift>(r.FENAME);
+    Text<47 + Shift, 50 + Shift>(r.FETYPE);
+    Text<51 + Shift, 52 + Shift>(r.FEDIRS);
+}
+
 }  // namespace
+
+int ParseVersion() {
+    int version = 0;
+    Int<2, 5>(version);
+    return version;
+}
 
 void ParseType1(Type1Record& r, RecordFamily family) {
     Number<6, 15>(r.TLID);
@@ -88,6 +105,16 @@ void ParseType4(Type4Record& r, RecordFamily family) {
     Number<35, 42>(r.FEAT3);
     Number<43, 50>(r.FEAT4);
     Number<51, 58>(r.FEAT5);
+}
+
+void ParseType5(Type5Record& r, RecordFamily family) {
+    if (Reads2002(family)) {
+        ReadHead(r, family);
+        Text<6, 10>(r.FILE);
+        ReadFeatureName<4>(r);
+    } else {
+        ReadFeatureName<0>(r);
+    }
 }
 
 void ParseType6(Type6Record& r, RecordFamily family) {

@@ -1,8 +1,9 @@
-// The rows of the record types whose columns are the same in the files of
-// both families (1994-2000 and 2002-2006), and their parsers. Fields keep
-// their TIGER/Line names and the order of the record; text fields hold
-// exactly the record's characters (blanks kept) followed by a NUL, so a
-// field of width n is char[n + 1]. Coordinates are doubles in degrees.
+// The rows of the record types whose fields are the same in the files of
+// both families (1994-2000 and 2002-2006), and their parsers; the columns
+// are the same too, but for type 5. Fields keep their TIGER/Line names and
+// the order of the record; text fields hold exactly the record's characters
+// (blanks kept) followed by a NUL, so a field of width n is char[n + 1].
+// Coordinates are doubles in degrees.
 //
 // The 1994-2000 parsers read only the fields the older layers use: the
 // record's head (RT, VERSION, FILE) and the type 1 fields marked "2002 on"
@@ -96,6 +97,19 @@ struct Type4Record {
     char FEAT5[9];  // 51-58
 };
 
+// Feature names, by feature identifier. The columns from FEAT on lie four
+// further right in the 2002-2006 files, whose records carry VERSION.
+struct Type5Record {
+    char RT;          // 1, 2002 on
+    int VERSION;      // 2-5, 2002 on
+    char FILE[6];     // 6-10, 2002 on
+    char FEAT[9];     // 11-18 (1994-2000: 7-14)
+    char FEDIRP[3];   // 19-20 (15-16)
+    char FENAME[31];  // 21-50 (17-46)
+    char FETYPE[5];   // 51-54 (47-50)
+    char FEDIRS[3];   // 55-56 (51-52)
+};
+
 // Additional address ranges and ZIP codes of a line.
 struct Type6Record {
     char RT;                // 1, 2002 on
@@ -149,11 +163,16 @@ struct TypeZRecord {
 
 }  // namespace rows
 
+// The VERSION of the record line in gLineBuffer (columns 2-5, in the files
+// of both families): row 0 of type 1 gives the county's "date.txt".
+int ParseVersion();
+
 // Each fills `row` from the record line in gLineBuffer with the columns of
 // `family`.
 void ParseType1(Type1Record& row, RecordFamily family);
 void ParseType2(Type2Record& row);
 void ParseType4(Type4Record& row, RecordFamily family);
+void ParseType5(Type5Record& row, RecordFamily family);
 void ParseType6(Type6Record& row, RecordFamily family);
 void ParseType7(Type7Record& row, RecordFamily family);
 void ParseType8(Type8Record& row, RecordFamily family);

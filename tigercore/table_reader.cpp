@@ -2,6 +2,11 @@
 
 namespace tigercore {
 
+void SetCommonMessages(TableReading& reading) {
+    reading.allocationMessage = platform::Format("\nMEMORY ALLOCATION ERROR, Record Type %c, size %%ld", reading.type);
+    reading.readMessage = platform::Format("ERROR reading type %c records", reading.type);
+}
+
 void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const std::string& message) {
     services.WriteLogLine(message);
     services.FailCounty();

@@ -28,12 +28,14 @@ struct TableReading {
     platform::FilePtr* file = nullptr;  // opened by the driver, closed by the reader
     int* rowIndex = nullptr;            // the row being parsed
     unsigned char* mark = nullptr;      // the table's allocation mark, when it has one
-    const char* allocationMessage = "";  // with "%ld" for the bytes asked for
-    const char* readMessage = "";
+    // The messages of a failed allocation (with "%ld" for the bytes asked
+    // for) and of a failed read: a type's own, or those of SetCommonMessages.
+    std::string allocationMessage;
+    std::string readMessage;
     // When not negative, the number of records the file must hold, and the
     // message when it holds another number.
     long long requiredCount = -1;
-    const char* countMessage = "";
+    std::string countMessage;
     // The length of the type's records (the longest of the editions read):
     // a line that goes on beyond it with anything but blanks is damaged (two
     // records run together, say). 0: not checked.
@@ -46,6 +48,10 @@ struct TableReading {
     // a damaged or cut record.
     bool linesMayEndEarly = false;
 };
+
+// The messages most record types give: "\nMEMORY ALLOCATION ERROR, Record
+// Type <type>, size %ld" and "ERROR reading type <type> records".
+void SetCommonMessages(TableReading& reading);
 
 // A reader gives up: the reason to the log, the county abandoned, the file closed.
 void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const std::string& message);
@@ -107,7 +113,7 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
         }
         if (!obtained) {
             FailReading(services, file,
-                        platform::Format(reading.allocationMessage,
+                        platform::Format(reading.allocationMessage.c_str(),
                                          static_cast<long>(records * static_cast<long long>(sizeof(Row)))));
             return false;
         }
@@ -125,7 +131,7 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
     int& row = *reading.rowIndex;
     std::string_view line;
     for (row = 0; row < count; ++row) {
-        if (!lines.NextLine(line)) return stop(reading.readMessage);
+        if (!lines.NextLine(line)) return stop(reading.readMessage.c_str());
         size_t length = lines.LineLength();
         if (row == count - 1) {
             const std::string_view kept = RecordLineReader::WithoutEndOfFileMarks(line);
@@ -151,6 +157,16 @@ void SortTable(shapeio::JobServices& services, std::vector<Row>& table, int (*co
                SortKey (*keyOf)(const Row&), bool showSorting = true) {
     if (showSorting) services.ShowStatus("Sorting");
     SortRecords(table, compare, keyOf);
+}
+
+// Reads a table whose rows need no step of their own and sorts it: the
+// readers of most record types. True when every row was read.
+template <typename Row>
+bool ReadSortedTable(const TableReading& reading, std::vector<Row>& table, int& count, void (*parse)(int),
+                     int (*compare)(const Row&, const Row&), SortKey (*keyOf)(const Row&), bool showSorting = true) {
+    if (!ReadTable(reading, table, count, parse, NoStep)) return false;
+    SortTable(*reading.services, table, compare, keyOf, showSorting);
+    return true;
 }
 
 // Whether a table of one row per line (`links`, sorted by TLID) describes

@@ -3,26 +3,21 @@
 #include "conv1/job_state.h"
 #include "conv1/record_parsers.h"
 #include "conv1/record_store.h"
-#include "support/temp_dir.h"
-
-#include <stdexcept>
 
 namespace testsupport {
 
 Conv1RecordJob::Conv1RecordJob(const std::string& directory, int release)
-    : directory_(directory), savedRelease_(vornak::gEditionCode), savedOutputPrefix_(vornak::gOutputPrefix) {
+    : RecordJobFiles(directory, vornak::gLogFile, vornak::gRecordFile),
+      savedRelease_(vornak::gEditionCode), savedOutputPrefix_(vornak::gOutputPrefix) {
     vornak::ResetRecordStore();
     SetRelease(release);
     vornak::gOutputPrefix = directory + "/";
     vornak::gCurrentJob = &dialog_;
     vornak::gConversionStatus = 0;
-    vornak::gLogFile = platform::OpenFile(directory + "/county.log", "w");
-    if (!vornak::gLogFile) throw std::runtime_error("cannot create the log in " + directory);
 }
 
 Conv1RecordJob::~Conv1RecordJob() {
     vornak::ReleaseRecordStore();
-    vornak::gLogFile.reset();
     vornak::gCurrentJob = nullptr;
     SetRelease(savedRelease_);
     vornak::gOutputPrefix = savedOutputPrefix_;
@@ -32,17 +27,6 @@ Conv1RecordJob::~Conv1RecordJob() {
 void Conv1RecordJob::SetRelease(int release) const {
     vornak::gEditionCode = release;
     vornak::SelectReleaseLayouts(release);
-}
-
-std::string Conv1RecordJob::Log() const {
-    std::fflush(vornak::gLogFile.get());
-    return ReadFile(directory_ + "/county.log");
-}
-
-void Conv1RecordJob::OpenText(const std::string& text, const std::string& name) const {
-    WriteFile(directory_ + "/" + name, text);
-    vornak::gRecordFile = platform::OpenFile(directory_ + "/" + name, "r");
-    if (!vornak::gRecordFile) throw std::runtime_error("cannot open " + name);
 }
 
 std::vector<std::string> Conv1RecordJob::TakeStatuses() {

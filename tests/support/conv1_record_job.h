@@ -5,13 +5,14 @@
 #pragma once
 
 #include "conv1/conversion_dialog.h"
+#include "support/record_job_files.h"
 
 #include <string>
 #include <vector>
 
 namespace testsupport {
 
-class Conv1RecordJob {
+class Conv1RecordJob : public RecordJobFiles {
 public:
     explicit Conv1RecordJob(const std::string& directory, int release = 101);
     ~Conv1RecordJob();
@@ -20,11 +21,6 @@ public:
 
     // Another release for the rest of the test (and its parsers' columns).
     void SetRelease(int release) const;
-    // The log written so far.
-    std::string Log() const;
-    // Writes `text` into a record file of the directory and opens it into
-    // gRecordFile.
-    void OpenText(const std::string& text, const std::string& name = "county.rt1") const;
     // The status texts shown so far, and forgets them.
     std::vector<std::string> TakeStatuses();
 
@@ -38,7 +34,6 @@ private:
         std::vector<std::string> shown;
     };
 
-    std::string directory_;
     StatusDialog dialog_;
     int savedRelease_;
     std::string savedOutputPrefix_;
