@@ -23,7 +23,12 @@ const char* TypeOneExtension() {
 }  // namespace
 
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, kLayerFlagCount, gLogFile) {
+    : tigercore::CountyDialog({kTemplateId, kProgressBarId, kStatusId, kLayerId, kCountyId, kEditionId, kOutputDirId,
+                               kClipWaterId, kOutputOptionId, kCountyProgressId,
+                               // The texts in the order they are exchanged.
+                               {kStatusId, kEditionId, kOutputDirId, kClipWaterId, kLayerId, kCountyId, kOutputOptionId,
+                                kCountyProgressId}},
+                              {kCountyMasks, &gZipPath, &gZipCleanupPass}, kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Edit, "Output Files Directory:").enabled = false;
     AddControl(kZipControlId, ControlKind::Custom, "");
@@ -39,32 +44,13 @@ ConversionDialog::ConversionDialog()
     zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
 }
 
-void ConversionDialog::DoDataExchange(platform::DataExchange& dx) {
-    dx.Text(kStatusId, statusText);
-    dx.Text(kEditionId, editionText);
-    dx.Text(kOutputDirId, outputDirText);
-    dx.Text(kClipWaterId, clipWaterText);
-    dx.Text(kLayerId, layerText);
-    dx.Text(kCountyId, countyText);
-    dx.Text(kOutputOptionId, outputOptionText);
-    dx.Text(kCountyProgressId, countyProgressText);
-}
-
 bool ConversionDialog::OnInitDialog() {
-    SetWindowText("PELLARD from Quillfen");
-    if (gZipInput == 1) {
-        gUnzipFolder = gOutputDir + "/unzipped";
-        gZipPath = inputPath;
-        const std::string extension = TypeOneExtension();
-        UnpackInput(gUnzipFolder, kCountyMasks, extension, gCountyBaseName + extension, Services());
-    }
-    UpdateData(false);
-    return true;
+    if (gZipInput == 1) gUnzipFolder = gOutputDir + "/unzipped";
+    return StartDialog("PELLARD from Quillfen", gZipInput == 1, gUnzipFolder, TypeOneExtension(), gCountyBaseName,
+                       Services());
 }
 
 bool ConversionDialog::Convert() { return ConvertCounty(*this); }
-
-void ConversionDialog::RemoveUnpackedFiles() { ListUnpackedFiles(gZipPath, kCountyMasks, gZipCleanupPass); }
 
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
     if (gZipCleanupPass && !platform::IsSymbolicLink(gUnzipFolder)) platform::RemoveFile(gUnzipFolder + "/" + fileName);

@@ -34,9 +34,7 @@ public:
     bool OnInitDialog() override;
 
 protected:
-    void DoDataExchange(platform::DataExchange& dx) override;
     bool Convert() override;
-    void RemoveUnpackedFiles() override;
 };
 
 }  // namespace vornak

@@ -8,8 +8,21 @@ namespace vornak2 {
 
 using platform::ControlKind;
 
+namespace {
+
+// The record files of a zipped county, and its .met for the metadata copy
+// at the end.
+const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
+
+}  // namespace
+
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kStatusId, kLayerId, kProgressBarId}, kLayerFlagCount, gLogFile) {
+    : tigercore::CountyDialog({kTemplateId, kProgressBarId, kStatusId, kLayerId, kCountyId, kEditionId, kOutputDirId,
+                               kClipWaterId, kOutputOptionId, kCountyProgressId,
+                               // The texts in the order they are exchanged.
+                               {kClipWaterId, kCountyId, kLayerId, kOutputDirId, kOutputOptionId, kStatusId, kEditionId,
+                                kCountyProgressId}},
+                              {kCountyMasks}, kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
     AddControl(kOutputOptionId, ControlKind::Static, "Output Options:");
@@ -27,42 +40,15 @@ ConversionDialog::ConversionDialog()
     zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
 }
 
-void ConversionDialog::DoDataExchange(platform::DataExchange& dx) {
-    dx.Text(kClipWaterId, clipWaterText);
-    dx.Text(kCountyId, countyText);
-    dx.Text(kLayerId, layerText);
-    dx.Text(kOutputDirId, outputDirText);
-    dx.Text(kOutputOptionId, outputOptionText);
-    dx.Text(kStatusId, statusText);
-    dx.Text(kEditionId, editionText);
-    dx.Text(kCountyProgressId, countyProgressText);
-}
-
-namespace {
-
-// The record files of a zipped county, and its .met for the metadata copy
-// at the end.
-const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
-
-}  // namespace
-
 bool ConversionDialog::OnInitDialog() {
-    SetWindowText("QUORVEX");
-    if (gZipInput == 1) {
-        gUnzipFolder = gOutputDir + "/unzipped";
-        zipPath_ = inputPath;
-        UnpackInput(gUnzipFolder, kCountyMasks, ".rt1", gCountyBaseName + ".rt1", Services());
-    }
-    UpdateData(false);
-    return true;
+    if (gZipInput == 1) gUnzipFolder = gOutputDir + "/unzipped";
+    return StartDialog("QUORVEX", gZipInput == 1, gUnzipFolder, ".rt1", gCountyBaseName, Services());
 }
 
 bool ConversionDialog::Convert() { return ConvertCounty(*this); }
 
-void ConversionDialog::RemoveUnpackedFiles() { ListUnpackedFiles(zipPath_, kCountyMasks, cleanupListing_); }
-
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
-    if (cleanupListing_) platform::RemoveFile(gUnzipFolder + "/" + fileName);
+    if (ListingUnpackedFiles()) platform::RemoveFile(gUnzipFolder + "/" + fileName);
 }
 
 }  // namespace vornak2

@@ -31,13 +31,7 @@ public:
     bool OnInitDialog() override;
 
 protected:
-    void DoDataExchange(platform::DataExchange& dx) override;
     bool Convert() override;
-    void RemoveUnpackedFiles() override;
-
-private:
-    int cleanupListing_ = 0;  // 1 only while a clean-up listing runs
-    std::string zipPath_;     // the archive of a zipped county
 };
 
 }  // namespace vornak2

@@ -13,7 +13,7 @@ platform::FilePtr gTestLog;
 
 class TestDialog : public tigercore::CountyDialog {
 public:
-    TestDialog() : CountyDialog({7, 1, 2, 3}, 4, gTestLog) {
+    TestDialog() : CountyDialog({7, 3, 1, 2, 4, 5, 6, 8, 9, 10, {}}, {"*.rt?"}, 4, gTestLog) {
         AddControl(1, platform::ControlKind::Static, "");
         AddControl(2, platform::ControlKind::Static, "");
         AddControl(3, platform::ControlKind::ProgressBar, "");
@@ -21,7 +21,6 @@ public:
 
 protected:
     bool Convert() override { return true; }
-    void RemoveUnpackedFiles() override {}
 };
 
 class TestRun : public tigercore::CountyRun {

@@ -4,29 +4,55 @@
 
 namespace tigercore {
 
-CountyDialog::CountyDialog(const CountyDialogControls& controls, int flagCount, platform::FilePtr& log)
+CountyDialog::CountyDialog(const CountyDialogControls& controls, const CountyZipInput& zip, int flagCount,
+                           platform::FilePtr& log)
     : platform::Dialog(controls.templateId, ""),
       layerFlags(static_cast<size_t>(flagCount), 0),
       controls_(controls),
+      masks_(zip.masks),
+      archive_(zip.archive ? *zip.archive : ownArchive_),
+      cleanupPass_(zip.cleanupPass ? *zip.cleanupPass : ownCleanupPass_),
       log_(log) {}
 
-void CountyDialog::UnpackInput(const std::string& unzipFolder, const std::string& masks,
-                               const std::string& typeOneSuffix, const std::string& fallbackName,
+bool CountyDialog::StartDialog(const std::string& caption, bool zipped, const std::string& unzipFolder,
+                               const std::string& typeOneSuffix, const std::string& countyBaseName,
                                shapeio::JobServices& services) {
-    const UnpackedCounty unpacked =
-        UnpackCounty(zipControl, inputPath, unzipFolder, masks, typeOneSuffix, fallbackName, unzipHold_, services);
-    inputPath = unpacked.typeOnePath;
-    unpackFailed_ = unpacked.failed;
+    SetWindowText(caption);
+    if (zipped) {
+        archive_ = inputPath;
+        const UnpackedCounty unpacked = UnpackCounty(zipControl, inputPath, unzipFolder, masks_, typeOneSuffix,
+                                                     countyBaseName + typeOneSuffix, unzipHold_, services);
+        inputPath = unpacked.typeOnePath;
+        unpackFailed_ = unpacked.failed;
+    }
+    UpdateData(false);
+    return true;
+}
+
+void CountyDialog::DoDataExchange(platform::DataExchange& dx) {
+    for (const int id : controls_.exchangeOrder) dx.Text(id, TextOf(id));
+}
+
+std::string& CountyDialog::TextOf(int controlId) {
+    const CountyDialogControls& c = controls_;
+    if (controlId == c.statusId) return statusText;
+    if (controlId == c.layerId) return layerText;
+    if (controlId == c.countyId) return countyText;
+    if (controlId == c.editionId) return editionText;
+    if (controlId == c.outputDirId) return outputDirText;
+    if (controlId == c.clipWaterId) return clipWaterText;
+    if (controlId == c.outputOptionId) return outputOptionText;
+    return countyProgressText;
 }
 
 // The files unpacked for the county are listed again and removed; the
 // folder itself stays, and other jobs may use it again.
-void CountyDialog::ListUnpackedFiles(const std::string& archive, const std::string& masks, int& cleanupPass) {
-    cleanupPass = 1;
-    zipControl.SetZipFileName(archive);
-    zipControl.SetFileSpecs(masks);
+void CountyDialog::RemoveUnpackedFiles() {
+    cleanupPass_ = 1;
+    zipControl.SetZipFileName(archive_);
+    zipControl.SetFileSpecs(masks_);
     zipControl.ListMatchingFiles();
-    cleanupPass = 0;
+    cleanupPass_ = 0;
     unzipHold_.Release();
 }
 

@@ -16,12 +16,31 @@
 
 namespace tigercore {
 
-// The controls of a library's template that every stage updates.
+// The controls of a library's template that the frame fills: the progress
+// bar, the control of each text, and the order in which the library's
+// dialog exchanges the texts with their controls (control ids).
 struct CountyDialogControls {
     int templateId;
+    int progressBarId;
     int statusId;
     int layerId;
-    int progressBarId;
+    int countyId;
+    int editionId;
+    int outputDirId;
+    int clipWaterId;
+    int outputOptionId;
+    int countyProgressId;
+    std::vector<int> exchangeOrder;
+};
+
+// What a library's dialog unpacks a zipped county with: the masks of the
+// members it unpacks, and where the library keeps the archive's path and the
+// flag its listing handler reads while the unpacked files are removed (the
+// dialog's own when not given).
+struct CountyZipInput {
+    const char* masks;
+    std::string* archive = nullptr;
+    int* cleanupPass = nullptr;
 };
 
 class CountyDialog : public platform::Dialog, public ProgressSink {
@@ -55,24 +74,40 @@ public:
 protected:
     // `flagCount` layer flags, all 0; `log` is the library's log, which
     // CloseLogAndCancel closes.
-    CountyDialog(const CountyDialogControls& controls, int flagCount, platform::FilePtr& log);
+    CountyDialog(const CountyDialogControls& controls, const CountyZipInput& zip, int flagCount,
+                 platform::FilePtr& log);
 
     // The library's driver over this county.
     virtual bool Convert() = 0;
-    // Lists the archive again to remove what was unpacked (ListUnpackedFiles).
-    virtual void RemoveUnpackedFiles() = 0;
 
-    // Unpacks the archive `inputPath` names into `unzipFolder` (UnpackCounty);
-    // `inputPath` then names the unpacked type 1 file.
-    void UnpackInput(const std::string& unzipFolder, const std::string& masks, const std::string& typeOneSuffix,
-                     const std::string& fallbackName, shapeio::JobServices& services);
-    // Lists the members of `archive` that match `masks` with `cleanupPass` set
-    // to 1, so that the library's listing handler removes each unpacked file,
-    // then lets go of the unzipped folder.
-    void ListUnpackedFiles(const std::string& archive, const std::string& masks, int& cleanupPass);
+    // The start of the dialog (OnInitDialog): the caption; for a `zipped`
+    // county the archive `inputPath` names, kept as the archive, is unpacked
+    // into `unzipFolder` (UnpackCounty) and `inputPath` then names the
+    // unpacked type 1 file, the member ending in `typeOneSuffix` or else
+    // `countyBaseName` and that suffix; then the texts go to the controls.
+    bool StartDialog(const std::string& caption, bool zipped, const std::string& unzipFolder,
+                     const std::string& typeOneSuffix, const std::string& countyBaseName,
+                     shapeio::JobServices& services);
+    // The archive is being listed again for its unpacked files to be removed.
+    bool ListingUnpackedFiles() const { return cleanupPass_ != 0; }
+
+    // The texts, in the library's order.
+    void DoDataExchange(platform::DataExchange& dx) override;
 
 private:
+    // The text a control of the template shows.
+    std::string& TextOf(int controlId);
+    // Lists the members of the archive that match the masks with the
+    // clean-up flag set to 1, so that the library's listing handler removes
+    // each unpacked file, then lets go of the unzipped folder.
+    void RemoveUnpackedFiles();
+
     CountyDialogControls controls_;
+    const char* masks_;
+    std::string ownArchive_;
+    int ownCleanupPass_ = 0;
+    std::string& archive_;
+    int& cleanupPass_;
     platform::FilePtr& log_;
     bool running_ = false;
     int shownPercent_ = 0;  // the progress bar's, which nothing else moves
