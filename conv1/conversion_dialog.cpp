@@ -23,12 +23,8 @@ const char* TypeOneExtension() {
 }  // namespace
 
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kProgressBarId, kStatusId, kLayerId, kCountyId, kEditionId, kOutputDirId,
-                               kClipWaterId, kOutputOptionId, kCountyProgressId,
-                               // The texts in the order they are exchanged.
-                               {kStatusId, kEditionId, kOutputDirId, kClipWaterId, kLayerId, kCountyId, kOutputOptionId,
-                                kCountyProgressId}},
-                              {kCountyMasks, &gZipPath, &gZipCleanupPass}, kLayerFlagCount, gLogFile) {
+    : tigercore::CountyDialog(tigercore::ControlsOf<ConversionDialog>(), {kCountyMasks, &gZipPath, &gZipCleanupPass},
+                              kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Edit, "Output Files Directory:").enabled = false;
     AddControl(kZipControlId, ControlKind::Custom, "");

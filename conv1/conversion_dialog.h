@@ -27,6 +27,9 @@ public:
     static constexpr int kClipWaterId = 1072;
     static constexpr int kZipControlId = 1076;
     static constexpr int kCountyProgressId = 1093;
+    // The texts in the order the dialog exchanges them.
+    static constexpr int kTextOrder[] = {kStatusId, kEditionId, kOutputDirId, kClipWaterId, kLayerId,
+                                         kCountyId, kOutputOptionId, kCountyProgressId};
 
     ConversionDialog();
 

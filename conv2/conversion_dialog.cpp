@@ -17,12 +17,7 @@ const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
 }  // namespace
 
 ConversionDialog::ConversionDialog()
-    : tigercore::CountyDialog({kTemplateId, kProgressBarId, kStatusId, kLayerId, kCountyId, kEditionId, kOutputDirId,
-                               kClipWaterId, kOutputOptionId, kCountyProgressId,
-                               // The texts in the order they are exchanged.
-                               {kClipWaterId, kCountyId, kLayerId, kOutputDirId, kOutputOptionId, kStatusId, kEditionId,
-                                kCountyProgressId}},
-                              {kCountyMasks}, kLayerFlagCount, gLogFile) {
+    : tigercore::CountyDialog(tigercore::ControlsOf<ConversionDialog>(), {kCountyMasks}, kLayerFlagCount, gLogFile) {
     AddControl(kCountyProgressId, ControlKind::Static, "");
     AddControl(kOutputDirId, ControlKind::Static, "Output Files Directory:");
     AddControl(kOutputOptionId, ControlKind::Static, "Output Options:");

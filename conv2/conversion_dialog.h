@@ -24,6 +24,9 @@ public:
     static constexpr int kCountyId = 1008;
     static constexpr int kClipWaterId = 1009;
     static constexpr int kCountyProgressId = 1010;
+    // The texts in the order the dialog exchanges them.
+    static constexpr int kTextOrder[] = {kClipWaterId, kCountyId, kLayerId, kOutputDirId, kOutputOptionId,
+                                         kStatusId, kEditionId, kCountyProgressId};
 
     ConversionDialog();
 

@@ -7,16 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 platform::FilePtr gTestLog;
 
 class TestDialog : public tigercore::CountyDialog {
 public:
-    TestDialog() : CountyDialog({7, 3, 1, 2, 4, 5, 6, 8, 9, 10, {}}, {"*.rt?"}, 4, gTestLog) {
+    explicit TestDialog(std::vector<int> exchangeOrder = {})
+        : CountyDialog({7, 3, 1, 2, 4, 5, 6, 8, 9, 10, std::move(exchangeOrder)}, {"*.rt?"}, 4, gTestLog) {
         AddControl(1, platform::ControlKind::Static, "");
         AddControl(2, platform::ControlKind::Static, "");
         AddControl(3, platform::ControlKind::ProgressBar, "");
+        AddControl(4, platform::ControlKind::Static, "");
+        AddControl(10, platform::ControlKind::Static, "");
     }
 
 protected:
@@ -41,6 +47,19 @@ TEST(CountyFrame, DialogKeepsTheTextsAndTheBarItShows) {
     EXPECT_EQ(dialog.GetDlgItem(1)->text, "Sorting");
     EXPECT_EQ(dialog.GetDlgItem(2)->text, "Roads");
     EXPECT_EQ(dialog.GetDlgItem(3)->position, 40);
+}
+
+TEST(CountyFrame, DialogExchangesOnlyTheTextsOfItsOrder) {
+    TestDialog dialog({10, 1, 4});
+    dialog.statusText = "Reading";
+    dialog.layerText = "Roads";
+    dialog.countyText = "01001";
+    dialog.countyProgressText = "1 of 2";
+    dialog.UpdateData(false);
+    EXPECT_EQ(dialog.GetDlgItem(1)->text, "Reading");
+    EXPECT_EQ(dialog.GetDlgItem(2)->text, "");  // the layer's text is not in the order
+    EXPECT_EQ(dialog.GetDlgItem(4)->text, "01001");
+    EXPECT_EQ(dialog.GetDlgItem(10)->text, "1 of 2");
 }
 
 TEST(CountyFrame, RunFindsRecordFilesAndFailsWithoutItsScratchFile) {

@@ -12,6 +12,7 @@
 #include "tigercore/county_services.h"
 
 #include <string>
+#include <iterator>
 #include <vector>
 
 namespace tigercore {
@@ -32,6 +33,24 @@ struct CountyDialogControls {
     int countyProgressId;
     std::vector<int> exchangeOrder;
 };
+
+// The controls of a library's dialog class, which names them kTemplateId,
+// kProgressBarId, kStatusId and so on, and its texts' order kTextOrder.
+template <class LibraryDialog>
+CountyDialogControls ControlsOf() {
+    using D = LibraryDialog;
+    return {D::kTemplateId,
+            D::kProgressBarId,
+            D::kStatusId,
+            D::kLayerId,
+            D::kCountyId,
+            D::kEditionId,
+            D::kOutputDirId,
+            D::kClipWaterId,
+            D::kOutputOptionId,
+            D::kCountyProgressId,
+            std::vector<int>(std::begin(D::kTextOrder), std::end(D::kTextOrder))};
+}
 
 // What a library's dialog unpacks a zipped county with: the masks of the
 // members it unpacks, and where the library keeps the archive's path and the
