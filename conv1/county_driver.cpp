@@ -18,14 +18,7 @@ namespace vornak {
 namespace {
 
 using Stage = tigercore::CountyRun::Stage;
-
-// A polygon builder of the driver's list: its option flag, the releases it
-// runs for (null: all) and the builder.
-struct GatedBuilder {
-    int flag;
-    bool (*releases)();
-    Stage build;
-};
+using GatedBuilder = tigercore::CountyRun::GatedBuilder;
 
 bool From97() { return gEditionCode >= 97; }
 bool Before100() { return gEditionCode < 100; }
@@ -53,47 +46,48 @@ void BuildAllPolygonsOfRelease() {
     }
 }
 
-// The polygon builders in call order.
+// The polygon builders in call order, each with the releases it runs for
+// (null: all).
 const GatedBuilder kPolygonBuilders[] = {
-    {8, nullptr, BuildCounty1990Polygons},
-    {9, nullptr, BuildCountyCurrentPolygons},
-    {10, nullptr, BuildTract1990Polygons},
-    {39, nullptr, BuildTract2000Polygons},
-    {11, nullptr, BuildBlockGroup1990Polygons},
-    {42, nullptr, BuildBlockGroup2000Polygons},
-    {12, nullptr, BuildBlock1990Polygons},
-    {40, nullptr, BuildBlock2000Polygons},
-    {13, nullptr, BuildPlace1990Polygons},
-    {15, nullptr, BuildCountySubdivision1990Polygons},
-    {19, From97, BuildAmericanIndianArea1990Polygons},
-    {24, nullptr, BuildTrafficAnalysisZonePolygons},
-    {25, nullptr, BuildUrbanArea1990Polygons},
-    {26, nullptr, BuildConsolidatedCity2000Polygons},
-    {27, nullptr, BuildElementarySchoolDistrictPolygons},
-    {28, nullptr, BuildMiddleSchoolDistrictPolygons},
-    {29, nullptr, BuildSecondarySchoolDistrictPolygons},
-    {30, nullptr, BuildUnifiedSchoolDistrictPolygons},
-    {14, nullptr, BuildPlaceCurrentPolygons},
-    {16, nullptr, BuildCountySubdivisionCurrentPolygons},
-    {20, nullptr, BuildAmericanIndianAreaCurrentPolygons},
-    {21, Before100, BuildAnrcPolygons},
-    {21, From100, ReportNoAnrcRecords},
-    {31, nullptr, BuildWaterPolygons},
-    {32, nullptr, BuildCmsaMsaPolygons},
-    {33, nullptr, BuildPmsaPolygons},
-    {34, nullptr, BuildCongressionalDistrictCurrentPolygons},
-    {46, nullptr, BuildCongressionalDistrict106Polygons},
-    {35, nullptr, BuildLowerChamberDistrictPolygons},
-    {36, nullptr, BuildUpperChamberDistrictPolygons},
-    {44, nullptr, BuildAits2000Polygons},
-    {47, nullptr, BuildUrbanGrowthArea2000Polygons},
-    {37, Before103, BuildCollectionBlock2000Polygons},
-    {37, Release103, BuildCorrectedUrbanArea2000Polygons},
-    {41, nullptr, BuildZcta2000Polygons},
-    {45, nullptr, BuildPumaPolygons},
-    {48, nullptr, BuildUrbanArea2000Polygons},
-    {49, Release103, BuildRedefinedUrbanArea1990Polygons},
-    {38, HasAllPolygonsLayer, BuildAllPolygonsOfRelease},
+    {8, BuildCounty1990Polygons, nullptr},
+    {9, BuildCountyCurrentPolygons, nullptr},
+    {10, BuildTract1990Polygons, nullptr},
+    {39, BuildTract2000Polygons, nullptr},
+    {11, BuildBlockGroup1990Polygons, nullptr},
+    {42, BuildBlockGroup2000Polygons, nullptr},
+    {12, BuildBlock1990Polygons, nullptr},
+    {40, BuildBlock2000Polygons, nullptr},
+    {13, BuildPlace1990Polygons, nullptr},
+    {15, BuildCountySubdivision1990Polygons, nullptr},
+    {19, BuildAmericanIndianArea1990Polygons, From97},
+    {24, BuildTrafficAnalysisZonePolygons, nullptr},
+    {25, BuildUrbanArea1990Polygons, nullptr},
+    {26, BuildConsolidatedCity2000Polygons, nullptr},
+    {27, BuildElementarySchoolDistrictPolygons, nullptr},
+    {28, BuildMiddleSchoolDistrictPolygons, nullptr},
+    {29, BuildSecondarySchoolDistrictPolygons, nullptr},
+    {30, BuildUnifiedSchoolDistrictPolygons, nullptr},
+    {14, BuildPlaceCurrentPolygons, nullptr},
+    {16, BuildCountySubdivisionCurrentPolygons, nullptr},
+    {20, BuildAmericanIndianAreaCurrentPolygons, nullptr},
+    {21, BuildAnrcPolygons, Before100},
+    {21, ReportNoAnrcRecords, From100},
+    {31, BuildWaterPolygons, nullptr},
+    {32, BuildCmsaMsaPolygons, nullptr},
+    {33, BuildPmsaPolygons, nullptr},
+    {34, BuildCongressionalDistrictCurrentPolygons, nullptr},
+    {46, BuildCongressionalDistrict106Polygons, nullptr},
+    {35, BuildLowerChamberDistrictPolygons, nullptr},
+    {36, BuildUpperChamberDistrictPolygons, nullptr},
+    {44, BuildAits2000Polygons, nullptr},
+    {47, BuildUrbanGrowthArea2000Polygons, nullptr},
+    {37, BuildCollectionBlock2000Polygons, Before103},
+    {37, BuildCorrectedUrbanArea2000Polygons, Release103},
+    {41, BuildZcta2000Polygons, nullptr},
+    {45, BuildPumaPolygons, nullptr},
+    {48, BuildUrbanArea2000Polygons, nullptr},
+    {49, BuildRedefinedUrbanArea1990Polygons, Release103},
+    {38, BuildAllPolygonsOfRelease, HasAllPolygonsLayer},
 };
 
 class CountyDriver : tigercore::CountyRun {
@@ -276,11 +270,7 @@ bool CountyDriver::PolygonStage() {
     }
     if ((Flag(23) || Flag(31)) && !Landmarks()) return false;
 
-    for (const GatedBuilder& b : kPolygonBuilders) {
-        if (!Flag(b.flag) || (b.releases && !b.releases())) continue;
-        if (!Call(b.build)) return false;
-    }
-    return true;
+    return CallBuilders(kPolygonBuilders);
 }
 
 bool CountyDriver::EndCounty(bool converted) {

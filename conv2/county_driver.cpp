@@ -23,12 +23,7 @@ namespace vornak2 {
 namespace {
 
 using Stage = tigercore::CountyRun::Stage;
-
-struct GatedBuilder {
-    int flag;
-    Stage build;
-    bool (*condition)();  // null: always
-};
+using GatedBuilder = tigercore::CountyRun::GatedBuilder;
 
 bool Edition104() { return gEditionCode == 104; }
 bool Edition106() { return gEditionCode == 106; }
@@ -121,9 +116,6 @@ private:
     // Opens a record file into gRecordFile; on failure logs `message` (when
     // given) and returns false.
     bool Open(const char* suffix, const char* message) { return OpenRecordFile(suffix, message); }
-    // The builders of a table whose flags and conditions hold.
-    template <size_t N>
-    bool CallBuilders(const GatedBuilder (&builders)[N]);
     bool LineStage();
     bool PolygonStage();
     void MetadataStage();
@@ -132,15 +124,6 @@ private:
     bool EndCounty(bool converted);
 
 };
-
-template <size_t N>
-bool CountyDriver::CallBuilders(const GatedBuilder (&builders)[N]) {
-    for (const GatedBuilder& b : builders) {
-        if (!Flag(b.flag) || (b.condition && !b.condition())) continue;
-        if (!Call(b.build)) return false;
-    }
-    return true;
-}
 
 bool CountyDriver::LineStage() {
     if (Flag(0)) {

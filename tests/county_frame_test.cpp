@@ -32,10 +32,36 @@ protected:
 class TestRun : public tigercore::CountyRun {
 public:
     TestRun(TestDialog& job, tigercore::CountyRunState state) : CountyRun(job, state) {}
+    using CountyRun::CallBuilders;
     using CountyRun::Flag;
     using CountyRun::OpenTypeAScratch;
     using CountyRun::RecordFilePath;
 };
+
+std::string gBuilt;
+int* gBuildStatus = nullptr;
+void BuildA() { gBuilt += "A"; }
+void BuildB() { gBuilt += "B"; }
+void BuildAndFail() { *gBuildStatus = -1; }
+bool Never() { return false; }
+
+TEST(CountyFrame, RunCallsTheBuildersOfSetFlagsUntilOneFails) {
+    TestDialog dialog;
+    dialog.layerFlags = {1, 0, 1, 1};
+    platform::FilePtr record, scratch;
+    tigercore::ScratchFolder folder;
+    int status = 0;
+    testsupport::FakeJobServices services;
+    TestRun run(dialog, {record, scratch, folder, status, services});
+    gBuildStatus = &status;
+    gBuilt.clear();
+    const TestRun::GatedBuilder builders[] = {
+        {2, BuildB, nullptr}, {1, BuildA, nullptr}, {0, BuildA, Never}, {0, BuildA, nullptr},
+        {3, BuildAndFail, nullptr}, {2, BuildB, nullptr},
+    };
+    EXPECT_FALSE(run.CallBuilders(builders));
+    EXPECT_EQ(gBuilt, "BA");
+}
 
 TEST(CountyFrame, DialogKeepsTheTextsAndTheBarItShows) {
     TestDialog dialog;

@@ -10,6 +10,7 @@
 #include "tigercore/county_dialog.h"
 #include "tigercore/scratch_folder.h"
 
+#include <cstddef>
 #include <string>
 
 namespace tigercore {
@@ -26,6 +27,14 @@ struct CountyRunState {
 class CountyRun {
 public:
     using Stage = void (*)();
+
+    // A polygon builder of a driver's list: its option flag, the builder and
+    // what else must hold for it to run (null: nothing).
+    struct GatedBuilder {
+        int flag;
+        Stage build;
+        bool (*condition)();
+    };
 
 protected:
     // A new county: its status goes back to 0.
@@ -50,6 +59,16 @@ protected:
         if (OpenRecordFile(suffix, message)) return true;
         missingRequired_ = true;
         return false;
+    }
+    // Calls, in their order, the builders whose flag is set and whose
+    // condition holds; false when the county has been abandoned.
+    template <std::size_t N>
+    bool CallBuilders(const GatedBuilder (&builders)[N]) {
+        for (const GatedBuilder& b : builders) {
+            if (!Flag(b.flag) || (b.condition && !b.condition())) continue;
+            if (!Call(b.build)) return false;
+        }
+        return true;
     }
     // Writes a table of the roads (`write`) under the status `text`, when
     // its record types had rows (`hasRows`); false when the county has been
