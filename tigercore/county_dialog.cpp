@@ -42,7 +42,7 @@ std::string& CountyDialog::TextOf(int controlId) {
     if (controlId == c.outputDirId) return outputDirText;
     if (controlId == c.clipWaterId) return clipWaterText;
     if (controlId == c.outputOptionId) return outputOptionText;
-    return countyProgressText;
+    return countyProgressText;  // countyProgressId
 }
 
 // The files unpacked for the county are listed again and removed; the

@@ -11,8 +11,8 @@
 #include "shapeio/job_services.h"
 #include "tigercore/county_services.h"
 
-#include <string>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace tigercore {
@@ -114,7 +114,8 @@ protected:
     void DoDataExchange(platform::DataExchange& dx) override;
 
 private:
-    // The text a control of the template shows.
+    // The text a control of the exchange order shows (each is one of the
+    // text controls).
     std::string& TextOf(int controlId);
     // Lists the members of the archive that match the masks with the
     // clean-up flag set to 1, so that the library's listing handler removes
@@ -123,6 +124,7 @@ private:
 
     CountyDialogControls controls_;
     const char* masks_;
+    // The archive and clean-up flag of a library that keeps none of its own.
     std::string ownArchive_;
     int ownCleanupPass_ = 0;
     std::string& archive_;
