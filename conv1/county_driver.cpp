@@ -175,7 +175,7 @@ bool CountyDriver::LineStage() {
     // The shape points of the county's longest line and its two end points.
     tigercore::gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
     BuildNodesAndLines();
-    ShowLayer(" ");
+    Services().ShowLayer(" ");
     if (Failed()) return false;
     return !Flag(0) || RoadTables();
 }
@@ -217,8 +217,8 @@ bool CountyDriver::Landmarks() {
 }
 
 bool CountyDriver::PolygonStage() {
-    SetProgress(0);
-    ShowStatus("Sorting");
+    Services().SetProgress(0);
+    Services().ShowStatus("Sorting");
     KeepLineEndsByTlid();
 
     if (!Open('c', "Could not open Type c file. No polygon names will be generated")) {
@@ -287,7 +287,7 @@ bool CountyDriver::EndCounty(bool converted) {
     ReleaseRecordStore();
     ReleasePolygonBorders();
     const bool ended = EndCountyFiles(converted);
-    ShowStatus("");
+    Services().ShowStatus("");
     return ended;
 }
 
@@ -311,7 +311,7 @@ bool CountyDriver::Run() {
     if (goOn && anyPolygon) PolygonStage();
 
     const bool converted = EndCounty(!missingRequired_ && !notOfEdition_ && !Failed());
-    WriteLogText("Finished\n");
+    Services().WriteLogText("Finished\n");
     return converted;
 }
 

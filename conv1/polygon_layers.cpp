@@ -19,9 +19,8 @@ class Conv1CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, L
 public:
     // A merged layer's theme folder is made once.
     Conv1CountyPolygons()
-        : TableCountyPolygons({vornak::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
-                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1},
-                              gTypeIRecords, gLineEnds, vornak::AppendShapePoints) {}
+        : TableCountyPolygons(vornak::Services(), /*mergedFolderMakes=*/1, gTypeIRecords, gLineEnds,
+                              vornak::AppendShapePoints) {}
 
     int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
     tigercore::SidePair Sides(SideTable table, int line) const override {

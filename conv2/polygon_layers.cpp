@@ -98,9 +98,8 @@ class Conv2CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, T
 public:
     // A merged layer's theme folder is made (and logged) twice.
     Conv2CountyPolygons()
-        : TableCountyPolygons({vornak2::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
-                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2},
-                              gTypeIRecords, gType1Records, vornak2::AppendShapePoints) {}
+        : TableCountyPolygons(vornak2::Services(), /*mergedFolderMakes=*/2, gTypeIRecords, gType1Records,
+                              vornak2::AppendShapePoints) {}
 
     int LineCount() const override { return gTypeICount; }
     tigercore::SidePair Sides(SideTable table, int line) const override {

@@ -1,7 +1,6 @@
 // The county frame both libraries' polygon layers build on, over hand-made
 // tables and job state: the engine's job as each library sets it, the lines
 // from the tables, and the water landmarks table.
-#include "support/fake_job_services.h"
 #include "tigercore/county_polygons.h"
 #include "tigercore/shape_points.h"
 #include "tigercore/water_landmarks.h"
@@ -19,11 +18,7 @@ struct EndsRow {
     double FRLONG, FRLAT, TOLONG, TOLAT;
 };
 
-shapeio::JobServices& Services() {
-    static testsupport::FakeJobServices services;
-    return services;
-}
-std::string Scratch() { return "/scratch/"; }
+tigercore::ProgressSink* NoDialog() { return nullptr; }
 // Each line's inner points: one point at (1, 2), then (3, 4).
 void GatherShape(const char*, int reverse) {
     tigercore::PutShapePoint(reverse ? shapeio::PointXY{3, 4} : shapeio::PointXY{1, 2});
@@ -46,16 +41,19 @@ public:
 class CountyPolygonsTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
-    std::string prefix = "/out/tgr99001/", base = "tgr99001", county = "99001";
+    std::string outputDir = "/scratch", prefix = "/out/tgr99001/", base = "tgr99001", county = "99001";
+    const tigercore::ScratchFolder scratch;  // none made: the output directory holds the scratch files
     char mode = '3';
-    int clip = 1, labels = 0;
+    int clip = 1, labels = 0, status = 0;
+    platform::FilePtr log;
+    tigercore::CountyServices services(log, status, NoDialog, "",
+                                       {outputDir, scratch, prefix, mode, base, county, clip, labels});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
-    HandLines polygons({Services, Scratch, prefix, mode, base, county, clip, labels, GetParam()}, lines, ends,
-                       GatherShape);
+    HandLines polygons(services, GetParam(), lines, ends, GatherShape);
     mode = '2';  // read when a layer is built
     const shapeio::PolygonLayerJob job = polygons.Job();
-    EXPECT_EQ(job.services, &Services());
+    EXPECT_EQ(job.services, &services);
     EXPECT_EQ(job.scratchFolder, "/scratch/");
     EXPECT_EQ(job.output.outputPrefix, prefix);
     EXPECT_EQ(job.output.organisationMode, '2');

@@ -1,11 +1,12 @@
 // What the polygon layers of a library build on: the county's lines as the
 // gathering reads them, and the county's job as the polygon engine sees it,
 // made from the library's job state whenever a layer is built. Each library
-// has one over its own tables and job state.
+// has one over its own tables and county services.
 #pragma once
 
 #include "polygons/polygon_layer.h"
 #include "tigercore/county_lines.h"
+#include "tigercore/county_services.h"
 #include "tigercore/keyed_layer_source.h"
 #include "tigercore/side_layer.h"
 
@@ -15,28 +16,15 @@
 
 namespace tigercore {
 
-// The library's job state that the engine's job is made of: its services,
-// its scratch folder ("" or ending in '/') and the globals it keeps the
-// rest in.
-struct CountyJobState {
-    shapeio::JobServices& (*services)();
-    std::string (*scratchFolderPath)();
-    const std::string& outputPrefix;  // the county's output folder followed by '/'
-    const char& organisationMode;
-    const std::string& countyBaseName;
-    const std::string& countyCode;
-    const int& clipWaterPolygons;
-    const int& kmlLabelPoints;
-    // How often a merged layer's theme folder is made (and logged).
-    int mergedFolderMakes;
-};
-
 // The county's lines (the library implements them over its tables) and its job.
 class CountyPolygons : public CountyLines {
 public:
-    explicit CountyPolygons(const CountyJobState& state) : state_(state) {}
+    // `mergedFolderMakes`: how often a merged layer's theme folder is made
+    // (and logged).
+    CountyPolygons(CountyServices& county, int mergedFolderMakes)
+        : county_(county), mergedFolderMakes_(mergedFolderMakes) {}
 
-    shapeio::JobServices& Services() override { return state_.services(); }
+    shapeio::JobServices& Services() override { return county_; }
     shapeio::PolygonLayerJob Job() const;
     // Builds one side layer from the county's tables; a failure is logged
     // and fails the county.
@@ -45,7 +33,8 @@ public:
     bool BuildKeyedLayer(KeyedLayerSource& source) const;
 
 private:
-    const CountyJobState state_;
+    CountyServices& county_;
+    const int mergedFolderMakes_;
 };
 
 // Runs a library's gathering of the inner points of line `tlid` into the
@@ -62,9 +51,9 @@ void TakeLineShape(void (*gather)(const char* tlid, int reverse), const char* tl
 template <typename TypeIRow, typename EndsRow>
 class TableCountyPolygons : public CountyPolygons {
 public:
-    TableCountyPolygons(const CountyJobState& state, const std::vector<TypeIRow>& typeI,
+    TableCountyPolygons(CountyServices& county, int mergedFolderMakes, const std::vector<TypeIRow>& typeI,
                         const std::vector<EndsRow>& ends, void (*gatherShape)(const char* tlid, int reverse))
-        : CountyPolygons(state), typeI_(typeI), ends_(ends), gatherShape_(gatherShape) {}
+        : CountyPolygons(county, mergedFolderMakes), typeI_(typeI), ends_(ends), gatherShape_(gatherShape) {}
 
     const char* Tlid(int line) const override { return typeI_[static_cast<size_t>(line)].TLID; }
     shapeio::PointXY From(int line) const override {
