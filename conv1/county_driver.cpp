@@ -249,7 +249,7 @@ bool CountyDriver::PolygonStage() {
 
     const bool haveTypeA = Open('a', "Could not open Type a file. No Type A polygons will be generated");
     if (!haveTypeA) gConversionStatus = 6;
-    if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
+    if (!OpenTypeAScratch(Services().ScratchPath("a.tmp"))) return false;
     if (!haveTypeA || !Call(ReadTypeARecords)) return false;
     DeterminePolygonBorders(kTypeASides);
     if (Failed()) return false;

@@ -39,6 +39,4 @@ tigercore::CountyServices& Services() {
 
 void WriteLogLine(const std::string& text) { Services().WriteLogLine(text); }
 
-std::string ScratchPath(const char* name) { return Services().ScratchFolderPath() + name; }
-
 }  // namespace vornak

@@ -38,9 +38,6 @@ void WriteLogLine(const std::string& text);
 // The county's private folder of scratch files, made when the county starts
 // and removed when it ends.
 extern tigercore::ScratchFolder gScratchFolder;
-// The path of a scratch file (dbf.tmp, pts.tmp, ..., a.tmp) in the
-// county's scratch folder.
-std::string ScratchPath(const char* name);
 
 // This library's county as the shared code sees it: its log, status and
 // progress dialog (the rest of its job services) and its job state.

@@ -180,7 +180,7 @@ bool CountyDriver::PolygonStage() {
     }
     if (Open("rta", "Could not open Type A file. No Current Geography poygons will be produced")) {
         Services().ShowStatus("Reading Polygon Information");
-        if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
+        if (!OpenTypeAScratch(Services().ScratchPath("a.tmp"))) return false;
         if (!Call(ReadTypeARecords)) return false;
         if (gTypeACount > 0 && !Call(AssemblePolygonInfoA)) return false;
     }

@@ -17,6 +17,14 @@ struct LineRow {
 struct EndsRow {
     double FRLONG, FRLAT, TOLONG, TOLAT;
 };
+struct TypeARow {
+    int row;
+};
+// Type A rows 0 and 1 can be read back.
+bool ReadTypeARow(int row, TypeARow& out) {
+    out.row = row;
+    return row < 2;
+}
 
 tigercore::ProgressSink* NoDialog() { return nullptr; }
 // Each line's inner points: one point at (1, 2), then (3, 4).
@@ -25,12 +33,14 @@ void GatherShape(const char*, int reverse) {
     tigercore::PutShapePoint(reverse ? shapeio::PointXY{1, 2} : shapeio::PointXY{3, 4});
 }
 
-class HandLines : public tigercore::TableCountyPolygons<LineRow, EndsRow> {
+class HandLines : public tigercore::TableCountyPolygons<LineRow, EndsRow, TypeARow> {
 public:
     using TableCountyPolygons::TableCountyPolygons;
     int LineCount() const override { return 1; }
     tigercore::SidePair Sides(tigercore::SideTable, int) const override { return {}; }
-    const void* SideRow(tigercore::SideTable, int) override { return nullptr; }
+    const void* SideRow(tigercore::SideTable table, int row) override {
+        return table == tigercore::SideTable::kTypeA ? TypeARowAt(row) : nullptr;
+    }
     tigercore::SideWater Water(int) const override { return {}; }
     int WaterSideCount() const override { return 0; }
     bool GatheringShowsProgress() const override { return false; }
@@ -50,7 +60,7 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
                                        {outputDir, scratch, prefix, mode, base, county, clip, labels});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
-    HandLines polygons(services, GetParam(), lines, ends, GatherShape);
+    HandLines polygons(services, GetParam(), lines, ends, GatherShape, ReadTypeARow);
     mode = '2';  // read when a layer is built
     const shapeio::PolygonLayerJob job = polygons.Job();
     EXPECT_EQ(job.services, &services);
@@ -73,6 +83,11 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     EXPECT_EQ(points[2].x, 1);
     tigercore::gShapePointCount = 0;
     tigercore::ReleaseShapePoints();
+
+    const void* side = polygons.SideRow(tigercore::SideTable::kTypeA, 1);
+    ASSERT_NE(side, nullptr);
+    EXPECT_EQ(static_cast<const TypeARow*>(side)->row, 1);
+    EXPECT_EQ(polygons.SideRow(tigercore::SideTable::kTypeA, 2), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLibraries, CountyPolygonsTest, ::testing::Values(1, 2));

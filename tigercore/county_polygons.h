@@ -46,14 +46,20 @@ void TakeLineShape(void (*gather)(const char* tlid, int reverse), const char* tl
 // The lines over a library's tables, as both libraries hold them: the type
 // I rows give each line's TLID, row i of a table of the lines' ends
 // (FRLONG, FRLAT, TOLONG, TOLAT) is line i's ends, and a line's inner
-// points are gathered from the type 2 rows by the library. The library adds
+// points are gathered from the type 2 rows by the library, which also
+// reads a type A side's row back from where it keeps them. The library adds
 // the count of its lines, its side tables and its water.
-template <typename TypeIRow, typename EndsRow>
+template <typename TypeIRow, typename EndsRow, typename TypeARow>
 class TableCountyPolygons : public CountyPolygons {
 public:
     TableCountyPolygons(CountyServices& county, int mergedFolderMakes, const std::vector<TypeIRow>& typeI,
-                        const std::vector<EndsRow>& ends, void (*gatherShape)(const char* tlid, int reverse))
-        : CountyPolygons(county, mergedFolderMakes), typeI_(typeI), ends_(ends), gatherShape_(gatherShape) {}
+                        const std::vector<EndsRow>& ends, void (*gatherShape)(const char* tlid, int reverse),
+                        bool (*readTypeA)(int row, TypeARow& out))
+        : CountyPolygons(county, mergedFolderMakes),
+          typeI_(typeI),
+          ends_(ends),
+          gatherShape_(gatherShape),
+          readTypeA_(readTypeA) {}
 
     const char* Tlid(int line) const override { return typeI_[static_cast<size_t>(line)].TLID; }
     shapeio::PointXY From(int line) const override {
@@ -68,10 +74,17 @@ public:
         TakeLineShape(gatherShape_, tlid, reverse, points);
     }
 
+protected:
+    // Type A row `row`, held until the next one is read; null when it
+    // cannot be read.
+    const TypeARow* TypeARowAt(int row) { return readTypeA_(row, typeARow_) ? &typeARow_ : nullptr; }
+
 private:
     const std::vector<TypeIRow>& typeI_;
     const std::vector<EndsRow>& ends_;
     void (*gatherShape_)(const char* tlid, int reverse);
+    bool (*readTypeA_)(int row, TypeARow& out);
+    TypeARow typeARow_{};
 };
 
 }  // namespace tigercore

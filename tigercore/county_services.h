@@ -44,8 +44,10 @@ public:
     shapeio::KeptFiles* Kept() override { return &kept_; }
 
     const CountyJobState& state() const { return state_; }
-    // The folder of the county's scratch files followed by '/'.
+    // The folder of the county's scratch files followed by '/', and the path
+    // of scratch file `name` (dbf.tmp, pts.tmp, ..., a.tmp) there.
     std::string ScratchFolderPath() const { return tigercore::ScratchFolderPath(state_); }
+    std::string ScratchPath(const char* name) const { return ScratchFolderPath() + name; }
 
 private:
     platform::FilePtr& log_;
