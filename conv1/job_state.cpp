@@ -30,10 +30,12 @@ tigercore::ProgressSink* CurrentDialog() { return gCurrentJob; }
 
 }  // namespace
 
+// The polygon layers make a merged layer's theme folder once.
 tigercore::CountyServices& Services() {
-    static tigercore::CountyServices services(gLogFile, gConversionStatus, CurrentDialog, "PELLARD from Quillfen",
-                                              {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode,
-                                               gCountyBaseName, gCountyCode, gClipWaterPolygons, gKmlLabelPoints});
+    static tigercore::CountyServices services(
+        gLogFile, gConversionStatus, CurrentDialog, "PELLARD from Quillfen",
+        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
+         gKmlLabelPoints, /*mergedFolderMakes=*/1});
     return services;
 }
 

@@ -17,10 +17,8 @@ namespace {
 // TLID for the polygon stage) and of the type 3 table is the same line.
 class Conv1CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, LineEnds, TypeARecord> {
 public:
-    // A merged layer's theme folder is made once.
     Conv1CountyPolygons()
-        : TableCountyPolygons(vornak::Services(), /*mergedFolderMakes=*/1, gTypeIRecords, gLineEnds,
-                              vornak::AppendShapePoints, ReadTypeARow) {}
+        : TableCountyPolygons(vornak::Services(), gTypeIRecords, gLineEnds, vornak::AppendShapePoints, ReadTypeARow) {}
 
     int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
     tigercore::SidePair Sides(SideTable table, int line) const override {

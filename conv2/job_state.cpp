@@ -29,10 +29,12 @@ tigercore::ProgressSink* CurrentDialog() { return gCurrentJob; }
 
 }  // namespace
 
+// The polygon layers make (and log) a merged layer's theme folder twice.
 tigercore::CountyServices& Services() {
-    static tigercore::CountyServices services(gLogFile, gConversionStatus, CurrentDialog, "QUORVEX",
-                                              {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode,
-                                               gCountyBaseName, gCountyCode, gClipWaterPolygons, gKmlLabelPoints});
+    static tigercore::CountyServices services(
+        gLogFile, gConversionStatus, CurrentDialog, "QUORVEX",
+        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
+         gKmlLabelPoints, /*mergedFolderMakes=*/2});
     return services;
 }
 

@@ -96,10 +96,9 @@ namespace {
 // for the polygon stage) is the same line.
 class Conv2CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, Type1Record, TypeARecord> {
 public:
-    // A merged layer's theme folder is made (and logged) twice.
     Conv2CountyPolygons()
-        : TableCountyPolygons(vornak2::Services(), /*mergedFolderMakes=*/2, gTypeIRecords, gType1Records,
-                              vornak2::AppendShapePoints, ReadTypeARow) {}
+        : TableCountyPolygons(vornak2::Services(), gTypeIRecords, gType1Records, vornak2::AppendShapePoints,
+                              ReadTypeARow) {}
 
     int LineCount() const override { return gTypeICount; }
     tigercore::SidePair Sides(SideTable table, int line) const override {

@@ -57,10 +57,10 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     int clip = 1, labels = 0, status = 0;
     platform::FilePtr log;
     tigercore::CountyServices services(log, status, NoDialog, "",
-                                       {outputDir, scratch, prefix, mode, base, county, clip, labels});
+                                       {outputDir, scratch, prefix, mode, base, county, clip, labels, GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
-    HandLines polygons(services, GetParam(), lines, ends, GatherShape, ReadTypeARow);
+    HandLines polygons(services, lines, ends, GatherShape, ReadTypeARow);
     mode = '2';  // read when a layer is built
     const shapeio::PolygonLayerJob job = polygons.Job();
     EXPECT_EQ(job.services, &services);

@@ -18,6 +18,8 @@ struct CountyJobState {
     const std::string& countyCode;
     const int& clipWaterPolygons;
     const int& kmlLabelPoints;
+    // How often the library makes (and logs) a merged layer's theme folder.
+    int mergedFolderMakes;
 };
 
 // The folder of the county's scratch files followed by '/': its own, or the

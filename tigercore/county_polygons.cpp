@@ -15,7 +15,7 @@ shapeio::PolygonLayerJob CountyPolygons::Job() const {
     job.countyCode = state.countyCode;
     job.clipWater = state.clipWaterPolygons != 0;
     job.labelPoints = state.kmlLabelPoints != 0;
-    job.mergedFolderMakes = mergedFolderMakes_;
+    job.mergedFolderMakes = state.mergedFolderMakes;
     return job;
 }
 

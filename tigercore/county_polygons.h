@@ -19,10 +19,7 @@ namespace tigercore {
 // The county's lines (the library implements them over its tables) and its job.
 class CountyPolygons : public CountyLines {
 public:
-    // `mergedFolderMakes`: how often a merged layer's theme folder is made
-    // (and logged).
-    CountyPolygons(CountyServices& county, int mergedFolderMakes)
-        : county_(county), mergedFolderMakes_(mergedFolderMakes) {}
+    explicit CountyPolygons(CountyServices& county) : county_(county) {}
 
     shapeio::JobServices& Services() override { return county_; }
     shapeio::PolygonLayerJob Job() const;
@@ -34,7 +31,6 @@ public:
 
 private:
     CountyServices& county_;
-    const int mergedFolderMakes_;
 };
 
 // Runs a library's gathering of the inner points of line `tlid` into the
@@ -52,14 +48,9 @@ void TakeLineShape(void (*gather)(const char* tlid, int reverse), const char* tl
 template <typename TypeIRow, typename EndsRow, typename TypeARow>
 class TableCountyPolygons : public CountyPolygons {
 public:
-    TableCountyPolygons(CountyServices& county, int mergedFolderMakes, const std::vector<TypeIRow>& typeI,
-                        const std::vector<EndsRow>& ends, void (*gatherShape)(const char* tlid, int reverse),
-                        bool (*readTypeA)(int row, TypeARow& out))
-        : CountyPolygons(county, mergedFolderMakes),
-          typeI_(typeI),
-          ends_(ends),
-          gatherShape_(gatherShape),
-          readTypeA_(readTypeA) {}
+    TableCountyPolygons(CountyServices& county, const std::vector<TypeIRow>& typeI, const std::vector<EndsRow>& ends,
+                        void (*gatherShape)(const char* tlid, int reverse), bool (*readTypeA)(int row, TypeARow& out))
+        : CountyPolygons(county), typeI_(typeI), ends_(ends), gatherShape_(gatherShape), readTypeA_(readTypeA) {}
 
     const char* Tlid(int line) const override { return typeI_[static_cast<size_t>(line)].TLID; }
     shapeio::PointXY From(int line) const override {
