@@ -22,23 +22,17 @@ int gZipCleanupPass = 0;
 ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 
-tigercore::ScratchFolder gScratchFolder;
-
-namespace {
-
-tigercore::ProgressSink* CurrentDialog() { return gCurrentJob; }
-
-}  // namespace
-
 // The polygon layers make a merged layer's theme folder once.
 tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
-        gLogFile, gConversionStatus, CurrentDialog, "PELLARD from Quillfen",
+        gLogFile, gConversionStatus, gCurrentJob, "PELLARD from Quillfen",
         {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
          gKmlLabelPoints, /*mergedFolderMakes=*/1});
     return services;
 }
 
 void WriteLogLine(const std::string& text) { Services().WriteLogLine(text); }
+
+tigercore::ScratchFolder gScratchFolder;
 
 }  // namespace vornak

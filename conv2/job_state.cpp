@@ -21,23 +21,17 @@ ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
 
-tigercore::ScratchFolder gScratchFolder;
-
-namespace {
-
-tigercore::ProgressSink* CurrentDialog() { return gCurrentJob; }
-
-}  // namespace
-
 // The polygon layers make (and log) a merged layer's theme folder twice.
 tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
-        gLogFile, gConversionStatus, CurrentDialog, "QUORVEX",
+        gLogFile, gConversionStatus, gCurrentJob, "QUORVEX",
         {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
          gKmlLabelPoints, /*mergedFolderMakes=*/2});
     return services;
 }
 
 void WriteLogLine(const std::string& text) { Services().WriteLogLine(text); }
+
+tigercore::ScratchFolder gScratchFolder;
 
 }  // namespace vornak2

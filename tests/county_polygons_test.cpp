@@ -26,7 +26,6 @@ bool ReadTypeARow(int row, TypeARow& out) {
     return row < 2;
 }
 
-tigercore::ProgressSink* NoDialog() { return nullptr; }
 // Each line's inner points: one point at (1, 2), then (3, 4).
 void GatherShape(const char*, int reverse) {
     tigercore::PutShapePoint(reverse ? shapeio::PointXY{3, 4} : shapeio::PointXY{1, 2});
@@ -56,7 +55,8 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     char mode = '3';
     int clip = 1, labels = 0, status = 0;
     platform::FilePtr log;
-    tigercore::CountyServices services(log, status, NoDialog, "",
+    tigercore::ProgressSink* const noDialog = nullptr;
+    tigercore::CountyServices services(log, status, noDialog, "",
                                        {outputDir, scratch, prefix, mode, base, county, clip, labels, GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};

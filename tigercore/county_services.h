@@ -10,6 +10,7 @@
 #include "shapeio/kept_files.h"
 #include "tigercore/county_job_state.h"
 
+#include <functional>
 #include <string>
 
 namespace tigercore {
@@ -25,11 +26,16 @@ public:
 
 class CountyServices : public shapeio::JobServices {
 public:
-    // `currentJob` gives the dialog of the county running now (null: none);
+    // `currentJob` holds the dialog of the county running now (null: none);
     // message boxes carry `caption`.
-    CountyServices(platform::FilePtr& log, int& status, ProgressSink* (*currentJob)(), std::string caption,
+    template <typename Dialog>
+    CountyServices(platform::FilePtr& log, int& status, Dialog* const& currentJob, std::string caption,
                    const CountyJobState& state)
-        : log_(log), status_(status), currentJob_(currentJob), caption_(std::move(caption)), state_(state) {}
+        : log_(log),
+          status_(status),
+          currentJob_([&currentJob]() -> ProgressSink* { return currentJob; }),
+          caption_(std::move(caption)),
+          state_(state) {}
 
     void WriteLogLine(const std::string& text) override;
     void WriteLogText(const std::string& text) override;
@@ -52,7 +58,7 @@ public:
 private:
     platform::FilePtr& log_;
     int& status_;
-    ProgressSink* (*currentJob_)();
+    std::function<ProgressSink*()> currentJob_;
     std::string caption_;
     const CountyJobState state_;
     shapeio::CountyChange change_;
