@@ -39,8 +39,8 @@ public:
         : AllPolygonsLayerSource(AllPolygonsLayer(release), Polygons(), capacity, capacity), release_(release) {}
 
     bool Gather(std::vector<BorderLineEntry>& entries, int capacity) override {
-        ShowStatus("Gathering Boundary Lines");
-        SetProgress(0);
+        Services().ShowStatus("Gathering Boundary Lines");
+        Services().SetProgress(0);
         lineCount_ = lines_.LineCount();
         return KeyedLayerSource::Gather(entries, capacity);
     }
@@ -72,12 +72,12 @@ protected:
     }
 
     void GatherDone(std::vector<BorderLineEntry>& entries) override {
-        if (!entries.empty()) SetProgress(0);
+        if (!entries.empty()) Services().SetProgress(0);
     }
 
 private:
     void ShowLineProgress(int i) const {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / std::max(lineCount_, 1)));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / std::max(lineCount_, 1)));
     }
 
     bool Side(int i, bool isLeft, const char* polyid, const char* cenid, KeyedSide& out) {
@@ -100,7 +100,7 @@ void BuildAllPolygons(AllPolygonsRelease release) {
     const long long sides = static_cast<long long>(gAllPolygonsLineCountA) + gAllPolygonsLineCountS;
     const shapeio::PolygonLayerDescriptor layer = AllPolygonsLayer(release);
     if (sides == 0) {
-        WriteLogText("%s", layer.noRecordsText);
+        Services().WriteLogText(layer.noRecordsText);
         if (release != AllPolygonsRelease::k97) WriteLogLine("No polygons to process");
         gConversionStatus = -1;
         return;

@@ -169,7 +169,7 @@ bool CountyDriver::LineStage() {
     // The shape points of the county's longest line and its two end points.
     tigercore::gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
     BuildNodesAndLines();
-    ShowLayer(" ");
+    Services().ShowLayer(" ");
     if (Failed()) return false;
     return !Flag(0) || RoadTables();
 }
@@ -211,8 +211,8 @@ bool CountyDriver::Landmarks() {
 }
 
 bool CountyDriver::PolygonStage() {
-    SetProgress(0);
-    ShowStatus("Sorting");
+    Services().SetProgress(0);
+    Services().ShowStatus("Sorting");
     KeepLineEndsByTlid();
 
     if (!Open('c', "Could not open Type c file. No polygon names will be generated")) {
@@ -243,7 +243,7 @@ bool CountyDriver::PolygonStage() {
 
     const bool haveTypeA = Open('a', "Could not open Type a file. No Type A polygons will be generated");
     if (!haveTypeA) gConversionStatus = 6;
-    if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
+    if (!OpenTypeAScratch(Services().ScratchPath("a.tmp"))) return false;
     if (!haveTypeA || !Call(ReadTypeARecords)) return false;
     DeterminePolygonBorders(kTypeASides);
     if (Failed()) return false;
@@ -277,7 +277,7 @@ bool CountyDriver::EndCounty(bool converted) {
     ReleaseRecordStore();
     ReleasePolygonBorders();
     const bool ended = EndCountyFiles(converted);
-    ShowStatus("");
+    Services().ShowStatus("");
     return ended;
 }
 
@@ -301,7 +301,7 @@ bool CountyDriver::Run() {
     if (goOn && anyPolygon) PolygonStage();
 
     const bool converted = EndCounty(!missingRequired_ && !notOfEdition_ && !Failed());
-    WriteLogText("Finished\n");
+    Services().WriteLogText("Finished\n");
     return converted;
 }
 

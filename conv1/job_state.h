@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/files.h"
-#include "shapeio/job_services.h"
+#include "tigercore/county_services.h"
 #include "tigercore/scratch_folder.h"
 
 #include <string>
@@ -34,24 +34,13 @@ extern int gConversionStatus;
 
 // One message line of the log ("%s\n").
 void WriteLogLine(const std::string& text);
-// Text straight to the log, with the line ends of its format.
-void WriteLogText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// Progress reporting through the current job's dialog.
-void ShowStatus(const std::string& text);
-void ShowLayer(const std::string& text);
-void SetProgress(int percent);
 
 // The county's private folder of scratch files, made when the county starts
 // and removed when it ends.
 extern tigercore::ScratchFolder gScratchFolder;
-// The folder of the scratch files followed by '/' (the output parent
-// directory when no county has made its own, as when a stage is called by
-// itself) and the path of a scratch file (dbf.tmp, pts.tmp, ..., a.tmp).
-std::string ScratchFolderPath();
-std::string ScratchPath(const char* name);
 
-// This library's job state as the shared code sees it.
-shapeio::JobServices& Services();
+// This library's county as the shared code sees it: its log, status and
+// progress dialog (the rest of its job services) and its job state.
+tigercore::CountyServices& Services();
 
 }  // namespace vornak

@@ -115,8 +115,9 @@ bool WriteNodeLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
         if (!layer.AddPoint(node, record.text())) return false;
     }
     if (!layer.Finish()) return false;
-    WriteLogText("Wrote %d Type %c nodes to shape %s%s \n", static_cast<int>(nodes.nodes().size()),
-                 lineClass.letter, output.folder.c_str(), output.fileStem.c_str());
+    Services().WriteLogText(platform::Format("Wrote %d Type %c nodes to shape %s%s \n",
+                                             static_cast<int>(nodes.nodes().size()), lineClass.letter,
+                                             output.folder.c_str(), output.fileStem.c_str()));
     return true;
 }
 
@@ -127,7 +128,7 @@ bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
     shapeio::ShapefileLayerWriter layer(Services());
     tigercore::gLayerBox = shapeio::EmptyBox();
     if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
-    ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
+    Services().ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
     for (int i = 0; i < rows; ++i) {
         const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + i)];
         tigercore::gShapePointCount = 0;
@@ -147,11 +148,11 @@ bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
         const std::string record =
             LineRecord(fields, line, existingNodes + nodes.FromNode(i), existingNodes + nodes.ToNode(i), miles);
         if (!layer.AddArc(tigercore::gShapePointBuffer.data(), tigercore::gShapePointCount, record)) return false;
-        SetProgress(static_cast<int>(100LL * (i + 1) / rows));
+        Services().SetProgress(static_cast<int>(100LL * (i + 1) / rows));
     }
     if (!layer.Finish()) return false;
-    WriteLogText("Wrote %ld Type %c lines to shape %s%s\n", static_cast<long>(rows), lineClass.letter,
-                 output.folder.c_str(), output.fileStem.c_str());
+    Services().WriteLogText(platform::Format("Wrote %ld Type %c lines to shape %s%s\n", static_cast<long>(rows),
+                                             lineClass.letter, output.folder.c_str(), output.fileStem.c_str()));
     return true;
 }
 
@@ -159,14 +160,16 @@ bool WriteLineLayer(const tigercore::LineClass& lineClass, const shapeio::LayerO
 
 void BuildNodesAndLines() {
     if (!gCurrentJob) return;
-    ShowLayer("Nodes and Lines");
+    Services().ShowLayer("Nodes and Lines");
     const bool walked = tigercore::ForEachLineClassBlock(
         gCfccClassCounts, gCurrentJob->layerFlags.data(), gType1Records.size(), Services(),
-        [](int slot) { ShowStatus(platform::Format("Nodes of Type %c", tigercore::kLineClasses[slot].letter)); },
+        [](int slot) {
+            Services().ShowStatus(platform::Format("Nodes of Type %c", tigercore::kLineClasses[slot].letter));
+        },
         [](int slot, int blockStart, int rows) {
             const tigercore::LineClass& lineClass = tigercore::kLineClasses[slot];
             const ClassNodes nodes(blockStart, rows);
-            SetProgress(0);
+            Services().SetProgress(0);
             // One folder (made and logged once) holds both layers of the class.
             const shapeio::LayerOutput lineOutput = PlaceLayer(lineClass, "lk");
             shapeio::LayerOutput nodeOutput = lineOutput;
@@ -178,9 +181,9 @@ void BuildNodesAndLines() {
             return WriteLineLayer(lineClass, lineOutput, blockStart, rows, nodes, existingNodes);
         });
     if (!walked) return;
-    ShowStatus("");
-    ShowLayer("");
-    SetProgress(0);
+    Services().ShowStatus("");
+    Services().ShowLayer("");
+    Services().SetProgress(0);
 }
 
 }  // namespace vornak

@@ -327,7 +327,7 @@ int RowsHeld(const std::vector<Row>& rows, int count) {
 int LineCount() { return RowsHeld(gTypeIRecords, gTypeICount); }
 
 void ShowLineProgress(int line, int lines) {
-    SetProgress(static_cast<int>(static_cast<long long>(line) * 100 / lines));
+    Services().SetProgress(static_cast<int>(static_cast<long long>(line) * 100 / lines));
 }
 
 // An index of one "no polygon" entry per type I row; false (logged, county
@@ -514,8 +514,8 @@ void PrepareSideIndexes() {
 }
 
 void DeterminePolygonBorders(int mode) {
-    ShowStatus("Determining Polygon Borders");
-    SetProgress(0);
+    Services().ShowStatus("Determining Polygon Borders");
+    Services().SetProgress(0);
     switch (mode) {
         case kKeyGeographicLocationSides:
             ResolveLandmarkSides(gType9Records, gType9Count, FindType9Record, false, &TypeIRecord::kglLeft,

@@ -15,20 +15,17 @@ namespace {
 
 // The lines are the type I rows; row i of the type 1 lines' ends (sorted by
 // TLID for the polygon stage) and of the type 3 table is the same line.
-class Conv1CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, LineEnds> {
+class Conv1CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, LineEnds, TypeARecord> {
 public:
-    // A merged layer's theme folder is made once.
     Conv1CountyPolygons()
-        : TableCountyPolygons({vornak::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
-                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1},
-                              gTypeIRecords, gLineEnds, vornak::AppendShapePoints) {}
+        : TableCountyPolygons(vornak::Services(), gTypeIRecords, gLineEnds, vornak::AppendShapePoints, ReadTypeARow) {}
 
     int LineCount() const override { return std::min(gTypeICount, static_cast<int>(gTypeIRecords.size())); }
     tigercore::SidePair Sides(SideTable table, int line) const override {
         return SidesOfLine(table == SideTable::kTypeA ? IAIndex : ISIndex, line);
     }
     const void* SideRow(SideTable table, int row) override {
-        if (table == SideTable::kTypeA) return ReadTypeARow(row, typeARow_) ? &typeARow_ : nullptr;
+        if (table == SideTable::kTypeA) return TypeARowAt(row);
         if (table == SideTable::kTypeS && row < static_cast<int>(gTypeSRecords.size()))
             return &gTypeSRecords[static_cast<size_t>(row)];
         return nullptr;
@@ -59,9 +56,6 @@ public:
     tigercore::SideContext ContextOf(int line, bool left) const override {
         return SideContextOf(line, left ? LineSide::kLeft : LineSide::kRight);
     }
-
-private:
-    TypeARecord typeARow_{};
 };
 
 }  // namespace

@@ -135,7 +135,7 @@ const Type3Layer kTribalSubdivision = {
 
 void BuildZcta2000Polygons() { BuildPolygonLayer(kZcta); }
 void BuildAnrcPolygons() { BuildPolygonLayer(kAnrc); }
-void ReportNoAnrcRecords() { WriteLogText("There are no ANRC Records in record type 3\n"); }
+void ReportNoAnrcRecords() { Services().WriteLogText("There are no ANRC Records in record type 3\n"); }
 void BuildAits2000Polygons() { BuildType3Layer(kTribalSubdivision); }
 
 void AddZctaTribalDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {

@@ -101,7 +101,7 @@ void BuildAllPolygons(bool economic) {
     long long sides = static_cast<long long>(gBorderLineTotalA) + gBorderLineTotalS + gBorderLineTotalB +
                       (economic ? gBorderLineTotalE : 0);
     if (sides == 0) {
-        WriteLogText("There are no polygon records\n");
+        Services().WriteLogText("There are no polygon records\n");
         WriteLogLine("No polygons to process");
         gConversionStatus = -1;
         return;

@@ -158,21 +158,21 @@ bool CountyDriver::PolygonStage() {
     PrepareSideIndexes();
 
     if (Open("rtc", "Could not open Type C file. No Polygon names exist")) {
-        ShowStatus("Reading Polygon Information");
+        Services().ShowStatus("Reading Polygon Information");
         if (!Call(ReadTypeCRecords)) return false;
     }
     if (Open("rta", "Could not open Type A file. No Current Geography poygons will be produced")) {
-        ShowStatus("Reading Polygon Information");
-        if (!OpenTypeAScratch(ScratchPath("a.tmp"))) return false;
+        Services().ShowStatus("Reading Polygon Information");
+        if (!OpenTypeAScratch(Services().ScratchPath("a.tmp"))) return false;
         if (!Call(ReadTypeARecords)) return false;
         if (gTypeACount > 0 && !Call(AssemblePolygonInfoA)) return false;
     }
     if (Open("rts", "Could not open Type S file. No Census 2000 poygons will be produced")) {
-        ShowStatus("Reading Polygon Information");
+        Services().ShowStatus("Reading Polygon Information");
         if (!Call(ReadTypeSRecords)) return false;
     }
     if (Open("rtp", "Could not open Type P file. No Centroids or Water polygons will be produced")) {
-        ShowStatus("Reading Polygon Information");
+        Services().ShowStatus("Reading Polygon Information");
         if (!Call(ReadTypePRecords)) return false;
     }
     if (gTypeSCount > 0 && !Call(AssemblePolygonInfoS)) return false;
@@ -180,18 +180,18 @@ bool CountyDriver::PolygonStage() {
     if (!CallBuilders(kGeographyBuilders)) return false;
 
     if (Open("rtb", "Could not open Type B file. No Census CQ poygons will be produced")) {
-        ShowStatus("Reading Polygon Information");
+        Services().ShowStatus("Reading Polygon Information");
         if (!Call(ReadTypeBRecords)) return false;
         if (gTypeBCount > 0 && !Call(AssemblePolygonInfoB)) return false;
     }
     if (Flag(10) && !Call(BuildCorrectionPolygons)) return false;
 
     if (Open("rt7", "Could not open Type 7 file. No Landmark Points will be created")) {
-        ShowStatus("Reading Landmark Information");
+        Services().ShowStatus("Reading Landmark Information");
         if (!Call(ReadType7Records)) return false;
     }
     if (Open("rt8", "Could not open Type 8 file. No Landmark Polygons will be created")) {
-        ShowStatus("Reading Landmark Polygon Information");
+        Services().ShowStatus("Reading Landmark Polygon Information");
         if (!Call(ReadType8Records)) return false;
         if (gType8Count > 0 && !Call(ResolveLandmarkSides)) return false;
     }
@@ -201,7 +201,7 @@ bool CountyDriver::PolygonStage() {
     if (gEditionCode >= 105) {
         if (!CallBuilders(kStatisticalAreaBuilders)) return false;
         if (Open("rte", "Could not open Type E file. No Economic Census Polygons will be created")) {
-            ShowStatus("Reading Economic Census Information");
+            Services().ShowStatus("Reading Economic Census Information");
             if (!Call(ReadTypeERecords)) return false;
             if (gTypeECount > 0 && !Call(AssemblePolygonInfoE)) return false;
             if (!CallBuilders(kEconomicCensusBuilders)) return false;
@@ -287,7 +287,7 @@ bool CountyDriver::Run() {
     if (goOn) {
         gRecordFile = platform::OpenAnyCase(RecordPath("rt2"), "r");
         if (!gRecordFile) {
-            ShowMessageBox(RecordPath("rt2"));
+            Services().ShowMessage(RecordPath("rt2"));
             WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
             missingRequired_ = true;
             goOn = false;

@@ -208,8 +208,8 @@ void BuildNecmaCurrentPolygons() { BuildPolygonLayer(kNecmaCurrent); }
 void BuildCongressionalDistrictCurrentPolygons() {
     // The 2004 editions tell which Congress their districts are for.
     if (gBorderLineCountsA[kCongressionalDistrictCurrentLevel] > 0 && gEditionYear == 2004)
-        WriteLogText("%s", gSecondEdition ? "Current Congressional Districts are for 109th Congress\n"
-                                          : "Current Congressional Districts are for 108th Congress\n");
+        Services().WriteLogText(gSecondEdition ? "Current Congressional Districts are for 109th Congress\n"
+                                               : "Current Congressional Districts are for 108th Congress\n");
     BuildPolygonLayer(kCongressionalDistrictCurrent);
 }
 

@@ -1,10 +1,6 @@
 #include "conv2/job_state.h"
 
 #include "conv2/conversion_dialog.h"
-#include "platform/text.h"
-#include "tigercore/county_services.h"
-
-#include <cstdarg>
 
 namespace vornak2 {
 
@@ -25,32 +21,17 @@ ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
 
-shapeio::JobServices& Services() {
+// The polygon layers make (and log) a merged layer's theme folder twice.
+tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
-        gLogFile, gConversionStatus, []() -> tigercore::ProgressSink* { return gCurrentJob; }, "QUORVEX");
+        gLogFile, gConversionStatus, gCurrentJob, "QUORVEX",
+        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
+         gKmlLabelPoints, /*mergedFolderMakes=*/2});
     return services;
 }
 
 void WriteLogLine(const std::string& text) { Services().WriteLogLine(text); }
 
-void WriteLogText(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    Services().WriteLogText(platform::FormatList(format, args));
-    va_end(args);
-}
-
-void ShowStatus(const std::string& text) { Services().ShowStatus(text); }
-void ShowLayer(const std::string& text) { Services().ShowLayer(text); }
-void SetProgress(int percent) { Services().SetProgress(percent); }
-void ShowMessageBox(const std::string& text) { Services().ShowMessage(text); }
-
 tigercore::ScratchFolder gScratchFolder;
-
-std::string ScratchFolderPath() {
-    return gScratchFolder.path().empty() ? gOutputDir + "/" : gScratchFolder.path();
-}
-
-std::string ScratchPath(const char* name) { return ScratchFolderPath() + name; }
 
 }  // namespace vornak2

@@ -79,8 +79,8 @@ std::string LandmarkTablePath(const char* name) {
     std::string stem = gCountyBaseName + name;
     if (gOrganisationMode == '2' || gOrganisationMode == '3') {
         folder = gOutputPrefix + kLandmarkLayer.themeFolder + "/";
-        if (platform::MakeDirectory(folder)) WriteLogText("directory %s created\n", folder.c_str());
-        else WriteLogText("directory %s not created\n", folder.c_str());
+        if (platform::MakeDirectory(folder)) Services().WriteLogText("directory " + folder + " created\n");
+        else Services().WriteLogText("directory " + folder + " not created\n");
         if (gOrganisationMode == '3') stem = name;
     }
     return folder + stem + ".dbf";
@@ -106,7 +106,7 @@ void WriteRepeatTable(const char* name, const std::vector<Row>& rows, int count,
         if (!table.WriteRecord(record.text())) return;
     }
     if (!table.Finish(true)) return;
-    WriteLogText("Wrote %u records to file %s\n", table.recordsWritten(), path.c_str());
+    Services().WriteLogText(platform::Format("Wrote %u records to file %s\n", table.recordsWritten(), path.c_str()));
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
     if (!layer.Open(output, shapeio::kShapePolyLine, fields)) return false;
     tigercore::gLayerBox = layer.layerBox();  // an existing layer's box when it is continued
 
-    ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
+    Services().ShowStatus(platform::Format("Building Lines of Type %c", lineClass.letter));
     for (int n = 1; n <= rows; ++n) {
         const Type1Record& line = gType1Records[static_cast<size_t>(firstRow + n - 1)];
         const shapeio::PointXY start{line.FRLONG, line.FRLAT};
@@ -131,7 +131,7 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
 
         const int nodeRow = FindTypeIRecord(line.TLID);
         const TypeIRecord* node = nodeRow >= 0 ? &gTypeIRecords[static_cast<size_t>(nodeRow)] : nullptr;
-        if (!node) WriteLogText("Cannot find matching I record for tlid %s\n", line.TLID);
+        if (!node) Services().WriteLogText(platform::Format("Cannot find matching I record for tlid %s\n", line.TLID));
 
         tigercore::PutShapePoint(start);
         AppendShapePoints(line.TLID, 0);
@@ -147,15 +147,15 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
                           LineRecord(fields, line, node, fromFlag, toFlag, miles))) {
             return false;
         }
-        SetProgress(static_cast<int>(100LL * n / rows));
+        Services().SetProgress(static_cast<int>(100LL * n / rows));
     }
     if (!layer.Finish()) return false;
-    WriteLogText("Wrote %ld Type %c lines to shape %s%s\n", static_cast<long>(rows), lineClass.letter,
-                 output.folder.c_str(), output.fileStem.c_str());
+    Services().WriteLogText(platform::Format("Wrote %ld Type %c lines to shape %s%s\n", static_cast<long>(rows),
+                                             lineClass.letter, output.folder.c_str(), output.fileStem.c_str()));
 
-    SetProgress(0);
-    ShowStatus("");
-    ShowLayer("");
+    Services().SetProgress(0);
+    Services().ShowStatus("");
+    Services().ShowLayer("");
     return true;
 }
 
@@ -163,7 +163,7 @@ bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int ro
 
 void BuildLineLayers() {
     if (!gCurrentJob) return;
-    ShowLayer("Lines");
+    Services().ShowLayer("Lines");
     tigercore::ForEachLineClassBlock(
         gCfccClassCounts, gCurrentJob->layerFlags.data(), gType1Records.size(), Services(), [](int) {},
         [](int slot, int blockStart, int rows) { return BuildClassLayer(tigercore::kLineClasses[slot], blockStart, rows); });

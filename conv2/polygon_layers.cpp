@@ -94,13 +94,11 @@ namespace {
 
 // The lines are the type I rows; row i of the type 1 table (sorted by TLID
 // for the polygon stage) is the same line.
-class Conv2CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, Type1Record> {
+class Conv2CountyPolygons : public tigercore::TableCountyPolygons<TypeIRecord, Type1Record, TypeARecord> {
 public:
-    // A merged layer's theme folder is made (and logged) twice.
     Conv2CountyPolygons()
-        : TableCountyPolygons({vornak2::Services, ScratchFolderPath, gOutputPrefix, gOrganisationMode, gCountyBaseName,
-                               gCountyCode, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2},
-                              gTypeIRecords, gType1Records, vornak2::AppendShapePoints) {}
+        : TableCountyPolygons(vornak2::Services(), gTypeIRecords, gType1Records, vornak2::AppendShapePoints,
+                              ReadTypeARow) {}
 
     int LineCount() const override { return gTypeICount; }
     tigercore::SidePair Sides(SideTable table, int line) const override {
@@ -109,7 +107,7 @@ public:
     }
     const void* SideRow(SideTable table, int row) override {
         switch (table) {
-            case SideTable::kTypeA: return ReadTypeARow(row, typeARow_) ? &typeARow_ : nullptr;
+            case SideTable::kTypeA: return TypeARowAt(row);
             case SideTable::kTypeS: return &gTypeSRecords[static_cast<size_t>(row)];
             case SideTable::kTypeB: return &gTypeBRecords[static_cast<size_t>(row)];
             case SideTable::kTypeE: return &gTypeERecords[static_cast<size_t>(row)];
@@ -131,8 +129,6 @@ private:
         }
         return IEIndex;
     }
-
-    TypeARecord typeARow_{};
 };
 
 }  // namespace

@@ -255,8 +255,8 @@ bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
 }
 
 void EndStep() {
-    SetProgress(0);
-    ShowStatus("");
+    Services().SetProgress(0);
+    Services().ShowStatus("");
 }
 
 const TypeIRecord& IRow(int i) { return gTypeIRecords[static_cast<size_t>(i)]; }
@@ -305,12 +305,12 @@ void ReleasePolygonSides() { ResetPolygonSides(); }
 void AssemblePolygonInfoA() {
     gBorderLineCountsA.fill(0);
     if (!AllocateIndex(IAIndex, "IAIndex")) return;
-    ShowStatus("Assembling Polygon Information");
+    Services().ShowStatus("Assembling Polygon Information");
     const tigercore::SideLookup find(gTypeARecords, gTypeACount, FindTypeARecord, false);
     CodeText blanks[kCurrentLevelCount];
     for (int level = 0; level < kCurrentLevelCount; ++level) CurrentLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IAIndex[static_cast<size_t>(i)];
         sides.left = find(line.CENIDL, line.POLYIDL);
@@ -355,13 +355,13 @@ void AssemblePolygonInfoS() {
     gBorderLineCountsS.fill(0);
     if (!AllocateIndex(ISIndex, "ISIndex")) return;
     if (gSideWater.size() != static_cast<size_t>(gTypeICount)) gSideWater.assign(static_cast<size_t>(gTypeICount), SideWater{});
-    ShowStatus("Assembling Polygon Information");
+    Services().ShowStatus("Assembling Polygon Information");
     const tigercore::SideLookup find(gTypeSRecords, gTypeSCount, FindTypeSRecord, false);
     const tigercore::SideLookup findP(gTypePRecords, gTypePCount, FindTypePRecord, false);
     CodeText blanks[kCensus2000LevelCount];
     for (int level = 1; level < kCensus2000LevelCount; ++level) Census2000LevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = ISIndex[static_cast<size_t>(i)];
         sides.left = find(line.CENIDL, line.POLYIDL);
@@ -408,10 +408,10 @@ void AssemblePolygonInfoS() {
 void AssemblePolygonInfoB() {
     gBorderLineTotalB = 0;
     if (!AllocateIndex(IBIndex, "IBIndex")) return;
-    ShowStatus("Assembling Polygon Information");
+    Services().ShowStatus("Assembling Polygon Information");
     const tigercore::SideLookup find(gTypeBRecords, gTypeBCount, FindTypeBRecord, false);
     for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IBIndex[static_cast<size_t>(i)];
         sides.left = find(line.CENIDL, line.POLYIDL);
@@ -425,12 +425,12 @@ void AssemblePolygonInfoE() {
     gBorderLineCountsE.fill(0);
     gBorderLineTotalE = 0;
     if (!AllocateIndex(IEIndex, "IEIndex")) return;
-    ShowStatus("Assembling Polygon Information");
+    Services().ShowStatus("Assembling Polygon Information");
     const tigercore::SideLookup find(gTypeERecords, gTypeECount, FindTypeERecord, false);
     CodeText blanks[kEconomicLevelCount];
     for (int level = 0; level < kCommercialRegionLevel; ++level) EconomicLevelBlank(level, blanks[level]);
     for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         const TypeIRecord& line = IRow(i);
         SidePair& sides = IEIndex[static_cast<size_t>(i)];
         sides.left = find(line.CENIDL, line.POLYIDL);
@@ -461,11 +461,11 @@ void AssemblePolygonInfoE() {
 }
 
 void ResolveLandmarkSides() {
-    ShowStatus("Assembling Polygon Information");
+    Services().ShowStatus("Assembling Polygon Information");
     gLandmarkBorderLineCount = 0;
     const tigercore::SideLookup find(gType8Records, gType8Count, FindType8Record, true);
     for (int i = 0; i < gTypeICount; ++i) {
-        SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
+        Services().SetProgress(static_cast<int>(static_cast<long long>(i) * 100 / gTypeICount));
         TypeIRecord& line = gTypeIRecords[static_cast<size_t>(i)];
         line.leftLandmarkRow = find(line.CENIDL, line.POLYIDL);
         line.rightLandmarkRow = find(line.CENIDR, line.POLYIDR);

@@ -21,7 +21,7 @@ using namespace tigercore::fields;
 // note to the log.
 void WriteVersionAndEditionNote() {
     tigercore::WriteVersionFile(Services(), gOutputPrefix, tigercore::ParseVersion());
-    WriteLogText("%s", gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
+    Services().WriteLogText(gSecondEdition ? "Second Edition TIGER 2004\n" : "First Edition TIGER 2004\n");
 }
 
 bool EditionReads105() { return gEditionCode == 105 || gEditionCode == 106; }

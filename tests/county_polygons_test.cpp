@@ -1,7 +1,6 @@
 // The county frame both libraries' polygon layers build on, over hand-made
 // tables and job state: the engine's job as each library sets it, the lines
 // from the tables, and the water landmarks table.
-#include "support/fake_job_services.h"
 #include "tigercore/county_polygons.h"
 #include "tigercore/shape_points.h"
 #include "tigercore/water_landmarks.h"
@@ -18,24 +17,29 @@ struct LineRow {
 struct EndsRow {
     double FRLONG, FRLAT, TOLONG, TOLAT;
 };
-
-shapeio::JobServices& Services() {
-    static testsupport::FakeJobServices services;
-    return services;
+struct TypeARow {
+    int row;
+};
+// Type A rows 0 and 1 can be read back.
+bool ReadTypeARow(int row, TypeARow& out) {
+    out.row = row;
+    return row < 2;
 }
-std::string Scratch() { return "/scratch/"; }
+
 // Each line's inner points: one point at (1, 2), then (3, 4).
 void GatherShape(const char*, int reverse) {
     tigercore::PutShapePoint(reverse ? shapeio::PointXY{3, 4} : shapeio::PointXY{1, 2});
     tigercore::PutShapePoint(reverse ? shapeio::PointXY{1, 2} : shapeio::PointXY{3, 4});
 }
 
-class HandLines : public tigercore::TableCountyPolygons<LineRow, EndsRow> {
+class HandLines : public tigercore::TableCountyPolygons<LineRow, EndsRow, TypeARow> {
 public:
     using TableCountyPolygons::TableCountyPolygons;
     int LineCount() const override { return 1; }
     tigercore::SidePair Sides(tigercore::SideTable, int) const override { return {}; }
-    const void* SideRow(tigercore::SideTable, int) override { return nullptr; }
+    const void* SideRow(tigercore::SideTable table, int row) override {
+        return table == tigercore::SideTable::kTypeA ? TypeARowAt(row) : nullptr;
+    }
     tigercore::SideWater Water(int) const override { return {}; }
     int WaterSideCount() const override { return 0; }
     bool GatheringShowsProgress() const override { return false; }
@@ -46,16 +50,20 @@ public:
 class CountyPolygonsTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
-    std::string prefix = "/out/tgr99001/", base = "tgr99001", county = "99001";
+    std::string outputDir = "/scratch", prefix = "/out/tgr99001/", base = "tgr99001", county = "99001";
+    const tigercore::ScratchFolder scratch;  // none made: the output directory holds the scratch files
     char mode = '3';
-    int clip = 1, labels = 0;
+    int clip = 1, labels = 0, status = 0;
+    platform::FilePtr log;
+    tigercore::ProgressSink* const noDialog = nullptr;
+    tigercore::CountyServices services(log, status, noDialog, "",
+                                       {outputDir, scratch, prefix, mode, base, county, clip, labels, GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
-    HandLines polygons({Services, Scratch, prefix, mode, base, county, clip, labels, GetParam()}, lines, ends,
-                       GatherShape);
+    HandLines polygons(services, lines, ends, GatherShape, ReadTypeARow);
     mode = '2';  // read when a layer is built
     const shapeio::PolygonLayerJob job = polygons.Job();
-    EXPECT_EQ(job.services, &Services());
+    EXPECT_EQ(job.services, &services);
     EXPECT_EQ(job.scratchFolder, "/scratch/");
     EXPECT_EQ(job.output.outputPrefix, prefix);
     EXPECT_EQ(job.output.organisationMode, '2');
@@ -75,6 +83,11 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     EXPECT_EQ(points[2].x, 1);
     tigercore::gShapePointCount = 0;
     tigercore::ReleaseShapePoints();
+
+    const void* side = polygons.SideRow(tigercore::SideTable::kTypeA, 1);
+    ASSERT_NE(side, nullptr);
+    EXPECT_EQ(static_cast<const TypeARow*>(side)->row, 1);
+    EXPECT_EQ(polygons.SideRow(tigercore::SideTable::kTypeA, 2), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLibraries, CountyPolygonsTest, ::testing::Values(1, 2));

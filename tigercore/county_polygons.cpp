@@ -6,15 +6,16 @@ namespace tigercore {
 
 shapeio::PolygonLayerJob CountyPolygons::Job() const {
     shapeio::PolygonLayerJob job;
-    job.services = &state_.services();
-    job.scratchFolder = state_.scratchFolderPath();
-    job.output.outputPrefix = state_.outputPrefix;
-    job.output.organisationMode = state_.organisationMode;
-    job.countyBaseName = state_.countyBaseName;
-    job.countyCode = state_.countyCode;
-    job.clipWater = state_.clipWaterPolygons != 0;
-    job.labelPoints = state_.kmlLabelPoints != 0;
-    job.mergedFolderMakes = state_.mergedFolderMakes;
+    const CountyJobState& state = county_.state();
+    job.services = &county_;
+    job.scratchFolder = county_.ScratchFolderPath();
+    job.output.outputPrefix = state.outputPrefix;
+    job.output.organisationMode = state.organisationMode;
+    job.countyBaseName = state.countyBaseName;
+    job.countyCode = state.countyCode;
+    job.clipWater = state.clipWaterPolygons != 0;
+    job.labelPoints = state.kmlLabelPoints != 0;
+    job.mergedFolderMakes = state.mergedFolderMakes;
     return job;
 }
 

@@ -1,14 +1,16 @@
 // The job services of a library's county: its log, its status, its progress
-// dialog and its change of merged layers, as the shared code reaches them.
-// Each library has one instance over its own log file, status and current
-// dialog.
+// dialog and its change of merged layers, as the shared code reaches them,
+// with the county's job state. Each library has one instance over its own
+// log file, status, current dialog and job state globals.
 #pragma once
 
 #include "platform/files.h"
 #include "shapeio/county_change.h"
 #include "shapeio/job_services.h"
 #include "shapeio/kept_files.h"
+#include "tigercore/county_job_state.h"
 
+#include <functional>
 #include <string>
 
 namespace tigercore {
@@ -24,10 +26,16 @@ public:
 
 class CountyServices : public shapeio::JobServices {
 public:
-    // `currentJob` gives the dialog of the county running now (null: none);
+    // `currentJob` holds the dialog of the county running now (null: none);
     // message boxes carry `caption`.
-    CountyServices(platform::FilePtr& log, int& status, ProgressSink* (*currentJob)(), std::string caption)
-        : log_(log), status_(status), currentJob_(currentJob), caption_(std::move(caption)) {}
+    template <typename Dialog>
+    CountyServices(platform::FilePtr& log, int& status, Dialog* const& currentJob, std::string caption,
+                   const CountyJobState& state)
+        : log_(log),
+          status_(status),
+          currentJob_([&currentJob]() -> ProgressSink* { return currentJob; }),
+          caption_(std::move(caption)),
+          state_(state) {}
 
     void WriteLogLine(const std::string& text) override;
     void WriteLogText(const std::string& text) override;
@@ -41,11 +49,18 @@ public:
     shapeio::CountyChange* Change() override { return &change_; }
     shapeio::KeptFiles* Kept() override { return &kept_; }
 
+    const CountyJobState& state() const { return state_; }
+    // The folder of the county's scratch files followed by '/', and the path
+    // of scratch file `name` (dbf.tmp, pts.tmp, ..., a.tmp) there.
+    std::string ScratchFolderPath() const { return tigercore::ScratchFolderPath(state_); }
+    std::string ScratchPath(const char* name) const { return ScratchFolderPath() + name; }
+
 private:
     platform::FilePtr& log_;
     int& status_;
-    ProgressSink* (*currentJob_)();
+    std::function<ProgressSink*()> currentJob_;
     std::string caption_;
+    const CountyJobState state_;
     shapeio::CountyChange change_;
     shapeio::KeptFiles kept_;
 };

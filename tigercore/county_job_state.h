@@ -1,0 +1,30 @@
+// A library's county job state as the shared frames read it: the globals
+// the library keeps it in, bound once by the library (with its services,
+// tigercore/county_services.h) and read whenever a frame needs them.
+#pragma once
+
+#include "tigercore/scratch_folder.h"
+
+#include <string>
+
+namespace tigercore {
+
+struct CountyJobState {
+    const std::string& outputDir;  // the output parent directory, no trailing '/'
+    const ScratchFolder& scratchFolder;
+    const std::string& outputPrefix;  // the county's output folder followed by '/'
+    const char& organisationMode;
+    const std::string& countyBaseName;
+    const std::string& countyCode;
+    const int& clipWaterPolygons;
+    const int& kmlLabelPoints;
+    // How often the library makes (and logs) a merged layer's theme folder.
+    int mergedFolderMakes;
+};
+
+// The folder of the county's scratch files followed by '/': its own, or the
+// output parent directory when no county has made one (as when a stage is
+// called by itself).
+std::string ScratchFolderPath(const CountyJobState& state);
+
+}  // namespace tigercore
