@@ -2,9 +2,32 @@
 
 namespace tigercore {
 
+namespace {
+
+// The log's words for a record file that cannot be read, by record type.
+constexpr const char* kReadMessages[] = {
+    "ERROR reading type 2 records", "ERROR reading type 3 records", "ERROR reading type 4 records",
+    "ERROR reading type 5 records", "ERROR reading type 6 records", "ERROR reading type 7 records",
+    "ERROR reading type 8 records", "ERROR reading type 9 records", "ERROR reading type A records",
+    "ERROR reading type B records", "ERROR reading type C records", "ERROR reading type E records",
+    "ERROR reading type I records", "ERROR reading type M records", "ERROR reading type P records",
+    "ERROR reading type S records", "ERROR reading type T records", "ERROR reading type U records",
+    "ERROR reading type Z records",
+};
+
+std::string ReadMessage(char type) {
+    constexpr size_t kTypeColumn = sizeof("ERROR reading type ") - 1;
+    for (const char* message : kReadMessages) {
+        if (message[kTypeColumn] == type) return message;
+    }
+    return platform::Format("ERROR reading type %c records", type);
+}
+
+}  // namespace
+
 void SetCommonMessages(TableReading& reading) {
     reading.allocationMessage = platform::Format("\nMEMORY ALLOCATION ERROR, Record Type %c, size %%ld", reading.type);
-    reading.readMessage = platform::Format("ERROR reading type %c records", reading.type);
+    reading.readMessage = ReadMessage(reading.type);
 }
 
 void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const std::string& message) {
