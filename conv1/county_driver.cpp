@@ -288,11 +288,9 @@ bool CountyDriver::Run() {
     // The scratch files of this county, private to this process, and its
     // type 1 file.
     bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records);
-    if (goOn && !Open('2', "Could not open Type 2 file. Processing for this county will terminate")) {
-        missingRequired_ = true;
-        goOn = false;
-    }
-    goOn = goOn && Call(ReadType2Records) && LineStage();
+    goOn = goOn &&
+           OpenRequired(RecordSuffix('2'), "Could not open Type 2 file. Processing for this county will terminate") &&
+           Call(ReadType2Records) && LineStage();
 
     // Any polygon flag; positions 50 to 52 (organisation, label points and
     // one no stage reads) count too.

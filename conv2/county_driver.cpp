@@ -122,7 +122,6 @@ private:
     void CopyMetadataText();
     // Ends the county (`converted` or failed); whether it stands converted.
     bool EndCounty(bool converted);
-
 };
 
 bool CountyDriver::LineStage() {
@@ -284,14 +283,12 @@ bool CountyDriver::Run() {
     // The scratch files of this county, private to this process, and its
     // type 1 file.
     bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records);
-    if (goOn) {
-        gRecordFile = platform::OpenAnyCase(RecordPath("rt2"), "r");
-        if (!gRecordFile) {
-            Services().ShowMessage(RecordPath("rt2"));
-            WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
-            missingRequired_ = true;
-            goOn = false;
-        }
+    // A missing type 2 file is also shown by its path.
+    if (goOn && !Open("rt2", nullptr)) {
+        Services().ShowMessage(RecordPath("rt2"));
+        WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
+        missingRequired_ = true;
+        goOn = false;
     }
     goOn = goOn && Call(ReadType2Records);
     if (goOn) tigercore::gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
