@@ -37,7 +37,6 @@ ConversionDialog::ConversionDialog()
     AddControl(kProgressBarId, ControlKind::ProgressBar, "");
     AddControl(kCancelId, ControlKind::Button, "CANCEL").visible = false;
     AddControl(kGoId, ControlKind::Button, "GO!").visible = false;
-    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
 }
 
 bool ConversionDialog::OnInitDialog() {
@@ -49,7 +48,7 @@ bool ConversionDialog::OnInitDialog() {
 bool ConversionDialog::Convert() { return ConvertCounty(*this); }
 
 void ConversionDialog::OnZipListEvent(const std::string& fileName) {
-    if (gZipCleanupPass && !platform::IsSymbolicLink(gUnzipFolder)) platform::RemoveFile(gUnzipFolder + "/" + fileName);
+    if (gZipCleanupPass) platform::RemoveFile(gUnzipFolder + "/" + fileName);
 }
 
 }  // namespace vornak

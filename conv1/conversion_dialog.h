@@ -33,7 +33,7 @@ public:
 
     ConversionDialog();
 
-    void OnZipListEvent(const std::string& fileName);
+    void OnZipListEvent(const std::string& fileName) override;
     bool OnInitDialog() override;
 
 protected:

@@ -32,7 +32,6 @@ ConversionDialog::ConversionDialog()
     ok.isDefault = true;
     ok.visible = false;
     AddControl(platform::IDCANCEL, ControlKind::Button, "Cancel").visible = false;
-    zipControl.OnListingFile = [this](const std::string& name) { OnZipListEvent(name); };
 }
 
 bool ConversionDialog::OnInitDialog() {

@@ -30,7 +30,7 @@ public:
 
     ConversionDialog();
 
-    void OnZipListEvent(const std::string& fileName);
+    void OnZipListEvent(const std::string& fileName) override;
     bool OnInitDialog() override;
 
 protected:

@@ -1,12 +1,16 @@
 // The dialog and driver frame both libraries' counties run in, over a test
 // dialog: the texts and bar the stages move, the record files found beside
 // the type 1 file, and a type A scratch file that cannot be made.
+#include "platform/files.h"
 #include "support/fake_job_services.h"
+#include "support/temp_dir.h"
 #include "tigercore/county_dialog.h"
 #include "tigercore/county_run.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -25,8 +29,19 @@ public:
         AddControl(10, platform::ControlKind::Static, "");
     }
 
+    // Unpacks the zipped county `inputPath` names into `folder`, as a
+    // library's dialog starts.
+    void Unpack(const std::string& folder, testsupport::FakeJobServices& services) {
+        unzipFolder = folder;
+        StartDialog("test", true, folder, ".rt1", "TGR01001", services);
+    }
+    std::string unzipFolder;
+
 protected:
     bool Convert() override { return true; }
+    void OnZipListEvent(const std::string& fileName) override {
+        if (ListingUnpackedFiles()) platform::RemoveFile(unzipFolder + "/" + fileName);
+    }
 };
 
 class TestRun : public tigercore::CountyRun {
@@ -106,6 +121,29 @@ TEST(CountyFrame, RunFindsRecordFilesAndFailsWithoutItsScratchFile) {
     EXPECT_FALSE(run.OpenTypeAScratch("/nonexistent-folder/a.tmp"));
     EXPECT_EQ(status, -1);
     EXPECT_EQ(services.log, "Could not open scratch file a.tmp\n");
+}
+
+// The unpacked files are removed when the county ends, but not through a
+// link that has taken the unzipped folder's place meanwhile.
+TEST(CountyFrame, UnpackedFilesAreRemovedButNotThroughALink) {
+    for (const bool swapped : {false, true}) {
+        SCOPED_TRACE(swapped ? "folder swapped for a link" : "folder as unpacked");
+        testsupport::TempDir dir;
+        testsupport::MakeZip(dir / "TGR01001.zip", {{"TGR01001.RT1", "1"}, {"TGR01001.RT2", "2"}});
+        TestDialog dialog;
+        dialog.inputPath = dir / "TGR01001.zip";
+        testsupport::FakeJobServices services;
+        dialog.Unpack(dir / "unzipped", services);
+        ASSERT_EQ(dialog.inputPath, dir / "unzipped/TGR01001.RT1");
+        std::string left = dir / "unzipped";
+        if (swapped) {
+            left = dir / "elsewhere";
+            ASSERT_EQ(std::rename((dir / "unzipped").c_str(), left.c_str()), 0);
+            ASSERT_EQ(::symlink(left.c_str(), (dir / "unzipped").c_str()), 0);
+        }
+        EXPECT_TRUE(dialog.RunConversion());
+        EXPECT_EQ(platform::ListDirectory(left).size(), swapped ? 2u : 0u);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tigercore/county_dialog.h"
 
+#include "platform/files.h"
 #include "tigercore/zip_input.h"
 
 namespace tigercore {
@@ -12,7 +13,12 @@ CountyDialog::CountyDialog(const CountyDialogControls& controls, const CountyZip
       masks_(zip.masks),
       archive_(zip.archive ? *zip.archive : ownArchive_),
       cleanupPass_(zip.cleanupPass ? *zip.cleanupPass : ownCleanupPass_),
-      log_(log) {}
+      log_(log) {
+    zipControl.OnListingFile = [this](const std::string& name) {
+        if (cleanupPass_ && platform::IsSymbolicLink(unzipFolder_)) return;
+        OnZipListEvent(name);
+    };
+}
 
 bool CountyDialog::StartDialog(const std::string& caption, bool zipped, const std::string& unzipFolder,
                                const std::string& typeOneSuffix, const std::string& countyBaseName,
@@ -20,6 +26,7 @@ bool CountyDialog::StartDialog(const std::string& caption, bool zipped, const st
     SetWindowText(caption);
     if (zipped) {
         archive_ = inputPath;
+        unzipFolder_ = unzipFolder;
         const UnpackedCounty unpacked = UnpackCounty(zipControl, inputPath, unzipFolder, masks_, typeOneSuffix,
                                                      countyBaseName + typeOneSuffix, unzipHold_, services);
         inputPath = unpacked.typeOnePath;

@@ -113,6 +113,11 @@ protected:
     // The texts, in the library's order.
     void DoDataExchange(platform::DataExchange& dx) override;
 
+    // The library's handler of each member the zip control lists. While the
+    // unpacked files are removed it is not called once the unzipped folder
+    // has become a symbolic link: nothing is removed through it.
+    virtual void OnZipListEvent(const std::string& fileName) = 0;
+
 private:
     // The text a control of the exchange order shows (each is one of the
     // text controls).
@@ -135,6 +140,7 @@ private:
     // The folder a zipped county is unpacked into, held from the unpacking
     // to the removal of what was unpacked.
     platform::FolderLock unzipHold_;
+    std::string unzipFolder_;
     bool unpackFailed_ = false;  // the archive could not be unpacked whole
 };
 
