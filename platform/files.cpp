@@ -61,21 +61,69 @@ FilePtr StreamOf(int fd, const char* mode) {
     return FilePtr(file);
 }
 
+// Opens `path` with `flags` when a regular file stands there (or is made):
+// opened without waiting, so that a FIFO never holds the open up (one
+// without a reader refuses a writer: ENXIO), then the waiting of reads and
+// writes given back. -1 with errno kNotRegularFile for a file of another
+// kind.
+int OpenRegular(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == ENXIO) errno = kNotRegularFile;
+        return -1;
+    }
+    struct stat st;
+    int error = 0;
+    if (::fstat(fd, &st) != 0) {
+        error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        error = kNotRegularFile;
+    } else {
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) error = errno;
+    }
+    if (error == 0) return fd;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
+// The open(2) flags of a std::fopen mode; -1 for a mode it does not take.
+int FlagsOfMode(const char* mode) {
+    int flags = 0;
+    switch (mode[0]) {
+        case 'r': flags = O_RDONLY; break;
+        case 'w': flags = O_WRONLY | O_CREAT | O_TRUNC; break;
+        case 'a': flags = O_WRONLY | O_CREAT | O_APPEND; break;
+        default: return -1;
+    }
+    for (const char* c = mode + 1; *c; ++c) {
+        if (*c == '+') flags = (flags & ~(O_RDONLY | O_WRONLY)) | O_RDWR;
+        else if (*c == 'x') flags |= O_EXCL;
+    }
+    return flags;
+}
+
 }  // namespace
 
-FilePtr OpenToUpdate(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    struct stat st;
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
+std::string NotRegularReason() { return errno == kNotRegularFile ? " (not a regular file)" : ""; }
+
+FilePtr OpenFile(const std::string& path, const char* mode) {
+    const int flags = FlagsOfMode(mode);
+    if (flags < 0) {
         errno = EINVAL;
         return FilePtr();
     }
-    return StreamOf(fd, "r+b");
+    const int fd = OpenRegular(path, flags);
+    return fd < 0 ? FilePtr() : StreamOf(fd, mode);
+}
+
+FilePtr OpenToUpdate(const std::string& path) {
+    return StreamOf(OpenRegular(path, O_RDWR | O_NOFOLLOW), "r+b");
 }
 
 FilePtr OpenToAppend(const std::string& path) {
-    return StreamOf(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666), "a");
+    return StreamOf(OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW), "a");
 }
 
 FilePtr CreateNewFile(const std::string& path) {

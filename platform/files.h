@@ -2,6 +2,7 @@
 // the case of their names, one-level directory creation.
 #pragma once
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,9 +16,19 @@ struct FileCloser {
 // An open C stream that closes itself.
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-inline FilePtr OpenFile(const std::string& path, const char* mode) {
-    return FilePtr(std::fopen(path.c_str(), mode));
-}
+// The errno of an opening refused because what stands at the path is no
+// regular file (a FIFO, a socket, a device, a folder): it is neither read
+// nor written, so that nothing waits on it. Every opening below refuses
+// such a file.
+inline constexpr int kNotRegularFile = ENODEV;
+// " (not a regular file)" right after an opening refused so; "" after any
+// other failure, whose line stays as it is.
+std::string NotRegularReason();
+
+// Opens a regular file as std::fopen does with `mode`, without waiting on
+// what stands there; null when it cannot (errno kNotRegularFile for a file
+// of another kind).
+FilePtr OpenFile(const std::string& path, const char* mode);
 
 // Closes the stream and reports whether everything written reached the file.
 bool CloseFile(FilePtr& file);
@@ -50,10 +61,12 @@ bool RemoveFileDurably(const std::string& path);
 // True when `path` itself is a symbolic link (a trailing '/' ignored).
 bool IsSymbolicLink(const std::string& path);
 // Opens an existing regular file for reading and writing ("r+b") without
-// following a symbolic link; null when it cannot (errno ELOOP for a link).
+// following a symbolic link; null when it cannot (errno ELOOP for a link,
+// kNotRegularFile for a file of another kind).
 FilePtr OpenToUpdate(const std::string& path);
 // Opens a file for appending ("a"), made when it is not there, never
-// through a symbolic link; null when it cannot (errno ELOOP for a link).
+// through a symbolic link; null when it cannot (errno ELOOP for a link,
+// kNotRegularFile for a file of another kind).
 FilePtr OpenToAppend(const std::string& path);
 // Creates a new file for writing ("wb") that must not exist yet, not even
 // as a link; null when it cannot.

@@ -9,6 +9,7 @@
 #include "polygons/simple_rings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -129,9 +130,15 @@ private:
 };
 
 // The record count of an existing index file of the merged layer, which
-// continues the numbering; -1 when the file is there but unreadable.
+// continues the numbering; -1 (the county failed) when the file is there
+// but unreadable or no regular file.
 int ExistingRecordCount(JobServices& services, const std::string& shxPath) {
     platform::FilePtr shx = platform::OpenFile(shxPath, "r+b");
+    if (!shx && errno == platform::kNotRegularFile) {
+        services.WriteLogLine("Could not open file " + shxPath + platform::NotRegularReason());
+        services.FailCounty();
+        return -1;
+    }
     if (!shx) return 0;
     std::rewind(shx.get());
     if (std::fgetc(shx.get()) == EOF) return 0;

@@ -42,6 +42,7 @@ int64_t FileSize(const std::string& path) {
 std::string SystemReason() {
     const int error = errno;
     if (error == 0) return std::string();
+    if (error == platform::kNotRegularFile) return platform::NotRegularReason();
     std::string text = std::strerror(error);
     if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     return " (" + text + ")";

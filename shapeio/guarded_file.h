@@ -108,7 +108,8 @@ int64_t TellPosition(std::FILE* file);
 // Length of the file at `path`, or -1.
 int64_t FileSize(const std::string& path);
 // The reason of the last failed system call, as " (no space left on
-// device)"; "" when there is none. Take it right after the failure.
+// device)" or " (not a regular file)"; "" when there is none. Take it
+// right after the failure.
 std::string SystemReason();
 
 }  // namespace shapeio

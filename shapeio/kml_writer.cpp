@@ -379,8 +379,12 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         }
     } undo{document, journal, services};
     int64_t continueAt = -1;
-    if (output.Merged() && platform::FileExists(path)) {
-        if (!document.OpenExisting(path, journal.get())) return fail("Could not open file " + path);
+    const bool continued = output.Merged() && document.OpenExisting(path, journal.get());
+    // A document there that cannot be opened (or is no regular file) keeps what it holds.
+    if (output.Merged() && !continued && !document.NothingThere()) {
+        return fail("Could not open file " + path + platform::NotRegularReason());
+    }
+    if (continued) {
         continueAt = FindDocumentEnd(document.get());
         if (continueAt < 0) {
             // Nothing was written: the document stays as it is.

@@ -1,14 +1,19 @@
 // Symbolic links planted in a shared output folder where the program writes,
 // continues, replaces or removes something: each is refused with a log line
-// naming it, and the file or folder it points to stays as it was.
+// naming it, and the file or folder it points to stays as it was. FIFOs
+// planted where it opens a file are refused likewise, never waited on.
 #include "county_writer.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "support/county_files.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -84,4 +89,59 @@ TEST(PlantedLinks, OutputFolderGivenAsALinkIsUsed) {
     }
     EXPECT_LACKS(ReadFile(dir / "out/TGR25903.log"), "Refused");
     EXPECT_EQ(platform::ListDirectory(dir / "out/county"), std::vector<std::string>{"ctycu.kml"});
+}
+
+// FIFOs planted where the program opens a file: each is refused without
+// being waited on, with a line naming it (on screen for the log), and the
+// county fails with nothing of it written. Each county runs in a child
+// process that an alarm ends, so that a wait fails the test instead of
+// holding it up.
+TEST(PlantedFifos, NoneIsWaitedOn) {
+    const struct {
+        const char* kind;
+        const char* fifo;  // below the output folder
+        bool older;        // the 1994-2000 library
+        std::string options;
+        const char* absent;  // a file of the layer that must not be made ("" for the log)
+    } cases[] = {
+        {"log", "TGR25901.log", false, Options('c', '3', {1}), ""},
+        {"log, older library", "TGR25901.log", true, OldOptions('6', '3', {1}), ""},
+        {"polygon layer index", "county/ctycu.shx", false, Options('c', '3', {9}), "county/ctycu.kml"},
+        {"polygon layer index, older library", "county00/cty00.shx", true, OldOptions('6', '3', {9}),
+         "county00/cty00.kml"},
+        {"line layer index", "rails/lkB.shx", false, Options('c', '3', {1}), "rails/lkB.shp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        TempDir dir;
+        const std::string out = dir / "out", fifo = out + "/" + c.fifo;
+        ASSERT_TRUE(platform::MakeDirectory(out));
+        platform::MakeDirectory(platform::DirectoryOfPath(fifo));
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+        countygen::CountySpec spec;
+        if (c.older) spec.edition = '6';
+        const std::string input = countygen::WriteCounty(spec, dir.path()).type1Path;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::alarm(60);
+            const bool screen = std::freopen((dir / "screen").c_str(), "w", stderr) != nullptr;
+            const int result = c.older ? ConvertOldCounty(input, out, c.options) : ConvertCounty(input, out, c.options);
+            std::fflush(stderr);
+            ::_exit(screen ? result : 2);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        if (*c.absent) {
+            EXPECT_HAS(ReadFile(out + "/TGR25901.log"), "Could not open file " + fifo + " (not a regular file)\n");
+            EXPECT_FALSE(Exists(out + "/" + c.absent));
+        } else {
+            EXPECT_HAS(ReadFile(dir / "screen"),
+                       "Cannot open the log file " + fifo + " (not a regular file): county " + input + " not converted\n");
+            EXPECT_EQ(platform::ListDirectory(out), std::vector<std::string>{"TGR25901.log"});
+        }
+        struct stat st;
+        EXPECT_TRUE(::lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +40,33 @@ TEST(FilesTest, FindsRecordFilesWhateverTheCaseAndPrefersTheExactName) {
     ASSERT_EQ(::mkdir((dir / "TGR25025.RTA").c_str(), 0755), 0);
     EXPECT_EQ(platform::FindFileAnyCase(dir / "tgr25025.rta"), "");
     EXPECT_FALSE(platform::OpenAnyCase(dir / "tgr25025.rta", "r"));
+}
+
+// Every opening refuses a FIFO at once, whatever its mode, and a regular
+// file it opens reads and writes waiting as usual.
+TEST(FilesTest, OpeningsRefuseAFifoWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir / "fifo", file = dir / "file";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    WriteFile(file, "x");
+    using Opening = platform::FilePtr (*)(const std::string&);
+    const Opening openings[] = {
+        [](const std::string& p) { return platform::OpenFile(p, "r"); },
+        [](const std::string& p) { return platform::OpenFile(p, "r+b"); },
+        [](const std::string& p) { return platform::OpenFile(p, "wb"); },
+        [](const std::string& p) { return platform::OpenFile(p, "a"); },
+        platform::OpenToUpdate,
+        platform::OpenToAppend,
+    };
+    for (const Opening open : openings) {
+        errno = 0;
+        EXPECT_FALSE(open(fifo));
+        EXPECT_EQ(errno, platform::kNotRegularFile);
+        EXPECT_EQ(platform::NotRegularReason(), " (not a regular file)");
+        const platform::FilePtr opened = open(file);
+        ASSERT_TRUE(opened);
+        EXPECT_EQ(::fcntl(::fileno(opened.get()), F_GETFL) & O_NONBLOCK, 0);
+    }
 }
 
 TEST(FilesTest, MakeDirectoryMakesOneLevelAndFailsOnAnExistingOne) {

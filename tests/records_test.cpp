@@ -545,7 +545,7 @@ TEST_F(RecordsTest, TypeIMustDescribeTheSameLinesAsType1) {
 
 TEST_F(RecordsTest, AReadErrorIsLoggedAndClosesTheFile) {
     // A directory opens as a stream but cannot be read.
-    gRecordFile = platform::OpenFile(dir.path(), "r");
+    gRecordFile = platform::FilePtr(std::fopen(dir.path().c_str(), "r"));
     ASSERT_TRUE(gRecordFile);
     ReadType2Records();
     EXPECT_EQ(gConversionStatus, -1);

@@ -47,8 +47,9 @@ platform::FilePtr OpenCountyLog(const std::string& path, const std::string& edit
                                 const std::string& inputPath) {
     platform::FilePtr log = platform::OpenToAppend(path);
     if (!log) {
-        const char* why = errno == ELOOP ? " (a symbolic link stands there and is not followed)" : "";
-        std::fprintf(stderr, "Cannot open the log file %s%s: county %s not converted\n", path.c_str(), why,
+        const std::string why =
+            errno == ELOOP ? " (a symbolic link stands there and is not followed)" : platform::NotRegularReason();
+        std::fprintf(stderr, "Cannot open the log file %s%s: county %s not converted\n", path.c_str(), why.c_str(),
                      inputPath.c_str());
         return log;
     }

@@ -48,8 +48,8 @@ bool HasOutputDirectory(const char* outputDir, const std::string& inputPath);
 
 // Opens the county's log for appending and writes its first lines: the
 // start time and the edition's text. A log that cannot be opened (or is a
-// symbolic link, never followed) is said on standard error (nothing can be
-// converted without it): null.
+// symbolic link, never followed, or no regular file, never waited on) is
+// said on standard error (nothing can be converted without it): null.
 platform::FilePtr OpenCountyLog(const std::string& path, const std::string& editionText,
                                 const std::string& inputPath);
 // Writes the end time and closes the log.
