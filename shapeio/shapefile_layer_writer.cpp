@@ -3,8 +3,19 @@
 #include "shapeio/byte_order.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace shapeio {
+
+namespace {
+
+// Whether anything (a file of any kind, a link) stands at `path`.
+bool SomethingAt(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
 
 ShapefileLayerWriter::~ShapefileLayerWriter() {
     if (open_) RollbackAll();
@@ -51,6 +62,18 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
 
     for (const std::string& path : {shxPath, shpPath, dbfPath}) {
         if (RefusesLayerLink(services_, path)) return Fail();
+    }
+    // Merged files made anew beside a lost index would drop the rows of the
+    // earlier counties: they stay as they are.
+    if (output.Merged()) {
+        const bool shxMissing = !SomethingAt(shxPath);
+        if (shxMissing || (platform::FileExists(shxPath) && FileSize(shxPath) == 0)) {
+            for (const std::string& path : {shpPath, dbfPath}) {
+                if (!SomethingAt(path)) continue;
+                return Fail("Could not append to file " + shxPath + " (it is " + (shxMissing ? "missing" : "empty") +
+                            " while " + path + " is there)");
+            }
+        }
     }
     Journal* journal = nullptr;
     if (output.Merged()) {

@@ -33,10 +33,11 @@ public:
     // Opens the layer's files "<folder><stem>.shx/.shp/.dbf". In organisation
     // '3' an index file that exists and is not empty is read back and the
     // three files are continued; one that is there but cannot be opened
-    // fails; otherwise they are created. Logs "Could not
-    // open file %s", "Could not read an existing shx file", "Could not
-    // append to file %s" or a link refused, and fails the county when it
-    // cannot.
+    // fails, and so does an index file missing or empty while the .shp or
+    // .dbf is there (the three stay as they are); otherwise they are
+    // created. Logs "Could not open file %s", "Could not read an existing
+    // shx file", "Could not append to file %s" or a link refused, and fails
+    // the county when it cannot.
     bool Open(const LayerOutput& output, int32_t shapeType, const DbfFieldDef* fields);
 
     // One PolyLine of one part and its attribute record.

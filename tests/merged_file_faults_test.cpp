@@ -80,3 +80,33 @@ TEST(MergedFileFaults, UndoGivesBackTheBytesOfAReplacedFile) {
         EXPECT_EQ(Exists(journal.path()), !c.keptWhole);
     }
 }
+
+// A merged shapefile whose index file is gone or empty while its shapes or
+// its table are there fails the county naming the index file; the three
+// files stay as they are.
+TEST(MergedFileFaults, LostIndexKeepsTheLayer) {
+    const struct {
+        std::vector<std::string> removed;
+        bool emptied;       // the index file is left empty
+        const char* there;  // the file the line names
+    } cases[] = {{{"lkA.shx"}, false, "lkA.shp"}, {{}, true, "lkA.shp"}, {{"lkA.shx", "lkA.shp"}, false, "lkA.dbf"}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        const shapeio::LayerOutput output{dir.path() + "/", "lkA", '3'};
+        const std::string row = shapeio::DbfRecord(kIdFields).AddNumber(7LL).text();
+        FakeJobServices first, second;
+        shapeio::ShapefileLayerWriter layer(first);
+        ASSERT_TRUE(layer.Open(output, shapeio::kShapePolyLine, kIdFields) && layer.AddArc(kLine, 2, row) &&
+                    layer.Finish());
+        for (const std::string& name : c.removed) ASSERT_EQ(::unlink((dir / name).c_str()), 0);
+        if (c.emptied) WriteFile(dir / "lkA.shx", "");
+        const std::map<std::string, std::string> before = FolderFiles(dir.path());
+
+        shapeio::ShapefileLayerWriter next(second);
+        EXPECT_FALSE(next.Open(output, shapeio::kShapePolyLine, kIdFields));
+        EXPECT_TRUE(second.failed);
+        EXPECT_EQ(second.log, "Could not append to file " + (dir / "lkA.shx") + " (it is " +
+                                  (c.emptied ? "empty" : "missing") + " while " + (dir / c.there) + " is there)\n");
+        EXPECT_TRUE(FolderFiles(dir.path()) == before) << c.there;
+    }
+}
