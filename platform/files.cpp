@@ -61,21 +61,29 @@ FilePtr StreamOf(int fd, const char* mode) {
     return FilePtr(file);
 }
 
-}  // namespace
-
-FilePtr OpenToUpdate(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// StreamOf for a regular file only: anything else is closed (errno EINVAL).
+FilePtr RegularStreamOf(int fd, const char* mode) {
     struct stat st;
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
         errno = EINVAL;
         return FilePtr();
     }
-    return StreamOf(fd, "r+b");
+    return StreamOf(fd, mode);
+}
+
+}  // namespace
+
+FilePtr OpenToUpdate(const std::string& path) {
+    return RegularStreamOf(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC), "r+b");
 }
 
 FilePtr OpenToAppend(const std::string& path) {
     return StreamOf(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666), "a");
+}
+
+FilePtr OpenExistingToAppend(const std::string& path) {
+    return RegularStreamOf(::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC), "a");
 }
 
 FilePtr CreateNewFile(const std::string& path) {

@@ -55,6 +55,10 @@ FilePtr OpenToUpdate(const std::string& path);
 // Opens a file for appending ("a"), made when it is not there, never
 // through a symbolic link; null when it cannot (errno ELOOP for a link).
 FilePtr OpenToAppend(const std::string& path);
+// Opens an existing regular file for appending ("a"), never through a
+// symbolic link and without waiting on what is no regular file; null when
+// it cannot (errno ELOOP for a link, EINVAL for what is no regular file).
+FilePtr OpenExistingToAppend(const std::string& path);
 // Creates a new file for writing ("wb") that must not exist yet, not even
 // as a link; null when it cannot.
 FilePtr CreateNewFile(const std::string& path);
