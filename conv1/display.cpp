@@ -73,6 +73,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gCountyCode = opened.names.countyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
+    gLogPath = opened.logPath;
     dialog->countyText = gCountyCode;
     if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;

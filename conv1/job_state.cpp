@@ -12,6 +12,7 @@ int gKmlLabelPoints = 0;
 std::string gCountyCode;
 std::string gOutputDir;
 platform::FilePtr gLogFile;
+std::string gLogPath;
 int gZipInput = 0;
 char gOrganisationMode = '0';
 std::string gOutputPrefix;
@@ -26,8 +27,8 @@ int gConversionStatus = 0;
 tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
         gLogFile, gConversionStatus, gCurrentJob, "PELLARD from Quillfen",
-        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
-         gKmlLabelPoints, /*mergedFolderMakes=*/1});
+        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gLogPath,
+         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1});
     return services;
 }
 

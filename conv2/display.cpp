@@ -69,6 +69,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
+    gLogPath = opened.logPath;
     if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;
     dialog->outputOptionText = opened.county.optionText;

@@ -17,6 +17,7 @@ std::string gOutputPrefix;
 std::string gCountyBaseName;
 std::string gCountyCode;
 platform::FilePtr gLogFile;
+std::string gLogPath;
 ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
@@ -25,8 +26,8 @@ std::string gUnzipFolder;
 tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
         gLogFile, gConversionStatus, gCurrentJob, "QUORVEX",
-        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gClipWaterPolygons,
-         gKmlLabelPoints, /*mergedFolderMakes=*/2});
+        {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gLogPath,
+         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2});
     return services;
 }
 

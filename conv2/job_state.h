@@ -25,6 +25,7 @@ extern std::string gOutputPrefix;  // output folder of the county followed by '/
 extern std::string gCountyBaseName;
 extern std::string gCountyCode;  // state and county FIPS code
 extern platform::FilePtr gLogFile;
+extern std::string gLogPath;  // the path gLogFile was opened at
 
 extern ConversionDialog* gCurrentJob;
 extern int gConversionStatus;  // 0 go on, -1 the county is abandoned

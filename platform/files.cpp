@@ -126,6 +126,10 @@ FilePtr OpenToAppend(const std::string& path) {
     return StreamOf(OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW), "a");
 }
 
+FilePtr OpenExistingToAppend(const std::string& path) {
+    return StreamOf(OpenRegular(path, O_WRONLY | O_APPEND | O_NOFOLLOW), "a");
+}
+
 FilePtr CreateNewFile(const std::string& path) {
     return StreamOf(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), "wb");
 }

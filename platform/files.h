@@ -68,6 +68,11 @@ FilePtr OpenToUpdate(const std::string& path);
 // through a symbolic link; null when it cannot (errno ELOOP for a link,
 // kNotRegularFile for a file of another kind).
 FilePtr OpenToAppend(const std::string& path);
+// Opens an existing regular file for appending ("a"), never through a
+// symbolic link and without waiting on what is no regular file; null when
+// it cannot (errno ELOOP for a link, kNotRegularFile for a file of another
+// kind).
+FilePtr OpenExistingToAppend(const std::string& path);
 // Creates a new file for writing ("wb") that must not exist yet, not even
 // as a link; null when it cannot.
 FilePtr CreateNewFile(const std::string& path);

@@ -52,9 +52,12 @@ private:
 // Before a merged county changes anything in `folder` (held against other
 // jobs): finishes the commit of a run that stopped while committing, and
 // puts back the files of every journal in the folder and the folders right
-// below it (not reached through links), logging each. False (logged, the
-// county failed) when a journal's files cannot be put back or a journal
-// cannot be removed.
+// below it (not reached through links), logging each. A finished commit is
+// said on screen, in this county's log and in the stopped county's log
+// ("<county> was converted whole into the merged layers of <folder> before
+// its run stopped: running it again adds it again"; "A county ..." when its
+// list does not name it). False (logged, the county failed) when a
+// journal's files cannot be put back or a journal cannot be removed.
 bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
 
 // The journal of one layer's files: the county's when a county change is

@@ -27,6 +27,10 @@ public:
     virtual void SetProgress(int percent) = 0;
     // A message box that never blocks (also written to the log).
     virtual void ShowMessage(const std::string& text) = 0;
+    // The county's name (its base name) and the path of its log; empty for
+    // a job that has none.
+    virtual std::string CountyName() const { return std::string(); }
+    virtual std::string LogPath() const { return std::string(); }
     // The change the county makes to merged layer files (county_change.h);
     // null for a job that keeps none.
     virtual CountyChange* Change() { return nullptr; }

@@ -390,7 +390,7 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
             // Nothing was written: the document stays as it is.
             services.ShowMessage("file error");
             scratch.RemoveAfterReading();
-            return false;
+            return fail("The merged document " + path + " has no closing </Document> line");
         }
     }
 

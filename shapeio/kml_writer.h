@@ -65,7 +65,8 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
 // Failures are logged and fail the county ("Could not open file %s", "Could
 // not read from file %s", "Could not write to file %s"); the document is then
 // left as it was before the call. A merged document without "</Document>" is
-// reported ("file error") and left untouched, and the county goes on.
+// reported ("file error", and the log names it) and left untouched, and the
+// county fails.
 // Returns true when the county's folder was written.
 bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
                         const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,

@@ -50,14 +50,15 @@ public:
 class CountyPolygonsTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
-    std::string outputDir = "/scratch", prefix = "/out/tgr99001/", base = "tgr99001", county = "99001";
+    std::string outputDir = "/scratch", prefix = "/out/tgr99001/", base = "tgr99001", county = "99001",
+                logPath = "/scratch/tgr99001.log";
     const tigercore::ScratchFolder scratch;  // none made: the output directory holds the scratch files
     char mode = '3';
     int clip = 1, labels = 0, status = 0;
     platform::FilePtr log;
     tigercore::ProgressSink* const noDialog = nullptr;
-    tigercore::CountyServices services(log, status, noDialog, "",
-                                       {outputDir, scratch, prefix, mode, base, county, clip, labels, GetParam()});
+    tigercore::CountyServices services(
+        log, status, noDialog, "", {outputDir, scratch, prefix, mode, base, county, logPath, clip, labels, GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
     HandLines polygons(services, lines, ends, GatherShape, ReadTypeARow);

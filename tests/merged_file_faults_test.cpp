@@ -1,15 +1,19 @@
-// Merged files that cannot be continued keep what they hold; undoing a file
-// that a shorter or longer one replaced gives back its very bytes.
+// Merged files that cannot be continued keep what they hold, and the county
+// that meets one fails with its change undone; undoing a file that a
+// shorter or longer one replaced gives back its very bytes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "county_writer.h"
 #include "platform/private_file.h"
 #include "shapeio/journal.h"
 #include "shapeio/shapefile_layer_writer.h"
+#include "support/county_files.h"
 #include "support/fake_job_services.h"
 #include "support/fault_job.h"
+#include "support/text_checks.h"
 
 using namespace testsupport;
 
@@ -109,4 +113,28 @@ TEST(MergedFileFaults, LostIndexKeepsTheLayer) {
                                   (c.emptied ? "empty" : "missing") + " while " + (dir / c.there) + " is there)\n");
         EXPECT_TRUE(FolderFiles(dir.path()) == before) << c.there;
     }
+}
+
+// A merged document whose closing line is gone: "file error", the log names
+// the document, and the county fails with what it added before (its rails)
+// taken out again.
+TEST(MergedFileFaults, DocumentWithoutClosingLineFailsTheCounty) {
+    TempDir dir;
+    countygen::CountySpec spec;
+    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
+    spec.county = "903";
+    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const std::string out = dir / "out", document = out + "/county/ctycu.kml", options = Options('c', '3', {1, 9});
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    ASSERT_EQ(ConvertCounty(first, out, options), 0);
+    std::string text = ReadFile(document);
+    WriteFile(document, text.erase(text.rfind("</Document>")));
+    const std::map<std::string, std::string> before = FolderFiles(out);
+    EXPECT_EQ(ConvertCounty(second, out, options), 1);
+    EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "file error\nThe merged document " + document +
+                                                     " has no closing </Document> line\nThe merged layers of " + out +
+                                                     " were put back as they were before this county\n");
+    std::map<std::string, std::string> after = FolderFiles(out);
+    after.erase("TGR25903.log");
+    EXPECT_TRUE(after == before);
 }

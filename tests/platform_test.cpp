@@ -57,6 +57,7 @@ TEST(FilesTest, OpeningsRefuseAFifoWithoutWaiting) {
         [](const std::string& p) { return platform::OpenFile(p, "a"); },
         platform::OpenToUpdate,
         platform::OpenToAppend,
+        platform::OpenExistingToAppend,
     };
     for (const Opening open : openings) {
         errno = 0;

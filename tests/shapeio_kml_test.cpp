@@ -327,8 +327,9 @@ TEST(KmlFailure, MergedDocumentWithoutEnd) {
     WriteScratch(dir.path(), {{1, "A", {Clockwise(0, 0, 2, 2)}}});
     KmlRun run = WriteKml(dir, '3', "25027", false);
     EXPECT_FALSE(run.result);
-    EXPECT_FALSE(run.services.failed);  // the county goes on with its next layer
-    EXPECT_EQ("file error\n", run.services.log);
+    EXPECT_TRUE(run.services.failed);
+    EXPECT_EQ("file error\nThe merged document " + (dir / "ctycu.kml") + " has no closing </Document> line\n",
+              run.services.log);
     EXPECT_EQ(broken, ReadFile(dir / "ctycu.kml"));
     EXPECT_TRUE(ScratchFilesGone(dir));
 }

@@ -201,3 +201,49 @@ TEST(StoppedCounty, StoppedWhileCommittingKeepsTheChange) {
     for (const char* out : {"ref", "out"}) EXPECT_EQ(ConvertCounty(second, dir / out, options), 0);
     EXPECT_TRUE(Tree(dir / "out") == Tree(dir / "ref"));
 }
+
+// A run stopped after its commit list was placed had converted its county
+// whole: the next run says so, in its log, in the stopped county's log (once
+// when they are one; not made when it is gone) and on screen, by the list's
+// first line. A list of an older run names no county; one left by a run
+// that ended says nothing.
+TEST(StoppedCounty, StopAfterTheCommitListIsSaid) {
+    TempDir dir;
+    countygen::CountySpec spec;
+    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
+    spec.county = "903";
+    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const std::string options = Options('c', '3', {1});
+    const std::string stopped = "pellard commit 8 12 TGR25903TGR25903.log\n";
+    const struct {
+        std::string head;  // the list's first line
+        std::string next;  // the county run next
+        std::string said;  // who is said to be converted
+        int in901, in903;  // how often each county's log says it
+    } cases[] = {
+        {stopped, second, "TGR25903", 0, 1},
+        {stopped, first, "TGR25903", 1, 1},
+        {"pellard commit 8 12 TGR25905TGR25905.log\n", first, "TGR25905", 1, 0},
+        {"", first, "A county", 1, 0},
+        {"pellard ended 8 12 TGR25903TGR25903.log\n", first, "TGR25903", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.head);
+        TempDir outDir;
+        const std::string out = outDir.path();
+        for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, out, options), 0);
+        WriteFile(out + "/rails/lkB.journal", "pellard journal 1\nfile 100 7\nlkB.shp");
+        WriteFile(out + "/.pellard-committed", c.head + "rails/lkB.journal\n");
+        const std::string before901 = ReadFile(out + "/TGR25901.log"), before903 = ReadFile(out + "/TGR25903.log");
+        EXPECT_EQ(ConvertCounty(c.next, out, options), 0);
+        const std::string line = c.said + " was converted whole into the merged layers of " + out +
+                                 " before its run stopped: running it again adds it again\n";
+        const std::string new901 = ReadFile(out + "/TGR25901.log").substr(before901.size());
+        const std::string new903 = ReadFile(out + "/TGR25903.log").substr(before903.size());
+        EXPECT_EQ(CountOf(new901, line), c.in901);
+        EXPECT_EQ(CountOf(new903, line), c.in903);
+        EXPECT_EQ(CountOf(new901 + new903, "was converted whole"), c.in901 + c.in903);
+        EXPECT_FALSE(Exists(out + "/rails/lkB.journal") || Exists(out + "/.pellard-committed") ||
+                     Exists(out + "/TGR25905.log"));
+    }
+}

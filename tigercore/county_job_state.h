@@ -16,6 +16,7 @@ struct CountyJobState {
     const char& organisationMode;
     const std::string& countyBaseName;
     const std::string& countyCode;
+    const std::string& logPath;  // the county's log
     const int& clipWaterPolygons;
     const int& kmlLabelPoints;
     // How often the library makes (and logs) a merged layer's theme folder.

@@ -46,6 +46,8 @@ public:
     void SetProgress(int percent) override;
     // A message box that never blocks: standard error and the log.
     void ShowMessage(const std::string& text) override;
+    std::string CountyName() const override { return state_.countyBaseName; }
+    std::string LogPath() const override { return state_.logPath; }
     shapeio::CountyChange* Change() override { return &change_; }
     shapeio::KeptFiles* Kept() override { return &kept_; }
 
