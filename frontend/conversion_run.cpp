@@ -175,6 +175,14 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
             for (size_t k = 1; k < typeOneFiles.size(); ++k) text += "\n" + typeOneFiles[k] + " is not converted";
             ShowMessageBox(out_, text);
         }
+        // What an earlier job of this county left in "unzipped" would be
+        // read with what this archive holds: it goes first, and the user is
+        // told of each file.
+        std::string leftovers;
+        for (const std::string& line :
+             zipControl_.RemoveLeftovers(unzipHold, platform::FileTitleOfPath(firstFile)))
+            leftovers += (leftovers.empty() ? "" : "\n") + line;
+        if (!leftovers.empty()) ShowMessageBox(out_, leftovers);
         // The .met goes along so that the library can copy it.
         unpackMasks = std::string(kind->mask) + "\r*.met";
         zipControl_.SetFileSpecs(unpackMasks);

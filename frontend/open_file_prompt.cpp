@@ -78,7 +78,7 @@ std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out) {
         << "  one or more paths, wildcards allowed, \"...\" around a path with blanks; an empty line cancels\n"
         << "file> " << std::flush;
     std::string line;
-    if (!platform::ReadCommandLine(in, line)) {
+    if (!platform::ReadCommandLine(in, line, out)) {
         out << "\n";
         return {};
     }

@@ -11,7 +11,8 @@ namespace frontend {
 
 // Asks for one line of paths. An empty line or the end of the input cancels
 // (empty result); so does a line naming a path that does not exist, which is
-// said in a message box. Nothing of such a line is added.
+// said in a message box, and a line holding a NUL character. Nothing of such
+// a line is added.
 std::vector<std::string> PromptForInputs(std::istream& in, std::ostream& out);
 
 // The paths of one answer line: words split at blanks ("..." keeps blanks),

@@ -33,9 +33,18 @@ const char* KindName(ControlKind kind) {
     return "control";
 }
 
-bool ReadCommandLine(std::istream& in, std::string& line) {
+bool ReadCommandLine(std::istream& in, std::string& line, std::ostream& out) {
     if (!std::getline(in, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\0') != std::string::npos) {
+        // A path or text ends at a NUL for some steps and not for others:
+        // nothing of such a line is taken.
+        std::string shown;
+        for (char c : line) shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+        out << "line refused, it holds a NUL character: " << shown << "\n";
+        CountRefusal();
+        line.clear();
+    }
     return true;
 }
 
@@ -405,7 +414,7 @@ int Dialog::DoModal(std::istream& in, std::ostream& out) {
     while (!ended_) {
         console.Render(*this);
         out << "> " << std::flush;
-        if (!ReadCommandLine(in, line)) {
+        if (!ReadCommandLine(in, line, out)) {
             out << "\n";
             endedByInput_ = true;
             OnClose();

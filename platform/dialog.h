@@ -21,7 +21,10 @@ const char* KindName(ControlKind kind);
 
 // Reads one line of commands, ended by LF or by CR LF (a script written on
 // Windows): the CR is not part of the line. False at the end of the input.
-bool ReadCommandLine(std::istream& in, std::string& line);
+// A line holding a NUL character is refused whole: `out` says so, a refusal
+// is counted (CountRefusal) and `line` comes back empty, which no dialog
+// acts on and which ends a prompt as its Cancel does.
+bool ReadCommandLine(std::istream& in, std::string& line, std::ostream& out);
 
 // The input lines refused since the count was last reset: commands a modal
 // dialog does not know or cannot carry out, and answers a program turns down

@@ -2,10 +2,12 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -46,23 +48,36 @@ bool FolderLock::TryHold(const std::string& folder) {
 }
 
 void FolderLock::RemoveFilesInHeldFolder() const {
-    if (fd_ < 0) return;
+    RemoveFilesInHeldFolder([](const std::string&) { return true; });
+}
+
+std::vector<std::string> FolderLock::RemoveFilesInHeldFolder(
+    const std::function<bool(const std::string&)>& chosen) const {
+    std::vector<std::string> removed;
+    if (fd_ < 0) return removed;
     // The listing reads through a descriptor of its own (closedir closes it).
     const int listed = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
     DIR* dir = listed >= 0 ? ::fdopendir(listed) : nullptr;
     if (!dir) {
         if (listed >= 0) ::close(listed);
-        return;
+        return removed;
     }
     ::rewinddir(dir);
     std::vector<std::string> names;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
+        if (name != "." && name != ".." && chosen(name)) names.push_back(name);
     }
     ::closedir(dir);
-    // unlinkat removes a link itself, never what it leads to.
-    for (const std::string& name : names) ::unlinkat(fd_, name.c_str(), 0);
+    std::sort(names.begin(), names.end());
+    // unlinkat removes a link itself, never what it leads to, and no
+    // directory.
+    for (const std::string& name : names) {
+        struct stat st;
+        if (::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) continue;
+        if (::unlinkat(fd_, name.c_str(), 0) == 0) removed.push_back(name);
+    }
+    return removed;
 }
 
 void FolderLock::Release() {

@@ -5,7 +5,9 @@
 // instead of reading or removing the first one's files.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -36,6 +38,10 @@ public:
     // Removes the files in the folder held, through the descriptor that
     // holds it: a link put in the folder's place meanwhile leads nowhere.
     void RemoveFilesInHeldFolder() const;
+    // Removes the files in the folder held whose names `chosen` takes, the
+    // same way; a directory is never removed, a symbolic link is removed
+    // itself. Returns the names removed, sorted.
+    std::vector<std::string> RemoveFilesInHeldFolder(const std::function<bool(const std::string&)>& chosen) const;
 
 private:
     int fd_ = -1;

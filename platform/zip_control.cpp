@@ -116,6 +116,23 @@ ZipControl::FolderHold ZipControl::HoldExtractFolder(const std::string& folder, 
     return FolderHold::kHeld;
 }
 
+std::vector<std::string> ZipControl::RemoveLeftovers(const FolderLock& hold, const std::string& baseName) const {
+    const std::string county = ToLower(baseName) + ".";
+    auto leftover = [&county](const std::string& name) {
+        const std::string lower = ToLower(name);
+        if (lower.size() <= county.size() || lower.compare(0, county.size(), county) != 0) return false;
+        const std::string extension = lower.substr(county.size());
+        if (extension == "met") return true;
+        if (extension.size() != 3) return false;
+        const std::string family = extension.substr(0, 2);
+        return family == "rt" || family == "bw" || family == "f6";
+    };
+    std::vector<std::string> lines;
+    for (const std::string& name : hold.RemoveFilesInHeldFolder(leftover))
+        lines.push_back("Removed " + name + ", left in " + extractFolder_ + " by an earlier run");
+    return lines;
+}
+
 std::vector<std::string> ZipControl::Masks() const {
     std::vector<std::string> masks;
     std::string::size_type start = 0;

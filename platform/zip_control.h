@@ -40,6 +40,14 @@ public:
     // kNotHeld: errno says why.
     FolderHold HoldExtractFolder(const std::string& folder, const std::string& archive, FolderLock& hold,
                                  bool& waited);
+    // Removes from the extract folder, which `hold` holds, the files an
+    // earlier job of the county `baseName` left there (stopped before it
+    // removed what it unpacked), which would be read with this archive's:
+    // every file whose name, in any case, is that name with a record file's
+    // extension (.rt?, .bw?, .f6?) or .met. Nothing else, no directory, and
+    // a symbolic link of such a name itself. Returns one line per file
+    // removed, "Removed NAME, left in FOLDER by an earlier run".
+    std::vector<std::string> RemoveLeftovers(const FolderLock& hold, const std::string& baseName) const;
     void SetExtractFolder(const std::string& folder) { extractFolder_ = folder; }
     void SetZipFileName(const std::string& archive) { zipFileName_ = archive; }
     // One or more masks joined by "\r"; '*' and '?' wildcards, matched

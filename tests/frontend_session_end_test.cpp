@@ -25,6 +25,7 @@ TEST_F(SessionEndTest, EachEndingHasItsStatus) {
                       out = dir_ / "out", none = dir_ / "none";
     ASSERT_TRUE(platform::MakeDirectory(out));
     const std::string add = "press 11\n" + a + "\ncheck 108\nok\n", go = "ok\nset 31 " + out + "\nok\n";
+    const std::string nul(1, '\0');
     struct Case {
         std::string script;
         int status;
@@ -43,6 +44,10 @@ TEST_F(SessionEndTest, EachEndingHasItsStatus) {
         {add + go, 1, 1, true}, {add + "press 99\n" + go, 2, 1, true},
         {"press 11\n" + rta + "\nescape\n", 2, 0, false,
          "[pellard] " + rta + " is not a type 1 record file; add the county's type 1 file " + rt1 + "\n"},
+        // A line holding a NUL is refused whole, a path as a command.
+        {"press 11\n" + a + nul + "/etc/passwd\ncheck 108\nok\n" + go, 2, 0, false,
+         "line refused, it holds a NUL character: " + a + "\\0/etc/passwd\n"},
+        {"press 11\n" + a + "\ncheck 108" + nul + "\nok\n" + go, 2, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);

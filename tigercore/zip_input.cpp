@@ -1,6 +1,7 @@
 #include "tigercore/zip_input.h"
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "shapeio/layer_output.h"
 
 #include <cerrno>
@@ -56,6 +57,12 @@ UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archiv
     for (const std::string& message : zip.Messages()) services.WriteLogLine(message);
     if (listed == platform::ZipControl::kNothingMatches) services.ShowMessage("cound not find files to unzip");
     else if (listed != platform::ZipControl::kSuccess) services.ShowMessage("could not read the archive " + archive);
+
+    // What an earlier job of this county left in the folder would be read
+    // with what this archive holds.
+    const std::string typeOneFile = typeOneName.empty() ? fallbackName : typeOneName;
+    for (const std::string& line : zip.RemoveLeftovers(hold, platform::FileTitleOfPath(typeOneFile)))
+        services.WriteLogLine(line);
 
     if (listed == platform::ZipControl::kSuccess) {
         county.failed = zip.ExtractFiles(0) != platform::ZipControl::kSuccess;

@@ -23,11 +23,13 @@ struct UnpackedCounty {
 // Unpacks the members of `archive` that match `masks` ("\r"-separated) into
 // `unzipFolder` (made when it is not there), which `hold` holds from then on
 // against other jobs (the caller lets go once it has removed what was
-// unpacked); a job that had to wait for another says so in the log. "cound
-// not find files to unzip" is shown when nothing matches (the county goes on
-// and fails at its first record file), and every entry the control refuses
-// is logged. A symbolic link where the folder goes is refused (logged):
-// nothing is unpacked and the county is not converted.
+// unpacked); a job that had to wait for another says so in the log. Each
+// file an earlier job of the county left there is removed before the
+// unpacking and logged (ZipControl::RemoveLeftovers). "cound not find files
+// to unzip" is shown when nothing matches (the county goes on and fails at
+// its first record file), and every entry the control refuses is logged. A
+// symbolic link where the folder goes is refused (logged): nothing is
+// unpacked and the county is not converted.
 UnpackedCounty UnpackCounty(platform::ZipControl& zip, const std::string& archive, const std::string& unzipFolder,
                             const std::string& masks, const std::string& typeOneSuffix,
                             const std::string& fallbackName, platform::FolderLock& hold,
