@@ -9,13 +9,15 @@
 # side (records per second), with the rate over all types and over the types
 # both read, the least time of the second sort of type 1 by TLID, and each
 # library's largest peak memory against the size of its county's record
-# files.
+# files. Further arguments go to bench_records (--lone-cr: record files
+# with lone CR line ends).
 #
-#   bash scripts/bench-records.sh [CHAINS [RUNS]]
+#   bash scripts/bench-records.sh [CHAINS [RUNS [--lone-cr]]]
 set -eu
 cd "$(dirname "$0")/.."
 chains=${1:-500000}
 runs=${2:-3}
+shift $(($# < 2 ? $# : 2))
 bash scripts/setup.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)" --target bench_records >/dev/null
@@ -25,8 +27,8 @@ trap 'rm -rf "$work"' EXIT
 for side in old:6 new:d; do
   name=${side%:*} edition=${side#*:}
   for k in $(seq "$runs"); do
-    echo "== build-release/tools/bench_records/bench_records --chains $chains --edition $edition --seed 1   (run $k of $runs)"
-    build-release/tools/bench_records/bench_records --chains "$chains" --edition "$edition" --seed 1 | tee "$work/$name$k.txt"
+    echo "== build-release/tools/bench_records/bench_records --chains $chains --edition $edition --seed 1 $*   (run $k of $runs)"
+    build-release/tools/bench_records/bench_records --chains "$chains" --edition "$edition" --seed 1 "$@" | tee "$work/$name$k.txt"
     echo
   done
 done

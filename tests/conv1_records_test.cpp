@@ -21,6 +21,7 @@
 using namespace vornak;
 using testsupport::RecordFile;
 using testsupport::Fields;
+using testsupport::kLineEnds;
 using testsupport::RecordLine;
 
 namespace {
@@ -37,7 +38,7 @@ const Row& Parse(std::vector<Row>& table, void (*parse)(int), const std::string&
 std::string Blanks(size_t n) { return std::string(n, ' '); }
 
 RecordLine Type1Line(const std::string& tlid, const std::string& cfcc, const std::string& version = "0597") {
-    return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc);
+    return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc).Put(191, kLineEnds);
 }
 
 RecordLine LinkLine(char type, const std::string& tlid) {

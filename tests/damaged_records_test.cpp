@@ -1,7 +1,8 @@
 // Damaged record files read by the readers of both libraries: lines ended
 // by lone carriage returns, records run together, records of another type,
-// letters in numbers, points out of range and repeated shape rows. Each is
-// read right or stops the county with a line naming the record.
+// letters in numbers, points out of range, blank line ends, NUL bytes and
+// repeated shape rows. Each is read right or stops the county with a line
+// naming the record.
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
@@ -38,6 +39,8 @@ struct ReaderCase {
 TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
     const std::string typeA = Record('A', 210);
     const std::string typeZ = Record('Z', 26).PutRight(15, "17");
+    const RecordLine type1 = Type1Line("17", "A41", {-71000000, 42000000}, {-71000100, 42000100});
+    const std::string nul("AB\0CD", 5);
     const ReaderCase cases[] = {
         {"lone CR line ends", false, vornak2::ReadTypeARecords, &vornak2::gTypeACount, "county.rta",
          typeA + "\r" + typeA + "\r" + typeA + "\r", 3, ""},
@@ -63,6 +66,19 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
         {"a landmark point that is no number, older", true, vornak::ReadType7Records, &vornak::gType7Count,
          "county.rt7", RecordFile({Record('7', 74).Put(65, "+42.00000")}), -1,
          "ERROR in type 7 record 1: the coordinate in columns 65-73 is not a number\n"},
+        {"a blank line end", false, vornak2::ReadType1Records, &vornak2::gType1Count, "county.rt1",
+         RecordFile({type1, RecordLine(type1).Put(220, std::string(9, ' '))}), -1,
+         "Second Edition TIGER 2004\nERROR in type 1 record 2: the coordinate in columns 220-228 is blank\n"},
+        {"a blank line end, older", true, vornak::ReadType1Records, &vornak::gType1Count, "county.rt1",
+         RecordFile({type1, RecordLine(type1).Put(191, std::string(10, ' '))}), -1,
+         "ERROR in type 1 record 2: the coordinate in columns 191-200 is blank\n"},
+        {"a blank shape point slot, older", true, vornak::ReadType2Records, &vornak::gType2Count, "county.rt2",
+         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, std::string(19, ' '))}), 1, ""},
+        {"a NUL in a name", false, vornak2::ReadTypeCRecords, &vornak2::gTypeCCount, "county.rtc",
+         RecordFile({Record('C', 122).Put(63, nul)}), -1, "ERROR in type C record 1: a NUL byte in column 65\n"},
+        {"a NUL in a name, older", true, vornak::ReadTypeCRecords, &vornak::gTypeCCount, "county.rtc",
+         RecordFile({Record('C', 112), Record('C', 112).Put(53, nul)}), -1,
+         "ERROR in type C record 2: a NUL byte in column 55\n"},
         {"a name cut short, older", true, vornak::ReadTypeCRecords, &vornak::gTypeCCount, "county.rtc",
          RecordFile({Record('C', 80).Put(53, "Suffolk")}), -1,
          "ERROR in type C record 1: 80 characters, fewer than the 112 its fields need\n"},

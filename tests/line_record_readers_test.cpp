@@ -20,6 +20,7 @@
 
 using testsupport::RecordFile;
 using testsupport::RecordJobFiles;
+using testsupport::kLineEnds;
 using testsupport::RecordLine;
 
 namespace {
@@ -54,7 +55,7 @@ const Library kLibraries[] = {
 };
 
 std::string Type1Line(const std::string& tlid, const std::string& cfcc) {
-    return RecordLine(228).Put(1, "1").Put(2, "0597").PutRight(15, tlid).Put(56, cfcc);
+    return RecordLine(228).Put(1, "1").Put(2, "0597").PutRight(15, tlid).Put(56, cfcc).Put(191, kLineEnds);
 }
 
 TEST(LineRecordReadersTest, Type1ClassesAndUnknownCfccs) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 using testsupport::Fields;
+using testsupport::kLineEnds;
 using testsupport::RecordLine;
 using namespace tigercore::rows;
 
@@ -169,7 +170,8 @@ TEST(RecordRowsTest, Landmarks) {
 
 // The older parsers neither read nor check the columns they leave unread.
 TEST(RecordRowsTest, OnlyTheColumnsReadAreChecked) {
-    const std::string line = RecordLine(228).Put(1, "1xxxx").PutRight(15, "7").Put(16, "x").Put(56, "A41");
+    const std::string line =
+        RecordLine(228).Put(1, "1xxxx").PutRight(15, "7").Put(16, "x").Put(56, "A41").Put(191, kLineEnds);
     for (auto parse : {vornak::ParseType1Line, vornak2::ParseType1Line}) {
         vornak::gType1Records.assign(2, Type1Record{});
         vornak2::gType1Records.assign(2, Type1Record{});

@@ -21,6 +21,7 @@
 using namespace vornak2;
 using testsupport::RecordFile;
 using testsupport::RecordJob;
+using testsupport::kLineEnds;
 using testsupport::RecordLine;
 
 namespace {
@@ -34,7 +35,7 @@ void ParseInto(std::vector<Row>& table, void (*parse)(int), const std::string& l
 }
 
 std::string Type1Line(const std::string& tlid, const std::string& cfcc, const std::string& version = "1003") {
-    return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc);
+    return RecordLine(228).Put(1, "1").Put(2, version).PutRight(15, tlid).Put(56, cfcc).Put(191, kLineEnds);
 }
 
 std::string TypeILine(const std::string& tlid) { return RecordLine(127).Put(1, "I1003").PutRight(20, tlid); }

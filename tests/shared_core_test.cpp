@@ -1,6 +1,7 @@
 // The shared county core driven through its own interfaces, without either
 // library: side layers and keyed layers over a hand-drawn county of two
-// squares, the table reader frame, and the path rule of both entries.
+// squares, the table reader frame and its line reader, and the path rule of
+// both entries.
 #include "conv1/display.h"
 #include "conv2/display.h"
 #include "platform/paths.h"
@@ -222,6 +223,36 @@ TEST(SharedReaderTest, RequiredCountAndSameLines) {
     const std::vector<Row> links = {{"       100"}, {"       300"}};
     EXPECT_FALSE(tigercore::DescribeSameLines(same, '3', lines, TlidKey, links, TlidKey));
     EXPECT_EQ(same.log, "\nTIGER ERROR-Type 3 and Type 1 records do not describe the same lines, TLID 200\n");
+}
+
+// Lines around the end of the reader's first block (4 MiB): the line end of
+// one line starts at the block's last byte (a CR LF split by it, a lone CR,
+// a LF) or a few bytes after it. Lone CR lines lead up to it and lines of
+// every end follow: the lines read are the lines written.
+TEST(SharedReaderTest, LinesAroundTheEndOfABlock) {
+    constexpr size_t kBlock = size_t{4} << 20;
+    const std::pair<size_t, const char*> cases[] = {{0, "\r\n"}, {0, "\r"}, {0, "\n"}, {5, "\r"}, {5, "\n"}};
+    for (const auto& [past, end] : cases) {
+        SCOPED_TRACE(testing::PrintToString(end) + " " + std::to_string(past));
+        std::vector<std::string> lines;
+        std::string text;
+        auto add = [&](const std::string& line, const char* lineEnd) {
+            lines.push_back(line);
+            text += line + lineEnd;
+        };
+        while (text.size() + 200 < kBlock) add(std::string(99, 'x'), "\r");
+        add(std::string(kBlock - 1 + past - text.size(), 'y'), end);
+        for (const char* lineEnd : {"\r", "\r\n", "\n", "\r", ""}) add("z", lineEnd);
+        TempDir dir;
+        WriteFile(dir / "rows", text);
+        platform::FilePtr file = platform::OpenFile(dir / "rows", "rb");
+        tigercore::RecordLineReader reader(file.get());
+        EXPECT_EQ(reader.CountRecords(), static_cast<long long>(lines.size()));
+        std::vector<std::string> read;
+        std::string_view line;
+        while (reader.NextLine(line)) read.emplace_back(line);
+        EXPECT_TRUE(read == lines) << read.size() << " lines read of " << lines.size();
+    }
 }
 
 // A path without any '/' names a file in the current directory: both entries

@@ -90,6 +90,19 @@ void Latitude(double& field) {
     ScanCoordinate(Column(First), Last - First + 1, true, field);
 }
 
+// An end point of a line: blank columns are no 0.0 here but unsound.
+template <int First, int Last>
+void EndLongitude(double& field) {
+    Longitude<First, Last>(field);
+    CheckCoordinateGiven(Column(First), Last - First + 1);
+}
+
+template <int First, int Last>
+void EndLatitude(double& field) {
+    Latitude<First, Last>(field);
+    CheckCoordinateGiven(Column(First), Last - First + 1);
+}
+
 // A coordinate kept as the text of its columns.
 template <int First, int Last, size_t N>
 void CoordinateText(char (&field)[N], bool latitude) {

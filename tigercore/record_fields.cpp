@@ -119,6 +119,12 @@ void ScanCoordinate(const char* source, int width, bool latitude, double& degree
     degrees *= 0.000001;
 }
 
+void CheckCoordinateGiven(const char* source, int width) {
+    if (width <= 0) return;
+    if (std::string_view(source, static_cast<size_t>(width)).find_first_not_of(' ') == std::string_view::npos)
+        NoteFault("the coordinate in " + Columns(source, width) + " is blank");
+}
+
 void LoadLineBuffer(std::string_view line) {
     size_t n = line.size() < static_cast<size_t>(kRecordLineLength) ? line.size() : kRecordLineLength;
     std::memcpy(gLineBuffer, line.data(), n);

@@ -45,6 +45,11 @@ void CheckCoordinateField(const char* source, int width, bool latitude);
 // give 0.0.
 void ScanCoordinate(const char* source, int width, bool latitude, double& degrees);
 
+// A coordinate that must be given (the end points of a line): a field of
+// blanks only is noted in gFieldFault, as "the coordinate in columns
+// 191-200 is blank".
+void CheckCoordinateGiven(const char* source, int width);
+
 // Puts one record line into gLineBuffer: its characters (at most
 // kRecordLineLength, without the line end) followed by blanks.
 void LoadLineBuffer(std::string_view line);

@@ -18,13 +18,6 @@ size_t BlockSizeFor(std::FILE* file) {
     return size < kSmallestBlock ? kSmallestBlock : size > kBlockSize ? kBlockSize : size;
 }
 
-// The first line end (a line feed or a carriage return) of `n` bytes, or null.
-const char* FindLineEnd(const char* begin, size_t n) {
-    const char* feed = static_cast<const char*>(std::memchr(begin, '\n', n));
-    const char* ret = static_cast<const char*>(std::memchr(begin, '\r', feed ? static_cast<size_t>(feed - begin) : n));
-    return ret ? ret : feed;
-}
-
 // A line that holds nothing but the marks that may end a file.
 bool OnlyEndOfFileMarks(std::string_view line) {
     for (char c : line) {
@@ -42,6 +35,7 @@ bool RecordLineReader::Fill() {
     if (endOfFile_ || readError_) return false;
     std::memmove(block_.get(), block_.get() + position_, length_ - position_);
     length_ -= position_;
+    feed_ = feed_ > position_ ? feed_ - position_ : 0;
     position_ = 0;
     size_t got = std::fread(block_.get() + length_, 1, blockSize_ - length_, file_);
     length_ += got;
@@ -53,26 +47,54 @@ bool RecordLineReader::Fill() {
     return true;
 }
 
-size_t RecordLineReader::LineEndLength(const char* end) {
-    if (*end == '\n') return 1;
-    if (end + 1 < block_.get() + length_) return end[1] == '\n' ? 2 : 1;
-    if (endOfFile_) return 1;
+inline const char* RecordLineReader::FindLineEnd(size_t& endLength) {
+    const char* block = block_.get();
+    const char* begin = block + position_;
+    const char* end = block + length_;
+    const char* feed;
+    if (feed_ <= position_) {
+        feed = static_cast<const char*>(std::memchr(begin, '\n', static_cast<size_t>(end - begin)));
+    } else if (feed_ < length_ && block[feed_] == '\n') {
+        feed = block + feed_;
+    } else {
+        feed = static_cast<const char*>(std::memchr(block + feed_, '\n', length_ - feed_));
+    }
+    if (!feed) feed = end;
+    const char* ret = static_cast<const char*>(std::memchr(begin, '\r', static_cast<size_t>(feed - begin)));
+    if (!ret) {
+        endLength = 1;
+        return feed != end ? feed : nullptr;
+    }
+    // The lines up to that line feed (or the block's end) end in lone
+    // carriage returns: their line ends are found without it.
+    feed_ = static_cast<size_t>(feed - block);
+    if (ret + 1 < end) {
+        endLength = ret[1] == '\n' ? 2 : 1;
+    } else {
+        endLength = 1;
+        TakeLineFeedAfterBlock();
+    }
+    return ret;
+}
+
+void RecordLineReader::TakeLineFeedAfterBlock() {
+    if (endOfFile_) return;
     const int next = std::fgetc(file_);
     if (next == EOF) {
         if (std::ferror(file_)) readError_ = true;
     } else if (next != '\n') {
         std::ungetc(next, file_);
     }
-    return 1;
 }
 
 bool RecordLineReader::NextLine(std::string_view& line) {
     for (;;) {
         const char* begin = block_.get() + position_;
         const size_t held = length_ - position_;
-        if (const char* end = FindLineEnd(begin, held)) {
+        size_t endLength;
+        if (const char* end = FindLineEnd(endLength)) {
             const size_t n = static_cast<size_t>(end - begin);
-            position_ += n + LineEndLength(end);
+            position_ += n + endLength;
             line = std::string_view(begin, n);
             lineLength_ = n;
             lineEnded_ = true;
@@ -99,11 +121,12 @@ bool RecordLineReader::LongLine(std::string_view& line) {
     size_t length = held;
     position_ = length_;
     bool ended = false;
+    size_t endLength;
     while (Fill()) {
-        if (const char* end = FindLineEnd(block_.get(), length_)) {
+        if (const char* end = FindLineEnd(endLength)) {
             const size_t n = static_cast<size_t>(end - block_.get());
             length += n;
-            position_ = n + LineEndLength(end);
+            position_ = n + endLength;
             ended = true;
             break;
         }
@@ -127,7 +150,7 @@ long long RecordLineReader::CountRecords() {
     }
     if (readError_) return -1;
     if (start_ < 0 || std::fseek(file_, start_, SEEK_SET) != 0) return -1;
-    position_ = length_ = 0;
+    position_ = length_ = feed_ = 0;
     endOfFile_ = false;
     return records;
 }

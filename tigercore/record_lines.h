@@ -37,11 +37,16 @@ public:
 
 private:
     bool Fill();
-    // How many bytes of the block the line end at `end` takes: 2 for a
-    // carriage return and line feed, else 1. A carriage return that closes
-    // the block is followed into the file, and a line feed there is taken
-    // with it.
-    size_t LineEndLength(const char* end);
+    // The first line end of the bytes held from position_ on, or null, and
+    // how many bytes it takes (`endLength`): 2 for a carriage return and line
+    // feed, else 1. A carriage return that closes the block is followed into
+    // the file, and a line feed there is taken with it. Each byte is looked
+    // at for a line feed only once (feed_), so that lines ended by lone
+    // carriage returns are found in one pass too.
+    const char* FindLineEnd(size_t& endLength);
+    // Takes the line feed that may follow the block's closing carriage
+    // return from the file.
+    void TakeLineFeedAfterBlock();
     // A line longer than the block: its beginning is kept and the rest read
     // past, counting its length.
     bool LongLine(std::string_view& line);
@@ -53,6 +58,9 @@ private:
     std::unique_ptr<char[]> block_;
     size_t position_ = 0;  // start of the next line in block_
     size_t length_ = 0;    // bytes held in block_
+    // When beyond position_: no line feed lies between position_ and feed_
+    // (at most length_), so the next one is at feed_ or later.
+    size_t feed_ = 0;
     bool endOfFile_ = false;
     bool readError_ = false;
     std::string longLine_;  // the beginning of a line longer than the block

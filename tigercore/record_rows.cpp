@@ -79,10 +79,10 @@ void ParseType1(Type1Record& r, RecordFamily family) {
     Text<177, 182>(r.TRACTR);
     Text<183, 186>(r.BLOCKL);
     Text<187, 190>(r.BLOCKR);
-    Longitude<191, 200>(r.FRLONG);
-    Latitude<201, 209>(r.FRLAT);
-    Longitude<210, 219>(r.TOLONG);
-    Latitude<220, 228>(r.TOLAT);
+    EndLongitude<191, 200>(r.FRLONG);
+    EndLatitude<201, 209>(r.FRLAT);
+    EndLongitude<210, 219>(r.TOLONG);
+    EndLatitude<220, 228>(r.TOLAT);
 }
 
 void ParseType2(Type2Record& r) {

@@ -48,6 +48,10 @@ std::string RecordTooShort(char type, int row, size_t length, int needed, bool l
 std::string RecordFault(const TableReading& reading, int row, std::string_view line, size_t length, int needed,
                         bool lineEnded) {
     const char type = reading.type;
+    // A NUL would end the record's text fields early in every output.
+    const size_t nul = line.find('\0');
+    if (nul != std::string_view::npos)
+        return platform::Format("ERROR in type %c record %d: a NUL byte in column %zu", type, row + 1, nul + 1);
     if (reading.exactLength && length != reading.recordLength) {
         return platform::Format("ERROR in type %c record %d: %zu characters instead of %zu", type, row + 1, length,
                                 reading.recordLength);

@@ -63,10 +63,11 @@ std::string RecordTooShort(char type, int row, size_t length, int needed, bool l
 
 // Why record `row` (0-based), the line `line` of real length `length`
 // whose parser read up to column `needed`, is not one the county can take;
-// empty when it is. In this order: a length other than the exact one of its
-// type, a line shorter than its fields, a record type in column 1 other
-// than the file's, characters other than blanks beyond the type's record
-// length, then the first unsound field its parser noted (gFieldFault).
+// empty when it is. In this order: a NUL byte anywhere in the line, a length
+// other than the exact one of its type, a line shorter than its fields, a
+// record type in column 1 other than the file's, characters other than
+// blanks beyond the type's record length, then the first unsound field its
+// parser noted (gFieldFault).
 std::string RecordFault(const TableReading& reading, int row, std::string_view line, size_t length, int needed,
                         bool lineEnded);
 

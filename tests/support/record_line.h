@@ -43,4 +43,8 @@ std::string Fields(std::initializer_list<Field> fields);
 // The lines joined, each ended by `end`: CR LF, as record files have them.
 std::string RecordFile(const std::vector<std::string>& lines, const std::string& end = "\r\n");
 
+// The end points of a type 1 line (FRLONG to TOLAT, columns 191-228), which
+// no type 1 record may leave blank.
+constexpr std::string_view kLineEnds = " -71000000+42000000 -71000100+42000100";
+
 }  // namespace testsupport

@@ -5,9 +5,10 @@
 // polygon stage's types. Prints records per second per type and the peak
 // memory.
 //
-//   bench_records [--chains N] [--edition E] [--seed S] [--keep]
+//   bench_records [--chains N] [--edition E] [--seed S] [--lone-cr] [--keep]
 //
 // E is countygen's edition character (default d, 2006; 6 is TIGER 2000).
+// --lone-cr ends the lines of the record files with a lone CR (else CR LF).
 // Types 1 and 2 must be read; a reader that fails stops the run.
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
@@ -150,10 +151,12 @@ int main(int argc, char** argv) {
             spec.edition = argv[++k][0];
         } else if (!std::strcmp(argv[k], "--seed") && k + 1 < argc) {
             spec.seed = std::strtoull(argv[++k], nullptr, 10);
+        } else if (!std::strcmp(argv[k], "--lone-cr")) {
+            spec.loneCr = true;
         } else if (!std::strcmp(argv[k], "--keep")) {
             keep = true;
         } else {
-            std::fprintf(stderr, "usage: bench_records [--chains N] [--edition E] [--seed S] [--keep]\n");
+            std::fprintf(stderr, "usage: bench_records [--chains N] [--edition E] [--seed S] [--lone-cr] [--keep]\n");
             return 2;
         }
     }
@@ -172,11 +175,12 @@ int main(int argc, char** argv) {
     try {
         auto start = Clock::now();
         const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir);
-        std::printf("edition %c, county %s: %d x %d cells, %lld complete chains, %.1f MB of record files, written "
-                    "in %.2f s\n",
+        std::printf("edition %c, county %s: %d x %d cells, %lld complete chains, %.1f MB of record files%s, "
+                    "written in %.2f s\n",
                     spec.edition, county.baseName.c_str(), spec.width, spec.height,
                     county.records.at(countygen::RecordSuffix(spec.edition, '1')),
-                    static_cast<double>(county.bytes) / 1e6, Seconds(start));
+                    static_cast<double>(county.bytes) / 1e6, spec.loneCr ? " (lone CR line ends)" : "",
+                    Seconds(start));
         const long rssAfterWriting = PeakRssKilobytes();
 
         library.Start(countygen::EditionCode(spec.edition), spec.edition >= 'c', dir);

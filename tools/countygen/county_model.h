@@ -112,6 +112,7 @@ struct CountySpec {
     std::string county = "901";
     int version = -1;        // VERSION of every record; -1: the edition's own
     bool crlf = true;        // CR LF line ends (else LF) in the record files and the .met
+    bool loneCr = false;     // lone CR line ends instead (the ends of old Macintosh files)
     bool upperCaseNames = true;  // TGR25901.RT1 rather than tgr25901.rt1
     // 2002-2006: whether the type B file (corrections) is written; without
     // it the county is like the real ones of 2005 on, which have none.

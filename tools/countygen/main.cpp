@@ -37,6 +37,7 @@ TGR25901.F61 ... .F6Z (1994), .BW1 ... (1995) or .RT1 ... (1997 on).
                          1 0024, 2 0897, 3 0299, 4 0599, 5 0700, 6 0401,
                          7 0402, 8 0303)
   --lf                   LF line ends (default CR LF)
+  --cr                   lone CR line ends
   --lower-case           lower-case file names (tgr25901.rt1)
   --no-type-b            2002-2006: no type B file (as in the real counties
                          of 2005 on); every other file stays as it was
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
             spec.version = static_cast<int>(n);
         } else if (arg == "--lf") {
             spec.crlf = false;
+        } else if (arg == "--cr") {
+            spec.loneCr = true;
         } else if (arg == "--lower-case") {
             spec.upperCaseNames = false;
         } else if (arg == "--no-type-b") {

@@ -22,7 +22,8 @@ long long FileNumber(const CountyModel& model) { return std::stoll(model.Spec().
 
 }  // namespace
 
-RecordFileWriter::RecordFileWriter(std::string path, bool crlf) : path_(std::move(path)), crlf_(crlf) {
+RecordFileWriter::RecordFileWriter(std::string path, std::string_view lineEnd)
+    : path_(std::move(path)), lineEnd_(lineEnd) {
     file_.reset(std::fopen(path_.c_str(), "wb"));
     if (!file_) throw std::runtime_error("cannot create " + path_);
     buffer_.reserve(kFlushSize + 512);
@@ -37,8 +38,7 @@ RecordFileWriter::~RecordFileWriter() {
 
 void RecordFileWriter::Add(std::string_view line) {
     buffer_.append(line.data(), line.size());
-    if (crlf_) buffer_ += '\r';
-    buffer_ += '\n';
+    buffer_.append(lineEnd_.data(), lineEnd_.size());
     ++records_;
     if (buffer_.size() >= kFlushSize) Flush();
 }

@@ -17,10 +17,10 @@
 namespace countygen {
 
 // One record file, written through a buffer of about a megabyte; every
-// record gets CR LF or LF.
+// record gets the line end `lineEnd` (CR LF, LF or a lone CR).
 class RecordFileWriter {
 public:
-    RecordFileWriter(std::string path, bool crlf);
+    RecordFileWriter(std::string path, std::string_view lineEnd);
     ~RecordFileWriter();
     RecordFileWriter(const RecordFileWriter&) = delete;
     RecordFileWriter& operator=(const RecordFileWriter&) = delete;
@@ -41,7 +41,7 @@ private:
     void Flush();
 
     std::string path_;
-    bool crlf_;
+    std::string lineEnd_;
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::string buffer_;
     long long records_ = 0;
@@ -60,7 +60,8 @@ public:
         : spec_(spec), directory_(std::move(directory)), result_(result) {}
 
     std::unique_ptr<RecordFileWriter> Open(const std::string& suffix) const {
-        return std::make_unique<RecordFileWriter>(CountyFilePath(spec_, directory_, suffix), spec_.crlf);
+        return std::make_unique<RecordFileWriter>(CountyFilePath(spec_, directory_, suffix),
+                                                  spec_.loneCr ? "\r" : spec_.crlf ? "\r\n" : "\n");
     }
     void Finish(const std::string& suffix, RecordFileWriter& writer) {
         result_.records[suffix] = writer.Close();
