@@ -95,7 +95,8 @@ void FillCountyAndCode(const BorderLineEntry& first, DbfRecord& record) {
 
 const SideLayer kElementarySchool2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Elementary School Districts 2000")
+        .Title("")
+        .SecondTitle("Elementary School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Elementary School 2000 Boundary Lines")
         .NoRecordsText("There are no Elementary School 2000 records\n")
         .OverflowText("the number of Elementary 2000 border lines exceeds the count")
@@ -111,7 +112,8 @@ const SideLayer kElementarySchool2000 = {
 
 const SideLayer kSecondarySchool2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Secondary School Districts 2000")
+        .Title("")
+        .SecondTitle("Secondary School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Secondary School 2000 Boundary Lines")
         .NoRecordsText("There are no Secondary School 2000 records\n")
         .OverflowText("the number of secondary border lines 2000 exceeds the count")
@@ -127,7 +129,8 @@ const SideLayer kSecondarySchool2000 = {
 
 const SideLayer kUnifiedSchool2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Unified School Districts 2000")
+        .Title("")
+        .SecondTitle("Unified School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Unified School Boundary Lines")
         .NoRecordsText("There are no Unified School 2000 records\n")
         .OverflowText("the number of unified border lines exceeds the count")
@@ -143,7 +146,8 @@ const SideLayer kUnifiedSchool2000 = {
 
 const SideLayer kCmsaMsa2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("MSA_CMSA 2000")
+        .Title("")
+        .SecondTitle("MSA_CMSA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering MSA_CMSA 2000 Boundary Lines")
         .NoRecordsText("There are no MSA_CMSA 2000 records\n")
         .OverflowText("the number of msacmsa 2000 border lines exceeds the count")
@@ -159,7 +163,8 @@ const SideLayer kCmsaMsa2000 = {
 
 const SideLayer kPmsa2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("PMSA 2000")
+        .Title("")
+        .SecondTitle("PMSA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering PMSA 2000 Boundary Lines")
         .NoRecordsText("There are no PMSA 2000 records\n")
         .OverflowText("the number of pmsa 2000 border lines exceeds the count")
@@ -174,7 +179,8 @@ const SideLayer kPmsa2000 = {
 
 const SideLayer kNecma2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("NECMA 2000")
+        .Title("")
+        .SecondTitle("NECMA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering NECMA 2000 Boundary Lines")
         .NoRecordsText("There are no NECMA 2000 records\n")
         .OverflowText("the number of necma 2000 border lines exceeds the count")

@@ -157,7 +157,8 @@ const SideLayer kBlockCurrent = {
 
 const SideLayer kAianhhCurrent = {
     shapeio::PolygonLayerDescriptor()
-        .Title("AIANHH Current")
+        .Title("")
+        .SecondTitle("AIANHH Current", TitleMoment::kAfterScratchFiles)
         .StatusText("Gathering AIANHH Current Boundary Lines")
         .NoRecordsText("There are no AIANHH Current records\n")
         .OverflowText("the number of AIANHH border lines exceeds the count")
@@ -185,7 +186,8 @@ const SideLayer kAnrcCurrent = {
 
 const SideLayer kAitsCurrent = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Aits Current")
+        .Title("")
+        .SecondTitle("Aits Current", TitleMoment::kAfterScratchFiles)
         .StatusText("Gathering Aits Current Boundary Lines")
         .NoRecordsText("There are no Aits Current records\n")
         .OverflowText("the number of Aits border lines exceeds the count")

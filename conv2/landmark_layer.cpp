@@ -28,7 +28,10 @@ using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
 const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
-    shapeio::PolygonLayerDescriptor().Title("Landmark Polygons").StatusText("Gathering Landmark Boundary Lines"),
+    shapeio::PolygonLayerDescriptor()
+        .Title("")
+        .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
+        .StatusText("Gathering Landmark Boundary Lines"),
     "LANDPOLY");
 
 // Entry: the county code of the side's type S row at 0; the side's first

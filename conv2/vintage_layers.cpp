@@ -165,7 +165,8 @@ const SideLayer kTrafficAnalysisZone = {
 
 const SideLayer kUrbanArea2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Urban Areas 2000")
+        .Title("")
+        .SecondTitle("Urban Areas 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Urban 2000 Boundary Lines")
         .NoRecordsText("There are no UA 00 records\n")
         .OverflowText("the number of Urban 2000 border lines exceeds the count")
@@ -195,7 +196,8 @@ const SideLayer kUrbanAreaCurrent = {
 
 const SideLayer kVotingDistrict2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Voting Districts 2000")
+        .Title("")
+        .SecondTitle("Voting Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Voting District 2000 Boundary Lines")
         .NoRecordsText("There are no Voting District 2000 records\n")
         .OverflowText("the number of voting district 2000 border lines exceeds the count")
@@ -209,7 +211,8 @@ const SideLayer kVotingDistrict2000 = {
 
 const SideLayer kUpperChamberDistrict = {
     shapeio::PolygonLayerDescriptor()
-        .Title("State Legislative Upper Chamber Districts")
+        .Title("")
+        .SecondTitle("State Legislative Upper Chamber Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering State Upper Chamber Lines")
         .NoRecordsText("There are no State Legislative Upper Chamber records\n")
         .OverflowText("the number of State Legislative Upper border lines exceeds the count")
@@ -224,7 +227,8 @@ const SideLayer kUpperChamberDistrict = {
 
 const SideLayer kLowerChamberDistrict = {
     shapeio::PolygonLayerDescriptor()
-        .Title("State Legislative Lower Chamber Districts")
+        .Title("")
+        .SecondTitle("State Legislative Lower Chamber Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering State Lower Chamber Lines")
         .NoRecordsText("There are no State Legislative Lower Chamber records\n")
         .OverflowText("the number of State Legislative Lower border lines exceeds the count")
@@ -239,7 +243,8 @@ const SideLayer kLowerChamberDistrict = {
 
 const SideLayer kUrbanGrowthArea2000 = {
     shapeio::PolygonLayerDescriptor()
-        .Title("Urban Growth Areas 2000")
+        .Title("")
+        .SecondTitle("Urban Growth Areas 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering UGA 2000 Boundary Lines")
         .NoRecordsText("There are no UGA 00 records\n")
         .OverflowText("the number of UGA 2000 border lines exceeds the count")

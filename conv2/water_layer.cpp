@@ -32,7 +32,8 @@ const DbfFieldDef kWaterPolygonFields[] = {
 };
 
 const shapeio::PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(shapeio::PolygonLayerDescriptor()
-    .Title("Water Polygons")
+    .Title("")
+    .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
     .StatusText("Gathering Water Poly Boundary Lines"))
     .Fields(kWaterPolygonFields, "LANDNAME")
     .Order(shapeio::CompareIntAt8);

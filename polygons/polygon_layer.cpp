@@ -177,6 +177,8 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         return false;
     };
     if (!scratch.Create(layer.partsFileLogName)) return fail();
+    if (layer.secondTitle && layer.secondTitleMoment == TitleMoment::kAfterScratchFiles)
+        services.ShowLayer(layer.secondTitle);
 
     if (layer.earlyStatusText && layer.earlyStatusMoment == EarlyMoment::kBeforeAllocation)
         services.ShowStatus(layer.earlyStatusText);

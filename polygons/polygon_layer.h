@@ -22,9 +22,11 @@ namespace shapeio {
 // two texts cannot trade places unseen; the record length of the layer's
 // attribute rows follows from its field table.
 struct PolygonLayerDescriptor {
-    // When the second title of a layer is shown: right after the first, or
-    // once the scratch files are open and the entries' room obtained.
-    enum class TitleMoment { kWithTitle, kAfterAllocation };
+    // When the second title of a layer is shown: right after the first,
+    // once the scratch files are open (before the entries' room is
+    // obtained), or once the scratch files are open and the entries' room
+    // obtained.
+    enum class TitleMoment { kWithTitle, kAfterScratchFiles, kAfterAllocation };
     // When the status text is shown: once the scratch files are open (and
     // again before sorting), right after gathering (also when nothing was
     // gathered), before sorting the entries, or after sorting.

@@ -25,13 +25,17 @@ using namespace testsupport;
 
 namespace {
 
-// Services that keep every dialog change in order.
+// Services that keep every dialog change in order; a layer text tells
+// whether `scratchFile` was there when it was shown.
 class RecordingServices : public FakeJobServices {
 public:
     void ShowStatus(const std::string& text) override { events.push_back("status " + text); }
-    void ShowLayer(const std::string& text) override { events.push_back("layer " + text); }
+    void ShowLayer(const std::string& text) override {
+        events.push_back("layer " + text + (!scratchFile.empty() && Exists(scratchFile) ? " (scratch open)" : ""));
+    }
     void SetProgress(int percent) override { events.push_back("progress " + std::to_string(percent)); }
     std::vector<std::string> events;
+    std::string scratchFile;
 };
 
 // Square A ([0,1] x [0,1], row 0) beside square B ([1,2] x [0,1], row 1);
@@ -133,6 +137,29 @@ TEST_F(SharedLayerTest, SideLayerMakesOnePolygonPerCodeWithBothTitles) {
               (std::vector<std::string>{"status ", "progress 0", "layer Squares", "layer Squares 2000",
                                         "status Gathering Squares"}));
     EXPECT_EQ(lines.services.log, "");
+
+    // The second title at its moment: with the first, once the scratch files
+    // are open (before the entries' room, which the early status precedes),
+    // or once the room is obtained too.
+    using Moment = shapeio::PolygonLayerDescriptor::TitleMoment;
+    const struct {
+        Moment moment;
+        std::vector<std::string> shown;  // after the first title
+    } moments[] = {
+        {Moment::kWithTitle, {"layer Squares 2000", "status Opening"}},
+        {Moment::kAfterScratchFiles, {"layer Squares 2000 (scratch open)", "status Opening"}},
+        {Moment::kAfterAllocation, {"status Opening", "layer Squares 2000 (scratch open)"}},
+    };
+    lines.services.scratchFile = dir / "dbf.tmp";
+    for (const auto& m : moments) {
+        tigercore::SideLayer layer = kLayer;
+        layer.layer = layer.layer.SecondTitle("Squares 2000", m.moment).EarlyStatusText("Opening");
+        lines.services.events.clear();
+        ASSERT_TRUE(tigercore::BuildSideLayer(layer, lines, Job('0')));
+        ASSERT_GE(e.size(), 5u);
+        EXPECT_EQ(e[2], "layer Squares");
+        EXPECT_EQ(std::vector<std::string>(e.begin() + 3, e.begin() + 5), m.shown);
+    }
 }
 
 TEST_F(SharedLayerTest, GatheringProgressClippingAndUnreadableRows) {

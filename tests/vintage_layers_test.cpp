@@ -2,7 +2,11 @@
 // type S (and type C, P) records are rewritten: school district and
 // metropolitan names, congressional districts by edition, traffic analysis
 // zone and voting district keys, urban areas (2000 and current), legislative
-// districts, urban growth areas, water clipping and a county without type S.
+// districts, urban growth areas, water clipping and a county without type S;
+// the moment each layer shows its caption.
+#include "conv2/conversion_dialog.h"
+#include "platform/dialog.h"
+#include "platform/files.h"
 #include "support/county_files.h"
 #include "support/generated_county_run.h"
 #include "support/temp_dir.h"
@@ -11,6 +15,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -193,6 +198,71 @@ TEST(VintageLayersTest, CountyWithoutTypeSRecords) {
     std::vector<Polygon> current = run.Polygons("urbcu");
     ASSERT_EQ(current.size(), 1u);
     EXPECT_NEAR(std::fabs(current[0].SignedArea()), 12 * kCellArea, 1e-9);
+}
+
+// Notes, for each caption the progress dialog shows, whether the polygon
+// scratch files of the county were open then.
+class CaptionMoments : public platform::SilentRenderer {
+public:
+    explicit CaptionMoments(std::string out) : out_(std::move(out)) {}
+    void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
+        if (control.id != vornak2::ConversionDialog::kLayerId || control.text.empty()) return;
+        bool open = false;
+        for (const std::string& name : platform::ListDirectory(out_))
+            open = open || testsupport::Exists(out_ + "/" + name + "/dbf.tmp");
+        scratchOpen[control.text] = open;
+    }
+    std::map<std::string, bool> scratchOpen;
+
+private:
+    std::string out_;
+};
+
+// These layers show their caption once their scratch files are open (AIANHH
+// and Aits before the room for their entries, the others after it); County
+// Current and Urban Current as they start.
+TEST(VintageLayersTest, CaptionsAtTheirMoment) {
+    countygen::CountySpec spec;
+    spec.width = spec.height = 8;  // an AIANHH area, a park and a pond
+    spec.edition = 'd';
+    CountyRun run(spec);
+    run.PatchRecords("rta", [](std::string& line) { CountyRun::Put(line, 58, "00100100"); });  // AITSCECU, AITSCU
+    run.PatchRecords("rts", [](std::string& line) { CountyRun::Put(line, 164, "00900"); });     // UGA
+    const struct {
+        int flag;
+        const char* caption;
+        bool scratchOpen;
+    } rows[] = {
+        {9, "County Current", false},
+        {21, "AIANHH Current", true},
+        {27, "Aits Current", true},
+        {41, "Elementary School Districts 2000", true},
+        {43, "Secondary School Districts 2000", true},
+        {45, "Unified School Districts 2000", true},
+        {47, "MSA_CMSA 2000", true},
+        {49, "PMSA 2000", true},
+        {51, "NECMA 2000", true},
+        {60, "Urban Areas 2000", true},
+        {60, "Urban Current", false},
+        {63, "Voting Districts 2000", true},
+        {64, "State Legislative Upper Chamber Districts", true},
+        {65, "State Legislative Lower Chamber Districts", true},
+        {66, "Urban Growth Areas 2000", true},
+        {67, "Landmark Polygons", true},
+        {68, "Water Polygons", true},
+    };
+    std::vector<int> flags;
+    for (const auto& row : rows) flags.push_back(row.flag);
+    CaptionMoments moments(run.outputDir());
+    platform::DialogRenderer& before = platform::ModelessRenderer();
+    platform::SetModelessRenderer(&moments);
+    run.Run('d', flags);
+    platform::SetModelessRenderer(&before);
+    for (const auto& row : rows) {
+        const auto shown = moments.scratchOpen.find(row.caption);
+        ASSERT_NE(shown, moments.scratchOpen.end()) << row.caption;
+        EXPECT_EQ(shown->second, row.scratchOpen) << row.caption;
+    }
 }
 
 }  // namespace

@@ -45,6 +45,8 @@ public:
     explicit CountyRun(const countygen::CountySpec& spec);
 
     const countygen::CountyModel& model() const { return model_; }
+    // The folder the county is converted into.
+    const std::string& outputDir() const { return out_; }
     // The record file of a lower-case suffix ("rts").
     std::string RecordPath(const std::string& suffix) const;
     // Rewrites every record of a file (its line end kept). The cell of a
