@@ -1,11 +1,15 @@
-// convert_county --options: the strings it makes, and the settings it
+// convert_county: the options strings --options makes and the settings it
 // refuses (the edition's position, an organisation given bare or out of
-// '0' to '3').
+// '0' to '3'); the inputs it refuses before anything is made.
+#include "command_line.h"
 #include "options_help.h"
+#include "platform/files.h"
 #include "support/option_strings.h"
+#include "support/temp_dir.h"
 #include "support/text_checks.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 TEST(ConvertCountyOptions, MakesStringsAndRefusesTheEditionAndABareOrganisation) {
     using testsupport::OptionsString;
@@ -26,4 +30,32 @@ TEST(ConvertCountyOptions, MakesStringsAndRefusesTheEditionAndABareOrganisation)
     EXPECT_EQ(later, OptionsString(86, {0, 81}, {{53, 'c'}, {79, '2'}}));
     EXPECT_EQ(older, OptionsString(56, {8}, {{0, '2'}, {50, '1'}, {53, '6'}}));
     EXPECT_HAS(convertcounty::UsageText(), "Every position listed below is a flag (any character but '0' sets\nit)");
+}
+
+TEST(ConvertCountyOptions, RefusesBeforeMakingAnything) {
+    testsupport::TempDir dir;
+    const std::string out = dir / "out", options = testsupport::OptionsString(86, {0}, {{53, 'c'}});
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    testsupport::WriteFile(dir / "TGR25901.RT1", "x\n");  // found by any case, refused by the library
+    testsupport::WriteFile(out + "/tgr25901.log", "New Process started on 1/2 at 3:04\nTIGER 2003\nERROR earlier\n");
+    struct Run {
+        std::vector<std::string> args;
+        int status;
+        std::string said;
+    };
+    const Run runs[] = {
+        {{"--options", "c", "0", "79=7"}, 2,
+         "convert_county: position 79 takes the organisation character (79=0 to 79=3): 79=7\n"},
+        {{dir / "none.RT1", out, options}, 2, "convert_county: the input " + dir / "none.RT1" + " does not exist or is no file\n"},
+        {{dir / "none.zip", out, options}, 2, "convert_county: the input " + dir / "none.zip" + " does not exist or is no file\n"},
+        {{dir / "tgr25901.rt1", out + "/", options}, 1, ""},
+    };
+    for (const Run& run : runs) {
+        std::ostringstream said, err;
+        EXPECT_EQ(convertcounty::RunCommandLine(run.args, said, err), run.status) << run.args[0];
+        EXPECT_EQ(err.str(), run.said);
+        if (run.status == 2) {
+            EXPECT_EQ(platform::ListDirectory(out), std::vector<std::string>{"tgr25901.log"});
+        }
+    }
 }
