@@ -2,6 +2,7 @@
 
 #include "conv1/display.h"
 #include "conv2/display.h"
+#include "county_log.h"
 #include "options/options_strings.h"
 #include "options_help.h"
 #include "platform/files.h"
@@ -60,10 +61,17 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "convert_county: the input " << input << " does not exist or is no file\n";
         return 2;
     }
+    // The log is appended to run after run: this run's lines follow its
+    // present end.
+    const std::string logPath = CountyLogPath(outputDir, input);
+    const size_t logSize = LogSize(logPath);
     const int result = options.size() == options::kOlderOptions.length
                            ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
                            : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
-    return result == 0 ? 0 : 1;
+    if (result == 0) return 0;
+    err << FailureReport(platform::CountyBaseName(input), logPath,
+                         FirstFailureLine(LogTextFrom(logPath, logSize)));
+    return 1;
 }
 
 }  // namespace convertcounty

@@ -9,10 +9,11 @@
 namespace convertcounty {
 
 // Runs convert_county with `arguments` (those after the program's name),
-// printing on `out` and, for a refusal, one line on `err`. The exit status:
-// 0 done (the county converted), 1 the county failed (its log says why), 2
-// refused arguments (among them an input that is no existing file: nothing
-// is made then).
+// printing on `out` and, for a refusal or a county that failed, one line on
+// `err`. The exit status: 0 done (the county converted), 1 the county
+// failed (the line names it, its log and the first failure line this run
+// wrote to the log), 2 refused arguments (among them an input that is no
+// existing file: nothing is made then).
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace convertcounty
