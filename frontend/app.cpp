@@ -2,6 +2,7 @@
 
 #include "frontend/job_globals.h"
 #include "frontend/main_dialog.h"
+#include "frontend/message.h"
 
 namespace frontend {
 
@@ -11,6 +12,7 @@ bool CFrontEndApp::InitInstance() {
     // GO is the only way the main dialog ends with OK.
     wentThroughGo_ = mainDialog.DoModal(in_, out_) == platform::IDOK;
     inputEnded_ = mainDialog.EndedByInput();
+    if (inputEnded_ && !wentThroughGo_) ShowMessageBox(out_, "Input ended before GO: nothing was converted");
     return false;
 }
 

@@ -10,6 +10,7 @@ class CFrontEndApp {
 public:
     CFrontEndApp(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
     // Runs the main dialog modally; returns false, so that the program ends.
+    // When the input ends before GO, says so in a message box.
     bool InitInstance();
 
     // How the main dialog ended: by GO, and whether its input ran out.

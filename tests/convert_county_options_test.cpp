@@ -1,17 +1,26 @@
-// convert_county --options: the strings it makes, and the settings it
-// refuses (the edition's position, a bare organisation position).
+// convert_county: the options strings --options makes and the settings it
+// refuses (the edition's position, an organisation given bare or out of
+// '0' to '3'); the inputs it refuses before anything is made; the line that
+// names a county that failed with the first failure line its run logged.
+#include "command_line.h"
+#include "county_log.h"
 #include "options_help.h"
+#include "platform/files.h"
 #include "support/option_strings.h"
+#include "support/temp_dir.h"
 #include "support/text_checks.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 TEST(ConvertCountyOptions, MakesStringsAndRefusesTheEditionAndABareOrganisation) {
     using testsupport::OptionsString;
     const std::string refused[][3] = {{"c", "53", "position 53 holds the edition, which EDITION gives: 53"},
                                       {"6", "53=c", "position 53 holds the edition, which EDITION gives: 53=c"},
                                       {"c", "79", "position 79 takes the organisation character (79=0 to 79=3): 79"},
-                                      {"6", "50", "position 50 takes the organisation character (50=0 to 50=3): 50"}};
+                                      {"6", "50", "position 50 takes the organisation character (50=0 to 50=3): 50"},
+                                      {"c", "79=7", "position 79 takes the organisation character (79=0 to 79=3): 79=7"},
+                                      {"6", "50=x", "position 50 takes the organisation character (50=0 to 50=3): 50=x"}};
     for (const auto& r : refused) {
         std::string options, error;
         EXPECT_FALSE(convertcounty::MakeOptions(r[0][0], {"8", r[1]}, options, error));
@@ -23,4 +32,52 @@ TEST(ConvertCountyOptions, MakesStringsAndRefusesTheEditionAndABareOrganisation)
     EXPECT_EQ(later, OptionsString(86, {0, 81}, {{53, 'c'}, {79, '2'}}));
     EXPECT_EQ(older, OptionsString(56, {8}, {{0, '2'}, {50, '1'}, {53, '6'}}));
     EXPECT_HAS(convertcounty::UsageText(), "Every position listed below is a flag (any character but '0' sets\nit)");
+}
+
+TEST(ConvertCountyOptions, TheFirstFailureLineOfARun) {
+    const std::string start = "New Process started on 12/9 at 23:27\nTIGER 2000\n",
+                      end = "Process ended on 12/9 at 23:27\n\n\n";
+    const std::string logs[][2] = {
+        {start + "directory o/TGR25901 created\nSecond Edition TIGER 2004\nf1/TGR25901.rt2\n"
+                 "Could not open Type 2 file. Processing for this county will terminate\n" + end,
+         "Could not open Type 2 file. Processing for this county will terminate"},
+        {start + "Wrote 11 Type A nodes to shape o/a \r\n"
+                 "Could not open Type 7 file. No Landmark Points will be created\n"
+                 "There are no County current records\n\nthe number of county border lines exceeds the count\n"
+                 "ERROR in type 5 record 1: the field in columns 7-14 is not a number\nFinished\n" + end,
+         "the number of county border lines exceeds the count"},
+        {start + "directory o/a not created\nAll TAZs for this county coincide with water polygons\n" + end, ""},
+    };
+    for (const auto& log : logs) EXPECT_EQ(convertcounty::FirstFailureLine(log[0]), log[1]) << log[0];
+}
+
+TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
+    testsupport::TempDir dir;
+    const std::string out = dir / "out", options = testsupport::OptionsString(86, {0}, {{53, 'c'}}),
+                      missing = " does not exist or is no file\n";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    testsupport::WriteFile(dir / "TGR25901.RT1", "x\n");  // found by any case, refused by the library
+    testsupport::WriteFile(out + "/tgr25901.log", "New Process started on 1/2 at 3:04\nTIGER 2003\nERROR earlier\n");
+    struct Run {
+        std::vector<std::string> args;
+        int status;
+        std::string said;
+    };
+    const Run runs[] = {
+        {{"--options", "c", "0", "79=7"}, 2,
+         "convert_county: position 79 takes the organisation character (79=0 to 79=3): 79=7\n"},
+        {{dir / "none.RT1", out, options}, 2, "convert_county: the input " + dir / "none.RT1" + missing},
+        {{dir / "none.zip", out, options}, 2, "convert_county: the input " + dir / "none.zip" + missing},
+        {{dir / "tgr25901.rt1", out + "/", options}, 1,
+         "convert_county: tgr25901 failed: see " + out + "/tgr25901.log: ERROR in type 1 record 1: 1 characters "
+         "instead of 228\n"},
+    };
+    for (const Run& run : runs) {
+        std::ostringstream said, err;
+        EXPECT_EQ(convertcounty::RunCommandLine(run.args, said, err), run.status) << run.args[0];
+        EXPECT_EQ(err.str(), run.said);
+        if (run.status == 2) {
+            EXPECT_EQ(platform::ListDirectory(out), std::vector<std::string>{"tgr25901.log"});
+        }
+    }
 }

@@ -85,16 +85,18 @@ std::string UsageText() {
            "56 for the 1994-2000 editions (vornak, Display). A character that is not\n"
            "'0' asks for what its position says. The line layers (positions 0-7) are\n"
            "offered by no dialog of pellard: this is their way.\n"
-           "Exit status: 0 when the county was converted, 1 when it failed (its log\n"
-           "says why), 2 for wrong arguments.\n"
+           "Exit status: 0 when the county was converted, 1 when it failed (one line\n"
+           "on standard error names the county, its log and the first failure line\n"
+           "this run wrote there), 2 for wrong arguments (an INPUT that is no\n"
+           "existing file among them: nothing is made).\n"
            "\n"
            "--options EDITION [P | P=C ...] prints an options string: '0' everywhere,\n"
            "the edition character at position 53, '1' at each position P, C at each\n"
            "P=C. Every position listed below is a flag (any character but '0' sets\n"
            "it) except two: 53, the edition, which only EDITION gives, and the\n"
            "organisation, 79 of the long string and 50 of the short one, which takes\n"
-           "its character as P=C (79=2 a folder per layer). For example the road\n"
-           "layer of a 2005 county, organised by county:\n"
+           "its character '0' to '3' as P=C (79=2 a folder per layer). For example\n"
+           "the road layer of a 2005 county, organised by county:\n"
            "  convert_county TGR25901.RT1 out \"$(convert_county --options c 0)\"\n"
            "\n"
            "Both strings, positions 0-7: the line classes, each a shapefile of its\n"
@@ -137,7 +139,7 @@ bool MakeOptions(char edition, const std::vector<std::string>& settings, std::st
             return false;
         }
         const long organisation = static_cast<long>(family->organisation);
-        if (bare && position == organisation) {
+        if (position == organisation && (bare || end[1] < '0' || end[1] > '3')) {
             error = "position " + std::to_string(organisation) + " takes the organisation character (" +
                     std::to_string(organisation) + "=0 to " + std::to_string(organisation) + "=3): " + setting;
             return false;

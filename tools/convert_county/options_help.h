@@ -20,8 +20,8 @@ size_t OptionsLengthOf(char edition);
 // position 53, then each setting "P" ('1' at position P) or "P=C" (the
 // character C at position P). False, with the reason in `error`, for an
 // unknown edition, a setting outside the string, any setting of position 53
-// (the edition's) and a bare organisation position (79 or 50), which takes
-// a character.
+// (the edition's) and an organisation position (79 or 50) given bare or
+// with a character other than '0' to '3'.
 bool MakeOptions(char edition, const std::vector<std::string>& settings, std::string& options, std::string& error);
 
 }  // namespace convertcounty
