@@ -6,6 +6,7 @@
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
+#include "exports/county_exports.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -226,9 +227,9 @@ bool CountyDriver::PolygonStage() {
         // Every county of these editions has a type 3 file: a county without
         // one is of another edition, and its polygon layers cannot be made.
         if (AsksForPolygonLayer()) {
-            WriteLogLine(platform::Format("Edition chosen: %s. The county's record files are not of that edition: "
-                                          "every county of the 1994-2000 editions has a Type 3 file, and there is "
-                                          "no %s",
+            WriteLogLine(platform::Format(PELLARD_EDITION_CHOSEN
+                                          "%s. The county's record files are not of that edition: every county of "
+                                          "the 1994-2000 editions has a Type 3 file, and there is no %s",
                                           job_.editionText.c_str(),
                                           platform::FileNameOfPath(RecordPath('3')).c_str()));
             notOfEdition_ = true;

@@ -5,6 +5,7 @@
 #include "options/options_strings.h"
 #include "platform/text.h"
 #include "tigercore/county_job.h"
+#include "tigercore/edition_lengths.h"
 
 #include <memory>
 
@@ -14,21 +15,21 @@ namespace {
 
 struct Edition {
     int code;
-    std::string caption;
+    char character;  // its edition character, which names its text
 };
 
 // The edition digit at index 53; any other character is TIGER 97.
 Edition DecodeEdition(char c) {
     switch (c) {
-        case '0': return {94, platform::Format("TIGER %d", 94)};
-        case '1': return {95, platform::Format("TIGER %d", 95)};
-        case '3': return {98, "TIGER 98"};
-        case '4': return {99, "2000 Dress Rehersal"};
-        case '5': return {100, "TIGER 99"};
-        case '6': return {101, "TIGER 2000"};
-        case '7': return {102, "TIGER 2000 Urban Areas"};
-        case '8': return {103, "TIGER 2000 CD108"};
-        default: return {97, platform::Format("TIGER %d", 97)};
+        case '0': return {94, '0'};
+        case '1': return {95, '1'};
+        case '3': return {98, '3'};
+        case '4': return {99, '4'};
+        case '5': return {100, '5'};
+        case '6': return {101, '6'};
+        case '7': return {102, '7'};
+        case '8': return {103, '8'};
+        default: return {97, '2'};
     }
 }
 
@@ -56,7 +57,8 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
 
     const Edition edition = DecodeEdition(decoded.edition);
     gEditionCode = edition.code;
-    dialog->editionText = edition.caption;
+    dialog->edition = edition.character;
+    dialog->editionText = tigercore::EditionText(edition.character);
 
     gClipWaterPolygons = decoded.clipWater ? 1 : 0;
     dialog->clipWaterText = gClipWaterPolygons ? "Yes" : "No";
@@ -68,8 +70,8 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // with the archive itself names it.
     gOrganisationMode = decoded.organisation;
     tigercore::OpenedCounty opened;
-    const bool open = tigercore::OpenCounty({outputDirArg, archivePathArg, edition.caption, gOrganisationMode, true},
-                                            inputPath, opened);
+    const bool open = tigercore::OpenCounty(
+        {outputDirArg, archivePathArg, dialog->editionText, gOrganisationMode, true}, inputPath, opened);
     gCountyCode = opened.names.countyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);

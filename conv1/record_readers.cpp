@@ -1,12 +1,14 @@
 // The record readers: each counts the record lines of its file (gRecordFile,
 // opened by the driver), obtains a table of exactly that many rows, parses
 // every line into its row, closes the file and sorts the table.
+#include "conv1/conversion_dialog.h"
 #include "conv1/job_state.h"
 #include "conv1/record_order.h"
 #include "conv1/record_parsers.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "platform/text.h"
+#include "tigercore/edition_lengths.h"
 #include "tigercore/line_record_readers.h"
 #include "tigercore/table_reader.h"
 
@@ -21,23 +23,17 @@ namespace {
 
 using RowStep = bool (*)(int row, std::string_view line);
 
-// The record type of each table (its letter in column 1 of every record)
-// and the length of its records, the longest of the releases.
-struct RecordType {
-    char letter;
-    size_t length;
-};
-constexpr RecordType kRecordTypes[kWaterLandmarkTable] = {
-    {'1', 228}, {'2', 208}, {'3', 111}, {'4', 58}, {'5', 52}, {'6', 76},  {'7', 74},
-    {'8', 36},  {'9', 88},  {'A', 98},  {'C', 112}, {'I', 52}, {'S', 120}, {'Z', 26},
-};
+// The record type of each table (its letter in column 1 of every record).
+constexpr char kRecordTypes[kWaterLandmarkTable] = {'1', '2', '3', '4', '5', '6', '7',
+                                                    '8', '9', 'A', 'C', 'I', 'S', 'Z'};
 
 // How one record type of this library is read, with the messages most
 // types give.
 tigercore::TableReading Reading(TableMark mark) {
     tigercore::TableReading reading;
-    reading.type = kRecordTypes[mark].letter;
-    reading.recordLength = kRecordTypes[mark].length;
+    reading.type = kRecordTypes[mark];
+    // The length of its records, the longest of the releases.
+    reading.recordLength = tigercore::LongestRecordLength(reading.type, '0', '8');
     // The records the layers draw their lines from have exactly that length.
     reading.exactLength = mark == kType1Table || mark == kType2Table;
     // A type 3 line may end inside its voting districts.
@@ -46,6 +42,10 @@ tigercore::TableReading Reading(TableMark mark) {
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
     reading.mark = &gTableAllocated[mark];
+    if (gCurrentJob) {
+        reading.edition = gCurrentJob->edition;
+        reading.typeOnePath = gCurrentJob->inputPath;
+    }
     tigercore::SetCommonMessages(reading);
     return reading;
 }

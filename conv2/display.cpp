@@ -5,6 +5,7 @@
 #include "options/options_strings.h"
 #include "platform/text.h"
 #include "tigercore/county_job.h"
+#include "tigercore/edition_lengths.h"
 
 #include <memory>
 
@@ -16,16 +17,17 @@ struct Edition {
     int code;
     int year;
     unsigned char second;
-    const char* text;
+    char character;  // its edition character, which names its text
 };
 
+// Any other character is the 2006 second edition.
 Edition DecodeEdition(char c) {
     switch (c) {
-        case '9': return {104, 2002, 0, "TIGER 2002"};
-        case 'a': return {105, 2003, 0, "TIGER 2003"};
-        case 'b': return {105, 2004, 0, "TIGER 2004 first edition"};
-        case 'c': return {105, 2004, 1, "TIGER 2004 2nd edition/2005 1st or 2nd edition"};
-        default: return {106, 2006, 1, "TIGER 2006 Second Edition"};
+        case '9': return {104, 2002, 0, '9'};
+        case 'a': return {105, 2003, 0, 'a'};
+        case 'b': return {105, 2004, 0, 'b'};
+        case 'c': return {105, 2004, 1, 'c'};
+        default: return {106, 2006, 1, 'd'};
     }
 }
 
@@ -52,7 +54,8 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     gEditionCode = edition.code;
     gEditionYear = edition.year;
     gSecondEdition = edition.second;
-    dialog->editionText = edition.text;
+    dialog->edition = edition.character;
+    dialog->editionText = tigercore::EditionText(edition.character);
 
     gClipWaterPolygons = decoded.clipWater ? 1 : 0;
     dialog->clipWaterText = gClipWaterPolygons ? "Yes" : "No";
@@ -63,8 +66,8 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     // with the archive itself names it.
     gOrganisationMode = decoded.organisation;
     tigercore::OpenedCounty opened;
-    const bool open = tigercore::OpenCounty({outputDirArg, archivePathArg, edition.text, gOrganisationMode, false},
-                                            inputPath, opened);
+    const bool open = tigercore::OpenCounty(
+        {outputDirArg, archivePathArg, dialog->editionText, gOrganisationMode, false}, inputPath, opened);
     gCountyCode = opened.names.countyCode;
     dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;

@@ -1,12 +1,14 @@
 // The record readers: each counts the record lines of its file (gRecordFile,
 // opened by the driver), obtains a table of exactly that many rows, parses
 // every line into its row, closes the file and sorts the table.
+#include "conv2/conversion_dialog.h"
 #include "conv2/job_state.h"
 #include "conv2/record_order.h"
 #include "conv2/record_parsers.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
+#include "tigercore/edition_lengths.h"
 #include "tigercore/line_record_readers.h"
 #include "tigercore/table_reader.h"
 
@@ -18,31 +20,28 @@ namespace {
 
 constexpr int kNoMark = -1;
 
-// The record type of each table (its letter in column 1 of every record)
-// and the length of its records, the longest of the editions; type M, which
-// has no mark, last.
-struct RecordType {
-    char letter;
-    size_t length;
-};
-constexpr RecordType kRecordTypes[kTableMarkCount + 1] = {
-    {'1', 228}, {'2', 208}, {'I', 127}, {'4', 58}, {'5', 56}, {'6', 76}, {'T', 47}, {'U', 80}, {'Z', 26},
-    {'C', 122}, {'A', 210}, {'S', 168}, {'P', 45}, {'B', 98}, {'7', 74}, {'8', 36}, {'E', 73}, {'M', 90},
-};
+// The record type of each table (its letter in column 1 of every record);
+// type M, which has no mark, last.
+constexpr char kRecordTypes[kTableMarkCount + 1] = {'1', '2', 'I', '4', '5', '6', 'T', 'U', 'Z',
+                                                     'C', 'A', 'S', 'P', 'B', '7', '8', 'E', 'M'};
 
 // How one record type of this library is read, with the messages most
 // types give.
 tigercore::TableReading Reading(int mark) {
     tigercore::TableReading reading;
-    const RecordType& type = kRecordTypes[mark == kNoMark ? kTableMarkCount : mark];
-    reading.type = type.letter;
-    reading.recordLength = type.length;
+    reading.type = kRecordTypes[mark == kNoMark ? kTableMarkCount : mark];
+    // The length of its records, the longest of the editions.
+    reading.recordLength = tigercore::LongestRecordLength(reading.type, '9', 'd');
     // The records the layers draw their lines from have exactly that length.
     reading.exactLength = mark == kType1Table || mark == kType2Table;
     reading.services = &Services();
     reading.file = &gRecordFile;
     reading.rowIndex = &gRecordIndex;
     reading.mark = mark == kNoMark ? nullptr : &gTableAllocated[static_cast<size_t>(mark)];
+    if (gCurrentJob) {
+        reading.edition = gCurrentJob->edition;
+        reading.typeOnePath = gCurrentJob->inputPath;
+    }
     tigercore::SetCommonMessages(reading);
     return reading;
 }

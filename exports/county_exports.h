@@ -17,6 +17,10 @@
 #define PELLARD_EXPORT
 #endif
 
+/* A county whose record files may not be of the edition it was converted as
+ * has a line in its log that starts with this text and says why. */
+#define PELLARD_EDITION_CHOSEN "Edition chosen: "
+
 #ifdef __cplusplus
 extern "C" {
 #endif

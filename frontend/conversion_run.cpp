@@ -2,12 +2,14 @@
 // with archives unpacked into "unzipped" before and cleaned up after.
 #include "frontend/conversion_run.h"
 
+#include "exports/county_exports.h"
 #include "frontend/editions.h"
 #include "frontend/job_globals.h"
 #include "frontend/library_entries.h"
 #include "frontend/main_dialog.h"
 #include "frontend/message.h"
 #include "frontend/output_options_dialog.h"
+#include "platform/appended_lines.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "platform/paths.h"
@@ -204,6 +206,8 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
     const std::string outputDir = gOutputParentDir;
     const bool laterEdition = GoesToDisplayV2(edition);
     const std::string options = OptionsForCall(entryOptions, laterEdition);
+    const std::string logPath = CountyLogPath(outputDir, entryPath);
+    const platform::AppendedLines logLines(logPath);
     int result = 0;
     if (laterEdition || AsksForAnyOlderLayer(options))
         result = CallLibrary(laterEdition, inputPath, outputDir, options, index + 1, count,
@@ -211,8 +215,12 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
 
     if (archive) CleanUpArchive(entryPath, unpackMasks);
     if (result == 0) return true;
-    ShowMessageBox(out_, platform::Format("County %s failed; see its log %s", entryPath.c_str(),
-                                          CountyLogPath(outputDir, entryPath).c_str()));
+    // A county whose files may be of another edition: its log's line on it
+    // follows in the same box.
+    std::string text = platform::Format("County %s failed; see its log %s", entryPath.c_str(), logPath.c_str());
+    const std::string editionLine = platform::FirstLineStartingWith(logLines.Read(), PELLARD_EDITION_CHOSEN);
+    if (!editionLine.empty()) text += "\n" + editionLine;
+    ShowMessageBox(out_, text);
     return false;
 }
 

@@ -112,14 +112,36 @@ TEST_F(JobTest, A2005CountyTakenAsTiger2000Fails) {
     const std::string output =
         RunSession("press 11\n" + later + " " + older + "\ncheck 24\nok\ncheck 109\ncheck 300\nok\n" + Go(out));
     EXPECT_EQ(exitStatus_, 1);
-    EXPECT_HAS(output, "[pellard] County " + later + " failed; see its log " + out + "/TGR25901.log\n");
+    const std::string edition = "Edition chosen: TIGER 2000. The county's record files are not of that edition: "
+                                "every county of the 1994-2000 editions has a Type 3 file, and there is no "
+                                "TGR25901.rt3\n";
+    EXPECT_HAS(output, "[pellard] County " + later + " failed; see its log " + out + "/TGR25901.log\n" + edition);
     EXPECT_EQ(testsupport::CountOf(output, "[pellard]"), 1);
     EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"),
-               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\nCould not open Type 3 file.\n"
-               "Edition chosen: TIGER 2000. The county's record files are not of that edition: every county of "
-               "the 1994-2000 editions has a Type 3 file, and there is no TGR25901.rt3\nFinished\n");
+               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\nCould not open Type 3 file.\n" + edition +
+                   "Finished\n");
     ExpectFinished("out/TGR25903.log");
     EXPECT_EQ(Polygons("out/TGR25903/TGR25903cty00.kml"), 1u);
+}
+
+// A TIGER 2000 county taken as of the 2005 editions fails on its type I
+// records, and the box names the edition chosen under the failure; taken
+// again as TIGER 2000 with a damaged record, the box has only the lines of
+// that run.
+TEST_F(JobTest, ATiger2000CountyTakenAs2005IsToldInTheBox) {
+    const std::string county = County("901", '6'), out = dir_ / "out";
+    std::string output = RunSession("press 11\n" + county + "\ncheck 30\nok\ncheck 109\nok\n" + Go(out));
+    EXPECT_EQ(exitStatus_, 1);
+    EXPECT_HAS(output, "[pellard] County " + county + " failed; see its log " + out +
+                           "/TGR25901.log\nEdition chosen: TIGER 2004 2nd edition/2005 1st or 2nd edition. The "
+                           "county's type I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: the "
+                           "record files may be of another edition (VERSION 0401 in its type 1 file)\n");
+
+    testsupport::WriteFile(county, "not a record\r\n");
+    output = RunSession("press 11\n" + county + "\ncheck 24\nok\ncheck 108\nok\nok\nset 31 " + out + "\nok\n");
+    EXPECT_EQ(exitStatus_, 1);
+    EXPECT_HAS(output, "[pellard] County " + county + " failed; see its log " + out + "/TGR25901.log\n");
+    EXPECT_LACKS(output, "Edition chosen");
 }
 
 // tgr25901.zip holds TGR25901.RT1 ...: the outputs and the log are named

@@ -65,6 +65,9 @@ struct CountyZipInput {
 class CountyDialog : public platform::Dialog, public ProgressSink {
 public:
     std::string inputPath;
+    // The edition the county is converted as: its edition character ('0' to
+    // '8', '9', 'a' to 'd'); '\0' for a job of no edition.
+    char edition = '\0';
     // The layer flags of the options string, one an option position.
     std::vector<int> layerFlags;
     std::string statusText;

@@ -1,5 +1,7 @@
 #include "tigercore/table_reader.h"
 
+#include "tigercore/edition_lengths.h"
+
 namespace tigercore {
 
 namespace {
@@ -34,6 +36,12 @@ void FailReading(shapeio::JobServices& services, platform::FilePtr& file, const 
     services.WriteLogLine(message);
     services.FailCounty();
     file.reset();
+}
+
+void NoteOtherEdition(const TableReading& reading, size_t length) {
+    if (reading.edition == '\0') return;
+    const std::string note = OtherEditionNote(reading.type, length, reading.edition, reading.typeOnePath);
+    if (!note.empty()) reading.services->WriteLogLine(note);
 }
 
 std::string RecordTooShort(char type, int row, size_t length, int needed, bool lineEnded) {

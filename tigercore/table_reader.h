@@ -47,6 +47,11 @@ struct TableReading {
     // type 3 voting districts of the older editions); else such a line is
     // a damaged or cut record.
     bool linesMayEndEarly = false;
+    // The edition the county is converted as ('\0': none) and its type 1
+    // file: a record that stops the county and has the length of its type
+    // in another edition adds the log line OtherEditionNote says.
+    char edition = '\0';
+    std::string typeOnePath;
 };
 
 // The messages most record types give: "\nMEMORY ALLOCATION ERROR, Record
@@ -70,6 +75,10 @@ std::string RecordTooShort(char type, int row, size_t length, int needed, bool l
 // parser noted (gFieldFault).
 std::string RecordFault(const TableReading& reading, int row, std::string_view line, size_t length, int needed,
                         bool lineEnded);
+
+// After the record of `length` characters that stopped the county: the log
+// line of another edition's length (OtherEditionNote), when there is one.
+void NoteOtherEdition(const TableReading& reading, size_t length);
 
 // A per-row step that does nothing.
 inline bool NoStep(int, std::string_view) { return true; }
@@ -145,7 +154,11 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
         gFieldFault.clear();
         parse(row);
         const std::string fault = RecordFault(reading, row, line, length, gLastColumnRead, lines.LineEnded());
-        if (!fault.empty()) return stop(fault.c_str());
+        if (!fault.empty()) {
+            stop(fault.c_str());
+            NoteOtherEdition(reading, length);
+            return false;
+        }
         if (!step(row, line)) return stop(nullptr);
     }
     file.reset();

@@ -1,0 +1,94 @@
+// A county converted as an edition its record files are not of: the record
+// check that stops it is followed in its log by a line naming the edition
+// chosen, the length of the records and the editions they have it in, and
+// the county's VERSION, in both libraries; a damaged record of the chosen
+// edition's length, and a county whose files fit the chosen edition, get
+// no such line.
+#include "county_writer.h"
+#include "support/county_files.h"
+#include "support/temp_dir.h"
+#include "support/text_checks.h"
+#include "tigercore/county_job.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace testsupport;
+
+namespace {
+
+const std::string kAs2005 = "Edition chosen: TIGER 2004 2nd edition/2005 1st or 2nd edition. The county's type ";
+const std::string kAs2000 = "Edition chosen: TIGER 2000. The county's type ";
+const std::string k2005Version = ": the record files may be of another edition (VERSION 1105 in its type 1 file)\n";
+
+// The first record of a file changed by `change`, the rest kept.
+void ChangeFirstRecord(const std::string& path, const std::function<void(std::string&)>& change) {
+    std::string text = ReadFile(path);
+    change(text);
+    WriteFile(path, text);
+}
+
+TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
+    struct Case {
+        const char* name;
+        char county;     // the county's edition (tools/countygen)
+        char chosen;     // the edition it is converted as
+        std::vector<int> flags;
+        const char* changed;  // suffix of the file whose first record is changed ("" none)
+        std::function<void(std::string&)> change;
+        std::string expected;  // the failure and the edition line; "" a converted county
+        bool editionLine;
+    };
+    const auto blankVersion = [](std::string& r) { r.replace(1, 4, "    "); };
+    const auto otherType = [](std::string& r) { r[0] = 'X'; };
+    const auto longName = [](std::string& r) { r[121] = 'X'; };  // the last column of NAME
+    const Case cases[] = {
+        {"2000 as 2005", '6', 'c', {}, "", nullptr,
+         "ERROR in type I record 1: 52 characters, fewer than the 127 its fields need\n" + kAs2005 +
+             "I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: the record files may be of "
+             "another edition (VERSION 0401 in its type 1 file)\n",
+         true},
+        {"2005 as 2000 with roads, VERSION blank", 'c', '6', {0}, "rt1", blankVersion,
+         "ERROR in type 5 record 1: the field in columns 7-14 is not a number\n" + kAs2000 +
+             "5 records are 56 characters long, as in TIGER 2002 to TIGER 2006 Second Edition: the record files "
+             "may be of another edition (VERSION blank in its type 1 file)\n",
+         true},
+        {"2005 as 2000 with tracts", 'c', '6', {39}, "rtc", longName,
+         "ERROR in type C record 1: 122 characters, more than the 112 of its record type\n" + kAs2000 +
+             "C records are 122 characters long, as in TIGER 2002 to TIGER 2006 Second Edition" + k2005Version,
+         true},
+        // The 2002-2006 editions share their layouts: the choice stands.
+        {"2005 as 2002", 'c', '9', {9}, "", nullptr, "", false},
+        // Damaged records of the chosen edition's length.
+        {"2005 damaged", 'c', 'c', {}, "rti", otherType, "ERROR in type I record 1: the record type in column 1 is 'X'\n",
+         false},
+        {"2000 damaged", '6', '6', {39}, "rtc", otherType,
+         "ERROR in type C record 1: the record type in column 1 is 'X'\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        countygen::CountySpec spec;
+        spec.edition = c.county;
+        const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
+        if (*c.changed) ChangeFirstRecord(countygen::CountyFilePath(spec, dir.path(), c.changed), c.change);
+        const bool older = c.chosen <= '8';
+        std::string options = older ? OldOptions(c.chosen, '0') : Options(c.chosen, '0');
+        for (int f : c.flags) options[static_cast<size_t>(f)] = '1';
+        const int result = older ? ConvertOldCounty(county.type1Path, dir.path(), options)
+                                 : ConvertCounty(county.type1Path, dir.path(), options);
+        const std::string log = LogOf(dir.path(), county.baseName);
+        EXPECT_EQ(result, c.expected.empty() ? tigercore::kCountyConverted : tigercore::kCountyFailed) << log;
+        if (!c.expected.empty()) {
+            EXPECT_HAS(log, c.expected);
+        }
+        if (!c.editionLine) {
+            EXPECT_LACKS(log, "Edition chosen");
+        }
+    }
+}
+
+}  // namespace
