@@ -71,12 +71,6 @@ int CallLibrary(bool laterEdition, const std::string& inputPath, const std::stri
 
 }  // namespace
 
-std::string CountyLogPath(const std::string& outputDir, const std::string& inputPath) {
-    std::string folder = outputDir;
-    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder + "/" + platform::CountyBaseName(inputPath) + ".log";
-}
-
 void CInputListDlg::OnOK() {
     const std::vector<std::string>& options = OptionStrings();
     const int count = static_cast<int>(InputPaths().size());
@@ -206,7 +200,7 @@ bool CInputListDlg::ConvertEntry(int index, int count) {
     const std::string outputDir = gOutputParentDir;
     const bool laterEdition = GoesToDisplayV2(edition);
     const std::string options = OptionsForCall(entryOptions, laterEdition);
-    const std::string logPath = CountyLogPath(outputDir, entryPath);
+    const std::string logPath = platform::CountyLogPath(outputDir, entryPath);
     const platform::AppendedLines logLines(logPath);
     int result = 0;
     if (laterEdition || AsksForAnyOlderLayer(options))

@@ -14,8 +14,4 @@ std::string OptionsForCall(const std::string& options, bool forDisplayV2);
 // Whether a Display entry asks for at least one layer (characters 0-49).
 bool AsksForAnyOlderLayer(const std::string& options);
 
-// The log a library writes for the county of a job entry (its first record
-// file or its archive) in the output directory.
-std::string CountyLogPath(const std::string& outputDir, const std::string& inputPath);
-
 }  // namespace frontend

@@ -36,6 +36,13 @@ std::string CountyBaseName(const std::string& path) {
     return title.size() >= 9 ? title.substr(0, 3) + title.substr(title.size() - 5) : title;
 }
 
+std::string CountyLogPath(const std::string& outputDir, const std::string& input) {
+    if (outputDir.empty()) return std::string();
+    std::string folder = outputDir;
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder + "/" + CountyBaseName(input) + ".log";
+}
+
 std::string AbsolutePath(const std::string& path) {
     std::string full = path;
     if (full.empty() || full[0] != '/') {

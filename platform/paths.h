@@ -21,6 +21,10 @@ std::string ExtensionOfPath(const std::string& path);
 // first record file or of the archive that holds it: the file title; a
 // title of 9 or more characters keeps its first 3 and last 5 characters.
 std::string CountyBaseName(const std::string& path);
+// The log both libraries write for the county of `input` (its first record
+// file or its archive) in `outputDir`: "<outputDir>/<CountyBaseName>.log";
+// "" for an empty `outputDir`, where no library writes one.
+std::string CountyLogPath(const std::string& outputDir, const std::string& input);
 
 // `path` made absolute against the current directory ("." and ".." parts
 // resolved by their text, no trailing '/' except for the root).

@@ -48,7 +48,12 @@ TEST(ConvertCountyOptions, TheFirstFailureLineOfARun) {
          "the number of county border lines exceeds the count"},
         {start + "directory o/a not created\nAll TAZs for this county coincide with water polygons\n" + end, ""},
     };
-    for (const auto& log : logs) EXPECT_EQ(convertcounty::FirstFailureLine(log[0]), log[1]) << log[0];
+    for (const auto& log : logs) {
+        std::vector<std::string> lines;
+        std::istringstream text(log[0]);
+        for (std::string line; std::getline(text, line);) lines.push_back(line);
+        EXPECT_EQ(convertcounty::FirstFailureLine(lines), log[1]) << log[0];
+    }
 }
 
 TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {

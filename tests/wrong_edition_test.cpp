@@ -3,7 +3,8 @@
 // chosen, the length of the records and the editions they have it in, and
 // the county's VERSION, in both libraries; a damaged record of the chosen
 // edition's length, and a county whose files fit the chosen edition, get
-// no such line.
+// no such line. convert_county shows both lines.
+#include "command_line.h"
 #include "county_writer.h"
 #include "support/county_files.h"
 #include "support/temp_dir.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,12 +80,16 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
         const bool older = c.chosen <= '8';
         std::string options = older ? OldOptions(c.chosen, '0') : Options(c.chosen, '0');
         for (int f : c.flags) options[static_cast<size_t>(f)] = '1';
-        const int result = older ? ConvertOldCounty(county.type1Path, dir.path(), options)
-                                 : ConvertCounty(county.type1Path, dir.path(), options);
+        // convert_county calls the library and says on standard error what
+        // the log says of the failure and of the edition.
+        std::ostringstream said, err;
+        const int result = convertcounty::RunCommandLine({county.type1Path, dir.path(), options}, said, err);
         const std::string log = LogOf(dir.path(), county.baseName);
         EXPECT_EQ(result, c.expected.empty() ? tigercore::kCountyConverted : tigercore::kCountyFailed) << log;
         if (!c.expected.empty()) {
             EXPECT_HAS(log, c.expected);
+            EXPECT_EQ(err.str(), "convert_county: " + county.baseName + " failed: see " + dir / county.baseName +
+                                     ".log: " + c.expected);
         }
         if (!c.editionLine) {
             EXPECT_LACKS(log, "Edition chosen");

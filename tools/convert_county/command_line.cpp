@@ -5,6 +5,7 @@
 #include "county_log.h"
 #include "options/options_strings.h"
 #include "options_help.h"
+#include "platform/appended_lines.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -63,14 +64,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     // The log is appended to run after run: this run's lines follow its
     // present end.
-    const std::string logPath = CountyLogPath(outputDir, input);
-    const size_t logSize = LogSize(logPath);
+    const std::string logPath = platform::CountyLogPath(outputDir, input);
+    const platform::AppendedLines added(logPath);
     const int result = options.size() == options::kOlderOptions.length
                            ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
                            : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
     if (result == 0) return 0;
-    err << FailureReport(platform::CountyBaseName(input), logPath,
-                         FirstFailureLine(LogTextFrom(logPath, logSize)));
+    err << FailureReport(platform::CountyBaseName(input), logPath, added.Read());
     return 1;
 }
 

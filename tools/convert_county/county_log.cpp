@@ -1,11 +1,7 @@
 #include "county_log.h"
 
-#include "platform/paths.h"
-
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <sys/stat.h>
+#include "exports/county_exports.h"
+#include "platform/appended_lines.h"
 
 namespace convertcounty {
 
@@ -36,6 +32,8 @@ const Notice kNotices[] = {
     {"The archive ", " is converted"},
     {"", " of the archive "},
     {"Removed file ", "made by a run that stopped before it ended"},
+    {"Removed ", ", left in "},
+    {"", " was converted whole into the merged layers of "},
     {"Restored file ", "as it was before a run that stopped"},
     {"File ", "nothing is put back for it"},
 };
@@ -51,32 +49,11 @@ bool IsNotice(const std::string& line) {
 
 }  // namespace
 
-std::string CountyLogPath(const std::string& outputDir, const std::string& input) {
-    if (outputDir.empty()) return std::string();
-    std::string folder = outputDir;
-    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder + "/" + platform::CountyBaseName(input) + ".log";
-}
-
-std::size_t LogSize(const std::string& path) {
-    struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
-}
-
-std::string LogTextFrom(const std::string& path, std::size_t from) {
-    if (path.empty()) return std::string();
-    std::ifstream log(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
-    return from <= text.size() ? text.substr(from) : text;
-}
-
-std::string FirstFailureLine(const std::string& added) {
-    std::istringstream lines(added);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+std::string FirstFailureLine(const std::vector<std::string>& added) {
+    for (size_t i = 0; i < added.size(); ++i) {
+        const std::string& line = added[i];
         if (line.compare(0, sizeof kRunStart - 1, kRunStart) == 0) {
-            std::getline(lines, line);  // the edition
+            ++i;  // the edition
             continue;
         }
         if (line.find(' ') == std::string::npos || IsNotice(line)) continue;
@@ -85,10 +62,14 @@ std::string FirstFailureLine(const std::string& added) {
     return std::string();
 }
 
-std::string FailureReport(const std::string& county, const std::string& logPath, const std::string& failureLine) {
+std::string FailureReport(const std::string& county, const std::string& logPath,
+                          const std::vector<std::string>& added) {
     std::string report = "convert_county: " + county + " failed";
     if (!logPath.empty()) report += ": see " + logPath;
+    const std::string failureLine = FirstFailureLine(added);
     if (!failureLine.empty()) report += ": " + failureLine;
+    const std::string editionLine = platform::FirstLineStartingWith(added, PELLARD_EDITION_CHOSEN);
+    if (!editionLine.empty()) report += "\n" + editionLine;
     return report + "\n";
 }
 
