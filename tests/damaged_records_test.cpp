@@ -72,6 +72,11 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
         {"a blank line end, older", true, vornak::ReadType1Records, &vornak::gType1Count, "county.rt1",
          RecordFile({type1, RecordLine(type1).Put(191, std::string(10, ' '))}), -1,
          "ERROR in type 1 record 2: the coordinate in columns 191-200 is blank\n"},
+        // A digit field reads what is no digit as 0.
+        {"a sign in an address flag", false, vornak2::ReadType1Records, &vornak2::gType1Count, "county.rt1",
+         RecordFile({RecordLine(type1).Put(103, "-")}), 1, "Second Edition TIGER 2004\n"},
+        {"a sign in an address flag, older", true, vornak::ReadType6Records, &vornak::gType6Count, "county.rt6",
+         RecordFile({Record('6', 76).Put(63, "-")}), 1, ""},
         {"a blank shape point slot, older", true, vornak::ReadType2Records, &vornak::gType2Count, "county.rt2",
          RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, std::string(19, ' '))}), 1, ""},
         {"a NUL in a name", false, vornak2::ReadTypeCRecords, &vornak2::gTypeCCount, "county.rtc",

@@ -69,11 +69,13 @@ void Int(long long& field) {
     ScanField(Column(First), Last - First + 1, field);
 }
 
-// One column read as a number, 0 to 9; anything else (blank, a sign) is 0.
+// One column read as a number ("%d"), 0 to 9; anything else (a blank, a
+// sign, a letter) reads as 0 and is no fault.
 template <int Column1>
 void Digit(unsigned char& field) {
+    static_assert(InLine<Column1, Column1>(), "digit column");
     int value = 0;
-    Int<Column1, Column1>(value);
+    ScanField(Column(Column1), 1, value);
     field = static_cast<unsigned char>(value >= 0 && value <= 9 ? value : 0);
 }
 
