@@ -18,9 +18,11 @@
 
 namespace vornak {
 
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
-shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsRelease release) {
+PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsRelease release) {
     return tigercore::AllPolygonsDescriptor(AllPolygonsFields(release));
 }
 
@@ -98,7 +100,7 @@ private:
 // row of one type only adds to one count).
 void BuildAllPolygons(AllPolygonsRelease release) {
     const long long sides = static_cast<long long>(gAllPolygonsLineCountA) + gAllPolygonsLineCountS;
-    const shapeio::PolygonLayerDescriptor layer = AllPolygonsLayer(release);
+    const PolygonLayerDescriptor layer = AllPolygonsLayer(release);
     if (sides == 0) {
         Services().WriteLogText(layer.noRecordsText);
         if (release != AllPolygonsRelease::k97) WriteLogLine("No polygons to process");
@@ -111,7 +113,7 @@ void BuildAllPolygons(AllPolygonsRelease release) {
 
 }  // namespace
 
-void AddAllPolygonsDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddAllPolygonsDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     if (gEditionCode >= 97) layers.push_back(AllPolygonsLayer(AllPolygonsReleaseOf(gEditionCode)));
 }
 

@@ -16,6 +16,8 @@
 
 namespace vornak {
 
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCountyOffset = 0;
@@ -132,7 +134,7 @@ void FillArea(const BorderLineEntry& first, DbfRecord& record) {
 
 SideLayer AmericanIndianArea1990() {
     const bool aianhh = gEditionCode >= 100;
-    return {shapeio::PolygonLayerDescriptor()
+    return {PolygonLayerDescriptor()
                 .Title("")
                 .SecondTitle("AIR 1990", TitleMoment::kAfterAllocation)
                 .StatusText("Gathering AIR 1990 Boundary Lines")
@@ -153,7 +155,7 @@ SideLayer AmericanIndianAreaCurrent() {
     const bool census2000 = gEditionCode >= 99;
     const bool aianhh = gEditionCode >= 100;
     SideLayer layer = {
-        shapeio::PolygonLayerDescriptor()
+        PolygonLayerDescriptor()
             .Title("")
             .SecondTitle(census2000 ? "AIR 2000" : "AIR Current", TitleMoment::kAfterAllocation)
             .StatusText(census2000 ? "Gathering AIR 2000 Boundary Lines" : "Gathering AIR Current Boundary Lines")
@@ -172,7 +174,7 @@ SideLayer AmericanIndianAreaCurrent() {
 
 }  // namespace
 
-void AddAmericanIndianAreaDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddAmericanIndianAreaDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     if (gEditionCode >= 97) layers.push_back(AmericanIndianArea1990().layer);
     layers.push_back(AmericanIndianAreaCurrent().layer);
 }

@@ -13,9 +13,12 @@
 
 namespace vornak {
 
+using polygons::CompareLeadingText;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
-using Descriptor = shapeio::PolygonLayerDescriptor;
+using Descriptor = PolygonLayerDescriptor;
 
 constexpr int kYear1990 = 1990;
 constexpr int kYear2000 = 2000;
@@ -130,7 +133,7 @@ const Descriptor kCounty1990Descriptor =
         .Abbreviation("cty")
         .ThemeFolder("county90")
         .Fields(kCountyFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText);
+        .Order(CompareLeadingText);
 
 const SideLayer kCounty1990 = {kCounty1990Descriptor, SideTable::kTypeA, CountA<kCounty1990Level>,
                                TypeACode<kCounty1990Level>, FillCounty<kYear1990>};
@@ -157,7 +160,7 @@ Descriptor CountyCurrentDescriptor(const char* title, const char* noRecords, con
         .Abbreviation(abbreviation)
         .ThemeFolder(folder)
         .Fields(kCountyFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText);
+        .Order(CompareLeadingText);
 }
 
 const SideLayer kCountyCurrent = {
@@ -182,7 +185,7 @@ const SideLayer kTract1990 = {
         .Abbreviation("trt")
         .ThemeFolder("tracts90")
         .Fields(kTractFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kTract1990Level>, TypeACode<kTract1990Level>, FillTract};
 
 const SideLayer kTract2000 = {
@@ -197,7 +200,7 @@ const SideLayer kTract2000 = {
         .Abbreviation("trt00")
         .ThemeFolder("tracts00")
         .Fields(kTract2000Fields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kTract2000Level>, TypeSCode<kTract2000Level>, FillTract2000};
 
 const SideLayer kBlockGroup1990 = {
@@ -212,7 +215,7 @@ const SideLayer kBlockGroup1990 = {
         .Abbreviation("grp")
         .ThemeFolder("blkgrps90")
         .Fields(kBlockGroupFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kBlockGroup1990Level>, TypeACode<kBlockGroup1990Level>, FillBlockGroup};
 
 const SideLayer kBlockGroup2000 = {
@@ -228,7 +231,7 @@ const SideLayer kBlockGroup2000 = {
         .Abbreviation("grp00")
         .ThemeFolder("blkgrps00")
         .Fields(kBlockGroupFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kBlockGroup2000Level>, TypeSCode<kBlockGroup2000Level>, FillBlockGroup};
 
 const SideLayer kBlock1990 = {
@@ -243,7 +246,7 @@ const SideLayer kBlock1990 = {
         .Abbreviation("blk")
         .ThemeFolder("blocks90")
         .Fields(kBlock1990Fields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kBlock1990Level>, TypeACode<kBlock1990Level>, FillBlock};
 
 const SideLayer kBlock2000 = {
@@ -258,7 +261,7 @@ const SideLayer kBlock2000 = {
         .Abbreviation("blk00")
         .ThemeFolder("blocks00")
         .Fields(kBlock2000Fields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kBlock2000Level>, TypeSCode<kBlock2000Level>, FillBlock};
 
 // The county layers of the county's release.
@@ -267,7 +270,7 @@ const SideLayer& CountyCurrent() { return gEditionCode >= 99 ? kCounty2000 : kCo
 
 }  // namespace
 
-void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddCensusHierarchyDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     for (const SideLayer* layer : {&County1990(), &CountyCurrent(), &kTract1990, &kTract2000, &kBlockGroup1990,
                                    &kBlockGroup2000, &kBlock1990, &kBlock2000})
         layers.push_back(layer->layer);

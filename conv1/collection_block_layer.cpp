@@ -14,6 +14,9 @@
 
 namespace vornak {
 
+using polygons::CompareLeadingText;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCodeWidth = 17;
@@ -78,7 +81,7 @@ void FillCollectionBlock(const BorderLineEntry& first, DbfRecord& record) {
 
 SideLayer CollectionBlock2000() {
     SideLayer layer = {
-        shapeio::PolygonLayerDescriptor()
+        PolygonLayerDescriptor()
             .Title("")
             .SecondTitle("Collection Blocks", TitleMoment::kAfterAllocation)
             .StatusText("Gathering Collection Blocks")
@@ -90,7 +93,7 @@ SideLayer CollectionBlock2000() {
             .Abbreviation("colblk")
             .ThemeFolder("collectblks")
             .Fields(kCollectionBlockFields, "BLKCOL")
-            .Order(shapeio::CompareLeadingText),
+            .Order(CompareLeadingText),
         SideTable::kTypeS, CountCollectionBlocks, CollectionBlockCode, FillCollectionBlock};
     layer.ignoresWater = true;
     return layer;
@@ -98,7 +101,7 @@ SideLayer CollectionBlock2000() {
 
 }  // namespace
 
-void AddCollectionBlockDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddCollectionBlockDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     if (gEditionCode < 103) layers.push_back(CollectionBlock2000().layer);
 }
 

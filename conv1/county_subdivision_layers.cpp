@@ -15,9 +15,12 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
-using Descriptor = shapeio::PolygonLayerDescriptor;
+using Descriptor = PolygonLayerDescriptor;
 
 constexpr int kCountyOffset = 0;
 constexpr int kCodeOffset = 6;
@@ -120,7 +123,7 @@ SideLayer Subdivision1990Layer(const DbfFieldDef* fields, const char* nameField)
                 .Abbreviation("ccd")
                 .ThemeFolder("divisions90")
                 .Fields(fields, nameField)
-                .Order(shapeio::CompareTextAt6),
+                .Order(CompareTextAt6),
             SideTable::kTypeA, CountSubdivision1990, Subdivision1990Code, FillSubdivision1990<kYear1990>};
 }
 
@@ -165,7 +168,7 @@ const SideLayer& SubdivisionCurrent() {
 
 }  // namespace
 
-void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddCountySubdivisionDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(Subdivision1990().layer);
     layers.push_back(SubdivisionCurrent().layer);
 }

@@ -12,6 +12,10 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt5;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCensusYear = 2000;
@@ -34,8 +38,8 @@ void FillMetropolitanArea(const BorderLineEntry& first, DbfRecord& record) {
     record.Add(TrimmedName(NameFrom100(Kind, code, "", kCensusYear)));
 }
 
-constexpr shapeio::PolygonLayerDescriptor CmsaMsaDescriptor(const char* abbreviation, const char* folder) {
-    return shapeio::PolygonLayerDescriptor()
+constexpr PolygonLayerDescriptor CmsaMsaDescriptor(const char* abbreviation, const char* folder) {
+    return PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("CMSA and MSAs 1990", TitleMoment::kAfterAllocation)
         .StatusText("Gathering CMSA/MSA Boundary Lines")
@@ -47,11 +51,11 @@ constexpr shapeio::PolygonLayerDescriptor CmsaMsaDescriptor(const char* abbrevia
         .Abbreviation(abbreviation)
         .ThemeFolder(folder)
         .Fields(kCmsaMsaFields, "NAME")
-        .Order(shapeio::CompareTextAt6);
+        .Order(CompareTextAt6);
 }
 
-constexpr shapeio::PolygonLayerDescriptor PmsaDescriptor(const char* abbreviation, const char* folder) {
-    return shapeio::PolygonLayerDescriptor()
+constexpr PolygonLayerDescriptor PmsaDescriptor(const char* abbreviation, const char* folder) {
+    return PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("PMSAs", TitleMoment::kAfterAllocation)
         .StatusText("Gathering PMSA Boundary Lines")
@@ -63,7 +67,7 @@ constexpr shapeio::PolygonLayerDescriptor PmsaDescriptor(const char* abbreviatio
         .Abbreviation(abbreviation)
         .ThemeFolder(folder)
         .Fields(kPmsaFields, "NAME")
-        .Order(shapeio::CompareTextAt6);
+        .Order(CompareTextAt6);
 }
 
 SideLayer CmsaMsaLayer() {
@@ -95,7 +99,7 @@ void FillCongressionalDistrict(const BorderLineEntry& first, DbfRecord& record) 
 }
 
 const SideLayer kCongressionalDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Congressional Districts Current", TitleMoment::kAfterAllocation)
         .StatusText("Gathering CDCU Boundary Lines")
@@ -107,13 +111,13 @@ const SideLayer kCongressionalDistrictCurrent = {
         .Abbreviation("cdc")
         .ThemeFolder("congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
-        .Order(shapeio::CompareTextAt5),
+        .Order(CompareTextAt5),
     SideTable::kTypeS, CountS<kCongressionalDistrictCurrentLevel>,
     LevelSideCode<SideTable::kTypeS, kCongressionalDistrictCurrentLevel, CountyFrom::kLine, 5, 2>,
     FillCongressionalDistrict};
 
 const SideLayer kCongressionalDistrict106 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("106th Congressional Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering CD106 Boundary Lines")
@@ -124,7 +128,7 @@ const SideLayer kCongressionalDistrict106 = {
         .Abbreviation("cd106")
         .ThemeFolder("106congress")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
-        .Order(shapeio::CompareTextAt5),
+        .Order(CompareTextAt5),
     SideTable::kTypeA, CountA<kCongressionalDistrict106Level>,
     LevelSideCode<SideTable::kTypeA, kCongressionalDistrict106Level, CountyFrom::kRowAFile, 5, 2>,
     FillCongressionalDistrict};
@@ -192,7 +196,7 @@ template <int Level>
 SideLayer ChamberLayerOfRelease(const ChamberLayer& c) {
     const int titled = gEditionCode >= kFirstRetitledChamberRelease ? 1 : 0;
     const int renamed = gEditionCode >= kFirstRenamedRelease ? 1 : 0;
-    return {shapeio::PolygonLayerDescriptor()
+    return {PolygonLayerDescriptor()
                 .Title("")
                 .SecondTitle(c.title[titled], TitleMoment::kAfterAllocation)
                 .StatusText(c.status[titled])
@@ -203,7 +207,7 @@ SideLayer ChamberLayerOfRelease(const ChamberLayer& c) {
                 .Abbreviation(c.abbreviation[renamed])
                 .ThemeFolder(c.folder[renamed])
                 .Fields(c.fields[renamed], c.nameField[renamed])
-                .Order(shapeio::CompareTextAt5)
+                .Order(CompareTextAt5)
                 .PartsFileLogName(c.partsFileLogName),
             SideTable::kTypeS, CountS<Level>, LevelSideCode<SideTable::kTypeS, Level, CountyFrom::kLine, 5, 6>,
             FillChamberDistrict};
@@ -221,7 +225,7 @@ void BuildCongressionalDistrict106Polygons() { BuildPolygonLayer(kCongressionalD
 void BuildLowerChamberDistrictPolygons() { BuildPolygonLayer(LowerChamberLayer()); }
 void BuildUpperChamberDistrictPolygons() { BuildPolygonLayer(UpperChamberLayer()); }
 
-void AddDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     for (const SideLayer& layer : {CmsaMsaLayer(), PmsaLayer(), kCongressionalDistrictCurrent,
                                    kCongressionalDistrict106, LowerChamberLayer(), UpperChamberLayer()})
         layers.push_back(layer.layer);

@@ -14,6 +14,9 @@
 
 namespace vornak {
 
+using polygons::CompareIntAt8;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 const DbfFieldDef kKeyGeographicLocationFields[] = {
@@ -27,8 +30,8 @@ const DbfFieldDef kKeyGeographicLocationAddressFields[] = {
     {"ZIPCODE", 'C', 5, 0}, {"ZIP4", 'C', 4, 0},    {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kKeyGeographicLocationLayer =
-    shapeio::PolygonLayerDescriptor()
+const PolygonLayerDescriptor kKeyGeographicLocationLayer =
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Key Geographic Locations", TitleMoment::kAfterAllocation)
         .StatusText("Gathering KGL Boundary Lines")
@@ -39,7 +42,7 @@ const shapeio::PolygonLayerDescriptor kKeyGeographicLocationLayer =
         .Abbreviation("kgl")
         .ThemeFolder("kgl")
         .Fields(kKeyGeographicLocationFields, "KGLNAME")
-        .Order(shapeio::CompareIntAt8);
+        .Order(CompareIntAt8);
 
 const LayerTable kAddressTable{"kgl", "add", kKeyGeographicLocationAddressFields,
                                "Wrote %d Key Geographic Location address records to file %s\n"};
@@ -82,7 +85,7 @@ private:
 
 }  // namespace
 
-void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddKeyGeographicLocationDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(kKeyGeographicLocationLayer);
 }
 

@@ -21,11 +21,12 @@ namespace vornak {
 
 namespace {
 
+using polygons::PolygonLayerDescriptor;
 using tigercore::kLandmarkFeatureTableFields;
 using tigercore::kPolygonLandmarkLinkTableFields;
 
-const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
-    shapeio::PolygonLayerDescriptor()
+const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Landmark Boundary Lines"),
@@ -92,7 +93,7 @@ std::vector<std::string> RepeatRecords(const std::vector<Row>& rows, int count, 
 
 }  // namespace
 
-void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) { layers.push_back(kLandmarkLayer); }
+void AddLandmarkDescriptors(std::vector<PolygonLayerDescriptor>& layers) { layers.push_back(kLandmarkLayer); }
 
 void WriteLandmarkFeatureTable() {
     if (gType7Count < 2) return;

@@ -2,8 +2,10 @@
 
 namespace vornak {
 
-std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors() {
-    std::vector<shapeio::PolygonLayerDescriptor> layers;
+using polygons::PolygonLayerDescriptor;
+
+std::vector<PolygonLayerDescriptor> PolygonLayerDescriptors() {
+    std::vector<PolygonLayerDescriptor> layers;
     AddPlaceDescriptors(layers);
     AddAmericanIndianAreaDescriptors(layers);
     AddCollectionBlockDescriptors(layers);

@@ -8,23 +8,23 @@
 
 namespace vornak {
 
-std::vector<shapeio::PolygonLayerDescriptor> PolygonLayerDescriptors();
+std::vector<polygons::PolygonLayerDescriptor> PolygonLayerDescriptors();
 
 // One per layer file (kept together, one line each).
-void AddPlaceDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddAmericanIndianAreaDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddCollectionBlockDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddUrbanCorrectionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddKeyGeographicLocationDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddLandmarkDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddCensusHierarchyDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddCountySubdivisionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddAllPolygonsDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);  // all_polygons_layers.cpp
-void AddVotingDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddZctaTribalDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddZoneUrbanDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddSchoolDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
-void AddDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers);
+void AddPlaceDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddAmericanIndianAreaDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddCollectionBlockDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddUrbanCorrectionDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddKeyGeographicLocationDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddLandmarkDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddWaterDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddCensusHierarchyDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddCountySubdivisionDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddAllPolygonsDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);  // all_polygons_layers.cpp
+void AddVotingDistrictDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddZctaTribalDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddZoneUrbanDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddSchoolDistrictDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
+void AddDistrictDescriptors(std::vector<polygons::PolygonLayerDescriptor>& layers);
 
 }  // namespace vornak

@@ -90,7 +90,7 @@ void LevelSideCode(const SideOf& side, SideCode& out) {
 // `First` and `Second`: by the first, then the second, which orders as their
 // joined text.
 template <int First, int Second>
-int CompareCodesInTurn(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b) {
+int CompareCodesInTurn(const polygons::BorderLineEntry& a, const polygons::BorderLineEntry& b) {
     const int first = std::strcmp(a.code + First, b.code + First);
     return first != 0 ? first : std::strcmp(a.code + Second, b.code + Second);
 }

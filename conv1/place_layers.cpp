@@ -14,6 +14,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCountyOffset = 0;
@@ -108,7 +111,7 @@ void FillNamed2000(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------- layers
 
 const SideLayer kPlace1990 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Places 90")
         .SecondTitle("Places 1990", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Place Boundary Lines")
@@ -119,7 +122,7 @@ const SideLayer kPlace1990 = {
         .Abbreviation("plc")
         .ThemeFolder("places90")
         .Fields(kPlace1990Fields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kPlace1990Level>, Place1990Code, FillPlace1990};
 
 // Texts, abbreviation and folder change at release 99, the field table and
@@ -127,7 +130,7 @@ const SideLayer kPlace1990 = {
 SideLayer PlaceCurrent() {
     const bool census2000 = gEditionCode >= 99;
     const char* title = census2000 ? "Places 2000" : "Places Current";
-    return {shapeio::PolygonLayerDescriptor()
+    return {PolygonLayerDescriptor()
                 .Title(title)
                 .SecondTitle(title, TitleMoment::kAfterAllocation)
                 .StatusText(census2000 ? "Gathering Places 2000 Boundary Lines"
@@ -140,12 +143,12 @@ SideLayer PlaceCurrent() {
                 .Abbreviation(census2000 ? "plc00" : "plccu")
                 .ThemeFolder(census2000 ? "places00" : "placescu")
                 .Fields(gEditionCode >= 100 ? kPlaceFields : kPlaceCurrentFields, "NAME")
-                .Order(shapeio::CompareTextAt6),
+                .Order(CompareTextAt6),
             SideTable::kTypeS, CountS<kPlaceCurrentLevel>, TypeSCode<&TypeSRecord::PLACE>, FillPlaceCurrent};
 }
 
 const SideLayer kConsolidatedCity2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Consolidated City")
         .SecondTitle("Consolidated City", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Consolidated City Boundary Lines")
@@ -156,13 +159,13 @@ const SideLayer kConsolidatedCity2000 = {
         .Abbreviation("city")
         .ThemeFolder("city")
         .Fields(kConsolidatedCityFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kConsolidatedCityLevel>, TypeSCode<&TypeSRecord::CONCIT>,
     FillNamed2000<kConsolidatedCityEntity>};
 
 // The code is filled from release 100 on; before, its count is 0.
 const SideLayer kUrbanGrowthArea2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Oregon Urban Growth Area", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Urban Growth Area Boundary Lines")
@@ -173,13 +176,13 @@ const SideLayer kUrbanGrowthArea2000 = {
         .Abbreviation("uga")
         .ThemeFolder("urbgrowth")
         .Fields(kUrbanGrowthAreaFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kUrbanGrowthAreaLevel>, TypeSCode<&TypeSRecord::UGA>,
     FillNamed2000<kUrbanAreaEntity>};
 
 }  // namespace
 
-void AddPlaceDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddPlaceDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(kPlace1990.layer);
     layers.push_back(PlaceCurrent().layer);
     layers.push_back(kConsolidatedCity2000.layer);

@@ -11,6 +11,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt5;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kFirstNamedRelease = 100;
@@ -64,8 +67,8 @@ struct SchoolDistrictLayer {
     const DbfFieldDef* namedFields;  // from release 100; null: the code fields
 };
 
-constexpr shapeio::PolygonLayerDescriptor Descriptor(const SchoolDistrictLayer& s, const DbfFieldDef* fields) {
-    return shapeio::PolygonLayerDescriptor()
+constexpr PolygonLayerDescriptor Descriptor(const SchoolDistrictLayer& s, const DbfFieldDef* fields) {
+    return PolygonLayerDescriptor()
         .Title("")
         .SecondTitle(s.title, TitleMoment::kAfterAllocation)
         .StatusText(s.status)
@@ -76,7 +79,7 @@ constexpr shapeio::PolygonLayerDescriptor Descriptor(const SchoolDistrictLayer& 
         .Abbreviation(s.abbreviation)
         .ThemeFolder(s.folder)
         .Fields(fields, s.nameField)
-        .Order(shapeio::CompareTextAt5);
+        .Order(CompareTextAt5);
 }
 
 constexpr SchoolDistrictLayer kElementary = {
@@ -157,7 +160,7 @@ void BuildMiddleSchoolDistrictPolygons() { BuildPolygonLayer(MiddleLayer()); }
 void BuildSecondarySchoolDistrictPolygons() { BuildPolygonLayer(SecondaryLayer()); }
 void BuildUnifiedSchoolDistrictPolygons() { BuildPolygonLayer(UnifiedLayer()); }
 
-void AddSchoolDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddSchoolDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     for (const SideLayer& layer : {ElementaryLayer(), MiddleLayer(), SecondaryLayer(), UnifiedLayer()})
         layers.push_back(layer.layer);
 }

@@ -8,6 +8,8 @@
 
 namespace vornak {
 
+using polygons::BorderLineEntry;
+
 namespace {
 
 int Type3RowCount() {
@@ -46,7 +48,7 @@ public:
     Type3LayerSource(const Type3Layer& layer, tigercore::CountyLines& lines, bool clip, int capacity)
         : KeyedLayerSource(layer.layer, lines, layer.borderLineCount(), capacity), spec_(layer), clip_(clip) {}
 
-    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
+    std::string AttributeRow(const BorderLineEntry& first, int gistId) override {
         CountPolygon();
         shapeio::DbfRecord record(spec_.layer.fields);
         record.AddNumber(static_cast<long long>(gistId));
@@ -71,7 +73,7 @@ protected:
         return true;
     }
 
-    void GatherDone(std::vector<shapeio::BorderLineEntry>& entries) override {
+    void GatherDone(std::vector<BorderLineEntry>& entries) override {
         gathered_ = static_cast<int>(entries.size());
     }
 

@@ -12,7 +12,7 @@
 namespace vornak {
 
 struct Type3Layer {
-    shapeio::PolygonLayerDescriptor layer;
+    polygons::PolygonLayerDescriptor layer;
     // The border-line sides the type 3 reader counted for the layer; 0:
     // nothing to build.
     int (*borderLineCount)();
@@ -23,7 +23,7 @@ struct Type3Layer {
     // that test.
     bool (*isBorder)(const Type3Record& row);
     // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
-    void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+    void (*fill)(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record);
     // Told when the walk has taken the last entry: entries taken and gathered.
     void (*walked)(int taken, int gathered);
 };

@@ -15,6 +15,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt5;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCountyWidth = 5;
@@ -58,8 +61,8 @@ struct UrbanLayerTexts {
     const char* abbreviation;
 };
 
-constexpr shapeio::PolygonLayerDescriptor UrbanDescriptor(const UrbanLayerTexts& texts) {
-    return shapeio::PolygonLayerDescriptor()
+constexpr PolygonLayerDescriptor UrbanDescriptor(const UrbanLayerTexts& texts) {
+    return PolygonLayerDescriptor()
         .Title(texts.title)
         .SecondTitle(texts.title, TitleMoment::kAfterAllocation)
         .StatusText(texts.status)
@@ -70,7 +73,7 @@ constexpr shapeio::PolygonLayerDescriptor UrbanDescriptor(const UrbanLayerTexts&
         .Abbreviation(texts.abbreviation)
         .ThemeFolder(texts.abbreviation)
         .Fields(kCorrectedUrbanAreaFields, "NAME")
-        .Order(shapeio::CompareTextAt5);
+        .Order(CompareTextAt5);
 }
 
 const SideLayer kCorrectedUrbanArea2000 = {
@@ -89,7 +92,7 @@ const SideLayer kRedefinedUrbanArea1990 = {
 
 }  // namespace
 
-void AddUrbanCorrectionDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddUrbanCorrectionDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     if (gEditionCode != 103) return;
     layers.push_back(kCorrectedUrbanArea2000.layer);
     layers.push_back(kRedefinedUrbanArea1990.layer);

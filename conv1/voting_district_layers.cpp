@@ -18,6 +18,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCensusYear = 2000;
@@ -57,7 +60,7 @@ void ShowVotingDistrictsWalked(int taken, int gathered) {
 }
 
 const Type3Layer kVotingDistrict1990 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Voting Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Voting District Boundary Lines")
@@ -69,7 +72,7 @@ const Type3Layer kVotingDistrict1990 = {
         .Abbreviation("vot")
         .ThemeFolder("voting")
         .Fields(kVotingDistrictFields, "VOTE_DIST")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     CountVotingDistrict1990, VotingDistrict1990Side, nullptr, FillVotingDistrict1990, ShowVotingDistrictsWalked};
 
 // -------------------------------------------------- voting districts 2000
@@ -91,7 +94,7 @@ void FillVotingDistrict2000(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kVotingDistrict2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Voting Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Voting District 2000 Boundary Lines")
@@ -103,7 +106,7 @@ const SideLayer kVotingDistrict2000 = {
         .ThemeFolder("voting00")
         .Fields(kVotingDistrict2000Fields, "VOTE00")
         .Order(CompareCodesInTurn<0, 6>)
-        .GroupBy(shapeio::CompareTextAt6),
+        .GroupBy(CompareTextAt6),
     SideTable::kTypeS, CountS<kVotingDistrict2000Level>,
     LevelSideCode<SideTable::kTypeS, kVotingDistrict2000Level, CountyFrom::kRowS, 6, 6>, FillVotingDistrict2000};
 
@@ -112,7 +115,7 @@ const SideLayer kVotingDistrict2000 = {
 void BuildVotingDistrict1990Polygons() { BuildType3Layer(kVotingDistrict1990); }
 void BuildVotingDistrict2000Polygons() { BuildPolygonLayer(kVotingDistrict2000); }
 
-void AddVotingDistrictDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddVotingDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(kVotingDistrict1990.layer);
     layers.push_back(kVotingDistrict2000.layer);
 }

@@ -17,6 +17,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 const DbfFieldDef kWaterPolygonFields[] = {
@@ -24,13 +27,13 @@ const DbfFieldDef kWaterPolygonFields[] = {
 };
 
 // The entries sort by the whole water body key (after the county code).
-const shapeio::PolygonLayerDescriptor kWaterLayer =
-    tigercore::WaterPolygonTexts(shapeio::PolygonLayerDescriptor()
+const PolygonLayerDescriptor kWaterLayer =
+    tigercore::WaterPolygonTexts(PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Water Poly Boundary Lines", StatusMoment::kBeforeSorting))
         .Fields(kWaterPolygonFields, "LANDNAME")
-        .Order(shapeio::CompareTextAt6);
+        .Order(CompareTextAt6);
 
 // Entry: the line's county code at 0 (5 characters and a NUL), the water
 // body key at 6: the CFCC (3) and the name (30) of the side's water
@@ -102,7 +105,7 @@ private:
 
 }  // namespace
 
-void AddWaterDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) { layers.push_back(kWaterLayer); }
+void AddWaterDescriptors(std::vector<PolygonLayerDescriptor>& layers) { layers.push_back(kWaterLayer); }
 
 void BuildWaterPolygons() {
     if (gBorderLineCountsS[kWaterSidesSlot] > 0 && gType7Count >= 1) SelectWaterLandmarks();

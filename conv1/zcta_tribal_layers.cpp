@@ -14,6 +14,11 @@
 
 namespace vornak {
 
+using polygons::CompareLeadingText;
+using polygons::CompareTextAt5;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 constexpr int kCensusYear = 2000;
@@ -35,7 +40,7 @@ void FillZcta(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kZcta = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Zip Code Tabulation Areas", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Zipcode Tabulation Area Boundary Lines")
@@ -46,8 +51,8 @@ const SideLayer kZcta = {
         .Abbreviation("zcta")
         .ThemeFolder("zcta")
         .Fields(kZctaFields, "ZCTA")
-        .Order(shapeio::CompareLeadingText)
-        .GroupBy(shapeio::CompareTextAt5),
+        .Order(CompareLeadingText)
+        .GroupBy(CompareTextAt5),
     SideTable::kTypeS, CountS<kZctaLevel>, LevelSideCode<SideTable::kTypeS, kZctaLevel, CountyFrom::kRowS, 5, 5>,
     FillZcta};
 
@@ -65,7 +70,7 @@ void FillAnrc(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kAnrc = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Alaska Native Regional Corporations", TitleMoment::kAfterAllocation)
         .StatusText("Gathering ANRC Boundary Lines")
@@ -77,7 +82,7 @@ const SideLayer kAnrc = {
         .Abbreviation("arc")
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kAnrcLevel>, LevelSideCode<SideTable::kTypeS, kAnrcLevel, CountyFrom::kLine, 6, 2>,
     FillAnrc};
 
@@ -116,7 +121,7 @@ void FillTribalSubdivision(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const Type3Layer kTribalSubdivision = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Tribal Subdivisions", TitleMoment::kAfterAllocation)
         .StatusText("Gathering AITS Boundary Lines")
@@ -138,7 +143,7 @@ void BuildAnrcPolygons() { BuildPolygonLayer(kAnrc); }
 void ReportNoAnrcRecords() { Services().WriteLogText("There are no ANRC Records in record type 3\n"); }
 void BuildAits2000Polygons() { BuildType3Layer(kTribalSubdivision); }
 
-void AddZctaTribalDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddZctaTribalDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(kZcta.layer);
     if (gEditionCode < 100) layers.push_back(kAnrc.layer);
     layers.push_back(kTribalSubdivision.layer);

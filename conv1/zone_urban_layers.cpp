@@ -13,6 +13,9 @@
 
 namespace vornak {
 
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
+
 namespace {
 
 // ------------------------------------------------ traffic analysis zones
@@ -61,8 +64,8 @@ void FillTrafficAnalysisZone(const BorderLineEntry& first, DbfRecord& record) {
         .Add(FieldText(EntryText(first, kCompanionAt, kCompanionWidth)));
 }
 
-constexpr shapeio::PolygonLayerDescriptor TrafficAnalysisZoneDescriptor(const DbfFieldDef* fields) {
-    return shapeio::PolygonLayerDescriptor()
+constexpr PolygonLayerDescriptor TrafficAnalysisZoneDescriptor(const DbfFieldDef* fields) {
+    return PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Traffic Analysis Zones", TitleMoment::kAfterAllocation)
         .StatusText("Gathering TAZ Boundary Lines")
@@ -101,7 +104,7 @@ void FillUrbanArea1990(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kUrbanArea1990 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Urban Areas 1990", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Urban Boundary Lines")
@@ -113,7 +116,7 @@ const SideLayer kUrbanArea1990 = {
         .Abbreviation("urb")
         .ThemeFolder("urban")
         .Fields(kUrbanArea1990Fields, "UACODE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kUrbanArea1990Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea1990Level, CountyFrom::kLine, 6, 5>, FillUrbanArea1990};
 
@@ -131,7 +134,7 @@ void FillPuma(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kPuma = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Public Use Microdata Areas", TitleMoment::kAfterAllocation)
         .StatusText("Gathering PUMA Boundary Lines")
@@ -143,7 +146,7 @@ const SideLayer kPuma = {
         .Abbreviation("puma")
         .ThemeFolder("puma")
         .Fields(kPumaFields, "PUMA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kPumaLevel>, LevelSideCode<SideTable::kTypeA, kPumaLevel, CountyFrom::kLine, 6, 5>,
     FillPuma};
 
@@ -166,7 +169,7 @@ void FillUrbanArea2000(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kUrbanArea2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Urban Areas 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Urban 2000 Boundary Lines")
@@ -178,7 +181,7 @@ const SideLayer kUrbanArea2000 = {
         .Abbreviation("urb00")
         .ThemeFolder("urban00")
         .Fields(kUrbanArea2000Fields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kUrbanArea2000Level>,
     LevelSideCode<SideTable::kTypeA, kUrbanArea2000Level, CountyFrom::kLine, 6, 5>, FillUrbanArea2000};
 
@@ -189,7 +192,7 @@ void BuildUrbanArea1990Polygons() { BuildPolygonLayer(kUrbanArea1990); }
 void BuildPumaPolygons() { BuildPolygonLayer(kPuma); }
 void BuildUrbanArea2000Polygons() { BuildPolygonLayer(kUrbanArea2000); }
 
-void AddZoneUrbanDescriptors(std::vector<shapeio::PolygonLayerDescriptor>& layers) {
+void AddZoneUrbanDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(TrafficAnalysisZoneLayer().layer);
     layers.push_back(kUrbanArea1990.layer);
     layers.push_back(kPuma.layer);

@@ -18,14 +18,15 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::PolygonLayerDescriptor;
 
 // The layer's texts: "Gathering Boundary Lines" from its start, its title
 // once the entries' room is obtained, "Sorting Polygon Boundaries" before
 // the sort and "Building Polygons" when the first polygon is written.
-shapeio::PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsEdition edition) {
+PolygonLayerDescriptor AllPolygonsLayer(AllPolygonsEdition edition) {
     return tigercore::AllPolygonsDescriptor(AllPolygonsFields(edition))
-        .EarlyStatusText("Gathering Boundary Lines", shapeio::PolygonLayerDescriptor::EarlyMoment::kAtStart);
+        .EarlyStatusText("Gathering Boundary Lines", PolygonLayerDescriptor::EarlyMoment::kAtStart);
 }
 
 // The rows of every polygon record type on one side of a line.

@@ -15,7 +15,9 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -94,7 +96,7 @@ void FillCountyAndCode(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------ layers
 
 const SideLayer kElementarySchool2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Elementary School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Elementary School 2000 Boundary Lines")
@@ -106,12 +108,12 @@ const SideLayer kElementarySchool2000 = {
         .Abbreviation("sdelm00")
         .ThemeFolder("elementary")
         .Fields(kElementarySchoolFields, "ELEMENTARY")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kElementarySchool2000Level>, CountyKeyedCode2000<kElementarySchool2000Level>,
     FillSchoolDistrict};
 
 const SideLayer kSecondarySchool2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Secondary School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Secondary School 2000 Boundary Lines")
@@ -123,12 +125,12 @@ const SideLayer kSecondarySchool2000 = {
         .Abbreviation("sdsec00")
         .ThemeFolder("secondary")
         .Fields(kSecondarySchoolFields, "SECONDARY")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kSecondarySchool2000Level>, CountyKeyedCode2000<kSecondarySchool2000Level>,
     FillSchoolDistrict};
 
 const SideLayer kUnifiedSchool2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Unified School Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Unified School Boundary Lines")
@@ -140,12 +142,12 @@ const SideLayer kUnifiedSchool2000 = {
         .Abbreviation("sduni00")
         .ThemeFolder("unified")
         .Fields(kUnifiedSchoolFields, "UNIFIED")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kUnifiedSchool2000Level>, CountyKeyedCode2000<kUnifiedSchool2000Level>,
     FillSchoolDistrict};
 
 const SideLayer kCmsaMsa2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("MSA_CMSA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering MSA_CMSA 2000 Boundary Lines")
@@ -157,12 +159,12 @@ const SideLayer kCmsaMsa2000 = {
         .Abbreviation("msa00")
         .ThemeFolder("msacmsa")
         .Fields(kCmsaMsaFields, "CMSAMSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kMsaCmsa2000Level>, CountyKeyedCode2000<kMsaCmsa2000Level>,
     FillMetropolitanAreaWithEntity};
 
 const SideLayer kPmsa2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("PMSA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering PMSA 2000 Boundary Lines")
@@ -174,11 +176,11 @@ const SideLayer kPmsa2000 = {
         .Abbreviation("pmsa00")
         .ThemeFolder("pmsa")
         .Fields(kPmsaFields, "PMSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kPmsa2000Level>, CountyKeyedCode2000<kPmsa2000Level>, FillMetropolitanAreaWithEntity};
 
 const SideLayer kNecma2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("NECMA 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering NECMA 2000 Boundary Lines")
@@ -190,11 +192,11 @@ const SideLayer kNecma2000 = {
         .Abbreviation("necma00")
         .ThemeFolder("necma")
         .Fields(kNecmaFields, "NECMA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kNecma2000Level>, CountyKeyedCode2000<kNecma2000Level>, FillMetropolitanArea};
 
 const SideLayer kCongressionalDistrict106 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("106th Congressional Districts")
         .StatusText("Gathering 106th Congressional Districts Boundary Lines")
         .NoRecordsText("There are no 106th Congressional Districts records\n")
@@ -204,12 +206,12 @@ const SideLayer kCongressionalDistrict106 = {
         .Abbreviation("cd106")
         .ThemeFolder("cd")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kCongressionalDistrict106Level>, CountyKeyedCode2000<kCongressionalDistrict106Level>,
     FillCongressionalDistrict};
 
 const SideLayer kCongressionalDistrict108 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("108th Congressional Districts")
         .StatusText("Gathering 108th Congressional Districts Boundary Lines")
         .NoRecordsText("There are no 108th Congressional Districts records\n")
@@ -219,12 +221,12 @@ const SideLayer kCongressionalDistrict108 = {
         .Abbreviation("cd108")
         .ThemeFolder("cd")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kCongressionalDistrict108Level>, CountyKeyedCode2000<kCongressionalDistrict108Level>,
     FillCongressionalDistrict};
 
 const SideLayer kPuma5Percent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Public Use Microdata Areas 5%")
         .StatusText("Gathering PUMA Boundary Lines")
         .NoRecordsText("There are no Puma5 records\n")
@@ -235,11 +237,11 @@ const SideLayer kPuma5Percent = {
         .Abbreviation("puma5")
         .ThemeFolder("puma5")
         .Fields(kPuma5PercentFields, "PUMA5")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kPuma5Level>, CountyKeyedCode2000<kPuma5Level>, FillCountyAndCode<5>};
 
 const SideLayer kPuma1Percent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Public Use Microdata Areas 1%")
         .StatusText("Gathering PUMA1 Boundary Lines")
         .NoRecordsText("There are no Puma1 records\n")
@@ -250,11 +252,11 @@ const SideLayer kPuma1Percent = {
         .Abbreviation("puma1")
         .ThemeFolder("puma1")
         .Fields(kPuma1PercentFields, "PUMA1")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kPuma1Level>, CountyKeyedCode2000<kPuma1Level>, FillCountyAndCode<5>};
 
 const SideLayer kZcta2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ZCTA5 2000")
         .EarlyStatusText("Gathering ZCTA 2000 Boundary Lines")
         .StatusText("Gathering ZCTA 2000 Boundary Lines")
@@ -265,11 +267,11 @@ const SideLayer kZcta2000 = {
         .Abbreviation("zcta500")
         .ThemeFolder("zcta")
         .Fields(kZctaFields, "ZCTA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kZcta52000Level>, CountyKeyedCode2000<kZcta52000Level>, FillCountyAndCode<5>};
 
 const SideLayer kThreeDigitZcta2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ZCTA3 2000")
         .EarlyStatusText("Gathering ZCTA3 Boundary Lines")
         .StatusText("Gathering ZCTA3 2000 Boundary Lines")
@@ -280,7 +282,7 @@ const SideLayer kThreeDigitZcta2000 = {
         .Abbreviation("zcta300")
         .ThemeFolder("zcta3")
         .Fields(kThreeDigitZctaFields, "ZCTA3")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kZcta32000Level>, CountyKeyedCode2000<kZcta32000Level>, FillCountyAndCode<3>};
 
 }  // namespace

@@ -16,7 +16,10 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareLeadingText;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -84,7 +87,7 @@ void FillPlaceLike(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------ layers
 
 const SideLayer kCounty2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("County 2000")
         .StatusText("Gathering County 2000 Boundary Lines")
         .NoRecordsText("There are no County 2000 records\n")
@@ -94,11 +97,11 @@ const SideLayer kCounty2000 = {
         .Abbreviation("cty00")
         .ThemeFolder("county")
         .Fields(kCountyFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kCounty2000Level>, HierarchyCode2000<kCounty2000Level, 0, 5>, FillCountyOf<2000>};
 
 const SideLayer kTract2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Tract 2000")
         .StatusText("Gathering Tract Boundary Lines")
         .NoRecordsText("There are no Tract 2000 records\n")
@@ -108,11 +111,11 @@ const SideLayer kTract2000 = {
         .Abbreviation("trt00")
         .ThemeFolder("tracts")
         .Fields(kTractFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kTract2000Level>, HierarchyCode2000<kTract2000Level, 5, 6>, FillTractOf<2000>};
 
 const SideLayer kBlockGroup2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Group 2000")
         .StatusText("Gathering Block Group 2000 Boundary Lines")
         .NoRecordsText("There are no Group 2000 records\n")
@@ -123,12 +126,12 @@ const SideLayer kBlockGroup2000 = {
         .Abbreviation("grp00")
         .ThemeFolder("groups")
         .Fields(kBlockGroupFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kBlockGroup2000Level>, HierarchyCode2000<kBlockGroup2000Level, 11, 1>,
     FillBlockGroupRecord};
 
 const SideLayer kBlock2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Block 2000")
         .StatusText("Gathering Block 2000 Boundary Lines")
         .NoRecordsText("There are no Block 2000 records\n")
@@ -138,11 +141,11 @@ const SideLayer kBlock2000 = {
         .Abbreviation("blk00")
         .ThemeFolder("blocks")
         .Fields(kBlock2000Fields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kBlock2000Level>, HierarchyCode2000<kBlock2000Level, 11, 4>, FillBlock};
 
 const SideLayer kAianhh2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("AIANHH 2000")
         .StatusText("Gathering AIANHH 2000 Boundary Lines")
         .NoRecordsText("There are no AIANHH 2000 records\n")
@@ -156,7 +159,7 @@ const SideLayer kAianhh2000 = {
     SideTable::kTypeS, CountS<kAianhh2000Level>, AianhhCode, FillAianhhOf<kCensusYear>};
 
 const SideLayer kAnrc2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ANRC 2000")
         .StatusText("Building Anrc 2000 Polygons")
         .NoRecordsText("There are no ANRC 2000 records\n")
@@ -166,12 +169,12 @@ const SideLayer kAnrc2000 = {
         .Abbreviation("anrc00")
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kAnrc2000Level>, CountyKeyedCode2000<kAnrc2000Level>, FillAnrcOf<kCensusYear>,
     "the number of anrc 2000 border lines exceeds the count"};
 
 const SideLayer kAits2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("AITS 2000")
         .StatusText("Gathering Aits 2000 Boundary Lines")
         .NoRecordsText("There are no Aits 2000 records\n")
@@ -185,7 +188,7 @@ const SideLayer kAits2000 = {
     SideTable::kTypeS, CountS<kAits2000Level>, AitsCode, FillAitsOf<kCensusYear>};
 
 const SideLayer kConsolidatedCity2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Consolidated City 2000")
         .StatusText("Gathering Consolidated City 2000 Boundary Lines")
         .NoRecordsText("There are no Concity 2000 records\n")
@@ -195,12 +198,12 @@ const SideLayer kConsolidatedCity2000 = {
         .Abbreviation("concit00")
         .ThemeFolder("concit")
         .Fields(kConsolidatedCityFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kConsolidatedCity2000Level>, CountyKeyedCode2000<kConsolidatedCity2000Level>,
     FillPlaceLike<kConsolidatedCityEntity>};
 
 const SideLayer kCountySubdivision2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("County Subdivisions 2000")
         .StatusText("Gathering County Subdivision Boundary Lines")
         .NoRecordsText("There are no Cousub 2000 records\n")
@@ -210,12 +213,12 @@ const SideLayer kCountySubdivision2000 = {
         .Abbreviation("cousub00")
         .ThemeFolder("cousub")
         .Fields(kCountySubdivisionFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kCountySubdivision2000Level>, CountyKeyedCode2000<kCountySubdivision2000Level>,
     FillPlaceLike<kCountySubdivisionEntity>};
 
 const SideLayer kSubbarrio2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Subbarrios 2000")
         .StatusText("Gathering Subbarrio Boundary Lines")
         .NoRecordsText("There are no Subbarrio 2000 records\n")
@@ -225,12 +228,12 @@ const SideLayer kSubbarrio2000 = {
         .Abbreviation("submcd00")
         .ThemeFolder("submcd")
         .Fields(kSubbarrioFields, "SUBMCD")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kSubbarrio2000Level>, CountyKeyedCode2000<kSubbarrio2000Level>,
     FillPlaceLike<kSubbarrioEntity>};
 
 const SideLayer kPlace2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Places 2000")
         .StatusText("Gathering Place Boundary Lines")
         .NoRecordsText("There are no Place00 records\n")
@@ -240,7 +243,7 @@ const SideLayer kPlace2000 = {
         .Abbreviation("place00")
         .ThemeFolder("place")
         .Fields(kPlaceFields, "PLACE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kPlace2000Level>, CountyKeyedCode2000<kPlace2000Level>, FillPlaceLike<kPlaceEntity>};
 
 }  // namespace

@@ -14,7 +14,9 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareLeadingText;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -35,8 +37,8 @@ const DbfFieldDef kCorrectionSecondEditionFields[] = {
     {"RS_B2", 'C', 5, 0},    {"RS_B3", 'C', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-shapeio::PolygonLayerDescriptor CorrectionLayer() {
-    return shapeio::PolygonLayerDescriptor()
+PolygonLayerDescriptor CorrectionLayer() {
+    return PolygonLayerDescriptor()
         .Title("CQs")
         .StatusText("Gathering Cq Boundary Lines")
         .NoRecordsText("There are no CQ records\n")
@@ -46,7 +48,7 @@ shapeio::PolygonLayerDescriptor CorrectionLayer() {
         .Abbreviation("cq")
         .ThemeFolder("corrections")
         .Fields(gSecondEdition == 1 ? kCorrectionSecondEditionFields : kCorrectionFields, "POLYID")
-        .Order(shapeio::CompareLeadingText);
+        .Order(CompareLeadingText);
 }
 
 // A one-character code as written: a blank for a missing character.

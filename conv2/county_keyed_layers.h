@@ -71,7 +71,7 @@ inline std::string MetroMicroText(char lsadClass, char metropolitan, char microp
 // (a numeric field right-aligned, a text field left-aligned), and the names
 // and codes of the type C row found by an entity lookup of kind `Kind`.
 template <int Width, int Kind, Attributes What>
-void FillRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     const std::string code = EntryText(first, kCodeOffset, Width);
     record.Add(EntryText(first, kCountyOffset, 5)).Add(code);
     if constexpr (What == Attributes::kCodeOnly) {

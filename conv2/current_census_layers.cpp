@@ -15,7 +15,10 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareLeadingText;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -100,7 +103,7 @@ void AitsCode(const SideOf& side, SideCode& out) {
 }
 
 const SideLayer kCountyCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("County Current")
         .StatusText("Gathering County 90 Boundary Lines")
         .NoRecordsText("There are no county current records\n")
@@ -110,11 +113,11 @@ const SideLayer kCountyCurrent = {
         .Abbreviation("ctycu")
         .ThemeFolder("county")
         .Fields(kCountyFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kCountyCurrentLevel>, LevelCode<kCountyCurrentLevel>, FillCountyOf<0>};
 
 const SideLayer kTractCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Tract Current")
         .StatusText("Building Tracts Current Polygons")
         .NoRecordsText("There are no Tract current records\n")
@@ -124,11 +127,11 @@ const SideLayer kTractCurrent = {
         .Abbreviation("trtcu")
         .ThemeFolder("tracts")
         .Fields(kTractFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kTractCurrentLevel>, LevelCode<kTractCurrentLevel>, FillTractOf<0>};
 
 const SideLayer kBlockGroupCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Group Current")
         .StatusText("Gathering Block Group Current Boundary Lines")
         .NoRecordsText("There are no Group Current records\n")
@@ -138,11 +141,11 @@ const SideLayer kBlockGroupCurrent = {
         .Abbreviation("grpcu")
         .ThemeFolder("groups")
         .Fields(kBlockGroupFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kBlockGroupCurrentLevel>, LevelCode<kBlockGroupCurrentLevel>, FillBlockGroupRecord};
 
 const SideLayer kBlockCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Block Current")
         .StatusText("Gathering Blocks Current Boundary Lines")
         .NoRecordsText("There are no Block Current records\n")
@@ -152,11 +155,11 @@ const SideLayer kBlockCurrent = {
         .Abbreviation("blkcu")
         .ThemeFolder("blocks")
         .Fields(kBlockCurrentFields, "STFID")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kBlockCurrentLevel>, LevelCode<kBlockCurrentLevel>, FillBlock};
 
 const SideLayer kAianhhCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("AIANHH Current", TitleMoment::kAfterScratchFiles)
         .StatusText("Gathering AIANHH Current Boundary Lines")
@@ -171,7 +174,7 @@ const SideLayer kAianhhCurrent = {
     SideTable::kTypeA, CountA<kAianhhCurrentLevel>, AianhhCode, FillAianhhOf<0>};
 
 const SideLayer kAnrcCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ANRC Current")
         .StatusText("Building Anrc Current Polygons")
         .NoRecordsText("There are no ANRC current records\n")
@@ -181,11 +184,11 @@ const SideLayer kAnrcCurrent = {
         .Abbreviation("anrccu")
         .ThemeFolder("anrc")
         .Fields(kAnrcFields, "ANRC")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kAnrcCurrentLevel>, AnrcCode, FillAnrcOf<0>};
 
 const SideLayer kAitsCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Aits Current", TitleMoment::kAfterScratchFiles)
         .StatusText("Gathering Aits Current Boundary Lines")

@@ -12,6 +12,8 @@ namespace {
 using countykeyed::Attributes;
 using countykeyed::FillRecord;
 using countykeyed::SideCodeOf;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 
 // ------------------------------------------------------------------ layers
@@ -20,7 +22,7 @@ using A = TypeARecord;
 constexpr auto kPlaceLike = Attributes::kNameLsadEntityFipsPlacedc;
 
 const SideLayer kConsolidatedCityCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Consolidated City Current")
         .StatusText("Gathering Consolidated City Boundary Lines")
         .NoRecordsText("There are no Concity records\n")
@@ -30,12 +32,12 @@ const SideLayer kConsolidatedCityCurrent = {
         .Abbreviation("concitcu")
         .ThemeFolder("concit")
         .Fields(kConsolidatedCityFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kConsolidatedCityCurrentLevel>, SideCodeOf<&A::CONCITCU, 5>,
     FillRecord<5, kConsolidatedCityEntity, kPlaceLike>};
 
 const SideLayer kCountySubdivisionCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("County Subdivisions Current")
         .StatusText("Gathering County Subdivision Boundary Lines")
         .NoRecordsText("There are no Cousub records\n")
@@ -45,12 +47,12 @@ const SideLayer kCountySubdivisionCurrent = {
         .Abbreviation("cousubcu")
         .ThemeFolder("cousub")
         .Fields(kCountySubdivisionFields, "NAME")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kCountySubdivisionCurrentLevel>, SideCodeOf<&A::COUSUBCU, 5>,
     FillRecord<5, kCountySubdivisionEntity, kPlaceLike>};
 
 const SideLayer kSubbarrioCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Subbarrios Current")
         .StatusText("Gathering Subbarrio Boundary Lines")
         .NoRecordsText("There are no Subbarrio records\n")
@@ -60,12 +62,12 @@ const SideLayer kSubbarrioCurrent = {
         .Abbreviation("submcdcu")
         .ThemeFolder("submcd")
         .Fields(kSubbarrioFields, "SUBMCD")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kSubbarrioCurrentLevel>, SideCodeOf<&A::SUBMCDCU, 5>,
     FillRecord<5, kSubbarrioEntity, kPlaceLike>};
 
 const SideLayer kPlaceCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Places Current")
         .StatusText("Gathering Place Boundary Lines")
         .NoRecordsText("There are no Placecu records\n")
@@ -75,7 +77,7 @@ const SideLayer kPlaceCurrent = {
         .Abbreviation("placecu")
         .ThemeFolder("place")
         .Fields(kPlaceFields, "PLACE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kPlaceCurrentLevel>, SideCodeOf<&A::PLACECU, 5>,
     FillRecord<5, kPlaceEntity, kPlaceLike>};
 
@@ -86,7 +88,7 @@ const SideLayer kPlaceCurrent = {
     "Try turning off the water polygon clipping option\n"
 
 const SideLayer kElementarySchoolDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Elementary School Districts")
         .StatusText("Gathering Elementary School Boundary Lines")
         .NoRecordsText("There are no Elementary School Current records\n")
@@ -96,12 +98,12 @@ const SideLayer kElementarySchoolDistrictCurrent = {
         .Abbreviation("sdelmcu")
         .ThemeFolder("elementary")
         .Fields(kElementarySchoolFields, "ELEMENTARY")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kElementarySchoolCurrentLevel>, SideCodeOf<&A::SDELMCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
 const SideLayer kSecondarySchoolDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Secondary School Districts")
         .StatusText("Gathering Secondary School Boundary Lines")
         .NoRecordsText("There are no Secondary School Current records\n")
@@ -111,12 +113,12 @@ const SideLayer kSecondarySchoolDistrictCurrent = {
         .Abbreviation("sdseccu")
         .ThemeFolder("secondary")
         .Fields(kSecondarySchoolFields, "SECONDARY")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kSecondarySchoolCurrentLevel>, SideCodeOf<&A::SDSECCU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
 const SideLayer kUnifiedSchoolDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Unified School Districts")
         .StatusText("Gathering Unified School Boundary Lines")
         .NoRecordsText("There are no Unified School Current records\n")
@@ -126,12 +128,12 @@ const SideLayer kUnifiedSchoolDistrictCurrent = {
         .Abbreviation("sdunicu")
         .ThemeFolder("unified")
         .Fields(kUnifiedSchoolFields, "UNIFIED")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kUnifiedSchoolCurrentLevel>, SideCodeOf<&A::SDUNICU, 5>,
     FillRecord<5, kSchoolDistrictEntity, Attributes::kNameLsadEntity>};
 
 const SideLayer kCmsaMsaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("MSA_CMSA Current")
         .StatusText("Gathering MSA_CMSA Current Boundary Lines")
         .NoRecordsText("There are no MSA_CMSA Current records\n")
@@ -141,12 +143,12 @@ const SideLayer kCmsaMsaCurrent = {
         .Abbreviation("msacu")
         .ThemeFolder("msacmsa")
         .Fields(kCmsaMsaFields, "CMSAMSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kMsaCmsaCurrentLevel>, SideCodeOf<&A::MSACMASCU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsadEntity>};
 
 const SideLayer kPmsaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("PMSA Current")
         .StatusText("Gathering PMSA Current Boundary Lines")
         .NoRecordsText("There are no PMSA Current records\n")
@@ -156,12 +158,12 @@ const SideLayer kPmsaCurrent = {
         .Abbreviation("pmsacu")
         .ThemeFolder("pmsa")
         .Fields(kPmsaFields, "PMSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kPmsaCurrentLevel>, SideCodeOf<&A::PMSACU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsadEntity>};
 
 const SideLayer kNecmaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("NECMA Current")
         .StatusText("Gathering NECMA Current Boundary Lines")
         .NoRecordsText("There are no NECMA Current records\n")
@@ -171,14 +173,14 @@ const SideLayer kNecmaCurrent = {
         .Abbreviation("necmacu")
         .ThemeFolder("necma")
         .Fields(kNecmaFields, "NECMA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kNecmaCurrentLevel>, SideCodeOf<&A::NECMACU, 4>,
     FillRecord<4, kMetropolitanAreaEntity, Attributes::kNameLsad>};
 
 #undef WATER_ONLY_TEXT
 
 const SideLayer kCongressionalDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Congressional Districts Current")
         .StatusText("Gathering Congressional Districts Current Boundary Lines")
         .NoRecordsText("There are no Congressional Districts Current records\n")
@@ -188,7 +190,7 @@ const SideLayer kCongressionalDistrictCurrent = {
         .Abbreviation("cdcu")
         .ThemeFolder("cd")
         .Fields(kCongressionalDistrictFields, "DISTRICT")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kCongressionalDistrictCurrentLevel>, SideCodeOf<&A::CDCU, 2>,
     FillRecord<2, 0, Attributes::kCodeOnly>};
 

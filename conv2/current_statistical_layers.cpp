@@ -12,6 +12,8 @@ namespace {
 using countykeyed::Attributes;
 using countykeyed::FillRecord;
 using countykeyed::SideCodeOf;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 
 // ------------------------------------------------------------ field tables
@@ -69,7 +71,7 @@ using A = TypeARecord;
 constexpr auto kStatistical = Attributes::kNameLsadEntityFips;
 
 const SideLayer kZcta5Current = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ZCTA5 Current")
         .EarlyStatusText("Gathering ZCTA Boundary Lines")
         .StatusText("Gathering ZCTA Boundary Lines")
@@ -80,12 +82,12 @@ const SideLayer kZcta5Current = {
         .Abbreviation("zcta5cu")
         .ThemeFolder("zcta5")
         .Fields(kZcta5Fields, "ZCTA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kZcta5CurrentLevel>, SideCodeOf<&A::ZCTA5CU, 5>,
     FillRecord<5, 0, Attributes::kCodeOnly>};
 
 const SideLayer kZcta3Current = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("ZCTA3 Current")
         .EarlyStatusText("Gathering ZCTA3 Boundary Lines")
         .StatusText("Gathering ZCTA3 Current Boundary Lines")
@@ -96,12 +98,12 @@ const SideLayer kZcta3Current = {
         .Abbreviation("zcta3cu")
         .ThemeFolder("zcta3")
         .Fields(kZcta3Fields, "ZCTA3")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kZcta3CurrentLevel>, SideCodeOf<&A::ZCTA3CU, 3>,
     FillRecord<3, 0, Attributes::kCodeOnly>};
 
 const SideLayer kCbsaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("CBSA")
         .StatusText("Gathering CBSA Boundary Lines")
         .NoRecordsText("There are no Cbsacu records\n")
@@ -111,12 +113,12 @@ const SideLayer kCbsaCurrent = {
         .Abbreviation("cbsacu")
         .ThemeFolder("cbsa")
         .Fields(kCbsaFields, "CBSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kCbsaCurrentLevel>, SideCodeOf<&A::CBSACU, 5>,
     FillRecord<5, kCbsaEntity, Attributes::kCbsaMetroMicro>};
 
 const SideLayer kCsaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("CSA")
         .StatusText("Gathering CSA Boundary Lines")
         .NoRecordsText("There are no Csacu records\n")
@@ -126,12 +128,12 @@ const SideLayer kCsaCurrent = {
         .Abbreviation("csacu")
         .ThemeFolder("csa")
         .Fields(kCsaFields, "CSA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kCsaCurrentLevel>, SideCodeOf<&A::CSACU, 3>,
     FillRecord<3, kCsaEntity, kStatistical>};
 
 const SideLayer kMetropolitanDivisionCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("METDIVCU")
         .StatusText("Gathering METDIV Boundary Lines")
         .NoRecordsText("There are no Metdivcu records\n")
@@ -141,12 +143,12 @@ const SideLayer kMetropolitanDivisionCurrent = {
         .Abbreviation("metdivcu")
         .ThemeFolder("metdiv")
         .Fields(kMetropolitanDivisionFields, "METDIV")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kMetropolitanDivisionCurrentLevel>, SideCodeOf<&A::METDIVCU, 5>,
     FillRecord<5, kMetropolitanDivisionEntity, kStatistical>};
 
 const SideLayer kNectaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("NECTACU")
         .StatusText("Gathering NECTA Boundary Lines")
         .NoRecordsText("There are no Nectacu records\n")
@@ -156,12 +158,12 @@ const SideLayer kNectaCurrent = {
         .Abbreviation("nectacu")
         .ThemeFolder("necta")
         .Fields(kNectaFields, "NECTA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kNectaCurrentLevel>, SideCodeOf<&A::NECTACU, 5>,
     FillRecord<5, kNectaEntity, Attributes::kNectaMetroMicro>};
 
 const SideLayer kCombinedNectaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("CNECTACU")
         .StatusText("Gathering CNECTA Boundary Lines")
         .NoRecordsText("There are no Cnectacu records\n")
@@ -171,12 +173,12 @@ const SideLayer kCombinedNectaCurrent = {
         .Abbreviation("cnectacu")
         .ThemeFolder("cnecta")
         .Fields(kCombinedNectaFields, "CNECTA")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kCombinedNectaCurrentLevel>, SideCodeOf<&A::CNECTACU, 3>,
     FillRecord<3, kCombinedNectaEntity, kStatistical>};
 
 const SideLayer kNectaDivisionCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("NECTADIVCU")
         .StatusText("Gathering NECTA Division Boundary Lines")
         .NoRecordsText("There are no Nectadivcu records\n")
@@ -186,12 +188,12 @@ const SideLayer kNectaDivisionCurrent = {
         .Abbreviation("nectadivcu")
         .ThemeFolder("nectadiv")
         .Fields(kMetropolitanDivisionFields, "METDIV")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kNectaDivisionCurrentLevel>, SideCodeOf<&A::NECTADIVCU, 5>,
     FillRecord<5, kMetropolitanDivisionEntity, kStatistical>};
 
 const SideLayer kUpperChamberDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("SLDUCU")
         .StatusText("Gathering SLDUCU Boundary Lines")
         .NoRecordsText("There are no SLDU Current records\n")
@@ -201,12 +203,12 @@ const SideLayer kUpperChamberDistrictCurrent = {
         .Abbreviation("slducu")
         .ThemeFolder("sld")
         .Fields(kUpperChamberFields, "SLDU")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kUpperChamberCurrentLevel>, SideCodeOf<&A::SLDUCU, 3>,
     FillRecord<3, kUpperChamberEntity, Attributes::kNameOnly>};
 
 const SideLayer kLowerChamberDistrictCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("SLDLCU")
         .StatusText("Gathering SLDLCU Boundary Lines")
         .NoRecordsText("There are no SLDL Current records\n")
@@ -216,7 +218,7 @@ const SideLayer kLowerChamberDistrictCurrent = {
         .Abbreviation("sldlcu")
         .ThemeFolder("sld")
         .Fields(kLowerChamberFields, "SLDL")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kLowerChamberCurrentLevel>, SideCodeOf<&A::SLDLCU, 3>,
     FillRecord<3, kLowerChamberEntity, Attributes::kNameOnly>};
 

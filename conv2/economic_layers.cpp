@@ -14,7 +14,11 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareIntAt8Descending;
+using polygons::CompareLeadingText;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -98,7 +102,7 @@ void FillCommercialRegion(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kCountyEconomicCensus = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("County Economic Census")
         .StatusText("Gathering County Economic Census Boundary Lines")
         .NoRecordsText("There are no county economic census 2002 records\n")
@@ -108,11 +112,11 @@ const SideLayer kCountyEconomicCensus = {
         .Abbreviation("ctyec")
         .ThemeFolder("county")
         .Fields(kCountyFields, "FIPSSTCO")
-        .Order(shapeio::CompareLeadingText),
+        .Order(CompareLeadingText),
     SideTable::kTypeE, CountE<kCountyEconomicLevel>, CountyCode, FillCountyOf<0>};
 
 const SideLayer kPlaceEconomicCensus = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Places Economic Census")
         .StatusText("Gathering Place Boundary Lines")
         .NoRecordsText("There are no Placeec records\n")
@@ -122,12 +126,12 @@ const SideLayer kPlaceEconomicCensus = {
         .Abbreviation("placeec")
         .ThemeFolder("place")
         .Fields(kPlaceFields, "PLACE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeE, CountE<kPlaceEconomicLevel>, PlaceCode, FillPlace};
 
 // Regions come out in descending order of their number.
 const SideLayer kCommercialRegions = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Commercial Regions")
         .StatusText("Gathering Commercial Region Boundary Lines")
         .NoRecordsText("There are no Commercial Region records\n")
@@ -137,7 +141,7 @@ const SideLayer kCommercialRegions = {
         .Abbreviation("comreg")
         .ThemeFolder("comreg")
         .Fields(kCommercialRegionFields, "NAME")
-        .Order(shapeio::CompareIntAt8Descending),
+        .Order(CompareIntAt8Descending),
     SideTable::kTypeE, CountE<kCommercialRegionLevel>, CommercialRegionCode, FillCommercialRegion};
 
 }  // namespace

@@ -20,15 +20,16 @@ namespace vornak2 {
 
 namespace {
 
+using polygons::PolygonLayerDescriptor;
 using tigercore::kLandmarkFeatureTableFields;
 using tigercore::kPolygonLandmarkLinkTableFields;
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
-const shapeio::PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
-    shapeio::PolygonLayerDescriptor()
+const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Landmark Boundary Lines"),

@@ -12,6 +12,8 @@
 
 namespace vornak2 {
 
+using polygons::BorderLineEntry;
+
 void AddEntityCodes(shapeio::DbfRecord& record) {
     if (gEntityRow < 0) {
         record.Add("  ").Add("  ").Add(" ");
@@ -30,19 +32,19 @@ std::string EntityName(int kind, const std::string& code1, const std::string& co
     return LookupEntityName(query);
 }
 
-int CompareAianhhKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b) {
+int CompareAianhhKey(const BorderLineEntry& a, const BorderLineEntry& b) {
     int c = std::strcmp(a.code + 12, b.code + 12);
     if (c == 0) c = std::strcmp(a.code + 6, b.code + 6);
     if (c == 0) c = static_cast<unsigned char>(a.code[17]) - static_cast<unsigned char>(b.code[17]);
     return c;
 }
 
-int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b) {
+int CompareAitsKey(const BorderLineEntry& a, const BorderLineEntry& b) {
     int c = std::strcmp(a.code + 6, b.code + 6);
     return c != 0 ? c : std::strcmp(a.code + 12, b.code + 12);
 }
 
-void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+void FillCountyRecord(const BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string code = EntryText(first, 0, 5);
     std::string state = EntityName(kStateEntity, "", code, year);
@@ -51,7 +53,7 @@ void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord&
     AddEntityCodes(record);
 }
 
-void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+void FillTractRecord(const BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string code = EntryText(first, 0, 11);
     std::string tract = code.substr(5, 6);
@@ -59,12 +61,12 @@ void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& 
     record.Add(code.substr(0, 5)).Add(tract).Add(code).Add(name);
 }
 
-void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillBlockGroupRecord(const BorderLineEntry& first, shapeio::DbfRecord& record) {
     std::string code = EntryText(first, 0, 12);
     record.Add(code.substr(0, 5)).Add(code.substr(5, 6)).Add(code.substr(11, 1)).Add(code);
 }
 
-void FillAianhhRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+void FillAianhhRecord(const BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string aianhh = EntryText(first, 12, 4);
     std::string aianhhfp = EntryText(first, 6, 5);
@@ -73,7 +75,7 @@ void FillAianhhRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord&
     AddEntityCodes(record);
 }
 
-void FillAnrcRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+void FillAnrcRecord(const BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string anrc = EntryText(first, 6, 5);
     std::string name = EntityName(kAnrcEntity, anrc, "", year);
@@ -81,7 +83,7 @@ void FillAnrcRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& r
     AddEntityCodes(record);
 }
 
-void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
+void FillAitsRecord(const BorderLineEntry& first, shapeio::DbfRecord& record, int year) {
     if (year == 0) year = gEditionYear;
     std::string aits = EntryText(first, 6, 5);
     std::string aitsce = EntryText(first, 12, 3);

@@ -28,8 +28,8 @@ void BuildPolygonLayer(const SideLayer& layer);
 // subdivisions (AITS at 6, AITSCE at 12; ordered by AITS, AITSCE). The codes
 // are stored at full width, so comparing them in turn orders as the joined
 // texts.
-int CompareAianhhKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
-int CompareAitsKey(const shapeio::BorderLineEntry& a, const shapeio::BorderLineEntry& b);
+int CompareAianhhKey(const polygons::BorderLineEntry& a, const polygons::BorderLineEntry& b);
+int CompareAitsKey(const polygons::BorderLineEntry& a, const polygons::BorderLineEntry& b);
 
 // A layer's border-line sides, by its slot in the counts of its side source.
 template <int Level>
@@ -47,15 +47,15 @@ int CountE() {
 
 // The census hierarchy's county, tract and block group rows, the same for
 // every vintage but for the data year of the names (0: the edition's year).
-void FillCountyRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
-void FillTractRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
-void FillBlockGroupRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+void FillCountyRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillTractRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillBlockGroupRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record);
 template <int Year>
-void FillCountyOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillCountyOf(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     FillCountyRecord(first, record, Year);
 }
 template <int Year>
-void FillTractOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillTractOf(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     FillTractRecord(first, record, Year);
 }
 
@@ -63,19 +63,19 @@ void FillTractOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& reco
 // subdivision rows of every vintage (0: the edition's year). Entries hold the
 // county code at 0 and the codes after it: AIANHHFP at 6, AIANHH at 12 and
 // AIHHTLI at 17; ANRC at 6; AITS at 6 and AITSCE at 12.
-void FillAianhhRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
-void FillAnrcRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
-void FillAitsRecord(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillAianhhRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillAnrcRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
+void FillAitsRecord(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record, int year);
 template <int Year>
-void FillAianhhOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillAianhhOf(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     FillAianhhRecord(first, record, Year);
 }
 template <int Year>
-void FillAnrcOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillAnrcOf(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     FillAnrcRecord(first, record, Year);
 }
 template <int Year>
-void FillAitsOf(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) {
+void FillAitsOf(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
     FillAitsRecord(first, record, Year);
 }
 

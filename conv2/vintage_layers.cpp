@@ -18,7 +18,9 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareTextAt6;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -149,7 +151,7 @@ void FillChamberDistrict(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------ layers
 
 const SideLayer kTrafficAnalysisZone = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Traffic Analysis Zones")
         .StatusText("Gathering TAZ Boundary Lines")
         .NoRecordsText("There are no TAZ records\n")
@@ -164,7 +166,7 @@ const SideLayer kTrafficAnalysisZone = {
     SideTable::kTypeS, CountS<kTrafficAnalysisZoneLevel>, TrafficAnalysisZoneCode, FillTrafficAnalysisZone};
 
 const SideLayer kUrbanArea2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Urban Areas 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Urban 2000 Boundary Lines")
@@ -176,12 +178,12 @@ const SideLayer kUrbanArea2000 = {
         .Abbreviation("urb00")
         .ThemeFolder("urban")
         .Fields(kUrbanAreaFields, "UACODE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kUrban2000Level>, CountyKeyedCode2000<kUrban2000Level>, FillUrbanArea2000};
 
 // Water sides come from the Census 2000 sides, as for every layer.
 const SideLayer kUrbanAreaCurrent = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("Urban Current")
         .StatusText("Gathering Urban Current Boundary Lines")
         .NoRecordsText("There are no Urban Current records\n")
@@ -191,11 +193,11 @@ const SideLayer kUrbanAreaCurrent = {
         .Abbreviation("urbcu")
         .ThemeFolder("urban")
         .Fields(kUrbanAreaFields, "UACODE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeA, CountUrbanCurrent, UrbanCurrentCode, FillUrbanAreaCurrent};
 
 const SideLayer kVotingDistrict2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Voting Districts 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Voting District 2000 Boundary Lines")
@@ -210,7 +212,7 @@ const SideLayer kVotingDistrict2000 = {
     SideTable::kTypeS, CountS<kVotingDistrict2000Level>, VotingDistrictCode, FillVotingDistrict};
 
 const SideLayer kUpperChamberDistrict = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("State Legislative Upper Chamber Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering State Upper Chamber Lines")
@@ -222,11 +224,11 @@ const SideLayer kUpperChamberDistrict = {
         .Abbreviation("sldu")
         .ThemeFolder("sldu")
         .Fields(kUpperChamberDistrictFields, "SLDU")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kUpperChamberLevel>, CountyKeyedCode2000<kUpperChamberLevel>, FillChamberDistrict};
 
 const SideLayer kLowerChamberDistrict = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("State Legislative Lower Chamber Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering State Lower Chamber Lines")
@@ -238,11 +240,11 @@ const SideLayer kLowerChamberDistrict = {
         .Abbreviation("sldl")
         .ThemeFolder("sldl")
         .Fields(kLowerChamberDistrictFields, "SLDL")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kLowerChamberLevel>, CountyKeyedCode2000<kLowerChamberLevel>, FillChamberDistrict};
 
 const SideLayer kUrbanGrowthArea2000 = {
-    shapeio::PolygonLayerDescriptor()
+    PolygonLayerDescriptor()
         .Title("")
         .SecondTitle("Urban Growth Areas 2000", TitleMoment::kAfterAllocation)
         .StatusText("Gathering UGA 2000 Boundary Lines")
@@ -254,7 +256,7 @@ const SideLayer kUrbanGrowthArea2000 = {
         .Abbreviation("uga00")
         .ThemeFolder("uga")
         .Fields(kUrbanAreaFields, "UACODE")
-        .Order(shapeio::CompareTextAt6),
+        .Order(CompareTextAt6),
     SideTable::kTypeS, CountS<kUrbanGrowthArea2000Level>, CountyKeyedCode2000<kUrbanGrowthArea2000Level>,
     FillUrbanArea2000};
 

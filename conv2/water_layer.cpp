@@ -22,7 +22,9 @@ namespace vornak2 {
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
+using polygons::CompareIntAt8;
+using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
@@ -31,12 +33,12 @@ const DbfFieldDef kWaterPolygonFields[] = {
     {"FLAG", 'N', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-const shapeio::PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(shapeio::PolygonLayerDescriptor()
+const PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(PolygonLayerDescriptor()
     .Title("")
     .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
     .StatusText("Gathering Water Poly Boundary Lines"))
     .Fields(kWaterPolygonFields, "LANDNAME")
-    .Order(shapeio::CompareIntAt8);
+    .Order(CompareIntAt8);
 
 // The water key of a side: the name part (CFCC and LANAME of its water
 // landmark, 33 characters), the id part (CENID and POLYID of an unnamed

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::PointXY;
 
 struct BorderLineEntry {
     // The layer's code fields, NUL-terminated texts at the offsets of the
@@ -34,4 +36,4 @@ using EntryCompare = int (*)(const BorderLineEntry&, const BorderLineEntry&);
 // Sorts stably, so entries of one group keep the order they were gathered in.
 void SortEntries(std::vector<BorderLineEntry>& entries, EntryCompare compare);
 
-}  // namespace shapeio
+}  // namespace polygons

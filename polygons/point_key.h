@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <cstring>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::PointXY;
 
 struct PointKey {
     uint64_t x;
@@ -26,4 +28,4 @@ inline uint64_t CoordinateBits(double v) {
 
 inline PointKey KeyOf(const PointXY& p) { return {CoordinateBits(p.x), CoordinateBits(p.y)}; }
 
-}  // namespace shapeio
+}  // namespace polygons

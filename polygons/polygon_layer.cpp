@@ -14,7 +14,13 @@
 #include <cstring>
 #include <new>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::BoundingBox;
+using shapeio::EmptyBox;
+using shapeio::ExistingShx;
+using shapeio::KmlCounty;
+using shapeio::PolygonScratchFiles;
 
 int CompareLeadingText(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code, b.code); }
 
@@ -30,17 +36,7 @@ int CompareIntAt8Descending(const BorderLineEntry& a, const BorderLineEntry& b) 
 
 namespace {
 
-constexpr double kEmptyMin = 1e99;
-constexpr double kEmptyMax = -1e99;
-
-BoundingBox EmptyBox() { return {kEmptyMin, kEmptyMin, kEmptyMax, kEmptyMax}; }
-
-void Widen(BoundingBox& box, const PointXY& p) {
-    box.xmin = std::min(box.xmin, p.x);
-    box.ymin = std::min(box.ymin, p.y);
-    box.xmax = std::max(box.xmax, p.x);
-    box.ymax = std::max(box.ymax, p.y);
-}
+void Widen(BoundingBox& box, const PointXY& p) { shapeio::WidenBox(box, p.x, p.y); }
 
 bool SamePoint(const PointXY& a, const PointXY& b) { return a.x == b.x && a.y == b.y; }
 
@@ -236,4 +232,4 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
     return written || !services.CountyFailed();
 }
 
-}  // namespace shapeio
+}  // namespace polygons

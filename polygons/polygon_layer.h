@@ -15,7 +15,13 @@
 #include <string>
 #include <vector>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::CountyOutput;
+using shapeio::DbfFieldDef;
+using shapeio::DbfRecordLength;
+using shapeio::JobServices;
+using shapeio::LayerOutput;
 
 // A layer's texts, names, fields and order. Descriptor tables set each item
 // by name (PolygonLayerDescriptor().Title(...).StatusText(...)...), so that
@@ -180,4 +186,4 @@ int CompareTextAt6(const BorderLineEntry& a, const BorderLineEntry& b);
 int CompareIntAt8(const BorderLineEntry& a, const BorderLineEntry& b);
 int CompareIntAt8Descending(const BorderLineEntry& a, const BorderLineEntry& b);
 
-}  // namespace shapeio
+}  // namespace polygons

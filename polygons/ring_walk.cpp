@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::PutInOrder;
 
 namespace {
 
@@ -180,4 +182,4 @@ bool WalkRings(std::vector<BorderLineEntry>& entries, EntryCompare compare, Ring
     return true;
 }
 
-}  // namespace shapeio
+}  // namespace polygons

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-namespace shapeio {
+namespace polygons {
 
 // Receives the walk. A call that returns false stops the walk.
 class RingWalkVisitor {
@@ -30,4 +30,4 @@ public:
 // False when the visitor stopped the walk.
 bool WalkRings(std::vector<BorderLineEntry>& entries, EntryCompare compare, RingWalkVisitor& visitor);
 
-}  // namespace shapeio
+}  // namespace polygons

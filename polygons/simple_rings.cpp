@@ -7,7 +7,7 @@
 #include <map>
 #include <utility>
 
-namespace shapeio {
+namespace polygons {
 
 namespace {
 
@@ -82,4 +82,4 @@ bool SplitAtRepeatedPoints(const std::vector<PointXY>& ring, std::vector<std::ve
     return true;
 }
 
-}  // namespace shapeio
+}  // namespace polygons

@@ -12,7 +12,9 @@
 
 #include <vector>
 
-namespace shapeio {
+namespace polygons {
+
+using shapeio::PointXY;
 
 // Splits a closed ring (last point equal to the first) at every point it
 // passes through more than once; equal neighbouring points do not count as
@@ -25,4 +27,4 @@ namespace shapeio {
 // nothing of it encloses anything.
 bool SplitAtRepeatedPoints(const std::vector<PointXY>& ring, std::vector<std::vector<PointXY>>& pieces);
 
-}  // namespace shapeio
+}  // namespace polygons

@@ -176,11 +176,11 @@ TEST(DistrictLayerDescriptors, EveryReleaseHasCompleteDistinctLayers) {
     for (int release : {94, 95, 97, 98, 99, 100, 101, 102, 103}) {
         SCOPED_TRACE(release);
         gEditionCode = release;
-        std::vector<shapeio::PolygonLayerDescriptor> layers;
+        std::vector<polygons::PolygonLayerDescriptor> layers;
         for (auto add : {AddVotingDistrictDescriptors, AddZctaTribalDescriptors, AddZoneUrbanDescriptors,
                          AddSchoolDistrictDescriptors, AddDistrictDescriptors})
             add(layers);
-        std::map<std::string, const shapeio::PolygonLayerDescriptor*> byAbbreviation;
+        std::map<std::string, const polygons::PolygonLayerDescriptor*> byAbbreviation;
         for (const auto& layer : layers) {
             SCOPED_TRACE(layer.abbreviation);
             EXPECT_TRUE(byAbbreviation.emplace(layer.abbreviation, &layer).second);

@@ -63,7 +63,7 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
     HandLines polygons(services, lines, ends, GatherShape, ReadTypeARow);
     mode = '2';  // read when a layer is built
-    const shapeio::PolygonLayerJob job = polygons.Job();
+    const polygons::PolygonLayerJob job = polygons.Job();
     EXPECT_EQ(job.services, &services);
     EXPECT_EQ(job.scratchFolder, "/scratch/");
     EXPECT_EQ(job.output.outputPrefix, prefix);

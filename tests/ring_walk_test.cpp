@@ -11,7 +11,7 @@
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
 using shapeio::PointXY;
 
 int CompareCode(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code, b.code); }
@@ -19,7 +19,7 @@ int CompareCode(const BorderLineEntry& a, const BorderLineEntry& b) { return std
 bool Same(const PointXY& a, const PointXY& b) { return a.x == b.x && a.y == b.y; }
 
 // Records the walk as text: "P<id>" polygon, "R<id>" ring start, "+<id>" continuation, "|" ring end, "." polygon end.
-class Recorder : public shapeio::RingWalkVisitor {
+class Recorder : public polygons::RingWalkVisitor {
 public:
     bool BeginPolygon(const BorderLineEntry& first) override { trace += "P" + std::string(first.tlid); return true; }
     bool TakeEntry(const BorderLineEntry& e, bool ringStart) override {
@@ -90,9 +90,9 @@ TEST(RingWalkTest, SquareWithAHoleMakesOnePolygonOfTwoRings) {
         Entry("A", 5, {1, 1}, {2, 1}, 0), Entry("A", 6, {2, 1}, {2, 2}, 0), Entry("A", 7, {2, 2}, {1, 1}, 0),
         Entry("B", 8, {1, 1}, {2, 2}, 0),
     };
-    shapeio::SortEntries(entries, CompareCode);
+    polygons::SortEntries(entries, CompareCode);
     Recorder recorder;
-    ASSERT_TRUE(shapeio::WalkRings(entries, CompareCode, recorder));
+    ASSERT_TRUE(polygons::WalkRings(entries, CompareCode, recorder));
     EXPECT_EQ(recorder.trace, "P1R1+2+3+4|R5+6+7|.P8R8|.");
     for (const BorderLineEntry& e : entries) EXPECT_EQ(e.used, 1);
 }
@@ -104,7 +104,7 @@ TEST(RingWalkTest, PinchPointTakesTheFirstEntryInSortedOrder) {
         Entry("A", 4, {0, 0}, {-1, -1}, 0), Entry("A", 5, {-1, -1}, {-1, 0}, 0), Entry("A", 6, {-1, 0}, {0, 0}, 0),
     };
     Recorder recorder;
-    ASSERT_TRUE(shapeio::WalkRings(entries, CompareCode, recorder));
+    ASSERT_TRUE(polygons::WalkRings(entries, CompareCode, recorder));
     // After 3 the walk is back at (0,0): 4 is the first unused entry starting there.
     EXPECT_EQ(recorder.trace, "P1R1+2+3+4+5+6|.");
 }
@@ -114,14 +114,14 @@ TEST(RingWalkTest, OpenRingEndsWhereNoContinuationIsLeft) {
         Entry("A", 1, {0, 0}, {0, 1}, 0), Entry("A", 2, {0, 1}, {1, 1}, 0), Entry("A", 3, {5, 5}, {6, 6}, 0),
     };
     Recorder recorder;
-    ASSERT_TRUE(shapeio::WalkRings(entries, CompareCode, recorder));
+    ASSERT_TRUE(polygons::WalkRings(entries, CompareCode, recorder));
     EXPECT_EQ(recorder.trace, "P1R1+2|R3|.");
 }
 
 TEST(RingWalkTest, NegativeZeroMeetsPositiveZero) {
     std::vector<BorderLineEntry> entries = {Entry("A", 1, {1, 1}, {-0.0, 0.0}, 0), Entry("A", 2, {0.0, -0.0}, {1, 1}, 0)};
     Recorder recorder;
-    ASSERT_TRUE(shapeio::WalkRings(entries, CompareCode, recorder));
+    ASSERT_TRUE(polygons::WalkRings(entries, CompareCode, recorder));
     EXPECT_EQ(recorder.trace, "P1R1+2|.");
 }
 
@@ -142,10 +142,10 @@ TEST(RingWalkTest, MatchesTheGroupScanOnRandomGroups) {
                 entries.push_back(Entry(code, ++id, a, b, static_cast<int>(random() % 2)));
             }
         }
-        shapeio::SortEntries(entries, CompareCode);
+        polygons::SortEntries(entries, CompareCode);
         std::string expected = SlowWalk(entries);
         Recorder recorder;
-        ASSERT_TRUE(shapeio::WalkRings(entries, CompareCode, recorder));
+        ASSERT_TRUE(polygons::WalkRings(entries, CompareCode, recorder));
         ASSERT_EQ(recorder.trace, expected) << "round " << round;
     }
 }
@@ -158,7 +158,7 @@ TEST(RingWalkTest, VisitorCanStopTheWalk) {
     } visitor;
     std::vector<BorderLineEntry> entries = {Entry("A", 1, {0, 0}, {0, 1}, 0), Entry("A", 2, {5, 5}, {6, 6}, 0),
                                             Entry("A", 3, {7, 7}, {8, 8}, 0)};
-    EXPECT_FALSE(shapeio::WalkRings(entries, CompareCode, visitor));
+    EXPECT_FALSE(polygons::WalkRings(entries, CompareCode, visitor));
     EXPECT_EQ(visitor.rings, 2);
     EXPECT_EQ(entries[2].used, 0);
 }

@@ -83,10 +83,10 @@ void Code(const tigercore::SideOf& side, tigercore::SideCode& out) {
     std::snprintf(out.key, sizeof out.key, "%5s", side.row ? static_cast<const char*>(side.row) : "");
     std::memcpy(out.entry, out.key, sizeof out.key);
 }
-void Fill(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record) { record.Add(first.code); }
+void Fill(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) { record.Add(first.code); }
 int EightSides() { return 8; }
 
-const tigercore::SideLayer kLayer = {shapeio::PolygonLayerDescriptor()
+const tigercore::SideLayer kLayer = {polygons::PolygonLayerDescriptor()
                                          .Title("Squares")
                                          .SecondTitle("Squares 2000")
                                          .StatusText("Gathering Squares")
@@ -97,13 +97,13 @@ const tigercore::SideLayer kLayer = {shapeio::PolygonLayerDescriptor()
                                          .Abbreviation("sq")
                                          .ThemeFolder("squares")
                                          .Fields(kFields, "CODE")
-                                         .Order(shapeio::CompareLeadingText),
+                                         .Order(polygons::CompareLeadingText),
                                      tigercore::SideTable::kTypeA, EightSides, Code, Fill};
 
 class SharedLayerTest : public ::testing::Test {
 protected:
-    shapeio::PolygonLayerJob Job(char mode) {
-        shapeio::PolygonLayerJob job;
+    polygons::PolygonLayerJob Job(char mode) {
+        polygons::PolygonLayerJob job;
         job.services = &lines.services;
         job.scratchFolder = dir.path() + "/";
         job.output = {dir.path() + "/", mode};
@@ -141,7 +141,7 @@ TEST_F(SharedLayerTest, SideLayerMakesOnePolygonPerCodeWithBothTitles) {
     // The second title at its moment: with the first, once the scratch files
     // are open (before the entries' room, which the early status precedes),
     // or once the room is obtained too.
-    using Moment = shapeio::PolygonLayerDescriptor::TitleMoment;
+    using Moment = polygons::PolygonLayerDescriptor::TitleMoment;
     const struct {
         Moment moment;
         std::vector<std::string> shown;  // after the first title
@@ -185,7 +185,7 @@ TEST_F(SharedLayerTest, GatheringProgressClippingAndUnreadableRows) {
 class RowKeyed : public tigercore::KeyedLayerSource {
 public:
     RowKeyed(tigercore::CountyLines& lines, int capacity) : KeyedLayerSource(kLayer.layer, lines, 8, capacity) {}
-    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
+    std::string AttributeRow(const polygons::BorderLineEntry& first, int gistId) override {
         CountPolygon();
         shapeio::DbfRecord record(kFields);
         record.AddNumber(static_cast<long long>(gistId)).Add(kCodes[first.intKey]);
@@ -204,16 +204,16 @@ protected:
 
 TEST_F(SharedLayerTest, KeyedLayerAndItsRoomAndMergedFolder) {
     RowKeyed keyed(lines, 8);
-    shapeio::PolygonLayerDescriptor byRow = kLayer.layer.Order(shapeio::CompareIntAt8);
-    shapeio::PolygonLayerJob job = Job('3');
+    polygons::PolygonLayerDescriptor byRow = kLayer.layer.Order(polygons::CompareIntAt8);
+    polygons::PolygonLayerJob job = Job('3');
     job.mergedFolderMakes = 1;
-    ASSERT_TRUE(shapeio::BuildPolygonLayer(byRow, keyed, job));
+    ASSERT_TRUE(polygons::BuildPolygonLayer(byRow, keyed, job));
     EXPECT_EQ(keyed.polygonCount(), 2);
     EXPECT_EQ(Polygons(dir / "squares/sq.kml").size(), 2u);
     EXPECT_EQ(lines.services.log, "directory " + dir.path() + "/squares/ created\n");
 
     RowKeyed full(lines, 7);
-    EXPECT_FALSE(shapeio::BuildPolygonLayer(byRow, full, Job('0')));
+    EXPECT_FALSE(polygons::BuildPolygonLayer(byRow, full, Job('0')));
     EXPECT_NE(lines.services.log.find("too many squares\n"), std::string::npos) << lines.services.log;
 }
 

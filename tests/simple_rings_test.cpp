@@ -31,7 +31,7 @@ TEST(SimpleRingsTest, SplitsWhereTheRingComesBackToAPoint) {
     };
     for (const auto& [ring, pieces] : cases) {
         std::vector<Ring> split = {{{9, 9}}};
-        const bool done = shapeio::SplitAtRepeatedPoints(ring, split);
+        const bool done = polygons::SplitAtRepeatedPoints(ring, split);
         EXPECT_EQ(Text(split), pieces);
         EXPECT_EQ(done, Text(split) != "9,9 | ");
     }

@@ -12,8 +12,8 @@ namespace tigercore {
 // Its title once the entries' room is obtained, "Sorting Polygon Boundaries"
 // before the sort, its texts and files, ordered by the entries' leading
 // text (the polygon's key); the fields name each placemark by POLYID.
-constexpr shapeio::PolygonLayerDescriptor AllPolygonsDescriptor(const shapeio::DbfFieldDef* fields) {
-    using Descriptor = shapeio::PolygonLayerDescriptor;
+constexpr polygons::PolygonLayerDescriptor AllPolygonsDescriptor(const shapeio::DbfFieldDef* fields) {
+    using Descriptor = polygons::PolygonLayerDescriptor;
     return Descriptor()
         .Title("")
         .SecondTitle("All Polygons", Descriptor::TitleMoment::kAfterAllocation)
@@ -25,7 +25,7 @@ constexpr shapeio::PolygonLayerDescriptor AllPolygonsDescriptor(const shapeio::D
         .Abbreviation("all")
         .ThemeFolder("allpolys")
         .Fields(fields, "POLYID")
-        .Order(shapeio::CompareLeadingText);
+        .Order(polygons::CompareLeadingText);
 }
 
 // What the all-polygons sources of both libraries do alike. A side is taken

@@ -4,8 +4,8 @@
 
 namespace tigercore {
 
-shapeio::PolygonLayerJob CountyPolygons::Job() const {
-    shapeio::PolygonLayerJob job;
+polygons::PolygonLayerJob CountyPolygons::Job() const {
+    polygons::PolygonLayerJob job;
     const CountyJobState& state = county_.state();
     job.services = &county_;
     job.scratchFolder = county_.ScratchFolderPath();
@@ -22,7 +22,7 @@ shapeio::PolygonLayerJob CountyPolygons::Job() const {
 void CountyPolygons::BuildSideLayer(const SideLayer& layer) { tigercore::BuildSideLayer(layer, *this, Job()); }
 
 bool CountyPolygons::BuildKeyedLayer(KeyedLayerSource& source) const {
-    return shapeio::BuildPolygonLayer(source.layer(), source, Job());
+    return polygons::BuildPolygonLayer(source.layer(), source, Job());
 }
 
 void TakeLineShape(void (*gather)(const char* tlid, int reverse), const char* tlid, bool reverse,

@@ -22,7 +22,7 @@ public:
     explicit CountyPolygons(CountyServices& county) : county_(county) {}
 
     shapeio::JobServices& Services() override { return county_; }
-    shapeio::PolygonLayerJob Job() const;
+    polygons::PolygonLayerJob Job() const;
     // Builds one side layer from the county's tables; a failure is logged
     // and fails the county.
     void BuildSideLayer(const SideLayer& layer);

@@ -5,7 +5,7 @@
 
 namespace tigercore {
 
-bool KeyedLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
+bool KeyedLayerSource::Gather(std::vector<polygons::BorderLineEntry>& entries, int capacity) {
     shapeio::JobServices& services = lines_.Services();
     const int lineCount = lines_.LineCount();
     const bool progress = lines_.GatheringShowsProgress();
@@ -20,7 +20,7 @@ bool KeyedLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, in
                 services.FailCounty();
                 return false;
             }
-            shapeio::BorderLineEntry& entry = side->entry;
+            polygons::BorderLineEntry& entry = side->entry;
             std::strncpy(entry.tlid, lines_.Tlid(i), sizeof entry.tlid - 1);
             entry.tlid[sizeof entry.tlid - 1] = '\0';
             entry.from = lines_.From(i);

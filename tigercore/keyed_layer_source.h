@@ -18,23 +18,23 @@ namespace tigercore {
 // line's TLID, end points and side are filled in by the source.
 struct KeyedSide {
     bool taken = false;
-    shapeio::BorderLineEntry entry;
+    polygons::BorderLineEntry entry;
 };
 
-class KeyedLayerSource : public shapeio::PolygonLayerSource {
+class KeyedLayerSource : public polygons::PolygonLayerSource {
 public:
-    KeyedLayerSource(const shapeio::PolygonLayerDescriptor& layer, CountyLines& lines, int borderLineCount,
+    KeyedLayerSource(const polygons::PolygonLayerDescriptor& layer, CountyLines& lines, int borderLineCount,
                      int capacity)
         : layer_(layer), lines_(lines), borderLineCount_(borderLineCount), capacity_(capacity) {}
 
     int BorderLineCount() const override { return borderLineCount_; }
     int Capacity() const override { return capacity_; }
     // Every line in order: the layer's sides of the line, left first.
-    bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
+    bool Gather(std::vector<polygons::BorderLineEntry>& entries, int capacity) override;
     void AppendShapePoints(const char* tlid, bool reverse, std::vector<shapeio::PointXY>& points) override;
 
     // The layer the source gathers for.
-    const shapeio::PolygonLayerDescriptor& layer() const { return layer_; }
+    const polygons::PolygonLayerDescriptor& layer() const { return layer_; }
     // Polygons whose attribute rows were made: 0 when nothing was written.
     int polygonCount() const { return polygons_; }
 
@@ -42,11 +42,11 @@ protected:
     // The sides of line `line`; false when the county failed (logged).
     virtual bool LineSides(int line, KeyedSide& left, KeyedSide& right) = 0;
     // After the last line, before the entries are sorted.
-    virtual void GatherDone(std::vector<shapeio::BorderLineEntry>& entries) { (void)entries; }
+    virtual void GatherDone(std::vector<polygons::BorderLineEntry>& entries) { (void)entries; }
     // Counts a polygon; for AttributeRow implementations.
     void CountPolygon() { ++polygons_; }
 
-    const shapeio::PolygonLayerDescriptor layer_;
+    const polygons::PolygonLayerDescriptor layer_;
     CountyLines& lines_;
 
 private:

@@ -17,7 +17,7 @@ struct PolygonLayerTexts {
     const char* themeFolder;
 };
 
-constexpr shapeio::PolygonLayerDescriptor WithTexts(const shapeio::PolygonLayerDescriptor& layer,
+constexpr polygons::PolygonLayerDescriptor WithTexts(const polygons::PolygonLayerDescriptor& layer,
                                                     const PolygonLayerTexts& texts) {
     return layer.NoRecordsText(texts.noRecords)
         .OverflowText(texts.overflow)
@@ -27,7 +27,7 @@ constexpr shapeio::PolygonLayerDescriptor WithTexts(const shapeio::PolygonLayerD
         .ThemeFolder(texts.themeFolder);
 }
 
-constexpr shapeio::PolygonLayerDescriptor LandmarkPolygonTexts(const shapeio::PolygonLayerDescriptor& layer) {
+constexpr polygons::PolygonLayerDescriptor LandmarkPolygonTexts(const polygons::PolygonLayerDescriptor& layer) {
     return WithTexts(layer, {"There are no Landmark Polygon records\n",
                              "the number of Landmark border lines exceeds the count",
                              "There are no landmark border lines\n", "lpy", "landmarks"});
@@ -40,12 +40,12 @@ extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
 // The landmark polygon layer with the library's titles and status text: its
 // texts, its fields with placemarks named by `nameField`, ordered by the
 // type 8 row in the entries' integer key.
-constexpr shapeio::PolygonLayerDescriptor LandmarkPolygonLayer(const shapeio::PolygonLayerDescriptor& titles,
+constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(const polygons::PolygonLayerDescriptor& titles,
                                                                const char* nameField) {
-    return LandmarkPolygonTexts(titles).Fields(kLandmarkPolygonFields, nameField).Order(shapeio::CompareIntAt8);
+    return LandmarkPolygonTexts(titles).Fields(kLandmarkPolygonFields, nameField).Order(polygons::CompareIntAt8);
 }
 
-constexpr shapeio::PolygonLayerDescriptor WaterPolygonTexts(const shapeio::PolygonLayerDescriptor& layer) {
+constexpr polygons::PolygonLayerDescriptor WaterPolygonTexts(const polygons::PolygonLayerDescriptor& layer) {
     return WithTexts(layer, {"There are no Water Polygon records\n", "the number of Water border lines exceeds the count",
                              "There are no water polygon border lines\n", "wat", "water"});
 }

@@ -14,11 +14,11 @@
 namespace tigercore {
 namespace polygon_layer_names {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
-using TitleMoment = shapeio::PolygonLayerDescriptor::TitleMoment;
-using StatusMoment = shapeio::PolygonLayerDescriptor::StatusMoment;
+using TitleMoment = polygons::PolygonLayerDescriptor::TitleMoment;
+using StatusMoment = polygons::PolygonLayerDescriptor::StatusMoment;
 using tigercore::CountyPolygons;
 using tigercore::EntryText;
 using tigercore::IsBlankText;

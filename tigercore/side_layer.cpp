@@ -10,7 +10,7 @@ namespace tigercore {
 namespace {
 
 // The county's border lines of one layer, gathered from its side rows.
-class SideLayerSource : public shapeio::PolygonLayerSource {
+class SideLayerSource : public polygons::PolygonLayerSource {
 public:
     SideLayerSource(const SideLayer& spec, CountyLines& lines, bool clipWater)
         : spec_(spec), lines_(lines), clip_(clipWater && !spec.ignoresWater) {}
@@ -19,9 +19,9 @@ public:
 
     int Capacity() const override { return spec_.borderLineCount() + (clip_ ? lines_.WaterSideCount() : 0); }
 
-    bool Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) override;
+    bool Gather(std::vector<polygons::BorderLineEntry>& entries, int capacity) override;
 
-    std::string AttributeRow(const shapeio::BorderLineEntry& first, int gistId) override {
+    std::string AttributeRow(const polygons::BorderLineEntry& first, int gistId) override {
         shapeio::DbfRecord record(spec_.layer.fields);
         record.AddNumber(static_cast<long long>(gistId));
         spec_.fill(first, record);
@@ -92,7 +92,7 @@ private:
     } rowCodes_;
 };
 
-bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int capacity) {
+bool SideLayerSource::Gather(std::vector<polygons::BorderLineEntry>& entries, int capacity) {
     shapeio::JobServices& services = lines_.Services();
     SideCode blank;
     spec_.sideCode(SideOf(), blank);
@@ -128,7 +128,7 @@ bool SideLayerSource::Gather(std::vector<shapeio::BorderLineEntry>& entries, int
                 services.FailCounty();
                 return false;
             }
-            shapeio::BorderLineEntry entry;
+            polygons::BorderLineEntry entry;
             std::memcpy(entry.code, code.entry, sizeof entry.code);
             entry.intKey = code.intKey;
             std::strncpy(entry.tlid, lines_.Tlid(i), sizeof entry.tlid - 1);
@@ -154,14 +154,14 @@ void PutCodeText(char* out, const char* text, int width) {
     out[width] = '\0';
 }
 
-std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width) {
+std::string EntryText(const polygons::BorderLineEntry& entry, int offset, int width) {
     const char* text = entry.code + offset;
     return std::string(text, strnlen(text, static_cast<size_t>(width)));
 }
 
-bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job) {
+bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const polygons::PolygonLayerJob& job) {
     SideLayerSource source(layer, lines, job.clipWater);
-    return shapeio::BuildPolygonLayer(layer.layer, source, job);
+    return polygons::BuildPolygonLayer(layer.layer, source, job);
 }
 
 }  // namespace tigercore

@@ -42,7 +42,7 @@ struct SideOf {
 };
 
 struct SideLayer {
-    shapeio::PolygonLayerDescriptor layer;
+    polygons::PolygonLayerDescriptor layer;
     SideTable source;
     // The layer's border-line sides counted by the side assembly.
     int (*borderLineCount)();
@@ -51,7 +51,7 @@ struct SideLayer {
     // row gives the blank key.
     void (*sideCode)(const SideOf& side, SideCode& out);
     // The attribute fields after GIST_ID of the polygon whose first entry is `first`.
-    void (*fill)(const shapeio::BorderLineEntry& first, shapeio::DbfRecord& record);
+    void (*fill)(const polygons::BorderLineEntry& first, shapeio::DbfRecord& record);
     // The overflow text when a right side's entry finds the entries full; null:
     // the descriptor's overflow text for both sides.
     const char* rightOverflowText = nullptr;
@@ -71,12 +71,12 @@ struct SideLayer {
 // Copies `width` characters of `text` (blank-padded) to `out` and ends it.
 void PutCodeText(char* out, const char* text, int width);
 // The text at `offset` of an entry's code fields, at most `width` characters.
-std::string EntryText(const shapeio::BorderLineEntry& entry, int offset, int width);
+std::string EntryText(const polygons::BorderLineEntry& entry, int offset, int width);
 
 // Builds one layer: a line is a border when its sides' keys differ (or,
 // with water clipping, when it is a shore); each coded side of a border
 // with a polygon row, and land when clipping, is one entry. False when the
 // county failed (logged).
-bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const shapeio::PolygonLayerJob& job);
+bool BuildSideLayer(const SideLayer& layer, CountyLines& lines, const polygons::PolygonLayerJob& job);
 
 }  // namespace tigercore

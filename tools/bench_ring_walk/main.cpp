@@ -23,7 +23,7 @@
 
 namespace {
 
-using shapeio::BorderLineEntry;
+using polygons::BorderLineEntry;
 using shapeio::PointXY;
 
 int CompareCode(const BorderLineEntry& a, const BorderLineEntry& b) { return std::strcmp(a.code, b.code); }
@@ -57,7 +57,7 @@ std::vector<BorderLineEntry> Checkerboard(int m, unsigned seed) {
     return entries;
 }
 
-class Counter : public shapeio::RingWalkVisitor {
+class Counter : public polygons::RingWalkVisitor {
 public:
     bool BeginPolygon(const BorderLineEntry&) override { return true; }
     bool TakeEntry(const BorderLineEntry&, bool ringStart) override {
@@ -121,11 +121,11 @@ int main(int argc, char** argv) {
         for (int r = 0; r < repeats; ++r) {
             std::vector<BorderLineEntry> entries = generated;
             auto start = std::chrono::steady_clock::now();
-            shapeio::SortEntries(entries, CompareCode);
+            polygons::SortEntries(entries, CompareCode);
             sortTime += Seconds(start);
             Counter counter;
             start = std::chrono::steady_clock::now();
-            shapeio::WalkRings(entries, CompareCode, counter);
+            polygons::WalkRings(entries, CompareCode, counter);
             walkTime += Seconds(start);
             if (counter.taken != static_cast<long>(n)) {
                 std::fprintf(stderr, "walk took %ld of %zu entries\n", counter.taken, n);
