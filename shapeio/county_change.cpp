@@ -3,8 +3,8 @@
 #include "platform/paths.h"
 #include "shapeio/layer_output.h"
 #include "platform/private_file.h"
-#include "shapeio/guarded_file.h"
 #include "shapeio/kept_files.h"
+#include "shapeio/stream_io.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,8 +1,8 @@
 #include "shapeio/dbase.h"
 
 #include "shapeio/byte_order.h"
-#include "shapeio/guarded_file.h"
 #include "shapeio/number_format.h"
+#include "shapeio/stream_io.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,7 @@
 #include "shapeio/dbase_table_writer.h"
 
 #include "shapeio/layer_output.h"
+#include "shapeio/stream_io.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 
 #include "platform/paths.h"
 #include "shapeio/layer_output.h"
-#include "shapeio/guarded_file.h"
+#include "shapeio/stream_io.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shapeio/guarded_file.h"
+#include "shapeio/stream_io.h"
 
 #include <cerrno>
 #include <set>

@@ -5,6 +5,7 @@
 #include "shapeio/guarded_file.h"
 #include "shapeio/kml_text.h"
 #include "shapeio/number_format.h"
+#include "shapeio/stream_io.h"
 
 #include <algorithm>
 #include <cmath>

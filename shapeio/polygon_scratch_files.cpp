@@ -1,7 +1,7 @@
 #include "shapeio/polygon_scratch_files.h"
 
 #include "shapeio/byte_order.h"
-#include "shapeio/guarded_file.h"
+#include "shapeio/stream_io.h"
 
 #include <cstdio>
 

@@ -1,6 +1,7 @@
 #include "shapeio/shapefile_layer_writer.h"
 
 #include "shapeio/byte_order.h"
+#include "shapeio/stream_io.h"
 
 #include <cstdio>
 #include <sys/stat.h>
