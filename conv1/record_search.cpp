@@ -1,7 +1,6 @@
 #include "conv1/record_search.h"
 
 #include "conv1/record_store.h"
-#include "conv1/water_landmarks.h"
 #include "tigercore/halving_search.h"
 
 namespace vornak {

@@ -1,7 +1,6 @@
 #include "conv1/record_store.h"
 
 #include "conv1/record_order.h"
-#include "conv1/water_landmarks.h"
 #include "tigercore/table_release.h"
 
 #include <cstring>
@@ -24,6 +23,7 @@ std::vector<TypeCRecord> gTypeCRecords;
 std::vector<TypeIRecord> gTypeIRecords;
 std::vector<TypeSRecord> gTypeSRecords;
 std::vector<TypeZRecord> gTypeZRecords;
+std::vector<Type7Record> gWaterLandmarkRecords;
 
 int gType1Count = 0;
 int gType2Count = 0;
@@ -39,6 +39,7 @@ int gTypeCCount = 0;
 int gTypeICount = 0;
 int gTypeSCount = 0;
 int gTypeZCount = 0;
+int gWaterLandmarkCount = 0;
 
 std::array<unsigned char, kTableMarkCount> gTableAllocated{};
 std::array<int, tigercore::kLineClassCount> gCfccClassCounts{};
@@ -52,12 +53,12 @@ platform::FilePtr gTypeAScratchFile;
 void ResetRecordStore() {
     tigercore::ReleaseTables(gType1Records, gLineEnds, gType2Records, gType3Records, gType4Records, gType5Records,
                              gType6Records, gType7Records, gType8Records, gType9Records, gTypeARecords,
-                             gTypeCRecords, gTypeIRecords, gTypeSRecords, gTypeZRecords);
+                             gTypeCRecords, gTypeIRecords, gTypeSRecords, gTypeZRecords, gWaterLandmarkRecords);
     gType2Index.Clear();
-    ReleaseWaterLandmarks();
     gTableAllocated.fill(0);
     gType1Count = gType2Count = gType3Count = gType4Count = gType5Count = gType6Count = gType7Count = 0;
     gType8Count = gType9Count = gTypeACount = gTypeCCount = gTypeICount = gTypeSCount = gTypeZCount = 0;
+    gWaterLandmarkCount = 0;
     gCfccClassCounts.fill(0);
     gMaxRtsq = 0;
     gLandmarkBorderLineCount = 0;

@@ -1,6 +1,7 @@
 // The county's record tables: one table, count and allocation mark per
-// TIGER record type of the 1994-2000 editions, filled by the readers and
-// released by the driver.
+// TIGER record type of the 1994-2000 editions, filled by the readers, and
+// the water landmark table the water layer selects; all released by the
+// driver.
 #pragma once
 
 #include "conv1/record_layouts.h"
@@ -32,6 +33,9 @@ extern std::vector<TypeCRecord> gTypeCRecords;
 extern std::vector<TypeIRecord> gTypeIRecords;
 extern std::vector<TypeSRecord> gTypeSRecords;
 extern std::vector<TypeZRecord> gTypeZRecords;
+// The type 7 rows that name water bodies, in type 7 order (made by
+// SelectWaterLandmarks, water_landmarks.h).
+extern std::vector<Type7Record> gWaterLandmarkRecords;
 
 // The type 1 table as the polygon stage reads it, once the line layers are
 // done: each line's TLID and end points, sorted by TLID alone, so that row
@@ -52,6 +56,7 @@ extern int gTypeCCount;
 extern int gTypeICount;
 extern int gTypeSCount;
 extern int gTypeZCount;
+extern int gWaterLandmarkCount;
 
 // Allocation marks: set to 1 by whoever obtains a table's storage; the
 // driver releases the marked tables at the end of the county.

@@ -7,9 +7,6 @@
 
 namespace vornak {
 
-std::vector<Type7Record> gWaterLandmarkRecords;
-int gWaterLandmarkCount = 0;
-
 void SelectWaterLandmarks() {
     if (gType7Count <= 0) return;
     try {
@@ -19,7 +16,5 @@ void SelectWaterLandmarks() {
     }
     gTableAllocated[kWaterLandmarkTable] = 1;
 }
-
-void ReleaseWaterLandmarks() { tigercore::ReleaseWaterLandmarks(gWaterLandmarkRecords, gWaterLandmarkCount); }
 
 }  // namespace vornak
