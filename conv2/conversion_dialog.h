@@ -1,5 +1,8 @@
-// The progress dialog of one county of the 2002-2006 editions: template 1000
-// and its controls, and the number of layer flags the stages read.
+// The progress dialog of one county of the 2002-2006 editions, which is also the
+// county's job object: template 1000 and its controls, and the number of
+// layer flags the stages read. The driver and the stages read the job
+// through this type alone; its members, which bind the dialog to this
+// library's job state and run the driver, are in conversion_dialog_binding.cpp.
 #pragma once
 
 #include "tigercore/county_dialog.h"
