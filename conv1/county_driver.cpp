@@ -7,6 +7,7 @@
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
 #include "exports/county_exports.h"
+#include "options/options_strings.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -20,6 +21,7 @@ namespace {
 
 using Stage = tigercore::CountyRun::Stage;
 using GatedBuilder = tigercore::CountyRun::GatedBuilder;
+namespace layer = options::older;
 
 bool From97() { return gEditionCode >= 97; }
 bool Before100() { return gEditionCode < 100; }
@@ -50,45 +52,45 @@ void BuildAllPolygonsOfRelease() {
 // The polygon builders in call order, each with the releases it runs for
 // (null: all).
 const GatedBuilder kPolygonBuilders[] = {
-    {8, BuildCounty1990Polygons, nullptr},
-    {9, BuildCountyCurrentPolygons, nullptr},
-    {10, BuildTract1990Polygons, nullptr},
-    {39, BuildTract2000Polygons, nullptr},
-    {11, BuildBlockGroup1990Polygons, nullptr},
-    {42, BuildBlockGroup2000Polygons, nullptr},
-    {12, BuildBlock1990Polygons, nullptr},
-    {40, BuildBlock2000Polygons, nullptr},
-    {13, BuildPlace1990Polygons, nullptr},
-    {15, BuildCountySubdivision1990Polygons, nullptr},
-    {19, BuildAmericanIndianArea1990Polygons, From97},
-    {24, BuildTrafficAnalysisZonePolygons, nullptr},
-    {25, BuildUrbanArea1990Polygons, nullptr},
-    {26, BuildConsolidatedCity2000Polygons, nullptr},
-    {27, BuildElementarySchoolDistrictPolygons, nullptr},
-    {28, BuildMiddleSchoolDistrictPolygons, nullptr},
-    {29, BuildSecondarySchoolDistrictPolygons, nullptr},
-    {30, BuildUnifiedSchoolDistrictPolygons, nullptr},
-    {14, BuildPlaceCurrentPolygons, nullptr},
-    {16, BuildCountySubdivisionCurrentPolygons, nullptr},
-    {20, BuildAmericanIndianAreaCurrentPolygons, nullptr},
-    {21, BuildAnrcPolygons, Before100},
-    {21, ReportNoAnrcRecords, From100},
-    {31, BuildWaterPolygons, nullptr},
-    {32, BuildCmsaMsaPolygons, nullptr},
-    {33, BuildPmsaPolygons, nullptr},
-    {34, BuildCongressionalDistrictCurrentPolygons, nullptr},
-    {46, BuildCongressionalDistrict106Polygons, nullptr},
-    {35, BuildLowerChamberDistrictPolygons, nullptr},
-    {36, BuildUpperChamberDistrictPolygons, nullptr},
-    {44, BuildAits2000Polygons, nullptr},
-    {47, BuildUrbanGrowthArea2000Polygons, nullptr},
-    {37, BuildCollectionBlock2000Polygons, Before103},
-    {37, BuildCorrectedUrbanArea2000Polygons, Release103},
-    {41, BuildZcta2000Polygons, nullptr},
-    {45, BuildPumaPolygons, nullptr},
-    {48, BuildUrbanArea2000Polygons, nullptr},
-    {49, BuildRedefinedUrbanArea1990Polygons, Release103},
-    {38, BuildAllPolygonsOfRelease, HasAllPolygonsLayer},
+    {layer::kCounty1990, BuildCounty1990Polygons, nullptr},
+    {layer::kCountyCurrent, BuildCountyCurrentPolygons, nullptr},
+    {layer::kTracts1990, BuildTract1990Polygons, nullptr},
+    {layer::kTracts2000, BuildTract2000Polygons, nullptr},
+    {layer::kBlockGroups1990, BuildBlockGroup1990Polygons, nullptr},
+    {layer::kBlockGroups2000, BuildBlockGroup2000Polygons, nullptr},
+    {layer::kBlocks1990, BuildBlock1990Polygons, nullptr},
+    {layer::kBlocks2000, BuildBlock2000Polygons, nullptr},
+    {layer::kPlaces1990, BuildPlace1990Polygons, nullptr},
+    {layer::kCountySubdivisions1990, BuildCountySubdivision1990Polygons, nullptr},
+    {layer::kAmericanIndianAreas1990, BuildAmericanIndianArea1990Polygons, From97},
+    {layer::kTrafficAnalysisZones, BuildTrafficAnalysisZonePolygons, nullptr},
+    {layer::kUrbanAreas1990, BuildUrbanArea1990Polygons, nullptr},
+    {layer::kConsolidatedCities, BuildConsolidatedCity2000Polygons, nullptr},
+    {layer::kElementarySchoolDistricts, BuildElementarySchoolDistrictPolygons, nullptr},
+    {layer::kMiddleSchoolDistricts, BuildMiddleSchoolDistrictPolygons, nullptr},
+    {layer::kSecondarySchoolDistricts, BuildSecondarySchoolDistrictPolygons, nullptr},
+    {layer::kUnifiedSchoolDistricts, BuildUnifiedSchoolDistrictPolygons, nullptr},
+    {layer::kPlacesCurrent, BuildPlaceCurrentPolygons, nullptr},
+    {layer::kCountySubdivisionsCurrent, BuildCountySubdivisionCurrentPolygons, nullptr},
+    {layer::kAmericanIndianAreasCurrent, BuildAmericanIndianAreaCurrentPolygons, nullptr},
+    {layer::kAlaskaNativeRegionalCorporations, BuildAnrcPolygons, Before100},
+    {layer::kAlaskaNativeRegionalCorporations, ReportNoAnrcRecords, From100},
+    {layer::kWaterPolygons, BuildWaterPolygons, nullptr},
+    {layer::kCmsaMsa, BuildCmsaMsaPolygons, nullptr},
+    {layer::kPmsa, BuildPmsaPolygons, nullptr},
+    {layer::kCongressionalDistrictsCurrent, BuildCongressionalDistrictCurrentPolygons, nullptr},
+    {layer::kCongressionalDistricts106, BuildCongressionalDistrict106Polygons, nullptr},
+    {layer::kStateHouseDistricts, BuildLowerChamberDistrictPolygons, nullptr},
+    {layer::kStateSenateDistricts, BuildUpperChamberDistrictPolygons, nullptr},
+    {layer::kTribalSubdivisions, BuildAits2000Polygons, nullptr},
+    {layer::kUrbanGrowthAreas, BuildUrbanGrowthArea2000Polygons, nullptr},
+    {layer::kCollectionBlocks2000, BuildCollectionBlock2000Polygons, Before103},
+    {layer::kCorrectedUrbanAreas2000, BuildCorrectedUrbanArea2000Polygons, Release103},
+    {layer::kZipCodeTabulationAreas, BuildZcta2000Polygons, nullptr},
+    {layer::kPublicUseMicrodataAreas, BuildPumaPolygons, nullptr},
+    {layer::kUrbanAreas2000, BuildUrbanArea2000Polygons, nullptr},
+    {layer::kRedefinedUrbanAreas1990, BuildRedefinedUrbanArea1990Polygons, Release103},
+    {layer::kAllPolygons, BuildAllPolygonsOfRelease, HasAllPolygonsLayer},
 };
 
 class CountyDriver : tigercore::CountyRun {
@@ -98,9 +100,9 @@ public:
     bool Run();
 
 private:
-    // A polygon layer (positions 8 to 49) is asked for.
+    // A polygon layer is asked for.
     bool AsksForPolygonLayer() const {
-        for (int i = 8; i <= 49; ++i)
+        for (int i = layer::kFirstPolygonLayer; i <= layer::kLastPolygonLayer; ++i)
             if (Flag(i)) return true;
         return false;
     }
@@ -172,7 +174,7 @@ bool CountyDriver::LineStage() {
     BuildNodesAndLines();
     Services().ShowLayer(" ");
     if (Failed()) return false;
-    return !Flag(0) || RoadTables();
+    return !Flag(options::kRoads) || RoadTables();
 }
 
 bool CountyDriver::KeyGeographicLocations() {
@@ -208,7 +210,7 @@ bool CountyDriver::Landmarks() {
     if (!Call(ReadType8Records)) return false;
     DeterminePolygonBorders(kLandmarkSides);
     if (Failed()) return false;
-    return !Flag(23) || Call(BuildLandmarkPolygons);
+    return !Flag(layer::kLandmarkPolygons) || Call(BuildLandmarkPolygons);
 }
 
 bool CountyDriver::PolygonStage() {
@@ -257,19 +259,21 @@ bool CountyDriver::PolygonStage() {
     DeterminePolygonBorders(kTypeSSides);
     if (Failed()) return false;
 
-    if (Flag(17) && !Call(BuildVotingDistrict1990Polygons)) return false;
-    if (Flag(18) && !Call(BuildVotingDistrict2000Polygons)) return false;
+    if (Flag(layer::kVotingDistricts1990) && !Call(BuildVotingDistrict1990Polygons)) return false;
+    if (Flag(layer::kVotingDistricts2000) && !Call(BuildVotingDistrict2000Polygons)) return false;
 
-    if (Flag(22) && !KeyGeographicLocations()) return false;
-    if (Flag(22) || Flag(23) || Flag(31)) {
+    const bool keyLocations = Flag(layer::kKeyGeographicLocations);
+    const bool landmarksOrWater = Flag(layer::kLandmarkPolygons) || Flag(layer::kWaterPolygons);
+    if (keyLocations && !KeyGeographicLocations()) return false;
+    if (keyLocations || landmarksOrWater) {
         DeterminePolygonBorders(kKeyGeographicLocationSides);
         if (Failed()) return false;
-        if (Flag(22)) {
+        if (keyLocations) {
             if (!Call(BuildKeyGeographicLocationPolygons)) return false;
             if (gType9Count > 0 && !Call(WriteKeyGeographicLocationAddressTable)) return false;
         }
     }
-    if ((Flag(23) || Flag(31)) && !Landmarks()) return false;
+    if (landmarksOrWater && !Landmarks()) return false;
 
     return CallBuilders(kPolygonBuilders);
 }
@@ -293,10 +297,11 @@ bool CountyDriver::Run() {
            OpenRequired(RecordSuffix('2'), "Could not open Type 2 file. Processing for this county will terminate") &&
            Call(ReadType2Records) && LineStage();
 
-    // Any polygon flag; positions 50 to 52 (organisation, label points and
-    // one no stage reads) count too.
+    // Any polygon flag; the positions after the last polygon layer up to the
+    // edition's (organisation, label points and one no stage reads) count too.
     bool anyPolygon = false;
-    for (int i = 8; i <= 52; ++i) anyPolygon = anyPolygon || Flag(i);
+    const int edition = static_cast<int>(options::kOlderOptions.edition);
+    for (int i = layer::kFirstPolygonLayer; i < edition; ++i) anyPolygon = anyPolygon || Flag(i);
     if (goOn && anyPolygon) PolygonStage();
 
     const bool converted = EndCounty(!missingRequired_ && !notOfEdition_ && !Failed());

@@ -24,6 +24,7 @@ namespace {
 
 using Stage = tigercore::CountyRun::Stage;
 using GatedBuilder = tigercore::CountyRun::GatedBuilder;
+namespace layer = options::later;
 
 bool Edition104() { return gEditionCode == 104; }
 bool Edition106() { return gEditionCode == 106; }
@@ -36,73 +37,73 @@ tigercore::CountyRunState RunState() {
 
 // Current geography, Census 2000 and other vintages, in call order.
 const GatedBuilder kGeographyBuilders[] = {
-    {9, BuildCountyCurrentPolygons, nullptr},
-    {12, BuildTractCurrentPolygons, nullptr},
-    {15, BuildBlockGroupCurrentPolygons, nullptr},
-    {18, BuildBlockCurrentPolygons, nullptr},
-    {21, BuildAmericanIndianAreaCurrentPolygons, nullptr},
-    {24, BuildAnrcCurrentPolygons, nullptr},
-    {27, BuildAitsCurrentPolygons, nullptr},
-    {30, BuildConsolidatedCityCurrentPolygons, nullptr},
-    {33, BuildCountySubdivisionCurrentPolygons, nullptr},
-    {36, BuildSubbarrioCurrentPolygons, nullptr},
-    {39, BuildPlaceCurrentPolygons, nullptr},
-    {42, BuildElementarySchoolDistrictCurrentPolygons, nullptr},
-    {44, BuildSecondarySchoolDistrictCurrentPolygons, nullptr},
-    {46, BuildUnifiedSchoolDistrictCurrentPolygons, nullptr},
-    {48, BuildCmsaMsaCurrentPolygons, Edition104},
-    {50, BuildPmsaCurrentPolygons, Edition104},
-    {52, BuildNecmaCurrentPolygons, Edition104},
-    {55, BuildCongressionalDistrictCurrentPolygons, nullptr},
-    {57, BuildZctaCurrentPolygons, nullptr},
-    {59, BuildThreeDigitZctaCurrentPolygons, nullptr},
-    {8, BuildCounty2000Polygons, nullptr},
-    {11, BuildTract2000Polygons, nullptr},
-    {14, BuildBlockGroup2000Polygons, nullptr},
-    {17, BuildBlock2000Polygons, nullptr},
-    {20, BuildAmericanIndianArea2000Polygons, nullptr},
-    {23, BuildAnrc2000Polygons, nullptr},
-    {26, BuildAits2000Polygons, nullptr},
-    {29, BuildConsolidatedCity2000Polygons, nullptr},
-    {32, BuildCountySubdivision2000Polygons, nullptr},
-    {35, BuildSubbarrio2000Polygons, nullptr},
-    {38, BuildPlace2000Polygons, nullptr},
-    {41, BuildElementarySchoolDistrict2000Polygons, nullptr},
-    {43, BuildSecondarySchoolDistrict2000Polygons, nullptr},
-    {45, BuildUnifiedSchoolDistrict2000Polygons, nullptr},
-    {47, BuildCmsaMsa2000Polygons, nullptr},
-    {49, BuildPmsa2000Polygons, nullptr},
-    {51, BuildNecma2000Polygons, nullptr},
-    {54, BuildCongressionalDistrict106Polygons, nullptr},
-    {54, BuildCongressionalDistrict108Polygons, SecondEdition2004},
-    {69, BuildPuma5PercentPolygons, nullptr},
-    {70, BuildPuma1PercentPolygons, nullptr},
-    {56, BuildZcta2000Polygons, nullptr},
-    {58, BuildThreeDigitZcta2000Polygons, nullptr},
-    {62, BuildTrafficAnalysisZonePolygons, nullptr},
-    {60, BuildUrbanArea2000Polygons, nullptr},
-    {60, BuildUrbanAreaCurrentPolygons, Edition106},
-    {63, BuildVotingDistrict2000Polygons, nullptr},
-    {64, BuildUpperChamberDistrictPolygons, nullptr},
-    {65, BuildLowerChamberDistrictPolygons, nullptr},
-    {66, BuildUrbanGrowthArea2000Polygons, nullptr},
+    {layer::kCountyCurrent, BuildCountyCurrentPolygons, nullptr},
+    {layer::kTractCurrent, BuildTractCurrentPolygons, nullptr},
+    {layer::kBlockGroupCurrent, BuildBlockGroupCurrentPolygons, nullptr},
+    {layer::kBlockCurrent, BuildBlockCurrentPolygons, nullptr},
+    {layer::kAmericanIndianAreasCurrent, BuildAmericanIndianAreaCurrentPolygons, nullptr},
+    {layer::kAnrcCurrent, BuildAnrcCurrentPolygons, nullptr},
+    {layer::kAitsCurrent, BuildAitsCurrentPolygons, nullptr},
+    {layer::kConsolidatedCityCurrent, BuildConsolidatedCityCurrentPolygons, nullptr},
+    {layer::kCountySubdivisionCurrent, BuildCountySubdivisionCurrentPolygons, nullptr},
+    {layer::kSubbarrioCurrent, BuildSubbarrioCurrentPolygons, nullptr},
+    {layer::kPlaceCurrent, BuildPlaceCurrentPolygons, nullptr},
+    {layer::kElementarySchoolDistrictsCurrent, BuildElementarySchoolDistrictCurrentPolygons, nullptr},
+    {layer::kSecondarySchoolDistrictsCurrent, BuildSecondarySchoolDistrictCurrentPolygons, nullptr},
+    {layer::kUnifiedSchoolDistrictsCurrent, BuildUnifiedSchoolDistrictCurrentPolygons, nullptr},
+    {layer::kMsaCmsaCurrent, BuildCmsaMsaCurrentPolygons, Edition104},
+    {layer::kPmsaCurrent, BuildPmsaCurrentPolygons, Edition104},
+    {layer::kNecmaCurrent, BuildNecmaCurrentPolygons, Edition104},
+    {layer::kCongressionalDistrictsCurrent, BuildCongressionalDistrictCurrentPolygons, nullptr},
+    {layer::kFiveDigitZctaCurrent, BuildZctaCurrentPolygons, nullptr},
+    {layer::kThreeDigitZctaCurrent, BuildThreeDigitZctaCurrentPolygons, nullptr},
+    {layer::kCounty2000, BuildCounty2000Polygons, nullptr},
+    {layer::kTract2000, BuildTract2000Polygons, nullptr},
+    {layer::kBlockGroup2000, BuildBlockGroup2000Polygons, nullptr},
+    {layer::kBlock2000, BuildBlock2000Polygons, nullptr},
+    {layer::kAmericanIndianAreas2000, BuildAmericanIndianArea2000Polygons, nullptr},
+    {layer::kAnrc2000, BuildAnrc2000Polygons, nullptr},
+    {layer::kAits2000, BuildAits2000Polygons, nullptr},
+    {layer::kConsolidatedCity2000, BuildConsolidatedCity2000Polygons, nullptr},
+    {layer::kCountySubdivision2000, BuildCountySubdivision2000Polygons, nullptr},
+    {layer::kSubbarrio2000, BuildSubbarrio2000Polygons, nullptr},
+    {layer::kPlace2000, BuildPlace2000Polygons, nullptr},
+    {layer::kElementarySchoolDistricts2000, BuildElementarySchoolDistrict2000Polygons, nullptr},
+    {layer::kSecondarySchoolDistricts2000, BuildSecondarySchoolDistrict2000Polygons, nullptr},
+    {layer::kUnifiedSchoolDistricts2000, BuildUnifiedSchoolDistrict2000Polygons, nullptr},
+    {layer::kMsaCmsa2000, BuildCmsaMsa2000Polygons, nullptr},
+    {layer::kPmsa2000, BuildPmsa2000Polygons, nullptr},
+    {layer::kNecma2000, BuildNecma2000Polygons, nullptr},
+    {layer::kCongressionalDistricts106, BuildCongressionalDistrict106Polygons, nullptr},
+    {layer::kCongressionalDistricts106, BuildCongressionalDistrict108Polygons, SecondEdition2004},
+    {layer::kPuma5Percent, BuildPuma5PercentPolygons, nullptr},
+    {layer::kPuma1Percent, BuildPuma1PercentPolygons, nullptr},
+    {layer::kFiveDigitZcta2000, BuildZcta2000Polygons, nullptr},
+    {layer::kThreeDigitZcta2000, BuildThreeDigitZcta2000Polygons, nullptr},
+    {layer::kTrafficAnalysisZones, BuildTrafficAnalysisZonePolygons, nullptr},
+    {layer::kUrbanAreas2000, BuildUrbanArea2000Polygons, nullptr},
+    {layer::kUrbanAreas2000, BuildUrbanAreaCurrentPolygons, Edition106},
+    {layer::kVotingDistricts2000, BuildVotingDistrict2000Polygons, nullptr},
+    {layer::kStateUpperHouseDistricts, BuildUpperChamberDistrictPolygons, nullptr},
+    {layer::kStateLowerHouseDistricts, BuildLowerChamberDistrictPolygons, nullptr},
+    {layer::kUrbanGrowthAreas, BuildUrbanGrowthArea2000Polygons, nullptr},
 };
 
 // Statistical areas of the 2003 and later editions.
 const GatedBuilder kStatisticalAreaBuilders[] = {
-    {72, BuildCbsaCurrentPolygons, nullptr},
-    {73, BuildCsaCurrentPolygons, nullptr},
-    {74, BuildMetropolitanDivisionCurrentPolygons, nullptr},
-    {75, BuildNectaCurrentPolygons, nullptr},
-    {76, BuildCombinedNectaCurrentPolygons, nullptr},
-    {77, BuildNectaDivisionCurrentPolygons, nullptr},
+    {layer::kCoreBasedStatisticalAreas, BuildCbsaCurrentPolygons, nullptr},
+    {layer::kCombinedStatisticalAreas, BuildCsaCurrentPolygons, nullptr},
+    {layer::kMetropolitanDivisions, BuildMetropolitanDivisionCurrentPolygons, nullptr},
+    {layer::kNectas, BuildNectaCurrentPolygons, nullptr},
+    {layer::kCombinedNectas, BuildCombinedNectaCurrentPolygons, nullptr},
+    {layer::kNectaDivisions, BuildNectaDivisionCurrentPolygons, nullptr},
 };
 
 // Economic census layers, after type E.
 const GatedBuilder kEconomicCensusBuilders[] = {
-    {48, BuildCountyEconomicCensusPolygons, nullptr},
-    {50, BuildPlaceEconomicCensusPolygons, nullptr},
-    {52, BuildCommercialRegionPolygons, nullptr},
+    {layer::kCountyEconomic, BuildCountyEconomicCensusPolygons, nullptr},
+    {layer::kPlaceEconomic, BuildPlaceEconomicCensusPolygons, nullptr},
+    {layer::kCommercialRegions, BuildCommercialRegionPolygons, nullptr},
 };
 
 class CountyDriver : tigercore::CountyRun {
@@ -125,7 +126,7 @@ private:
 };
 
 bool CountyDriver::LineStage() {
-    if (Flag(0)) {
+    if (Flag(options::kRoads)) {
         if (Open("rt4", "Could not open Type 4 file. No alternate feature names will be produced") &&
             !Call(ReadType4Records))
             return false;
@@ -143,7 +144,7 @@ bool CountyDriver::LineStage() {
         !Call(ReadTypeURecords))
         return false;
     if (!Call(BuildLineLayers)) return false;
-    if (Flag(0) &&
+    if (Flag(options::kRoads) &&
         (!WriteRoadTable(gType4Count > 0 && gType5Count > 0, "Building Alternate Names File",
                          WriteAlternateNamesTable) ||
          !WriteRoadTable(gType6Count > 0, "Building Additional Address Info File", WriteAdditionalAddressTable) ||
@@ -183,7 +184,7 @@ bool CountyDriver::PolygonStage() {
         if (!Call(ReadTypeBRecords)) return false;
         if (gTypeBCount > 0 && !Call(AssemblePolygonInfoB)) return false;
     }
-    if (Flag(10) && !Call(BuildCorrectionPolygons)) return false;
+    if (Flag(layer::kCorrections) && !Call(BuildCorrectionPolygons)) return false;
 
     if (Open("rt7", "Could not open Type 7 file. No Landmark Points will be created")) {
         Services().ShowStatus("Reading Landmark Information");
@@ -194,8 +195,8 @@ bool CountyDriver::PolygonStage() {
         if (!Call(ReadType8Records)) return false;
         if (gType8Count > 0 && !Call(ResolveLandmarkSides)) return false;
     }
-    if (Flag(67) && !Call(BuildLandmarkPolygons)) return false;
-    if (Flag(68) && !Call(BuildWaterPolygons)) return false;
+    if (Flag(layer::kLandmarks) && !Call(BuildLandmarkPolygons)) return false;
+    if (Flag(layer::kWaterPolygons) && !Call(BuildWaterPolygons)) return false;
 
     if (gEditionCode >= 105) {
         if (!CallBuilders(kStatisticalAreaBuilders)) return false;
@@ -207,10 +208,10 @@ bool CountyDriver::PolygonStage() {
         }
     }
     if (gEditionCode == 106) {
-        if (Flag(64) && !Call(BuildUpperChamberDistrictCurrentPolygons)) return false;
-        if (Flag(65) && !Call(BuildLowerChamberDistrictCurrentPolygons)) return false;
+        if (Flag(layer::kStateUpperHouseDistricts) && !Call(BuildUpperChamberDistrictCurrentPolygons)) return false;
+        if (Flag(layer::kStateLowerHouseDistricts) && !Call(BuildLowerChamberDistrictCurrentPolygons)) return false;
     }
-    if (Flag(71)) {
+    if (Flag(layer::kAllPolygons)) {
         if (!OpenRequired("rtt", "Could not open Type t file. Processing for this county will terminate"))
             return false;
         if (!Call(ReadTypeTRecords)) return false;
@@ -296,12 +297,14 @@ bool CountyDriver::Run() {
            Call(ReadTypeIRecords);
 
     bool anyLine = false;
-    for (int i = 0; i <= 7; ++i) anyLine = anyLine || Flag(i);
+    for (int i = options::kRoads; i <= options::kUnclassifiedLines; ++i) anyLine = anyLine || Flag(i);
     if (goOn && anyLine) goOn = LineStage();
 
+    // Any polygon flag up to the organisation's position but the edition's.
     bool anyPolygon = false;
     const int edition = static_cast<int>(options::kLaterOptions.edition);
-    for (int i = 8; i <= 78; ++i) anyPolygon = anyPolygon || (i != edition && Flag(i));
+    const int organisation = static_cast<int>(options::kLaterOptions.organisation);
+    for (int i = layer::kFirstPolygonLayer; i < organisation; ++i) anyPolygon = anyPolygon || (i != edition && Flag(i));
     if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
 
     if (goOn) MetadataStage();
