@@ -53,7 +53,6 @@ private:
     // Converts entry `index`; false when its county failed (a message box
     // says so).
     bool ConvertEntry(int index, int count);
-    void CleanUpArchive(const std::string& archivePath, const std::string& masks);
 
     std::istream& in_;
     std::ostream& out_;

@@ -1,6 +1,5 @@
 #include "shapeio/kml_writer.h"
 
-#include "shapeio/byte_order.h"
 #include "shapeio/county_change.h"
 #include "shapeio/guarded_file.h"
 #include "shapeio/kml_text.h"
@@ -8,8 +7,8 @@
 #include "shapeio/stream_io.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace shapeio {
 
@@ -60,41 +59,6 @@ private:
     std::string buffer_;
     bool ok_ = true;
 };
-
-// A scratch file opened for reading, with the bytes it has left.
-struct ScratchReader {
-    const char* name;
-    platform::FilePtr file;
-    int64_t remaining = 0;
-
-    bool Open(const PolygonScratchFiles& scratch) {
-        std::string path = scratch.Path(name);
-        file = platform::OpenFile(path, "rb");
-        if (!file) return false;
-        remaining = FileSize(path);
-        return remaining >= 0;
-    }
-    bool Read(void* buffer, int64_t length) {
-        if (length < 0 || length > remaining || !ReadExact(file.get(), buffer, static_cast<size_t>(length))) {
-            return false;
-        }
-        remaining -= length;
-        return true;
-    }
-    bool ReadInt32(int32_t& value) {
-        unsigned char bytes[4];
-        if (!Read(bytes, 4)) return false;
-        value = GetInt32LE(bytes);
-        return true;
-    }
-};
-
-// Why a scratch file could not be read: a read error, or fewer bytes than
-// the other files say it holds.
-std::string ReadReason(const ScratchReader& reader) {
-    if (reader.file && std::ferror(reader.file.get())) return SystemReason();
-    return " (it ends before the polygons its companions describe)";
-}
 
 // The description of a record: a table of the field names and their trimmed
 // values in a CDATA section. The text around the values is made once per
@@ -151,113 +115,6 @@ bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const 
     text += std::string("<Style id=\"basePolyStyle\">") + kEol + " <PolyStyle>" + kEol + "  <color>bf99ccff</color>" + kEol;
     text += std::string("  <colorMode>normal</colorMode>") + kEol + " </PolyStyle>" + kEol + "</Style>";
     return WriteAll(file, text);
-}
-
-int KML_Point_In_Polygon(const PointXY* points, int count, double x, double y) {
-    int crossings = 0;
-    for (int j = 1; j <= count; ++j) {
-        const PointXY& a = points[j - 1];
-        const PointXY& b = points[j % count];
-        if (std::min(a.y, b.y) < y && y <= std::max(a.y, b.y) && x <= std::max(a.x, b.x) && a.y != b.y &&
-            (a.x == b.x || x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y))) {
-            ++crossings;
-        }
-    }
-    return crossings % 2 == 1 ? 0 : 1;
-}
-
-namespace {
-
-// Whether p lies on the segment from a to b (exactly).
-bool OnSegment(const PointXY& a, const PointXY& b, const PointXY& p) {
-    if (p.x < std::min(a.x, b.x) || p.x > std::max(a.x, b.x) || p.y < std::min(a.y, b.y) ||
-        p.y > std::max(a.y, b.y))
-        return false;
-    return (b.x - a.x) * (p.y - a.y) == (b.y - a.y) * (p.x - a.x);
-}
-
-bool OnRing(const PolygonRing& ring, const PointXY& p) {
-    const size_t n = ring.points.size();
-    for (size_t j = 0; j < n; ++j) {
-        if (OnSegment(ring.points[j], ring.points[(j + 1) % n], p)) return true;
-    }
-    return false;
-}
-
-// Whether a hole lies inside an outer ring, judged by a point of the hole
-// that is not on the outer ring: an island that touches the ring around it
-// at a node has its first point on that ring. The hole's points are tried
-// first, then the middles of its edges; a hole all of whose points lie on
-// the ring is not inside it.
-bool HoleLiesIn(const PolygonRing& hole, const PolygonRing& outer) {
-    const int count = static_cast<int>(outer.points.size());
-    auto inside = [&](const PointXY& p) { return KML_Point_In_Polygon(outer.points.data(), count, p.x, p.y) == 0; };
-    for (const PointXY& p : hole.points) {
-        if (!OnRing(outer, p)) return inside(p);
-    }
-    const size_t n = hole.points.size();
-    for (size_t j = 0; j + 1 < n; ++j) {
-        const PointXY middle{(hole.points[j].x + hole.points[j + 1].x) * 0.5,
-                             (hole.points[j].y + hole.points[j + 1].y) * 0.5};
-        if (!OnRing(outer, middle)) return inside(middle);
-    }
-    return false;
-}
-
-}  // namespace
-
-void MeasureRing(PolygonRing& ring) {
-    double sum = 0.0, xSum = 0.0, ySum = 0.0;
-    const size_t n = ring.points.size();
-    // Every edge, the last point back to the first included: for a closed
-    // ring (last point equal to the first) that edge adds nothing, and an
-    // unclosed ring is measured as if it were closed.
-    for (size_t j = 0; n >= 2 && j < n; ++j) {
-        const PointXY& p = ring.points[j];
-        const PointXY& q = ring.points[(j + 1) % n];
-        double a = p.x * q.y - q.x * p.y;
-        sum += a;
-        xSum += (p.x + q.x) * a;
-        ySum += (p.y + q.y) * a;
-    }
-    ring.area = sum * 0.5;
-    ring.centroidX = xSum / (ring.area * 6.0);
-    ring.centroidY = ySum / (ring.area * 6.0);
-}
-
-bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint) {
-    bool hasLabel = false;
-    double smallest = 0.0;
-    for (PolygonRing& ring : rings) {
-        MeasureRing(ring);
-        ring.isHole = ring.area > 0.0;
-        ring.parent = -1;
-        if (ring.area < smallest) {
-            smallest = ring.area;
-            labelPoint = PointXY{ring.centroidX, ring.centroidY};
-            hasLabel = true;
-        }
-    }
-    for (PolygonRing& hole : rings) {
-        if (!hole.isHole || hole.points.empty()) continue;
-        for (size_t k = 0; k < rings.size(); ++k) {
-            const PolygonRing& outer = rings[k];
-            if (outer.isHole || outer.points.empty()) continue;
-            if (!HoleLiesIn(hole, outer)) continue;
-            if (hole.parent < 0 || std::fabs(outer.area) < std::fabs(rings[static_cast<size_t>(hole.parent)].area)) {
-                hole.parent = static_cast<int>(k);
-            }
-        }
-    }
-    if (!hasLabel) {
-        for (const PolygonRing& ring : rings) {
-            if (!ring.isHole && !ring.points.empty()) {
-                labelPoint = ring.points.front();
-                return true;
-            }
-        }
-    }
-    return hasLabel;
 }
 
 void AppendKmlPolygon(std::string& out, const std::vector<PolygonRing>& rings, const std::string& name,
@@ -342,154 +199,168 @@ int64_t FindDocumentEnd(std::FILE* file) {
     return -1;
 }
 
-bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
-                        const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
-                        int recordLength, const std::string& nameField) {
-    services.ShowStatus("Building polygons");
-    const std::string path = output.Path(".kml");
-    auto fail = [&services](const std::string& message) {
-        services.WriteLogLine(message);
-        services.FailCounty();
-        return false;
-    };
+namespace {
 
-    if (RefusesLayerLink(services, path)) {
-        scratch.RemoveAfterReading();
-        return false;
+bool Fail(JobServices& services, const std::string& message) {
+    services.WriteLogLine(message);
+    services.FailCounty();
+    return false;
+}
+
+// The layer's document while one county's folder goes in: new, or (merged)
+// the one there continued where its closing text starts. A merged document
+// is journaled, new or continued. Every way out that does not keep the
+// document undoes it.
+class LayerDocument {
+public:
+    LayerDocument(JobServices& services, const LayerOutput& output, std::string path)
+        : services_(services), output_(output), path_(std::move(path)) {
+        if (output_.Merged()) journal_.Use(services_, path_);
+        file_.SyncLater(services_.Kept());
     }
-    // A merged document is journaled, new or continued.
-    LayerJournal journal;
-    if (output.Merged()) journal.Use(services, path);
+    ~LayerDocument() {
+        if (!file_.Pending()) return;
+        if (file_.Rollback()) {
+            journal_.Done();
+        } else {
+            Fail(services_, "Could not restore file " + file_.path() + SystemReason());
+        }
+    }
+    LayerDocument(const LayerDocument&) = delete;
+    LayerDocument& operator=(const LayerDocument&) = delete;
 
-    // A merged layer continues its document where the closing text starts.
-    GuardedFile document;
-    document.SyncLater(services.Kept());
-    // Every way out that does not keep the document undoes it.
-    struct Undo {
-        GuardedFile& document;
-        LayerJournal& journal;
-        JobServices& services;
-        ~Undo() {
-            if (!document.Pending()) return;
-            if (document.Rollback()) {
-                journal.Done();
-            } else {
-                services.WriteLogLine("Could not restore file " + document.path() + SystemReason());
-                services.FailCounty();
+    // Opens a merged layer's document there to continue it. False (logged)
+    // when one there cannot be opened or is no regular file: it keeps what it
+    // holds.
+    bool OpenMerged() {
+        continued_ = output_.Merged() && file_.OpenExisting(path_, journal_.get());
+        if (output_.Merged() && !continued_ && !file_.NothingThere()) {
+            return Fail(services_, "Could not open file " + path_ + platform::NotRegularReason());
+        }
+        if (continued_) continueAt_ = FindDocumentEnd(file_.get());
+        return true;
+    }
+    bool Continued() const { return continued_; }
+    // A continued document without "</Document>".
+    bool HasNoEnd() const { return continued_ && continueAt_ < 0; }
+
+    // Makes the document ready for the folder: a continued one at the start
+    // of its closing text, which is kept to be put back; else a new one.
+    bool Start() {
+        if (continued_) {
+            if (!file_.Preserve(continueAt_, file_.originalSize() - continueAt_) || !SeekTo(file_.get(), continueAt_)) {
+                return Fail(services_, "Could not write to file " + path_ + SystemReason());
             }
+            return true;
         }
-    } undo{document, journal, services};
-    int64_t continueAt = -1;
-    const bool continued = output.Merged() && document.OpenExisting(path, journal.get());
-    // A document there that cannot be opened (or is no regular file) keeps what it holds.
-    if (output.Merged() && !continued && !document.NothingThere()) {
-        return fail("Could not open file " + path + platform::NotRegularReason());
-    }
-    if (continued) {
-        continueAt = FindDocumentEnd(document.get());
-        if (continueAt < 0) {
-            // Nothing was written: the document stays as it is.
-            services.ShowMessage("file error");
-            scratch.RemoveAfterReading();
-            return fail("The merged document " + path + " has no closing </Document> line");
+        if (!file_.Create(path_, output_.Merged() ? &journal_.get() : nullptr)) {
+            return Fail(services_, "Could not open file " + path_);
         }
+        return true;
     }
+    std::FILE* get() { return file_.get(); }
 
-    ScratchReader dbf{PolygonScratchFiles::kDbf, nullptr};
-    ScratchReader points{PolygonScratchFiles::kPoints, nullptr};
-    ScratchReader heads{PolygonScratchFiles::kRingHeads, nullptr};
-    ScratchReader parts{PolygonScratchFiles::kParts, nullptr};
-    for (ScratchReader* reader : {&dbf, &points, &heads, &parts}) {
-        if (!reader->Open(scratch)) return fail(std::string("Could not open file ") + reader->name);
+    // Ends the document where the stream stands and keeps it; `written`
+    // false: something written did not reach it.
+    bool Keep(bool written) {
+        const int64_t end = written ? TellPosition(file_.get()) : -1;
+        if (end < 0 || !file_.Close(end) || !file_.Keep()) {
+            return Fail(services_, "Could not write to file " + path_ + SystemReason());
+        }
+        journal_.Done();
+        return true;
     }
 
-    // From here on the scratch files are consumed, whatever happens.
-    struct ScratchRemover {
-        const PolygonScratchFiles& scratch;
-        ScratchReader* readers[4];
-        ~ScratchRemover() {
-            for (ScratchReader* reader : readers) reader->file.reset();
-            scratch.RemoveAfterReading();
-        }
-    } remover{scratch, {&dbf, &points, &heads, &parts}};
+private:
+    JobServices& services_;
+    const LayerOutput& output_;
+    const std::string path_;
+    LayerJournal journal_;
+    GuardedFile file_;  // closed before the journal goes
+    bool continued_ = false;
+    int64_t continueAt_ = -1;
+};
 
-    // Where the name field lies in a record.
-    size_t namePosition = 1, nameLength = 0;
-    bool nameFound = false;
+// Where the field that names the placemarks lies in a record.
+struct NameField {
+    size_t position = 1;  // behind the deletion blank
+    size_t length = 0;
+};
+
+bool FindNameField(const DbfFieldDef* fields, const std::string& nameField, NameField& found) {
     for (int i = 0; fields[i].name; ++i) {
         if (nameField == fields[i].name) {
-            nameLength = fields[i].length;
-            nameFound = true;
-            break;
+            found.length = fields[i].length;
+            return true;
         }
-        namePosition += fields[i].length;
+        found.position += fields[i].length;
     }
-    if (!nameFound) return fail("No field " + nameField + " for the names of layer " + layerName);
-    if (recordLength < DbfRecordLength(fields)) return fail("Wrong record length for layer " + layerName);
+    return false;
+}
 
-    if (continueAt >= 0) {
-        if (!document.Preserve(continueAt, document.originalSize() - continueAt) || !SeekTo(document.get(), continueAt)) {
-            return fail("Could not write to file " + path + SystemReason());
-        }
-    } else if (!document.Create(path, output.Merged() ? &journal.get() : nullptr)) {
-        return fail("Could not open file " + path);
-    }
-
-    // A new document starts with the head.
-    DocumentStream out(document.get(), continueAt >= 0 || KML_Write_Header(document.get(), county.baseName, layerName));
-    out.Put("<Folder><name>" + KmlText(county.code) + "</name><open>0</open>");
-
+// The county's polygons as placemarks, read one at a time; false when a read
+// failed (logged). Stops early when the document cannot take more.
+bool AppendPolygons(DocumentStream& out, PolygonScratchReader& reader, const KmlCounty& county,
+                    const DbfFieldDef* fields, int recordLength, const NameField& nameField) {
     std::string record(static_cast<size_t>(recordLength), ' ');
     // Reused from polygon to polygon.
     std::vector<PolygonRing> rings;
-    std::vector<int32_t> pointCounts;
-    std::string raw, name, description;
+    std::string name, description;
     const DescriptionTable descriptions(fields);
-    for (int32_t ringCount; parts.remaining > 0;) {
-        if (!parts.ReadInt32(ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads.remaining) {
-            return fail(std::string("Could not read from file ") + parts.name + " of layer " + layerName + ReadReason(parts));
-        }
-        rings.resize(static_cast<size_t>(ringCount));
-        pointCounts.resize(static_cast<size_t>(ringCount));
-        for (int32_t& count : pointCounts) {
-            if (!heads.ReadInt32(count) || count < 0) return fail(std::string("Could not read from file ") + heads.name + " of layer " + layerName + ReadReason(heads));
-        }
-        for (size_t r = 0; r < rings.size(); ++r) {
-            const int64_t bytes = 16 * static_cast<int64_t>(pointCounts[r]);
-            if (bytes > points.remaining) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
-            raw.resize(static_cast<size_t>(bytes));
-            if (!points.Read(&raw[0], bytes)) return fail(std::string("Could not read from file ") + points.name + " of layer " + layerName + ReadReason(points));
-            const unsigned char* p = reinterpret_cast<const unsigned char*>(raw.data());
-            PolygonRing& ring = rings[r];
-            ring.area = ring.centroidX = ring.centroidY = 0.0;
-            ring.isHole = false;
-            ring.parent = -1;
-            ring.points.resize(static_cast<size_t>(pointCounts[r]));
-            for (PointXY& point : ring.points) {
-                point.x = GetDoubleLE(p);
-                point.y = GetDoubleLE(p + 8);
-                p += 16;
-            }
-        }
-        if (!dbf.Read(&record[0], recordLength)) return fail(std::string("Could not read from file ") + dbf.name + " of layer " + layerName + ReadReason(dbf));
-
+    while (reader.More()) {
+        if (!reader.ReadPolygon(rings, record)) return false;
         PointXY labelPoint;
-        bool hasLabel = ClassifyRings(rings, labelPoint);
+        const bool hasLabel = ClassifyRings(rings, labelPoint);
         name.clear();
-        AppendKmlText(name, record.data() + namePosition, std::min(nameLength, record.size() - std::min(namePosition, record.size())), true);
+        const size_t start = std::min(nameField.position, record.size());
+        AppendKmlText(name, record.data() + nameField.position, std::min(nameField.length, record.size() - start), true);
         description.clear();
         descriptions.Append(description, record);
         AppendKmlPolygon(out.buffer(), rings, name, description, county.labelPoints, hasLabel, labelPoint);
         out.Written();
         if (!out.ok()) break;
     }
+    return true;
+}
 
+}  // namespace
+
+bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
+                        const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
+                        int recordLength, const std::string& nameField) {
+    services.ShowStatus("Building polygons");
+    const std::string path = output.Path(".kml");
+    if (RefusesLayerLink(services, path)) {
+        scratch.RemoveAfterReading();
+        return false;
+    }
+
+    LayerDocument document(services, output, path);
+    if (!document.OpenMerged()) return false;
+    if (document.HasNoEnd()) {
+        // Nothing was written: the document stays as it is.
+        services.ShowMessage("file error");
+        scratch.RemoveAfterReading();
+        return Fail(services, "The merged document " + path + " has no closing </Document> line");
+    }
+
+    PolygonScratchReader reader(services, scratch, layerName);
+    if (!reader.Open()) return false;
+    NameField nameAt;
+    if (!FindNameField(fields, nameField, nameAt)) {
+        return Fail(services, "No field " + nameField + " for the names of layer " + layerName);
+    }
+    if (recordLength < DbfRecordLength(fields)) return Fail(services, "Wrong record length for layer " + layerName);
+
+    if (!document.Start()) return false;
+    // A new document starts with the head; the county's folder follows.
+    DocumentStream out(document.get(),
+                       document.Continued() || KML_Write_Header(document.get(), county.baseName, layerName));
+    out.Put("<Folder><name>" + KmlText(county.code) + "</name><open>0</open>");
+    if (!AppendPolygons(out, reader, county, fields, recordLength, nameAt)) return false;
     out.Put(std::string("</Folder>") + kEol);
     out.Put(std::string(kEol) + "</Document></kml>");
-    int64_t end = out.Flush() ? TellPosition(document.get()) : -1;
-    if (end < 0 || !document.Close(end) || !document.Keep()) return fail("Could not write to file " + path + SystemReason());
-    journal.Done();
-    return true;
+    return document.Keep(out.Flush());
 }
 
 }  // namespace shapeio

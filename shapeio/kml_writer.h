@@ -8,6 +8,7 @@
 #include "shapeio/job_services.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/polygon_scratch_files.h"
+#include "shapeio/ring_geometry.h"
 
 #include <cstdio>
 #include <string>
@@ -22,34 +23,9 @@ struct KmlCounty {
     bool labelPoints = false;  // a label placemark per polygon carries the description
 };
 
-// One ring of the polygon being written.
-struct PolygonRing {
-    double area = 0.0;  // signed: clockwise rings negative
-    double centroidX = 0.0;
-    double centroidY = 0.0;
-    std::vector<PointXY> points;
-    bool isHole = false;
-    int parent = -1;  // the outer ring that holds this hole, -1 for none
-};
-
 // Writes the document head, line ends CR LF; false when it did not reach the
 // file.
 bool KML_Write_Header(std::FILE* file, const std::string& countyBaseName, const std::string& layerName);
-
-// 0 when (x, y) lies inside the ring of `count` points (crossing number; the
-// last point is joined to the first), 1 when it lies outside.
-int KML_Point_In_Polygon(const PointXY* points, int count, double x, double y);
-
-// Signed area and centroid of the ring's points.
-void MeasureRing(PolygonRing& ring);
-
-// Sorts the rings of one polygon: a ring of positive area (counter-clockwise)
-// is a hole, any other an outer ring; each hole goes to the smallest outer
-// ring that holds a point of the hole not on that ring. Returns the label
-// point: the centroid of the outer ring of most negative area (the first on
-// a tie), else the first point of the first outer ring; false when the
-// polygon has no outer ring.
-bool ClassifyRings(std::vector<PolygonRing>& rings, PointXY& labelPoint);
 
 // The placemarks of one classified polygon. `name` and `description` are
 // document text already (escaped). AppendKmlPolygon appends them to `out`.

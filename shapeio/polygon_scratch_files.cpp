@@ -4,6 +4,7 @@
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace shapeio {
 
@@ -97,6 +98,93 @@ void PolygonScratchFiles::Remove() {
 
 void PolygonScratchFiles::RemoveAfterReading() const {
     for (const char* name : {kRingHeads, kParts, kPoints, kDbf, kBoxes}) std::remove(Path(name).c_str());
+}
+
+PolygonScratchReader::PolygonScratchReader(JobServices& services, const PolygonScratchFiles& scratch,
+                                           std::string layerName)
+    : services_(services), scratch_(scratch), layerName_(std::move(layerName)) {}
+
+PolygonScratchReader::~PolygonScratchReader() {
+    if (!opened_) return;
+    for (Source* source : {&dbf_, &points_, &heads_, &parts_}) source->file.reset();
+    scratch_.RemoveAfterReading();
+}
+
+bool PolygonScratchReader::Open() {
+    for (Source* source : {&dbf_, &points_, &heads_, &parts_}) {
+        if (!Open(*source)) {
+            services_.WriteLogLine(std::string("Could not open file ") + source->name);
+            services_.FailCounty();
+            return false;
+        }
+    }
+    opened_ = true;
+    return true;
+}
+
+bool PolygonScratchReader::Open(Source& source) {
+    const std::string path = scratch_.Path(source.name);
+    source.file = platform::OpenFile(path, "rb");
+    if (!source.file) return false;
+    source.remaining = FileSize(path);
+    return source.remaining >= 0;
+}
+
+bool PolygonScratchReader::Read(Source& source, void* buffer, int64_t length) {
+    if (length < 0 || length > source.remaining ||
+        !ReadExact(source.file.get(), buffer, static_cast<size_t>(length))) {
+        return false;
+    }
+    source.remaining -= length;
+    return true;
+}
+
+bool PolygonScratchReader::ReadInt32(Source& source, int32_t& value) {
+    unsigned char bytes[4];
+    if (!Read(source, bytes, 4)) return false;
+    value = GetInt32LE(bytes);
+    return true;
+}
+
+bool PolygonScratchReader::Failed(const Source& source) {
+    // A read error, or fewer bytes than the other files say it holds.
+    const std::string reason = source.file && std::ferror(source.file.get())
+                                   ? SystemReason()
+                                   : " (it ends before the polygons its companions describe)";
+    services_.WriteLogLine(std::string("Could not read from file ") + source.name + " of layer " + layerName_ + reason);
+    services_.FailCounty();
+    return false;
+}
+
+bool PolygonScratchReader::ReadPolygon(std::vector<PolygonRing>& rings, std::string& record) {
+    int32_t ringCount;
+    if (!ReadInt32(parts_, ringCount) || ringCount < 0 || 4 * static_cast<int64_t>(ringCount) > heads_.remaining) {
+        return Failed(parts_);
+    }
+    rings.resize(static_cast<size_t>(ringCount));
+    pointCounts_.resize(static_cast<size_t>(ringCount));
+    for (int32_t& count : pointCounts_) {
+        if (!ReadInt32(heads_, count) || count < 0) return Failed(heads_);
+    }
+    for (size_t r = 0; r < rings.size(); ++r) {
+        const int64_t bytes = 16 * static_cast<int64_t>(pointCounts_[r]);
+        if (bytes > points_.remaining) return Failed(points_);
+        raw_.resize(static_cast<size_t>(bytes));
+        if (!Read(points_, &raw_[0], bytes)) return Failed(points_);
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(raw_.data());
+        PolygonRing& ring = rings[r];
+        ring.area = ring.centroidX = ring.centroidY = 0.0;
+        ring.isHole = false;
+        ring.parent = -1;
+        ring.points.resize(static_cast<size_t>(pointCounts_[r]));
+        for (PointXY& point : ring.points) {
+            point.x = GetDoubleLE(p);
+            point.y = GetDoubleLE(p + 8);
+            p += 16;
+        }
+    }
+    if (!Read(dbf_, &record[0], static_cast<int64_t>(record.size()))) return Failed(dbf_);
+    return true;
 }
 
 }  // namespace shapeio

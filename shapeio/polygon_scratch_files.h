@@ -12,9 +12,11 @@
 #include "platform/files.h"
 #include "shapeio/geometry.h"
 #include "shapeio/job_services.h"
+#include "shapeio/ring_geometry.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace shapeio {
 
@@ -57,6 +59,56 @@ private:
     JobServices& services_;
     std::string folder_;
     platform::FilePtr dbf_, points_, heads_, boxes_, parts_;
+};
+
+// The KML writer's side: dbf.tmp, pts.tmp, head.tmp and parts.tmp read back
+// in step, one polygon at a time (box.tmp is not read). Failures are logged
+// and fail the county: a file that cannot be opened ("Could not open file
+// dbf.tmp" ...), a read that fails or a file that ends before the polygons
+// its companions describe ("Could not read from file pts.tmp of layer
+// <layer>" and why). Once all four are open, the reader closes them and
+// removes all five (RemoveAfterReading) when it goes, whatever happened; one
+// that could not open them leaves them where they are.
+class PolygonScratchReader {
+public:
+    // `layerName` names the layer in the messages.
+    PolygonScratchReader(JobServices& services, const PolygonScratchFiles& scratch, std::string layerName);
+    ~PolygonScratchReader();
+    PolygonScratchReader(const PolygonScratchReader&) = delete;
+    PolygonScratchReader& operator=(const PolygonScratchReader&) = delete;
+
+    // Opens the four, in the order dbf, pts, head, parts.
+    bool Open();
+    // Whether parts.tmp holds another polygon.
+    bool More() const { return parts_.remaining > 0; }
+    // Reads the next polygon: its ring count from parts.tmp, a point count
+    // per ring from head.tmp, the rings' points from pts.tmp into `rings`
+    // (their other members reset), and its record from dbf.tmp into
+    // `record` (record.size() bytes). Reuses what the vectors hold.
+    bool ReadPolygon(std::vector<PolygonRing>& rings, std::string& record);
+
+private:
+    // One file read back, with the bytes it has left.
+    struct Source {
+        const char* name;
+        platform::FilePtr file;
+        int64_t remaining = 0;
+    };
+    bool Open(Source& source);
+    bool Read(Source& source, void* buffer, int64_t length);
+    bool ReadInt32(Source& source, int32_t& value);
+    // Logs the failed read of `source`, fails the county; returns false.
+    bool Failed(const Source& source);
+
+    JobServices& services_;
+    const PolygonScratchFiles& scratch_;
+    std::string layerName_;
+    Source dbf_{PolygonScratchFiles::kDbf, nullptr}, points_{PolygonScratchFiles::kPoints, nullptr},
+        heads_{PolygonScratchFiles::kRingHeads, nullptr}, parts_{PolygonScratchFiles::kParts, nullptr};
+    bool opened_ = false;
+    // Reused from polygon to polygon.
+    std::vector<int32_t> pointCounts_;
+    std::string raw_;
 };
 
 }  // namespace shapeio
