@@ -8,8 +8,8 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "platform/text.h"
-#include "tigercore/edition_lengths.h"
 #include "tigercore/line_record_readers.h"
+#include "tigercore/record_reading.h"
 #include "tigercore/table_reader.h"
 
 #include <cstring>
@@ -30,23 +30,11 @@ constexpr char kRecordTypes[kWaterLandmarkTable] = {'1', '2', '3', '4', '5', '6'
 // How one record type of this library is read, with the messages most
 // types give.
 tigercore::TableReading Reading(TableMark mark) {
-    tigercore::TableReading reading;
-    reading.type = kRecordTypes[mark];
-    // The length of its records, the longest of the releases.
-    reading.recordLength = tigercore::LongestRecordLength(reading.type, '0', '8');
-    // The records the layers draw their lines from have exactly that length.
-    reading.exactLength = mark == kType1Table || mark == kType2Table;
+    tigercore::TableReading reading =
+        tigercore::ReadingOf({Services(), gRecordFile, gRecordIndex, gCurrentJob, '0', '8'}, kRecordTypes[mark],
+                             &gTableAllocated[mark]);
     // A type 3 line may end inside its voting districts.
     reading.linesMayEndEarly = mark == kType3Table;
-    reading.services = &Services();
-    reading.file = &gRecordFile;
-    reading.rowIndex = &gRecordIndex;
-    reading.mark = &gTableAllocated[mark];
-    if (gCurrentJob) {
-        reading.edition = gCurrentJob->edition;
-        reading.typeOnePath = gCurrentJob->inputPath;
-    }
-    tigercore::SetCommonMessages(reading);
     return reading;
 }
 

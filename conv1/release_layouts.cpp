@@ -265,19 +265,8 @@ void TypeCBlanks(TypeCRecord& r) {
 }
 
 void TypeCEntity(TypeCRecord& r) {
-    Text<6, 7>(r.STATE);
-    Text<8, 10>(r.COUNTY);
-    Text<11, 14>(r.DATAYR);
-    Text<15, 19>(r.FIPS);
-    Text<20, 21>(r.FIPSCC);
-    Char<22>(r.PLACEDC);
-    Text<23, 24>(r.LSADC);
-    Char<25>(r.ENTITY);
-    Text<26, 29>(r.MA);
-    Text<30, 34>(r.SD);
-    Text<35, 38>(r.AIR);
-    Text<39, 44>(r.VTD);
-    Text<45, 49>(r.UA);
+    tigercore::ParseTypeCEntity({r.STATE, r.COUNTY, r.DATAYR, r.FIPS, r.FIPSCC, r.PLACEDC, r.LSADC, r.ENTITY, r.MA,
+                                 r.SD, r.AIR, r.VTD, r.UA});
 }
 
 void TypeCAnrcAndName58(TypeCRecord& r) {

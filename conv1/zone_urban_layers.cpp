@@ -7,6 +7,7 @@
 #include "conv1/level_layers.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "tigercore/zone_urban_layers.h"
 
 #include <cstring>
 #include <string>
@@ -65,17 +66,8 @@ void FillTrafficAnalysisZone(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 constexpr PolygonLayerDescriptor TrafficAnalysisZoneDescriptor(const DbfFieldDef* fields) {
-    return PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Traffic Analysis Zones", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering TAZ Boundary Lines")
-        .NoRecordsText("There are no TAZ records\n")
-        .OverflowText("the number of Taz border lines exceeds the count")
-        .NoEntriesClipText("All TAZs for this county coincide with water polygons\n"
-                           "Try turning off the water polygon clipping option\n")
-        .NoEntriesText("There are no lines for Traffic Analysis Zones\n")
-        .Abbreviation("taz")
-        .ThemeFolder("taz")
+    return tigercore::TrafficAnalysisZoneTexts(
+               PolygonLayerDescriptor().Title("").SecondTitle("Traffic Analysis Zones", TitleMoment::kAfterAllocation))
         .Fields(fields, "TAZ")
         .Order(CompareCodesInTurn<kZoneAt, kCompanionAt>);
 }
@@ -169,16 +161,7 @@ void FillUrbanArea2000(const BorderLineEntry& first, DbfRecord& record) {
 }
 
 const SideLayer kUrbanArea2000 = {
-    PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Urban Areas 2000", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Urban 2000 Boundary Lines")
-        .NoRecordsText("There are no UA 00 records\n")
-        .OverflowText("the number of Urban 2000 border lines exceeds the count")
-        .NoEntriesClipText("All urban 2000 polygons for this county coincide with water polygons\n"
-                           "Try turning off the water polygon clipping option\n")
-        .NoEntriesText("There are no lines for urban 2000 polygons\n")
-        .Abbreviation("urb00")
+    tigercore::UrbanArea2000Texts()
         .ThemeFolder("urban00")
         .Fields(kUrbanArea2000Fields, "NAME")
         .Order(CompareTextAt6),

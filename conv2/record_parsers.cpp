@@ -91,19 +91,8 @@ void ParseTypeCLine(int row) {
     TypeCRecord& r = gTypeCRecords[static_cast<size_t>(row)];
     Char<1>(r.RT);
     Int<2, 5>(r.VERSION);
-    Text<6, 7>(r.STATE);
-    Text<8, 10>(r.COUNTY);
-    Text<11, 14>(r.DATAYR);
-    Text<15, 19>(r.FIPS);
-    Text<20, 21>(r.FIPSCC);
-    Char<22>(r.PLACEDC);
-    Text<23, 24>(r.LSADC);
-    Char<25>(r.ENTITY);
-    Text<26, 29>(r.MA);
-    Text<30, 34>(r.SD);
-    Text<35, 38>(r.AIANHH);
-    Text<39, 44>(r.VTDTRACT);
-    Text<45, 49>(r.UAUGA);
+    tigercore::ParseTypeCEntity({r.STATE, r.COUNTY, r.DATAYR, r.FIPS, r.FIPSCC, r.PLACEDC, r.LSADC, r.ENTITY, r.MA,
+                                 r.SD, r.AIANHH, r.VTDTRACT, r.UAUGA});
     Text<50, 52>(r.AITSCE);
     Text<63, 122>(r.NAME);
     if (EditionReads105()) {

@@ -8,8 +8,8 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
-#include "tigercore/edition_lengths.h"
 #include "tigercore/line_record_readers.h"
+#include "tigercore/record_reading.h"
 #include "tigercore/table_reader.h"
 
 #include <string>
@@ -28,22 +28,9 @@ constexpr char kRecordTypes[kTableMarkCount + 1] = {'1', '2', 'I', '4', '5', '6'
 // How one record type of this library is read, with the messages most
 // types give.
 tigercore::TableReading Reading(int mark) {
-    tigercore::TableReading reading;
-    reading.type = kRecordTypes[mark == kNoMark ? kTableMarkCount : mark];
-    // The length of its records, the longest of the editions.
-    reading.recordLength = tigercore::LongestRecordLength(reading.type, '9', 'd');
-    // The records the layers draw their lines from have exactly that length.
-    reading.exactLength = mark == kType1Table || mark == kType2Table;
-    reading.services = &Services();
-    reading.file = &gRecordFile;
-    reading.rowIndex = &gRecordIndex;
-    reading.mark = mark == kNoMark ? nullptr : &gTableAllocated[static_cast<size_t>(mark)];
-    if (gCurrentJob) {
-        reading.edition = gCurrentJob->edition;
-        reading.typeOnePath = gCurrentJob->inputPath;
-    }
-    tigercore::SetCommonMessages(reading);
-    return reading;
+    return tigercore::ReadingOf({Services(), gRecordFile, gRecordIndex, gCurrentJob, '9', 'd'},
+                                kRecordTypes[mark == kNoMark ? kTableMarkCount : mark],
+                                mark == kNoMark ? nullptr : &gTableAllocated[static_cast<size_t>(mark)]);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
 #include "tigercore/sort_keys.h"
+#include "tigercore/zone_urban_layers.h"
 
 #include <cstdio>
 #include <cstring>
@@ -151,31 +152,13 @@ void FillChamberDistrict(const BorderLineEntry& first, DbfRecord& record) {
 // ------------------------------------------------------------------ layers
 
 const SideLayer kTrafficAnalysisZone = {
-    PolygonLayerDescriptor()
-        .Title("Traffic Analysis Zones")
-        .StatusText("Gathering TAZ Boundary Lines")
-        .NoRecordsText("There are no TAZ records\n")
-        .OverflowText("the number of Taz border lines exceeds the count")
-        .NoEntriesClipText("All TAZs for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n")
-        .NoEntriesText("There are no lines for Traffic Analysis Zones\n")
-        .Abbreviation("taz")
-        .ThemeFolder("taz")
+    tigercore::TrafficAnalysisZoneTexts(PolygonLayerDescriptor().Title("Traffic Analysis Zones"))
         .Fields(kTrafficAnalysisZoneFields, "TAZ")
         .Order(CompareTazKey),
     SideTable::kTypeS, CountS<kTrafficAnalysisZoneLevel>, TrafficAnalysisZoneCode, FillTrafficAnalysisZone};
 
 const SideLayer kUrbanArea2000 = {
-    PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Urban Areas 2000", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Urban 2000 Boundary Lines")
-        .NoRecordsText("There are no UA 00 records\n")
-        .OverflowText("the number of Urban 2000 border lines exceeds the count")
-        .NoEntriesClipText("All urban 2000 polygons for this county coincide with water polygons\n"
-     "Try turning off the water polygon clipping option\n")
-        .NoEntriesText("There are no lines for urban 2000 polygons\n")
-        .Abbreviation("urb00")
+    tigercore::UrbanArea2000Texts()
         .ThemeFolder("urban")
         .Fields(kUrbanAreaFields, "UACODE")
         .Order(CompareTextAt6),

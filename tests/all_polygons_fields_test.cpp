@@ -1,6 +1,7 @@
 // The all-polygons field tables of the four editions (names, widths, types,
 // offsets, record lengths) and the row of a polygon, byte by byte.
 #include "conv2/all_polygons_fields.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 using namespace vornak2;
+using testsupport::Put;
 
 namespace {
 
@@ -168,13 +170,6 @@ INSTANTIATE_TEST_SUITE_P(Editions, AllPolygonsFieldsTest,
                          ::testing::Values(AllPolygonsEdition::k2002, AllPolygonsEdition::k2003,
                                            AllPolygonsEdition::k2003SecondEdition,
                                            AllPolygonsEdition::k2006SecondEdition));
-
-template <size_t N>
-void Put(char (&field)[N], const char* value) {
-    std::memset(field, ' ', N - 1);
-    field[N - 1] = '\0';
-    std::memcpy(field, value, std::min(std::strlen(value), N - 1));
-}
 
 // The text of the row at [offset, offset + width).
 std::string At(const std::string& row, int offset, int width) { return row.substr(offset, width); }

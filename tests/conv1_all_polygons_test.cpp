@@ -9,6 +9,7 @@
 #include "conv1/stages.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include <string>
 
 using namespace vornak;
+using testsupport::Put;
 using testsupport::ReadFile;
 
 namespace {
@@ -31,14 +33,6 @@ constexpr int kEditions[] = {97, 98, 99, 100, 102, 103};
 void (*const kBuilders[])() = {BuildAllPolygonsTiger97,        BuildAllPolygonsTiger98,
                                BuildAllPolygonsDressRehearsal, BuildAllPolygonsTiger2000,
                                BuildAllPolygonsTiger2000UrbanAreas, BuildAllPolygonsTiger2000Cd108};
-
-// `value` left-justified in `width` blanks (the field's room but its NUL).
-template <size_t N>
-void Put(char (&field)[N], const char* value, size_t width = N - 1) {
-    std::memset(field, 0, N);
-    std::memset(field, ' ', width);
-    std::memcpy(field, value, std::min(std::strlen(value), width));
-}
 
 TEST(Conv1AllPolygonsTables, FieldsAndDescriptorsOfEveryRelease) {
     const int counts[] = {36, 43, 46, 48, 48, 47}, lengths[] = {149, 171, 187, 196, 196, 196};

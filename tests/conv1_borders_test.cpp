@@ -11,6 +11,7 @@
 #include "conv1/stages.h"
 #include "conv1/water_landmarks.h"
 #include "support/temp_dir.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +20,10 @@
 #include <string>
 
 using namespace vornak;
+using testsupport::Blank;
+using testsupport::Put;
 
 namespace {
-
-// `value` left-justified in `width` blanks (the field's room but its NUL).
-template <size_t N>
-void Put(char (&field)[N], const char* value, size_t width = N - 1) {
-    std::memset(field, 0, N);
-    std::memset(field, ' ', width);
-    std::memcpy(field, value, std::min(std::strlen(value), width));
-}
-template <typename... Fields>
-void Blank(Fields&... fields) {
-    (Put(fields, ""), ...);
-}
 
 template <typename Row>
 Row Polygon(const char* polyid) {

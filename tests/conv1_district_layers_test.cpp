@@ -12,6 +12,7 @@
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,10 @@
 
 using namespace vornak;
 using testsupport::KmlPolygon;
+using testsupport::Put;
 
 namespace {
 
-// `value` left-justified in the field's width, blanks after it.
-template <size_t N>
-void Put(char (&field)[N], const char* value) {
-    std::memset(field, ' ', N - 1);
-    field[N - 1] = '\0';
-    std::memcpy(field, value, std::min(std::strlen(value), N - 1));
-}
 // A number right-aligned in 10 columns (TLID, POLYID).
 std::string Id(size_t n) {
     const std::string digits = std::to_string(n);

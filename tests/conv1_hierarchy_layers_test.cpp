@@ -12,6 +12,7 @@
 #include "conv1/stages.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +22,12 @@
 #include <set>
 
 using namespace vornak;
+using testsupport::Put;
 
 using tigercore::gShapePointBuffer;
 
 namespace {
 
-template <size_t N>
-void Put(char (&field)[N], const std::string& value) {
-    std::memset(field, 0, N);
-    std::memset(field, ' ', N - 1);
-    std::memcpy(field, value.data(), std::min(value.size(), N - 1));
-}
 // A state and county code ("" blank) into its two fields.
 void PutCounty(char (&state)[3], char (&county)[4], std::string code) {
     code.resize(5, ' ');

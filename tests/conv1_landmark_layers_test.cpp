@@ -11,6 +11,7 @@
 #include "support/layer_files.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,6 @@ namespace {
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
-template <size_t N>
-void Put(char (&field)[N], const std::string& value) {
-    std::snprintf(field, N, "%-*s", static_cast<int>(N - 1), value.c_str());
-}
 Type7Record Landmark(long long land, const char* cfcc, const char* name) {
     Type7Record r{};
     r.LAND = land, Put(r.CFCC, cfcc), Put(r.LANAME, name);

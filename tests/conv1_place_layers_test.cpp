@@ -10,6 +10,7 @@
 #include "conv1/stages.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +21,11 @@
 #include <sys/stat.h>
 
 using namespace vornak;
+using testsupport::Blank;
 using testsupport::KmlPolygon;
+using testsupport::Put;
 
 namespace {
-
-// `value` left-justified in the field's blanks.
-template <size_t N>
-void Put(char (&field)[N], const char* value) {
-    std::memset(field, ' ', N - 1);
-    field[N - 1] = '\0';
-    std::memcpy(field, value, std::min(std::strlen(value), N - 1));
-}
-template <typename... Fields>
-void Blank(Fields&... fields) {
-    (Put(fields, ""), ...);
-}
 
 using Edit = std::function<void(int cell, TypeARecord&, TypeSRecord&)>;
 

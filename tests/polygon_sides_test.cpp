@@ -7,22 +7,16 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "support/temp_dir.h"
+#include "support/text_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 using namespace vornak2;
+using testsupport::Put;
 
 namespace {
-
-// Stores `value` left-justified and blank-padded at the field's full width.
-template <size_t N>
-void Put(char (&field)[N], const char* value) {
-    std::memset(field, ' ', N - 1);
-    field[N - 1] = '\0';
-    std::memcpy(field, value, std::min(std::strlen(value), N - 1));
-}
 
 // A 60-character NAME as stored.
 std::string Put60(const char* name) {

@@ -160,6 +160,22 @@ void ParseTypeZ(TypeZRecord& r, RecordFamily family) {
     Text<23, 26>(r.ZIP4R);
 }
 
+void ParseTypeCEntity(const TypeCEntityFields& r) {
+    Text<6, 7>(r.STATE);
+    Text<8, 10>(r.COUNTY);
+    Text<11, 14>(r.DATAYR);
+    Text<15, 19>(r.FIPS);
+    Text<20, 21>(r.FIPSCC);
+    Char<22>(r.PLACEDC);
+    Text<23, 24>(r.LSADC);
+    Char<25>(r.ENTITY);
+    Text<26, 29>(r.MA);
+    Text<30, 34>(r.SD);
+    Text<35, 38>(r.AIANHH);
+    Text<39, 44>(r.VTDTRACT);
+    Text<45, 49>(r.UAUGA);
+}
+
 int FindLandRow(const std::vector<Type7Record>& rows, int count, long long land) {
     return FindByHalving(
         rows, count, [land](const Type7Record& row) { return row.LAND < land ? -1 : (row.LAND > land ? 1 : 0); },

@@ -179,6 +179,31 @@ void ParseType7(Type7Record& row, RecordFamily family);
 void ParseType8(Type8Record& row, RecordFamily family);
 void ParseTypeZ(TypeZRecord& row, RecordFamily family);
 
+// The fields of a library's type C row that take the entity codes of
+// columns 6-49: the same columns in the files of both families (the
+// 1994-2000 files from release 98 on). Each library names the American
+// Indian area, the voting district or tract and the urban area code its own
+// way; its other columns are its own.
+struct TypeCEntityFields {
+    char (&STATE)[3];     // 6-7
+    char (&COUNTY)[4];    // 8-10
+    char (&DATAYR)[5];    // 11-14
+    char (&FIPS)[6];      // 15-19
+    char (&FIPSCC)[3];    // 20-21
+    char& PLACEDC;        // 22
+    char (&LSADC)[3];     // 23-24
+    char& ENTITY;         // 25
+    char (&MA)[5];        // 26-29
+    char (&SD)[6];        // 30-34
+    char (&AIANHH)[5];    // 35-38
+    char (&VTDTRACT)[7];  // 39-44
+    char (&UAUGA)[6];     // 45-49
+};
+
+// Fills `row`'s fields from columns 6-49 of the type C record line in
+// gLineBuffer.
+void ParseTypeCEntity(const TypeCEntityFields& row);
+
 // The first row in table order of the landmark `land` in a type 7 table
 // sorted by LAND (the first `count` rows), or -1.
 int FindLandRow(const std::vector<Type7Record>& rows, int count, long long land);
