@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "county_writer.h"
 #include "platform/private_file.h"
 #include "shapeio/journal.h"
 #include "shapeio/shapefile_layer_writer.h"
@@ -120,10 +119,7 @@ TEST(MergedFileFaults, LostIndexKeepsTheLayer) {
 // taken out again.
 TEST(MergedFileFaults, DocumentWithoutClosingLineFailsTheCounty) {
     TempDir dir;
-    countygen::CountySpec spec;
-    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
-    spec.county = "903";
-    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const auto [first, second] = WriteTwoCounties(dir.path());
     const std::string out = dir / "out", document = out + "/county/ctycu.kml", options = Options('c', '3', {1, 9});
     ASSERT_TRUE(platform::MakeDirectory(out));
     ASSERT_EQ(ConvertCounty(first, out, options), 0);

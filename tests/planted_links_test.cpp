@@ -80,10 +80,7 @@ TEST(PlantedLinks, OutputFolderGivenAsALinkIsUsed) {
     TempDir dir;
     ASSERT_TRUE(platform::MakeDirectory(dir / "out"));
     ASSERT_EQ(::symlink((dir / "out").c_str(), (dir / "given").c_str()), 0);
-    countygen::CountySpec spec;
-    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
-    spec.county = "903";
-    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const auto [first, second] = WriteTwoCounties(dir.path());
     for (const std::string& county : {first, second}) {
         EXPECT_EQ(ConvertCounty(county, dir / "given", Options('c', '3', {1, 9})), 0);
     }

@@ -187,10 +187,7 @@ TEST(StoppedCounty, WhatALiveRunHoldsStays) {
 // the list of them: the next run removes them and puts nothing back.
 TEST(StoppedCounty, StoppedWhileCommittingKeepsTheChange) {
     TempDir dir;
-    countygen::CountySpec spec;
-    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
-    spec.county = "903";
-    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const auto [first, second] = WriteTwoCounties(dir.path());
     const std::string options = Options('c', '3', {1});
     for (const char* out : {"ref", "out"}) {
         ASSERT_TRUE(platform::MakeDirectory(dir / out));
@@ -209,10 +206,7 @@ TEST(StoppedCounty, StoppedWhileCommittingKeepsTheChange) {
 // that ended says nothing.
 TEST(StoppedCounty, StopAfterTheCommitListIsSaid) {
     TempDir dir;
-    countygen::CountySpec spec;
-    const std::string first = countygen::WriteCounty(spec, dir.path()).type1Path;
-    spec.county = "903";
-    const std::string second = countygen::WriteCounty(spec, dir.path()).type1Path;
+    const auto [first, second] = WriteTwoCounties(dir.path());
     const std::string options = Options('c', '3', {1});
     const std::string stopped = "pellard commit 8 12 TGR25903TGR25903.log\n";
     const struct {

@@ -2,6 +2,7 @@
 
 #include "conv1/display.h"
 #include "conv2/display.h"
+#include "county_writer.h"
 #include "support/temp_dir.h"
 
 #include <sstream>
@@ -54,6 +55,13 @@ std::string OldOptions(char edition, char organisation, std::initializer_list<in
 int ConvertOldCounty(const std::string& input, const std::string& out, const std::string& options,
                      int countyNumber, int countyCount) {
     return vornak::Display(input.c_str(), out.c_str(), options.c_str(), countyNumber, countyCount);
+}
+
+std::pair<std::string, std::string> WriteTwoCounties(const std::string& dir) {
+    countygen::CountySpec spec;
+    const std::string first = countygen::WriteCounty(spec, dir).type1Path;
+    spec.county = "903";
+    return {first, countygen::WriteCounty(spec, dir).type1Path};
 }
 
 }  // namespace testsupport
