@@ -7,6 +7,7 @@
 #include "conv1/layer_catalogue.h"
 #include "conv1/polygon_layers.h"
 #include "conv1/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 #include <cstring>
 #include <string>
@@ -15,6 +16,8 @@ namespace vornak {
 
 using polygons::CompareLeadingText;
 using polygons::PolygonLayerDescriptor;
+using tigercore::kBlockFields;
+using tigercore::kBlockGroupFields;
 
 namespace {
 
@@ -34,14 +37,6 @@ const DbfFieldDef kTractFields[] = {
 const DbfFieldDef kTract2000Fields[] = {
     {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRT2000", 'C', 6, 0},
     {"STFID", 'C', 11, 0},  {"TRACTID", 'C', 10, 0}, {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kBlockGroupFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kBlock1990Fields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"BLOCK", 'C', 4, 0},   {"STFID", 'C', 15, 0},   {nullptr, 0, 0, 0},
 };
 const DbfFieldDef kBlock2000Fields[] = {
     {"GIST_ID", 'N', 8, 0},  {"FIPSSTCO", 'C', 5, 0}, {"TRACT2000", 'C', 6, 0},
@@ -245,7 +240,7 @@ const SideLayer kBlock1990 = {
         .NoEntriesText("There are no block border lines\n")
         .Abbreviation("blk")
         .ThemeFolder("blocks90")
-        .Fields(kBlock1990Fields, "FIPSSTCO")
+        .Fields(kBlockFields, "FIPSSTCO")
         .Order(CompareLeadingText),
     SideTable::kTypeA, CountA<kBlock1990Level>, TypeACode<kBlock1990Level>, FillBlock};
 

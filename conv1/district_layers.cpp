@@ -9,12 +9,14 @@
 #include "conv1/layer_catalogue.h"
 #include "conv1/level_layers.h"
 #include "conv1/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 namespace vornak {
 
 using polygons::CompareTextAt5;
 using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
+using tigercore::kCongressionalDistrictFields;
 
 namespace {
 
@@ -85,13 +87,6 @@ SideLayer PmsaLayer() {
 }
 
 // -------------------------------------------------- congressional districts
-
-const DbfFieldDef kCongressionalDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0},
-    {"COUNTY", 'C', 5, 0},
-    {"DISTRICT", 'N', 2, 0},
-    {nullptr, 0, 0, 0},
-};
 
 // DISTRICT holds the two characters of the code as they are.
 void FillCongressionalDistrict(const BorderLineEntry& first, DbfRecord& record) {

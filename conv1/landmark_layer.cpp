@@ -25,12 +25,7 @@ using polygons::PolygonLayerDescriptor;
 using tigercore::kLandmarkFeatureTableFields;
 using tigercore::kPolygonLandmarkLinkTableFields;
 
-const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
-    PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Landmark Boundary Lines"),
-    "LANDNAME");
+const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer("LANDNAME");
 
 const LayerTable kFeatureTable{"landmarks", "lpy2", kLandmarkFeatureTableFields, "Wrote %d records to file %s\n"};
 const LayerTable kLinkTable{"landmarks", "lpy3", kPolygonLandmarkLinkTableFields, "Wrote %d records to file %s\n"};

@@ -7,6 +7,7 @@
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
 #include "conv1/type3_layers.h"
+#include "tigercore/shared_layer_fields.h"
 #include "tigercore/sort_keys.h"
 
 #include <cstdio>
@@ -18,6 +19,7 @@ using polygons::CompareLeadingText;
 using polygons::CompareTextAt5;
 using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
+using tigercore::kZctaFields;
 
 namespace {
 
@@ -27,13 +29,6 @@ constexpr int kCensusYear = 2000;
 // Entry: the side's county code and the ZCTA right after it. Sorted by
 // county and ZCTA, dissolved by the ZCTA: the parts of one ZCTA in two
 // counties are one polygon only where they meet in that order.
-
-const DbfFieldDef kZctaFields[] = {
-    {"GIST_ID", 'N', 8, 0},
-    {"COUNTY", 'C', 5, 0},
-    {"ZCTA", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
 
 void FillZcta(const BorderLineEntry& first, DbfRecord& record) {
     record.Add(FieldText(EntryText(first, 0, 5))).Add(FieldText(EntryText(first, 5, 5)));

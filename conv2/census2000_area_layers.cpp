@@ -8,6 +8,7 @@
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 #include <string>
 
@@ -20,6 +21,9 @@ using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
+using tigercore::kCongressionalDistrictFields;
+using tigercore::kThreeDigitZctaFields;
+using tigercore::kZctaFields;
 
 constexpr int kCensusYear = 2000;
 
@@ -72,18 +76,6 @@ const DbfFieldDef kPuma1PercentFields[] = {
     {"GIST_ID", 'N', 8, 0},
     {"COUNTY", 'C', 5, 0},
     {"PUMA1", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kZctaFields[] = {
-    {"GIST_ID", 'N', 8, 0},
-    {"COUNTY", 'C', 5, 0},
-    {"ZCTA", 'C', 5, 0},
-    {nullptr, 0, 0, 0},
-};
-const DbfFieldDef kThreeDigitZctaFields[] = {
-    {"GIST_ID", 'N', 8, 0},
-    {"COUNTY", 'C', 5, 0},
-    {"ZCTA3", 'C', 3, 0},
     {nullptr, 0, 0, 0},
 };
 

@@ -8,6 +8,7 @@
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,15 +23,12 @@ using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
+using tigercore::kBlockFields;
+using tigercore::kBlockGroupFields;
 
 constexpr int kCensusYear = 2000;
 
 // ------------------------------------------------------------------- block
-
-const DbfFieldDef kBlock2000Fields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"BLOCK", 'C', 4, 0},   {"STFID", 'C', 15, 0},   {nullptr, 0, 0, 0},
-};
 
 void FillBlock(const BorderLineEntry& first, DbfRecord& record) {
     std::string code = EntryText(first, 0, 15);
@@ -140,7 +138,7 @@ const SideLayer kBlock2000 = {
         .NoEntriesText("There are no Census Blocks 2000 for this file\n")
         .Abbreviation("blk00")
         .ThemeFolder("blocks")
-        .Fields(kBlock2000Fields, "STFID")
+        .Fields(kBlockFields, "STFID")
         .Order(CompareLeadingText),
     SideTable::kTypeS, CountS<kBlock2000Level>, HierarchyCode2000<kBlock2000Level, 11, 4>, FillBlock};
 

@@ -6,6 +6,7 @@
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/shared_layer_fields.h"
 #include "tigercore/sort_keys.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@ using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
+using tigercore::kBlockGroupFields;
 
 const TypeARecord& RowA(const void* row) { return *static_cast<const TypeARecord*>(row); }
 

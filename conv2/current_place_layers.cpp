@@ -4,6 +4,7 @@
 #include "conv2/county_keyed_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 namespace vornak2 {
 
@@ -15,6 +16,7 @@ using countykeyed::SideCodeOf;
 using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
+using tigercore::kCongressionalDistrictFields;
 
 // ------------------------------------------------------------------ layers
 

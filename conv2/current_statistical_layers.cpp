@@ -4,6 +4,7 @@
 #include "conv2/county_keyed_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
+#include "tigercore/shared_layer_fields.h"
 
 namespace vornak2 {
 
@@ -15,16 +16,10 @@ using countykeyed::SideCodeOf;
 using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
+using tigercore::kThreeDigitZctaFields;
+using tigercore::kZctaFields;
 
 // ------------------------------------------------------------ field tables
-
-const DbfFieldDef kZcta5Fields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ZCTA", 'C', 5, 0}, {nullptr, 0, 0, 0},
-};
-
-const DbfFieldDef kZcta3Fields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ZCTA3", 'C', 3, 0}, {nullptr, 0, 0, 0},
-};
 
 const DbfFieldDef kCbsaFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"CBSA", 'C', 5, 0},       {"NAME", 'C', 60, 0},
@@ -81,7 +76,7 @@ const SideLayer kZcta5Current = {
         .NoEntriesText("There are no ZCTA border lines\n")
         .Abbreviation("zcta5cu")
         .ThemeFolder("zcta5")
-        .Fields(kZcta5Fields, "ZCTA")
+        .Fields(kZctaFields, "ZCTA")
         .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kZcta5CurrentLevel>, SideCodeOf<&A::ZCTA5CU, 5>,
     FillRecord<5, 0, Attributes::kCodeOnly>};
@@ -97,7 +92,7 @@ const SideLayer kZcta3Current = {
         .NoEntriesText("There are no ZCTA3 border lines\n")
         .Abbreviation("zcta3cu")
         .ThemeFolder("zcta3")
-        .Fields(kZcta3Fields, "ZCTA3")
+        .Fields(kThreeDigitZctaFields, "ZCTA3")
         .Order(CompareTextAt6),
     SideTable::kTypeA, CountA<kZcta3CurrentLevel>, SideCodeOf<&A::ZCTA3CU, 3>,
     FillRecord<3, 0, Attributes::kCodeOnly>};

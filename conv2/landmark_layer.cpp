@@ -28,12 +28,7 @@ using polygons::BorderLineEntry;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
-const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer(
-    PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Landmark Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Landmark Boundary Lines"),
-    "LANDPOLY");
+const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer("LANDPOLY");
 
 // Entry: the county code of the side's type S row at 0; the side's first
 // type 8 row in the integer key.

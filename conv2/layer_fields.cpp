@@ -14,11 +14,6 @@ const DbfFieldDef kTractFields[] = {
     {"STFID", 'C', 11, 0},  {"NAME", 'C', 60, 0},    {nullptr, 0, 0, 0},
 };
 
-const DbfFieldDef kBlockGroupFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"FIPSSTCO", 'C', 5, 0}, {"TRACT", 'C', 6, 0},
-    {"GROUP", 'C', 1, 0},   {"STFID", 'C', 12, 0},   {nullptr, 0, 0, 0},
-};
-
 const DbfFieldDef kAianhhFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"AIANHH", 'C', 4, 0}, {"AIANHHFP", 'C', 5, 0},
     {"AIHHTLI", 'C', 1, 0}, {"NAME", 'C', 60, 0},  {"LSADC", 'C', 2, 0},  {"FIPSCC", 'C', 2, 0},
@@ -71,11 +66,6 @@ const DbfFieldDef kPmsaFields[] = AREA_FIELDS("PMSA", 4);
 const DbfFieldDef kNecmaFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"NECMA", 'C', 4, 0},
     {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {nullptr, 0, 0, 0},
-};
-
-// DISTRICT is numeric: the code right-aligned.
-const DbfFieldDef kCongressionalDistrictFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"DISTRICT", 'N', 2, 0}, {nullptr, 0, 0, 0},
 };
 
 }  // namespace vornak2

@@ -6,10 +6,9 @@
 
 namespace vornak2 {
 
-// The census hierarchy's county, tract and block group.
+// The census hierarchy's county and tract.
 extern const shapeio::DbfFieldDef kCountyFields[];
 extern const shapeio::DbfFieldDef kTractFields[];
-extern const shapeio::DbfFieldDef kBlockGroupFields[];
 // American Indian areas, Alaska Native regional corporations, tribal subdivisions.
 extern const shapeio::DbfFieldDef kAianhhFields[];
 extern const shapeio::DbfFieldDef kAnrcFields[];
@@ -19,13 +18,12 @@ extern const shapeio::DbfFieldDef kConsolidatedCityFields[];
 extern const shapeio::DbfFieldDef kCountySubdivisionFields[];
 extern const shapeio::DbfFieldDef kSubbarrioFields[];
 extern const shapeio::DbfFieldDef kPlaceFields[];
-// School districts, metropolitan areas and congressional districts.
+// School districts and metropolitan areas.
 extern const shapeio::DbfFieldDef kElementarySchoolFields[];
 extern const shapeio::DbfFieldDef kSecondarySchoolFields[];
 extern const shapeio::DbfFieldDef kUnifiedSchoolFields[];
 extern const shapeio::DbfFieldDef kCmsaMsaFields[];
 extern const shapeio::DbfFieldDef kPmsaFields[];
 extern const shapeio::DbfFieldDef kNecmaFields[];
-extern const shapeio::DbfFieldDef kCongressionalDistrictFields[];
 
 }  // namespace vornak2

@@ -1,7 +1,7 @@
 // What the landmark and water polygon layers of both libraries say alike:
-// their texts, names and theme folders, the landmark layer's fields and
-// order, and the landmark tables' fields. Each library adds its titles and
-// status text (and the water layer's fields and order).
+// their texts, names and theme folders, the landmark layer's titles, status
+// text, fields and order, and the landmark tables' fields. Each library adds
+// the water layer's titles, status text, fields and order.
 #pragma once
 
 #include "polygons/polygon_layer.h"
@@ -37,12 +37,17 @@ constexpr polygons::PolygonLayerDescriptor LandmarkPolygonTexts(const polygons::
 // COUNTY, CFCC, LANDNAME, LANDPOLY and FILEID.
 extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
 
-// The landmark polygon layer with the library's titles and status text: its
-// texts, its fields with placemarks named by `nameField`, ordered by the
-// type 8 row in the entries' integer key.
-constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(const polygons::PolygonLayerDescriptor& titles,
-                                                               const char* nameField) {
-    return LandmarkPolygonTexts(titles).Fields(kLandmarkPolygonFields, nameField).Order(polygons::CompareIntAt8);
+// The landmark polygon layer: its titles (the second once the entries' room
+// is obtained), status text and texts, its fields with placemarks named by
+// `nameField`, ordered by the type 8 row in the entries' integer key.
+constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(const char* nameField) {
+    using Moment = polygons::PolygonLayerDescriptor::TitleMoment;
+    return LandmarkPolygonTexts(polygons::PolygonLayerDescriptor()
+                                    .Title("")
+                                    .SecondTitle("Landmark Polygons", Moment::kAfterAllocation)
+                                    .StatusText("Gathering Landmark Boundary Lines"))
+        .Fields(kLandmarkPolygonFields, nameField)
+        .Order(polygons::CompareIntAt8);
 }
 
 constexpr polygons::PolygonLayerDescriptor WaterPolygonTexts(const polygons::PolygonLayerDescriptor& layer) {
