@@ -28,10 +28,7 @@ const DbfFieldDef kWaterPolygonFields[] = {
 
 // The entries sort by the whole water body key (after the county code).
 const PolygonLayerDescriptor kWaterLayer =
-    tigercore::WaterPolygonTexts(PolygonLayerDescriptor()
-        .Title("")
-        .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
-        .StatusText("Gathering Water Poly Boundary Lines", StatusMoment::kBeforeSorting))
+    tigercore::WaterPolygonTexts(StatusMoment::kBeforeSorting)
         .Fields(kWaterPolygonFields, "LANDNAME")
         .Order(CompareTextAt6);
 

@@ -22,7 +22,6 @@ using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 using tigercore::kCongressionalDistrictFields;
-using tigercore::kThreeDigitZctaFields;
 using tigercore::kZctaFields;
 
 constexpr int kCensusYear = 2000;

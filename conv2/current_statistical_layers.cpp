@@ -16,7 +16,6 @@ using countykeyed::SideCodeOf;
 using polygons::CompareTextAt6;
 using polygons::PolygonLayerDescriptor;
 using shapeio::DbfFieldDef;
-using tigercore::kThreeDigitZctaFields;
 using tigercore::kZctaFields;
 
 // ------------------------------------------------------------ field tables

@@ -68,4 +68,8 @@ const DbfFieldDef kNecmaFields[] = {
     {"NAME", 'C', 60, 0},   {"LSADC", 'C', 2, 0},  {nullptr, 0, 0, 0},
 };
 
+const DbfFieldDef kThreeDigitZctaFields[] = {
+    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ZCTA3", 'C', 3, 0}, {nullptr, 0, 0, 0},
+};
+
 }  // namespace vornak2

@@ -25,5 +25,7 @@ extern const shapeio::DbfFieldDef kUnifiedSchoolFields[];
 extern const shapeio::DbfFieldDef kCmsaMsaFields[];
 extern const shapeio::DbfFieldDef kPmsaFields[];
 extern const shapeio::DbfFieldDef kNecmaFields[];
+// Three-digit ZIP code tabulation areas.
+extern const shapeio::DbfFieldDef kThreeDigitZctaFields[];
 
 }  // namespace vornak2

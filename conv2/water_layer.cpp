@@ -33,10 +33,7 @@ const DbfFieldDef kWaterPolygonFields[] = {
     {"FLAG", 'N', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-const PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(PolygonLayerDescriptor()
-    .Title("")
-    .SecondTitle("Water Polygons", TitleMoment::kAfterAllocation)
-    .StatusText("Gathering Water Poly Boundary Lines"))
+const PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(StatusMoment::kAfterSorting)
     .Fields(kWaterPolygonFields, "LANDNAME")
     .Order(CompareIntAt8);
 

@@ -1,7 +1,7 @@
 // What the landmark and water polygon layers of both libraries say alike:
-// their texts, names and theme folders, the landmark layer's titles, status
-// text, fields and order, and the landmark tables' fields. Each library adds
-// the water layer's titles, status text, fields and order.
+// their titles, status texts, messages, names and theme folders, the landmark
+// layer's fields and order, and the landmark tables' fields. Each library
+// adds the water layer's fields and order.
 #pragma once
 
 #include "polygons/polygon_layer.h"
@@ -27,12 +27,6 @@ constexpr polygons::PolygonLayerDescriptor WithTexts(const polygons::PolygonLaye
         .ThemeFolder(texts.themeFolder);
 }
 
-constexpr polygons::PolygonLayerDescriptor LandmarkPolygonTexts(const polygons::PolygonLayerDescriptor& layer) {
-    return WithTexts(layer, {"There are no Landmark Polygon records\n",
-                             "the number of Landmark border lines exceeds the count",
-                             "There are no landmark border lines\n", "lpy", "landmarks"});
-}
-
 // The landmark polygon layer's attribute fields: GIST_ID, POLYID, CENID,
 // COUNTY, CFCC, LANDNAME, LANDPOLY and FILEID.
 extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
@@ -42,17 +36,28 @@ extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
 // `nameField`, ordered by the type 8 row in the entries' integer key.
 constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(const char* nameField) {
     using Moment = polygons::PolygonLayerDescriptor::TitleMoment;
-    return LandmarkPolygonTexts(polygons::PolygonLayerDescriptor()
-                                    .Title("")
-                                    .SecondTitle("Landmark Polygons", Moment::kAfterAllocation)
-                                    .StatusText("Gathering Landmark Boundary Lines"))
+    return WithTexts(polygons::PolygonLayerDescriptor()
+                         .Title("")
+                         .SecondTitle("Landmark Polygons", Moment::kAfterAllocation)
+                         .StatusText("Gathering Landmark Boundary Lines"),
+                     {"There are no Landmark Polygon records\n", "the number of Landmark border lines exceeds the count",
+                      "There are no landmark border lines\n", "lpy", "landmarks"})
         .Fields(kLandmarkPolygonFields, nameField)
         .Order(polygons::CompareIntAt8);
 }
 
-constexpr polygons::PolygonLayerDescriptor WaterPolygonTexts(const polygons::PolygonLayerDescriptor& layer) {
-    return WithTexts(layer, {"There are no Water Polygon records\n", "the number of Water border lines exceeds the count",
-                             "There are no water polygon border lines\n", "wat", "water"});
+// The water polygon layer's titles (the second once the entries' room is
+// obtained), status text, shown at `statusMoment`, and texts; each library
+// adds its fields and order.
+constexpr polygons::PolygonLayerDescriptor WaterPolygonTexts(
+    polygons::PolygonLayerDescriptor::StatusMoment statusMoment) {
+    using Moment = polygons::PolygonLayerDescriptor::TitleMoment;
+    return WithTexts(polygons::PolygonLayerDescriptor()
+                         .Title("")
+                         .SecondTitle("Water Polygons", Moment::kAfterAllocation)
+                         .StatusText("Gathering Water Poly Boundary Lines", statusMoment),
+                     {"There are no Water Polygon records\n", "the number of Water border lines exceeds the count",
+                      "There are no water polygon border lines\n", "wat", "water"});
 }
 
 // The landmark feature table ("lpy2": a row per landmark of type 7) and the

@@ -1,7 +1,7 @@
 // The attribute fields of the polygon layers that both libraries write with
 // the same columns: block groups, blocks (1990 in the older library, 2000 in
-// the later one), congressional districts and ZIP code tabulation areas
-// (five digits and three).
+// the later one), congressional districts and five-digit ZIP code
+// tabulation areas.
 #pragma once
 
 #include "shapeio/dbase.h"
@@ -24,10 +24,6 @@ inline constexpr shapeio::DbfFieldDef kCongressionalDistrictFields[] = {
 
 inline constexpr shapeio::DbfFieldDef kZctaFields[] = {
     {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ZCTA", 'C', 5, 0}, {nullptr, 0, 0, 0},
-};
-
-inline constexpr shapeio::DbfFieldDef kThreeDigitZctaFields[] = {
-    {"GIST_ID", 'N', 8, 0}, {"COUNTY", 'C', 5, 0}, {"ZCTA3", 'C', 3, 0}, {nullptr, 0, 0, 0},
 };
 
 }  // namespace tigercore
