@@ -34,7 +34,7 @@ std::string OptionsForCall(const std::string& options, bool forDisplayV2) {
 }
 
 bool AsksForAnyOlderLayer(const std::string& options) {
-    for (std::size_t i = 0; i < 50 && i < options.size(); ++i)
+    for (std::size_t i = 0; i <= options::older::kLastPolygonLayer && i < options.size(); ++i)
         if (options[i] != '0') return true;
     return false;
 }
