@@ -71,11 +71,12 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gOrganisationMode = decoded.organisation;
     tigercore::OpenedCounty opened;
     const bool open = tigercore::OpenCounty(
-        {outputDirArg, archivePathArg, dialog->editionText, gOrganisationMode, true}, inputPath, opened);
+        {outputDirArg, archivePathArg, gOptionString, dialog->editionText, gOrganisationMode, true}, inputPath, opened);
     gCountyCode = opened.names.countyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
     gLogPath = opened.logPath;
+    gRunRecord = opened.record;
     dialog->countyText = gCountyCode;
     if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;
@@ -87,7 +88,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     dialog->Create();
     const bool converted = dialog->RunConversion();
 
-    tigercore::CloseCountyLog(gLogFile, opened.logPath);
+    tigercore::CloseCounty(gLogFile, opened.logPath, gScratchFolder, Services());
     return converted ? tigercore::kCountyConverted : tigercore::kCountyFailed;
 }
 

@@ -18,9 +18,7 @@ cd "$(dirname "$0")/.."
 chains=${1:-500000}
 runs=${2:-3}
 shift $(($# < 2 ? $# : 2))
-bash scripts/setup.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target bench_records >/dev/null
+bash scripts/build-release.sh bench_records
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

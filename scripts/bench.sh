@@ -35,7 +35,5 @@
 # scripts/compare-gdal.sh.
 set -eu
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target bench_county >/dev/null
+bash scripts/build-release.sh bench_county
 build-release/tools/bench_county/bench_county "$@"

@@ -21,9 +21,7 @@ set -eu
 cd "$(dirname "$0")/.."
 chains=${1:-125000}
 rounds=${2:-5}
-bash scripts/setup.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release -j"$(nproc)" --target convert_county countygen >/dev/null
+bash scripts/build-release.sh convert_county countygen
 convert=build-release/tools/convert_county/convert_county
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

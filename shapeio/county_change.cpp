@@ -7,21 +7,24 @@
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
 namespace shapeio {
 
 // A change is committed through a list of its journals in the folder,
-// written before the first is removed and removed after the last: a run
-// stopped in between, or a journal that could not be removed, leaves the
-// list, and the next run removes the journals it names instead of putting
-// their files back. The list's first line names the county and its log:
-// "pellard commit <name size> <log size> <name><log>", the log relative to
-// the folder unless it starts with '/'; a run that ends with the list left
-// rewrites it as "pellard ended ...". The journals follow, one a line,
+// written before the first is removed and removed as the run's very last
+// step, once its log is complete (Finish): a run stopped in between, or a
+// journal that could not be removed, leaves the list, and the next run
+// removes the journals it names instead of putting their files back. The
+// list's first line names the run:
+//   "pellard commit <c> <l> <county><log> <o> <i> <length> <s> <ns> <options><input>"
+// with <c>, <l>, <o> and <i> the lengths of the texts they precede; the
+// county is a plain name (no '/', no control character) and its log
+// "<county>.log" in the folder, or both are empty; the input is the file the
+// county was read from, with its length and modification time (s, ns). The
+// part from <o> on may be missing (the run is not known). A list left by a
+// run that ended starts "pellard ended ...". The journals follow, one a line,
 // relative to the folder. A list without the first line (as older runs
 // wrote them) is read as one of a stopped run whose county is not known.
 
@@ -45,61 +48,114 @@ bool JournalName(const std::string& relative) {
 constexpr char kStoppedHead[] = "pellard commit ";
 constexpr char kEndedHead[] = "pellard ended ";
 
-// The first line of the list: `head`, the county and its log.
-std::string ListHead(const char* head, const std::string& county, const std::string& log) {
-    return head + std::to_string(county.size()) + " " + std::to_string(log.size()) + " " + county + log + "\n";
+// A name that stands for one file in the folder and one line of a log.
+bool PlainName(const std::string& name) {
+    for (const unsigned char c : name) {
+        if (c == '/' || c < 0x20 || c == 0x7f) return false;
+    }
+    return true;
+}
+
+// What follows the first word of the list's first line, for this run.
+std::string HeadBody(const std::string& county, const RunRecord& record) {
+    // A county that is no plain name is not named.
+    const std::string name = PlainName(county) ? county : std::string();
+    const std::string log = name.empty() ? std::string() : name + ".log";
+    std::string body = std::to_string(name.size()) + " " + std::to_string(log.size()) + " " + name + log;
+    if (!name.empty() && !record.input.empty()) {
+        body += " " + std::to_string(record.options.size()) + " " + std::to_string(record.input.size()) + " " +
+                std::to_string(record.inputLength) + " " + std::to_string(record.modifiedSeconds) + " " +
+                std::to_string(record.modifiedNanoseconds) + " " + record.options + record.input;
+    }
+    return body + "\n";
 }
 
 // The first line of a commit list as read back.
 struct ListHeadText {
-    size_t length = 0;     // 0: the list has none (or a damaged one)
+    size_t length = 0;     // 0: the list has none
+    bool damaged = false;  // a first line that cannot be read, or names anything else
     bool ended = false;    // the run ended itself, leaving the list
     std::string county;    // empty when not known
-    std::string log;       // as the list holds it
+    bool recorded = false;  // the run is known
+    RunRecord record;
 };
 
+// A number of the head at `at` and the blank behind it.
+bool TakeNumber(const std::string& text, size_t& at, long long& value) {
+    size_t end = at;
+    while (end < text.size() && end - at < 18 && text[end] >= '0' && text[end] <= '9') ++end;
+    if (end == at || end >= text.size() || text[end] != ' ') return false;
+    value = std::stoll(text.substr(at, end - at));
+    at = end + 1;
+    return true;
+}
+
+// The text of `length` bytes at `at`.
+bool TakeText(const std::string& text, size_t& at, long long length, std::string& value) {
+    if (static_cast<unsigned long long>(length) > text.size() - at) return false;
+    value = text.substr(at, static_cast<size_t>(length));
+    at += static_cast<size_t>(length);
+    return true;
+}
+
 ListHeadText ReadListHead(const std::string& text) {
+    ListHeadText read;
+    size_t at = 0;
     for (const char* head : {kStoppedHead, kEndedHead}) {
         const std::string start(head);
         if (text.compare(0, start.size(), start) != 0) continue;
-        unsigned long long countySize = 0, logSize = 0;
-        int used = 0;
-        if (std::sscanf(text.c_str() + start.size(), "%llu %llu%n", &countySize, &logSize, &used) != 2) break;
-        const size_t at = start.size() + static_cast<size_t>(used) + 1;
-        if (at > text.size() || text[at - 1] != ' ' || text.size() - at <= countySize ||
-            text.size() - at - countySize <= logSize || text[at + countySize + logSize] != '\n') {
-            break;
-        }
-        ListHeadText read;
-        read.length = at + countySize + logSize + 1;
         read.ended = head == kEndedHead;
-        read.county = text.substr(at, countySize);
-        read.log = text.substr(at + countySize, logSize);
+        at = start.size();
+    }
+    if (at == 0) return read;
+    read.damaged = true;
+    long long countySize = 0, logSize = 0;
+    std::string log;
+    if (!TakeNumber(text, at, countySize) || !TakeNumber(text, at, logSize) ||
+        !TakeText(text, at, countySize, read.county) || !TakeText(text, at, logSize, log) || at >= text.size()) {
         return read;
     }
-    return ListHeadText();
+    if (!PlainName(read.county) || log != (read.county.empty() ? std::string() : read.county + ".log")) return read;
+    if (text[at] == ' ' && !read.county.empty()) {
+        ++at;
+        long long optionsSize = 0, inputSize = 0;
+        RunRecord& r = read.record;
+        if (!TakeNumber(text, at, optionsSize) || !TakeNumber(text, at, inputSize) ||
+            !TakeNumber(text, at, r.inputLength) || !TakeNumber(text, at, r.modifiedSeconds) ||
+            !TakeNumber(text, at, r.modifiedNanoseconds) || !TakeText(text, at, optionsSize, r.options) ||
+            !TakeText(text, at, inputSize, r.input) || at >= text.size() || r.input.empty()) {
+            return read;
+        }
+        read.recorded = true;
+    }
+    if (text[at] != '\n') return read;
+    read.damaged = false;
+    read.length = at + 1;
+    return read;
 }
 
-// The county's log as the list names it: relative to the folder when it
-// lies there.
-std::string ListedLog(const std::string& log, const std::string& folder) {
-    if (log.empty()) return log;
-    const std::string prefix = folder + "/";
-    if (log.compare(0, prefix.size(), prefix) != 0) return log[0] == '/' ? log : platform::AbsolutePath(log);
-    const size_t name = log.find_first_not_of('/', prefix.size());
-    return name == std::string::npos ? std::string() : log.substr(name);
+// The whole list, never waiting on what is no regular file.
+bool ReadList(const std::string& path, std::string& text) {
+    platform::FilePtr in = platform::OpenFile(path, "rb");
+    if (!in) return false;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0;) text.append(buffer, got);
+    return !std::ferror(in.get());
+}
+
+std::string StoppedRunText(const std::string& county, const std::string& folder, const char* ending) {
+    return (county.empty() ? std::string("A county") : county) + " was converted whole into the merged layers of " +
+           folder + " before its run stopped: " + ending;
 }
 
 // Says that the run that left the list was stopped after its county was
 // in the merged layers: on screen, in this county's log and in the stopped
 // county's log (when it can be opened, and is not this county's).
 void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
-    const std::string text = (head.county.empty() ? std::string("A county") : head.county) +
-                             " was converted whole into the merged layers of " + folder +
-                             " before its run stopped: running it again adds it again";
+    const std::string text = StoppedRunText(head.county, folder, "running it again adds it again");
     services.ShowMessage(text);
-    if (head.log.empty()) return;
-    const std::string log = head.log[0] == '/' ? head.log : folder + "/" + head.log;
+    if (head.county.empty()) return;
+    const std::string log = folder + "/" + head.county + ".log";
     const std::string own = services.LogPath();
     if (!own.empty() && platform::SameFile(own, log)) return;
     platform::FilePtr stopped = platform::OpenExistingToAppend(log);
@@ -110,12 +166,15 @@ void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobS
 
 }  // namespace
 
-void CountyChange::Open(const std::string& folder) {
+void CountyChange::Open(const std::string& folder, bool convertedBefore) {
     // Journals of a change left open stay on disk for the next run.
     journals_.clear();
     removals_.clear();
     folder_ = folder;
     open_ = true;
+    convertedBefore_ = convertedBefore;
+    listPlaced_ = convertedBefore;
+    listBody_ = HeadBody(std::string(), RunRecord());
 }
 
 Journal& CountyChange::JournalAt(const std::string& path) {
@@ -152,7 +211,6 @@ bool CountyChange::Undo(JobServices& services) {
 bool CountyChange::Commit(JobServices& services) {
     std::vector<std::string> written;
     std::set<std::string> folders;
-    const std::string county = services.CountyName(), log = ListedLog(services.LogPath(), folder_);
     std::string list;
     for (const auto& journal : journals_) {
         if (!journal->Written()) continue;
@@ -167,8 +225,8 @@ bool CountyChange::Commit(JobServices& services) {
     // good before any journal goes: the county's durable point
     // (kept_files.h) came first.
     const std::string listPath = folder_ + "/" + kCommitList;
-    if (!(platform::WriteWholeFile(listPath, ListHead(kStoppedHead, county, log) + list) &&
-          platform::SyncFolder(folder_))) {
+    listBody_ = HeadBody(services.CountyName(), services.Record()) + list;
+    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_) && platform::SyncFolder(folder_))) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
                               " could not be written" + SystemReason());
         services.FailCounty();
@@ -187,13 +245,22 @@ bool CountyChange::Commit(JobServices& services) {
     // The journals are gone for good before the list that keeps them from
     // being taken for a stopped change's.
     for (const std::string& folder : folders) removed = platform::SyncFolder(folder) && removed;
-    if (removed && !platform::RemoveFileDurably(listPath)) {
-        services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the next run in " + folder_ +
-                              " removes it");
-    }
-    // The list left behind is not that of a stopped run.
-    if (!removed) platform::WriteWholeFile(listPath, ListHead(kEndedHead, county, log) + list);
+    // The list stays until the run's last step; one left behind with a
+    // journal is not that of a stopped run.
+    listPlaced_ = removed;
+    if (!removed) platform::WriteWholeFile(listPath, kEndedHead + listBody_);
     return RemoveLeftWithoutRows();
+}
+
+void CountyChange::Finish(JobServices& services) {
+    if (!listPlaced_) return;
+    listPlaced_ = false;
+    const std::string listPath = folder_ + "/" + kCommitList;
+    if (platform::RemoveFileDurably(listPath)) return;
+    const std::string reason = SystemReason();
+    // Left as it is, the next run would take the county for stopped.
+    platform::WriteWholeFile(listPath, kEndedHead + listBody_);
+    services.ShowMessage("Could not remove " + listPath + reason + ": the next run in " + folder_ + " removes it");
 }
 
 bool CountyChange::RemoveLeftWithoutRows() {
@@ -203,25 +270,30 @@ bool CountyChange::RemoveLeftWithoutRows() {
     return true;
 }
 
-bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
-    const std::string listPath = folder + "/" + kCommitList;
-    if (platform::IsSymbolicLink(listPath)) {
-        services.WriteLogLine(LinkRefusal(listPath));
+Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services) {
+    auto fail = [&services](const std::string& message) {
+        services.WriteLogLine(message);
         services.FailCounty();
-        return false;
-    }
+        return Recovery::kFailed;
+    };
+    const std::string listPath = folder + "/" + kCommitList;
+    if (platform::IsSymbolicLink(listPath)) return fail(LinkRefusal(listPath));
+    bool convertedBefore = false;
     if (platform::FileExists(listPath)) {
         // The run committed its change: its journals only go. One that
         // stays would undo that change; the list stays with it.
-        auto cannotRemove = [&services](const std::string& path) {
-            services.WriteLogLine("Could not remove " + path + SystemReason() +
-                                  ", left by a run that committed its change");
-            services.FailCounty();
-            return false;
+        auto cannotRemove = [&fail](const std::string& path) {
+            return fail("Could not remove " + path + SystemReason() + ", left by a run that committed its change");
         };
-        std::ifstream in(listPath, std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::string text;
+        if (!ReadList(listPath, text)) return fail("Could not read " + listPath + SystemReason());
         const ListHeadText head = ReadListHead(text);
+        if (head.damaged) {
+            return fail("The commit list " + listPath +
+                        " is damaged: the merged layers of " + folder + " and the list are left as they are");
+        }
+        convertedBefore = !head.ended && head.recorded && head.county == services.CountyName() &&
+                          head.record == services.Record();
         std::istringstream journals(text.substr(head.length));
         for (std::string relative; std::getline(journals, relative);) {
             const std::string path = folder + "/" + relative;
@@ -230,15 +302,23 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
                 return cannotRemove(path);
             }
         }
-        if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
-        if (!head.ended) TellStoppedCommit(head, folder, services);
+        if (convertedBefore) {
+            // The list goes at this run's end: a run stopped before then
+            // leaves it for the next one to find.
+            services.ShowMessage(StoppedRunText(head.county, folder, "it is not converted again"));
+        } else {
+            if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
+            if (!head.ended) TellStoppedCommit(head, folder, services);
+        }
     }
     for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
-            if (EndsWith(name, kJournalEnding) && !Journal::Restore(layerFolder + name, services, true)) return false;
+            if (EndsWith(name, kJournalEnding) && !Journal::Restore(layerFolder + name, services, true)) {
+                return Recovery::kFailed;
+            }
         }
     }
-    return true;
+    return convertedBefore ? Recovery::kConvertedBefore : Recovery::kGoOn;
 }
 
 void LayerJournal::Done() {

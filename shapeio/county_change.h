@@ -16,12 +16,23 @@
 
 namespace shapeio {
 
+// What a merged county's run found of the runs before it (RecoverStoppedChanges).
+enum class Recovery {
+    kGoOn,             // the layers stand as complete runs left them
+    kConvertedBefore,  // a stopped run of this very county had converted it whole: it is not converted again
+    kFailed,           // logged, the county failed
+};
+
 class CountyChange {
 public:
     // Opens the change of a county whose merged layers lie in `folder` (the
-    // output folder, which the county holds against other jobs).
-    void Open(const std::string& folder);
+    // output folder, which the county holds against other jobs until its
+    // run ends). `convertedBefore`: the commit list of a stopped run of this
+    // very county, whose journals are gone, is this run's to remove (Finish).
+    void Open(const std::string& folder, bool convertedBefore = false);
     bool IsOpen() const { return open_; }
+    // A stopped run had converted this county whole: nothing is converted.
+    bool ConvertedBefore() const { return convertedBefore_; }
     // The county's journal at `path`: one for the county, however many
     // layers continue the files it guards.
     Journal& JournalAt(const std::string& path);
@@ -35,7 +46,12 @@ public:
     // failed, and what is still journaled is put back by the next run. A
     // committed change whose journal cannot be removed is logged and leaves
     // its commit list, so that the next run removes that journal.
+    // A commit leaves its list in place until Finish.
     bool End(JobServices& services, bool converted);
+    // The run's very last step, once its log is complete: removes the
+    // commit list, after which the change is done. A list that cannot be
+    // removed is said on screen and marked as that of a run that ended.
+    void Finish(JobServices& services);
 
 private:
     bool Commit(JobServices& services);
@@ -45,20 +61,31 @@ private:
 
     std::string folder_;
     bool open_ = false;
+    bool convertedBefore_ = false;
+    // The commit list placed, which Finish removes, and what follows its
+    // first word.
+    bool listPlaced_ = false;
+    std::string listBody_;
     std::vector<std::unique_ptr<Journal>> journals_;
     std::vector<std::string> removals_;
 };
 
 // Before a merged county changes anything in `folder` (held against other
-// jobs): finishes the commit of a run that stopped while committing, and
-// puts back the files of every journal in the folder and the folders right
-// below it (not reached through links), logging each. A finished commit is
-// said on screen, in this county's log and in the stopped county's log
-// ("<county> was converted whole into the merged layers of <folder> before
-// its run stopped: running it again adds it again"; "A county ..." when its
-// list does not name it). False (logged, the county failed) when a
+// jobs): finishes the commit of a run that stopped after it placed its
+// commit list, and puts back the files of every journal in the folder and
+// the folders right below it (not reached through links), logging each.
+// A stopped run whose list records this very run (county, options and
+// input, JobServices::Record) had converted it whole: it is said on screen
+// and in the log ("<county> was converted whole into the merged layers of
+// <folder> before its run stopped: it is not converted again") and the list
+// stays for this run to remove (kConvertedBefore). Any other finished commit
+// is said on screen, in this county's log and in the stopped county's log
+// ("... before its run stopped: running it again adds it again"; "A county
+// ..." when its list does not name it). kFailed (logged, the county failed)
+// when the list is damaged (it names anything but a plain county name and
+// "<county>.log": nothing is touched and it is left for a person), a
 // journal's files cannot be put back or a journal cannot be removed.
-bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
+Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services);
 
 // The journal of one layer's files: the county's when a county change is
 // open (kept until the county ends), else one of the layer's own, removed

@@ -176,27 +176,35 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
 }
 
 int64_t FindDocumentEnd(std::FILE* file) {
-    static const char kPattern[] = "</Document>";
-    const size_t patternLength = sizeof kPattern - 1;
-    if (!SeekTo(file, 0)) return -1;
-    std::vector<char> buffer(1 << 16);
-    int64_t position = 0, lineStart = 0;
-    size_t matched = 0;
-    for (size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;) {
-        for (size_t i = 0; i < got; ++i, ++position) {
-            const char c = buffer[i];
-            if (c == '\n') {
-                lineStart = position + 1;
-                matched = 0;
-            } else if (c == kPattern[matched]) {
-                if (++matched == patternLength) return lineStart;
-            } else {
-                // '<' starts the pattern and occurs nowhere else in it.
-                matched = c == '<' ? 1 : 0;
+    static const std::string kPattern = "</Document>";
+    constexpr int64_t kBlock = 1 << 16;
+    if (!SeekTo(file, 0, SEEK_END)) return -1;
+    int64_t blockEnd = TellPosition(file);
+    std::string window;  // a block, then the start of the block after it
+    int64_t found = -1;  // where the last "</Document>" starts
+    while (blockEnd > 0) {
+        const int64_t blockStart = std::max<int64_t>(0, blockEnd - kBlock);
+        const size_t length = static_cast<size_t>(blockEnd - blockStart);
+        // The bytes of the later block that a pattern starting here may reach.
+        const std::string later = window.substr(0, std::min(window.size(), kPattern.size() - 1));
+        window.resize(length);
+        if (!SeekTo(file, blockStart) || !ReadExact(file, &window[0], length)) return -1;
+        size_t lineSearchEnd = length;
+        if (found < 0) {
+            window += later;
+            const size_t at = window.rfind(kPattern);
+            if (at != std::string::npos) {
+                found = blockStart + static_cast<int64_t>(at);
+                lineSearchEnd = at;
             }
         }
+        if (found >= 0 && lineSearchEnd > 0) {
+            const size_t lineEnd = window.rfind('\n', lineSearchEnd - 1);
+            if (lineEnd != std::string::npos) return blockStart + static_cast<int64_t>(lineEnd) + 1;
+        }
+        blockEnd = blockStart;
     }
-    return -1;
+    return found >= 0 ? 0 : -1;
 }
 
 namespace {

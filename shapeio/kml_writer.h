@@ -48,8 +48,11 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
                         const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
                         int recordLength, const std::string& nameField);
 
-// Offset of the start of the first line of the stream that holds
-// "</Document>"; -1 when there is none.
+// Offset of the start of the last line of the stream that holds
+// "</Document>"; -1 when there is none. Every document this writer makes
+// ends in its closing text, so that line is its last: the stream is read
+// backwards from its end, and continuing a document costs the same however
+// many counties it holds.
 int64_t FindDocumentEnd(std::FILE* file);
 
 }  // namespace shapeio

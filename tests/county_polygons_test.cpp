@@ -57,8 +57,10 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     int clip = 1, labels = 0, status = 0;
     platform::FilePtr log;
     tigercore::ProgressSink* const noDialog = nullptr;
-    tigercore::CountyServices services(
-        log, status, noDialog, "", {outputDir, scratch, prefix, mode, base, county, logPath, clip, labels, GetParam()});
+    const shapeio::RunRecord record;
+    tigercore::CountyServices services(log, status, noDialog, "",
+                                       {outputDir, scratch, prefix, mode, base, county, logPath, record, clip, labels,
+                                        GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};
     HandLines polygons(services, lines, ends, GatherShape, ReadTypeARow);

@@ -390,3 +390,42 @@ TEST(KmlFailure, FullDiskKeepsTheEarlierCounties) {
     EXPECT_EQ(before, ReadFile(dir / "ctycu.kml"));
     EXPECT_TRUE(ScratchFilesGone(dir));
 }
+
+// The closing line is found from the end of the document, whatever its
+// size and wherever the 64 KiB blocks it is read in fall.
+TEST(KmlDocument, ClosingLineFoundFromTheEnd) {
+    const std::string end = "</Document></kml>", block(1 << 16, 'x');
+    const struct {
+        const char* name;
+        std::string text;
+        int64_t expected;
+    } cases[] = {
+        {"short", "a\r\nb\r\n" + end, 6},
+        // The last block starts 6 bytes into "</Document>".
+        {"the closing text straddling two blocks", "a\n" + block + end + "\n" + block.substr(0, 65524), 2},
+        {"the line starting blocks before", "a\n" + block + block + block + end, 2},
+        {"no line end before it", block + end + "\r\n", 0},
+        {"two closing lines: the last", "a\n" + end + "\n" + block + "\n" + end + "\n", 2 + 17 + 1 + 65536 + 1},
+        {"none", "a\n" + block + "</Document", -1},
+        {"empty", "", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempDir dir;
+        testsupport::WriteFile(dir / "d.kml", c.text);
+        std::FILE* file = std::fopen((dir / "d.kml").c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(shapeio::FindDocumentEnd(file), c.expected);
+        std::fclose(file);
+    }
+    // A document of earlier counties far longer than a block is continued
+    // at its closing line, with the bytes it has always had.
+    testsupport::TempDir dir;
+    std::string counties;
+    for (int i = 0; i < 3000; ++i) counties += "<Folder><name>" + std::to_string(25000 + i) + "</name><open>0</open></Folder>\n\n";
+    testsupport::WriteFile(dir / "ctycu.kml", Crlf(kHead + std::string("\n") + counties + end));
+    WriteScratch(dir.path(), {});
+    EXPECT_TRUE(WriteKml(dir, '3', "25027", false).result);
+    EXPECT_EQ(Crlf(kHead + std::string("\n") + counties + "<Folder><name>25027</name><open>0</open></Folder>\n\n" + end),
+              ReadFile(dir / "ctycu.kml"));
+}

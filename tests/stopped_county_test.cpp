@@ -15,10 +15,16 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstddef>
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace testsupport;
 
@@ -239,5 +245,135 @@ TEST(StoppedCounty, StopAfterTheCommitListIsSaid) {
         EXPECT_EQ(CountOf(new901 + new903, "was converted whole"), c.in901 + c.in903);
         EXPECT_FALSE(Exists(out + "/rails/lkB.journal") || Exists(out + "/.pellard-committed") ||
                      Exists(out + "/TGR25905.log"));
+    }
+}
+
+namespace {
+
+// Kills the process at its next removal or renaming of a file, from now on.
+void KillAtNextRemoval() {
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const long call : {
+#ifdef __NR_unlink
+             static_cast<long>(__NR_unlink), static_cast<long>(__NR_rename),
+#endif
+             static_cast<long>(__NR_unlinkat), static_cast<long>(__NR_renameat), static_cast<long>(__NR_renameat2)}) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+        ::_exit(3);
+    }
+}
+
+// Stops the county's run when its progress dialog is hidden, its commit list
+// placed: at once, or at the removal of that list, after the log's "Process
+// ended" line.
+class StopAtTheEnd : public platform::SilentRenderer {
+public:
+    explicit StopAtTheEnd(bool atOnce) : atOnce_(atOnce) {}
+    void Hidden(const platform::Dialog&) override {
+        if (atOnce_) ::raise(SIGKILL);
+        KillAtNextRemoval();
+    }
+
+private:
+    bool atOnce_;
+};
+
+using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
+
+}  // namespace
+
+// A run stopped at its end had converted its county whole: the same county
+// run again (the same options and input) is not added again and says so,
+// in both libraries; with one more layer it is converted (and told that it
+// is added again).
+TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
+    const struct {
+        const char* library;
+        char edition;
+        std::string options, oneMore;
+        Convert convert;
+    } libraries[] = {
+        {"2002-2006", 'c', Options('c', '3', {1, 9}), Options('c', '3', {1, 9, 12}), ConvertCounty},
+        {"1994-2000", '6', OldOptions('6', '3', {1, 9}), OldOptions('6', '3', {1, 9, 10}), ConvertOldCounty},
+    };
+    const struct {
+        const char* name;
+        bool atOnce;
+        bool oneMoreLayer;
+    } stops[] = {
+        {"after the commit list is placed", true, false},
+        {"after the Process ended line", false, false},
+        {"after the Process ended line, run again with one more layer", false, true},
+    };
+    for (const auto& lib : libraries) {
+        for (const auto& stop : stops) {
+            SCOPED_TRACE(std::string(lib.library) + ", " + stop.name);
+            TempDir dir;
+            const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+            const std::string ref = dir / "ref", out = dir / "out";
+            for (const std::string& folder : {ref, out}) {
+                ASSERT_TRUE(platform::MakeDirectory(folder));
+                ASSERT_EQ(lib.convert(first, folder, lib.options, 1, 2), 0);
+            }
+            ASSERT_EQ(lib.convert(second, ref, lib.options, 2, 2), 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                StopAtTheEnd stopper(stop.atOnce);
+                platform::SetModelessRenderer(&stopper);
+                // The log's path spelt otherwise than the folder's.
+                lib.convert(second, out + "/", lib.options, 2, 2);
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == (stop.atOnce ? SIGKILL : SIGSYS));
+            const std::string log = ReadFile(out + "/TGR25903.log");
+            EXPECT_EQ(CountOf(log, "Process ended on "), stop.atOnce ? 0 : 1);
+
+            EXPECT_EQ(lib.convert(second, out, stop.oneMoreLayer ? lib.oneMore : lib.options, 2, 2), 0);
+            const std::string said = ReadFile(out + "/TGR25903.log").substr(log.size());
+            const std::string line = "TGR25903 was converted whole into the merged layers of " + out +
+                                     " before its run stopped: ";
+            EXPECT_EQ(CountOf(said, line + "it is not converted again\n"), stop.oneMoreLayer ? 0 : 1);
+            EXPECT_EQ(CountOf(said, line + "running it again adds it again\n"), stop.oneMoreLayer ? 1 : 0);
+            EXPECT_FALSE(Exists(out + "/.pellard-committed"));
+            if (!stop.oneMoreLayer) EXPECT_TRUE(Tree(out) == Tree(ref));
+            else EXPECT_GT(FolderFiles(out).size(), FolderFiles(ref).size());
+        }
+    }
+}
+
+// A commit list planted in the folder that names anything but a plain
+// county name and "<county>.log" is damaged: the run fails before it
+// touches anything, and the list is left for a person.
+TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1});
+    const std::string victim = dir / "victim.log";
+    const std::string heads[] = {
+        "pellard commit 8 " + std::to_string(victim.size()) + " TGR25903" + victim + "\n",
+        "pellard commit 8 16 TGR25903../victim.log\n",
+        "pellard commit 13 17 TGR25903\nowned\nTGR25903\nowned\n.log\n",
+    };
+    for (const std::string& head : heads) {
+        SCOPED_TRACE(head);
+        TempDir outDir;
+        const std::string out = outDir.path();
+        ASSERT_EQ(ConvertCounty(first, out, options), 0);
+        WriteFile(victim, "the user's own\n");
+        const std::string journal = "pellard journal 1\nfile 100 7\nlkB.shp";
+        WriteFile(out + "/rails/lkB.journal", journal);
+        WriteFile(out + "/.pellard-committed", head + "rails/lkB.journal\n");
+        const std::map<std::string, std::string> before = Tree(out);
+        EXPECT_EQ(ConvertCounty(second, out, options), 1);
+        EXPECT_EQ(ReadFile(victim), "the user's own\n");
+        EXPECT_TRUE(Tree(out) == before);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The commit list " + out + "/.pellard-committed is damaged: ");
     }
 }

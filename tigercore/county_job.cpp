@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <sys/stat.h>
 
 namespace tigercore {
 
@@ -19,6 +20,18 @@ std::tm LocalNow() {
     std::tm local{};
     localtime_r(&now, &local);
     return local;
+}
+
+shapeio::RunRecord RecordOfRun(const std::string& options, const std::string& input) {
+    shapeio::RunRecord record;
+    struct stat st;
+    if (input.empty() || ::stat(input.c_str(), &st) != 0) return record;
+    record.options = options;
+    record.input = platform::AbsolutePath(input);
+    record.inputLength = static_cast<long long>(st.st_size);
+    record.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
+    record.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
+    return record;
 }
 
 }  // namespace
@@ -67,6 +80,12 @@ void CloseCountyLog(platform::FilePtr& log, const std::string& path) {
     std::fprintf(log.get(), "Process ended on %d/%d at %d:%02d\n\n\n", end.tm_mon + 1, end.tm_mday, end.tm_hour,
                  end.tm_min);
     if (!platform::CloseFile(log)) std::fprintf(stderr, "Could not write the log file %s completely\n", path.c_str());
+}
+
+void CloseCounty(platform::FilePtr& log, const std::string& logPath, ScratchFolder& folder,
+                 shapeio::JobServices& services) {
+    CloseCountyLog(log, logPath);
+    FinishCountyScratch(folder, services);
 }
 
 CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, const std::string& baseName,
@@ -130,7 +149,9 @@ bool EndCountyFiles(platform::FilePtr& recordFile, platform::FilePtr& typeAScrat
 
 bool OpenCounty(const CountyOpening& opening, const std::string& inputPath, OpenedCounty& opened) {
     const bool unpacked = opening.archivePath && *opening.archivePath;
-    opened.names = NameCounty(unpacked ? opening.archivePath : inputPath);
+    const std::string input = unpacked ? opening.archivePath : inputPath;
+    opened.names = NameCounty(input);
+    opened.record = RecordOfRun(opening.options, input);
     const std::string given = opening.outputDir ? opening.outputDir : "";
     opened.outputDir = given;
     if (!opened.outputDir.empty() && opened.outputDir.back() == '/') opened.outputDir.pop_back();

@@ -54,6 +54,10 @@ platform::FilePtr OpenCountyLog(const std::string& path, const std::string& edit
                                 const std::string& inputPath);
 // Writes the end time and closes the log.
 void CloseCountyLog(platform::FilePtr& log, const std::string& path);
+// The county's end, once its driver has run: the log closed
+// (CloseCountyLog), then the run's last step (FinishCountyScratch).
+void CloseCounty(platform::FilePtr& log, const std::string& logPath, ScratchFolder& folder,
+                 shapeio::JobServices& services);
 
 struct CountyFolder {
     std::string folder;        // the county's output folder, no trailing '/'
@@ -75,6 +79,7 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 struct CountyOpening {
     const char* outputDir = nullptr;
     const char* archivePath = nullptr;
+    std::string options;  // the whole options string, for the run's record
     std::string editionText;
     char organisationMode = '0';
     bool logPathUntrimmed = false;
@@ -86,6 +91,9 @@ struct OpenedCounty {
     platform::FilePtr log;
     bool zipInput = false;  // the input is a zip archive the converter unpacks
     CountyFolder county;
+    // The run: the options and the file read, the archive for a county
+    // that comes in one.
+    shapeio::RunRecord record;
 };
 // Names the county, opens its log (OpenCountyLog) and makes its output
 // folder (MakeCountyFolder). False when the log cannot be opened or a link

@@ -3,6 +3,7 @@
 // tigercore/county_services.h) and read whenever a frame needs them.
 #pragma once
 
+#include "shapeio/job_services.h"
 #include "tigercore/scratch_folder.h"
 
 #include <string>
@@ -17,6 +18,7 @@ struct CountyJobState {
     const std::string& countyBaseName;
     const std::string& countyCode;
     const std::string& logPath;  // the county's log
+    const shapeio::RunRecord& runRecord;
     const int& clipWaterPolygons;
     const int& kmlLabelPoints;
     // How often the library makes (and logs) a merged layer's theme folder.

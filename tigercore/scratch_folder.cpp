@@ -79,7 +79,9 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
     }
     // The layers of a run that stopped half-way are put back before
     // anything changes.
-    if (mergedLayers && !shapeio::RecoverStoppedChanges(where, services)) {
+    const shapeio::Recovery recovery =
+        mergedLayers ? shapeio::RecoverStoppedChanges(where, services) : shapeio::Recovery::kGoOn;
+    if (recovery == shapeio::Recovery::kFailed) {
         folder.Remove();
         return false;
     }
@@ -91,8 +93,9 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
-    if (mergedLayers && services.Change()) services.Change()->Open(where);
-    return true;
+    const bool convertedBefore = recovery == shapeio::Recovery::kConvertedBefore;
+    if (mergedLayers && services.Change()) services.Change()->Open(where, convertedBefore);
+    return !convertedBefore;
 }
 
 bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services) {
@@ -101,8 +104,13 @@ bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobService
     if (!shapeio::SyncKeptFiles(services)) converted = false;
     shapeio::CountyChange* change = services.Change();
     const bool ended = !change || change->End(services, converted);
-    folder.Remove();
+    folder.RemoveFolder();
     return converted && ended;
+}
+
+void FinishCountyScratch(ScratchFolder& folder, shapeio::JobServices& services) {
+    if (shapeio::CountyChange* change = services.Change()) change->Finish(services);
+    folder.Remove();
 }
 
 void ScratchFolder::Remove() {

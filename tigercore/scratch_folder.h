@@ -31,11 +31,12 @@ public:
     bool Hold(const std::string& parent, bool& waited);
     // Removes the folder and the files in it, and lets go of the parent.
     void Remove();
+    // Removes the folder and the files in it; the parent stays held.
+    void RemoveFolder();
     // The folder followed by '/', or "" when there is none.
     const std::string& path() const { return path_; }
 
 private:
-    void RemoveFolder();
 
     std::string path_;
     platform::FolderLock heldFolder_;  // the parent, held for merged layers
@@ -49,12 +50,19 @@ private:
 // job holds it), puts back the layers of a run that stopped half-way and
 // opens its own change of them (shapeio/county_change.h). Private files of
 // runs that have ended are removed from the folder and the folders right
-// below it.
+// below it. False also, with nothing failed, when a stopped run had
+// converted this very county whole into the merged layers: it is not
+// converted again (CountyChange::ConvertedBefore).
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services);
 // Ends the county: its change of merged layers is committed when it was
-// `converted`, else undone; then the scratch folder goes and the output
-// folder is let go. Whether the county stands converted.
+// `converted`, else undone; then the scratch folder goes. The output folder
+// stays held. Whether the county stands converted.
 bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services);
+// The run's very last step, once the county's log is complete: the commit
+// list of its change goes (CountyChange::Finish) and the output folder is
+// let go, so that a job waiting on it never finds the list of a run that
+// ended.
+void FinishCountyScratch(ScratchFolder& folder, shapeio::JobServices& services);
 
 }  // namespace tigercore

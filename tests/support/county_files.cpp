@@ -57,8 +57,9 @@ int ConvertOldCounty(const std::string& input, const std::string& out, const std
     return vornak::Display(input.c_str(), out.c_str(), options.c_str(), countyNumber, countyCount);
 }
 
-std::pair<std::string, std::string> WriteTwoCounties(const std::string& dir) {
+std::pair<std::string, std::string> WriteTwoCounties(const std::string& dir, char edition) {
     countygen::CountySpec spec;
+    spec.edition = edition;
     const std::string first = countygen::WriteCounty(spec, dir).type1Path;
     spec.county = "903";
     return {first, countygen::WriteCounty(spec, dir).type1Path};

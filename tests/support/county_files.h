@@ -22,10 +22,10 @@ std::string LogMessages(const std::string& logText);
 // The messages of the log `folder`/`baseName`.log.
 std::string LogOf(const std::string& folder, const std::string& baseName);
 
-// Writes the generated 2005 counties 901 and 903 (tools/countygen, default
-// size) into `dir`: the paths of their type 1 files, a pair that a merged
-// folder takes one after the other.
-std::pair<std::string, std::string> WriteTwoCounties(const std::string& dir);
+// Writes the generated counties 901 and 903 of an edition (tools/countygen,
+// default size; 2005 unless told) into `dir`: the paths of their type 1
+// files, a pair that a merged folder takes one after the other.
+std::pair<std::string, std::string> WriteTwoCounties(const std::string& dir, char edition = 'c');
 
 // Converts the county of `input` (its type 1 file or its archive) into
 // `out` with DisplayV2, as county `countyNumber` of `countyCount`; returns
