@@ -144,7 +144,8 @@ const SideLayer kBlock2000 = {
 
 const SideLayer kAianhh2000 = {
     PolygonLayerDescriptor()
-        .Title("AIANHH 2000")
+        .Title("")
+        .SecondTitle("AIANHH 2000", TitleMoment::kAfterScratchFiles)
         .StatusText("Gathering AIANHH 2000 Boundary Lines")
         .NoRecordsText("There are no AIANHH 2000 records\n")
         .OverflowText("the number of AIANHH 2000 border lines exceeds the count")

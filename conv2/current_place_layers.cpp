@@ -91,7 +91,8 @@ const SideLayer kPlaceCurrent = {
 
 const SideLayer kElementarySchoolDistrictCurrent = {
     PolygonLayerDescriptor()
-        .Title("Elementary School Districts")
+        .Title("")
+        .SecondTitle("Elementary School Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Elementary School Boundary Lines")
         .NoRecordsText("There are no Elementary School Current records\n")
         .OverflowText("the number of Elementary border lines exceeds the count")
@@ -106,7 +107,8 @@ const SideLayer kElementarySchoolDistrictCurrent = {
 
 const SideLayer kSecondarySchoolDistrictCurrent = {
     PolygonLayerDescriptor()
-        .Title("Secondary School Districts")
+        .Title("")
+        .SecondTitle("Secondary School Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Secondary School Boundary Lines")
         .NoRecordsText("There are no Secondary School Current records\n")
         .OverflowText("the number of secondary border lines exceeds the count")
@@ -121,7 +123,8 @@ const SideLayer kSecondarySchoolDistrictCurrent = {
 
 const SideLayer kUnifiedSchoolDistrictCurrent = {
     PolygonLayerDescriptor()
-        .Title("Unified School Districts")
+        .Title("")
+        .SecondTitle("Unified School Districts", TitleMoment::kAfterAllocation)
         .StatusText("Gathering Unified School Boundary Lines")
         .NoRecordsText("There are no Unified School Current records\n")
         .OverflowText("the number of unified border lines exceeds the count")
@@ -136,7 +139,8 @@ const SideLayer kUnifiedSchoolDistrictCurrent = {
 
 const SideLayer kCmsaMsaCurrent = {
     PolygonLayerDescriptor()
-        .Title("MSA_CMSA Current")
+        .Title("")
+        .SecondTitle("MSA_CMSA Current", TitleMoment::kAfterAllocation)
         .StatusText("Gathering MSA_CMSA Current Boundary Lines")
         .NoRecordsText("There are no MSA_CMSA Current records\n")
         .OverflowText("the number of msacmsa border lines exceeds the count")
@@ -151,7 +155,8 @@ const SideLayer kCmsaMsaCurrent = {
 
 const SideLayer kPmsaCurrent = {
     PolygonLayerDescriptor()
-        .Title("PMSA Current")
+        .Title("")
+        .SecondTitle("PMSA Current", TitleMoment::kAfterAllocation)
         .StatusText("Gathering PMSA Current Boundary Lines")
         .NoRecordsText("There are no PMSA Current records\n")
         .OverflowText("the number of pmsa border lines exceeds the count")
@@ -166,7 +171,8 @@ const SideLayer kPmsaCurrent = {
 
 const SideLayer kNecmaCurrent = {
     PolygonLayerDescriptor()
-        .Title("NECMA Current")
+        .Title("")
+        .SecondTitle("NECMA Current", TitleMoment::kAfterAllocation)
         .StatusText("Gathering NECMA Current Boundary Lines")
         .NoRecordsText("There are no NECMA Current records\n")
         .OverflowText("the number of necma border lines exceeds the count")
@@ -184,7 +190,7 @@ const SideLayer kNecmaCurrent = {
 const SideLayer kCongressionalDistrictCurrent = {
     PolygonLayerDescriptor()
         .Title("Congressional Districts Current")
-        .StatusText("Gathering Congressional Districts Current Boundary Lines")
+        .StatusText("Gathering Congressional Districts Current Boundary Lines", StatusMoment::kBeforeAllocation)
         .NoRecordsText("There are no Congressional Districts Current records\n")
         .OverflowText("the number of CDCU border lines exceeds the count")
         .NoEntriesClipText("There are no CDCU border lines\n")

@@ -10,7 +10,7 @@ LayerDialogEngine::LayerDialogEngine(int templateId, const options::OptionsFamil
     : platform::Dialog(templateId, "Layer Extraction Options"), family_(family) {
     for (const options::OptionPosition& row : family_) {
         if (row.control != LayerId(row.index)) continue;
-        shape(row.index, AddControl(row.control, ControlKind::CheckBox, row.label));
+        shape(row, AddControl(row.control, ControlKind::CheckBox, row.label));
     }
 }
 
@@ -26,6 +26,13 @@ void LayerDialogEngine::AddButtons(bool cancelEnabled) {
 
 bool LayerDialogEngine::HasFirstBox(int position) const {
     return family_.RowOfControl(LayerId(position)) != nullptr;
+}
+
+std::vector<const options::OptionPosition*> LayerDialogEngine::FirstLayerBoxes() const {
+    std::vector<const options::OptionPosition*> rows;
+    for (const options::OptionPosition& row : family_)
+        if (row.IsLayerBox() && row.control == LayerId(row.index)) rows.push_back(&row);
+    return rows;
 }
 
 void LayerDialogEngine::ExchangeFirstBoxes(platform::DataExchange& dx) {

@@ -12,6 +12,7 @@
 #include "platform/dialog.h"
 
 #include <array>
+#include <vector>
 
 namespace frontend {
 
@@ -33,8 +34,8 @@ public:
     virtual void OnClearAllLayers() = 0;
 
 protected:
-    // The state the template gives the box of a position.
-    using BoxShape = void (*)(int position, platform::Control& box);
+    // The state the template gives the first box of a row.
+    using BoxShape = void (*)(const options::OptionPosition& row, platform::Control& box);
 
     // Adds the first box of every row of `family`, shaped by `shape`.
     LayerDialogEngine(int templateId, const options::OptionsFamily& family, BoxShape shape);
@@ -44,6 +45,9 @@ protected:
     void AddButtons(bool cancelEnabled);
     // Whether position p has a first box.
     bool HasFirstBox(int position) const;
+    // The rows of the family's layer boxes that are their position's first
+    // box, in the table's order.
+    std::vector<const options::OptionPosition*> FirstLayerBoxes() const;
     void ExchangeFirstBoxes(platform::DataExchange& dx);
     // Whether gLayerOptions asks for position p.
     static bool IsSet(int position);

@@ -13,10 +13,10 @@ namespace {
 
 // Check boxes that the template keeps disabled (the line classes and the
 // layers that only later editions have).
-bool DisabledInTemplate(int position) {
-    if (position <= 7) return true;
+bool DisabledInTemplate(const options::OptionPosition& row) {
+    if (row.box == options::Box::kLineClass) return true;
     for (int p : {18, 26, 39, 40, 41, 42, 44, 45, 46, 47, 48, 49})
-        if (p == position) return true;
+        if (p == row.index) return true;
     return false;
 }
 
@@ -82,7 +82,9 @@ char EditionCharacterOfDialog(int code) {
 
 CLayerOptionsDlg::CLayerOptionsDlg()
     : LayerDialogEngine(kTemplateId, options::kOlderOptions,
-                        [](int position, platform::Control& box) { box.enabled = !DisabledInTemplate(position); }) {
+                        [](const options::OptionPosition& row, platform::Control& box) {
+                            box.enabled = !DisabledInTemplate(row);
+                        }) {
     AddButtons(true);
 }
 
@@ -122,11 +124,12 @@ bool CLayerOptionsDlg::OnInitDialog() {
 void CLayerOptionsDlg::OnSelectAllLayers() {
     UpdateData(true);
     const int code = gCurrentEdition;
-    for (int p = 8; p <= 42; ++p) layers[p] = 1;
-    for (int p : {44, 46, 47, kClipWaterPosition}) layers[p] = 1;
+    for (const options::OptionPosition* row : FirstLayerBoxes()) layers[row->index] = 1;
+    layers[kClipWaterPosition] = 1;
     auto clear = [this](std::initializer_list<int> positions) {
         for (int p : positions) layers[p] = 0;
     };
+    clear({45, 48, 49});  // the layers of the 2000 Urban Areas editions on, given below
     if (code <= 96) clear({9, 19, 38});
     if (code < 98) clear({37});
     if (code >= 96) clear({28});

@@ -2,7 +2,6 @@
 
 #include "frontend/job_globals.h"
 
-#include <initializer_list>
 
 namespace frontend {
 
@@ -10,16 +9,9 @@ using platform::ControlKind;
 
 namespace {
 
-constexpr int kSharedPositions[] = {48, 50, 52};
-
-// The "Correction" boxes that the template hides and disables.
-bool IsHiddenCorrection(int position) {
-    for (int p : {13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 61})
-        if (p == position) return true;
-    return false;
-}
-
-bool IsEconomicPosition(int position) { return position >= 72 && position <= 77; }
+using options::Box;
+using options::OptionPosition;
+namespace later = options::later;
 
 const char* CaptionOfEdition(int code) {
     switch (code) {
@@ -34,125 +26,113 @@ const char* CaptionOfEdition(int code) {
 // The label a check box shows for an edition; null keeps the template text.
 const char* EditionLabel(int position, int code) {
     switch (position) {
-        case 54:
+        case later::kCongressionalDistricts106:
             if (code == 106) return "106th Congressional Districts";
             if (code == 107 || code == 108) return "106th and 108th Congressional Districts";
             return nullptr;
-        case 55:
+        case later::kCongressionalDistrictsCurrent:
             if (code == 106) return "108th Congressional Districts";
             if (code == 107) return "109th Congressional Districts";
             if (code == 108) return "110th Congressional Districts";
             return nullptr;
-        case 60: return code == 108 ? "Urban 2000 and Current" : nullptr;
-        case 64: return code == 108 ? "State Upper House 2000 and Current" : nullptr;
-        case 65: return code == 108 ? "State Lower House 2000 and Current" : nullptr;
+        case later::kUrbanAreas2000: return code == 108 ? "Urban 2000 and Current" : nullptr;
+        case later::kStateUpperHouseDistricts: return code == 108 ? "State Upper House 2000 and Current" : nullptr;
+        case later::kStateLowerHouseDistricts: return code == 108 ? "State Lower House 2000 and Current" : nullptr;
         default: return nullptr;
     }
 }
 
-// Positions 8-52 and 54-71: the layers every edition of the dialog writes.
-bool IsCommonLayerPosition(int position) {
-    return (position >= 8 && position <= 52) || (position >= 54 && position <= 71);
+// The template's state of a first box: the line classes disabled, the
+// hidden layers hidden and disabled, the layers of 2003 on hidden.
+void ShapeBox(const OptionPosition& row, platform::Control& box) {
+    if (row.box == Box::kLineClass) box.enabled = false;
+    if (row.box == Box::kHiddenLayer) box.enabled = box.visible = false;
+    if (row.box == Box::kLaterLayer) box.visible = false;
 }
 
 }  // namespace
 
-CLayerOptionsV2Dlg::CLayerOptionsV2Dlg()
-    : LayerDialogEngine(kTemplateId, options::kLaterOptions, [](int position, platform::Control& box) {
-          if (position <= 7) box.enabled = false;
-          if (IsHiddenCorrection(position)) box.enabled = box.visible = false;
-          if (IsEconomicPosition(position)) box.visible = false;
-      }) {
+CLayerOptionsV2Dlg::CLayerOptionsV2Dlg() : LayerDialogEngine(kTemplateId, options::kLaterOptions, ShapeBox) {
     AddControl(kTazStateCombinedId, ControlKind::CheckBox, "TAZ State Combined").enabled = false;
     AddControl(kEconomicGroupId, ControlKind::Static, "Economic Census Polygons").visible = false;
-    for (int p : kSharedPositions)
-        AddControl(SecondId(p), ControlKind::CheckBox, family_.RowOfControl(SecondId(p))->label).visible = false;
+    for (const OptionPosition& row : family_)
+        if (row.control != 0 && row.control == SecondId(row.index))
+            AddControl(row.control, ControlKind::CheckBox, row.label).visible = false;
+    for (const OptionPosition* row : FirstLayerBoxes()) {
+        if (family_.HasSecondBox(row->index)) sharedPositions_.push_back(row->index);
+        else if (row->box == Box::kLaterLayer) laterPositions_.push_back(row->index);
+        else everyEditionPositions_.push_back(row->index);
+    }
     AddButtons(false);
 }
 
 int& CLayerOptionsV2Dlg::SecondBox(int position) {
-    if (position == 48) return countyEconomic;
-    if (position == 50) return placeEconomic;
+    if (position == later::kCountyEconomic) return countyEconomic;
+    if (position == later::kPlaceEconomic) return placeEconomic;
     return commercialRegion;
 }
 
 void CLayerOptionsV2Dlg::DoDataExchange(platform::DataExchange& dx) {
     ExchangeFirstBoxes(dx);
-    for (int p : kSharedPositions) dx.Check(SecondId(p), SecondBox(p));
+    for (int p : sharedPositions_) dx.Check(SecondId(p), SecondBox(p));
     dx.Check(kTazStateCombinedId, tazStateCombined);
     dx.Check(kUseForAllId, useForAllSubsequent);
 }
 
 bool CLayerOptionsV2Dlg::OnInitDialog() {
     const int code = gCurrentEdition;
-    for (int p = 8; p <= 71; ++p) {
-        if (p == 48 || p == 50 || p == 52 || p == 53) continue;
-        layers[p] = IsSet(p) ? 1 : 0;
-    }
+    for (int p : everyEditionPositions_) layers[p] = IsSet(p) ? 1 : 0;
     layers[kClipWaterPosition] = IsSet(kClipWaterPosition) ? 1 : 0;
     SetWindowText(CaptionOfEdition(104));
     if (code < 105) {
-        for (int p : kSharedPositions) layers[p] = IsSet(p) ? 1 : 0;
+        for (int p : sharedPositions_) layers[p] = IsSet(p) ? 1 : 0;
     } else {
-        for (int p : kSharedPositions) EnableControl(LayerId(p), false);
+        for (int p : sharedPositions_) EnableControl(LayerId(p), false);
         const platform::Control* group = GetDlgItem(kEconomicGroupId);
         if (group && !group->visible) {
             ShowControl(kEconomicGroupId, true);
-            for (int p : kSharedPositions) ShowControl(SecondId(p), true);
-            for (int p = 72; p <= 77; ++p) ShowControl(LayerId(p), true);
+            for (int p : sharedPositions_) ShowControl(SecondId(p), true);
+            for (int p : laterPositions_) ShowControl(LayerId(p), true);
             SetWindowText(CaptionOfEdition(code));
-            for (int p = 54; p <= 65; ++p)
+            for (int p : everyEditionPositions_)
                 if (const char* label = EditionLabel(p, code)) SetLabel(LayerId(p), label);
         }
-        for (int p : kSharedPositions) SecondBox(p) = IsSet(p) ? 1 : 0;
-        for (int p = 72; p <= 77; ++p) layers[p] = IsSet(p) ? 1 : 0;
+        for (int p : sharedPositions_) SecondBox(p) = IsSet(p) ? 1 : 0;
+        for (int p : laterPositions_) layers[p] = IsSet(p) ? 1 : 0;
     }
     if (gSetForAllActive == 1) EnableControl(kUseForAllId, false);
     UpdateData(false);
     return true;
 }
 
-void CLayerOptionsV2Dlg::OnSelectAllLayers() {
+void CLayerOptionsV2Dlg::SetAllLayers(int value) {
     UpdateData(true);
-    layers[kClipWaterPosition] = 1;
-    useForAllSubsequent = 1;
-    for (int p = 0; p <= 71; ++p)
-        if (IsCommonLayerPosition(p)) layers[p] = 1;
+    layers[kClipWaterPosition] = value;
+    useForAllSubsequent = value;
+    for (int p : everyEditionPositions_) layers[p] = value;
+    for (int p : sharedPositions_) layers[p] = gCurrentEdition > 104 ? 0 : value;
     if (gCurrentEdition > 104) {
-        for (int p : kSharedPositions) {
-            layers[p] = 0;
-            SecondBox(p) = 1;
-        }
-        for (int p = 72; p <= 77; ++p) layers[p] = 1;
+        for (int p : sharedPositions_) SecondBox(p) = value;
+        for (int p : laterPositions_) layers[p] = value;
     }
     UpdateData(false);
 }
 
-void CLayerOptionsV2Dlg::OnClearAllLayers() {
-    UpdateData(true);
-    layers[kClipWaterPosition] = 0;
-    useForAllSubsequent = 0;
-    for (int p = 0; p <= 71; ++p)
-        if (IsCommonLayerPosition(p)) layers[p] = 0;
-    if (gCurrentEdition > 104) {
-        for (int p : kSharedPositions) SecondBox(p) = 0;
-        for (int p = 72; p <= 77; ++p) layers[p] = 0;
-    }
-    UpdateData(false);
-}
+void CLayerOptionsV2Dlg::OnSelectAllLayers() { SetAllLayers(1); }
+
+void CLayerOptionsV2Dlg::OnClearAllLayers() { SetAllLayers(0); }
 
 void CLayerOptionsV2Dlg::OnOK() {
     const int code = gCurrentEdition;
     gLayerOptions.assign(kOptionsLengthV2, '0');
     UpdateData(true);
-    for (int p = 0; p <= 71; ++p)
-        if (IsCommonLayerPosition(p)) gLayerOptions[p] = layers[p] ? '1' : '0';
+    for (int p : everyEditionPositions_) gLayerOptions[p] = layers[p] ? '1' : '0';
+    for (int p : sharedPositions_) gLayerOptions[p] = (code > 104 ? SecondBox(p) : layers[p]) ? '1' : '0';
     char edition = '0';
     if (code >= 104 && code <= 108) edition = EditionCharacter(code);
     gLayerOptions[kEditionIndex] = edition;
     if (code > 104) {
-        for (int p : kSharedPositions) gLayerOptions[p] = SecondBox(p) ? '1' : '0';
-        for (int p = 72; p <= 77; ++p) gLayerOptions[p] = layers[p] ? '1' : '0';
+        for (int p : laterPositions_) gLayerOptions[p] = layers[p] ? '1' : '0';
     }
     gLayerOptions[kClipWaterPosition] = layers[kClipWaterPosition] ? '1' : '0';
     HandOverForAll();

@@ -36,6 +36,14 @@ protected:
 
 private:
     int& SecondBox(int position);
+    // Select All (1) and Clear All (0).
+    void SetAllLayers(int value);
+
+    // The layer positions by their boxes: the positions with a second box
+    // (48, 50, 52: their first box until 2002, the second from 2003 on),
+    // those shown from 2003 on, and those of every edition (the hidden
+    // corrections among them).
+    std::vector<int> sharedPositions_, laterPositions_, everyEditionPositions_;
 };
 
 }  // namespace frontend

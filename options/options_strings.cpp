@@ -22,14 +22,14 @@ const char* const kLineClassMeanings[] = {
 };
 
 const OptionPosition kLineClassRows[] = {
-    {kRoads, 100, "Type A", kLineClassMeanings[0]},
-    {kRailroads, 101, "Type B", kLineClassMeanings[1]},
-    {kMiscellaneousTransportation, 102, "Type C", kLineClassMeanings[2]},
-    {kLandmarkLines, 103, "Type D", kLineClassMeanings[3]},
-    {kPhysicalFeatures, 104, "Type E", kLineClassMeanings[4]},
-    {kNonVisibleBoundaries, 105, "Type F", kLineClassMeanings[5]},
-    {kHydrography, 106, "Type H", kLineClassMeanings[6]},
-    {kUnclassifiedLines, 107, "Type X", kLineClassMeanings[7]},
+    {kRoads, 100, "Type A", kLineClassMeanings[0], -1, Box::kLineClass},
+    {kRailroads, 101, "Type B", kLineClassMeanings[1], -1, Box::kLineClass},
+    {kMiscellaneousTransportation, 102, "Type C", kLineClassMeanings[2], -1, Box::kLineClass},
+    {kLandmarkLines, 103, "Type D", kLineClassMeanings[3], -1, Box::kLineClass},
+    {kPhysicalFeatures, 104, "Type E", kLineClassMeanings[4], -1, Box::kLineClass},
+    {kNonVisibleBoundaries, 105, "Type F", kLineClassMeanings[5], -1, Box::kLineClass},
+    {kHydrography, 106, "Type H", kLineClassMeanings[6], -1, Box::kLineClass},
+    {kUnclassifiedLines, 107, "Type X", kLineClassMeanings[7], -1, Box::kLineClass},
 };
 
 // The line classes' rows, then `own`.
@@ -48,35 +48,35 @@ const std::vector<OptionPosition>& LaterRows() {
         {later::kCorrections, 110, "Corrected Count Polys", "Corrections (CQ polygons)"},
         {later::kTract2000, 111, "Tract 2000", "Tract 2000"},
         {later::kTractCurrent, 112, "Tract Current", "Tract Current"},
-        {later::kTractCorrection, 113, "Tract Correction", nullptr},
+        {later::kTractCorrection, 113, "Tract Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kBlockGroup2000, 114, "Group 2000", "Block Group 2000"},
         {later::kBlockGroupCurrent, 115, "Group Current", "Block Group Current"},
-        {later::kBlockGroupCorrection, 116, "Group Correction", nullptr},
+        {later::kBlockGroupCorrection, 116, "Group Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kBlock2000, 117, "Block 2000", "Block 2000"},
         {later::kBlockCurrent, 118, "Block Current", "Block Current"},
-        {later::kBlockCorrection, 119, "Block Correction", nullptr},
+        {later::kBlockCorrection, 119, "Block Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kAmericanIndianAreas2000, 120, "American Indian/ Alaska Native/ Hawaiian Homeland 2000",
          "American Indian / Alaska Native / Hawaiian Home Land areas 2000"},
         {later::kAmericanIndianAreasCurrent, 121, "AIANHH Current", "AIANHH Current"},
-        {later::kAmericanIndianAreasCorrection, 122, "AIANHH Correction", nullptr},
+        {later::kAmericanIndianAreasCorrection, 122, "AIANHH Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kAnrc2000, 123, "Alaska Native Regional Corporations 2000", "Alaska Native Regional Corporations 2000"},
         {later::kAnrcCurrent, 124, "ANRC Current", "ANRC Current"},
-        {later::kAnrcCorrection, 125, "ANRC Correction", nullptr},
+        {later::kAnrcCorrection, 125, "ANRC Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kAits2000, 126, "American Indian Tribal Subdivisions 2000", "American Indian Tribal Subdivisions 2000"},
         {later::kAitsCurrent, 127, "AITS Current", "AITS Current"},
-        {later::kAitsCorrection, 128, "AITS Correction", nullptr},
+        {later::kAitsCorrection, 128, "AITS Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kConsolidatedCity2000, 129, "Consolidated City 2000", "Consolidated City 2000"},
         {later::kConsolidatedCityCurrent, 130, "Consolidated City Current", "Consolidated City Current"},
-        {later::kConsolidatedCityCorrection, 131, "ConCity Correction", nullptr},
+        {later::kConsolidatedCityCorrection, 131, "ConCity Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kCountySubdivision2000, 132, "County Subdivision 2000", "County Subdivision 2000"},
         {later::kCountySubdivisionCurrent, 133, "County Subdivision Current", "County Subdivision Current"},
-        {later::kCountySubdivisionCorrection, 134, "Cousub Correction", nullptr},
+        {later::kCountySubdivisionCorrection, 134, "Cousub Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kSubbarrio2000, 135, "Subbarrio 2000", "Subbarrio 2000"},
         {later::kSubbarrioCurrent, 136, "Subbarrio Current", "Subbarrio Current"},
-        {later::kSubbarrioCorrection, 137, "Subbarrio Correction", nullptr},
+        {later::kSubbarrioCorrection, 137, "Subbarrio Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kPlace2000, 138, "Place 2000", "Place 2000"},
         {later::kPlaceCurrent, 139, "Place Current", "Place Current"},
-        {later::kPlaceCorrection, 140, "Place Correction", nullptr},
+        {later::kPlaceCorrection, 140, "Place Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kElementarySchoolDistricts2000, 141, "School Districts Elementary 2000",
          "Elementary School Districts 2000"},
         {later::kElementarySchoolDistrictsCurrent, 142, "SDELM Current", "Elementary School Districts Current"},
@@ -87,13 +87,13 @@ const std::vector<OptionPosition>& LaterRows() {
         {later::kUnifiedSchoolDistrictsCurrent, 146, "SDUNI Current", "Unified School Districts Current"},
         {later::kMsaCmsa2000, 147, "MSA/CMSA 2000", "MSA/CMSA 2000"},
         {later::kMsaCmsaCurrent, 148, "MSA/CMSA Current", "MSA/CMSA Current (2002); County Economic Census (2003 on)"},
-        {later::kCountyEconomic, 248, "County Economic", nullptr},
+        {later::kCountyEconomic, 248, "County Economic", nullptr, -1, Box::kLaterLayer},
         {later::kPmsa2000, 149, "PMSA 2000", "PMSA 2000"},
         {later::kPmsaCurrent, 150, "PMSA Current", "PMSA Current (2002); Places Economic Census (2003 on)"},
-        {later::kPlaceEconomic, 250, "Place Economic", nullptr},
+        {later::kPlaceEconomic, 250, "Place Economic", nullptr, -1, Box::kLaterLayer},
         {later::kNecma2000, 151, "NECMA 2000", "NECMA 2000"},
         {later::kNecmaCurrent, 152, "NECMA Current", "NECMA Current (2002); Commercial Regions (2003 on)"},
-        {later::kCommercialRegions, 252, "Commercial Region Code", nullptr},
+        {later::kCommercialRegions, 252, "Commercial Region Code", nullptr, -1, Box::kLaterLayer},
         {kLaterOptions.edition, 0, nullptr,
          "the edition: '9' TIGER 2002, 'a' 2003, 'b' 2004 first edition, 'c' 2004 second "
          "edition and 2005, 'd' 2006 second edition"},
@@ -106,7 +106,7 @@ const std::vector<OptionPosition>& LaterRows() {
         {later::kThreeDigitZcta2000, 158, "ZCTA3 2000", "ZCTA3 2000"},
         {later::kThreeDigitZctaCurrent, 159, "ZCTA3 Current", "ZCTA3 Current"},
         {later::kUrbanAreas2000, 160, "Urban 2000", "Urban Areas 2000 (and Current for 2006)"},
-        {later::kUrbanCorrection, 161, "Urban Correction", nullptr},
+        {later::kUrbanCorrection, 161, "Urban Correction", nullptr, -1, Box::kHiddenLayer},
         {later::kTrafficAnalysisZones, 162, "Traffic Analysis Zones", "Traffic Analysis Zones"},
         {later::kVotingDistricts2000, 163, "Voting Districts", "Voting Districts 2000"},
         {later::kStateUpperHouseDistricts, 164, "State Legislative Districts, Upper House",
@@ -122,17 +122,18 @@ const std::vector<OptionPosition>& LaterRows() {
         {later::kCoreBasedStatisticalAreas, 172, "Core Based Statistical Areas",
          "Core Based Statistical Areas, Combined Statistical Areas, Metropolitan "
          "Divisions, NECTAs, Combined NECTAs, NECTA Divisions (2003 on)",
-         later::kNectaDivisions},
-        {later::kCombinedStatisticalAreas, 173, "Combined Statistical Areas", nullptr},
-        {later::kMetropolitanDivisions, 174, "Metropolitan Divisions", nullptr},
-        {later::kNectas, 175, "New England City + Town Areas", nullptr},
-        {later::kCombinedNectas, 176, "Combined NECTAs", nullptr},
-        {later::kNectaDivisions, 177, "NECTA Divisions", nullptr},
+         later::kNectaDivisions, Box::kLaterLayer},
+        {later::kCombinedStatisticalAreas, 173, "Combined Statistical Areas", nullptr, -1, Box::kLaterLayer},
+        {later::kMetropolitanDivisions, 174, "Metropolitan Divisions", nullptr, -1, Box::kLaterLayer},
+        {later::kNectas, 175, "New England City + Town Areas", nullptr, -1, Box::kLaterLayer},
+        {later::kCombinedNectas, 176, "Combined NECTAs", nullptr, -1, Box::kLaterLayer},
+        {later::kNectaDivisions, 177, "NECTA Divisions", nullptr, -1, Box::kLaterLayer},
         {kLaterOptions.organisation, 0, nullptr,
          "the output organisation: '0' a folder per county, '1' one folder "
          "\"tigershapes\", '2' a folder per layer, '3' a folder per layer with the "
          "counties merged into one file"},
-        {kLaterOptions.clipWater, 180, "Clip Major Water Polygons", "clip water polygons out of the polygon layers"},
+        {kLaterOptions.clipWater, 180, "Clip Major Water Polygons", "clip water polygons out of the polygon layers", -1,
+         Box::kSetting},
         {kLaterOptions.pushPins, 0, nullptr, "a label point (push pin) per KML polygon"},
     });
     return rows;
@@ -195,7 +196,7 @@ const std::vector<OptionPosition>& OlderRows() {
          "'6' TIGER 2000, '7' TIGER 2000 Urban Areas, '8' 108th Congressional Districts "
          "TIGER 2000"},
         {kOlderOptions.clipWater, 154, "Clip Perennial Water Polygons",
-         "clip water polygons out of the polygon layers"},
+         "clip water polygons out of the polygon layers", -1, Box::kSetting},
     });
     return rows;
 }
@@ -204,6 +205,13 @@ const OptionPosition* OptionsFamily::RowOfControl(int control) const {
     for (const OptionPosition& row : *this)
         if (control != 0 && row.control == control) return &row;
     return nullptr;
+}
+
+bool OptionsFamily::HasSecondBox(int index) const {
+    int boxes = 0;
+    for (const OptionPosition& row : *this)
+        if (row.index == index && row.control != 0) ++boxes;
+    return boxes > 1;
 }
 
 const OptionsFamily* FamilyOfEdition(char edition) {

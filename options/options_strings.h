@@ -13,6 +13,15 @@
 
 namespace options {
 
+// What a row's check box is in the layer dialog.
+enum class Box {
+    kLayer,        // a layer box every edition of the dialog shows
+    kHiddenLayer,  // a layer box the dialog hides: set by a string given or by Select All only
+    kLaterLayer,   // a layer box the 2002-2006 dialog shows from the 2003 edition on
+    kLineClass,    // shown disabled: the line classes are chosen by no dialog
+    kSetting,      // not a layer (water clipping), or no box at all
+};
+
 // One row of a family's table: a position and the layer dialog's check box
 // for it. A position may have two rows (two boxes), a setting none.
 struct OptionPosition {
@@ -21,6 +30,9 @@ struct OptionPosition {
     const char* label;    // the box's label in the dialog's template; null for none
     const char* meaning;  // what the position asks for; null when another row tells it, or nothing does
     int lastIndex = -1;   // the meaning covers index to lastIndex (a run of positions); -1 for index alone
+    Box box = Box::kLayer;
+
+    bool IsLayerBox() const { return control != 0 && box != Box::kLineClass && box != Box::kSetting; }
 };
 
 struct OptionsFamily {
@@ -37,6 +49,8 @@ struct OptionsFamily {
     std::vector<OptionPosition>::const_iterator end() const { return rows().end(); }
     // The row of a dialog control; null for none.
     const OptionPosition* RowOfControl(int control) const;
+    // Whether `index` has two boxes: the row of `control` and another.
+    bool HasSecondBox(int index) const;
 };
 
 const std::vector<OptionPosition>& LaterRows();

@@ -202,8 +202,10 @@ bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& 
         return true;
     }
 
-    if (layer.statusMoment == StatusMoment::kBeforeSorting || layer.statusMoment == StatusMoment::kBeforeAllocation)
+    if (layer.statusMoment == StatusMoment::kBeforeSorting || layer.statusMoment == StatusMoment::kBeforeAllocation) {
         services.ShowStatus(layer.statusText);
+        if (layer.progressToZeroBeforeSorting) services.SetProgress(0);
+    }
     SortEntries(entries, layer.compare);
     if (layer.statusMoment == StatusMoment::kAfterSorting) services.ShowStatus(layer.statusText);
 

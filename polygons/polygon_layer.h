@@ -49,6 +49,9 @@ struct PolygonLayerDescriptor {
     StatusMoment statusMoment = StatusMoment::kAfterSorting;
     const char* earlyStatusText = nullptr;  // shown before the status text, when the layer has one
     EarlyMoment earlyStatusMoment = EarlyMoment::kBeforeAllocation;
+    // Whether the progress bar goes back to 0 once the status text is shown
+    // before sorting (StatusMoment::kBeforeSorting).
+    bool progressToZeroBeforeSorting = false;
     const char* noRecordsText = "";     // to the log when the layer has no border lines (own line end)
     const char* overflowText = "";      // a log line when more sides come than were counted
     const char* noEntriesClipText = "";  // to the log when nothing was gathered with water clipping on
@@ -83,6 +86,11 @@ struct PolygonLayerDescriptor {
                                                      EarlyMoment moment = EarlyMoment::kBeforeAllocation) const {
         PolygonLayerDescriptor d = With(&PolygonLayerDescriptor::earlyStatusText, text);
         d.earlyStatusMoment = moment;
+        return d;
+    }
+    constexpr PolygonLayerDescriptor ProgressToZeroBeforeSorting() const {
+        PolygonLayerDescriptor d = *this;
+        d.progressToZeroBeforeSorting = true;
         return d;
     }
     constexpr PolygonLayerDescriptor NoRecordsText(const char* text) const {

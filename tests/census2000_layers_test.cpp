@@ -83,8 +83,8 @@ TEST(Census2000LayersTest, EveryLayerOfAGeneratedCountyHasOnePolygonPerCode) {
         {"msa00", {"CMSAMSA"}, [&](const auto& c) { return cell(c, c.msacmas); }},
         {"pmsa00", {"PMSA"}, [&](const auto& c) { return cell(c, c.pmsa); }},
         {"necma00", {"NECMA"}, [&](const auto& c) { return cell(c, c.necma); }},
-        {"cd106", {"DISTRICT"}, [&](const auto& c) { return cell(c, c.cd); }},
-        {"cd108", {"DISTRICT"}, [&](const auto& c) { return cell(c, c.cd); }},
+        {"cd106", {"DISTRICT"}, [&](const auto& c) { return cell(c, c.cd106); }},
+        {"cd108", {"DISTRICT"}, [&](const auto& c) { return cell(c, c.cd108); }},
         {"puma5", {"PUMA5"}, [&](const auto& c) { return cell(c, c.puma5); }},
         {"puma1", {"PUMA1"}, [&](const auto& c) { return cell(c, c.puma1); }},
         {"zcta500", {"ZCTA"}, [&](const auto& c) { return cell(c, c.zcta5); }},
@@ -134,7 +134,7 @@ TEST(Census2000LayersTest, EveryLayerOfAGeneratedCountyHasOnePolygonPerCode) {
     EXPECT_EQ(first("necma00").order, (std::vector<std::string>{"GIST_ID", "COUNTY", "NECMA", "NAME", "LSADC"}));
     EXPECT_EQ(Values(first("urb00"), {"COUNTY", "NAME", "ENTITY"}), "25901|Urban Area 09271|U");
     EXPECT_EQ(Values(first("vtd00"), {"NAME", "ENTITY"}), "Precinct 001000|V");
-    EXPECT_EQ(first("cd106").name, "01");
+    EXPECT_EQ(first("cd106").name, "03");
 
     // Layers without codes in this county: only their notices.
     std::string log = run.LogMessages();

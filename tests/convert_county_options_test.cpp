@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(ConvertCountyOptions, MakesStringsAndRefusesTheEditionAndABareOrganisation) {
     using testsupport::OptionsString;
@@ -71,6 +74,10 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
     const Run runs[] = {
         {{"--options", "c", "0", "79=7"}, 2,
          "convert_county: position 79 takes the organisation character (79=0 to 79=3): 79=7\n"},
+        {{dir / "TGR25901.RT1", out, options.substr(0, 79) + "7" + options.substr(80)}, 2,
+         "convert_county: '7' at position 79 is no organisation ('0' to '3')\n"},
+        {{dir / "TGR25901.RT1", out + "/tgr25901.log", options}, 2,
+         "convert_county: the output folder " + out + "/tgr25901.log does not exist or is no folder\n"},
         {{dir / "none.RT1", out, options}, 2, "convert_county: the input " + dir / "none.RT1" + missing},
         {{dir / "none.zip", out, options}, 2, "convert_county: the input " + dir / "none.zip" + missing},
         {{dir / "tgr25901.rt1", out + "/", options}, 1,
@@ -85,4 +92,20 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
             EXPECT_EQ(platform::ListDirectory(out), std::vector<std::string>{"tgr25901.log"});
         }
     }
+    // A folder this user cannot write (root writes everywhere: the child
+    // runs as nobody).
+    const std::string shut = dir / "shut";
+    ASSERT_TRUE(platform::MakeDirectory(shut));
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755) | ::chmod(shut.c_str(), 0555), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+        std::ostringstream said, err;
+        const int status = convertcounty::RunCommandLine({dir / "TGR25901.RT1", shut, options}, said, err);
+        const bool told = err.str() == "convert_county: the output folder " + shut + " cannot be written (Permission denied)\n";
+        ::_exit(status == 2 && told && platform::ListDirectory(shut).empty() ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }

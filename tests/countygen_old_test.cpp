@@ -530,7 +530,7 @@ TEST(CountyGenOldRecordsTest, LayoutsGdalReadsOtherwiseByHand) {
         std::string record;
     };
     const std::string head = "25901" "CB002" "       529";
-    const std::string codesA = "     " "10000" "20000" "000100" "4018" "02" "02" "00030";
+    const std::string codesA = "     " "10000" "20000" "000100" "4018" "04" "06" "00030";
     const std::string codesS = "0" "1120" "1123" "     " "    " " ";
     const std::vector<Expected> cases = {
         {'0', 'a', "       529",
@@ -538,11 +538,11 @@ TEST(CountyGenOldRecordsTest, LayoutsGdalReadsOtherwiseByHand) {
         {'7', 'a', "       529",
          "A0402" + head + codesA + "00100" "00040" "     " "000004" "09271" "9271" "25" "901" "    "},
         {'4', 's', "       529",
-         "S0599" + head + codesS + "10" "25" "901" "04000" "10000" "     " "20000" "000100" "4018" "2" "02" "001"
-         "001" "     " " " "001004" "25" "901" "04004" " " "02100" "  "},
+         "S0599" + head + codesS + "10" "25" "901" "04000" "10000" "     " "20000" "000100" "4018" "2" "02" "104"
+         "205" "     " " " "001004" "25" "901" "04004" " " "02100" "  "},
         {'8', 's', "       529",
-         "S0303" + head + codesS + "  " "25" "901" "04000" "10000" "     " "20000" "000100" "4018" " " "02" "001"
-         "001" "     " "4" "001004" "09271" "9271 " " " "02100" "  "},
+         "S0303" + head + codesS + "  " "25" "901" "04000" "10000" "     " "20000" "000100" "4018" " " "02" "104"
+         "205" "     " "4" "001004" "09271" "9271 " " " "02100" "  "},
         {'5', '3', " 100000920",
          "30700" " 100000920" "25" "25" "901" "901" + Blanks(40) + "RR" + Blanks(10) + "1000" "1000" + Blanks(10) +
              "001" "002" "40001" "40002"},
@@ -608,8 +608,8 @@ TEST(CountyGenOldModelTest, LevelCodesByHand) {
         s('3', 529, LevelS::VotingDistrict2000, "25901001004"), s('3', 529, LevelS::Zcta, "2590102100"),
         s('5', 165, LevelS::UrbanGrowthArea, "41000"),  s('4', 165, LevelS::UrbanGrowthArea, ""),
         s('8', 529, LevelS::CorrectedUrbanArea2000, "09271"), s('7', 529, LevelS::CorrectedUrbanArea2000, ""),
-        s('8', 529, LevelS::RedefinedUrbanArea1990, "9271 "), s('2', 529, LevelS::StateHouse, "001   "),
-        s('3', 529, LevelS::StateSenate, "001   "),     s('4', 529, LevelS::Anrc, "10"),
+        s('8', 529, LevelS::RedefinedUrbanArea1990, "9271 "), s('2', 529, LevelS::StateHouse, "205   "),
+        s('3', 529, LevelS::StateSenate, "104   "),     s('4', 529, LevelS::Anrc, "10"),
         s('5', 529, LevelS::Anrc, ""),                  s('2', 529, LevelS::ConsolidatedCity, "04000"),
     };
     for (const Case& c : cases) {

@@ -186,8 +186,8 @@ void ExpectPolygonRows(const CountyModel& model) {
         EXPECT_EQ(s.BLKGRP00, c.blockGroup);
         EXPECT_EQ(s.PLACE00, c.place);
         EXPECT_EQ(s.MSACMAS00, c.msacmas);
-        EXPECT_EQ(s.CD106, c.cd);
-        EXPECT_EQ(s.CD108, c.cd);
+        EXPECT_EQ(s.CD106, c.cd106);
+        EXPECT_EQ(s.CD108, c.cd108);
         EXPECT_EQ(s.PUMA5, c.puma5);
         EXPECT_EQ(s.PUMA1, c.puma1);
         EXPECT_EQ(s.ZCTA00, c.zcta5);

@@ -79,6 +79,23 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
          RecordFile({Record('6', 76).Put(63, "-")}), 1, ""},
         {"a blank shape point slot, older", true, vornak::ReadType2Records, &vornak::gType2Count, "county.rt2",
          RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, std::string(19, ' '))}), 1, ""},
+        // A point blank in one half only would be a vertex on the equator
+        // or end its row early; a longitude of zero ends the row, its
+        // latitude unread.
+        {"a shape point without its latitude", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
+         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(29, std::string(9, ' '))}), -1,
+         "ERROR in type 2 record 1: the latitude in columns 29-37 is blank, its longitude in columns 19-28 is not\n"},
+        {"a shape point without its longitude", false, vornak2::ReadType2Records, &vornak2::gType2Count,
+         "county.rt2", RecordFile({Type2Line("17", 1, {{-71000000, 42000000}, {-71000001, 42000001}}).Put(38, std::string(10, ' '))}), -1,
+         "ERROR in type 2 record 1: the longitude in columns 38-47 is blank, its latitude in columns 48-56 is not\n"},
+        {"a shape point without its latitude, older", true, vornak::ReadType2Records, &vornak::gType2Count,
+         "county.rt2", RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}), Type2Line("17", 2, {{-71000000, 42000000}}).Put(29, std::string(9, ' '))}), -1,
+         "ERROR in type 2 record 2: the latitude in columns 29-37 is blank, its longitude in columns 19-28 is not\n"},
+        {"a shape point without its longitude, older", true, vornak::ReadType2Records, &vornak::gType2Count,
+         "county.rt2", RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(19, std::string(10, ' '))}), -1,
+         "ERROR in type 2 record 1: the longitude in columns 19-28 is blank, its latitude in columns 29-37 is not\n"},
+        {"a zero longitude ends the row", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
+         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, "+000000000").Put(67, "+42000000")}), 1, ""},
         {"a NUL in a name", false, vornak2::ReadTypeCRecords, &vornak2::gTypeCCount, "county.rtc",
          RecordFile({Record('C', 122).Put(63, nul)}), -1, "ERROR in type C record 1: a NUL byte in column 65\n"},
         {"a NUL in a name, older", true, vornak::ReadTypeCRecords, &vornak::gTypeCCount, "county.rtc",

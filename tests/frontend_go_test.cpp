@@ -6,6 +6,8 @@
 #include "frontend/conversion_run.h"
 #include "frontend/folder_checks.h"
 #include "frontend/job_globals.h"
+#include "frontend/layer_options_dialog.h"
+#include "frontend/layer_options_v2_dialog.h"
 #include "frontend/library_entries.h"
 #include "platform/files.h"
 #include "support/commands.h"
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,6 +68,46 @@ TEST_F(GoTest, MixedEditionsReachTheirLibrariesWithTheOutputChoices) {
     EXPECT_EQ(second.countyCount, 2);
     // GO made the output directory current.
     EXPECT_EQ(frontend::CurrentDirectory(), out);
+}
+
+// The enabled and shown layer boxes of a dialog of edition `code`.
+template <typename Dlg>
+std::vector<int> OfferedLayerBoxes(int code, const options::OptionsFamily& family) {
+    frontend::ResetJobGlobals();
+    frontend::gCurrentEdition = code;
+    Dlg dialog;
+    std::istringstream none;
+    std::ostringstream drawn;
+    dialog.DoModal(none, drawn);
+    std::vector<int> boxes;
+    for (const options::OptionPosition& row : family) {
+        const platform::Control* box = row.IsLayerBox() ? dialog.GetDlgItem(row.control) : nullptr;
+        if (box && box->enabled && box->visible) boxes.push_back(row.control);
+    }
+    return boxes;
+}
+
+// Each layer box of every edition, ticked alone, reaches the library as its
+// position and no other layer position.
+TEST_F(GoTest, EachLayerBoxReachesItsPosition) {
+    for (int code : {94, 95, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108}) {
+        const options::OptionsFamily& family = code >= 104 ? options::kLaterOptions : options::kOlderOptions;
+        const std::string input = File(code == 94 ? "a.f61" : code == 95 ? "a.bw1" : "a.rt1");
+        const std::string type = code >= 97 ? "check " + std::to_string(20 + code - 97) + "\nok\n" : "";
+        for (int box : code >= 104 ? OfferedLayerBoxes<frontend::CLayerOptionsV2Dlg>(code, family)
+                                   : OfferedLayerBoxes<frontend::CLayerOptionsDlg>(code, family)) {
+            SCOPED_TRACE("edition " + std::to_string(code) + ", box " + std::to_string(box));
+            RecordedCalls().clear();
+            RunSession("press 11\n" + input + "\n" + type + "check " + std::to_string(box) + "\nok\nok\nok\n");
+            ASSERT_EQ(RecordedCalls().size(), 1u);
+            const std::string& options = RecordedCalls()[0].options;
+            for (size_t p = 0; p < family.length; ++p) {
+                if (p != family.edition && p != family.organisation && p != family.clipWater && p != family.pushPins) {
+                    EXPECT_EQ(options.at(p) != '0', static_cast<int>(p) == family.RowOfControl(box)->index) << p;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(GoTest, SameEditionsMayMergeAndEachEntryKnowsItsPlace) {

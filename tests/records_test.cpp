@@ -7,6 +7,7 @@
 #include "conv2/record_parsers.h"
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
+#include "platform/files.h"
 #include "support/record_job.h"
 #include "support/record_line.h"
 #include "support/temp_dir.h"
@@ -493,6 +494,16 @@ TEST_F(RecordsTest, FirstType1RowWritesDateFileAndEditionNote) {
     ReadType1Records();
     EXPECT_EQ(testsupport::ReadFile(dir / "date.txt"), "1003");
     EXPECT_EQ(job.Log(), "Second Edition TIGER 2004\n");
+}
+
+TEST_F(RecordsTest, DateFileThatCannotBeWrittenIsLoggedAndPassedOver) {
+    ASSERT_TRUE(platform::MakeDirectory(dir / "date.txt"));
+    job.OpenText(RecordFile({Type1Line("2", "A41", "1003")}, "\n"));
+    ReadType1Records();
+    EXPECT_EQ(gConversionStatus, 0);
+    EXPECT_EQ(gType1Count, 1);
+    EXPECT_EQ(job.Log(), "Could not create version file " + (dir / "date.txt") +
+                             " (Is a directory)\nSecond Edition TIGER 2004\n");
 }
 
 TEST(RecordReaderNoteTest, BlankVersionAndFirstEdition) {

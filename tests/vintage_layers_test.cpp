@@ -116,11 +116,11 @@ TEST(VintageLayersTest, EditionsDecideTheSecondLayerOfAnOption) {
         CountyRun run(spec);
         run.Run(c.edition, {54, 60, 66});
         std::string log = run.LogMessages();
-        EXPECT_EQ(Rows(run.Polygons("cd106"), {"DISTRICT"}), (Texts{"01:01", "02:02"}));
+        EXPECT_EQ(Rows(run.Polygons("cd106"), {"DISTRICT"}), (Texts{"03:03", "04:04"}));
         EXPECT_EQ(run.HasDocument("cd108"), c.cd108);
         EXPECT_EQ(log.find("108th"), std::string::npos);
         if (c.cd108) {
-            EXPECT_EQ(Rows(run.Polygons("cd108"), {"COUNTY", "DISTRICT"}), (Texts{"01:25901|01", "02:25901|02"}));
+            EXPECT_EQ(Rows(run.Polygons("cd108"), {"COUNTY", "DISTRICT"}), (Texts{"05:25901|05", "06:25901|06"}));
         }
         EXPECT_EQ(Rows(run.Polygons("urb00"), {"COUNTY", "UACODE", "NAME", "ENTITY"}),
                   (Texts{"09271:25901|09271|Urban Area 09271|U"}));
@@ -206,6 +206,9 @@ class CaptionMoments : public platform::SilentRenderer {
 public:
     explicit CaptionMoments(std::string out) : out_(std::move(out)) {}
     void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
+        if (control.id == vornak2::ConversionDialog::kStatusId) status_ = control.text;
+        if (control.id == vornak2::ConversionDialog::kProgressBarId && !status_.empty())
+            firstProgressAfter.emplace(status_, control.position);
         if (control.id != vornak2::ConversionDialog::kLayerId || control.text.empty()) return;
         bool open = false;
         for (const std::string& name : platform::ListDirectory(out_))
@@ -213,9 +216,10 @@ public:
         scratchOpen[control.text] = open;
     }
     std::map<std::string, bool> scratchOpen;
+    std::map<std::string, int> firstProgressAfter;  // the bar's first move after each status text
 
 private:
-    std::string out_;
+    std::string out_, status_;
 };
 
 // These layers show their caption once their scratch files are open (AIANHH
@@ -234,11 +238,15 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
         bool scratchOpen;
     } rows[] = {
         {9, "County Current", false},
+        {20, "AIANHH 2000", true},
         {21, "AIANHH Current", true},
         {27, "Aits Current", true},
         {41, "Elementary School Districts 2000", true},
         {43, "Secondary School Districts 2000", true},
         {45, "Unified School Districts 2000", true},
+        {42, "Elementary School Districts", true},
+        {44, "Secondary School Districts", true},
+        {46, "Unified School Districts", true},
         {47, "MSA_CMSA 2000", true},
         {49, "PMSA 2000", true},
         {51, "NECMA 2000", true},
@@ -263,6 +271,8 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
         ASSERT_NE(shown, moments.scratchOpen.end()) << row.caption;
         EXPECT_EQ(shown->second, row.scratchOpen) << row.caption;
     }
+    // AIANHH Current takes its bar back to 0 once its text shows, before sorting.
+    EXPECT_EQ(moments.firstProgressAfter.at("Gathering AIANHH Current Boundary Lines"), 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <sys/stat.h>
 
@@ -121,7 +122,9 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 
 void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version) {
     const std::string path = outputPrefix + "date.txt";
-    if (!shapeio::RefusesLink(services, path)) platform::WriteWholeFile(path, platform::Format("%04d", version));
+    if (shapeio::RefusesLink(services, path) || platform::WriteWholeFile(path, platform::Format("%04d", version)))
+        return;
+    services.WriteLogLine(platform::Format("Could not create version file %s (%s)", path.c_str(), std::strerror(errno)));
 }
 
 bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,

@@ -102,8 +102,9 @@ bool OpenCounty(const CountyOpening& opening, const std::string& inputPath, Open
 
 // Writes the county's VERSION into "date.txt" of the county's output folder
 // (`outputPrefix`, ending in '/'), whole or not at all. The county does not
-// depend on the file: one that cannot be written is passed over, but a
-// symbolic link standing there is refused (logged, the county failed).
+// depend on the file: one that cannot be written is logged with its reason
+// and passed over, but a symbolic link standing there is refused (logged,
+// the county failed).
 void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version);
 
 // The county's first files, as both drivers open them: its scratch folder

@@ -125,6 +125,26 @@ void CheckCoordinateGiven(const char* source, int width) {
         NoteFault("the coordinate in " + Columns(source, width) + " is blank");
 }
 
+bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x) {
+    const auto blank = [](const char* source, int width) {
+        return std::string_view(source, static_cast<size_t>(width)).find_first_not_of(' ') == std::string_view::npos;
+    };
+    const bool longitudeBlank = blank(longitude, longitudeWidth), latitudeBlank = blank(latitude, latitudeWidth);
+    if (longitudeBlank && latitudeBlank) return false;
+    if (longitudeBlank) {
+        NoteFault("the longitude in " + Columns(longitude, longitudeWidth) + " is blank, its latitude in " +
+                  Columns(latitude, latitudeWidth) + " is not");
+        return false;
+    }
+    if (x == 0.0) return false;
+    if (latitudeBlank) {
+        NoteFault("the latitude in " + Columns(latitude, latitudeWidth) + " is blank, its longitude in " +
+                  Columns(longitude, longitudeWidth) + " is not");
+        return false;
+    }
+    return true;
+}
+
 void LoadLineBuffer(std::string_view line) {
     size_t n = line.size() < static_cast<size_t>(kRecordLineLength) ? line.size() : kRecordLineLength;
     std::memcpy(gLineBuffer, line.data(), n);

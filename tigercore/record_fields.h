@@ -50,6 +50,13 @@ void ScanCoordinate(const char* source, int width, bool latitude, double& degree
 // 191-200 is blank".
 void CheckCoordinateGiven(const char* source, int width);
 
+// The longitude and latitude fields of a shape point, read as above into
+// `x`. A point blank in both fields, or whose longitude reads 0.0, ends its
+// row: false. A point blank in one field only is noted in gFieldFault, as
+// "the latitude in columns 29-37 is blank, its longitude in columns 19-28
+// is not": it would read as a vertex on the equator or end its row early.
+bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x);
+
 // Puts one record line into gLineBuffer: its characters (at most
 // kRecordLineLength, without the line end) followed by blanks.
 void LoadLineBuffer(std::string_view line);

@@ -10,7 +10,10 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
+#include <unistd.h>
 
 namespace convertcounty {
 
@@ -58,16 +61,31 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                                 options[edition], edition, options.size());
         return 2;
     }
+    const bool older = options.size() == options::kOlderOptions.length;
+    const size_t organisation = (older ? options::kOlderOptions : options::kLaterOptions).organisation;
+    if (options[organisation] < '0' || options[organisation] > '3') {
+        err << platform::Format("convert_county: '%c' at position %zu is no organisation ('0' to '3')\n",
+                                options[organisation], organisation);
+        return 2;
+    }
     if (!InputExists(input)) {
         err << "convert_county: the input " << input << " does not exist or is no file\n";
+        return 2;
+    }
+    if (!platform::IsDirectory(outputDir)) {
+        err << "convert_county: the output folder " << outputDir << " does not exist or is no folder\n";
+        return 2;
+    }
+    if (::access(outputDir.c_str(), W_OK | X_OK) != 0) {
+        err << "convert_county: the output folder " << outputDir << " cannot be written (" << std::strerror(errno)
+            << ")\n";
         return 2;
     }
     // The log is appended to run after run: this run's lines follow its
     // present end.
     const std::string logPath = platform::CountyLogPath(outputDir, input);
     const platform::AppendedLines added(logPath);
-    const int result = options.size() == options::kOlderOptions.length
-                           ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
+    const int result = older ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
                            : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
     if (result == 0) return 0;
     err << FailureReport(platform::CountyBaseName(input), logPath, added.Read());

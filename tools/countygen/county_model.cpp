@@ -144,11 +144,13 @@ CellCodes CountyModel::Cell(int cell) const {
         c.sdsec = "00040";
     }
     c.cd = 2 * j < H ? "01" : "02";
+    c.cd106 = 2 * i < W ? "03" : "04";
+    c.cd108 = 3 * j < H ? "05" : "06";
     c.commercialRegion = 2 * j < H ? 1 : 2;
     c.zcta5 = Zcta5(cell);
     c.zcta3 = c.zcta5.substr(0, 3);
-    c.sldu = ZeroPad(1 + i / 50, 3);
-    c.sldl = ZeroPad(1 + j / 50, 3);
+    c.sldu = ZeroPad(100 + i / 4, 3);
+    c.sldl = ZeroPad(200 + j / 3, 3);
     c.msacmas = "1120";
     c.pmsa = "1123";
     c.necma = "5350";

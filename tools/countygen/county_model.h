@@ -55,10 +55,12 @@
 //             "%05d" of 30000 + 10 k, AIHHTLI 'R' for even k, 'T' for odd k
 //             (an 'R' reads back as a blank); else blank
 //   school    2 i < W: SDUNI "00010"; else SDELM "00030" and SDSEC "00040"
-//   CD        "01" when 2 j < H, else "02" (also CD106, CD108, COMREGEC 1/2)
+//   CD        "01" when 2 j < H, else "02" (also COMREGEC 1/2); CD106 "03"
+//             when 2 i < W, else "04"; CD108 "05" when 3 j < H, else "06"
 //   ZCTA5     "%05d" of 2100 + (j / 25) ceil(W / 25) + i / 25; ZCTA3 its
 //             first three characters
-//   SLDU      "%03d" of 1 + i / 50; SLDL "%03d" of 1 + j / 50
+//   SLDU      "%03d" of 100 + i / 4 (columns of 4 cells); SLDL "%03d" of
+//             200 + j / 3 (rows of 3): unlike in any county
 //   urban     in a place: UA "09271", UR 'U'; else UA blank, UR 'R'
 //   VTD       "%06d" of 1000 + (j / 15) ceil(W / 15) + i / 15
 //   PUMA5     "%05d" of 100 + t / 4; PUMA1 "%05d" of 200 + t / 8;
@@ -147,7 +149,7 @@ struct CellCodes {
     std::string aianhhfp, aianhh;
     char aihhtli = ' ';
     std::string anrc, aitsce, aits;
-    std::string sdelm, sdsec, sduni, cd;
+    std::string sdelm, sdsec, sduni, cd, cd106, cd108;
     std::string zcta5, zcta3, sldu, sldl;
     std::string msacmas, pmsa, necma, cbsa, csa, necta, cnecta, metdiv, nectadiv;
     std::string ua;

@@ -209,8 +209,8 @@ void CountyWriter::WritePolygons() {
         r.Text(100, 103, c.msacmas);
         r.Text(104, 107, c.pmsa);
         r.Text(108, 111, c.necma);
-        r.Text(112, 113, c.cd);
-        r.Text(114, 115, c.cd);
+        r.Text(112, 113, c.cd106);
+        r.Text(114, 115, c.cd108);
         r.Text(116, 120, c.puma5);
         r.Text(121, 125, c.puma1);
         r.Text(126, 130, c.zcta5);

@@ -82,7 +82,9 @@ OldCellCodes CountyModel::OldCell(int cell) const {
     o.TRACT = o.TRACT00 = c.tract;
     o.BLOCK = o.BLOCK00 = c.block;
     o.BLKGRP00 = c.blockGroup;
-    o.CD106 = o.CD108 = o.CDCU = c.cd;
+    o.CDCU = c.cd;
+    o.CD106 = c.cd106;
+    o.CD108 = c.cd108;
     o.SDELM = c.sdelm;
     o.SDSEC = c.sdsec;
     o.SDUNI = c.sduni;
