@@ -1,5 +1,6 @@
 #include "tigercore/county_job.h"
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
@@ -25,10 +26,12 @@ std::tm LocalNow() {
 
 shapeio::RunRecord RecordOfRun(const std::string& options, const std::string& input) {
     shapeio::RunRecord record;
+    // The file read, whatever the case of its name.
+    const std::string file = input.empty() ? input : platform::FindFileAnyCase(input);
     struct stat st;
-    if (input.empty() || ::stat(input.c_str(), &st) != 0) return record;
+    if (file.empty() || ::stat(file.c_str(), &st) != 0) return record;
     record.options = options;
-    record.input = platform::AbsolutePath(input);
+    record.input = platform::AbsolutePath(file);
     record.inputLength = static_cast<long long>(st.st_size);
     record.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
     record.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
