@@ -2,7 +2,6 @@
 
 #include "frontend/job_globals.h"
 
-
 namespace frontend {
 
 using platform::ControlKind;

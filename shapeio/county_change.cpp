@@ -172,7 +172,6 @@ void CountyChange::Open(const std::string& folder, bool convertedBefore) {
     removals_.clear();
     folder_ = folder;
     open_ = true;
-    convertedBefore_ = convertedBefore;
     listPlaced_ = convertedBefore;
     listBody_ = HeadBody(std::string(), RunRecord());
 }

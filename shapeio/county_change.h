@@ -31,8 +31,6 @@ public:
     // very county, whose journals are gone, is this run's to remove (Finish).
     void Open(const std::string& folder, bool convertedBefore = false);
     bool IsOpen() const { return open_; }
-    // A stopped run had converted this county whole: nothing is converted.
-    bool ConvertedBefore() const { return convertedBefore_; }
     // The county's journal at `path`: one for the county, however many
     // layers continue the files it guards.
     Journal& JournalAt(const std::string& path);
@@ -61,7 +59,6 @@ private:
 
     std::string folder_;
     bool open_ = false;
-    bool convertedBefore_ = false;
     // The commit list placed, which Finish removes, and what follows its
     // first word.
     bool listPlaced_ = false;

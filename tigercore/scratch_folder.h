@@ -37,7 +37,6 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-
     std::string path_;
     platform::FolderLock heldFolder_;  // the parent, held for merged layers
     platform::FolderLock lock_;        // the folder itself
@@ -52,7 +51,7 @@ private:
 // runs that have ended are removed from the folder and the folders right
 // below it. False also, with nothing failed, when a stopped run had
 // converted this very county whole into the merged layers: it is not
-// converted again (CountyChange::ConvertedBefore).
+// converted again (shapeio::Recovery::kConvertedBefore).
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services);
 // Ends the county: its change of merged layers is committed when it was

@@ -86,7 +86,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::string logPath = platform::CountyLogPath(outputDir, input);
     const platform::AppendedLines added(logPath);
     const int result = older ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
-                           : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
+                             : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
     if (result == 0) return 0;
     err << FailureReport(platform::CountyBaseName(input), logPath, added.Read());
     return 1;
