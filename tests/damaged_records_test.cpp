@@ -95,7 +95,15 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
          "county.rt2", RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(19, std::string(10, ' '))}), -1,
          "ERROR in type 2 record 1: the longitude in columns 19-28 is blank, its latitude in columns 29-37 is not\n"},
         {"a zero longitude ends the row", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
-         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, "+000000000").Put(67, "+42000000")}), 1, ""},
+         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, "+000000000").Put(48, "+42000000").Put(76, "    -00000     +000")}), 1, ""},
+        // Points after the slot that ends the row would be lost.
+        {"points after a blank slot", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
+         RecordFile({Type2Line("17", 1, {{-71000000, 42000000}, {1, 1}, {-71000002, 42000002}, {-71000003, 42000003}})
+                         .Put(38, std::string(19, ' '))}), -1,
+         "ERROR in type 2 record 1: the shape point in columns 57-75 follows the slot in columns 38-56 that ends its row\n"},
+        {"a point after a zero longitude, older", true, vornak::ReadType2Records, &vornak::gType2Count, "county.rt2",
+         RecordFile({Type2Line("17", 1, {{0, 42000000}}).Put(48, "+00000001")}), -1,
+         "ERROR in type 2 record 1: the shape point in columns 38-56 follows the slot in columns 19-37 that ends its row\n"},
         {"a NUL in a name", false, vornak2::ReadTypeCRecords, &vornak2::gTypeCCount, "county.rtc",
          RecordFile({Record('C', 122).Put(63, nul)}), -1, "ERROR in type C record 1: a NUL byte in column 65\n"},
         {"a NUL in a name, older", true, vornak::ReadTypeCRecords, &vornak::gTypeCCount, "county.rtc",

@@ -145,6 +145,16 @@ bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* lati
     return true;
 }
 
+void CheckSlotAfterRowEnd(const char* slot, int width, int longitudeWidth, const char* ending) {
+    const auto unused = [](const char* source, int columns) {
+        long long value;
+        return IsNumberText(std::string_view(source, static_cast<size_t>(columns)), true, value) && value == 0;
+    };
+    if (unused(slot, longitudeWidth) && unused(slot + longitudeWidth, width - longitudeWidth)) return;
+    NoteFault("the shape point in " + Columns(slot, width) + " follows the slot in " + Columns(ending, width) +
+              " that ends its row");
+}
+
 void LoadLineBuffer(std::string_view line) {
     size_t n = line.size() < static_cast<size_t>(kRecordLineLength) ? line.size() : kRecordLineLength;
     std::memcpy(gLineBuffer, line.data(), n);

@@ -57,6 +57,14 @@ void CheckCoordinateGiven(const char* source, int width);
 // is not": it would read as a vertex on the equator or end its row early.
 bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x);
 
+// A shape point slot of `width` columns at `slot` that follows `ending`, the
+// slot that ended its row: each of its two fields (the first
+// `longitudeWidth` columns, then the rest) must be blank or read as zero
+// (any sign, leading blanks), as unused slots are written. A point there
+// would be lost: noted in gFieldFault, as "the shape point in columns 57-75
+// follows the slot in columns 38-56 that ends its row".
+void CheckSlotAfterRowEnd(const char* slot, int width, int longitudeWidth, const char* ending);
+
 // Puts one record line into gLineBuffer: its characters (at most
 // kRecordLineLength, without the line end) followed by blanks.
 void LoadLineBuffer(std::string_view line);

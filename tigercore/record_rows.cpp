@@ -88,13 +88,17 @@ void ParseType1(Type1Record& r, RecordFamily family) {
 void ParseType2(Type2Record& r) {
     Number<6, 15>(r.TLID);
     Number<16, 18>(r.RTSQ);
-    bool read = true;  // the slots up to the one that ends the row are read
+    int ending = -1;  // the slot that ends the row; the slots up to it are read
     for (int k = 0; k < 10; ++k) {
         // The longitude of point k in 19 + 19k to 28 + 19k, its latitude in
         // 29 + 19k to 37 + 19k.
         ScanCoordinate(Column(19 + 19 * k), 10, false, r.points[k].x);
         ScanCoordinate(Column(29 + 19 * k), 9, true, r.points[k].y);
-        if (read) read = CheckShapePoint(Column(19 + 19 * k), 10, Column(29 + 19 * k), 9, r.points[k].x);
+        if (ending >= 0) {
+            CheckSlotAfterRowEnd(Column(19 + 19 * k), 19, 10, Column(19 + 19 * ending));
+        } else if (!CheckShapePoint(Column(19 + 19 * k), 10, Column(29 + 19 * k), 9, r.points[k].x)) {
+            ending = k;
+        }
     }
 }
 
