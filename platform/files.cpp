@@ -36,6 +36,14 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+PathKind KindOfPath(const std::string& path, long long* size) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? PathKind::kMissing : PathKind::kOther;
+    if (size) *size = static_cast<long long>(st.st_size);
+    if (S_ISLNK(st.st_mode)) return PathKind::kLink;
+    return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
+}
+
 bool IsDirectory(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

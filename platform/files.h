@@ -46,6 +46,10 @@ FilePtr OpenAnyCase(const std::string& path, const char* mode);
 bool MakeDirectory(const std::string& path);
 
 bool FileExists(const std::string& path);
+// What stands at `path`, a symbolic link itself not followed; `size` (when
+// given) gets the length of what is there.
+enum class PathKind { kMissing, kLink, kRegular, kOther };
+PathKind KindOfPath(const std::string& path, long long* size = nullptr);
 // True when both paths name one existing file (the same device and inode),
 // whatever their names.
 bool SameFile(const std::string& a, const std::string& b);

@@ -25,12 +25,17 @@ namespace shapeio {
 // county was read from, with its length and modification time (s, ns). The
 // part from <o> on may be missing (the run is not known). A list left by a
 // run that ended starts "pellard ended ...". The journals follow, one a line,
-// relative to the folder. A list without the first line (as older runs
-// wrote them) is read as one of a stopped run whose county is not known.
+// relative to the folder, each in the folder or a folder right below it. A
+// list without the first line (as older runs wrote them) is read as one of a
+// stopped run whose county is not known. A list that is no regular file, is
+// longer than any list a run writes, or holds anything else is damaged.
 
 namespace {
 
 constexpr char kCommitList[] = ".pellard-committed";
+// Far above the longest list a run writes (its first line, with the input's
+// path, and a line for each layer).
+constexpr long long kCommitListBound = 64 * 1024;
 
 bool EndsWith(const std::string& text, const std::string& ending) {
     return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
@@ -41,20 +46,22 @@ bool EndsWith(const std::string& text, const std::string& ending) {
 bool JournalName(const std::string& relative) {
     const size_t slash = relative.find('/');
     const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
-    return EndsWith(name, kJournalEnding) && name.find('/') == std::string::npos && slash != 0 &&
-           relative.compare(0, 3, "../") != 0 && relative.compare(0, 2, "./") != 0;
+    const std::string folder = slash == std::string::npos ? std::string() : relative.substr(0, slash);
+    return EndsWith(name, kJournalEnding) && PlainName(name) && PlainName(folder) && slash != 0 && folder != "." &&
+           folder != "..";
+}
+
+// Whether the journal `relative` of the list, or its folder, is a link
+// below `folder`: removing it would reach outside the folder.
+bool ThroughLink(const std::string& folder, const std::string& relative) {
+    const size_t slash = relative.find('/');
+    return (slash != std::string::npos &&
+            platform::KindOfPath(folder + "/" + relative.substr(0, slash)) == platform::PathKind::kLink) ||
+           platform::KindOfPath(folder + "/" + relative) == platform::PathKind::kLink;
 }
 
 constexpr char kStoppedHead[] = "pellard commit ";
 constexpr char kEndedHead[] = "pellard ended ";
-
-// A name that stands for one file in the folder and one line of a log.
-bool PlainName(const std::string& name) {
-    for (const unsigned char c : name) {
-        if (c == '/' || c < 0x20 || c == 0x7f) return false;
-    }
-    return true;
-}
 
 // What follows the first word of the list's first line, for this run.
 std::string HeadBody(const std::string& county, const RunRecord& record) {
@@ -134,13 +141,25 @@ ListHeadText ReadListHead(const std::string& text) {
     return read;
 }
 
-// The whole list, never waiting on what is no regular file.
+// The list up to one byte past the bound, never waiting on what is no
+// regular file.
 bool ReadList(const std::string& path, std::string& text) {
     platform::FilePtr in = platform::OpenFile(path, "rb");
     if (!in) return false;
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0;) text.append(buffer, got);
+    text.resize(static_cast<size_t>(kCommitListBound) + 1);
+    text.resize(std::fread(&text[0], 1, text.size(), in.get()));
     return !std::ferror(in.get());
+}
+
+// The journals a list names after its first line; false when a line is
+// anything else.
+bool ListedJournals(const std::string& text, std::vector<std::string>& journals) {
+    std::istringstream lines(text);
+    for (std::string relative; std::getline(lines, relative);) {
+        if (!JournalName(relative)) return false;
+        journals.push_back(relative);
+    }
+    return true;
 }
 
 std::string StoppedRunText(const std::string& county, const std::string& folder, const char* ending) {
@@ -148,20 +167,38 @@ std::string StoppedRunText(const std::string& county, const std::string& folder,
            folder + " before its run stopped: " + ending;
 }
 
-// Says that the run that left the list was stopped after its county was
-// in the merged layers: on screen, in this county's log and in the stopped
-// county's log (when it can be opened, and is not this county's).
-void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
-    const std::string text = StoppedRunText(head.county, folder, "running it again adds it again");
+// Says what became of a stopped run of `county`: on screen, in this
+// county's log and in the stopped county's log (when it can be opened, and
+// is not this county's).
+void TellStoppedRun(const std::string& county, const std::string& folder, const std::string& text,
+                    JobServices& services) {
     services.ShowMessage(text);
-    if (head.county.empty()) return;
-    const std::string log = folder + "/" + head.county + ".log";
+    if (county.empty()) return;
+    const std::string log = folder + "/" + county + ".log";
     const std::string own = services.LogPath();
     if (!own.empty() && platform::SameFile(own, log)) return;
     platform::FilePtr stopped = platform::OpenExistingToAppend(log);
     if (!stopped) return;
     std::fprintf(stopped.get(), "%s\n", text.c_str());
     platform::CloseFile(stopped);
+}
+
+// The run that left the list was stopped after its county was in the
+// merged layers.
+void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
+    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, "running it again adds it again"),
+                   services);
+}
+
+// The run of `county` (empty: not known) stopped before its change was
+// committed, and its journals put its layers back.
+void TellPutBackWithout(const std::string& county, const std::string& folder, JobServices& services) {
+    const bool thisCounty = !county.empty() && county == services.CountyName();
+    TellStoppedRun(county, folder,
+                   (county.empty() ? std::string("A county") : county) +
+                       "'s run stopped before it ended: the merged layers of " + folder +
+                       " were put back without it; " + (thisCounty ? "this run adds it" : "run it again to add it"),
+                   services);
 }
 
 }  // namespace
@@ -176,11 +213,11 @@ void CountyChange::Open(const std::string& folder, bool convertedBefore) {
     listBody_ = HeadBody(std::string(), RunRecord());
 }
 
-Journal& CountyChange::JournalAt(const std::string& path) {
+Journal& CountyChange::JournalAt(const std::string& path, JobServices& services) {
     for (const auto& journal : journals_) {
         if (journal->path() == path) return *journal;
     }
-    journals_.push_back(std::make_unique<Journal>(path));
+    journals_.push_back(std::make_unique<Journal>(path, &services));
     return *journals_.back();
 }
 
@@ -276,9 +313,14 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         return Recovery::kFailed;
     };
     const std::string listPath = folder + "/" + kCommitList;
-    if (platform::IsSymbolicLink(listPath)) return fail(LinkRefusal(listPath));
+    long long listSize = 0;
+    const platform::PathKind listKind = platform::KindOfPath(listPath, &listSize);
+    if (listKind == platform::PathKind::kLink) return fail(LinkRefusal(listPath));
+    const std::string damaged =
+        "The commit list " + listPath + " is damaged: the merged layers of " + folder + " and the list are left as they are";
+    if (listKind == platform::PathKind::kOther || listSize > kCommitListBound) return fail(damaged);
     bool convertedBefore = false;
-    if (platform::FileExists(listPath)) {
+    if (listKind == platform::PathKind::kRegular) {
         // The run committed its change: its journals only go. One that
         // stays would undo that change; the list stays with it.
         auto cannotRemove = [&fail](const std::string& path) {
@@ -287,17 +329,20 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         std::string text;
         if (!ReadList(listPath, text)) return fail("Could not read " + listPath + SystemReason());
         const ListHeadText head = ReadListHead(text);
-        if (head.damaged) {
-            return fail("The commit list " + listPath +
-                        " is damaged: the merged layers of " + folder + " and the list are left as they are");
+        std::vector<std::string> journals;
+        // Checked whole before anything is touched.
+        if (text.size() > static_cast<size_t>(kCommitListBound) || head.damaged ||
+            !ListedJournals(text.substr(head.length), journals)) {
+            return fail(damaged);
+        }
+        for (const std::string& relative : journals) {
+            if (ThroughLink(folder, relative)) return fail(damaged);
         }
         convertedBefore = !head.ended && head.recorded && head.county == services.CountyName() &&
                           head.record == services.Record();
-        std::istringstream journals(text.substr(head.length));
-        for (std::string relative; std::getline(journals, relative);) {
+        for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
-            if (JournalName(relative) && platform::FileExists(path) && !platform::IsSymbolicLink(path) &&
-                !platform::RemoveFileDurably(path)) {
+            if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFileDurably(path)) {
                 return cannotRemove(path);
             }
         }
@@ -310,13 +355,21 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
             if (!head.ended) TellStoppedCommit(head, folder, services);
         }
     }
+    // The journals left by a stopped run (one at most: each run puts back
+    // those it finds before it writes its own), told once per county.
+    std::set<std::string> stoppedCounties;
+    bool anyStopped = false;
     for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
-            if (EndsWith(name, kJournalEnding) && !Journal::Restore(layerFolder + name, services, true)) {
-                return Recovery::kFailed;
-            }
+            if (!EndsWith(name, kJournalEnding)) continue;
+            StoppedJournal stopped;
+            if (!Journal::Restore(layerFolder + name, services, true, &stopped)) return Recovery::kFailed;
+            anyStopped = anyStopped || stopped.found;
+            if (!stopped.county.empty()) stoppedCounties.insert(stopped.county);
         }
     }
+    if (anyStopped && stoppedCounties.empty()) stoppedCounties.insert(std::string());
+    for (const std::string& county : stoppedCounties) TellPutBackWithout(county, folder, services);
     return convertedBefore ? Recovery::kConvertedBefore : Recovery::kGoOn;
 }
 
@@ -338,9 +391,9 @@ void LayerJournal::Use(JobServices& services, const std::string& stem) {
     CountyChange* change = services.Change();
     if (change && change->IsOpen()) {
         own_.reset();
-        journal_ = &change->JournalAt(path);
+        journal_ = &change->JournalAt(path, services);
     } else {
-        own_ = std::make_unique<Journal>(path);
+        own_ = std::make_unique<Journal>(path, &services);
         journal_ = own_.get();
     }
 }

@@ -33,7 +33,7 @@ public:
     bool IsOpen() const { return open_; }
     // The county's journal at `path`: one for the county, however many
     // layers continue the files it guards.
-    Journal& JournalAt(const std::string& path);
+    Journal& JournalAt(const std::string& path, JobServices& services);
     // `path` is removed when the change is committed (a table that was left
     // without rows); it stays when the change is undone.
     void RemoveAtCommit(const std::string& path) { removals_.push_back(path); }
@@ -78,10 +78,17 @@ private:
 // stays for this run to remove (kConvertedBefore). Any other finished commit
 // is said on screen, in this county's log and in the stopped county's log
 // ("... before its run stopped: running it again adds it again"; "A county
-// ..." when its list does not name it). kFailed (logged, the county failed)
-// when the list is damaged (it names anything but a plain county name and
-// "<county>.log": nothing is touched and it is left for a person), a
-// journal's files cannot be put back or a journal cannot be removed.
+// ..." when its list does not name it). A stopped run whose journals put
+// its files back is said once in the same three places ("<county>'s run
+// stopped before it ended: the merged layers of <folder> were put back
+// without it; run it again to add it", or "...; this run adds it" when it is
+// this county's; "A county's ..." when no journal names it). kFailed
+// (logged, the county failed) when the list is damaged (no regular file,
+// longer than any list a run writes, a first line that names anything but a
+// plain county name and "<county>.log", or a line that is no journal of the
+// folder or a folder right below it, or reaches one through a link: nothing
+// is touched and it is left for a person), a journal's files cannot be put
+// back or a journal cannot be removed.
 Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services);
 
 // The journal of one layer's files: the county's when a county change is

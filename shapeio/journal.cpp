@@ -16,7 +16,9 @@ namespace shapeio {
 // The journal is a list of records, each a header line followed by raw
 // bytes: "file <length> <name size>\n<name>",
 // "range <offset> <byte count> <name size>\n<name><bytes>" and
-// "new <name size>\n<name>". A name is that of a file beside the journal, of
+// "new <name size>\n<name>", after a first record "county <name size>\n<name>"
+// that names the county whose run wrote it (none in journals of earlier
+// versions). A file's name is that of a file beside the journal, of
 // the layer it guards: for the journal "roads.journal" (or
 // "roads.kml.journal") the files "roads" or "roads.<ext>" (or "roads.kml").
 // A file has one "file" or one "new" record, before any range of it. A
@@ -51,7 +53,7 @@ bool GuardedName(const std::string& journalName, const std::string& name) {
 // file of that name that is no journal at all; kDamaged: the text is no
 // journal of this layer, or names a change that cannot have been made.
 JournalText ReadJournal(const std::string& text, const std::string& journalName,
-                        std::map<std::string, Recorded>& files) {
+                        std::map<std::string, Recorded>& files, std::string& county) {
     const std::string magic(kMagic);
     if (text.size() < magic.size()) {
         return magic.compare(0, text.size(), text) == 0 ? JournalText::kEmpty : JournalText::kForeign;
@@ -59,6 +61,7 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
     if (text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
     size_t at = magic.size();
     while (at < text.size()) {
+        const size_t recordStart = at;
         const size_t end = text.find('\n', at);
         if (end == std::string::npos) break;
         const std::string header = text.substr(at, end - at);
@@ -67,16 +70,25 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
         char kind[8] = {};
         const int fields = std::sscanf(header.c_str(), "%7s %lld %lld %lld", kind, &a, &b, &nameSize);
         const std::string kindText(kind);
+        const bool isCounty = fields == 2 && kindText == "county";
         const bool isNew = fields == 2 && kindText == "new";
         const bool isFile = fields == 3 && kindText == "file";
         const bool isRange = fields == 4 && kindText == "range";
-        if (isNew) nameSize = a, a = 0;
+        if (isNew || isCounty) nameSize = a, a = 0;
         if (isFile) nameSize = b, b = 0;
-        if ((!isNew && !isFile && !isRange) || nameSize <= 0 || a < 0 || b < 0) return JournalText::kDamaged;
+        if ((!isNew && !isFile && !isRange && !isCounty) || nameSize <= 0 || a < 0 || b < 0) {
+            return JournalText::kDamaged;
+        }
         const size_t need = static_cast<size_t>(nameSize) + (isRange ? static_cast<size_t>(b) : 0);
         if (text.size() - at < need) break;  // cut off: no change followed it
         const std::string name = text.substr(at, static_cast<size_t>(nameSize));
         at += static_cast<size_t>(nameSize);
+        if (isCounty) {
+            // Only the first record names the county.
+            if (recordStart != magic.size() || !PlainName(name)) return JournalText::kDamaged;
+            county = name;
+            continue;
+        }
         if (!GuardedName(journalName, name)) return JournalText::kDamaged;
         Recorded& recorded = files[name];
         const bool known = recorded.made || recorded.length >= 0;
@@ -110,15 +122,8 @@ bool ReadWhole(const std::string& path, std::string& text) {
     return ok;
 }
 
-enum class PathKind { kMissing, kLink, kRegular, kOther };
-
-PathKind KindOf(const std::string& path, int64_t* size = nullptr) {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? PathKind::kMissing : PathKind::kOther;
-    if (size) *size = static_cast<int64_t>(st.st_size);
-    if (S_ISLNK(st.st_mode)) return PathKind::kLink;
-    return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
-}
+using platform::PathKind;
+PathKind KindOf(const std::string& path) { return platform::KindOfPath(path); }
 
 // Whether the kept ranges hold every byte of [from, to): what a file that is
 // now shorter than it was lacks must come back from the journal.
@@ -139,8 +144,8 @@ bool RangesCover(const Recorded& recorded, int64_t from, int64_t to) {
 // stay, the ranges it had. A file replaced by a shorter one is lengthened
 // again, when the journal holds the bytes it lacks.
 bool PutBack(const std::string& file, const Recorded& recorded) {
-    int64_t size = -1;
-    if (KindOf(file, &size) != PathKind::kRegular) return false;
+    long long size = -1;
+    if (platform::KindOfPath(file, &size) != PathKind::kRegular) return false;
     if (size < recorded.length && !RangesCover(recorded, size, recorded.length)) return false;
     platform::FilePtr out = platform::OpenToUpdate(file);
     bool ok = out && ::ftruncate(::fileno(out.get()), static_cast<off_t>(recorded.length)) == 0;
@@ -153,7 +158,14 @@ bool PutBack(const std::string& file, const Recorded& recorded) {
 
 }  // namespace
 
-bool Journal::Restore(const std::string& path, JobServices& services, bool logEach) {
+bool PlainName(const std::string& name) {
+    for (const unsigned char c : name) {
+        if (c == '/' || c < 0x20 || c == 0x7f) return false;
+    }
+    return true;
+}
+
+bool Journal::Restore(const std::string& path, JobServices& services, bool logEach, StoppedJournal* stopped) {
     auto fail = [&services](const std::string& message) {
         services.WriteLogLine(message);
         services.FailCounty();
@@ -162,11 +174,12 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     const PathKind journalState = KindOf(path);
     if (journalState == PathKind::kMissing) return true;
     if (journalState == PathKind::kLink) return fail(LinkRefusal(path));
-    std::string text;
+    std::string text, county;
     std::map<std::string, Recorded> files;
-    const JournalText state = ReadWhole(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files)
+    const JournalText state = ReadWhole(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files, county)
                                                     : JournalText::kDamaged;
     if (state == JournalText::kForeign) return true;  // someone's own file: left alone
+    if (stopped) *stopped = StoppedJournal{true, county};
     if (state == JournalText::kDamaged) {
         return fail("Could not restore the files of the journal " + path +
                     ": it is damaged; the layer's files are left as they are");
@@ -210,12 +223,29 @@ bool Journal::Append(const std::string& record) {
     if (!file_) {
         if (closed_) return false;  // a closed journal takes nothing more
         file_ = platform::CreateNewFile(path_);
-        // The journal's name is on disk before any file it guards changes.
-        if (!file_ || !WriteAll(file_.get(), kMagic) || !platform::SyncFolder(platform::DirectoryOfPath(path_))) {
+        if (!file_) {
+            SayWhatIsInTheWay();
             return false;
         }
+        // The journal's name is on disk before any file it guards changes.
+        const std::string county = services_ ? services_->CountyName() : std::string();
+        const std::string head =
+            kMagic + (county.empty() || !PlainName(county) ? std::string() : Header("county", county, ""));
+        if (!WriteAll(file_.get(), head) || !platform::SyncFolder(platform::DirectoryOfPath(path_))) return false;
     }
     return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
+}
+
+void Journal::SayWhatIsInTheWay() const {
+    // Every journal of this program was put back before the county began:
+    // a file there now is someone's own.
+    const int error = errno;
+    if (services_ && error == EEXIST && KindOf(path_) == PathKind::kRegular) {
+        services_->WriteLogLine("The file " + path_ + " stands where the journal of its layer goes: it is no journal " +
+                                "this program wrote and is left as it is. The merged layers are left as they were " +
+                                "before this county; move that file away and run the county again");
+    }
+    errno = error;
 }
 
 bool Journal::Begin(const std::string& file, int64_t length) {

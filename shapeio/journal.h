@@ -21,9 +21,22 @@ namespace shapeio {
 // and "<stem>.<ext>" is "<stem>.journal".
 inline constexpr char kJournalEnding[] = ".journal";
 
+// A name that stands for one file in a folder and one line of a log: no
+// '/', no control character.
+bool PlainName(const std::string& name);
+
+// What Restore found at a journal's path.
+struct StoppedJournal {
+    bool found = false;  // a journal of this program: the run that wrote it stopped before it ended
+    std::string county;  // the county of that run; empty when the journal names none
+};
+
 class Journal {
 public:
-    explicit Journal(std::string path) : path_(std::move(path)) {}
+    // The journal at `path` of the county of `services`, which it names and
+    // where it says what stands in its way; none: a journal without a county.
+    explicit Journal(std::string path, JobServices* services = nullptr)
+        : path_(std::move(path)), services_(services) {}
     Journal(const Journal&) = delete;
     Journal& operator=(const Journal&) = delete;
 
@@ -58,17 +71,23 @@ public:
     // journal left) when the journal is damaged, a file cannot be put back
     // or a symbolic link stands where a file or the journal goes, or when
     // the journal cannot be removed once its files are back. A file of that
-    // name that is no journal at all is left alone.
-    static bool Restore(const std::string& path, JobServices& services, bool logEach);
+    // name that is no journal at all is left alone. `stopped` (when given)
+    // says whether a journal was there and the county it names.
+    static bool Restore(const std::string& path, JobServices& services, bool logEach,
+                        StoppedJournal* stopped = nullptr);
 
 private:
     struct FileState {
         int64_t length = -1;  // -1: the journal saw the file made
     };
     bool Append(const std::string& record);
+    // Logs what stands where the journal could not be made, when it is a
+    // file of someone's own.
+    void SayWhatIsInTheWay() const;
     std::string Header(const char* kind, const std::string& name, const std::string& numbers) const;
 
     std::string path_;
+    JobServices* services_;
     platform::FilePtr file_;
     bool closed_ = false;
     std::map<std::string, FileState> files_;

@@ -134,28 +134,71 @@ TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
         const size_t logBefore = ReadFile(out + "/TGR25903.log").size();
         EXPECT_EQ(ConvertCounty(second, out, kOptions), 0);
         if (c.stop == Stop::kKilled) {
-            EXPECT_HAS(ReadFile(out + "/TGR25903.log").substr(logBefore), "Restored file ");
+            const std::string said = ReadFile(out + "/TGR25903.log").substr(logBefore);
+            EXPECT_HAS(said, "Restored file ");
+            EXPECT_EQ(CountOf(said, "TGR25903's run stopped before it ended: the merged layers of " + out +
+                                        " were put back without it; this run adds it\n"),
+                      1);
         }
         EXPECT_TRUE(Tree(out) == Tree(ref));
     }
 }
 
 // A journal of a stopped run whose layer the user deleted since: the next
-// run says so and goes on.
+// run says so and goes on, and names the stopped county (in its own log
+// too), or "A county" for a journal of an earlier version.
 TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
     TempDir dir;
     const countygen::GeneratedCounty county = countygen::WriteCounty(countygen::CountySpec(), dir.path());
     const std::string options = Options('c', '3', {1});
-    const std::string journal = dir / "rails/lkX.journal";
+    const std::string journal = dir / "rails/lkX.journal", stoppedLog = dir / "TGR25905.log";
     ASSERT_TRUE(platform::MakeDirectory(dir / "rails"));
-    WriteFile(journal, "pellard journal 1\nfile 100 7\nlkX.shpfile 108 7\nlkX.shx");
-    EXPECT_EQ(ConvertCounty(county.type1Path, dir.path(), options), 0);
-    const std::string log = ReadFile(dir / (county.baseName + ".log"));
-    for (const char* name : {"lkX.shp", "lkX.shx"}) {
-        EXPECT_HAS(log, "File " + dir / "rails/" + name + " of the journal " + journal +
-                            " is gone: nothing is put back for it\n");
+    WriteFile(stoppedLog, "");
+    const struct {
+        std::string record, said, ending;
+    } cases[] = {
+        {"", "A county", "run it again to add it"},
+        {"county 8\nTGR25905", "TGR25905", "run it again to add it"},
+        {"county " + std::to_string(county.baseName.size()) + "\n" + county.baseName, county.baseName, "this run adds it"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        WriteFile(journal, "pellard journal 1\n" + c.record + "file 100 7\nlkX.shpfile 108 7\nlkX.shx");
+        const size_t before = ReadFile(dir / (county.baseName + ".log")).size();
+        EXPECT_EQ(ConvertCounty(county.type1Path, dir.path(), options), 0);
+        const std::string log = ReadFile(dir / (county.baseName + ".log")).substr(before);
+        for (const char* name : {"lkX.shp", "lkX.shx"}) {
+            EXPECT_HAS(log, "File " + dir / "rails/" + name + " of the journal " + journal +
+                                " is gone: nothing is put back for it\n");
+        }
+        const std::string line = c.said + "'s run stopped before it ended: the merged layers of " + dir.path() +
+                                 " were put back without it; " + c.ending + "\n";
+        EXPECT_EQ(CountOf(log, line), 1);
+        EXPECT_EQ(CountOf(ReadFile(stoppedLog), line), c.said == "TGR25905" ? 1 : 0);
+        EXPECT_FALSE(Exists(journal));
     }
-    EXPECT_FALSE(Exists(journal));
+}
+
+// A file of someone's own where a layer's journal goes is left as it is and
+// named; the county fails with the merged layers as they were.
+TEST(StoppedCounty, AFileInTheWayOfAJournalIsNamed) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1, 9});
+    const std::string out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    ASSERT_EQ(ConvertCounty(first, out, options), 0);
+    for (const std::string inTheWay : {"/rails/lkB.journal", "/county/ctycu.kml.journal"}) {
+        SCOPED_TRACE(inTheWay);
+        WriteFile(out + inTheWay, "my notes\n");
+        const std::map<std::string, std::string> before = Tree(out);
+        EXPECT_EQ(ConvertCounty(second, out, options), 1);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The file " + out + inTheWay +
+                                                        " stands where the journal of its layer goes: it is no "
+                                                        "journal this program wrote and is left as it is. ");
+        EXPECT_TRUE(Tree(out) == before);
+        ASSERT_TRUE(platform::RemoveFile(out + inTheWay));
+    }
 }
 
 // Scratch folders and private files of runs that have ended go; those a live
@@ -353,30 +396,51 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
 }
 
 // A commit list planted in the folder that names anything but a plain
-// county name and "<county>.log" is damaged: the run fails before it
-// touches anything, and the list is left for a person.
+// county name and "<county>.log" or journals of the folder, reaches one
+// through a link, is too long or is no file is damaged: the run fails
+// before it touches anything, and the list is left for a person.
 TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
     TempDir dir;
     const auto [first, second] = WriteTwoCounties(dir.path());
     const std::string options = Options('c', '3', {1});
-    const std::string victim = dir / "victim.log";
-    const std::string heads[] = {
-        "pellard commit 8 " + std::to_string(victim.size()) + " TGR25903" + victim + "\n",
-        "pellard commit 8 16 TGR25903../victim.log\n",
-        "pellard commit 13 17 TGR25903\nowned\nTGR25903\nowned\n.log\n",
+    const std::string victim = dir / "victim.log", elsewhere = dir / "elsewhere";
+    const std::string journal = "pellard journal 1\nfile 100 7\nlkB.shp";
+    ASSERT_TRUE(platform::MakeDirectory(elsewhere));
+    const std::string stopped = "pellard commit 8 12 TGR25903TGR25903.log\n", line = "rails/lkB.journal\n";
+    std::string longList = stopped;
+    while (longList.size() <= 64 * 1024) longList += line;
+    const struct {
+        std::string list;  // empty: a folder
+        const char* link;  // a link below the output folder to the journal elsewhere, or to its folder
+    } cases[] = {
+        {"pellard commit 8 " + std::to_string(victim.size()) + " TGR25903" + victim + "\n" + line, nullptr},
+        {"pellard commit 8 16 TGR25903../victim.log\n" + line, nullptr},
+        {"pellard commit 13 17 TGR25903\nowned\nTGR25903\nowned\n.log\n" + line, nullptr},
+        {stopped + "evil/lkB.journal\n", "/evil"},
+        {stopped + "rails/v.journal\n", "/rails/v.journal"},
+        {stopped + line + "../victim.log\n", nullptr},
+        {std::string("\x8f\x01rails/\0\xff\n", 11), nullptr},
+        {longList, nullptr},
+        {"", nullptr},
     };
-    for (const std::string& head : heads) {
-        SCOPED_TRACE(head);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list.substr(0, 60));
         TempDir outDir;
         const std::string out = outDir.path();
         ASSERT_EQ(ConvertCounty(first, out, options), 0);
         WriteFile(victim, "the user's own\n");
-        const std::string journal = "pellard journal 1\nfile 100 7\nlkB.shp";
+        WriteFile(elsewhere + "/lkB.journal", journal);
         WriteFile(out + "/rails/lkB.journal", journal);
-        WriteFile(out + "/.pellard-committed", head + "rails/lkB.journal\n");
+        if (c.list.empty()) ASSERT_TRUE(platform::MakeDirectory(out + "/.pellard-committed"));
+        else WriteFile(out + "/.pellard-committed", c.list);
+        if (c.link) {
+            const std::string target = std::string(c.link) == "/evil" ? elsewhere : elsewhere + "/lkB.journal";
+            ASSERT_EQ(::symlink(target.c_str(), (out + c.link).c_str()), 0);
+        }
         const std::map<std::string, std::string> before = Tree(out);
         EXPECT_EQ(ConvertCounty(second, out, options), 1);
         EXPECT_EQ(ReadFile(victim), "the user's own\n");
+        EXPECT_EQ(ReadFile(elsewhere + "/lkB.journal"), journal);
         EXPECT_TRUE(Tree(out) == before);
         EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The commit list " + out + "/.pellard-committed is damaged: ");
     }
