@@ -297,11 +297,10 @@ bool CountyDriver::Run() {
            OpenRequired(RecordSuffix('2'), "Could not open Type 2 file. Processing for this county will terminate") &&
            Call(ReadType2Records) && LineStage();
 
-    // Any polygon flag; the positions after the last polygon layer up to the
-    // edition's (organisation, label points and one no stage reads) count too.
+    // Any polygon flag; the positions after the last polygon layer
+    // (organisation, label points and one no stage reads) count too.
     bool anyPolygon = false;
-    const int edition = static_cast<int>(options::kOlderOptions.edition);
-    for (int i = layer::kFirstPolygonLayer; i < edition; ++i) anyPolygon = anyPolygon || Flag(i);
+    for (int i = layer::kFirstPolygonFlag; i <= layer::kLastPolygonFlag; ++i) anyPolygon = anyPolygon || Flag(i);
     if (goOn && anyPolygon) PolygonStage();
 
     const bool converted = EndCounty(!missingRequired_ && !notOfEdition_ && !Failed());

@@ -300,11 +300,11 @@ bool CountyDriver::Run() {
     for (int i = options::kRoads; i <= options::kUnclassifiedLines; ++i) anyLine = anyLine || Flag(i);
     if (goOn && anyLine) goOn = LineStage();
 
-    // Any polygon flag up to the organisation's position but the edition's.
+    // Any polygon flag but the edition's.
     bool anyPolygon = false;
     const int edition = static_cast<int>(options::kLaterOptions.edition);
-    const int organisation = static_cast<int>(options::kLaterOptions.organisation);
-    for (int i = layer::kFirstPolygonLayer; i < organisation; ++i) anyPolygon = anyPolygon || (i != edition && Flag(i));
+    for (int i = layer::kFirstPolygonFlag; i <= layer::kLastPolygonFlag; ++i)
+        anyPolygon = anyPolygon || (i != edition && Flag(i));
     if (goOn && anyPolygon) goOn = !Failed() && PolygonStage();
 
     if (goOn) MetadataStage();

@@ -60,6 +60,7 @@ struct CodePart {
 };
 
 struct CodeLevel {
+    int level;  // the level of the enum the row stands for: its index in its table
     int width;
     int editions;
     CodePart parts[5];
@@ -73,82 +74,111 @@ using A = TypeARecord;
 using S = TypeSRecord;
 using E = TypeERecord;
 
-const CodeLevel kCurrentLevels[kCurrentLevelCount] = {
-    {5, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3)}, 2},
-    {11, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6)}, 3},
-    {12, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6), CHAR(A, BLOCKCU)}, 4},
-    {16,
+constexpr CodeLevel kCurrentLevels[kCurrentLevelCount] = {
+    {kCountyCurrentLevel, 5, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3)}, 2},
+    {kTractCurrentLevel, 11, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6)}, 3},
+    {kBlockGroupCurrentLevel,
+     12,
+     kAllEditions,
+     {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6), CHAR(A, BLOCKCU)},
+     4},
+    {kBlockCurrentLevel,
+     16,
      kAllEditions,
      {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, TRACTCU, 6), TEXT(A, BLOCKCU, 4), CHAR(A, BLOCKSUFCU)},
      5},
-    {10, kAllEditions, {TEXT(A, AIANHHFPCU, 5), TEXT(A, AIANHHCU, 4), CHAR(A, AIHHTLICU)}, 3},
-    {5, kAllEditions, {TEXT(A, ANRCCU, 5)}, 1},
-    {8, kAllEditions, {TEXT(A, AITSCECU, 3), TEXT(A, AITSCU, 5)}, 2},
-    {5, kAllEditions, {TEXT(A, CONCITCU, 5)}, 1},
-    {10, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, COUSUBCU, 5)}, 3},
-    {10, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, SUBMCDCU, 5)}, 3},
-    {5, kAllEditions, {TEXT(A, PLACECU, 5)}, 1},
-    {5, kAllEditions, {TEXT(A, SDELMCU, 5)}, 1},
-    {5, kAllEditions, {TEXT(A, SDSECCU, 5)}, 1},
-    {5, kAllEditions, {TEXT(A, SDUNICU, 5)}, 1},
-    {4, kEdition2002, {TEXT(A, MSACMASCU, 4)}, 1},
-    {4, kEdition2002, {TEXT(A, PMSACU, 4)}, 1},
-    {4, kEdition2002, {TEXT(A, NECMACU, 4)}, 1},
-    {2, kAllEditions, {TEXT(A, CDCU, 2)}, 1},
-    {5, kEdition2003 | kEdition2006, {TEXT(A, ZCTA5CU, 5)}, 1},
-    {3, kEdition2003 | kEdition2006, {TEXT(A, ZCTA3CU, 3)}, 1},
-    {5, kEdition2003 | kEdition2006, {TEXT(A, CBSACU, 5)}, 1},
-    {3, kEdition2003 | kEdition2006, {TEXT(A, CSACU, 3)}, 1},
-    {5, kEdition2003 | kEdition2006, {TEXT(A, NECTACU, 5)}, 1},
-    {3, kEdition2003 | kEdition2006, {TEXT(A, CNECTACU, 3)}, 1},
-    {5, kEdition2003 | kEdition2006, {TEXT(A, METDIVCU, 5)}, 1},
-    {5, kEdition2003 | kEdition2006, {TEXT(A, NECTADIVCU, 5)}, 1},
-    {3, kEdition2006, {TEXT(A, SLDUCU, 3)}, 1},
-    {3, kEdition2006, {TEXT(A, SLDLCU, 3)}, 1},
-    {5, kEdition2006, {TEXT(A, UACU, 5)}, 1},
+    {kAianhhCurrentLevel, 10, kAllEditions, {TEXT(A, AIANHHFPCU, 5), TEXT(A, AIANHHCU, 4), CHAR(A, AIHHTLICU)}, 3},
+    {kAnrcCurrentLevel, 5, kAllEditions, {TEXT(A, ANRCCU, 5)}, 1},
+    {kAitsCurrentLevel, 8, kAllEditions, {TEXT(A, AITSCECU, 3), TEXT(A, AITSCU, 5)}, 2},
+    {kConsolidatedCityCurrentLevel, 5, kAllEditions, {TEXT(A, CONCITCU, 5)}, 1},
+    {kCountySubdivisionCurrentLevel,
+     10,
+     kAllEditions,
+     {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, COUSUBCU, 5)},
+     3},
+    {kSubbarrioCurrentLevel, 10, kAllEditions, {TEXT(A, STATECU, 2), TEXT(A, COUNTYCU, 3), TEXT(A, SUBMCDCU, 5)}, 3},
+    {kPlaceCurrentLevel, 5, kAllEditions, {TEXT(A, PLACECU, 5)}, 1},
+    {kElementarySchoolCurrentLevel, 5, kAllEditions, {TEXT(A, SDELMCU, 5)}, 1},
+    {kSecondarySchoolCurrentLevel, 5, kAllEditions, {TEXT(A, SDSECCU, 5)}, 1},
+    {kUnifiedSchoolCurrentLevel, 5, kAllEditions, {TEXT(A, SDUNICU, 5)}, 1},
+    {kMsaCmsaCurrentLevel, 4, kEdition2002, {TEXT(A, MSACMASCU, 4)}, 1},
+    {kPmsaCurrentLevel, 4, kEdition2002, {TEXT(A, PMSACU, 4)}, 1},
+    {kNecmaCurrentLevel, 4, kEdition2002, {TEXT(A, NECMACU, 4)}, 1},
+    {kCongressionalDistrictCurrentLevel, 2, kAllEditions, {TEXT(A, CDCU, 2)}, 1},
+    {kZcta5CurrentLevel, 5, kEdition2003 | kEdition2006, {TEXT(A, ZCTA5CU, 5)}, 1},
+    {kZcta3CurrentLevel, 3, kEdition2003 | kEdition2006, {TEXT(A, ZCTA3CU, 3)}, 1},
+    {kCbsaCurrentLevel, 5, kEdition2003 | kEdition2006, {TEXT(A, CBSACU, 5)}, 1},
+    {kCsaCurrentLevel, 3, kEdition2003 | kEdition2006, {TEXT(A, CSACU, 3)}, 1},
+    {kNectaCurrentLevel, 5, kEdition2003 | kEdition2006, {TEXT(A, NECTACU, 5)}, 1},
+    {kCombinedNectaCurrentLevel, 3, kEdition2003 | kEdition2006, {TEXT(A, CNECTACU, 3)}, 1},
+    {kMetropolitanDivisionCurrentLevel, 5, kEdition2003 | kEdition2006, {TEXT(A, METDIVCU, 5)}, 1},
+    {kNectaDivisionCurrentLevel, 5, kEdition2003 | kEdition2006, {TEXT(A, NECTADIVCU, 5)}, 1},
+    {kUpperChamberCurrentLevel, 3, kEdition2006, {TEXT(A, SLDUCU, 3)}, 1},
+    {kLowerChamberCurrentLevel, 3, kEdition2006, {TEXT(A, SLDLCU, 3)}, 1},
+    {kUrbanCurrentLevel, 5, kEdition2006, {TEXT(A, UACU, 5)}, 1},
 };
 
-const CodeLevel kCensus2000Levels[kCensus2000LevelCount] = {
-    {0, kAllEditions, {}, 0},  // water sides: no text
-    {5, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3)}, 2},
-    {11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6)}, 3},
-    {12, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), CHAR(S, BLKGRP00)}, 4},
-    {15, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), TEXT(S, BLOCK00, 4)}, 4},
-    {10, kAllEditions, {TEXT(S, AIANHHFP00, 5), TEXT(S, AIANHH00, 4), CHAR(S, AIHHTLI00)}, 3},
-    {5, kAllEditions, {TEXT(S, ANRC00, 5)}, 1},
-    {8, kAllEditions, {TEXT(S, AITS00, 5), TEXT(S, AITSCE00, 3)}, 2},
-    {5, kAllEditions, {TEXT(S, CONCIT00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, COUSUB00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, SUBMCD00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, PLACE00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, SDELM00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, SDSEC00, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, SDUNI00, 5)}, 1},
-    {4, kAllEditions, {TEXT(S, MSACMAS00, 4)}, 1},
-    {4, kAllEditions, {TEXT(S, PMSA00, 4)}, 1},
-    {4, kAllEditions, {TEXT(S, NECMA00, 4)}, 1},
-    {2, kAllEditions, {TEXT(S, CD106, 2)}, 1},
-    {5, kAllEditions, {TEXT(S, PUMA5, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, PUMA1, 5)}, 1},
-    {5, kAllEditions, {TEXT(S, ZCTA00, 5)}, 1},
-    {3, kAllEditions, {TEXT(S, ZCTA300, 3)}, 1},
-    {11, kAllEditions, {TEXT(S, TAZ, 6), TEXT(S, UA, 5)}, 2},
-    {5, kAllEditions, {TEXT(S, UA, 5)}, 1},
-    {11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, VTD, 6)}, 3},
-    {3, kAllEditions, {TEXT(S, SLDU, 3)}, 1},
-    {3, kAllEditions, {TEXT(S, SLDL, 3)}, 1},
-    {5, kAllEditions, {TEXT(S, UGA, 5)}, 1},
-    {2, kEdition2003, {TEXT(S, CD108, 2)}, 1},
+constexpr CodeLevel kCensus2000Levels[kCensus2000LevelCount] = {
+    {kWaterSidesSlot, 0, kAllEditions, {}, 0},  // water sides: no text
+    {kCounty2000Level, 5, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3)}, 2},
+    {kTract2000Level, 11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6)}, 3},
+    {kBlockGroup2000Level,
+     12,
+     kAllEditions,
+     {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), CHAR(S, BLKGRP00)},
+     4},
+    {kBlock2000Level,
+     15,
+     kAllEditions,
+     {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, TRACT00, 6), TEXT(S, BLOCK00, 4)},
+     4},
+    {kAianhh2000Level, 10, kAllEditions, {TEXT(S, AIANHHFP00, 5), TEXT(S, AIANHH00, 4), CHAR(S, AIHHTLI00)}, 3},
+    {kAnrc2000Level, 5, kAllEditions, {TEXT(S, ANRC00, 5)}, 1},
+    {kAits2000Level, 8, kAllEditions, {TEXT(S, AITS00, 5), TEXT(S, AITSCE00, 3)}, 2},
+    {kConsolidatedCity2000Level, 5, kAllEditions, {TEXT(S, CONCIT00, 5)}, 1},
+    {kCountySubdivision2000Level, 5, kAllEditions, {TEXT(S, COUSUB00, 5)}, 1},
+    {kSubbarrio2000Level, 5, kAllEditions, {TEXT(S, SUBMCD00, 5)}, 1},
+    {kPlace2000Level, 5, kAllEditions, {TEXT(S, PLACE00, 5)}, 1},
+    {kElementarySchool2000Level, 5, kAllEditions, {TEXT(S, SDELM00, 5)}, 1},
+    {kSecondarySchool2000Level, 5, kAllEditions, {TEXT(S, SDSEC00, 5)}, 1},
+    {kUnifiedSchool2000Level, 5, kAllEditions, {TEXT(S, SDUNI00, 5)}, 1},
+    {kMsaCmsa2000Level, 4, kAllEditions, {TEXT(S, MSACMAS00, 4)}, 1},
+    {kPmsa2000Level, 4, kAllEditions, {TEXT(S, PMSA00, 4)}, 1},
+    {kNecma2000Level, 4, kAllEditions, {TEXT(S, NECMA00, 4)}, 1},
+    {kCongressionalDistrict106Level, 2, kAllEditions, {TEXT(S, CD106, 2)}, 1},
+    {kPuma5Level, 5, kAllEditions, {TEXT(S, PUMA5, 5)}, 1},
+    {kPuma1Level, 5, kAllEditions, {TEXT(S, PUMA1, 5)}, 1},
+    {kZcta52000Level, 5, kAllEditions, {TEXT(S, ZCTA00, 5)}, 1},
+    {kZcta32000Level, 3, kAllEditions, {TEXT(S, ZCTA300, 3)}, 1},
+    {kTrafficAnalysisZoneLevel, 11, kAllEditions, {TEXT(S, TAZ, 6), TEXT(S, UA, 5)}, 2},
+    {kUrban2000Level, 5, kAllEditions, {TEXT(S, UA, 5)}, 1},
+    {kVotingDistrict2000Level, 11, kAllEditions, {TEXT(S, STATE00, 2), TEXT(S, COUNTY00, 3), TEXT(S, VTD, 6)}, 3},
+    {kUpperChamberLevel, 3, kAllEditions, {TEXT(S, SLDU, 3)}, 1},
+    {kLowerChamberLevel, 3, kAllEditions, {TEXT(S, SLDL, 3)}, 1},
+    {kUrbanGrowthArea2000Level, 5, kAllEditions, {TEXT(S, UGA, 5)}, 1},
+    {kCongressionalDistrict108Level, 2, kEdition2003, {TEXT(S, CD108, 2)}, 1},
 };
 
-const CodeLevel kEconomicLevels[kEconomicLevelCount] = {
-    {5, kAllEditions, {TEXT(E, STATEEC, 2), TEXT(E, COUNTYEC, 3)}, 2},
-    {5, kAllEditions, {TEXT(E, PLACEEC, 5)}, 1},
-    {0, kAllEditions, {}, 0},  // commercial regions: an int
+constexpr CodeLevel kEconomicLevels[kEconomicLevelCount] = {
+    {kCountyEconomicLevel, 5, kAllEditions, {TEXT(E, STATEEC, 2), TEXT(E, COUNTYEC, 3)}, 2},
+    {kPlaceEconomicLevel, 5, kAllEditions, {TEXT(E, PLACEEC, 5)}, 1},
+    {kCommercialRegionLevel, 0, kAllEditions, {}, 0},  // commercial regions: an int
 };
 
 #undef TEXT
 #undef CHAR
+
+// Each table has a row per level of its enum, in the enum's order: a row
+// missing (left zero by a short initializer) or out of place fails here.
+template <std::size_t N>
+constexpr bool InLevelOrder(const CodeLevel (&levels)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (levels[i].level != static_cast<int>(i)) return false;
+    return true;
+}
+static_assert(InLevelOrder(kCurrentLevels), "kCurrentLevels: a row per CurrentLevel, in its order");
+static_assert(InLevelOrder(kCensus2000Levels), "kCensus2000Levels: a row per Census2000Level, in its order");
+static_assert(InLevelOrder(kEconomicLevels), "kEconomicLevels: a row per EconomicLevel, in its order");
 
 void FormatLevel(const CodeLevel& level, const void* row, CodeText& out) {
     const char* base = static_cast<const char*>(row);

@@ -97,6 +97,17 @@ enum LayerPosition : int {
     kUrbanGrowthAreas = 47, kUrbanAreas2000 = 48, kRedefinedUrbanAreas1990 = 49,
     kFirstPolygonLayer = kCounty1990, kLastPolygonLayer = kRedefinedUrbanAreas1990,
 };
+
+// The flags vornak runs its polygon stage for: any of kFirstPolygonFlag to
+// kLastPolygonFlag. A layer's position lies among them, up to
+// kLastPolygonLayer; 43 is the one free there. Past the last layer, 50
+// (organisation), 51 (push pins) and 52 (read by no stage) count too. After
+// them come the edition (53), water clipping (54) and 55, which nothing
+// reads.
+inline constexpr int kFirstPolygonFlag = kFirstPolygonLayer;
+inline constexpr int kLastPolygonFlag = 52;
+static_assert(kLastPolygonLayer < static_cast<int>(kOlderOptions.organisation));
+static_assert(kLastPolygonFlag + 1 == static_cast<int>(kOlderOptions.edition));
 }  // namespace older
 
 // The polygon layers of the 86-character string (LaterRows), a theme a
@@ -133,6 +144,15 @@ enum LayerPosition : int {
     kNectas = 75, kCombinedNectas = 76, kNectaDivisions = 77,
     kFirstPolygonLayer = kCounty2000,
 };
+
+// The flags vornak2 runs its polygon stage for: any of kFirstPolygonFlag to
+// kLastPolygonFlag but the edition's (53). A layer's position lies among
+// them; 78 is the one no row takes. After them come the organisation (79),
+// water clipping (80), push pins (81), 82 to 84, which the library copies
+// and no stage reads, and 85, which nothing reads.
+inline constexpr int kFirstPolygonFlag = kFirstPolygonLayer;
+inline constexpr int kLastPolygonFlag = 78;
+static_assert(kLastPolygonFlag + 1 == static_cast<int>(kLaterOptions.organisation));
 }  // namespace later
 
 // The character for "numeric address ranges" at the numeric addresses

@@ -90,6 +90,24 @@ TEST(OptionsStrings, EveryLayerBoxIsARowOfItsFamilyWithTheBoxLabel) {
     }
 }
 
+// A layer box elsewhere than its library's polygon flags, or at the edition
+// or a setting there, is ticked and never read.
+TEST(OptionsStrings, EveryLayerBoxIsAPolygonFlagItsLibraryReads) {
+    const struct {
+        const OptionsFamily* family;
+        int first, last;
+    } kRanges[] = {{&options::kLaterOptions, options::later::kFirstPolygonFlag, options::later::kLastPolygonFlag},
+                   {&options::kOlderOptions, options::older::kFirstPolygonFlag, options::older::kLastPolygonFlag}};
+    for (const auto& r : kRanges) {
+        const std::set<size_t> named = {r.family->edition, r.family->organisation, r.family->pushPins};
+        for (const options::OptionPosition& row : *r.family) {
+            if (!row.IsLayerBox()) continue;
+            EXPECT_TRUE(row.index >= r.first && row.index <= r.last) << r.family->length << ": " << row.index;
+            EXPECT_EQ(named.count(static_cast<size_t>(row.index)), 0u) << r.family->length << ": " << row.index;
+        }
+    }
+}
+
 // The dialog ticks clip water, GO adds organisation '2', push pins and
 // numeric addresses, convert_county makes the same settings: the decoding
 // and each library read them at the named positions.

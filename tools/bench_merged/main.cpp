@@ -45,7 +45,7 @@ std::string PolygonOptions(char edition, char organisation) {
     const int first = older ? static_cast<int>(options::older::kFirstPolygonLayer)
                             : static_cast<int>(options::later::kFirstPolygonLayer);
     const int last = older ? static_cast<int>(options::older::kLastPolygonLayer)
-                           : static_cast<int>(family.organisation) - 1;
+                           : options::later::kLastPolygonFlag;
     for (int i = first; i <= last; ++i) text[static_cast<size_t>(i)] = '1';
     text[family.edition] = edition;
     text[family.organisation] = organisation;
