@@ -122,8 +122,8 @@ bool ReadWhole(const std::string& path, std::string& text) {
     return ok;
 }
 
+using platform::KindOfPath;
 using platform::PathKind;
-PathKind KindOf(const std::string& path) { return platform::KindOfPath(path); }
 
 // Whether the kept ranges hold every byte of [from, to): what a file that is
 // now shorter than it was lacks must come back from the journal.
@@ -145,7 +145,7 @@ bool RangesCover(const Recorded& recorded, int64_t from, int64_t to) {
 // again, when the journal holds the bytes it lacks.
 bool PutBack(const std::string& file, const Recorded& recorded) {
     long long size = -1;
-    if (platform::KindOfPath(file, &size) != PathKind::kRegular) return false;
+    if (KindOfPath(file, &size) != PathKind::kRegular) return false;
     if (size < recorded.length && !RangesCover(recorded, size, recorded.length)) return false;
     platform::FilePtr out = platform::OpenToUpdate(file);
     bool ok = out && ::ftruncate(::fileno(out.get()), static_cast<off_t>(recorded.length)) == 0;
@@ -171,7 +171,7 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
         services.FailCounty();
         return false;
     };
-    const PathKind journalState = KindOf(path);
+    const PathKind journalState = KindOfPath(path);
     if (journalState == PathKind::kMissing) return true;
     if (journalState == PathKind::kLink) return fail(LinkRefusal(path));
     std::string text, county;
@@ -187,11 +187,11 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     const std::string folder = platform::DirectoryOfPath(path);
     // Links first: nothing is changed when one stands where a file goes.
     for (const auto& [name, recorded] : files) {
-        if (KindOf(folder + name) == PathKind::kLink) return fail(LinkRefusal(folder + name));
+        if (KindOfPath(folder + name) == PathKind::kLink) return fail(LinkRefusal(folder + name));
     }
     for (const auto& [name, recorded] : files) {
         const std::string file = folder + name;
-        const PathKind fileState = KindOf(file);
+        const PathKind fileState = KindOfPath(file);
         if (recorded.made) {
             if (fileState == PathKind::kMissing) continue;
             if (fileState != PathKind::kRegular || !platform::RemoveFile(file)) {
@@ -240,7 +240,7 @@ void Journal::SayWhatIsInTheWay() const {
     // Every journal of this program was put back before the county began:
     // a file there now is someone's own.
     const int error = errno;
-    if (services_ && error == EEXIST && KindOf(path_) == PathKind::kRegular) {
+    if (services_ && error == EEXIST && KindOfPath(path_) == PathKind::kRegular) {
         services_->WriteLogLine("The file " + path_ + " stands where the journal of its layer goes: it is no journal " +
                                 "this program wrote and is left as it is. The merged layers are left as they were " +
                                 "before this county; move that file away and run the county again");
@@ -268,7 +268,7 @@ bool Journal::Save(const std::string& file, int64_t offset, const std::string& b
 
 bool Journal::Replacing(const std::string& file) {
     const std::string name = platform::FileNameOfPath(file);
-    switch (KindOf(file)) {
+    switch (KindOfPath(file)) {
         case PathKind::kMissing:
             if (files_.count(name)) return true;  // what it was before the change is kept already
             if (!Append(Header("new", name, ""))) return false;
