@@ -35,7 +35,7 @@ namespace {
 constexpr char kCommitList[] = ".pellard-committed";
 // Far above the longest list a run writes (its first line, with the input's
 // path, and a line for each layer).
-constexpr long long kCommitListBound = 64 * 1024;
+constexpr size_t kCommitListBound = 64 * 1024;
 
 bool EndsWith(const std::string& text, const std::string& ending) {
     return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
@@ -146,7 +146,7 @@ ListHeadText ReadListHead(const std::string& text) {
 bool ReadList(const std::string& path, std::string& text) {
     platform::FilePtr in = platform::OpenFile(path, "rb");
     if (!in) return false;
-    text.resize(static_cast<size_t>(kCommitListBound) + 1);
+    text.resize(kCommitListBound + 1);
     text.resize(std::fread(&text[0], 1, text.size(), in.get()));
     return !std::ferror(in.get());
 }
@@ -313,12 +313,11 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         return Recovery::kFailed;
     };
     const std::string listPath = folder + "/" + kCommitList;
-    long long listSize = 0;
-    const platform::PathKind listKind = platform::KindOfPath(listPath, &listSize);
+    const platform::PathKind listKind = platform::KindOfPath(listPath);
     if (listKind == platform::PathKind::kLink) return fail(LinkRefusal(listPath));
     const std::string damaged =
         "The commit list " + listPath + " is damaged: the merged layers of " + folder + " and the list are left as they are";
-    if (listKind == platform::PathKind::kOther || listSize > kCommitListBound) return fail(damaged);
+    if (listKind == platform::PathKind::kOther) return fail(damaged);
     bool convertedBefore = false;
     if (listKind == platform::PathKind::kRegular) {
         // The run committed its change: its journals only go. One that
@@ -331,7 +330,7 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         const ListHeadText head = ReadListHead(text);
         std::vector<std::string> journals;
         // Checked whole before anything is touched.
-        if (text.size() > static_cast<size_t>(kCommitListBound) || head.damaged ||
+        if (text.size() > kCommitListBound || head.damaged ||
             !ListedJournals(text.substr(head.length), journals)) {
             return fail(damaged);
         }
