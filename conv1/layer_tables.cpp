@@ -2,6 +2,7 @@
 
 #include "conv1/job_state.h"
 #include "platform/text.h"
+#include "shapeio/county_change.h"
 #include "shapeio/dbase_table_writer.h"
 #include "shapeio/layer_output.h"
 
@@ -18,6 +19,11 @@ std::string TableText(const char* field, size_t width) {
 
 void WriteLayerTable(const LayerTable& table, const std::vector<std::string>& records) {
     shapeio::JobServices& services = Services();
+    // A merged table that holds the county already is passed over.
+    if (shapeio::AlreadyMerged(services, shapeio::MergedLayerPath({gOutputPrefix, gOrganisationMode},
+                                                                  table.themeFolder, table.stem, ".dbf"))) {
+        return;
+    }
     const shapeio::LayerOutput output = shapeio::PlaceLayerOutput(
         services, {gOutputPrefix, gOrganisationMode}, table.themeFolder, gCountyBaseName + table.stem, table.stem);
     shapeio::DbfTableWriter writer(services);

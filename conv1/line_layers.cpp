@@ -6,6 +6,7 @@
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
 #include "platform/text.h"
+#include "shapeio/county_change.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/shapefile_layer_writer.h"
 #include "tigercore/line_classes.h"
@@ -101,6 +102,33 @@ shapeio::LayerOutput PlaceLayer(const tigercore::LineClass& lineClass, const cha
         platform::Format("%s%c", kind, lineClass.letter));
 }
 
+// Whether the merged node and line layers of the class hold the county
+// already: both are passed over. They go together, the lines numbering
+// their ends after the nodes the node layer held before the county: when
+// only one of them holds it, the county fails (false, `held` unset).
+bool ClassAlreadyMerged(const tigercore::LineClass& lineClass, bool& held) {
+    const shapeio::CountyOutput county{gOutputPrefix, gOrganisationMode};
+    const std::string lines = shapeio::MergedLayerPath(county, lineClass.themeFolder,
+                                                       platform::Format("lk%c", lineClass.letter), ".shp");
+    const std::string nodes = shapeio::MergedLayerPath(county, lineClass.themeFolder,
+                                                       platform::Format("nd%c", lineClass.letter), ".shp");
+    shapeio::CountyChange* change = Services().Change();
+    const bool linesHeld = change && change->Holds(lines), nodesHeld = change && change->Holds(nodes);
+    held = linesHeld && nodesHeld;
+    if (linesHeld != nodesHeld) {
+        WriteLogLine((linesHeld ? lines : nodes) + " holds " + gCountyBaseName + " and " +
+                     (linesHeld ? nodes : lines) + " does not: the lines and nodes of a class go together; "
+                     "remove both to make them again");
+        gConversionStatus = -1;
+        return false;
+    }
+    if (held) {
+        change->PassOver(nodes);
+        change->PassOver(lines);
+    }
+    return true;
+}
+
 // Writes the node layer; `existingNodes` gets the nodes the layer held before
 // (merged counties continue the numbering). False when the county failed.
 bool WriteNodeLayer(const tigercore::LineClass& lineClass, const shapeio::LayerOutput& output,
@@ -168,6 +196,9 @@ void BuildNodesAndLines() {
         },
         [](int slot, int blockStart, int rows) {
             const tigercore::LineClass& lineClass = tigercore::kLineClasses[slot];
+            bool held = false;
+            if (!ClassAlreadyMerged(lineClass, held)) return false;
+            if (held) return true;
             const ClassNodes nodes(blockStart, rows);
             Services().SetProgress(0);
             // One folder (made and logged once) holds both layers of the class.

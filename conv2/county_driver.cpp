@@ -294,7 +294,7 @@ bool CountyDriver::Run() {
     goOn = goOn && Call(ReadType2Records);
     if (goOn) tigercore::gShapePointBuffer.assign(10 * static_cast<size_t>(gMaxRtsq) + 2, shapeio::PointXY{});
     goOn = goOn && OpenRequired("rti", "Could not open Type i file. Processing for this county will terminate") &&
-           Call(ReadTypeIRecords);
+           Call(ReadTypeIRecords) && IdentifyCounty("rti", 6);
 
     bool anyLine = false;
     for (int i = options::kRoads; i <= options::kUnclassifiedLines; ++i) anyLine = anyLine || Flag(i);

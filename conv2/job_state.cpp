@@ -18,7 +18,6 @@ std::string gCountyBaseName;
 std::string gCountyCode;
 platform::FilePtr gLogFile;
 std::string gLogPath;
-shapeio::RunRecord gRunRecord;
 ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
@@ -28,7 +27,7 @@ tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
         gLogFile, gConversionStatus, gCurrentJob, "QUORVEX",
         {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gLogPath,
-         gRunRecord, gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2});
+         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2});
     return services;
 }
 

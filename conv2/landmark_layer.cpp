@@ -9,6 +9,7 @@
 #include "conv2/record_store.h"
 #include "conv2/stages.h"
 #include "platform/files.h"
+#include "shapeio/county_change.h"
 #include "shapeio/dbase_table_writer.h"
 #include "tigercore/sort_keys.h"
 #include "tigercore/landmark_water_layers.h"
@@ -92,6 +93,11 @@ template <typename Row, typename SameKey, typename MakeRow>
 void WriteRepeatTable(const char* name, const std::vector<Row>& rows, int count, const DbfFieldDef* fields,
                       SameKey sameKey, MakeRow makeRow) {
     if (count <= 1) return;
+    // A merged table that holds the county already is passed over.
+    if (shapeio::AlreadyMerged(Services(), shapeio::MergedLayerPath({gOutputPrefix, gOrganisationMode},
+                                                                    kLandmarkLayer.themeFolder, name, ".dbf"))) {
+        return;
+    }
     std::string path = LandmarkTablePath(name);
     shapeio::DbfTableWriter table(Services());
     auto mode = gOrganisationMode == '3' ? shapeio::DbfTableWriter::OpenMode::kContinueOrCreate

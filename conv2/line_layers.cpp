@@ -8,6 +8,7 @@
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
 #include "platform/text.h"
+#include "shapeio/county_change.h"
 #include "shapeio/shapefile_layer_writer.h"
 #include "tigercore/line_classes.h"
 #include "tigercore/shape_points.h"
@@ -107,8 +108,14 @@ namespace {
 // Writes the layer of one class from its block of the class-sorted type 1
 // table. False when the county failed (the layer's files are then undone).
 bool BuildClassLayer(const tigercore::LineClass& lineClass, int firstRow, int rows) {
+    const std::string mergedStem = platform::Format("lk%c", lineClass.letter);
+    // A merged layer that holds the county already is passed over.
+    if (shapeio::AlreadyMerged(Services(), shapeio::MergedLayerPath({gOutputPrefix, gOrganisationMode},
+                                                                    lineClass.themeFolder, mergedStem, ".shp"))) {
+        return true;
+    }
     const shapeio::LayerOutput output = PlaceLineOutput(
-        lineClass.themeFolder, platform::Format("%slk%c", gCountyBaseName.c_str(), lineClass.letter), platform::Format("lk%c", lineClass.letter));
+        lineClass.themeFolder, platform::Format("%slk%c", gCountyBaseName.c_str(), lineClass.letter), mergedStem);
     const DbfFieldDef* fields = gNumericAddressFields ? LineNumericAddressFields : LineFields;
 
     shapeio::ShapefileLayerWriter layer(Services());

@@ -1,6 +1,7 @@
 #include "polygons/polygon_layer.h"
 
 #include "platform/files.h"
+#include "shapeio/county_change.h"
 #include "shapeio/kml_writer.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/polygon_scratch_files.h"
@@ -152,6 +153,11 @@ LayerOutput PolygonLayerOutput(const PolygonLayerDescriptor& layer, const Polygo
 
 bool BuildPolygonLayer(const PolygonLayerDescriptor& layer, PolygonLayerSource& source, const PolygonLayerJob& job) {
     JobServices& services = *job.services;
+    // A merged document that holds the county already is passed over.
+    if (shapeio::AlreadyMerged(services,
+                               shapeio::MergedLayerPath(job.output, layer.themeFolder, layer.abbreviation, ".kml"))) {
+        return true;
+    }
     if (source.BorderLineCount() == 0) {
         services.WriteLogText(layer.noRecordsText);
         return true;

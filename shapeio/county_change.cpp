@@ -1,9 +1,10 @@
 #include "shapeio/county_change.h"
 
 #include "platform/paths.h"
-#include "shapeio/layer_output.h"
 #include "platform/private_file.h"
+#include "shapeio/guarded_file.h"
 #include "shapeio/kept_files.h"
+#include "shapeio/layer_output.h"
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
@@ -17,13 +18,14 @@ namespace shapeio {
 // step, once its log is complete (Finish): a run stopped in between, or a
 // journal that could not be removed, leaves the list, and the next run
 // removes the journals it names instead of putting their files back. The
-// list's first line names the run:
-//   "pellard commit <c> <l> <county><log> <o> <i> <length> <s> <ns> <options><input>"
-// with <c>, <l>, <o> and <i> the lengths of the texts they precede; the
-// county is a plain name (no '/', no control character) and its log
-// "<county>.log" in the folder, or both are empty; the input is the file the
-// county was read from, with its length and modification time (s, ns). The
-// part from <o> on may be missing (the run is not known). A list left by a
+// list's first line names the run's county:
+//   "pellard commit <c> <l> <county><log>"
+// with <c> and <l> the lengths of the texts they precede; the county is a
+// plain name (no '/', no control character) and its log "<county>.log" in
+// the folder, or both are empty. Earlier versions named the run too, after
+// a named county: " <o> <i> <length> <s> <ns> <options><input>" (<o> and
+// <i> the lengths of the texts they precede), which is read and passed
+// over: the folder's record tells a county converted whole. A list left by a
 // run that ended starts "pellard ended ...". The journals follow, one a line,
 // relative to the folder, each in the folder or a folder right below it. A
 // list without the first line (as older runs wrote them) is read as one of a
@@ -44,11 +46,7 @@ bool EndsWith(const std::string& text, const std::string& ending) {
 // Whether `relative` names a journal in the folder or a folder right below
 // it, as the commit list names them.
 bool JournalName(const std::string& relative) {
-    const size_t slash = relative.find('/');
-    const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
-    const std::string folder = slash == std::string::npos ? std::string() : relative.substr(0, slash);
-    return EndsWith(name, kJournalEnding) && PlainName(name) && PlainName(folder) && slash != 0 && folder != "." &&
-           folder != "..";
+    return EndsWith(relative, kJournalEnding) && NameInFolderOrBelow(relative);
 }
 
 // Whether the journal `relative` of the list, or its folder, is a link
@@ -64,17 +62,11 @@ constexpr char kStoppedHead[] = "pellard commit ";
 constexpr char kEndedHead[] = "pellard ended ";
 
 // What follows the first word of the list's first line, for this run.
-std::string HeadBody(const std::string& county, const RunRecord& record) {
+std::string HeadBody(const std::string& county) {
     // A county that is no plain name is not named.
     const std::string name = PlainName(county) ? county : std::string();
     const std::string log = name.empty() ? std::string() : name + ".log";
-    std::string body = std::to_string(name.size()) + " " + std::to_string(log.size()) + " " + name + log;
-    if (!name.empty() && !record.input.empty()) {
-        body += " " + std::to_string(record.options.size()) + " " + std::to_string(record.input.size()) + " " +
-                std::to_string(record.inputLength) + " " + std::to_string(record.modifiedSeconds) + " " +
-                std::to_string(record.modifiedNanoseconds) + " " + record.options + record.input;
-    }
-    return body + "\n";
+    return std::to_string(name.size()) + " " + std::to_string(log.size()) + " " + name + log + "\n";
 }
 
 // The first line of a commit list as read back.
@@ -83,8 +75,6 @@ struct ListHeadText {
     bool damaged = false;  // a first line that cannot be read, or names anything else
     bool ended = false;    // the run ended itself, leaving the list
     std::string county;    // empty when not known
-    bool recorded = false;  // the run is known
-    RunRecord record;
 };
 
 // A number of the head at `at` and the blank behind it.
@@ -124,16 +114,17 @@ ListHeadText ReadListHead(const std::string& text) {
     }
     if (!PlainName(read.county) || log != (read.county.empty() ? std::string() : read.county + ".log")) return read;
     if (text[at] == ' ' && !read.county.empty()) {
+        // The run, as earlier versions named it: its options, its input, the
+        // input's length and modification time.
         ++at;
-        long long optionsSize = 0, inputSize = 0;
-        RunRecord& r = read.record;
+        long long optionsSize = 0, inputSize = 0, number = 0;
+        std::string options, input;
         if (!TakeNumber(text, at, optionsSize) || !TakeNumber(text, at, inputSize) ||
-            !TakeNumber(text, at, r.inputLength) || !TakeNumber(text, at, r.modifiedSeconds) ||
-            !TakeNumber(text, at, r.modifiedNanoseconds) || !TakeText(text, at, optionsSize, r.options) ||
-            !TakeText(text, at, inputSize, r.input) || at >= text.size() || r.input.empty()) {
+            !TakeNumber(text, at, number) || !TakeNumber(text, at, number) || !TakeNumber(text, at, number) ||
+            !TakeText(text, at, optionsSize, options) || !TakeText(text, at, inputSize, input) ||
+            at >= text.size() || input.empty()) {
             return read;
         }
-        read.recorded = true;
     }
     if (text[at] != '\n') return read;
     read.damaged = false;
@@ -184,9 +175,9 @@ void TellStoppedRun(const std::string& county, const std::string& folder, const 
 }
 
 // The run that left the list was stopped after its county was in the
-// merged layers.
+// merged layers and in their record.
 void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
-    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, "running it again adds it again"),
+    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, "running it again passes it over"),
                    services);
 }
 
@@ -203,14 +194,96 @@ void TellPutBackWithout(const std::string& county, const std::string& folder, Jo
 
 }  // namespace
 
-void CountyChange::Open(const std::string& folder, bool convertedBefore) {
+void CountyChange::Open(const std::string& folder) {
     // Journals of a change left open stay on disk for the next run.
     journals_.clear();
     removals_.clear();
     folder_ = folder;
     open_ = true;
-    listPlaced_ = convertedBefore;
-    listBody_ = HeadBody(std::string(), RunRecord());
+    listPlaced_ = false;
+    listBody_ = HeadBody(std::string());
+    identified_ = false;
+    passedOver_.clear();
+    added_.clear();
+}
+
+bool CountyChange::Identify(const CountyKey* key, JobServices& services) {
+    identified_ = false;
+    if (!open_) return true;
+    if (!key) {
+        services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
+                             "layers of " + folder_ + " unchecked and is not recorded there");
+        return true;
+    }
+    if (!record_.Load(folder_, *key, services)) return false;
+    key_ = *key;
+    identified_ = true;
+    return true;
+}
+
+std::string CountyChange::Relative(const std::string& path) const {
+    const std::string prefix = folder_ + "/";
+    return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : std::string();
+}
+
+bool CountyChange::Holds(const std::string& path) const {
+    long long size = 0;
+    return open_ && identified_ && record_.Holds(Relative(path)) &&
+           platform::KindOfPath(path, &size) == platform::PathKind::kRegular && size > 0;
+}
+
+bool CountyChange::Record(JobServices& services, bool converted) {
+    if (!open_) return true;
+    if (!passedOver_.empty()) {
+        std::string files;
+        for (const std::string& path : passedOver_) files += (files.empty() ? "" : ", ") + Relative(path);
+        services.ShowMessage(services.CountyName() + " (" + key_.Describe() + ") is already in " + files +
+                             " of the merged layers of " + folder_ + ": it is not added again");
+    }
+    return !converted || !identified_ || added_.empty() || WriteRecord(services);
+}
+
+bool CountyChange::WriteRecord(JobServices& services) {
+    const std::string path = folder_ + "/" + kCountyRecordName;
+    std::string lines = record_.Begun() ? std::string() : CountyRecord::FirstLine();
+    // Files continued that the record does not know hold counties merged
+    // before it was kept.
+    std::string unchecked;
+    for (const AddedFile& file : added_) {
+        const std::string relative = Relative(file.path);
+        if (!NameInFolderOrBelow(relative)) continue;
+        lines += record_.Line(relative, file.made);
+        if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
+    }
+    Journal& journal = JournalAt(path + kJournalEnding, services);
+    GuardedFile record;
+    record.SyncLater(services.Kept());
+    const bool opened = record_.Begun() ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
+                                        : record.Create(path, &journal);
+    if (!opened || !WriteAll(record.get(), lines) || !record.Close() || !record.Keep()) {
+        services.WriteLogLine("Could not write to file " + path + SystemReason());
+        services.FailCounty();
+        record.Rollback();
+        return false;
+    }
+    if (!unchecked.empty()) {
+        services.ShowMessage("The merged layers of " + folder_ + " hold counties merged before their record " + path +
+                             " was kept, in " + unchecked +
+                             ": those counties cannot be checked, and one of them run again is added again");
+    }
+    return true;
+}
+
+bool AlreadyMerged(JobServices& services, const std::string& path) {
+    CountyChange* change = services.Change();
+    if (!change || !change->Holds(path)) return false;
+    change->PassOver(path);
+    return true;
+}
+
+void NoteMerged(JobServices& services, const std::string& path, bool made) {
+    CountyChange* change = services.Change();
+    if (change && change->IsOpen()) change->Added(path, made);
 }
 
 Journal& CountyChange::JournalAt(const std::string& path, JobServices& services) {
@@ -261,7 +334,7 @@ bool CountyChange::Commit(JobServices& services) {
     // good before any journal goes: the county's durable point
     // (kept_files.h) came first.
     const std::string listPath = folder_ + "/" + kCommitList;
-    listBody_ = HeadBody(services.CountyName(), services.Record()) + list;
+    listBody_ = HeadBody(services.CountyName()) + list;
     if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_) && platform::SyncFolder(folder_))) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
                               " could not be written" + SystemReason());
@@ -306,11 +379,11 @@ bool CountyChange::RemoveLeftWithoutRows() {
     return true;
 }
 
-Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services) {
+bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
     auto fail = [&services](const std::string& message) {
         services.WriteLogLine(message);
         services.FailCounty();
-        return Recovery::kFailed;
+        return false;
     };
     const std::string listPath = folder + "/" + kCommitList;
     const platform::PathKind listKind = platform::KindOfPath(listPath);
@@ -318,7 +391,6 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
     const std::string damaged =
         "The commit list " + listPath + " is damaged: the merged layers of " + folder + " and the list are left as they are";
     if (listKind == platform::PathKind::kOther) return fail(damaged);
-    bool convertedBefore = false;
     if (listKind == platform::PathKind::kRegular) {
         // The run committed its change: its journals only go. One that
         // stays would undo that change; the list stays with it.
@@ -337,22 +409,14 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         for (const std::string& relative : journals) {
             if (ThroughLink(folder, relative)) return fail(damaged);
         }
-        convertedBefore = !head.ended && head.recorded && head.county == services.CountyName() &&
-                          head.record == services.Record();
         for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
             if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFileDurably(path)) {
                 return cannotRemove(path);
             }
         }
-        if (convertedBefore) {
-            // The list goes at this run's end: a run stopped before then
-            // leaves it for the next one to find.
-            services.ShowMessage(StoppedRunText(head.county, folder, "it is not converted again"));
-        } else {
-            if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
-            if (!head.ended) TellStoppedCommit(head, folder, services);
-        }
+        if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
+        if (!head.ended) TellStoppedCommit(head, folder, services);
     }
     // The journals left by a stopped run (one at most: each run puts back
     // those it finds before it writes its own), told once per county.
@@ -362,14 +426,14 @@ Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services)
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
             if (!EndsWith(name, kJournalEnding)) continue;
             StoppedJournal stopped;
-            if (!Journal::Restore(layerFolder + name, services, true, &stopped)) return Recovery::kFailed;
+            if (!Journal::Restore(layerFolder + name, services, true, &stopped)) return false;
             anyStopped = anyStopped || stopped.found;
             if (!stopped.county.empty()) stoppedCounties.insert(stopped.county);
         }
     }
     if (anyStopped && stoppedCounties.empty()) stoppedCounties.insert(std::string());
     for (const std::string& county : stoppedCounties) TellPutBackWithout(county, folder, services);
-    return convertedBefore ? Recovery::kConvertedBefore : Recovery::kGoOn;
+    return true;
 }
 
 void LayerJournal::Done() {

@@ -4,9 +4,12 @@
 // county that ends converted commits its change at once, one that fails has
 // every file put back as it was before it. A later run that finds the
 // journals of a stopped run puts their files back before it changes
-// anything (RecoverStoppedChanges).
+// anything (RecoverStoppedChanges). The folder's record of the counties its
+// merged files hold (county_record.h) is part of the change: a county is
+// never added twice to a file.
 #pragma once
 
+#include "shapeio/county_record.h"
 #include "shapeio/job_services.h"
 #include "shapeio/journal.h"
 
@@ -16,21 +19,34 @@
 
 namespace shapeio {
 
-// What a merged county's run found of the runs before it (RecoverStoppedChanges).
-enum class Recovery {
-    kGoOn,             // the layers stand as complete runs left them
-    kConvertedBefore,  // a stopped run of this very county had converted it whole: it is not converted again
-    kFailed,           // logged, the county failed
-};
-
 class CountyChange {
 public:
     // Opens the change of a county whose merged layers lie in `folder` (the
     // output folder, which the county holds against other jobs until its
-    // run ends). `convertedBefore`: the commit list of a stopped run of this
-    // very county, whose journals are gone, is this run's to remove (Finish).
-    void Open(const std::string& folder, bool convertedBefore = false);
+    // run ends).
+    void Open(const std::string& folder);
     bool IsOpen() const { return open_; }
+    // The county as the folder's record knows it (`key`; none: a county
+    // that cannot be told, which is added unchecked and not recorded), once
+    // its records tell it and before any merged file is opened: the record
+    // is read. False (logged, the county failed) when the record cannot be
+    // read or is damaged.
+    bool Identify(const CountyKey* key, JobServices& services);
+    // Whether the merged file `path` holds the county already: the record
+    // names it so, and the file is there and not empty.
+    bool Holds(const std::string& path) const;
+    // The merged file `path` holds the county and is passed over for it.
+    void PassOver(const std::string& path) { passedOver_.push_back(path); }
+    // The county was added to the merged file `path` (`made`: the file was
+    // made anew), to be recorded when the change is committed.
+    void Added(const std::string& path, bool made) { added_.push_back({path, made}); }
+    // Once the county's files are written, before they are made durable:
+    // says once, on screen and in the log, which files held the county and
+    // were passed over, and, for a county `converted`, adds the files it was
+    // added to to the record (journaled, made durable with the county's
+    // files). False (logged, the county failed) when the record could not be
+    // written.
+    bool Record(JobServices& services, bool converted);
     // The county's journal at `path`: one for the county, however many
     // layers continue the files it guards.
     Journal& JournalAt(const std::string& path, JobServices& services);
@@ -54,6 +70,11 @@ public:
 private:
     bool Commit(JobServices& services);
     bool Undo(JobServices& services);
+    // Adds the files the county was added to to the record; false (logged,
+    // the county failed) when it could not be written.
+    bool WriteRecord(JobServices& services);
+    // `path` relative to the folder; "" when it lies elsewhere.
+    std::string Relative(const std::string& path) const;
     // Removes the tables the change left without rows.
     bool RemoveLeftWithoutRows();
 
@@ -65,31 +86,47 @@ private:
     std::string listBody_;
     std::vector<std::unique_ptr<Journal>> journals_;
     std::vector<std::string> removals_;
+    // The county as the record knows it.
+    bool identified_ = false;
+    CountyKey key_;
+    CountyRecord record_;
+    std::vector<std::string> passedOver_;
+    struct AddedFile {
+        std::string path;
+        bool made;
+    };
+    std::vector<AddedFile> added_;
 };
+
+// Whether the county of `services` is in the merged file `path` already
+// (its folder's record says so): the file is passed over for it, which the
+// county says at its end (CountyChange::Record). False when the county
+// makes no change of merged files.
+bool AlreadyMerged(JobServices& services, const std::string& path);
+// The county of `services` was added to the merged file `path` (`made`: the
+// file was made anew), when it makes a change of merged files.
+void NoteMerged(JobServices& services, const std::string& path, bool made);
 
 // Before a merged county changes anything in `folder` (held against other
 // jobs): finishes the commit of a run that stopped after it placed its
 // commit list, and puts back the files of every journal in the folder and
 // the folders right below it (not reached through links), logging each.
-// A stopped run whose list records this very run (county, options and
-// input, JobServices::Record) had converted it whole: it is said on screen
-// and in the log ("<county> was converted whole into the merged layers of
-// <folder> before its run stopped: it is not converted again") and the list
-// stays for this run to remove (kConvertedBefore). Any other finished commit
-// is said on screen, in this county's log and in the stopped county's log
-// ("... before its run stopped: running it again adds it again"; "A county
-// ..." when its list does not name it). A stopped run whose journals put
-// its files back is said once in the same three places ("<county>'s run
+// A finished commit is said on screen, in this county's log and in the
+// stopped county's log ("<county> was converted whole into the merged
+// layers of <folder> before its run stopped: running it again passes it
+// over"; "A county ..." when its list does not name it): the folder's
+// record holds it. A stopped run whose journals put its files back is said
+// once in the same three places ("<county>'s run
 // stopped before it ended: the merged layers of <folder> were put back
 // without it; run it again to add it", or "...; this run adds it" when it is
-// this county's; "A county's ..." when no journal names it). kFailed
+// this county's; "A county's ..." when no journal names it). False
 // (logged, the county failed) when the list is damaged (no regular file,
 // longer than any list a run writes, a first line that names anything but a
 // plain county name and "<county>.log", or a line that is no journal of the
 // folder or a folder right below it, or reaches one through a link: nothing
 // is touched and it is left for a person), a journal's files cannot be put
 // back or a journal cannot be removed.
-Recovery RecoverStoppedChanges(const std::string& folder, JobServices& services);
+bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
 
 // The journal of one layer's files: the county's when a county change is
 // open (kept until the county ends), else one of the layer's own, removed

@@ -46,6 +46,8 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
     failed_ = false;
 
     journal_ = layerJournal;
+    // A table of its own that may be continued is a merged file.
+    merged_ = !layerJournal && mode != OpenMode::kCreate;
     if (!journal_ && mode != OpenMode::kCreate) {
         ownJournal_.Use(services_, path);
         journal_ = &ownJournal_.get();
@@ -120,6 +122,7 @@ bool DbfTableWriter::Finish(bool removeWhenEmpty) {
     }
     if (!file_.Keep()) return Fail("Could not write to file", SystemReason());
     ownJournal_.Done();
+    if (merged_) NoteMerged(services_, path_, existing_ == 0);
     return true;
 }
 

@@ -63,6 +63,7 @@ private:
     uint32_t existing_ = 0;
     uint32_t written_ = 0;
     bool failed_ = false;
+    bool merged_ = false;  // a merged table of its own, whose counties the folder's record keeps
 };
 
 }  // namespace shapeio

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -106,22 +105,6 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
     return JournalText::kRead;
 }
 
-// The whole of a regular file, read without following a link; false when
-// it cannot be read.
-bool ReadWhole(const std::string& path, std::string& text) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st;
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    char buffer[1 << 16];
-    for (ssize_t n; ok && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0) ok = errno == EINTR;
-        else text.append(buffer, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return ok;
-}
-
 using platform::KindOfPath;
 using platform::PathKind;
 
@@ -165,6 +148,14 @@ bool PlainName(const std::string& name) {
     return true;
 }
 
+bool NameInFolderOrBelow(const std::string& relative) {
+    const size_t slash = relative.find('/');
+    const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
+    const std::string folder = slash == std::string::npos ? std::string() : relative.substr(0, slash);
+    return PlainName(name) && PlainName(folder) && slash != 0 && !name.empty() && name != "." && name != ".." &&
+           folder != "." && folder != "..";
+}
+
 bool Journal::Restore(const std::string& path, JobServices& services, bool logEach, StoppedJournal* stopped) {
     auto fail = [&services](const std::string& message) {
         services.WriteLogLine(message);
@@ -176,7 +167,7 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     if (journalState == PathKind::kLink) return fail(LinkRefusal(path));
     std::string text, county;
     std::map<std::string, Recorded> files;
-    const JournalText state = ReadWhole(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files, county)
+    const JournalText state = ReadWholeFile(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files, county)
                                                     : JournalText::kDamaged;
     if (state == JournalText::kForeign) return true;  // someone's own file: left alone
     if (stopped) *stopped = StoppedJournal{true, county};
@@ -278,7 +269,7 @@ bool Journal::Replacing(const std::string& file) {
             const auto found = files_.find(name);
             if (found != files_.end() && found->second.length < 0) return true;  // made by this change
             std::string bytes;
-            return ReadWhole(file, bytes) && Begin(file, static_cast<int64_t>(bytes.size())) && Save(file, 0, bytes);
+            return ReadWholeFile(file, bytes) && Begin(file, static_cast<int64_t>(bytes.size())) && Save(file, 0, bytes);
         }
         case PathKind::kLink: errno = ELOOP; return false;
         default: errno = EINVAL; return false;

@@ -24,6 +24,9 @@ inline constexpr char kJournalEnding[] = ".journal";
 // A name that stands for one file in a folder and one line of a log: no
 // '/', no control character.
 bool PlainName(const std::string& name);
+// A file named relative to a folder, in it or in a folder right below it
+// ("name" or "folder/name"): plain names, neither "." nor "..".
+bool NameInFolderOrBelow(const std::string& relative);
 
 // What Restore found at a journal's path.
 struct StoppedJournal {

@@ -276,6 +276,7 @@ public:
             return Fail(services_, "Could not write to file " + path_ + SystemReason());
         }
         journal_.Done();
+        if (output_.Merged()) NoteMerged(services_, path_, !continued_);
         return true;
     }
 

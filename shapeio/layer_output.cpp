@@ -26,6 +26,11 @@ void MakeFolderLogged(JobServices& services, const std::string& folder) {
     else services.WriteLogText("directory " + folder + " not created\n");
 }
 
+std::string MergedLayerPath(const CountyOutput& county, const char* themeFolder, const std::string& mergedStem,
+                            const char* extension) {
+    return county.outputPrefix + themeFolder + "/" + mergedStem + extension;
+}
+
 LayerOutput PlaceLayerOutput(JobServices& services, const CountyOutput& county, const char* themeFolder,
                              const std::string& countyStem, const std::string& mergedStem, int folderMakes) {
     LayerOutput output;

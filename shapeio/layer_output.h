@@ -44,5 +44,10 @@ void MakeFolderLogged(JobServices& services, const std::string& folder);
 // where every county continues the file `mergedStem`.
 LayerOutput PlaceLayerOutput(JobServices& services, const CountyOutput& county, const char* themeFolder,
                              const std::string& countyStem, const std::string& mergedStem, int folderMakes = 1);
+// The file "<themeFolder>/<mergedStem><extension>" of the county's folder
+// that every county continues in organisation '3' (PlaceLayerOutput), found
+// without making anything.
+std::string MergedLayerPath(const CountyOutput& county, const char* themeFolder, const std::string& mergedStem,
+                            const char* extension);
 
 }  // namespace shapeio

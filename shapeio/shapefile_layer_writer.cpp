@@ -212,6 +212,7 @@ bool ShapefileLayerWriter::Finish() {
         return false;
     }
     journal_.Done();
+    if (output_.Merged()) NoteMerged(services_, shp_.path(), existingCount_ == 0);
     return true;
 }
 

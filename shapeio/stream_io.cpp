@@ -5,7 +5,10 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <system_error>
 
 namespace shapeio {
@@ -29,6 +32,20 @@ bool SeekTo(std::FILE* file, int64_t offset, int whence) {
 int64_t TellPosition(std::FILE* file) {
     if (!file) return -1;
     return static_cast<int64_t>(::ftello(file));
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buffer[1 << 16];
+    for (ssize_t n; ok && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
+        if (n < 0) ok = errno == EINTR;
+        else text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return ok;
 }
 
 int64_t FileSize(const std::string& path) {

@@ -1,16 +1,21 @@
 // convert_county: the options strings --options makes and the settings it
 // refuses (the edition's position, an organisation given bare or out of
 // '0' to '3'); the inputs it refuses before anything is made; the line that
-// names a county that failed with the first failure line its run logged.
+// names a county that failed with the first failure line its run logged; a
+// county run twice into a merged folder.
 #include "command_line.h"
 #include "county_log.h"
+#include "county_writer.h"
 #include "options_help.h"
 #include "platform/files.h"
+#include "support/fault_job.h"
+#include "support/kml_polygons.h"
 #include "support/option_strings.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -108,4 +113,36 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
     int status = -1;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// A county run twice into a merged folder is added once: the second run
+// ends converted, its notice no failure; run with one more layer, only that
+// layer gains it.
+TEST(ConvertCountyOptions, TheSameCountyRunTwiceIsAddedOnce) {
+    testsupport::TempDir dir;
+    const std::string out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    const std::string input = countygen::WriteCounty(countygen::CountySpec(), dir.path()).type1Path;
+    std::string options, oneMore, error;
+    ASSERT_TRUE(convertcounty::MakeOptions('c', {"1", "9", "79=3"}, options, error));
+    ASSERT_TRUE(convertcounty::MakeOptions('c', {"1", "9", "12", "79=3"}, oneMore, error));
+    std::map<std::string, std::string> first;
+    for (const std::string& run : {options, options, oneMore}) {
+        std::ostringstream said, err;
+        EXPECT_EQ(convertcounty::RunCommandLine({input, out, run}, said, err), 0);
+        EXPECT_EQ(err.str(), "");
+        std::map<std::string, std::string> files = testsupport::FolderFiles(out);
+        for (const char* changing : {"TGR25901.log", ".pellard-counties"}) files.erase(changing);
+        if (first.empty()) first = files;
+        for (const auto& [file, bytes] : first) {
+            EXPECT_EQ(files[file], bytes) << file;
+            files.erase(file);
+        }
+        // The layer asked for anew: its folder and a document of the county.
+        ASSERT_EQ(files.size(), run == oneMore ? 2u : 0u);
+        if (run == oneMore) {
+            EXPECT_EQ(testsupport::ReadKmlPolygons(files.rbegin()->second).size(), 1u);
+        }
+    }
+    EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"), ": it is not added again\n");
 }

@@ -57,9 +57,8 @@ TEST_P(CountyPolygonsTest, JobFollowsTheStateAndLinesTheTables) {
     int clip = 1, labels = 0, status = 0;
     platform::FilePtr log;
     tigercore::ProgressSink* const noDialog = nullptr;
-    const shapeio::RunRecord record;
     tigercore::CountyServices services(log, status, noDialog, "",
-                                       {outputDir, scratch, prefix, mode, base, county, logPath, record, clip, labels,
+                                       {outputDir, scratch, prefix, mode, base, county, logPath, clip, labels,
                                         GetParam()});
     const std::vector<LineRow> lines = {{"123"}};
     const std::vector<EndsRow> ends = {{-71.5, 42.25, -71.0, 42.5}};

@@ -185,6 +185,25 @@ TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {
     }
 }
 
+// One county twice in a merged job, by its type 1 file and zipped under
+// another name: the layer holds it once, and the second says so.
+TEST_F(JobTest, TheSameCountyTwiceIsMergedOnce) {
+    const std::string county = County("905");
+    std::vector<testsupport::ZipMember> members;
+    for (const std::string& name : platform::ListDirectory(in_))
+        members.push_back({platform::ToLower(name), testsupport::ReadFile(in_ + "/" + name)});
+    testsupport::MakeZip(dir_ / "copy.zip", members);
+    const std::string out = dir_ / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    RunSession("press 11\n" + county + " " + dir_ / "copy.zip" + "\ncheck 30\nok\ncheck 109\ncheck 300\nok\n"
+               "ok\nset 31 " + out + "\ncheck 24\nok\n");
+    EXPECT_EQ(exitStatus_, 0);
+    EXPECT_EQ(testsupport::ReadKmlPolygons(testsupport::ReadFile(out + "/county/ctycu.kml")).size(), 1u);
+    EXPECT_HAS(testsupport::ReadFile(out + "/copy.log"),
+               "copy (county 25905, VERSION 1105, edition c) is already in county/ctycu.kml, metadata/met.dbf of the "
+               "merged layers of " + out + ": it is not added again\n");
+}
+
 TEST(CommandLineTest, HelpAndUnknownArguments) {
     for (const char* argument : {"--help", "-h", "--verbose"}) {
         std::istringstream in("press 11\n");

@@ -185,7 +185,8 @@ void WriteSecondCounty(const std::string& dir, bool brokenShapePoints = false) {
     // A line's shape points whose first row is missing.
     WriteFile(dir + "/tgr01003.rt2",
               brokenShapePoints ? RecordFile({Type2Line("22", 2, {{-85000000, 34250000}})}) : std::string());
-    WriteFile(dir + "/tgr01003.rti", RecordFile({TypeILine("21", "201", "202"), TypeILine("22", "203", "204")}));
+    WriteFile(dir + "/tgr01003.rti",
+              RecordFile({TypeILine("21", "201", "202", "01003"), TypeILine("22", "203", "204", "01003")}));
     WriteEmptyRecordFiles(dir, "tgr01003", {"rt4", "rt5", "rt6", "rtz", "rtu"});
 }
 

@@ -29,7 +29,7 @@ void WriteRoadCounty(const std::string& dir, const std::string& baseName) {
               RecordFile({Type1Line("31", "A41", {-84000000, 35000000}, {-84000000, 35100000}),
                           Type1Line("32", "H11", {-84000000, 35100000}, {-84100000, 35100000})}));
     WriteFile(dir + "/" + baseName + ".rt2", "");
-    WriteFile(dir + "/" + baseName + ".rti", RecordFile({TypeILine("31", "1", "2"), TypeILine("32", "2", "3")}));
+    WriteFile(dir + "/" + baseName + ".rti", RecordFile({TypeILine("31", "1", "2", baseName.substr(3)), TypeILine("32", "2", "3", baseName.substr(3))}));
     WriteFile(dir + "/" + baseName + ".rt5",
               RecordFile({Type5Line("7", "N", "Central", "Ave", ""), Type5Line("12", "", "Elm", "St", "E"),
                           Type5Line("30", "S", "Route 9", "Hwy", "W")}));

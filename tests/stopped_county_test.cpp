@@ -3,6 +3,7 @@
 // running it again gives the tree of a run that was never stopped; journals
 // whose files are gone and scratch left by other runs are dealt with by the
 // next run, what a live run holds is not.
+#include "conv1/conversion_dialog.h"
 #include "conv2/conversion_dialog.h"
 #include "county_writer.h"
 #include "platform/dialog.h"
@@ -42,13 +43,15 @@ countygen::CountySpec Spec(const char* county) {
     return spec;
 }
 
-// Kills its process the moment the status text becomes `status` or, with a
-// `percent`, when the progress bar reaches it under that status.
+// Kills its process the moment the status text (of the control
+// `statusId`) becomes `status` or, with a `percent`, when the progress bar
+// reaches it under that status.
 class KillAt : public platform::SilentRenderer {
 public:
-    KillAt(std::string status, int percent) : status_(std::move(status)), percent_(percent) {}
+    KillAt(std::string status, int percent, int statusId = vornak2::ConversionDialog::kStatusId)
+        : status_(std::move(status)), percent_(percent), statusId_(statusId) {}
     void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
-        if (control.id == vornak2::ConversionDialog::kStatusId) under_ = control.text == status_;
+        if (control.id == statusId_) under_ = control.text == status_;
         const bool reached = percent_ < 0 || (control.kind == platform::ControlKind::ProgressBar &&
                                               control.position >= percent_);
         if (under_ && reached) ::raise(SIGKILL);
@@ -57,8 +60,11 @@ public:
 private:
     std::string status_;
     int percent_;
+    int statusId_;
     bool under_ = false;
 };
+
+using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
 
 // The files under a folder without the logs.
 std::map<std::string, std::string> Tree(const std::string& folder) {
@@ -131,16 +137,70 @@ TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
             after.erase("TGR25903.met");
             EXPECT_TRUE(after == before);
         }
-        const size_t logBefore = ReadFile(out + "/TGR25903.log").size();
+        // The whole job run again: the first county, passed over, puts back
+        // the stopped run's layers.
+        const size_t logBefore = ReadFile(out + "/TGR25901.log").size();
+        EXPECT_EQ(ConvertCounty(first, out, kOptions), 0);
         EXPECT_EQ(ConvertCounty(second, out, kOptions), 0);
         if (c.stop == Stop::kKilled) {
-            const std::string said = ReadFile(out + "/TGR25903.log").substr(logBefore);
+            const std::string said = ReadFile(out + "/TGR25901.log").substr(logBefore);
             EXPECT_HAS(said, "Restored file ");
             EXPECT_EQ(CountOf(said, "TGR25903's run stopped before it ended: the merged layers of " + out +
-                                        " were put back without it; this run adds it\n"),
+                                        " were put back without it; run it again to add it\n"),
                       1);
         }
         EXPECT_TRUE(Tree(out) == Tree(ref));
+    }
+}
+
+// A job killed in its second county and run again whole holds each county
+// once, as a job never stopped, in both libraries; a layer file the user
+// removed since is made again with every county of the job.
+TEST(StoppedCounty, TheJobRunAgainCompletesIt) {
+    const struct {
+        char edition;
+        std::string options;
+        Convert convert;
+        int statusId;
+        const char* removed;
+    } libraries[] = {
+        {'c', Options('c', '3', {0, 1, 9}), ConvertCounty, vornak2::ConversionDialog::kStatusId, "/county/ctycu.kml"},
+        {'6', OldOptions('6', '3', {0, 1, 9}), ConvertOldCounty, vornak::ConversionDialog::kStatusId,
+         "/county00/cty00.kml"},
+    };
+    for (const auto& lib : libraries) {
+        SCOPED_TRACE(lib.edition);
+        TempDir dir;
+        const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+        const std::string ref = dir / "ref", out = dir / "out";
+        auto job = [&](const std::string& folder) {
+            return lib.convert(first, folder, lib.options, 1, 2) + lib.convert(second, folder, lib.options, 2, 2);
+        };
+        for (const std::string& folder : {ref, out}) ASSERT_TRUE(platform::MakeDirectory(folder));
+        ASSERT_EQ(job(ref), 0);
+        ASSERT_EQ(lib.convert(first, out, lib.options, 1, 2), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            KillAt killer("Building Lines of Type B", -1, lib.statusId);
+            platform::SetModelessRenderer(&killer);
+            lib.convert(second, out, lib.options, 2, 2);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        EXPECT_EQ(job(out), 0);
+        EXPECT_HAS(ReadFile(out + "/TGR25901.log"), "TGR25901 (county 25901, VERSION ");
+        EXPECT_TRUE(Tree(out) == Tree(ref));
+
+        ASSERT_TRUE(platform::RemoveFile(out + lib.removed));
+        EXPECT_EQ(job(out), 0);
+        std::map<std::string, std::string> after = Tree(out), never = Tree(ref);
+        EXPECT_EQ(after[lib.removed + 1], never[lib.removed + 1]);
+        EXPECT_GT(after[".pellard-counties"].size(), never[".pellard-counties"].size());
+        after.erase(".pellard-counties");
+        never.erase(".pellard-counties");
+        EXPECT_TRUE(after == never);
     }
 }
 
@@ -280,7 +340,7 @@ TEST(StoppedCounty, StopAfterTheCommitListIsSaid) {
         const std::string before901 = ReadFile(out + "/TGR25901.log"), before903 = ReadFile(out + "/TGR25903.log");
         EXPECT_EQ(ConvertCounty(c.next, out, options), 0);
         const std::string line = c.said + " was converted whole into the merged layers of " + out +
-                                 " before its run stopped: running it again adds it again\n";
+                                 " before its run stopped: running it again passes it over\n";
         const std::string new901 = ReadFile(out + "/TGR25901.log").substr(before901.size());
         const std::string new903 = ReadFile(out + "/TGR25903.log").substr(before903.size());
         EXPECT_EQ(CountOf(new901, line), c.in901);
@@ -326,14 +386,11 @@ private:
     bool atOnce_;
 };
 
-using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
-
 }  // namespace
 
 // A run stopped at its end had converted its county whole: the same county
-// run again (the same options and input) is not added again and says so,
-// in both libraries; with one more layer it is converted (and told that it
-// is added again).
+// run again is passed over by every layer that holds it and says so, in
+// both libraries; with one more layer only that layer gains it.
 TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
     const struct {
         const char* library;
@@ -384,13 +441,29 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
 
             EXPECT_EQ(lib.convert(second, out, stop.oneMoreLayer ? lib.oneMore : lib.options, 2, 2), 0);
             const std::string said = ReadFile(out + "/TGR25903.log").substr(log.size());
-            const std::string line = "TGR25903 was converted whole into the merged layers of " + out +
-                                     " before its run stopped: ";
-            EXPECT_EQ(CountOf(said, line + "it is not converted again\n"), stop.oneMoreLayer ? 0 : 1);
-            EXPECT_EQ(CountOf(said, line + "running it again adds it again\n"), stop.oneMoreLayer ? 1 : 0);
+            EXPECT_EQ(CountOf(said, "TGR25903 was converted whole into the merged layers of " + out +
+                                        " before its run stopped: running it again passes it over\n"),
+                      1);
+            EXPECT_EQ(CountOf(said, "TGR25903 (county 25903, VERSION "), 1);
+            EXPECT_HAS(said, " of the merged layers of " + out + ": it is not added again\n");
             EXPECT_FALSE(Exists(out + "/.pellard-committed"));
-            if (!stop.oneMoreLayer) EXPECT_TRUE(Tree(out) == Tree(ref));
-            else EXPECT_GT(FolderFiles(out).size(), FolderFiles(ref).size());
+            std::map<std::string, std::string> after = Tree(out);
+            const std::map<std::string, std::string> never = Tree(ref);
+            if (!stop.oneMoreLayer) {
+                EXPECT_TRUE(after == never);
+                continue;
+            }
+            // Only the layer asked for anew gains the county: its folder and
+            // its document of one county are new, every other file is as it
+            // was (the record has one more line).
+            for (const auto& [file, bytes] : never) {
+                if (file != ".pellard-counties") {
+                    EXPECT_EQ(after[file], bytes) << file;
+                }
+                after.erase(file);
+            }
+            ASSERT_EQ(after.size(), 2u);
+            EXPECT_EQ(CountOf(after.rbegin()->second, "<Folder><name>25903</name>"), 1);
         }
     }
 }
@@ -443,5 +516,34 @@ TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
         EXPECT_EQ(ReadFile(elsewhere + "/lkB.journal"), journal);
         EXPECT_TRUE(Tree(out) == before);
         EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The commit list " + out + "/.pellard-committed is damaged: ");
+    }
+}
+
+// A record of counties planted in the folder that is not one this program
+// keeps (a line of another form or naming a file outside the folder, no
+// first line of its own, a last line cut), no file, or a link: the run
+// fails before it touches anything, and the record is left for a person.
+TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1});
+    const std::string sound = "pellard counties 1\nn 25901 1105 c rails/lkB.shp\n";
+    const std::string cases[] = {sound + "a 25903 1105 c ../victim.kml\n", sound + "n 25903 1105 c\n",
+                                 "pellard counties 2\n", sound.substr(0, sound.size() - 1), "", "link"};
+    for (const std::string& record : cases) {
+        SCOPED_TRACE(record);
+        TempDir outDir;
+        const std::string out = outDir.path(), path = out + "/.pellard-counties";
+        ASSERT_EQ(ConvertCounty(first, out, options), 0);
+        ASSERT_TRUE(platform::RemoveFile(path));
+        if (record == "link") ASSERT_EQ(::symlink((dir / "victim").c_str(), path.c_str()), 0);
+        else if (record.empty()) ASSERT_TRUE(platform::MakeDirectory(path));
+        else WriteFile(path, record);
+        const std::map<std::string, std::string> before = Tree(out);
+        EXPECT_EQ(ConvertCounty(second, out, options), 1);
+        EXPECT_TRUE(Tree(out) == before);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"), record == "link" ? "Refused the symbolic link " + path
+                                                                       : "The record of counties " + path +
+                                                                             " is damaged: ");
     }
 }

@@ -18,7 +18,6 @@ struct CountyJobState {
     const std::string& countyBaseName;
     const std::string& countyCode;
     const std::string& logPath;  // the county's log
-    const shapeio::RunRecord& runRecord;
     const int& clipWaterPolygons;
     const int& kmlLabelPoints;
     // How often the library makes (and logs) a merged layer's theme folder.

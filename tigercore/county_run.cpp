@@ -1,6 +1,8 @@
 #include "tigercore/county_run.h"
 
+#include "shapeio/county_change.h"
 #include "tigercore/county_job.h"
+#include "tigercore/county_key.h"
 #include "tigercore/shape_points.h"
 
 namespace tigercore {
@@ -45,6 +47,14 @@ bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Sta
     return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
                             missingRequired_, state_.services) &&
            Call(readType1);
+}
+
+bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
+    shapeio::CountyChange* change = state_.services.Change();
+    if (!change || !change->IsOpen()) return true;
+    shapeio::CountyKey key;
+    const bool known = ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
+    return change->Identify(known ? &key : nullptr, state_.services);
 }
 
 bool CountyRun::EndCountyFiles(bool converted) {

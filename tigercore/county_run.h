@@ -81,6 +81,12 @@ protected:
     // folder in `outputDir`, then its type 1 file read by `readType1`
     // (StartCountyFiles). Whether the county goes on.
     bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
+    // Tells the county's change of merged files which county it is
+    // (county_key.h), from its type 1 file and the type I file of
+    // `typeISuffix`, whose records carry the county code in the 5 columns
+    // from `codeColumn`; before any merged file is opened. False when the
+    // county has been abandoned (the folder's record is damaged).
+    bool IdentifyCounty(const std::string& typeISuffix, int codeColumn);
     // The county's files let go once the library has released its tables
     // (EndCountyFiles). Whether the county stands converted.
     bool EndCountyFiles(bool converted);

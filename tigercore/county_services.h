@@ -48,7 +48,6 @@ public:
     void ShowMessage(const std::string& text) override;
     std::string CountyName() const override { return state_.countyBaseName; }
     std::string LogPath() const override { return state_.logPath; }
-    shapeio::RunRecord Record() const override { return state_.runRecord; }
     shapeio::CountyChange* Change() override { return &change_; }
     shapeio::KeptFiles* Kept() override { return &kept_; }
 

@@ -1,6 +1,7 @@
 #include "tigercore/road_tables.h"
 
 #include "platform/text.h"
+#include "shapeio/county_change.h"
 
 namespace tigercore {
 
@@ -28,6 +29,11 @@ const DbfFieldDef Zip4Fields[] = {
 };
 
 bool RoadTableFile::Open() {
+    // A merged table that holds the county already is passed over.
+    if (shapeio::AlreadyMerged(*job_.services,
+                               shapeio::MergedLayerPath(job_.output, table_.themeFolder, table_.fileStem, ".dbf"))) {
+        return false;
+    }
     const shapeio::LayerOutput output =
         shapeio::PlaceLayerOutput(*job_.services, job_.output, table_.themeFolder,
                                   job_.countyBaseName + table_.fileStem, table_.fileStem);

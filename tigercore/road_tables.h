@@ -48,6 +48,8 @@ public:
     RoadTableFile(const RoadTableJob& job, const RoadTable& table, const shapeio::DbfFieldDef* fields, int sourceRows)
         : job_(job), table_(table), fields_(fields), sourceRows_(sourceRows), writer_(*job.services) {}
 
+    // False when the table cannot be written (logged, the county failed) or
+    // is a merged table that holds the county already (passed over).
     bool Open();
     bool Write(const shapeio::DbfRecord& record) { return writer_.WriteRecord(record.text()); }
     // Source row `row` (from 0) is done.

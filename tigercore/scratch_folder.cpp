@@ -79,9 +79,7 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
     }
     // The layers of a run that stopped half-way are put back before
     // anything changes.
-    const shapeio::Recovery recovery =
-        mergedLayers ? shapeio::RecoverStoppedChanges(where, services) : shapeio::Recovery::kGoOn;
-    if (recovery == shapeio::Recovery::kFailed) {
+    if (mergedLayers && !shapeio::RecoverStoppedChanges(where, services)) {
         folder.Remove();
         return false;
     }
@@ -93,16 +91,17 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
-    const bool convertedBefore = recovery == shapeio::Recovery::kConvertedBefore;
-    if (mergedLayers && services.Change()) services.Change()->Open(where, convertedBefore);
-    return !convertedBefore;
+    if (mergedLayers && services.Change()) services.Change()->Open(where);
+    return true;
 }
 
 bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services) {
-    // The county's one durable point: what it wrote is on disk before its
-    // change of merged layers is committed.
-    if (!shapeio::SyncKeptFiles(services)) converted = false;
+    // The county's one durable point: what it wrote, and the record of the
+    // merged files it was added to, are on disk before its change of merged
+    // layers is committed.
     shapeio::CountyChange* change = services.Change();
+    if (change && !change->Record(services, converted)) converted = false;
+    if (!shapeio::SyncKeptFiles(services)) converted = false;
     const bool ended = !change || change->End(services, converted);
     folder.RemoveFolder();
     return converted && ended;

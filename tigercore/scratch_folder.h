@@ -49,12 +49,11 @@ private:
 // job holds it), puts back the layers of a run that stopped half-way and
 // opens its own change of them (shapeio/county_change.h). Private files of
 // runs that have ended are removed from the folder and the folders right
-// below it. False also, with nothing failed, when a stopped run had
-// converted this very county whole into the merged layers: it is not
-// converted again (shapeio::Recovery::kConvertedBefore).
+// below it.
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
                        shapeio::JobServices& services);
-// Ends the county: its change of merged layers is committed when it was
+// Ends the county: the merged files it was added to go into the folder's
+// record, and its change of merged layers is committed, when it was
 // `converted`, else undone; then the scratch folder goes. The output folder
 // stays held. Whether the county stands converted.
 bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobServices& services);

@@ -73,7 +73,7 @@ std::string DrawnCounty::Write(const std::string& dir, const std::string& stem) 
             type2.push_back(two);
         }
         RecordLine i(127);
-        i.Put(1, "I").Put(2, "1105").PutRight(20, tlid);
+        i.Put(1, "I").Put(2, "1105").Put(6, "25").Put(8, county_).PutRight(20, tlid);
         if (l->left >= 0) i.Put(41, kCenid).PutRight(55, PolyId(l->left));
         if (l->right >= 0) i.Put(56, kCenid).PutRight(70, PolyId(l->right));
         typeI.push_back(i);

@@ -59,6 +59,7 @@ std::string GridCounty::Write(const std::string& dir) const {
         const GridCell* right = CellAt(ri, rj);
         typeI.push_back(RecordLine(129)
                             .Put(1, "I1105")
+                            .Put(6, countyCode)
                             .Put(11, tlid)
                             .Put(41, left ? left->cenid : "     ")
                             .Put(46, PolyId(li, lj))

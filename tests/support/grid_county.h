@@ -45,6 +45,9 @@ public:
     std::vector<std::string> entityNames;  // type C lines, written as they are
     // Record files not to write (suffixes such as "rtb").
     std::vector<std::string> missingFiles;
+    // The state and county code its type I records carry, which a merged
+    // folder knows the county by.
+    std::string countyCode = "25901";
 
     // Writes the record files "<dir>/tgr25901.<suffix>"; returns the type 1 path.
     std::string Write(const std::string& dir) const;

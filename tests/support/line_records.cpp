@@ -46,9 +46,10 @@ RecordLine Type2Line(const std::string& tlid, int rtsq, std::initializer_list<Po
     return line;
 }
 
-RecordLine TypeILine(const std::string& tlid, const std::string& tzids, const std::string& tzide) {
+RecordLine TypeILine(const std::string& tlid, const std::string& tzids, const std::string& tzide,
+                     const std::string& county) {
     RecordLine line = Header('I', 129);
-    line.Put(6, "01001").PutRight(20, tlid).PutRight(30, tzids).PutRight(40, tzide);
+    line.Put(6, county).PutRight(20, tlid).PutRight(30, tzids).PutRight(40, tzide);
     return line;
 }
 

@@ -16,7 +16,9 @@ using PointMillionths = std::pair<long long, long long>;  // longitude, latitude
 
 RecordLine Type1Line(const std::string& tlid, const std::string& cfcc, PointMillionths from, PointMillionths to);
 RecordLine Type2Line(const std::string& tlid, int rtsq, std::initializer_list<PointMillionths> points);
-RecordLine TypeILine(const std::string& tlid, const std::string& tzids, const std::string& tzide);
+// `county`: the state and county code of the county's files.
+RecordLine TypeILine(const std::string& tlid, const std::string& tzids, const std::string& tzide,
+                     const std::string& county = "01001");
 RecordLine TypeULine(const std::string& tzid, int rtsq, const std::string& over1, const std::string& over2,
                      const std::string& under1, const std::string& under2);
 RecordLine Type4Line(const std::string& tlid, int rtsq, std::initializer_list<std::string> feats);

@@ -34,6 +34,9 @@ const Notice kNotices[] = {
     {"Removed file ", "made by a run that stopped before it ended"},
     {"Removed ", ", left in "},
     {"", " was converted whole into the merged layers of "},
+    {"", ": it is not added again"},
+    {"The merged layers of ", " hold counties merged before their record "},
+    {"", " has no type I record to tell it by: "},
     {"Restored file ", "as it was before a run that stopped"},
     {"File ", "nothing is put back for it"},
 };

@@ -1,0 +1,67 @@
+// The record a merged folder (organisation '3') keeps of the counties each
+// of its merged files holds: the text file ".pellard-counties" in the
+// folder. It changes only when a county's change of the merged layers is
+// committed (county_change.h), journaled like a layer, so that a stop
+// anywhere leaves the record and the files agreeing.
+//
+// Its first line is "pellard counties 1"; each line after it is one file a
+// county was added to, written when its change is committed:
+//   "<how> <code> <version> <edition> <file>"
+// with <how> 'n' (the county made the file anew: it holds that county
+// alone from then on) or 'a' (the county was appended to it), the county's
+// key in fixed widths (CountyKey::Text) and the file relative to the
+// folder, in it or in a folder right below it. The lines are only ever
+// appended; the last 'n' line of a file starts its list of counties again.
+#pragma once
+
+#include "shapeio/job_services.h"
+
+#include <map>
+#include <string>
+
+namespace shapeio {
+
+inline constexpr char kCountyRecordName[] = ".pellard-counties";
+
+// What a merged folder knows a county by, whatever its file's name: its
+// county code (state and county, as its type I records give it), the
+// VERSION of its type 1 file and the edition chosen (its edition
+// character). Two releases of one county are two counties.
+struct CountyKey {
+    std::string code;     // 5 characters
+    std::string version;  // 4 characters
+    char edition = '0';
+
+    // "<code> <version> <edition>": 12 characters, control characters read
+    // as '?'.
+    std::string Text() const;
+    // "county <code>, VERSION <version>, edition <edition>", for messages.
+    std::string Describe() const;
+};
+
+class CountyRecord {
+public:
+    // Reads the record of `folder` for `county`. A record that is not there
+    // is an empty one (Begun() false). False (logged, the county failed)
+    // when a link stands there, or when it is no regular file, cannot be
+    // read or is damaged: nothing is touched and it is left for a person.
+    bool Load(const std::string& folder, const CountyKey& county, JobServices& services);
+    // The record file was there.
+    bool Begun() const { return begun_; }
+    // Whether the record names `relative` as a file that holds the county.
+    bool Holds(const std::string& relative) const;
+    // Whether the record names `relative` at all.
+    bool Knows(const std::string& relative) const { return holds_.count(relative) != 0; }
+
+    // The record's first line, and the line of the county added to
+    // `relative` (`made`: the county made the file anew).
+    static std::string FirstLine();
+    std::string Line(const std::string& relative, bool made) const;
+
+private:
+    std::string key_;
+    bool begun_ = false;
+    std::map<std::string, bool> holds_;  // every file the record names: whether it holds the county
+};
+
+}  // namespace shapeio
