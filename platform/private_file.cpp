@@ -1,6 +1,7 @@
 #include "platform/private_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/random.h>
@@ -77,6 +78,26 @@ bool PrivateFile::Place() {
     privatePath_.clear();
     errno = error;
     return placed;
+}
+
+FilePtr PrivateFile::PlaceAsNew() {
+    if (!file_) return nullptr;
+    // Renamed without replacing anything; where the file system cannot, a
+    // second name is made (which fails just as well on a name taken) and the
+    // private one removed.
+    bool placed = ::renameat2(AT_FDCWD, privatePath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0;
+    if (!placed && (errno == EINVAL || errno == ENOSYS)) {
+        placed = ::link(privatePath_.c_str(), target_.c_str()) == 0;
+        if (placed) ::unlink(privatePath_.c_str());
+    }
+    if (!placed) {
+        const int error = errno;
+        Discard();
+        errno = error;
+        return nullptr;
+    }
+    privatePath_.clear();
+    return std::move(file_);
 }
 
 void PrivateFile::Discard() {

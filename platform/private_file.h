@@ -32,6 +32,10 @@ public:
     // symbolic link stands there); when either fails, the file is removed
     // and false returned.
     bool Place();
+    // Gives the file its own name, where nothing may stand yet (not even a
+    // link: errno EEXIST), and hands over its stream, still open; null (the
+    // file removed) when it cannot.
+    FilePtr PlaceAsNew();
     // Closes and removes the file.
     void Discard();
 

@@ -30,7 +30,8 @@ namespace shapeio {
 // relative to the folder, each in the folder or a folder right below it. A
 // list without the first line (as older runs wrote them) is read as one of a
 // stopped run whose county is not known. A list that is no regular file, is
-// longer than any list a run writes, or holds anything else is damaged.
+// empty or longer than any list a run writes, or holds anything else is
+// damaged.
 
 namespace {
 
@@ -402,7 +403,8 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
         const ListHeadText head = ReadListHead(text);
         std::vector<std::string> journals;
         // Checked whole before anything is touched.
-        if (text.size() > kCommitListBound || head.damaged ||
+        // A list is never empty: runs write it whole with its first line.
+        if (text.empty() || text.size() > kCommitListBound || head.damaged ||
             !ListedJournals(text.substr(head.length), journals)) {
             return fail(damaged);
         }

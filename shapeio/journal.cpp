@@ -1,6 +1,7 @@
 #include "shapeio/journal.h"
 
 #include "platform/paths.h"
+#include "platform/private_file.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/stream_io.h"
 
@@ -108,6 +109,17 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
 using platform::KindOfPath;
 using platform::PathKind;
 
+// Whether a file the journal at `path` would guard lies beside it: its
+// name without the ending, or that with the ending of a shapefile layer's
+// files.
+bool BesideGuardedFile(const std::string& path) {
+    const std::string stem = path.substr(0, path.size() - (sizeof kJournalEnding - 1));
+    for (const char* extension : {"", ".shp", ".shx", ".dbf"}) {
+        if (KindOfPath(stem + extension) == PathKind::kRegular) return true;
+    }
+    return false;
+}
+
 // Whether the kept ranges hold every byte of [from, to): what a file that is
 // now shorter than it was lacks must come back from the journal.
 bool RangesCover(const Recorded& recorded, int64_t from, int64_t to) {
@@ -162,19 +174,36 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
         services.FailCounty();
         return false;
     };
+    const std::string damaged =
+        "Could not restore the files of the journal " + path + ": it is damaged; the layer's files are left as they are";
     const PathKind journalState = KindOfPath(path);
     if (journalState == PathKind::kMissing) return true;
-    if (journalState == PathKind::kLink) return fail(LinkRefusal(path));
+    if (journalState != PathKind::kRegular) {
+        // A folder, a FIFO or a link found of that name is someone's own; a
+        // journal this run wrote stands where it wrote it.
+        if (stopped) return true;
+        return fail(journalState == PathKind::kLink ? LinkRefusal(path) : damaged);
+    }
     std::string text, county;
     std::map<std::string, Recorded> files;
-    const JournalText state = ReadWholeFile(path, text) ? ReadJournal(text, platform::FileNameOfPath(path), files, county)
-                                                    : JournalText::kDamaged;
-    if (state == JournalText::kForeign) return true;  // someone's own file: left alone
-    if (stopped) *stopped = StoppedJournal{true, county};
-    if (state == JournalText::kDamaged) {
-        return fail("Could not restore the files of the journal " + path +
-                    ": it is damaged; the layer's files are left as they are");
+    // Read whole only when it starts as a journal does.
+    const std::string magic(kMagic);
+    bool read = ReadWholeFile(path, text, magic.size());
+    if (read && text.compare(0, magic.size(), magic) == 0) {
+        text.clear();
+        read = ReadWholeFile(path, text);
     }
+    const JournalText state =
+        read ? ReadJournal(text, platform::FileNameOfPath(path), files, county) : JournalText::kDamaged;
+    // Someone's own file: left alone. So is one found that holds no more
+    // than the start of the journal's first line, unless it lies beside a
+    // file it would guard (what a stop right after an earlier version made
+    // a journal leaves).
+    if (state == JournalText::kForeign || (state == JournalText::kEmpty && stopped && !BesideGuardedFile(path))) {
+        return true;
+    }
+    if (stopped) *stopped = StoppedJournal{true, county};
+    if (state == JournalText::kDamaged) return fail(damaged);
     const std::string folder = platform::DirectoryOfPath(path);
     // Links first: nothing is changed when one stands where a file goes.
     for (const auto& [name, recorded] : files) {
@@ -211,30 +240,38 @@ std::string Journal::Header(const char* kind, const std::string& name, const std
 }
 
 bool Journal::Append(const std::string& record) {
+    if (file_) return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
+    if (closed_) return false;  // a closed journal takes nothing more
+    // The journal's first records (the county, then the first change) are
+    // on disk before its name is, and its name before any file it guards
+    // changes: a stop at any point leaves no journal or one that names its
+    // county.
+    const std::string county = services_ ? services_->CountyName() : std::string();
+    const std::string head =
+        kMagic + (county.empty() || !PlainName(county) ? std::string() : Header("county", county, ""));
+    platform::PrivateFile fresh;
+    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record) || !fresh.Sync()) return false;
+    file_ = fresh.PlaceAsNew();
     if (!file_) {
-        if (closed_) return false;  // a closed journal takes nothing more
-        file_ = platform::CreateNewFile(path_);
-        if (!file_) {
-            SayWhatIsInTheWay();
-            return false;
-        }
-        // The journal's name is on disk before any file it guards changes.
-        const std::string county = services_ ? services_->CountyName() : std::string();
-        const std::string head =
-            kMagic + (county.empty() || !PlainName(county) ? std::string() : Header("county", county, ""));
-        if (!WriteAll(file_.get(), head) || !platform::SyncFolder(platform::DirectoryOfPath(path_))) return false;
+        SayWhatIsInTheWay();
+        return false;
     }
-    return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
+    return platform::SyncFolder(platform::DirectoryOfPath(path_));
 }
 
 void Journal::SayWhatIsInTheWay() const {
     // Every journal of this program was put back before the county began:
-    // a file there now is someone's own.
+    // what stands there now is someone's own.
     const int error = errno;
-    if (services_ && error == EEXIST && KindOfPath(path_) == PathKind::kRegular) {
-        services_->WriteLogLine("The file " + path_ + " stands where the journal of its layer goes: it is no journal " +
-                                "this program wrote and is left as it is. The merged layers are left as they were " +
-                                "before this county; move that file away and run the county again");
+    if (services_ && error == EEXIST) {
+        const PathKind kind = KindOfPath(path_);
+        if (kind == PathKind::kLink) {
+            services_->WriteLogLine(LinkRefusal(path_));
+        } else if (kind != PathKind::kMissing) {
+            services_->WriteLogLine("The file " + path_ + " stands where the journal of its layer goes: it is no " +
+                                    "journal this program wrote and is left as it is. The merged layers are left as " +
+                                    "they were before this county; move that file away and run the county again");
+        }
     }
     errno = error;
 }

@@ -72,10 +72,15 @@ public:
     // have. `logEach`: each file put back is logged. A file of it that is
     // gone is logged and passed over. False (logged, county failed, the
     // journal left) when the journal is damaged, a file cannot be put back
-    // or a symbolic link stands where a file or the journal goes, or when
-    // the journal cannot be removed once its files are back. A file of that
-    // name that is no journal at all is left alone. `stopped` (when given)
-    // says whether a journal was there and the county it names.
+    // or a symbolic link stands where a file goes, or when the journal
+    // cannot be removed once its files are back. A file of that name that
+    // is no journal at all is left alone. `stopped` given: the journal was
+    // found in the folder, and is this program's only when it is a regular
+    // file that begins with the journal's first line or, empty or holding
+    // the start of that line, lies beside a file it would guard; anything
+    // else is never read, never removed and gets no word. `stopped` then
+    // says whether a journal was there and the county it names. Not given:
+    // the journal this run wrote, which must stand where it wrote it.
     static bool Restore(const std::string& path, JobServices& services, bool logEach,
                         StoppedJournal* stopped = nullptr);
 
@@ -84,8 +89,8 @@ private:
         int64_t length = -1;  // -1: the journal saw the file made
     };
     bool Append(const std::string& record);
-    // Logs what stands where the journal could not be made, when it is a
-    // file of someone's own.
+    // Logs what stands where the journal could not be made, someone's own
+    // (a link is refused).
     void SayWhatIsInTheWay() const;
     std::string Header(const char* kind, const std::string& name, const std::string& numbers) const;
 

@@ -175,7 +175,7 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
     return out;
 }
 
-int64_t FindDocumentEnd(std::FILE* file) {
+int64_t FindDocumentEnd(std::FILE* file, int64_t* closingAt) {
     static const std::string kPattern = "</Document>";
     constexpr int64_t kBlock = 1 << 16;
     if (!SeekTo(file, 0, SEEK_END)) return -1;
@@ -196,6 +196,7 @@ int64_t FindDocumentEnd(std::FILE* file) {
             if (at != std::string::npos) {
                 found = blockStart + static_cast<int64_t>(at);
                 lineSearchEnd = at;
+                if (closingAt) *closingAt = found;
             }
         }
         if (found >= 0 && lineSearchEnd > 0) {
@@ -245,12 +246,23 @@ public:
         if (output_.Merged() && !continued_ && !file_.NothingThere()) {
             return Fail(services_, "Could not open file " + path_ + platform::NotRegularReason());
         }
-        if (continued_) continueAt_ = FindDocumentEnd(file_.get());
+        if (!continued_) return true;
+        int64_t closingAt = -1;
+        continueAt_ = FindDocumentEnd(file_.get(), &closingAt);
+        // Only blanks may stand before the closing text on its line, as in
+        // every document this writer ends.
+        std::string before(static_cast<size_t>(std::max<int64_t>(closingAt - continueAt_, 0)), ' ');
+        endsOtherwise_ = continueAt_ >= 0 && (!SeekTo(file_.get(), continueAt_) ||
+                                              !ReadExact(file_.get(), &before[0], before.size()) ||
+                                              before.find_first_not_of(" \t") != std::string::npos);
         return true;
     }
     bool Continued() const { return continued_; }
     // A continued document without "</Document>".
     bool HasNoEnd() const { return continued_ && continueAt_ < 0; }
+    // A continued document whose last "</Document>" follows other text on
+    // its line: continuing it would write over that text.
+    bool EndsOtherwise() const { return endsOtherwise_; }
 
     // Makes the document ready for the folder: a continued one at the start
     // of its closing text, which is kept to be put back; else a new one.
@@ -288,6 +300,7 @@ private:
     GuardedFile file_;  // closed before the journal goes
     bool continued_ = false;
     int64_t continueAt_ = -1;
+    bool endsOtherwise_ = false;
 };
 
 // Where the field that names the placemarks lies in a record.
@@ -351,6 +364,11 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         services.ShowMessage("file error");
         scratch.RemoveAfterReading();
         return Fail(services, "The merged document " + path + " has no closing </Document> line");
+    }
+    if (document.EndsOtherwise()) {
+        scratch.RemoveAfterReading();
+        return Fail(services, "The merged document " + path + " does not end as a layer of this program does: " +
+                                  "other text stands before its last </Document> on its line; it is left as it is");
     }
 
     PolygonScratchReader reader(services, scratch, layerName);

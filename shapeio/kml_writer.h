@@ -42,7 +42,9 @@ std::string KmlPolygonText(const std::vector<PolygonRing>& rings, const std::str
 // not read from file %s", "Could not write to file %s"); the document is then
 // left as it was before the call. A merged document without "</Document>" is
 // reported ("file error", and the log names it) and left untouched, and the
-// county fails.
+// county fails; so does one whose last "</Document>" follows other text on
+// its line (the document of another program, whose lines would be written
+// over), without the message box.
 // Returns true when the county's folder was written.
 bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const KmlCounty& county,
                         const PolygonScratchFiles& scratch, const std::string& layerName, const DbfFieldDef* fields,
@@ -52,7 +54,8 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
 // "</Document>"; -1 when there is none. Every document this writer makes
 // ends in its closing text, so that line is its last: the stream is read
 // backwards from its end, and continuing a document costs the same however
-// many counties it holds.
-int64_t FindDocumentEnd(std::FILE* file);
+// many counties it holds. `closingAt` (when given) gets the offset of that
+// last "</Document>".
+int64_t FindDocumentEnd(std::FILE* file, int64_t* closingAt = nullptr);
 
 }  // namespace shapeio

@@ -34,13 +34,14 @@ int64_t TellPosition(std::FILE* file) {
     return static_cast<int64_t>(::ftello(file));
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
+bool ReadWholeFile(const std::string& path, std::string& text, size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st;
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     char buffer[1 << 16];
-    for (ssize_t n; ok && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
+    const size_t start = text.size();
+    for (ssize_t n; ok && text.size() - start < limit && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
         if (n < 0) ok = errno == EINTR;
         else text.append(buffer, static_cast<size_t>(n));
     }

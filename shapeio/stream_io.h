@@ -17,10 +17,10 @@ bool ReadExact(std::FILE* file, void* buffer, size_t length);
 bool SeekTo(std::FILE* file, int64_t offset, int whence = SEEK_SET);
 // The stream's position, or -1.
 int64_t TellPosition(std::FILE* file);
-// The whole of the regular file at `path` appended to `text`, read without
-// following a link and without waiting on what is no regular file; false
-// when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& text);
+// The whole of the regular file at `path` (or its first `limit` bytes, or
+// a few more) appended to `text`, read without following a link and without
+// waiting on what is no regular file; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& text, size_t limit = SIZE_MAX);
 // Length of the file at `path`, or -1.
 int64_t FileSize(const std::string& path);
 // The reason of the last failed system call, as " (no space left on

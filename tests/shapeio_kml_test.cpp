@@ -334,6 +334,33 @@ TEST(KmlFailure, MergedDocumentWithoutEnd) {
     EXPECT_TRUE(ScratchFilesGone(dir));
 }
 
+// A merged document is continued only where a layer of this writer ends:
+// one whose last </Document> follows other text on its line (a one-line
+// document of another program, the end of a placemark) is refused and left
+// as it was; a line end an editor put after the closing text is welcome.
+TEST(KmlFailure, MergedDocumentEndedByAnotherProgram) {
+    const std::string foreign[] = {"<kml><Document><Placemark><name>x</name></Placemark></Document></kml>",
+                                   Crlf(std::string(kHead) + "<Placemark><name>x</name></Placemark></Document></kml>")};
+    for (const std::string& text : foreign) {
+        testsupport::TempDir dir;
+        testsupport::WriteFile(dir / "ctycu.kml", text);
+        WriteScratch(dir.path(), {{1, "A", {Clockwise(0, 0, 2, 2)}}});
+        KmlRun run = WriteKml(dir, '3', "25027", false);
+        EXPECT_FALSE(run.result);
+        EXPECT_EQ("The merged document " + (dir / "ctycu.kml") + " does not end as a layer of this program does: " +
+                      "other text stands before its last </Document> on its line; it is left as it is\n",
+                  run.services.log);
+        EXPECT_EQ(text, ReadFile(dir / "ctycu.kml"));
+        EXPECT_TRUE(ScratchFilesGone(dir));
+    }
+    testsupport::TempDir dir;
+    testsupport::WriteFile(dir / "ctycu.kml", Crlf(std::string(kHead) + "\n</Document></kml>\n"));
+    WriteScratch(dir.path(), {});
+    EXPECT_TRUE(WriteKml(dir, '3', "25027", false).result);
+    EXPECT_EQ(Crlf(std::string(kHead) + "\n<Folder><name>25027</name><open>0</open></Folder>\n\n</Document></kml>"),
+              ReadFile(dir / "ctycu.kml"));
+}
+
 TEST(KmlFailure, MissingScratchFile) {
     testsupport::TempDir dir;
     WriteScratch(dir.path(), {{1, "A", {Clockwise(0, 0, 2, 2)}}});

@@ -22,6 +22,8 @@
 #include <linux/seccomp.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/ucontext.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -261,6 +263,104 @@ TEST(StoppedCounty, AFileInTheWayOfAJournalIsNamed) {
     }
 }
 
+// Files of the user's named like journals, in the folder or a folder below
+// it, are no journals of this program unless they begin as one does or, no
+// longer than the start of its first line, lie beside a file one guards:
+// they are left as they are, without a word.
+TEST(StoppedCounty, TheUsersJournalsAreLeftAlone) {
+    TempDir dir;
+    const countygen::GeneratedCounty county = countygen::WriteCounty(countygen::CountySpec(), dir.path());
+    const std::string out = dir / "out";
+    for (const std::string& folder : {out, out + "/notes", out + "/x.journal"}) {
+        ASSERT_TRUE(platform::MakeDirectory(folder));
+    }
+    WriteFile(out + "/notes/todo.journal", "");
+    WriteFile(out + "/notes/plan.journal", "pellard jour");
+    ASSERT_EQ(::mkfifo((out + "/notes/pipe.journal").c_str(), 0644), 0);
+    EXPECT_EQ(ConvertCounty(county.type1Path, out, Options('c', '3', {1})), 0);
+    for (const char* mine : {"/notes/todo.journal", "/notes/plan.journal", "/notes/pipe.journal", "/x.journal"}) {
+        EXPECT_NE(platform::KindOfPath(out + mine), platform::PathKind::kMissing) << mine;
+    }
+    EXPECT_EQ(ReadFile(out + "/notes/plan.journal"), "pellard jour");
+    const std::string log = ReadFile(out + "/" + county.baseName + ".log");
+    EXPECT_LACKS(log, "journal");
+    EXPECT_LACKS(log, "run stopped");
+}
+
+namespace {
+
+// Stops the process at its `count`-th fsync (or fdatasync) from the moment
+// the layer text of its progress dialog becomes `layer`: the calls before
+// are passed over as if they succeeded.
+class KillAtSync : public platform::SilentRenderer {
+public:
+    KillAtSync(std::string layer, int count) : layer_(std::move(layer)) { left_ = count; }
+    void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
+        if (armed_ || control.id != vornak2::ConversionDialog::kLayerId || control.text != layer_) return;
+        armed_ = true;
+        struct sigaction action {};
+        action.sa_sigaction = OnSync;
+        action.sa_flags = SA_SIGINFO;
+        ::sigaction(SIGSYS, &action, nullptr);
+        std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+        for (const long call : {static_cast<long>(__NR_fsync), static_cast<long>(__NR_fdatasync)}) {
+            filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+            filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
+        }
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+        const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+            ::_exit(3);
+        }
+    }
+
+private:
+    static void OnSync(int, siginfo_t*, void* context) {
+        if (--left_ == 0) ::raise(SIGKILL);
+        static_cast<ucontext_t*>(context)->uc_mcontext.gregs[REG_RAX] = 0;
+    }
+    static inline volatile sig_atomic_t left_ = 0;
+    std::string layer_;
+    bool armed_ = false;
+};
+
+}  // namespace
+
+// A run stopped about the making of its first journal leaves no journal, or
+// one that names its county: the next run never says "A county's run".
+TEST(StoppedCounty, AStopAtAJournalsMakingNamesItsCounty) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1}), ref = dir / "ref";
+    ASSERT_TRUE(platform::MakeDirectory(ref));
+    for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, ref, options), 0);
+    for (int count = 1; count <= 3; ++count) {
+        SCOPED_TRACE(count);
+        TempDir outDir;
+        const std::string out = outDir.path();
+        ASSERT_EQ(ConvertCounty(first, out, options), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            KillAtSync killer("Lines", count);
+            platform::SetModelessRenderer(&killer);
+            ConvertCounty(second, out, options);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        const size_t before = ReadFile(out + "/TGR25903.log").size();
+        EXPECT_EQ(ConvertCounty(second, out, options), 0);
+        const std::string said = ReadFile(out + "/TGR25903.log").substr(before);
+        EXPECT_LACKS(said, "A county's run");
+        if (count > 1) {
+            EXPECT_HAS(said, "TGR25903's run stopped before it ended");
+        }
+        EXPECT_TRUE(Tree(out) == Tree(ref));
+    }
+}
+
 // Scratch folders and private files of runs that have ended go; those a live
 // run holds (a lock, whatever its process) stay until it lets go.
 TEST(StoppedCounty, WhatALiveRunHoldsStays) {
@@ -470,8 +570,8 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
 
 // A commit list planted in the folder that names anything but a plain
 // county name and "<county>.log" or journals of the folder, reaches one
-// through a link, is too long or is no file is damaged: the run fails
-// before it touches anything, and the list is left for a person.
+// through a link, is empty or too long or is no file is damaged: the run
+// fails before it touches anything, and the list is left for a person.
 TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
     TempDir dir;
     const auto [first, second] = WriteTwoCounties(dir.path());
@@ -495,6 +595,7 @@ TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
         {std::string("\x8f\x01rails/\0\xff\n", 11), nullptr},
         {longList, nullptr},
         {"", nullptr},
+        {"/", nullptr},  // a folder
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 60));
@@ -504,7 +605,7 @@ TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
         WriteFile(victim, "the user's own\n");
         WriteFile(elsewhere + "/lkB.journal", journal);
         WriteFile(out + "/rails/lkB.journal", journal);
-        if (c.list.empty()) ASSERT_TRUE(platform::MakeDirectory(out + "/.pellard-committed"));
+        if (c.list == "/") ASSERT_TRUE(platform::MakeDirectory(out + "/.pellard-committed"));
         else WriteFile(out + "/.pellard-committed", c.list);
         if (c.link) {
             const std::string target = std::string(c.link) == "/evil" ? elsewhere : elsewhere + "/lkB.journal";
