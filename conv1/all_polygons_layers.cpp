@@ -104,7 +104,7 @@ void BuildAllPolygons(AllPolygonsRelease release) {
     if (sides == 0) {
         Services().WriteLogText(layer.noRecordsText);
         if (release != AllPolygonsRelease::k97) WriteLogLine("No polygons to process");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return;
     }
     AllPolygonsSource source(release, static_cast<int>(std::min<long long>(sides, INT_MAX)));

@@ -44,6 +44,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     // The caller may free its strings as soon as the call returns.
     gOptionString = optionsArg ? optionsArg : "";
     const std::string inputPath = inputPathArg ? inputPathArg : "";
+    Services().NewCounty();
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return tigercore::kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();

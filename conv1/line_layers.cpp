@@ -119,7 +119,7 @@ bool ClassAlreadyMerged(const tigercore::LineClass& lineClass, bool& held) {
         WriteLogLine((linesHeld ? lines : nodes) + " holds " + gCountyBaseName + " and " +
                      (linesHeld ? nodes : lines) + " does not: the lines and nodes of a class go together; "
                      "remove both to make them again");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return false;
     }
     if (held) {

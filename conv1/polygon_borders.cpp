@@ -339,7 +339,7 @@ bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
     } catch (const std::bad_alloc&) {
         WriteLogLine(platform::Format("\nMEMORY ALLOCATION ERROR, Record Type %s, size %ld", name,
                                       static_cast<long>(lines) * static_cast<long>(sizeof(SidePair))));
-        gConversionStatus = -1;
+        Services().FailCounty();
         return false;
     }
     return true;
@@ -362,7 +362,7 @@ void MoveTypeARowsToScratchFile() {
     if (written) written = std::fflush(file) == 0;
     if (!written) {
         WriteLogLine("Cannot write scratch file.  Disk area too small");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return;
     }
     ReleaseTypeARecords();

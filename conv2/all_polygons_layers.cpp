@@ -104,7 +104,7 @@ void BuildAllPolygons(bool economic) {
     if (sides == 0) {
         Services().WriteLogText("There are no polygon records\n");
         WriteLogLine("No polygons to process");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return;
     }
     AllPolygonsEdition edition = CurrentAllPolygonsEdition();

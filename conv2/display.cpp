@@ -41,6 +41,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
                       int countyCount, const char* archivePathArg) {
     const std::string options = optionsArg ? optionsArg : "";
     std::string inputPath = inputPathArg ? inputPathArg : "";
+    Services().NewCounty();
     if (!tigercore::HasOutputDirectory(outputDirArg, inputPath)) return tigercore::kCountyFailed;
 
     auto dialog = std::make_unique<ConversionDialog>();

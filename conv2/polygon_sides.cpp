@@ -278,7 +278,7 @@ bool AllocateIndex(std::vector<SidePair>& index, const char* name) {
     } catch (const std::bad_alloc&) {
         WriteLogLine(platform::Format("\nMEMORY ALLOCATION ERROR, Record Type %s, size %ld", name,
                             static_cast<long>(gTypeICount) * 8L));
-        gConversionStatus = -1;
+        Services().FailCounty();
         return false;
     }
     return true;
@@ -373,7 +373,7 @@ void AssemblePolygonInfoA() {
     size_t written = std::fwrite(gTypeARecords.data(), sizeof(TypeARecord), rows, gTypeAScratchFile.get());
     if (written < rows || std::fflush(gTypeAScratchFile.get()) != 0) {
         WriteLogLine("Cannot write scratch file.  Disk area too small");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return;
     }
     ReleaseTypeARecords();

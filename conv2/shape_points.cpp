@@ -21,7 +21,7 @@ char LookupOverUnderFlag(const char* tzid, const char* tlid) {
     int first = tigercore::StepBackToFirstRow(gTypeURecords, found, gTypeURecords[static_cast<size_t>(found)].RTSQ, tzid, key);
     if (first < 0) {
         WriteLogLine("ERROR - nonmatching Tzid values after sequence adjustment");
-        gConversionStatus = -1;
+        Services().FailCounty();
         return ' ';
     }
     const int rows = std::min(gTypeUCount, static_cast<int>(gTypeURecords.size()));

@@ -15,21 +15,6 @@
 
 namespace frontend {
 
-namespace {
-
-// The county's type 1 file beside a record file of another type of its
-// county (TGR25025.RTA beside TGR25025.RT1, .BW3 beside .BW1, .F62 beside
-// .F61); empty when `path` is no such file or the type 1 file is not there.
-std::string TypeOneFileBeside(const std::string& path) {
-    const std::string extension = platform::ToLower(platform::ExtensionOfPath(path));
-    if (extension.size() != 3 || extension[2] == '1') return std::string();
-    const std::string family = extension.substr(0, 2);
-    if (family != "rt" && family != "bw" && family != "f6") return std::string();
-    return platform::FindFileAnyCase(path.substr(0, path.size() - 1) + "1");
-}
-
-}  // namespace
-
 void CInputListDlg::OnAddInputs() {
     for (const std::string& path : PromptForInputs(in_, out_)) AddInput(path);
 }
@@ -57,7 +42,7 @@ void CInputListDlg::RunLayerDialog() {
 void CInputListDlg::AddInput(const std::string& path) {
     // A county is added by its type 1 file; another of its record files
     // would be read as one.
-    const std::string typeOne = TypeOneFileBeside(path);
+    const std::string typeOne = platform::TypeOneFileBeside(path);
     if (!typeOne.empty()) {
         ShowMessageBox(out_, platform::Format("%s is not a type 1 record file; add the county's type 1 file %s",
                                               path.c_str(), typeOne.c_str()));

@@ -237,6 +237,14 @@ std::string FindFileAnyCase(const std::string& path) {
     return std::string();
 }
 
+std::string TypeOneFileBeside(const std::string& path) {
+    const std::string extension = ToLower(ExtensionOfPath(path));
+    if (extension.size() != 3 || extension[2] == '1') return std::string();
+    const std::string family = extension.substr(0, 2);
+    if (family != "rt" && family != "bw" && family != "f6") return std::string();
+    return FindFileAnyCase(path.substr(0, path.size() - 1) + "1");
+}
+
 FilePtr OpenAnyCase(const std::string& path, const char* mode) {
     std::string found = FindFileAnyCase(path);
     if (found.empty()) return FilePtr();

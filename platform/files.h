@@ -38,6 +38,12 @@ bool CloseFile(FilePtr& file);
 // name wins when it exists. Empty when no such file exists.
 std::string FindFileAnyCase(const std::string& path);
 
+// The county's type 1 file beside a record file of another type of its
+// county (TGR25025.RTA beside TGR25025.RT1, .BW3 beside .BW1, .F62 beside
+// .F61), found whatever the case of its name; empty when `path` is no such
+// file or the type 1 file is not there.
+std::string TypeOneFileBeside(const std::string& path);
+
 // Opens `path` for reading, finding its file name whatever the case.
 FilePtr OpenAnyCase(const std::string& path, const char* mode);
 

@@ -9,6 +9,7 @@
 #include "options_help.h"
 #include "platform/files.h"
 #include "support/fault_job.h"
+#include "support/county_files.h"
 #include "support/kml_polygons.h"
 #include "support/option_strings.h"
 #include "support/temp_dir.h"
@@ -70,6 +71,7 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
                       missing = " does not exist or is no file\n";
     ASSERT_TRUE(platform::MakeDirectory(out));
     testsupport::WriteFile(dir / "TGR25901.RT1", "x\n");  // found by any case, refused by the library
+    testsupport::WriteFile(dir / "TGR25901.RTA", "x\n");
     testsupport::WriteFile(out + "/tgr25901.log", "New Process started on 1/2 at 3:04\nTIGER 2003\nERROR earlier\n");
     struct Run {
         std::vector<std::string> args;
@@ -85,6 +87,9 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
          "convert_county: the output folder " + out + "/tgr25901.log does not exist or is no folder\n"},
         {{dir / "none.RT1", out, options}, 2, "convert_county: the input " + dir / "none.RT1" + missing},
         {{dir / "none.zip", out, options}, 2, "convert_county: the input " + dir / "none.zip" + missing},
+        {{dir / "tgr25901.rta", out, options}, 2,
+         "convert_county: the input " + dir / "tgr25901.rta" +
+             " is not a type 1 record file; give the county's type 1 file " + dir / "TGR25901.RT1" + "\n"},
         {{dir / "tgr25901.rt1", out + "/", options}, 1,
          "convert_county: tgr25901 failed: see " + out + "/tgr25901.log: ERROR in type 1 record 1: 1 characters "
          "instead of 228\n"},
@@ -145,4 +150,27 @@ TEST(ConvertCountyOptions, TheSameCountyRunTwiceIsAddedOnce) {
         }
     }
     EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"), ": it is not added again\n");
+}
+
+// A county that failed is named with the line of the step that gave up, not
+// with a problem logged before that did not stop it (a date.txt that cannot
+// be written) nor with what follows (its merged layers put back).
+TEST(ConvertCountyOptions, TheLineOfTheStepThatGaveUpIsNamed) {
+    testsupport::TempDir dir;
+    const std::string out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    const auto [first, second] = testsupport::WriteTwoCounties(dir.path());
+    std::string options, error;
+    ASSERT_TRUE(convertcounty::MakeOptions('c', {"1", "9", "79=3"}, options, error));
+    std::ostringstream said, err;
+    ASSERT_EQ(convertcounty::RunCommandLine({first, out, options}, said, err), 0);
+    ASSERT_TRUE(platform::RemoveFile(out + "/date.txt") && platform::MakeDirectory(out + "/date.txt"));
+    const std::string typeTwo = second.substr(0, second.size() - 1) + "2";
+    std::string records = testsupport::ReadFile(typeTwo);
+    size_t fourth = 0;
+    for (int k = 0; k < 3; ++k) fourth = records.find('\n', fourth) + 1;
+    testsupport::WriteFile(typeTwo, records.replace(fourth, records.find('\n', fourth) - fourth, "2110501"));
+    EXPECT_EQ(convertcounty::RunCommandLine({second, out, options}, said, err), 1);
+    EXPECT_EQ(err.str(), "convert_county: TGR25903 failed: see " + out +
+                             "/TGR25903.log: ERROR in type 2 record 4: 7 characters instead of 208\n");
 }

@@ -35,7 +35,7 @@ bool CountyRun::OpenTypeAScratch(const std::string& path) {
     if (!state_.typeAScratchFile) {
         state_.recordFile.reset();
         state_.services.WriteLogLine("Could not open scratch file a.tmp");
-        state_.status = -1;
+        state_.services.FailCounty();
         return false;
     }
     typeAScratchPath_ = path;

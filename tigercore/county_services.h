@@ -39,7 +39,9 @@ public:
 
     void WriteLogLine(const std::string& text) override;
     void WriteLogText(const std::string& text) override;
-    void FailCounty() override { status_ = -1; }
+    // The county is abandoned; the line the step that gave up wrote (the
+    // last written before) is kept as its cause.
+    void FailCounty() override;
     bool CountyFailed() const override { return status_ == -1; }
     void ShowStatus(const std::string& text) override;
     void ShowLayer(const std::string& text) override;
@@ -52,6 +54,12 @@ public:
     shapeio::KeptFiles* Kept() override { return &kept_; }
 
     const CountyJobState& state() const { return state_; }
+    // A new county: no line written, no cause.
+    void NewCounty();
+    // The last line written to the log before the county was abandoned
+    // (FailCounty): what the step that gave up wrote. "" when the county was
+    // not abandoned, or nothing was written before.
+    const std::string& FailureLine() const { return cause_; }
     // The folder of the county's scratch files followed by '/', and the path
     // of scratch file `name` (dbf.tmp, pts.tmp, ..., a.tmp) there.
     std::string ScratchFolderPath() const { return tigercore::ScratchFolderPath(state_); }
@@ -65,6 +73,8 @@ private:
     const CountyJobState state_;
     shapeio::CountyChange change_;
     shapeio::KeptFiles kept_;
+    std::string lastLine_;  // the last line written to the log
+    std::string cause_;
 };
 
 }  // namespace tigercore

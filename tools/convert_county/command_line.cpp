@@ -1,7 +1,9 @@
 #include "command_line.h"
 
 #include "conv1/display.h"
+#include "conv1/job_state.h"
 #include "conv2/display.h"
+#include "conv2/job_state.h"
 #include "county_log.h"
 #include "options/options_strings.h"
 #include "options_help.h"
@@ -72,6 +74,14 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "convert_county: the input " << input << " does not exist or is no file\n";
         return 2;
     }
+    // A county is given by its type 1 file; another of its record files
+    // would be read as one.
+    const std::string typeOne = platform::TypeOneFileBeside(input);
+    if (!typeOne.empty()) {
+        err << "convert_county: the input " << input << " is not a type 1 record file; give the county's type 1 file "
+            << typeOne << "\n";
+        return 2;
+    }
     if (!platform::IsDirectory(outputDir)) {
         err << "convert_county: the output folder " << outputDir << " does not exist or is no folder\n";
         return 2;
@@ -88,7 +98,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const int result = older ? vornak::Display(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1)
                              : vornak2::DisplayV2(input.c_str(), outputDir.c_str(), options.c_str(), 1, 1);
     if (result == 0) return 0;
-    err << FailureReport(platform::CountyBaseName(input), logPath, added.Read());
+    const std::string cause = older ? vornak::Services().FailureLine() : vornak2::Services().FailureLine();
+    err << FailureReport(platform::CountyBaseName(input), logPath, added.Read(), cause);
     return 1;
 }
 

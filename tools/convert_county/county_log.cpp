@@ -66,10 +66,10 @@ std::string FirstFailureLine(const std::vector<std::string>& added) {
 }
 
 std::string FailureReport(const std::string& county, const std::string& logPath,
-                          const std::vector<std::string>& added) {
+                          const std::vector<std::string>& added, const std::string& cause) {
     std::string report = "convert_county: " + county + " failed";
     if (!logPath.empty()) report += ": see " + logPath;
-    const std::string failureLine = FirstFailureLine(added);
+    const std::string failureLine = cause.empty() || IsNotice(cause) ? FirstFailureLine(added) : cause;
     if (!failureLine.empty()) report += ": " + failureLine;
     const std::string editionLine = platform::FirstLineStartingWith(added, PELLARD_EDITION_CHOSEN);
     if (!editionLine.empty()) report += "\n" + editionLine;

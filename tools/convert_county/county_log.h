@@ -19,8 +19,10 @@ std::string FirstFailureLine(const std::vector<std::string>& added);
 // What convert_county writes on standard error for a county that failed:
 // "convert_county: <county> failed: see <log>: <failure line>", the log and
 // the line left out when there is none; then, when the run's lines say that
-// the record files may be of another edition, that line.
+// the record files may be of another edition, that line. The failure line
+// is `cause`, the line the step that gave up wrote, unless it is empty or a
+// notice; else the first of `added` that reports a failure.
 std::string FailureReport(const std::string& county, const std::string& logPath,
-                          const std::vector<std::string>& added);
+                          const std::vector<std::string>& added, const std::string& cause = std::string());
 
 }  // namespace convertcounty
