@@ -12,7 +12,11 @@ bool CFrontEndApp::InitInstance() {
     // GO is the only way the main dialog ends with OK.
     wentThroughGo_ = mainDialog.DoModal(in_, out_) == platform::IDOK;
     inputEnded_ = mainDialog.EndedByInput();
-    if (inputEnded_ && !wentThroughGo_) ShowMessageBox(out_, "Input ended before GO: nothing was converted");
+    if (inputEnded_ && !wentThroughGo_) {
+        ShowMessageBox(out_, mainDialog.InputEndedInOutputOptions()
+                                 ? "Input ended before the output options were accepted: nothing was converted"
+                                 : "Input ended before GO: nothing was converted");
+    }
     return false;
 }
 

@@ -75,6 +75,7 @@ void CInputListDlg::OnOK() {
     COutputOptionsDlg outputOptions(in_, out_);
     gJobCancelled = 0;
     outputOptions.DoModal(in_, out_);
+    inputEndedInOutputOptions_ = outputOptions.EndedByInput();
     if (gJobCancelled == 1) return;
     if (count == 0) {
         EndDialog(platform::IDOK);

@@ -45,6 +45,8 @@ public:
     // The job list as it stands.
     const std::vector<std::string>& InputPaths() const;
     const std::vector<std::string>& OptionStrings() const;
+    // GO was pressed and the input ended in the output options dialog.
+    bool InputEndedInOutputOptions() const { return inputEndedInOutputOptions_; }
 
 private:
     void AddInput(const std::string& path);
@@ -58,6 +60,7 @@ private:
     std::ostream& out_;
     platform::ZipControl zipControl_;
     std::vector<std::string> listedNames_;  // entries named by the last listing
+    bool inputEndedInOutputOptions_ = false;
 };
 
 }  // namespace frontend

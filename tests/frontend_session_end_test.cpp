@@ -26,7 +26,9 @@ TEST_F(SessionEndTest, EachEndingHasItsStatus) {
     ASSERT_TRUE(platform::MakeDirectory(out));
     const std::string add = "press 11\n" + a + "\ncheck 108\nok\n", go = "ok\nset 31 " + out + "\nok\n";
     const std::string nul(1, '\0');
-    const std::string ended = "[pellard] Input ended before GO: nothing was converted\n";
+    const std::string ended = "[pellard] Input ended before GO: nothing was converted\n",
+                      endedInOptions =
+                          "[pellard] Input ended before the output options were accepted: nothing was converted\n";
     struct Case {
         std::string script;
         int status;
@@ -37,7 +39,7 @@ TEST_F(SessionEndTest, EachEndingHasItsStatus) {
     const Case cases[] = {
         {add + go, 0, 1}, {add + "escape\n", 0, 0}, {add + "close\n", 0, 0}, {add + "ok\nclose\npress 2\n", 0, 0},
         {std::regex_replace(add + go, std::regex("\n"), "\r\n"), 0, 1},  // lines ended by CR LF
-        {add, 2, 0, false, ended}, {add + "ok\n", 2, 0, false, ended},  // the input ends before GO
+        {add, 2, 0, false, ended}, {add + "ok\n", 2, 0, false, endedInOptions},  // the input ends before GO
         {"frobnicate\n" + add + go, 2, 1}, {add + "press 99\n" + go, 2, 1},
         {"press 11\n" + a + "\ncheck 100\ncheck 108\nok\n" + go, 2, 1},  // a disabled box (a line class)
         {"press 11\n" + none + ".bw1\n" + add + go, 2, 1},
@@ -57,6 +59,7 @@ TEST_F(SessionEndTest, EachEndingHasItsStatus) {
         const std::string said = RunSession(c.script);
         EXPECT_HAS(said, c.said);
         EXPECT_EQ(said.find(ended) != std::string::npos, c.said == ended);
+        EXPECT_EQ(said.find(endedInOptions) != std::string::npos, c.said == endedInOptions);
         EXPECT_EQ(exitStatus_, c.status);
         ASSERT_EQ(RecordedCalls().size(), c.calls);
         for (const testsupport::RecordedCall& call : RecordedCalls()) EXPECT_EQ(call.outputDir, out);
