@@ -77,6 +77,21 @@ std::map<std::string, std::string> Tree(const std::string& folder) {
     return files;
 }
 
+// The signal that ended a child process in which `renderer` draws the
+// dialogs while `run` converts; 0 when it ended by itself.
+template <typename Run>
+int StopSignal(platform::SilentRenderer& renderer, Run run) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        platform::SetModelessRenderer(&renderer);
+        run();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
+
 }  // namespace
 
 TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
@@ -109,16 +124,8 @@ TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
         ConvertCounty(first, out, kOptions);
         const std::map<std::string, std::string> before = Tree(out);
         if (c.stop == Stop::kKilled) {
-            const pid_t child = ::fork();
-            if (child == 0) {
-                KillAt killer(c.status, c.percent);
-                platform::SetModelessRenderer(&killer);
-                ConvertCounty(second, out, kOptions);
-                ::_exit(0);
-            }
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+            KillAt killer(c.status, c.percent);
+            ASSERT_EQ(StopSignal(killer, [&] { ConvertCounty(second, out, kOptions); }), SIGKILL);
         } else {
             const std::string away = rtt + ".away";
             if (c.stop == Stop::kFailed) {
@@ -173,7 +180,8 @@ TEST(StoppedCounty, TheJobRunAgainCompletesIt) {
     for (const auto& lib : libraries) {
         SCOPED_TRACE(lib.edition);
         TempDir dir;
-        const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+        const std::pair<std::string, std::string> counties = WriteTwoCounties(dir.path(), lib.edition);
+        const std::string &first = counties.first, &second = counties.second;
         const std::string ref = dir / "ref", out = dir / "out";
         auto job = [&](const std::string& folder) {
             return lib.convert(first, folder, lib.options, 1, 2) + lib.convert(second, folder, lib.options, 2, 2);
@@ -181,16 +189,8 @@ TEST(StoppedCounty, TheJobRunAgainCompletesIt) {
         for (const std::string& folder : {ref, out}) ASSERT_TRUE(platform::MakeDirectory(folder));
         ASSERT_EQ(job(ref), 0);
         ASSERT_EQ(lib.convert(first, out, lib.options, 1, 2), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            KillAt killer("Building Lines of Type B", -1, lib.statusId);
-            platform::SetModelessRenderer(&killer);
-            lib.convert(second, out, lib.options, 2, 2);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        KillAt killer("Building Lines of Type B", -1, lib.statusId);
+        ASSERT_EQ(StopSignal(killer, [&] { lib.convert(second, out, lib.options, 2, 2); }), SIGKILL);
         EXPECT_EQ(job(out), 0);
         EXPECT_HAS(ReadFile(out + "/TGR25901.log"), "TGR25901 (county 25901, VERSION ");
         EXPECT_TRUE(Tree(out) == Tree(ref));
@@ -331,7 +331,8 @@ private:
 // one that names its county: the next run never says "A county's run".
 TEST(StoppedCounty, AStopAtAJournalsMakingNamesItsCounty) {
     TempDir dir;
-    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::pair<std::string, std::string> counties = WriteTwoCounties(dir.path());
+    const std::string &first = counties.first, &second = counties.second;
     const std::string options = Options('c', '3', {1}), ref = dir / "ref";
     ASSERT_TRUE(platform::MakeDirectory(ref));
     for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, ref, options), 0);
@@ -340,16 +341,8 @@ TEST(StoppedCounty, AStopAtAJournalsMakingNamesItsCounty) {
         TempDir outDir;
         const std::string out = outDir.path();
         ASSERT_EQ(ConvertCounty(first, out, options), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            KillAtSync killer("Lines", count);
-            platform::SetModelessRenderer(&killer);
-            ConvertCounty(second, out, options);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        KillAtSync killer("Lines", count);
+        ASSERT_EQ(StopSignal(killer, [&] { ConvertCounty(second, out, options); }), SIGKILL);
         const size_t before = ReadFile(out + "/TGR25903.log").size();
         EXPECT_EQ(ConvertCounty(second, out, options), 0);
         const std::string said = ReadFile(out + "/TGR25903.log").substr(before);
@@ -515,7 +508,8 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
         for (const auto& stop : stops) {
             SCOPED_TRACE(std::string(lib.library) + ", " + stop.name);
             TempDir dir;
-            const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+            const std::pair<std::string, std::string> counties = WriteTwoCounties(dir.path(), lib.edition);
+            const std::string &first = counties.first, &second = counties.second;
             if (lib.lowerCaseFile) {
                 ASSERT_TRUE(platform::RenameFile(second, dir / "tgr25903.rt1"));
             }
@@ -525,17 +519,10 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
                 ASSERT_EQ(lib.convert(first, folder, lib.options, 1, 2), 0);
             }
             ASSERT_EQ(lib.convert(second, ref, lib.options, 2, 2), 0);
-            const pid_t child = ::fork();
-            if (child == 0) {
-                StopAtTheEnd stopper(stop.atOnce);
-                platform::SetModelessRenderer(&stopper);
-                // The log's path spelt otherwise than the folder's.
-                lib.convert(second, out + "/", lib.options, 2, 2);
-                ::_exit(0);
-            }
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == (stop.atOnce ? SIGKILL : SIGSYS));
+            StopAtTheEnd stopper(stop.atOnce);
+            // The log's path spelt otherwise than the folder's.
+            ASSERT_EQ(StopSignal(stopper, [&] { lib.convert(second, out + "/", lib.options, 2, 2); }),
+                      stop.atOnce ? SIGKILL : SIGSYS);
             const std::string log = ReadFile(out + "/TGR25903.log");
             EXPECT_EQ(CountOf(log, "Process ended on "), stop.atOnce ? 0 : 1);
 
