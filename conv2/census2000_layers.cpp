@@ -5,6 +5,7 @@
 #include "conv2/census2000_codes.h"
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
@@ -258,5 +259,12 @@ void BuildConsolidatedCity2000Polygons() { BuildPolygonLayer(kConsolidatedCity20
 void BuildCountySubdivision2000Polygons() { BuildPolygonLayer(kCountySubdivision2000); }
 void BuildSubbarrio2000Polygons() { BuildPolygonLayer(kSubbarrio2000); }
 void BuildPlace2000Polygons() { BuildPolygonLayer(kPlace2000); }
+
+void AddCensus2000Layers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kCounty2000, &kTract2000, &kBlockGroup2000, &kBlock2000, &kAianhh2000, &kAnrc2000,
+                                   &kAits2000, &kConsolidatedCity2000, &kCountySubdivision2000, &kSubbarrio2000,
+                                   &kPlace2000})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2
