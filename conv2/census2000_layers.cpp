@@ -102,7 +102,7 @@ const SideLayer kCounty2000 = {
 const SideLayer kTract2000 = {
     PolygonLayerDescriptor()
         .Title("Tract 2000")
-        .StatusText("Gathering Tract Boundary Lines")
+        .StatusText("Gathering Tract Boundary Lines", StatusMoment::kAfterGathering)
         .NoRecordsText("There are no Tract 2000 records\n")
         .OverflowText("the number of tracts 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Tracts 2000 in this file\n")
@@ -116,7 +116,7 @@ const SideLayer kTract2000 = {
 const SideLayer kBlockGroup2000 = {
     PolygonLayerDescriptor()
         .Title("Group 2000")
-        .StatusText("Gathering Block Group 2000 Boundary Lines")
+        .StatusText("Gathering Block Group 2000 Boundary Lines", StatusMoment::kBeforeSorting)
         .NoRecordsText("There are no Group 2000 records\n")
         .OverflowText("the number of block groups 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Block Groups 2000 for this file\n"
@@ -132,7 +132,7 @@ const SideLayer kBlockGroup2000 = {
 const SideLayer kBlock2000 = {
     PolygonLayerDescriptor()
         .Title("Block 2000")
-        .StatusText("Gathering Block 2000 Boundary Lines")
+        .StatusText("Gathering Block 2000 Boundary Lines", StatusMoment::kBeforeSorting)
         .NoRecordsText("There are no Block 2000 records\n")
         .OverflowText("the number of blocks 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Blocks 2000 for this file\n")

@@ -2,6 +2,8 @@
 
 namespace vornak2 {
 
+using polygons::PolygonLayerDescriptor;
+
 std::vector<tigercore::SideLayer> SideLayers() {
     std::vector<tigercore::SideLayer> layers;
     AddCurrentCensusLayers(layers);
@@ -11,6 +13,16 @@ std::vector<tigercore::SideLayer> SideLayers() {
     AddCensus2000AreaLayers(layers);
     AddVintageLayers(layers);
     AddEconomicLayers(layers);
+    return layers;
+}
+
+std::vector<PolygonLayerDescriptor> PolygonLayerDescriptors() {
+    std::vector<PolygonLayerDescriptor> layers;
+    for (const tigercore::SideLayer& layer : SideLayers()) layers.push_back(layer.layer);
+    AddCorrectionDescriptors(layers);
+    AddLandmarkDescriptors(layers);
+    AddWaterDescriptors(layers);
+    AddAllPolygonsDescriptors(layers);
     return layers;
 }
 
