@@ -174,9 +174,9 @@ SideLayer AmericanIndianAreaCurrent() {
 
 }  // namespace
 
-void AddAmericanIndianAreaDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    if (gEditionCode >= 97) layers.push_back(AmericanIndianArea1990().layer);
-    layers.push_back(AmericanIndianAreaCurrent().layer);
+void AddAmericanIndianAreaLayers(std::vector<SideLayer>& layers) {
+    if (gEditionCode >= 97) layers.push_back(AmericanIndianArea1990());
+    layers.push_back(AmericanIndianAreaCurrent());
 }
 
 void BuildAmericanIndianArea1990Polygons() { BuildPolygonLayer(AmericanIndianArea1990()); }

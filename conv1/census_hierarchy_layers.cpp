@@ -265,10 +265,10 @@ const SideLayer& CountyCurrent() { return gEditionCode >= 99 ? kCounty2000 : kCo
 
 }  // namespace
 
-void AddCensusHierarchyDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
+void AddCensusHierarchyLayers(std::vector<SideLayer>& layers) {
     for (const SideLayer* layer : {&County1990(), &CountyCurrent(), &kTract1990, &kTract2000, &kBlockGroup1990,
                                    &kBlockGroup2000, &kBlock1990, &kBlock2000})
-        layers.push_back(layer->layer);
+        layers.push_back(*layer);
 }
 
 void BuildCounty1990Polygons() { BuildPolygonLayer(County1990()); }

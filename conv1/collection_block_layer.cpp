@@ -101,8 +101,8 @@ SideLayer CollectionBlock2000() {
 
 }  // namespace
 
-void AddCollectionBlockDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    if (gEditionCode < 103) layers.push_back(CollectionBlock2000().layer);
+void AddCollectionBlockLayers(std::vector<SideLayer>& layers) {
+    if (gEditionCode < 103) layers.push_back(CollectionBlock2000());
 }
 
 void BuildCollectionBlock2000Polygons() { BuildPolygonLayer(CollectionBlock2000()); }

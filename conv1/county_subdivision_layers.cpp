@@ -168,9 +168,9 @@ const SideLayer& SubdivisionCurrent() {
 
 }  // namespace
 
-void AddCountySubdivisionDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    layers.push_back(Subdivision1990().layer);
-    layers.push_back(SubdivisionCurrent().layer);
+void AddCountySubdivisionLayers(std::vector<SideLayer>& layers) {
+    layers.push_back(Subdivision1990());
+    layers.push_back(SubdivisionCurrent());
 }
 
 void BuildCountySubdivision1990Polygons() { BuildPolygonLayer(Subdivision1990()); }

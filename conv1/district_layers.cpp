@@ -220,10 +220,10 @@ void BuildCongressionalDistrict106Polygons() { BuildPolygonLayer(kCongressionalD
 void BuildLowerChamberDistrictPolygons() { BuildPolygonLayer(LowerChamberLayer()); }
 void BuildUpperChamberDistrictPolygons() { BuildPolygonLayer(UpperChamberLayer()); }
 
-void AddDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
+void AddDistrictLayers(std::vector<SideLayer>& layers) {
     for (const SideLayer& layer : {CmsaMsaLayer(), PmsaLayer(), kCongressionalDistrictCurrent,
                                    kCongressionalDistrict106, LowerChamberLayer(), UpperChamberLayer()})
-        layers.push_back(layer.layer);
+        layers.push_back(layer);
 }
 
 }  // namespace vornak

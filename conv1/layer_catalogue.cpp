@@ -3,24 +3,33 @@
 namespace vornak {
 
 using polygons::PolygonLayerDescriptor;
+using tigercore::SideLayer;
+
+std::vector<SideLayer> SideLayers() {
+    std::vector<SideLayer> layers;
+    AddPlaceLayers(layers);
+    AddAmericanIndianAreaLayers(layers);
+    AddCollectionBlockLayers(layers);
+    AddUrbanCorrectionLayers(layers);
+    AddCensusHierarchyLayers(layers);
+    AddCountySubdivisionLayers(layers);
+    AddVotingDistrictLayers(layers);
+    AddZctaTribalLayers(layers);
+    AddZoneUrbanLayers(layers);
+    AddSchoolDistrictLayers(layers);
+    AddDistrictLayers(layers);
+    return layers;
+}
 
 std::vector<PolygonLayerDescriptor> PolygonLayerDescriptors() {
     std::vector<PolygonLayerDescriptor> layers;
-    AddPlaceDescriptors(layers);
-    AddAmericanIndianAreaDescriptors(layers);
-    AddCollectionBlockDescriptors(layers);
-    AddUrbanCorrectionDescriptors(layers);
+    for (const SideLayer& layer : SideLayers()) layers.push_back(layer.layer);
+    AddVotingDistrictDescriptors(layers);
+    AddZctaTribalDescriptors(layers);
     AddKeyGeographicLocationDescriptors(layers);
     AddLandmarkDescriptors(layers);
     AddWaterDescriptors(layers);
-    AddCensusHierarchyDescriptors(layers);
-    AddCountySubdivisionDescriptors(layers);
     AddAllPolygonsDescriptors(layers);
-    AddVotingDistrictDescriptors(layers);
-    AddZctaTribalDescriptors(layers);
-    AddZoneUrbanDescriptors(layers);
-    AddSchoolDistrictDescriptors(layers);
-    AddDistrictDescriptors(layers);
     return layers;
 }
 

@@ -182,11 +182,11 @@ const SideLayer kUrbanGrowthArea2000 = {
 
 }  // namespace
 
-void AddPlaceDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    layers.push_back(kPlace1990.layer);
-    layers.push_back(PlaceCurrent().layer);
-    layers.push_back(kConsolidatedCity2000.layer);
-    layers.push_back(kUrbanGrowthArea2000.layer);
+void AddPlaceLayers(std::vector<SideLayer>& layers) {
+    layers.push_back(kPlace1990);
+    layers.push_back(PlaceCurrent());
+    layers.push_back(kConsolidatedCity2000);
+    layers.push_back(kUrbanGrowthArea2000);
 }
 
 void BuildPlace1990Polygons() { BuildPolygonLayer(kPlace1990); }

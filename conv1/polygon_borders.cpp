@@ -9,6 +9,7 @@
 #include "tigercore/scratch_rows.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -49,6 +50,7 @@ struct CodePart {
 };
 
 struct CodeLevel {
+    int level;  // the level of the enum the row stands for: its index in its table
     int width;  // of the text in every release that carries the level
     int firstRelease;
     int lastRelease;
@@ -81,58 +83,75 @@ using S = TypeSRecord;
 #define COUNTY_CURRENT RIGHT(S, STATECU, 2), RIGHT(S, COUNTYCU, 3)
 #define ALL kFirstRelease, kLastRelease
 
-const CodeLevel kTypeALevels[kTypeALevelCount] = {
-    {5, ALL, 0, 4, {COUNTY_1990}},
-    {11, ALL, 0, 5, {TRACT_1990}},
-    {12, ALL, 0, 6, {TRACT_1990, CHAR(A, BLOCK)}},
-    {15, ALL, 0, 6, {TRACT_1990, RIGHT(A, BLOCK, 4)}},
-    {5, ALL, 0, 1, {RIGHT(A, FPL, 5)}},
-    {5, ALL, 0, 1, {RIGHT(A, FMCD, 5)}},
-    {9, 97, kLastRelease, 0, 2, {RIGHT(A, FAIR, 5), RIGHT(A, AIR, 4)}},
+constexpr CodeLevel kTypeALevels[kTypeALevelCount] = {
+    {kCounty1990Level, 5, ALL, 0, 4, {COUNTY_1990}},
+    {kTract1990Level, 11, ALL, 0, 5, {TRACT_1990}},
+    {kBlockGroup1990Level, 12, ALL, 0, 6, {TRACT_1990, CHAR(A, BLOCK)}},
+    {kBlock1990Level, 15, ALL, 0, 6, {TRACT_1990, RIGHT(A, BLOCK, 4)}},
+    {kPlace1990Level, 5, ALL, 0, 1, {RIGHT(A, FPL, 5)}},
+    {kCountySubdivision1990Level, 5, ALL, 0, 1, {RIGHT(A, FMCD, 5)}},
+    {kAmericanIndianArea1990Level, 9, 97, kLastRelease, 0, 2, {RIGHT(A, FAIR, 5), RIGHT(A, AIR, 4)}},
     // The zone's 4-character part: columns 86-89 up to release 99; releases
     // 100 and 101 take columns 81-84, the field of the 1990 urban area, which
     // from release 102 on holds columns 86-89.
-    {10, ALL, 0, 3, {RIGHT(A, TAZ, 6), RIGHT_IN(A, TAZPART, 4, 94, 99), RIGHT_IN(A, UA90, 4, 100, kLastRelease)}},
-    {5, ALL, 0, 1, {LEFT(A, UA90, 5)}},
-    {5, ALL, 0, 1, {RIGHT(A, SDELM, 5)}},
-    {5, ALL, 0, 1, {RIGHT(A, SDSEC, 5)}},
-    {5, ALL, 0, 1, {RIGHT(A, SDUNI, 5)}},
-    {5, 94, 95, 0, 1, {RIGHT(A, SDMID, 5)}},
-    {0, 0, -1, 0, 0, {}},  // counts nothing
-    {2, ALL, 0, 1, {RIGHT(A, CD106, 2)}},
-    {5, 102, kLastRelease, 0, 1, {RIGHT(A, UA00, 5)}},
-    {5, 102, kLastRelease, 0, 1, {RIGHT(A, PUMA, 5)}},
+    {kTrafficAnalysisZoneLevel,
+     10,
+     ALL,
+     0,
+     3,
+     {RIGHT(A, TAZ, 6), RIGHT_IN(A, TAZPART, 4, 94, 99), RIGHT_IN(A, UA90, 4, 100, kLastRelease)}},
+    {kUrbanArea1990Level, 5, ALL, 0, 1, {LEFT(A, UA90, 5)}},
+    {kElementarySchoolLevel, 5, ALL, 0, 1, {RIGHT(A, SDELM, 5)}},
+    {kSecondarySchoolLevel, 5, ALL, 0, 1, {RIGHT(A, SDSEC, 5)}},
+    {kUnifiedSchoolLevel, 5, ALL, 0, 1, {RIGHT(A, SDUNI, 5)}},
+    {kMiddleSchoolLevel, 5, 94, 95, 0, 1, {RIGHT(A, SDMID, 5)}},
+    {kUnusedTypeASlot, 0, 0, -1, 0, 0, {}},  // counts nothing
+    {kCongressionalDistrict106Level, 2, ALL, 0, 1, {RIGHT(A, CD106, 2)}},
+    {kUrbanArea2000Level, 5, 102, kLastRelease, 0, 1, {RIGHT(A, UA00, 5)}},
+    {kPumaLevel, 5, 102, kLastRelease, 0, 1, {RIGHT(A, PUMA, 5)}},
 };
 
-const CodeLevel kTypeSLevels[kTypeSLevelCount] = {
-    {0, 0, -1, 0, 0, {}},  // water sides: counted from the WATER flags
-    {4, ALL, 0, 1, {RIGHT(S, MSACMSA, 4)}},
-    {4, ALL, 0, 1, {RIGHT(S, PMSA, 4)}},
-    {2, ALL, 0, 1, {RIGHT(S, CDCU, 2)}},
-    {6, ALL, 0, 1, {RIGHT(S, SLDL, 6)}},
-    {6, ALL, 0, 1, {RIGHT(S, SLDU, 6)}},
-    {2, ALL, 0, 1, {RIGHT(S, ANRC, 2)}},
-    {5, ALL, 0, 1, {RIGHT(S, PLACE, 5)}},
-    {10, ALL, 0, 2, {RIGHT(S, COUSUB, 5), RIGHT(S, SUBMCD, 5)}},
-    {10, ALL, 0, 3, {RIGHT(S, AIANHH, 4), RIGHT(S, AIANHHFP, 5), CHAR(S, AIHHTLI)}},
-    {17,
+constexpr CodeLevel kTypeSLevels[kTypeSLevelCount] = {
+    {kWaterSidesSlot, 0, 0, -1, 0, 0, {}},  // water sides: counted from the WATER flags
+    {kCmsaMsaLevel, 4, ALL, 0, 1, {RIGHT(S, MSACMSA, 4)}},
+    {kPmsaLevel, 4, ALL, 0, 1, {RIGHT(S, PMSA, 4)}},
+    {kCongressionalDistrictCurrentLevel, 2, ALL, 0, 1, {RIGHT(S, CDCU, 2)}},
+    {kLowerChamberLevel, 6, ALL, 0, 1, {RIGHT(S, SLDL, 6)}},
+    {kUpperChamberLevel, 6, ALL, 0, 1, {RIGHT(S, SLDU, 6)}},
+    {kAnrcLevel, 2, ALL, 0, 1, {RIGHT(S, ANRC, 2)}},
+    {kPlaceCurrentLevel, 5, ALL, 0, 1, {RIGHT(S, PLACE, 5)}},
+    {kCountySubdivisionCurrentLevel, 10, ALL, 0, 2, {RIGHT(S, COUSUB, 5), RIGHT(S, SUBMCD, 5)}},
+    {kAmericanIndianAreaCurrentLevel, 10, ALL, 0, 3, {RIGHT(S, AIANHH, 4), RIGHT(S, AIANHHFP, 5), CHAR(S, AIHHTLI)}},
+    {kCollectionBlockLevel,
+     17,
      98,
      102,
      0,
      6,
      {RIGHT(S, STATECOL, 2), RIGHT(S, COUNCOL, 3), RIGHT(S, BLKCOL, 5), CHAR(S, BLKSUFCOL), CHAR(S, TEA),
       RIGHT(S, ZCTA, 5)}},
-    {11, ALL, 2, 3, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6)}},
-    {15, ALL, 3, 4, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6), RIGHT(S, BLOCK00, 4)}},
-    {11, ALL, 2, 3, {COUNTY_CURRENT, RIGHT(S, VTD00, 6)}},
-    {5, ALL, 0, 2, {COUNTY_CURRENT}},
-    {10, 98, kLastRelease, 2, 3, {COUNTY_CURRENT, RIGHT(S, ZCTA, 5)}},
-    {12, 100, kLastRelease, 3, 4, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6), CHAR(S, BLKGRP00)}},
-    {5, 100, kLastRelease, 0, 1, {RIGHT(S, UGA, 5)}},
-    {5, ALL, 0, 1, {RIGHT(S, CONCIT, 5)}},
-    {5, 103, 103, 0, 1, {RIGHT(S, UA00COR, 5)}},
-    {5, 103, 103, 0, 1, {RIGHT(S, UA90RED, 5)}},
+    {kTract2000Level, 11, ALL, 2, 3, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6)}},
+    {kBlock2000Level, 15, ALL, 3, 4, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6), RIGHT(S, BLOCK00, 4)}},
+    {kVotingDistrict2000Level, 11, ALL, 2, 3, {COUNTY_CURRENT, RIGHT(S, VTD00, 6)}},
+    {kCountyCurrentLevel, 5, ALL, 0, 2, {COUNTY_CURRENT}},
+    {kZctaLevel, 10, 98, kLastRelease, 2, 3, {COUNTY_CURRENT, RIGHT(S, ZCTA, 5)}},
+    {kBlockGroup2000Level, 12, 100, kLastRelease, 3, 4, {COUNTY_CURRENT, RIGHT(S, TRACT00, 6), CHAR(S, BLKGRP00)}},
+    {kUrbanGrowthAreaLevel, 5, 100, kLastRelease, 0, 1, {RIGHT(S, UGA, 5)}},
+    {kConsolidatedCityLevel, 5, ALL, 0, 1, {RIGHT(S, CONCIT, 5)}},
+    {kCorrectedUrbanArea2000Level, 5, 103, 103, 0, 1, {RIGHT(S, UA00COR, 5)}},
+    {kRedefinedUrbanArea1990Level, 5, 103, 103, 0, 1, {RIGHT(S, UA90RED, 5)}},
 };
+
+// Each table has a row per level of its enum, in the enum's order: a row
+// missing (left zero by a short initializer) or out of place fails here.
+template <std::size_t N>
+constexpr bool InLevelOrder(const CodeLevel (&levels)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (levels[i].level != static_cast<int>(i)) return false;
+    return true;
+}
+static_assert(InLevelOrder(kTypeALevels), "kTypeALevels: a row per TypeALevel, in its order");
+static_assert(InLevelOrder(kTypeSLevels), "kTypeSLevels: a row per TypeSLevel, in its order");
 
 #undef RIGHT
 #undef LEFT

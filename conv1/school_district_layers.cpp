@@ -160,9 +160,9 @@ void BuildMiddleSchoolDistrictPolygons() { BuildPolygonLayer(MiddleLayer()); }
 void BuildSecondarySchoolDistrictPolygons() { BuildPolygonLayer(SecondaryLayer()); }
 void BuildUnifiedSchoolDistrictPolygons() { BuildPolygonLayer(UnifiedLayer()); }
 
-void AddSchoolDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
+void AddSchoolDistrictLayers(std::vector<SideLayer>& layers) {
     for (const SideLayer& layer : {ElementaryLayer(), MiddleLayer(), SecondaryLayer(), UnifiedLayer()})
-        layers.push_back(layer.layer);
+        layers.push_back(layer);
 }
 
 }  // namespace vornak

@@ -92,10 +92,10 @@ const SideLayer kRedefinedUrbanArea1990 = {
 
 }  // namespace
 
-void AddUrbanCorrectionDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
+void AddUrbanCorrectionLayers(std::vector<SideLayer>& layers) {
     if (gEditionCode != 103) return;
-    layers.push_back(kCorrectedUrbanArea2000.layer);
-    layers.push_back(kRedefinedUrbanArea1990.layer);
+    layers.push_back(kCorrectedUrbanArea2000);
+    layers.push_back(kRedefinedUrbanArea1990);
 }
 
 void BuildCorrectedUrbanArea2000Polygons() { BuildPolygonLayer(kCorrectedUrbanArea2000); }

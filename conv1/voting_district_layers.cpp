@@ -115,9 +115,10 @@ const SideLayer kVotingDistrict2000 = {
 void BuildVotingDistrict1990Polygons() { BuildType3Layer(kVotingDistrict1990); }
 void BuildVotingDistrict2000Polygons() { BuildPolygonLayer(kVotingDistrict2000); }
 
+void AddVotingDistrictLayers(std::vector<SideLayer>& layers) { layers.push_back(kVotingDistrict2000); }
+
 void AddVotingDistrictDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
     layers.push_back(kVotingDistrict1990.layer);
-    layers.push_back(kVotingDistrict2000.layer);
 }
 
 }  // namespace vornak

@@ -138,9 +138,12 @@ void BuildAnrcPolygons() { BuildPolygonLayer(kAnrc); }
 void ReportNoAnrcRecords() { Services().WriteLogText("There are no ANRC Records in record type 3\n"); }
 void BuildAits2000Polygons() { BuildType3Layer(kTribalSubdivision); }
 
+void AddZctaTribalLayers(std::vector<SideLayer>& layers) {
+    layers.push_back(kZcta);
+    if (gEditionCode < 100) layers.push_back(kAnrc);
+}
+
 void AddZctaTribalDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    layers.push_back(kZcta.layer);
-    if (gEditionCode < 100) layers.push_back(kAnrc.layer);
     layers.push_back(kTribalSubdivision.layer);
 }
 

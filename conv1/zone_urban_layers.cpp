@@ -175,11 +175,11 @@ void BuildUrbanArea1990Polygons() { BuildPolygonLayer(kUrbanArea1990); }
 void BuildPumaPolygons() { BuildPolygonLayer(kPuma); }
 void BuildUrbanArea2000Polygons() { BuildPolygonLayer(kUrbanArea2000); }
 
-void AddZoneUrbanDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
-    layers.push_back(TrafficAnalysisZoneLayer().layer);
-    layers.push_back(kUrbanArea1990.layer);
-    layers.push_back(kPuma.layer);
-    layers.push_back(kUrbanArea2000.layer);
+void AddZoneUrbanLayers(std::vector<SideLayer>& layers) {
+    layers.push_back(TrafficAnalysisZoneLayer());
+    layers.push_back(kUrbanArea1990);
+    layers.push_back(kPuma);
+    layers.push_back(kUrbanArea2000);
 }
 
 }  // namespace vornak

@@ -4,6 +4,7 @@
 // whether the economic census sides take part.
 #include "conv2/all_polygons_fields.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
@@ -117,5 +118,9 @@ void BuildAllPolygons(bool economic) {
 void BuildAllPolygonsTiger2002() { BuildAllPolygons(false); }
 void BuildAllPolygonsTiger2003() { BuildAllPolygons(true); }
 void BuildAllPolygonsTiger2006SecondEdition() { BuildAllPolygons(true); }
+
+void AddAllPolygonsDescriptors(std::vector<PolygonLayerDescriptor>& layers) {
+    layers.push_back(AllPolygonsLayer(CurrentAllPolygonsEdition()));
+}
 
 }  // namespace vornak2

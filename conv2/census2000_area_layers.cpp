@@ -5,6 +5,7 @@
 #include "conv2/census2000_codes.h"
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
@@ -290,5 +291,12 @@ void BuildPuma5PercentPolygons() { BuildPolygonLayer(kPuma5Percent); }
 void BuildPuma1PercentPolygons() { BuildPolygonLayer(kPuma1Percent); }
 void BuildZcta2000Polygons() { BuildPolygonLayer(kZcta2000); }
 void BuildThreeDigitZcta2000Polygons() { BuildPolygonLayer(kThreeDigitZcta2000); }
+
+void AddCensus2000AreaLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kElementarySchool2000, &kSecondarySchool2000, &kUnifiedSchool2000, &kCmsaMsa2000,
+                                   &kPmsa2000, &kNecma2000, &kCongressionalDistrict106, &kCongressionalDistrict108,
+                                   &kPuma5Percent, &kPuma1Percent, &kZcta2000, &kThreeDigitZcta2000})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

@@ -5,6 +5,7 @@
 #include "conv2/census2000_codes.h"
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
@@ -101,7 +102,7 @@ const SideLayer kCounty2000 = {
 const SideLayer kTract2000 = {
     PolygonLayerDescriptor()
         .Title("Tract 2000")
-        .StatusText("Gathering Tract Boundary Lines")
+        .StatusText("Gathering Tract Boundary Lines", StatusMoment::kAfterGathering)
         .NoRecordsText("There are no Tract 2000 records\n")
         .OverflowText("the number of tracts 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Tracts 2000 in this file\n")
@@ -115,7 +116,7 @@ const SideLayer kTract2000 = {
 const SideLayer kBlockGroup2000 = {
     PolygonLayerDescriptor()
         .Title("Group 2000")
-        .StatusText("Gathering Block Group 2000 Boundary Lines")
+        .StatusText("Gathering Block Group 2000 Boundary Lines", StatusMoment::kBeforeSorting)
         .NoRecordsText("There are no Group 2000 records\n")
         .OverflowText("the number of block groups 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Block Groups 2000 for this file\n"
@@ -131,7 +132,7 @@ const SideLayer kBlockGroup2000 = {
 const SideLayer kBlock2000 = {
     PolygonLayerDescriptor()
         .Title("Block 2000")
-        .StatusText("Gathering Block 2000 Boundary Lines")
+        .StatusText("Gathering Block 2000 Boundary Lines", StatusMoment::kBeforeSorting)
         .NoRecordsText("There are no Block 2000 records\n")
         .OverflowText("the number of blocks 2000 border lines exceeds the count")
         .NoEntriesClipText("There are no Census Blocks 2000 for this file\n")
@@ -258,5 +259,12 @@ void BuildConsolidatedCity2000Polygons() { BuildPolygonLayer(kConsolidatedCity20
 void BuildCountySubdivision2000Polygons() { BuildPolygonLayer(kCountySubdivision2000); }
 void BuildSubbarrio2000Polygons() { BuildPolygonLayer(kSubbarrio2000); }
 void BuildPlace2000Polygons() { BuildPolygonLayer(kPlace2000); }
+
+void AddCensus2000Layers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kCounty2000, &kTract2000, &kBlockGroup2000, &kBlock2000, &kAianhh2000, &kAnrc2000,
+                                   &kAits2000, &kConsolidatedCity2000, &kCountySubdivision2000, &kSubbarrio2000,
+                                   &kPlace2000})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

@@ -1,6 +1,7 @@
 // The correction layer: every TIGER polygon that has a type B row (its
 // corrected codes) as a polygon of its own, named by its POLYID.
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
@@ -101,5 +102,7 @@ void BuildCorrectionPolygons() {
     CorrectionSource source;
     Polygons().BuildKeyedLayer(source);
 }
+
+void AddCorrectionDescriptors(std::vector<PolygonLayerDescriptor>& layers) { layers.push_back(CorrectionLayer()); }
 
 }  // namespace vornak2

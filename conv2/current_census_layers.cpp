@@ -3,6 +3,7 @@
 // from the type A sides.
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
@@ -214,5 +215,11 @@ void BuildBlockCurrentPolygons() { BuildPolygonLayer(kBlockCurrent); }
 void BuildAmericanIndianAreaCurrentPolygons() { BuildPolygonLayer(kAianhhCurrent); }
 void BuildAnrcCurrentPolygons() { BuildPolygonLayer(kAnrcCurrent); }
 void BuildAitsCurrentPolygons() { BuildPolygonLayer(kAitsCurrent); }
+
+void AddCurrentCensusLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kCountyCurrent, &kTractCurrent, &kBlockGroupCurrent, &kBlockCurrent,
+                                   &kAianhhCurrent, &kAnrcCurrent, &kAitsCurrent})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

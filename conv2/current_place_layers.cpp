@@ -2,6 +2,7 @@
 // metropolitan areas of the 2002 edition and congressional districts, from
 // the type A sides.
 #include "conv2/county_keyed_layers.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
 #include "tigercore/shared_layer_fields.h"
@@ -221,6 +222,14 @@ void BuildCongressionalDistrictCurrentPolygons() {
         Services().WriteLogText(gSecondEdition ? "Current Congressional Districts are for 109th Congress\n"
                                                : "Current Congressional Districts are for 108th Congress\n");
     BuildPolygonLayer(kCongressionalDistrictCurrent);
+}
+
+void AddCurrentPlaceLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kConsolidatedCityCurrent, &kCountySubdivisionCurrent, &kSubbarrioCurrent,
+                                   &kPlaceCurrent, &kElementarySchoolDistrictCurrent, &kSecondarySchoolDistrictCurrent,
+                                   &kUnifiedSchoolDistrictCurrent, &kCmsaMsaCurrent, &kPmsaCurrent, &kNecmaCurrent,
+                                   &kCongressionalDistrictCurrent})
+        layers.push_back(*layer);
 }
 
 }  // namespace vornak2

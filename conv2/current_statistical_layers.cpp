@@ -2,6 +2,7 @@
 // statistical areas, metropolitan divisions, New England city and town
 // areas and state legislative districts, from the type A sides.
 #include "conv2/county_keyed_layers.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
 #include "tigercore/shared_layer_fields.h"
@@ -228,5 +229,13 @@ void BuildCombinedNectaCurrentPolygons() { BuildPolygonLayer(kCombinedNectaCurre
 void BuildNectaDivisionCurrentPolygons() { BuildPolygonLayer(kNectaDivisionCurrent); }
 void BuildUpperChamberDistrictCurrentPolygons() { BuildPolygonLayer(kUpperChamberDistrictCurrent); }
 void BuildLowerChamberDistrictCurrentPolygons() { BuildPolygonLayer(kLowerChamberDistrictCurrent); }
+
+void AddCurrentStatisticalLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kZcta5Current, &kZcta3Current, &kCbsaCurrent, &kCsaCurrent,
+                                   &kMetropolitanDivisionCurrent, &kNectaCurrent, &kCombinedNectaCurrent,
+                                   &kNectaDivisionCurrent, &kUpperChamberDistrictCurrent,
+                                   &kLowerChamberDistrictCurrent})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

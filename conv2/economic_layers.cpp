@@ -2,6 +2,7 @@
 // and places, and commercial regions.
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_store.h"
@@ -149,5 +150,10 @@ const SideLayer kCommercialRegions = {
 void BuildCountyEconomicCensusPolygons() { BuildPolygonLayer(kCountyEconomicCensus); }
 void BuildPlaceEconomicCensusPolygons() { BuildPolygonLayer(kPlaceEconomicCensus); }
 void BuildCommercialRegionPolygons() { BuildPolygonLayer(kCommercialRegions); }
+
+void AddEconomicLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kCountyEconomicCensus, &kPlaceEconomicCensus, &kCommercialRegions})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

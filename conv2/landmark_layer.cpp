@@ -3,6 +3,7 @@
 // tables of the rows that repeat the key of the row before them: lpy2 (a
 // landmark's further type 7 rows) and lpy3 (a polygon's further links).
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
@@ -144,5 +145,7 @@ void BuildLandmarkPolygons() {
     WriteLandmarkFeatureTable();
     WritePolygonLandmarkLinkTable();
 }
+
+void AddLandmarkDescriptors(std::vector<PolygonLayerDescriptor>& layers) { layers.push_back(kLandmarkLayer); }
 
 }  // namespace vornak2

@@ -5,6 +5,7 @@
 #include "conv2/census2000_codes.h"
 #include "conv2/entity_names.h"
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/stages.h"
@@ -252,5 +253,11 @@ void BuildVotingDistrict2000Polygons() { BuildPolygonLayer(kVotingDistrict2000);
 void BuildUpperChamberDistrictPolygons() { BuildPolygonLayer(kUpperChamberDistrict); }
 void BuildLowerChamberDistrictPolygons() { BuildPolygonLayer(kLowerChamberDistrict); }
 void BuildUrbanGrowthArea2000Polygons() { BuildPolygonLayer(kUrbanGrowthArea2000); }
+
+void AddVintageLayers(std::vector<SideLayer>& layers) {
+    for (const SideLayer* layer : {&kTrafficAnalysisZone, &kUrbanArea2000, &kUrbanAreaCurrent, &kVotingDistrict2000,
+                                   &kUpperChamberDistrict, &kLowerChamberDistrict, &kUrbanGrowthArea2000})
+        layers.push_back(*layer);
+}
 
 }  // namespace vornak2

@@ -3,6 +3,7 @@
 // link names the same named water landmark (CFCC and name), or a single
 // unnamed water polygon; parts of different WATER values stay apart.
 #include "conv2/job_state.h"
+#include "conv2/layer_catalogue.h"
 #include "conv2/polygon_layers.h"
 #include "conv2/polygon_sides.h"
 #include "conv2/record_search.h"
@@ -33,7 +34,7 @@ const DbfFieldDef kWaterPolygonFields[] = {
     {"FLAG", 'N', 1, 0},    {nullptr, 0, 0, 0},
 };
 
-const PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(StatusMoment::kAfterSorting)
+const PolygonLayerDescriptor kWaterLayer = tigercore::WaterPolygonTexts(StatusMoment::kBeforeSorting)
     .Fields(kWaterPolygonFields, "LANDNAME")
     .Order(CompareIntAt8);
 
@@ -138,5 +139,7 @@ void BuildWaterPolygons() {
     WaterSource source;
     Polygons().BuildKeyedLayer(source);
 }
+
+void AddWaterDescriptors(std::vector<PolygonLayerDescriptor>& layers) { layers.push_back(kWaterLayer); }
 
 }  // namespace vornak2

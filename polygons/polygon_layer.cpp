@@ -69,6 +69,13 @@ public:
         record_ = source_.AttributeRow(first, gistId_);
         rings_ = 0;
         box_ = EmptyBox();
+        // A row of another length (a record given too few or too many
+        // values) would shift every later row of dbf.tmp.
+        if (record_.size() != static_cast<size_t>(layer_.RecordLength())) {
+            services_.WriteLogLine(std::string("Wrong record length for layer ") + layer_.abbreviation);
+            services_.FailCounty();
+            return false;
+        }
         return scratch_.WriteRecord(record_);
     }
 

@@ -89,9 +89,15 @@ DbfRecord::DbfRecord(const DbfFieldDef* fields) : fields_(fields) {
     text_.push_back(' ');
 }
 
+DbfRecord& DbfRecord::Overflow() {
+    overfull_ = true;
+    text_.clear();
+    return *this;
+}
+
 DbfRecord& DbfRecord::Add(std::string_view text) {
     const DbfFieldDef& field = fields_[next_];
-    if (!field.name) return *this;
+    if (!field.name) return Overflow();
     const size_t width = field.length;
     const size_t length = std::min(text.size(), width);
     if (field.type == 'N') text_.append(width - length, ' ');
@@ -105,7 +111,7 @@ DbfRecord& DbfRecord::Add(std::string_view text) {
 
 DbfRecord& DbfRecord::AddNumber(double value) {
     const DbfFieldDef& field = fields_[next_];
-    if (!field.name) return *this;
+    if (!field.name) return Overflow();
     return Add(FormatFixed(value, field.length, field.decimals));
 }
 

@@ -61,7 +61,10 @@ uint32_t DBF_Read_Header(std::FILE* file);
 // Builds one fixed-width record of a table: the deletion blank, then each
 // field in table order at exactly its width. Character fields are
 // left-justified, numeric fields right-justified, both blank-filled; a value
-// longer than its field keeps only its first characters.
+// longer than its field keeps only its first characters. A record given more
+// values than its table has fields is overfull: it keeps no text, so that
+// every writer refuses it for its length (a record of the wrong length fails
+// its county) rather than write it without the values it was given.
 class DbfRecord {
 public:
     explicit DbfRecord(const DbfFieldDef* fields);
@@ -70,13 +73,16 @@ public:
     // The next field as a number with the field's decimals ("%*.*f").
     DbfRecord& AddNumber(double value);
     DbfRecord& AddNumber(long long value);
-    // True when every field has been given.
-    bool Complete() const { return fields_[next_].name == nullptr; }
+    // True when every field has been given, and no value more.
+    bool Complete() const { return !overfull_ && fields_[next_].name == nullptr; }
     const std::string& text() const { return text_; }
 
 private:
+    DbfRecord& Overflow();
+
     const DbfFieldDef* fields_;
     int next_ = 0;
+    bool overfull_ = false;
     std::string text_;
 };
 

@@ -171,10 +171,14 @@ TEST(DistrictLayerDescriptors, EveryReleaseHasCompleteDistinctLayers) {
     for (int release : {94, 95, 97, 98, 99, 100, 101, 102, 103}) {
         SCOPED_TRACE(release);
         gEditionCode = release;
+        std::vector<tigercore::SideLayer> sideLayers;
+        for (auto add : {AddVotingDistrictLayers, AddZctaTribalLayers, AddZoneUrbanLayers, AddSchoolDistrictLayers,
+                         AddDistrictLayers})
+            add(sideLayers);
         std::vector<polygons::PolygonLayerDescriptor> layers;
-        for (auto add : {AddVotingDistrictDescriptors, AddZctaTribalDescriptors, AddZoneUrbanDescriptors,
-                         AddSchoolDistrictDescriptors, AddDistrictDescriptors})
-            add(layers);
+        for (const auto& side : sideLayers) layers.push_back(side.layer);
+        AddVotingDistrictDescriptors(layers);
+        AddZctaTribalDescriptors(layers);
         std::map<std::string, const polygons::PolygonLayerDescriptor*> byAbbreviation;
         for (const auto& layer : layers) {
             SCOPED_TRACE(layer.abbreviation);

@@ -42,7 +42,8 @@ protected:
     void TearDown() override { ReleasePolygonBorders(), ResetRecordStore(), gTypeAScratchFile.reset(), gLogFile.reset(); }
 
     // Cells 1..n left to right, cell k the square (k-1, 0)-(k, 1); outside
-    // the row no polygon. Type I rows give county 25025, type 3 rows 25031.
+    // the row no polygon. Type I rows give county 25025, type 3 rows 25031
+    // on a line's left and 25033 on its right.
     void Cells(int release, int n, const Edit& edit, std::vector<TypeCRecord> names = {}) {
         ResetRecordStore(), ReleasePolygonBorders();
         gEditionCode = release;
@@ -57,7 +58,7 @@ protected:
             chain.FRLONG = -71 + x0 / 1000.0, chain.FRLAT = 42 + y0 / 1000.0;
             chain.TOLONG = -71 + x1 / 1000.0, chain.TOLAT = 42 + y1 / 1000.0;
             Type3Record t{};
-            Put(t.STATE90L, "25"), Put(t.STATE90R, "25"), Put(t.COUN90L, "031"), Put(t.COUN90R, "031");
+            Put(t.STATE90L, "25"), Put(t.STATE90R, "25"), Put(t.COUN90L, "031"), Put(t.COUN90R, "033");
             gTypeIRecords.push_back(i), gLineEnds.push_back(chain), gType3Records.push_back(t);
         };
         line(0, 1, 0, 0, 1, 0), line(n, 0, n, 1, n, 0);
@@ -122,6 +123,7 @@ TEST_F(PlaceLayersTest, PlacesAreOnePolygonPerCodeWithTheTypeCFieldsOfTheirRelea
     const std::vector<TypeCRecord> names = {Name('P', "00100", "Hole Town", "57")};
     const struct { int release; void (*build)(); const char *file, *fields; } cases[] = {
         {97, BuildPlace1990Polygons, "plc", "COUNTY=25025 FPL90=00100 NAME=Hole Town PLACEDC=C LSADC=57 ENTITY=P FIPSCC=C1"},
+        // The county of the side of the polygon's first line (cell 1 on its left).
         {94, BuildPlace1990Polygons, "plc", "COUNTY=25031 FPL90=00100 NAME=Hole Town PLACEDC=C LSADC=57 ENTITY=P FIPSCC=C1"},
         {98, BuildPlaceCurrentPolygons, "plccu", "COUNTY=25025 FPL_CUR=00100 NAME=Hole Town PLACEDC= LSADC= ENTITY= FIPSCC="},
         {99, BuildPlaceCurrentPolygons, "plc00", "COUNTY=25025 FPL_CUR=00100 NAME=Hole Town PLACEDC= LSADC= ENTITY= FIPSCC="},

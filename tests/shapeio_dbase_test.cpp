@@ -72,6 +72,10 @@ TEST(DbaseFormat, RecordFieldsAtTheirWidths) {
     EXPECT_TRUE(record.Complete());
     EXPECT_EQ("        123Ma n    1.50000 ", record.text());
     EXPECT_EQ(shapeio::DbfRecordLength(fields), static_cast<int>(record.text().size()));
+    // A value more than the fields: no text that a writer would take.
+    record.AddNumber(2.0);
+    EXPECT_FALSE(record.Complete());
+    EXPECT_EQ(record.text(), "");
 }
 
 TEST(DbaseFormat, ReadHeaderOfShortFileGivesZero) {

@@ -162,7 +162,7 @@ TEST_F(SharedLayerTest, SideLayerMakesOnePolygonPerCodeWithBothTitles) {
     }
 }
 
-TEST_F(SharedLayerTest, GatheringProgressClippingAndUnreadableRows) {
+TEST_F(SharedLayerTest, GatheringProgressClippingUnreadableRowsAndOverfullRecords) {
     lines.progress = true;
     lines.waterB = true;
     ASSERT_TRUE(tigercore::BuildSideLayer(kLayer, lines, Job('0')));
@@ -179,6 +179,20 @@ TEST_F(SharedLayerTest, GatheringProgressClippingAndUnreadableRows) {
     EXPECT_EQ(lines.services.log, "\nCannot read from temp file\n");
     EXPECT_TRUE(lines.services.failed);
     EXPECT_FALSE(Exists(dir / "dbf.tmp"));
+
+    // A fill that gives a value more than the layer's fields.
+    lines.unreadable = false;
+    lines.services.log.clear();
+    lines.services.failed = false;
+    tigercore::SideLayer overfull = kLayer;
+    overfull.fill = [](const polygons::BorderLineEntry& first, shapeio::DbfRecord& record) {
+        record.Add(first.code).Add("more");
+    };
+    EXPECT_FALSE(tigercore::BuildSideLayer(overfull, lines, Job('2')));
+    EXPECT_EQ(lines.services.log, "directory " + dir / "squares/" + " created\nWrong record length for layer sq\n");
+    EXPECT_TRUE(lines.services.failed);
+    EXPECT_FALSE(Exists(dir / "dbf.tmp"));
+    EXPECT_FALSE(Exists(dir / "squares/tgr99001sq.kml"));
 }
 
 // A keyed layer: one polygon per side row, its room counted by the caller.

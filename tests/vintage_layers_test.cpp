@@ -3,8 +3,9 @@
 // metropolitan names, congressional districts by edition, traffic analysis
 // zone and voting district keys, urban areas (2000 and current), legislative
 // districts, urban growth areas, water clipping and a county without type S;
-// the moment each layer shows its caption.
+// the moment each layer shows its caption and status text.
 #include "conv2/conversion_dialog.h"
+#include "conv2/layer_catalogue.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
 #include "support/county_files.h"
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -206,7 +208,7 @@ class CaptionMoments : public platform::SilentRenderer {
 public:
     explicit CaptionMoments(std::string out) : out_(std::move(out)) {}
     void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
-        if (control.id == vornak2::ConversionDialog::kStatusId) status_ = control.text;
+        if (control.id == vornak2::ConversionDialog::kStatusId) status_ = control.text, statuses.insert(status_);
         if (control.id == vornak2::ConversionDialog::kProgressBarId && !status_.empty())
             firstProgressAfter.emplace(status_, control.position);
         if (control.id != vornak2::ConversionDialog::kLayerId || control.text.empty()) return;
@@ -217,6 +219,7 @@ public:
     }
     std::map<std::string, bool> scratchOpen;
     std::map<std::string, int> firstProgressAfter;  // the bar's first move after each status text
+    std::set<std::string> statuses;
 
 private:
     std::string out_, status_;
@@ -231,13 +234,17 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
     spec.edition = 'd';
     CountyRun run(spec);
     run.PatchRecords("rta", [](std::string& line) { CountyRun::Put(line, 58, "00100100"); });  // AITSCECU, AITSCU
-    run.PatchRecords("rts", [](std::string& line) { CountyRun::Put(line, 164, "00900"); });     // UGA
+    run.PatchRecords("rts", [](std::string& line) {
+        CountyRun::Put(line, 164, "00900");   // UGA
+        CountyRun::Put(line, 31, "      ");  // no tract 2000: the tract layer gathers nothing
+    });
     const struct {
         int flag;
         const char* caption;
         bool scratchOpen;
     } rows[] = {
         {9, "County Current", false},
+        {11, "Tract 2000", false},
         {20, "AIANHH 2000", true},
         {21, "AIANHH Current", true},
         {27, "Aits Current", true},
@@ -273,6 +280,25 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
     }
     // AIANHH Current takes its bar back to 0 once its text shows, before sorting.
     EXPECT_EQ(moments.firstProgressAfter.at("Gathering AIANHH Current Boundary Lines"), 0);
+    // Tract 2000 shows its text as soon as its lines are gathered, also when it
+    // gathered none; block groups, blocks and water once there are entries,
+    // before sorting them.
+    EXPECT_EQ(moments.statuses.count("Gathering Tract Boundary Lines"), 1u);
+    EXPECT_NE(run.LogMessages().find("There are no Census Tracts 2000 in this file\n"), std::string::npos);
+    using Moment = polygons::PolygonLayerDescriptor::StatusMoment;
+    const std::map<std::string, Moment> statusMoments = {{"cty00", Moment::kAfterSorting},
+                                                         {"trt00", Moment::kAfterGathering},
+                                                         {"grp00", Moment::kBeforeSorting},
+                                                         {"blk00", Moment::kBeforeSorting},
+                                                         {"wat", Moment::kBeforeSorting}};
+    size_t found = 0;
+    for (const polygons::PolygonLayerDescriptor& layer : vornak2::PolygonLayerDescriptors()) {
+        const auto moment = statusMoments.find(layer.abbreviation);
+        if (moment == statusMoments.end()) continue;
+        ++found;
+        EXPECT_EQ(layer.statusMoment, moment->second) << layer.abbreviation;
+    }
+    EXPECT_EQ(found, statusMoments.size());
 }
 
 }  // namespace

@@ -92,7 +92,8 @@ void Latitude(double& field) {
     ScanCoordinate(Column(First), Last - First + 1, true, field);
 }
 
-// An end point of a line: blank columns are no 0.0 here but unsound.
+// An end point of a line: blank columns are no 0.0 here but unsound, and
+// so is a latitude of zero.
 template <int First, int Last>
 void EndLongitude(double& field) {
     Longitude<First, Last>(field);
@@ -102,7 +103,7 @@ void EndLongitude(double& field) {
 template <int First, int Last>
 void EndLatitude(double& field) {
     Latitude<First, Last>(field);
-    CheckCoordinateGiven(Column(First), Last - First + 1);
+    CheckLatitudeGiven(Column(First), Last - First + 1, field);
 }
 
 // A coordinate kept as the text of its columns.

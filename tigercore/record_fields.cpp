@@ -125,7 +125,13 @@ void CheckCoordinateGiven(const char* source, int width) {
         NoteFault("the coordinate in " + Columns(source, width) + " is blank");
 }
 
-bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x) {
+void CheckLatitudeGiven(const char* source, int width, double degrees) {
+    // Blank columns read as zero.
+    if (width > 0 && degrees == 0.0) NoteFault("the coordinate in " + Columns(source, width) + " is blank");
+}
+
+bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x,
+                     double y) {
     const auto blank = [](const char* source, int width) {
         return std::string_view(source, static_cast<size_t>(width)).find_first_not_of(' ') == std::string_view::npos;
     };
@@ -137,7 +143,7 @@ bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* lati
         return false;
     }
     if (x == 0.0) return false;
-    if (latitudeBlank) {
+    if (latitudeBlank || y == 0.0) {
         NoteFault("the latitude in " + Columns(latitude, latitudeWidth) + " is blank, its longitude in " +
                   Columns(longitude, longitudeWidth) + " is not");
         return false;

@@ -50,12 +50,20 @@ void ScanCoordinate(const char* source, int width, bool latitude, double& degree
 // 191-200 is blank".
 void CheckCoordinateGiven(const char* source, int width);
 
+// The latitude of an end point, read as `degrees`: blank columns, or a
+// latitude of zero, are noted as CheckCoordinateGiven notes blank ones. No
+// county lies on the equator, and blank columns read as zero too.
+void CheckLatitudeGiven(const char* source, int width, double degrees);
+
 // The longitude and latitude fields of a shape point, read as above into
-// `x`. A point blank in both fields, or whose longitude reads 0.0, ends its
-// row: false. A point blank in one field only is noted in gFieldFault, as
-// "the latitude in columns 29-37 is blank, its longitude in columns 19-28
-// is not": it would read as a vertex on the equator or end its row early.
-bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x);
+// `x` and `y`. A point blank in both fields, or whose longitude reads 0.0,
+// ends its row: false. A point blank in one field only is noted in
+// gFieldFault, as "the latitude in columns 29-37 is blank, its longitude in
+// columns 19-28 is not": it would read as a vertex on the equator or end its
+// row early. A latitude of zero under a longitude that is not is noted the
+// same way: no county lies on the equator.
+bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x,
+                     double y);
 
 // A shape point slot of `width` columns at `slot` that follows `ending`, the
 // slot that ended its row: each of its two fields (the first

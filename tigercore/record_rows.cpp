@@ -96,7 +96,7 @@ void ParseType2(Type2Record& r) {
         ScanCoordinate(Column(29 + 19 * k), 9, true, r.points[k].y);
         if (ending >= 0) {
             CheckSlotAfterRowEnd(Column(19 + 19 * k), 19, 10, Column(19 + 19 * ending));
-        } else if (!CheckShapePoint(Column(19 + 19 * k), 10, Column(29 + 19 * k), 9, r.points[k].x)) {
+        } else if (!CheckShapePoint(Column(19 + 19 * k), 10, Column(29 + 19 * k), 9, r.points[k].x, r.points[k].y)) {
             ending = k;
         }
     }

@@ -69,7 +69,8 @@ struct Type1Record {
     char TRACTR[7];         // 177-182
     char BLOCKL[5];         // 183-186
     char BLOCKR[5];         // 187-190
-    // The line's end points: blank columns are a damaged record.
+    // The line's end points: blank columns, or a latitude of zero, are a
+    // damaged record.
     double FRLONG;          // 191-200
     double FRLAT;           // 201-209
     double TOLONG;          // 210-219
