@@ -7,6 +7,7 @@
 #include "conv1/polygon_borders.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "support/kept_files.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_fields.h"
@@ -155,7 +156,7 @@ protected:
         gOutputDir = dir.path(), gOutputPrefix = dir.path() + "/", gCountyBaseName = "TGR06037";
     }
     void TearDown() override {
-        ReleasePolygonBorders(), ResetRecordStore();
+        ReleasePolygonBorders(), ResetRecordStore(), testsupport::EndKeptFiles();
         gTypeAScratchFile.reset(), gLogFile.reset();
     }
     std::string Log() {

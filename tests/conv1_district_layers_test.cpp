@@ -9,6 +9,7 @@
 #include "conv1/polygon_borders.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "support/kept_files.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
@@ -60,7 +61,7 @@ protected:
         gOutputDir = dir.path(), gOutputPrefix = dir.path() + "/", gCountyBaseName = "tgr25025", gCountyCode = "25025";
     }
     void TearDown() override {
-        ReleasePolygonBorders(), ResetRecordStore();
+        ReleasePolygonBorders(), ResetRecordStore(), testsupport::EndKeptFiles();
         gTypeAScratchFile.reset(), gLogFile.reset();
     }
     // A new county (and log) in the same folder.

@@ -10,6 +10,7 @@
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
 #include "conv1/stages.h"
+#include "support/kept_files.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_fields.h"
@@ -78,7 +79,7 @@ protected:
         gTypeCCount = static_cast<int>(std::size(kNames));
     }
     void TearDown() override {
-        ReleasePolygonBorders(), ResetRecordStore();
+        ReleasePolygonBorders(), ResetRecordStore(), testsupport::EndKeptFiles();
         gTypeAScratchFile.reset(), gLogFile.reset(), gCurrentJob = nullptr;
     }
 

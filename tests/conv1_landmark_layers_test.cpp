@@ -7,6 +7,7 @@
 #include "conv1/polygon_borders.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "support/kept_files.h"
 #include "support/kml_polygons.h"
 #include "support/layer_files.h"
 #include "support/temp_dir.h"
@@ -56,7 +57,10 @@ protected:
         gCurrentJob = nullptr, gConversionStatus = 0, gEditionCode = 99, gOrganisationMode = '0';
         gOutputDir = dir.path(), gOutputPrefix = dir.path() + "/", gCountyBaseName = "tgr25025", gCountyCode = "25025";
     }
-    void TearDown() override { ReleasePolygonBorders(), ResetRecordStore(), gLogFile.reset(); }
+    void TearDown() override {
+        ReleasePolygonBorders(), ResetRecordStore(), testsupport::EndKeptFiles();
+        gLogFile.reset();
+    }
 
     std::string Polyid(size_t k) const {
         return cells[k].polyid.empty() ? std::string(9, ' ') + std::to_string(k + 1) : cells[k].polyid;

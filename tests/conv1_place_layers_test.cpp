@@ -8,6 +8,7 @@
 #include "conv1/polygon_borders.h"
 #include "conv1/record_store.h"
 #include "conv1/stages.h"
+#include "support/kept_files.h"
 #include "support/kml_polygons.h"
 #include "support/temp_dir.h"
 #include "support/text_fields.h"
@@ -39,7 +40,10 @@ protected:
         gCurrentJob = nullptr, gConversionStatus = 0, gClipWaterPolygons = 0, gOrganisationMode = '0';
         gOutputDir = dir.path(), gOutputPrefix = dir / "out/", gCountyBaseName = "tgr25025", gCountyCode = "25025";
     }
-    void TearDown() override { ReleasePolygonBorders(), ResetRecordStore(), gTypeAScratchFile.reset(), gLogFile.reset(); }
+    void TearDown() override {
+        ReleasePolygonBorders(), ResetRecordStore(), testsupport::EndKeptFiles();
+        gTypeAScratchFile.reset(), gLogFile.reset();
+    }
 
     // Cells 1..n left to right, cell k the square (k-1, 0)-(k, 1); outside
     // the row no polygon. Type I rows give county 25025, type 3 rows 25031

@@ -62,9 +62,12 @@ protected:
         gShapePointBuffer.clear();
         gShapePointCount = 0;
     }
+    // As the type 2 reader does, the index of the table's lines is forgotten:
+    // a table put where the last one lay would be taken for it.
     static void SetType2(std::vector<Type2Record> rows) {
         gType2Records = std::move(rows);
         gType2Count = static_cast<int>(gType2Records.size());
+        gType2Index.Clear();
     }
     static void SetTypeU(std::vector<TypeURecord> rows) {
         gTypeURecords = std::move(rows);

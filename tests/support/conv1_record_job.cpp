@@ -3,6 +3,7 @@
 #include "conv1/job_state.h"
 #include "conv1/record_parsers.h"
 #include "conv1/record_store.h"
+#include "support/kept_files.h"
 
 namespace testsupport {
 
@@ -17,6 +18,7 @@ Conv1RecordJob::Conv1RecordJob(const std::string& directory, int release)
 }
 
 Conv1RecordJob::~Conv1RecordJob() {
+    EndKeptFiles();
     vornak::ReleaseRecordStore();
     vornak::gCurrentJob = nullptr;
     SetRelease(savedRelease_);

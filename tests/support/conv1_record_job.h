@@ -1,7 +1,8 @@
 // The job state the record readers of the 1994-2000 editions need, set up
 // for one test: a log file and an output folder in `directory`, the
 // release, and a progress dialog that keeps every status text shown.
-// Everything is put back (and the record store released) on destruction.
+// Everything is put back (the record store released, the files its layers
+// kept ended: support/kept_files.h) on destruction.
 #pragma once
 
 #include "conv1/conversion_dialog.h"

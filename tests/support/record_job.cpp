@@ -2,6 +2,7 @@
 
 #include "conv2/job_state.h"
 #include "conv2/record_store.h"
+#include "support/kept_files.h"
 
 namespace testsupport {
 
@@ -19,6 +20,7 @@ RecordJob::RecordJob(const std::string& directory, int editionCode, bool secondE
 }
 
 RecordJob::~RecordJob() {
+    EndKeptFiles();
     vornak2::ReleaseRecordStore();
     vornak2::gEditionCode = savedEditionCode_;
     vornak2::gSecondEdition = savedSecondEdition_;

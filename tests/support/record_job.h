@@ -1,6 +1,7 @@
 // The job state the record readers need, set up for one test: a log file
 // and an output folder in `directory`, the edition, no progress dialog.
-// Everything is put back (and the record store released) on destruction.
+// Everything is put back (the record store released, the files its layers
+// kept ended: support/kept_files.h) on destruction.
 #pragma once
 
 #include "support/record_job_files.h"
