@@ -4,6 +4,9 @@
 #include "platform/files.h"
 #include "scratch_folder.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace fuzz {
 
 countygen::CountySpec Spec(char edition, int width, int height) {
@@ -35,6 +38,11 @@ LayerFiles::LayerFiles(const CountyFiles& county, const ConvertInto& convert) {
     MakeFolder(scratch / "out");
     convert(county.Write(scratch / "in"), scratch / "out");
     Collect(scratch / "out", "");
+    // Inputs pick a file modulo their count: without any, none can be.
+    if (files_.empty()) {
+        std::fprintf(stderr, "fuzz: the reference conversion left no layer files in %s\n", (scratch / "out").c_str());
+        std::abort();
+    }
 }
 
 void LayerFiles::Write(const std::string& out, int replaced, std::string_view replacement) const {
