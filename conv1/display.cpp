@@ -89,6 +89,8 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     const bool converted = dialog->RunConversion();
 
     tigercore::CloseCounty(gLogFile, opened.logPath, gScratchFolder, Services());
+    // The dialog goes with this call: nothing may reach it after.
+    gCurrentJob = nullptr;
     return converted ? tigercore::kCountyConverted : tigercore::kCountyFailed;
 }
 

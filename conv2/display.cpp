@@ -86,6 +86,8 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     const bool converted = dialog->RunConversion();
 
     tigercore::CloseCounty(gLogFile, opened.logPath, gScratchFolder, Services());
+    // The dialog goes with this call: nothing may reach it after.
+    gCurrentJob = nullptr;
     return converted ? tigercore::kCountyConverted : tigercore::kCountyFailed;
 }
 
