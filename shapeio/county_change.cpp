@@ -327,8 +327,8 @@ bool CountyChange::Commit(JobServices& services) {
         const std::string& path = journal->path();
         written.push_back(path);
         folders.insert(platform::DirectoryOfPath(path));
-        const std::string prefix = folder_ + "/";
-        if (path.compare(0, prefix.size(), prefix) == 0) list += path.substr(prefix.size()) + "\n";
+        const std::string relative = Relative(path);
+        if (!relative.empty()) list += relative + "\n";
     }
     if (written.empty()) return RemoveLeftWithoutRows();
     // The files put in place or continued, and their folders, are there for

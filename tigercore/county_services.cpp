@@ -9,7 +9,7 @@ namespace tigercore {
 namespace {
 
 // The last line of `text` that is not empty; "" when there is none.
-std::string LastLine(const std::string& text) {
+std::string LastNonEmptyLine(const std::string& text) {
     const size_t end = text.find_last_not_of("\r\n");
     if (end == std::string::npos) return std::string();
     const size_t start = text.rfind('\n', end);
@@ -25,15 +25,18 @@ void CountyServices::WriteLogLine(const std::string& text) {
     if (!log_) return;
     std::fprintf(log_.get(), "%s\n", text.c_str());
     std::fflush(log_.get());
-    const std::string line = LastLine(text);
-    if (!line.empty()) lastLine_ = line;
+    KeepLastLine(text);
 }
 
 void CountyServices::WriteLogText(const std::string& text) {
     if (!log_) return;
     std::fputs(text.c_str(), log_.get());
     std::fflush(log_.get());
-    const std::string line = LastLine(text);
+    KeepLastLine(text);
+}
+
+void CountyServices::KeepLastLine(const std::string& text) {
+    const std::string line = LastNonEmptyLine(text);
     if (!line.empty()) lastLine_ = line;
 }
 

@@ -73,6 +73,9 @@ private:
     const CountyJobState state_;
     shapeio::CountyChange change_;
     shapeio::KeptFiles kept_;
+    // The last line of `text`, written to the log, is the last written.
+    void KeepLastLine(const std::string& text);
+
     std::string lastLine_;  // the last line written to the log
     std::string cause_;
 };
