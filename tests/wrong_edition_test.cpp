@@ -3,9 +3,12 @@
 // chosen, the length of the records and the editions they have it in, and
 // the county's VERSION, in both libraries; a damaged record of the chosen
 // edition's length, and a county whose files fit the chosen edition, get
-// no such line. convert_county shows both lines.
+// no such line. A county whose .met title or VERSION names another edition
+// of its family stops before it starts, with a line naming both.
+// convert_county shows the lines.
 #include "command_line.h"
 #include "county_writer.h"
+#include "platform/files.h"
 #include "support/county_files.h"
 #include "support/temp_dir.h"
 #include "support/text_checks.h"
@@ -43,7 +46,9 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
         std::function<void(std::string&)> change;
         std::string expected;  // the failure and the edition line; "" a converted county
         bool editionLine;
+        std::string title = "";  // the .met text's title (none when empty)
     };
+    const std::string title2005 = "TIGER/Line Files, 2005 Second Edition, Massachusetts, Suffolk County";
     const auto blankVersion = [](std::string& r) { r.replace(1, 4, "    "); };
     const auto otherType = [](std::string& r) { r[0] = 'X'; };
     const auto longName = [](std::string& r) { r[121] = 'X'; };  // the last column of NAME
@@ -69,12 +74,27 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
          false},
         {"2000 damaged", '6', '6', {39}, "rtc", otherType,
          "ERROR in type C record 1: the record type in column 1 is 'X'\n", false},
+        // The county's own files name another edition of its family: the
+        // county stops before it starts.
+        {"2005 titled, as 2006", 'c', 'd', {9}, "", nullptr,
+         "Edition chosen: TIGER 2006 Second Edition. The title of the county's .met file TGR25901.MET names the "
+         "release \"2005 Second Edition\": that is TIGER 2004 2nd edition/2005 1st or 2nd edition (Choose Type "
+         "button 30, edition character 'c')\n",
+         true, title2005},
+        {"2005 titled, as its own", 'c', 'c', {9}, "", nullptr, "", false, title2005},
+        {"a title of no edition", 'c', 'b', {9}, "", nullptr, "", false, "TIGER/Line Files, 2006 First Edition, X"},
+        {"2000 as 99", '6', '5', {39}, "", nullptr,
+         "Edition chosen: TIGER 99. VERSION 0401 of the county's type 1 file lies in the range the README gives "
+         "TIGER 2000, 0301 to 0801 (Choose Type button 24, edition character '6')\n",
+         true},
+        {"2000 as the Dress Rehearsal", '6', '4', {39}, "", nullptr, "", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         countygen::CountySpec spec;
         spec.edition = c.county;
+        spec.metTitle = c.title;
         const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
         if (*c.changed) ChangeFirstRecord(countygen::CountyFilePath(spec, dir.path(), c.changed), c.change);
         const bool older = c.chosen <= '8';
@@ -90,6 +110,10 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
             EXPECT_HAS(log, c.expected);
             EXPECT_EQ(err.str(), "convert_county: " + county.baseName + " failed: see " + dir / county.baseName +
                                      ".log: " + c.expected);
+            // Stopped before it starts: not even its VERSION is written.
+            if (c.expected.rfind("Edition chosen: ", 0) == 0) {
+                EXPECT_FALSE(platform::FileExists(dir / county.baseName + "/date.txt"));
+            }
         }
         if (!c.editionLine) {
             EXPECT_LACKS(log, "Edition chosen");

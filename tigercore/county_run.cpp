@@ -3,6 +3,7 @@
 #include "shapeio/county_change.h"
 #include "tigercore/county_job.h"
 #include "tigercore/county_key.h"
+#include "tigercore/edition_lengths.h"
 #include "tigercore/shape_points.h"
 
 namespace tigercore {
@@ -46,7 +47,15 @@ bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Sta
     ReleaseShapePoints();
     return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
                             missingRequired_, state_.services) &&
-           Call(readType1);
+           OfEditionChosen() && Call(readType1);
+}
+
+bool CountyRun::OfEditionChosen() {
+    const std::string note = OtherReleaseNote(job_.edition, job_.inputPath, RecordFilePath("met"));
+    if (note.empty()) return true;
+    state_.services.WriteLogLine(note);
+    state_.services.FailCounty();
+    return false;
 }
 
 bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {

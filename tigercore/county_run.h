@@ -79,8 +79,13 @@ protected:
     bool OpenTypeAScratch(const std::string& path);
     // The points of the last county's shapes let go, the county's scratch
     // folder in `outputDir`, then its type 1 file read by `readType1`
-    // (StartCountyFiles). Whether the county goes on.
+    // (StartCountyFiles), once its own files leave the edition chosen
+    // standing (OfEditionChosen). Whether the county goes on.
     bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
+    // Whether the county's own files leave the edition chosen standing
+    // (OtherReleaseNote); when they name another edition of its family the
+    // log says so and the county is abandoned, before any layer is made.
+    bool OfEditionChosen();
     // Tells the county's change of merged files which county it is
     // (county_key.h), from its type 1 file and the type I file of
     // `typeISuffix`, whose records carry the county code in the 5 columns

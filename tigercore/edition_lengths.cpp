@@ -2,6 +2,7 @@
 
 #include "exports/county_exports.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -13,25 +14,39 @@ namespace tigercore {
 
 namespace {
 
+// A range of VERSIONs (MMYY), first and last included.
+struct VersionRange {
+    const char* first;
+    const char* last;
+};
+
+// Each edition with its log text, its Choose Type button (0: none, the
+// editions of .f61 and .bw1 files), the VERSION ranges the README's table
+// tells its release by (none where only the title tells it) and the
+// releases a .met file's title names it by (2002-2006).
 struct Edition {
     char character;
     const char* text;
+    int button;
+    VersionRange ranges[2];
+    const char* titles[3];
 };
 constexpr Edition kEditions[] = {
-    {'0', "TIGER 94"},
-    {'1', "TIGER 95"},
-    {'2', "TIGER 97"},
-    {'3', "TIGER 98"},
-    {'4', "2000 Dress Rehersal"},
-    {'5', "TIGER 99"},
-    {'6', "TIGER 2000"},
-    {'7', "TIGER 2000 Urban Areas"},
-    {'8', "TIGER 2000 CD108"},
-    {'9', "TIGER 2002"},
-    {'a', "TIGER 2003"},
-    {'b', "TIGER 2004 first edition"},
-    {'c', "TIGER 2004 2nd edition/2005 1st or 2nd edition"},
-    {'d', "TIGER 2006 Second Edition"},
+    {'0', "TIGER 94", 0, {}, {}},
+    {'1', "TIGER 95", 0, {}, {}},
+    {'2', "TIGER 97", 20, {{"0697", "1098"}}, {}},
+    {'3', "TIGER 98", 21, {{"1298", "0499"}}, {}},
+    {'4', "2000 Dress Rehersal", 22, {}, {}},
+    {'5', "TIGER 99", 23, {{"0600", "0800"}, {"1000", "1100"}}, {}},
+    {'6', "TIGER 2000", 24, {{"0301", "0801"}}, {}},
+    {'7', "TIGER 2000 Urban Areas", 25, {{"0302", "0502"}}, {}},
+    {'8', "TIGER 2000 CD108", 26, {}, {}},
+    {'9', "TIGER 2002", 27, {}, {"2002"}},
+    {'a', "TIGER 2003", 28, {}, {"2003"}},
+    {'b', "TIGER 2004 first edition", 29, {}, {"2004 First Edition"}},
+    {'c', "TIGER 2004 2nd edition/2005 1st or 2nd edition", 30, {},
+     {"2004 Second Edition", "2005 First Edition", "2005 Second Edition"}},
+    {'d', "TIGER 2006 Second Edition", 31, {}, {"2006 Second Edition"}},
 };
 constexpr std::size_t kEditionCount = std::size(kEditions);
 
@@ -121,6 +136,54 @@ std::string FirstVersion(const std::string& path) {
     return version.find_first_not_of(' ') == std::string::npos ? "blank" : version;
 }
 
+// The month a VERSION (MMYY) names, counted from year 0 (the years 1950 to
+// 2049); -1 for text that is no such VERSION.
+int VersionMonth(const std::string& version) {
+    if (version.size() != 4 || version.find_first_not_of("0123456789") != std::string::npos) return -1;
+    const int month = std::stoi(version.substr(0, 2));
+    const int year = std::stoi(version.substr(2));
+    if (month < 1 || month > 12) return -1;
+    return ((year < 50 ? 2000 : 1900) + year) * 12 + month - 1;
+}
+
+// The range of an edition that holds a VERSION's month; null for none.
+const VersionRange* RangeHolding(const Edition& edition, int month) {
+    for (const VersionRange& range : edition.ranges)
+        if (range.first && VersionMonth(range.first) <= month && month <= VersionMonth(range.last)) return &range;
+    return nullptr;
+}
+
+// The release the first "Title:" line of a .met file names: the text after
+// "TIGER/Line Files, " up to the next ", "; empty when there is no such
+// line or the file cannot be read.
+std::string TitleRelease(const std::string& metPath) {
+    platform::FilePtr file = platform::OpenAnyCase(metPath, "rb");
+    if (!file) return {};
+    std::string line;
+    for (int c = 0; c != EOF;) {
+        line.clear();
+        while ((c = std::getc(file.get())) != EOF && c != '\n') line += static_cast<char>(c);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string::size_type start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line.compare(start, 6, "Title:") != 0) continue;
+        const std::string::size_type text = line.find_first_not_of(" \t", start + 6);
+        const std::string lead = "TIGER/Line Files, ";
+        if (text == std::string::npos || line.compare(text, lead.size(), lead) != 0) return {};
+        const std::string::size_type release = text + lead.size();
+        const std::string::size_type end = line.find(", ", release);
+        return end == std::string::npos ? std::string() : line.substr(release, end - release);
+    }
+    return {};
+}
+
+// The edition a .met title's release names; null for a release of none.
+const Edition* EditionOfTitle(const std::string& release) {
+    for (const Edition& e : kEditions)
+        for (const char* title : e.titles)
+            if (title && release == title) return &e;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string EditionText(char edition) {
@@ -152,6 +215,39 @@ std::string OtherEditionNote(char type, std::size_t length, char edition, const 
                             "may be of another edition (VERSION %s in its type 1 file)",
                             EditionText(edition).c_str(), type, length, editions.c_str(),
                             FirstVersion(typeOnePath).c_str());
+}
+
+std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath) {
+    const std::size_t chosen = EditionIndex(edition);
+    if (chosen == kEditionCount) return {};
+    const std::string head = PELLARD_EDITION_CHOSEN + EditionText(edition) + ". ";
+    if (edition > '8') {
+        const std::string release = TitleRelease(metPath);
+        const Edition* named = EditionOfTitle(release);
+        if (!named || named->character == edition) return {};
+        return head + platform::Format("The title of the county's .met file %s names the release \"%s\": that "
+                                       "is %s (Choose Type button %d, edition character '%c')",
+                                       platform::FileNameOfPath(platform::FindFileAnyCase(metPath)).c_str(),
+                                       release.c_str(), named->text, named->button, named->character);
+    }
+    const std::string version = FirstVersion(typeOnePath);
+    const int month = VersionMonth(version);
+    if (month < 0 || !kEditions[chosen].ranges[0].first || RangeHolding(kEditions[chosen], month)) return {};
+    const Edition* holder = nullptr;
+    const VersionRange* range = nullptr;
+    int holders = 0;
+    for (const Edition& e : kEditions) {
+        if (const VersionRange* r = RangeHolding(e, month)) {
+            holder = &e;
+            range = r;
+            ++holders;
+        }
+    }
+    if (holders != 1) return {};
+    return head + platform::Format("VERSION %s of the county's type 1 file lies in the range the README gives %s, "
+                                   "%s to %s (Choose Type button %d, edition character '%c')",
+                                   version.c_str(), holder->text, range->first, range->last, holder->button,
+                                   holder->character);
 }
 
 }  // namespace tigercore

@@ -1,8 +1,12 @@
 // The editions of both libraries, by their edition character ('0' to '8' the
 // 1994-2000 editions of vornak, '9' and 'a' to 'd' the 2002-2006 editions of
-// vornak2), with the text the county's log gives each and the length of the
-// records of every record type in each. A record check that stops a county
-// on a record whose length is that of its type in another edition says so.
+// vornak2), with the text the county's log gives each, its Choose Type
+// button, what its release is told by in a county's own files (the VERSION
+// ranges the README's table gives, the releases a .met title names) and the
+// length of the records of every record type in each. A record check that
+// stops a county on a record whose length is that of its type in another
+// edition says so; a county whose own files name another edition of its
+// family is stopped before it starts.
 #pragma once
 
 #include <cstddef>
@@ -31,5 +35,20 @@ std::size_t LongestRecordLength(char type, char first, char last);
 // first record of the type 1 file `typeOnePath` ("VERSION blank" when they
 // are blank). Empty otherwise.
 std::string OtherEditionNote(char type, std::size_t length, char edition, const std::string& typeOnePath);
+
+// The log line of a county converted as `edition` whose own files name
+// another edition of the same family; empty when they name none or agree.
+// For 2002-2006 the first "Title:" line of its .met file `metPath` names
+// the release after "TIGER/Line Files, " up to the next ", ", matched
+// exactly ("2005 Second Edition" is 'c'): "Edition chosen: <edition>. The
+// title of the county's .met file <name> names the release "<release>":
+// that is <edition> (Choose Type button <B>, edition character '<X>')". For
+// 1994-2000 the VERSION of the first record of the type 1 file
+// `typeOnePath`, where the range of exactly one edition holds it and
+// `edition` has a range that does not: "... VERSION <vvvv> of the county's
+// type 1 file lies in the range the README gives <edition>, <first> to
+// <last> (Choose Type button ...)". Editions told only by the title, and
+// those of .f61 and .bw1 files, are never refused by VERSION.
+std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath);
 
 }  // namespace tigercore

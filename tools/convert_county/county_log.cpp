@@ -72,7 +72,8 @@ std::string FailureReport(const std::string& county, const std::string& logPath,
     const std::string failureLine = cause.empty() || IsNotice(cause) ? FirstFailureLine(added) : cause;
     if (!failureLine.empty()) report += ": " + failureLine;
     const std::string editionLine = platform::FirstLineStartingWith(added, PELLARD_EDITION_CHOSEN);
-    if (!editionLine.empty()) report += "\n" + editionLine;
+    // The edition's line follows, unless it is the failure's own.
+    if (!editionLine.empty() && editionLine != failureLine) report += "\n" + editionLine;
     return report + "\n";
 }
 

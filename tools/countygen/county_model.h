@@ -119,6 +119,9 @@ struct CountySpec {
     // 2002-2006: whether the type B file (corrections) is written; without
     // it the county is like the real ones of 2005 on, which have none.
     bool typeB = true;
+    // 2002-2006: the .met text's "Title:" line (as in the real files,
+    // "TIGER/Line Files, 2005 Second Edition, ..."); empty: none.
+    std::string metTitle = "";
 };
 
 // The smallest square grid with at least `chains` lines.

@@ -349,6 +349,7 @@ void CountyWriter::WriteEntityNames() {
 void CountyWriter::WriteMetadataText() {
     auto met = Open("met");
     met->Add("Synthetic TIGER/Line county " + result_.baseName);
+    if (!spec_.metTitle.empty()) met->Add("      Title: " + spec_.metTitle);
     met->Add("Written by countygen: " + std::to_string(spec_.width) + " x " + std::to_string(spec_.height) +
              " cells, edition " + std::string(1, spec_.edition) + ", seed " + std::to_string(spec_.seed));
     met->Add("");

@@ -41,6 +41,9 @@ TGR25901.F61 ... .F6Z (1994), .BW1 ... (1995) or .RT1 ... (1997 on).
   --lower-case           lower-case file names (tgr25901.rt1)
   --no-type-b            2002-2006: no type B file (as in the real counties
                          of 2005 on); every other file stays as it was
+  --title TEXT           2002-2006: a "Title: TEXT" line in the .met text,
+                         as the real ones have ("TIGER/Line Files, 2005
+                         Second Edition, Massachusetts, Suffolk County")
 
 The county: cell (i, j) of the grid is one polygon (POLYID j W + i + 1);
 lines run along the cell edges, horizontal ones first (TLID 100000001 + L);
@@ -111,6 +114,8 @@ int main(int argc, char** argv) {
             spec.upperCaseNames = false;
         } else if (arg == "--no-type-b") {
             spec.typeB = false;
+        } else if (arg == "--title") {
+            spec.metTitle = next();
         } else {
             std::fprintf(stderr, "countygen: bad argument %s (see --help)\n", arg.c_str());
             return 2;
