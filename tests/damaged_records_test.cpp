@@ -1,8 +1,8 @@
 // Damaged record files read by the readers of both libraries: lines ended
 // by lone carriage returns, records run together, records of another type,
-// letters in numbers, points out of range or on the equator, blank line
-// ends, NUL bytes and repeated shape rows. Each is read right or stops the
-// county with a line naming the record.
+// letters in numbers, points out of range, on the equator or the prime
+// meridian, blank line ends, NUL bytes and repeated shape rows. Each is read
+// right or stops the county with a line naming the record.
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
@@ -72,13 +72,19 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
         {"a blank line end, older", true, vornak::ReadType1Records, &vornak::gType1Count, "county.rt1",
          RecordFile({type1, RecordLine(type1).Put(191, std::string(10, ' '))}), -1,
          "ERROR in type 1 record 2: the coordinate in columns 191-200 is blank\n"},
-        // No county lies on the equator: a zero latitude is a blank one.
+        // No county lies on the equator or the prime meridian.
         {"a line end on the equator", false, vornak2::ReadType1Records, &vornak2::gType1Count, "county.rt1",
          RecordFile({type1, RecordLine(type1).Put(201, "+00000000")}), -1,
-         "Second Edition TIGER 2004\nERROR in type 1 record 2: the coordinate in columns 201-209 is blank\n"},
+         "Second Edition TIGER 2004\nERROR in type 1 record 2: the latitude in columns 201-209 is zero\n"},
         {"a line end on the equator, older", true, vornak::ReadType1Records, &vornak::gType1Count, "county.rt1",
          RecordFile({RecordLine(type1).Put(220, "-00000000")}), -1,
-         "ERROR in type 1 record 1: the coordinate in columns 220-228 is blank\n"},
+         "ERROR in type 1 record 1: the latitude in columns 220-228 is zero\n"},
+        {"a line end on the prime meridian", false, vornak2::ReadType1Records, &vornak2::gType1Count, "county.rt1",
+         RecordFile({type1, RecordLine(type1).Put(210, "+000000000")}), -1,
+         "Second Edition TIGER 2004\nERROR in type 1 record 2: the longitude in columns 210-219 is zero\n"},
+        {"a line end on the prime meridian, older", true, vornak::ReadType1Records, &vornak::gType1Count,
+         "county.rt1", RecordFile({RecordLine(type1).Put(191, "+000000000")}), -1,
+         "ERROR in type 1 record 1: the longitude in columns 191-200 is zero\n"},
         // A digit field reads what is no digit as 0.
         {"a sign in an address flag", false, vornak2::ReadType1Records, &vornak2::gType1Count, "county.rt1",
          RecordFile({RecordLine(type1).Put(103, "-")}), 1, "Second Edition TIGER 2004\n"},
@@ -103,10 +109,10 @@ TEST(DamagedRecords, EachReaderTakesSoundLinesAndStopsAtDamagedOnes) {
          "ERROR in type 2 record 1: the longitude in columns 19-28 is blank, its latitude in columns 29-37 is not\n"},
         {"a shape point on the equator", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
          RecordFile({Type2Line("17", 1, {{-71000000, 42000000}, {-71497000, 0}})}), -1,
-         "ERROR in type 2 record 1: the latitude in columns 48-56 is blank, its longitude in columns 38-47 is not\n"},
+         "ERROR in type 2 record 1: the latitude in columns 48-56 is zero, its longitude in columns 38-47 is not\n"},
         {"a shape point on the equator, older", true, vornak::ReadType2Records, &vornak::gType2Count, "county.rt2",
          RecordFile({Type2Line("17", 1, {{-71497000, 0}})}), -1,
-         "ERROR in type 2 record 1: the latitude in columns 29-37 is blank, its longitude in columns 19-28 is not\n"},
+         "ERROR in type 2 record 1: the latitude in columns 29-37 is zero, its longitude in columns 19-28 is not\n"},
         {"a zero longitude ends the row", false, vornak2::ReadType2Records, &vornak2::gType2Count, "county.rt2",
          RecordFile({Type2Line("17", 1, {{-71000000, 42000000}}).Put(38, "+000000000").Put(48, "+42000000").Put(76, "    -00000     +000")}), 1, ""},
         // Points after the slot that ends the row would be lost.

@@ -93,17 +93,17 @@ void Latitude(double& field) {
 }
 
 // An end point of a line: blank columns are no 0.0 here but unsound, and
-// so is a latitude of zero.
+// so is a coordinate of zero.
 template <int First, int Last>
 void EndLongitude(double& field) {
     Longitude<First, Last>(field);
-    CheckCoordinateGiven(Column(First), Last - First + 1);
+    CheckEndCoordinate(Column(First), Last - First + 1, false, field);
 }
 
 template <int First, int Last>
 void EndLatitude(double& field) {
     Latitude<First, Last>(field);
-    CheckLatitudeGiven(Column(First), Last - First + 1, field);
+    CheckEndCoordinate(Column(First), Last - First + 1, true, field);
 }
 
 // A coordinate kept as the text of its columns.

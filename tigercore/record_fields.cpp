@@ -119,15 +119,13 @@ void ScanCoordinate(const char* source, int width, bool latitude, double& degree
     degrees *= 0.000001;
 }
 
-void CheckCoordinateGiven(const char* source, int width) {
+void CheckEndCoordinate(const char* source, int width, bool latitude, double degrees) {
     if (width <= 0) return;
     if (std::string_view(source, static_cast<size_t>(width)).find_first_not_of(' ') == std::string_view::npos)
         NoteFault("the coordinate in " + Columns(source, width) + " is blank");
-}
-
-void CheckLatitudeGiven(const char* source, int width, double degrees) {
-    // Blank columns read as zero.
-    if (width > 0 && degrees == 0.0) NoteFault("the coordinate in " + Columns(source, width) + " is blank");
+    else if (degrees == 0.0)
+        NoteFault(std::string("the ") + (latitude ? "latitude" : "longitude") + " in " + Columns(source, width) +
+                  " is zero");
 }
 
 bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x,
@@ -144,8 +142,8 @@ bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* lati
     }
     if (x == 0.0) return false;
     if (latitudeBlank || y == 0.0) {
-        NoteFault("the latitude in " + Columns(latitude, latitudeWidth) + " is blank, its longitude in " +
-                  Columns(longitude, longitudeWidth) + " is not");
+        NoteFault("the latitude in " + Columns(latitude, latitudeWidth) + (latitudeBlank ? " is blank" : " is zero") +
+                  ", its longitude in " + Columns(longitude, longitudeWidth) + " is not");
         return false;
     }
     return true;

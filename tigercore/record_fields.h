@@ -45,23 +45,22 @@ void CheckCoordinateField(const char* source, int width, bool latitude);
 // give 0.0.
 void ScanCoordinate(const char* source, int width, bool latitude, double& degrees);
 
-// A coordinate that must be given (the end points of a line): a field of
-// blanks only is noted in gFieldFault, as "the coordinate in columns
-// 191-200 is blank".
-void CheckCoordinateGiven(const char* source, int width);
-
-// The latitude of an end point, read as `degrees`: blank columns, or a
-// latitude of zero, are noted as CheckCoordinateGiven notes blank ones. No
-// county lies on the equator, and blank columns read as zero too.
-void CheckLatitudeGiven(const char* source, int width, double degrees);
+// A coordinate that must be given (the end points of a line), read as
+// `degrees`: a field of blanks only is noted in gFieldFault, as "the
+// coordinate in columns 191-200 is blank", and one that reads as zero as
+// "the longitude in columns 191-200 is zero" (or latitude). No county lies
+// on the equator or the prime meridian: such a point would draw a line
+// across the world.
+void CheckEndCoordinate(const char* source, int width, bool latitude, double degrees);
 
 // The longitude and latitude fields of a shape point, read as above into
 // `x` and `y`. A point blank in both fields, or whose longitude reads 0.0,
 // ends its row: false. A point blank in one field only is noted in
 // gFieldFault, as "the latitude in columns 29-37 is blank, its longitude in
 // columns 19-28 is not": it would read as a vertex on the equator or end its
-// row early. A latitude of zero under a longitude that is not is noted the
-// same way: no county lies on the equator.
+// row early. A latitude of zero under a longitude that is not is noted as
+// "the latitude in columns 29-37 is zero, its longitude in columns 19-28 is
+// not": no county lies on the equator.
 bool CheckShapePoint(const char* longitude, int longitudeWidth, const char* latitude, int latitudeWidth, double x,
                      double y);
 
