@@ -25,7 +25,9 @@ using polygons::PolygonLayerDescriptor;
 using tigercore::kLandmarkFeatureTableFields;
 using tigercore::kPolygonLandmarkLinkTableFields;
 
-const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer("LANDNAME");
+// The text shows once the entries are sorted.
+const PolygonLayerDescriptor kLandmarkLayer =
+    tigercore::LandmarkPolygonLayer("LANDNAME", PolygonLayerDescriptor::StatusMoment::kAfterSorting);
 
 const LayerTable kFeatureTable{"landmarks", "lpy2", kLandmarkFeatureTableFields, "Wrote %d records to file %s\n"};
 const LayerTable kLinkTable{"landmarks", "lpy3", kPolygonLandmarkLinkTableFields, "Wrote %d records to file %s\n"};

@@ -30,7 +30,9 @@ using polygons::BorderLineEntry;
 using shapeio::DbfFieldDef;
 using shapeio::DbfRecord;
 
-const PolygonLayerDescriptor kLandmarkLayer = tigercore::LandmarkPolygonLayer("LANDPOLY");
+// The text shows before the entries are sorted, as the water layer's does.
+const PolygonLayerDescriptor kLandmarkLayer =
+    tigercore::LandmarkPolygonLayer("LANDPOLY", PolygonLayerDescriptor::StatusMoment::kBeforeSorting);
 
 // Entry: the county code of the side's type S row at 0; the side's first
 // type 8 row in the integer key.

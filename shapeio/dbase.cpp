@@ -97,8 +97,13 @@ DbfRecord& DbfRecord::Overflow() {
 
 DbfRecord& DbfRecord::Add(std::string_view text) {
     const DbfFieldDef& field = fields_[next_];
+    if (overfull_) return *this;
     if (!field.name) return Overflow();
     const size_t width = field.length;
+    // A number too wide for its field would lose digits: the record is
+    // refused as an overfull one is.
+    if (field.type == 'N' && text.size() > width && text.find_first_not_of(' ', width) != std::string_view::npos)
+        return Overflow();
     const size_t length = std::min(text.size(), width);
     if (field.type == 'N') text_.append(width - length, ' ');
     const size_t at = text_.size();
@@ -111,6 +116,7 @@ DbfRecord& DbfRecord::Add(std::string_view text) {
 
 DbfRecord& DbfRecord::AddNumber(double value) {
     const DbfFieldDef& field = fields_[next_];
+    if (overfull_) return *this;
     if (!field.name) return Overflow();
     return Add(FormatFixed(value, field.length, field.decimals));
 }

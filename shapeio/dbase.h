@@ -60,15 +60,18 @@ uint32_t DBF_Read_Header(std::FILE* file);
 
 // Builds one fixed-width record of a table: the deletion blank, then each
 // field in table order at exactly its width. Character fields are
-// left-justified, numeric fields right-justified, both blank-filled; a value
-// longer than its field keeps only its first characters. A record given more
-// values than its table has fields is overfull: it keeps no text, so that
-// every writer refuses it for its length (a record of the wrong length fails
-// its county) rather than write it without the values it was given.
+// left-justified, numeric fields right-justified, both blank-filled; a
+// character value longer than its field keeps only its first characters. A
+// record given more values than its table has fields, or a number too wide
+// for its field (123456789 in N 8, 12345.678 in N 6.2: only blanks may be
+// cut), is overfull: it keeps no text, so that every writer refuses it for
+// its length (a record of the wrong length fails its county) rather than
+// write it without the values, or digits, it was given.
 class DbfRecord {
 public:
     explicit DbfRecord(const DbfFieldDef* fields);
-    // The next field's text (cut to the field's width, NULs as blanks).
+    // The next field's text (cut to the field's width, NULs as blanks; a
+    // numeric field's text is never cut but for blanks).
     DbfRecord& Add(std::string_view text);
     // The next field as a number with the field's decimals ("%*.*f").
     DbfRecord& AddNumber(double value);

@@ -76,6 +76,14 @@ TEST(DbaseFormat, RecordFieldsAtTheirWidths) {
     record.AddNumber(2.0);
     EXPECT_FALSE(record.Complete());
     EXPECT_EQ(record.text(), "");
+    // Nor a number too wide for its field, whose first digits would be kept.
+    const DbfFieldDef numbers[] = {{"GIST_ID", 'N', 8, 0}, {"AREA", 'N', 6, 2}, {nullptr, 0, 0, 0}};
+    EXPECT_EQ(shapeio::DbfRecord(numbers).AddNumber(12345678LL).AddNumber(345.678).text(), " 12345678345.68");
+    for (const shapeio::DbfRecord& wide : {shapeio::DbfRecord(numbers).AddNumber(123456789LL).AddNumber(1.0),
+                                           shapeio::DbfRecord(numbers).Add("1").AddNumber(12345.678)}) {
+        EXPECT_FALSE(wide.Complete());
+        EXPECT_EQ(wide.text(), "");
+    }
 }
 
 TEST(DbaseFormat, ReadHeaderOfShortFileGivesZero) {

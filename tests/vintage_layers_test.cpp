@@ -281,8 +281,8 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
     // AIANHH Current takes its bar back to 0 once its text shows, before sorting.
     EXPECT_EQ(moments.firstProgressAfter.at("Gathering AIANHH Current Boundary Lines"), 0);
     // Tract 2000 shows its text as soon as its lines are gathered, also when it
-    // gathered none; block groups, blocks and water once there are entries,
-    // before sorting them.
+    // gathered none; block groups, blocks, water and landmarks once there are
+    // entries, before sorting them.
     EXPECT_EQ(moments.statuses.count("Gathering Tract Boundary Lines"), 1u);
     EXPECT_NE(run.LogMessages().find("There are no Census Tracts 2000 in this file\n"), std::string::npos);
     using Moment = polygons::PolygonLayerDescriptor::StatusMoment;
@@ -290,7 +290,8 @@ TEST(VintageLayersTest, CaptionsAtTheirMoment) {
                                                          {"trt00", Moment::kAfterGathering},
                                                          {"grp00", Moment::kBeforeSorting},
                                                          {"blk00", Moment::kBeforeSorting},
-                                                         {"wat", Moment::kBeforeSorting}};
+                                                         {"wat", Moment::kBeforeSorting},
+                                                         {"lpy", Moment::kBeforeSorting}};
     size_t found = 0;
     for (const polygons::PolygonLayerDescriptor& layer : vornak2::PolygonLayerDescriptors()) {
         const auto moment = statusMoments.find(layer.abbreviation);

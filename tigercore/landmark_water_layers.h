@@ -32,14 +32,16 @@ constexpr polygons::PolygonLayerDescriptor WithTexts(const polygons::PolygonLaye
 extern const shapeio::DbfFieldDef kLandmarkPolygonFields[];
 
 // The landmark polygon layer: its titles (the second once the entries' room
-// is obtained), status text and texts, its fields with placemarks named by
-// `nameField`, ordered by the type 8 row in the entries' integer key.
-constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(const char* nameField) {
+// is obtained), status text, shown at `statusMoment`, and texts, its fields
+// with placemarks named by `nameField`, ordered by the type 8 row in the
+// entries' integer key.
+constexpr polygons::PolygonLayerDescriptor LandmarkPolygonLayer(
+    const char* nameField, polygons::PolygonLayerDescriptor::StatusMoment statusMoment) {
     using Moment = polygons::PolygonLayerDescriptor::TitleMoment;
     return WithTexts(polygons::PolygonLayerDescriptor()
                          .Title("")
                          .SecondTitle("Landmark Polygons", Moment::kAfterAllocation)
-                         .StatusText("Gathering Landmark Boundary Lines"),
+                         .StatusText("Gathering Landmark Boundary Lines", statusMoment),
                      {"There are no Landmark Polygon records\n", "the number of Landmark border lines exceeds the count",
                       "There are no landmark border lines\n", "lpy", "landmarks"})
         .Fields(kLandmarkPolygonFields, nameField)
