@@ -237,11 +237,15 @@ std::string FindFileAnyCase(const std::string& path) {
     return std::string();
 }
 
-std::string TypeOneFileBeside(const std::string& path) {
+bool IsOtherRecordFile(const std::string& path) {
     const std::string extension = ToLower(ExtensionOfPath(path));
-    if (extension.size() != 3 || extension[2] == '1') return std::string();
+    if (extension.size() != 3 || extension[2] == '1') return false;
     const std::string family = extension.substr(0, 2);
-    if (family != "rt" && family != "bw" && family != "f6") return std::string();
+    return family == "rt" || family == "bw" || family == "f6";
+}
+
+std::string TypeOneFileBeside(const std::string& path) {
+    if (!IsOtherRecordFile(path)) return std::string();
     return FindFileAnyCase(path.substr(0, path.size() - 1) + "1");
 }
 

@@ -43,6 +43,9 @@ std::string FindFileAnyCase(const std::string& path);
 // .F61), found whatever the case of its name; empty when `path` is no such
 // file or the type 1 file is not there.
 std::string TypeOneFileBeside(const std::string& path);
+// Whether `path` names, by its suffix in any case, a record file of a type
+// other than 1 of any edition's family (.rt2, .rta, .bw3, .f62 ...).
+bool IsOtherRecordFile(const std::string& path);
 
 // Opens `path` for reading, finding its file name whatever the case.
 FilePtr OpenAnyCase(const std::string& path, const char* mode);

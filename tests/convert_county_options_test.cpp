@@ -72,6 +72,8 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
     ASSERT_TRUE(platform::MakeDirectory(out));
     testsupport::WriteFile(dir / "TGR25901.RT1", "x\n");  // found by any case, refused by the library
     testsupport::WriteFile(dir / "TGR25901.RTA", "x\n");
+    for (const char* lone : {"TGR25901.MET", "lone.RT2", "lone.bw5", "lone.Met"}) testsupport::WriteFile(dir / lone, "x\n");
+    const std::string notTypeOne = " is not a type 1 record file; ", noneBeside = "no type 1 file of its county lies beside it\n";
     testsupport::WriteFile(out + "/tgr25901.log", "New Process started on 1/2 at 3:04\nTIGER 2003\nERROR earlier\n");
     struct Run {
         std::vector<std::string> args;
@@ -90,6 +92,13 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
         {{dir / "tgr25901.rta", out, options}, 2,
          "convert_county: the input " + dir / "tgr25901.rta" +
              " is not a type 1 record file; give the county's type 1 file " + dir / "TGR25901.RT1" + "\n"},
+        // The county's .met, and other record files whatever lies beside them.
+        {{dir / "tgr25901.met", out, options}, 2,
+         "convert_county: the input " + dir / "tgr25901.met" + notTypeOne + "give the county's type 1 file " +
+             dir / "TGR25901.RT1" + "\n"},
+        {{dir / "lone.RT2", out, options}, 2, "convert_county: the input " + dir / "lone.RT2" + notTypeOne + noneBeside},
+        {{dir / "lone.bw5", out, options}, 2, "convert_county: the input " + dir / "lone.bw5" + notTypeOne + noneBeside},
+        {{dir / "lone.Met", out, options}, 2, "convert_county: the input " + dir / "lone.Met" + notTypeOne + noneBeside},
         {{dir / "tgr25901.rt1", out + "/", options}, 1,
          "convert_county: tgr25901 failed: see " + out + "/tgr25901.log: ERROR in type 1 record 1: 1 characters "
          "instead of 228\n"},

@@ -74,12 +74,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "convert_county: the input " << input << " does not exist or is no file\n";
         return 2;
     }
-    // A county is given by its type 1 file; another of its record files
-    // would be read as one.
-    const std::string typeOne = platform::TypeOneFileBeside(input);
-    if (!typeOne.empty()) {
-        err << "convert_county: the input " << input << " is not a type 1 record file; give the county's type 1 file "
-            << typeOne << "\n";
+    // A county is given by its type 1 file; another of its record files, or
+    // its .met, would be read as one.
+    const bool metadata = platform::ToLower(platform::ExtensionOfPath(input)) == "met";
+    if (metadata || platform::IsOtherRecordFile(input)) {
+        const std::string typeOne = metadata ? platform::FindFileAnyCase(input.substr(0, input.size() - 3) + "rt1")
+                                             : platform::TypeOneFileBeside(input);
+        err << "convert_county: the input " << input << " is not a type 1 record file; "
+            << (typeOne.empty() ? "no type 1 file of its county lies beside it"
+                                : "give the county's type 1 file " + typeOne)
+            << "\n";
         return 2;
     }
     if (!platform::IsDirectory(outputDir)) {
