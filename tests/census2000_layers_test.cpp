@@ -203,6 +203,7 @@ TEST(Census2000LayersTest, HierarchyTestsItsOwnPartForBlanks) {
     EXPECT_EQ(stfids, (std::vector<std::string>{"25901      1000", "25901      1010", "25901      1020",
                                                 "259010001001001", "259010001001011", "259010001001021",
                                                 "259010002001001", "259010002001011", "259020002001021"}));
+    ASSERT_GT(blocks.size(), 3u);
     EXPECT_EQ(Values(blocks[3], {"FIPSSTCO", "TRACT", "BLOCK"}), "25901|000100|1001");
     EXPECT_DOUBLE_EQ(blocks[3].MinX(), -71.499);
     EXPECT_DOUBLE_EQ(blocks[3].MinY(), 42.0);

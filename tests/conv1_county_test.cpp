@@ -100,14 +100,14 @@ TEST(OldCounty, EveryEditionConvertsEveryLayer) {
                 continue;
             }
             ASSERT_TRUE(platform::FileExists(path));
-            const std::vector<KmlPolygon> polygons = ReadKmlPolygons(ReadFile(path))[0].polygons;
+            const std::vector<KmlPolygon> polygons = ReadKmlPolygons(ReadFile(path)).at(0).polygons;
             ASSERT_EQ(polygons.size(), codes);
             for (size_t k = 0; k < polygons.size(); ++k)
                 EXPECT_EQ(Trim(polygons[k].Field("GIST_ID")), std::to_string(k + 1));
         }
         // Names from the type C rows.
         const std::vector<KmlPolygon> counties =
-            ReadKmlPolygons(ReadFile(folder + county.baseName + "cty.kml"))[0].polygons;
+            ReadKmlPolygons(ReadFile(folder + county.baseName + "cty.kml")).at(0).polygons;
         EXPECT_EQ(counties[0].Field("STATE"), "State " + spec.state);
 
         // GDAL reads every output of one edition: the shapefiles and tables

@@ -347,7 +347,7 @@ TEST_F(DistrictLayersTest, MetropolitanCongressionalAndLegislativeDistricts) {
                   std::vector<std::string>{"COUNTY=25025 CMSAMSA=1120 NAME=Boston MSA rings=1"});
         EXPECT_EQ(Records(Polygons("cd106"), {"COUNTY", "DISTRICT"}),
                   (std::vector<std::string>{"COUNTY=25017 DISTRICT=01 rings=1", "COUNTY=25017 DISTRICT=02 rings=1"}));
-        EXPECT_EQ(Records(Polygons("cdc"), {"COUNTY"}).front(), "COUNTY=25025 rings=1");
+        EXPECT_EQ(Records(Polygons("cdc"), {"COUNTY"}).at(0), "COUNTY=25025 rings=1");
         const std::string house = release < 100 ? "ST_HOUSE" : "SLDL";
         EXPECT_EQ(Records(Polygons(release < 100 ? "hse" : "sldl"), {house}),
                   (std::vector<std::string>{house + "=1 rings=1", house + "=2 rings=1"}));

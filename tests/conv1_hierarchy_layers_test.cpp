@@ -178,17 +178,17 @@ TEST_F(HierarchyLayersTest, OnePolygonPerCodeWithItsRecordAndNamesByRelease) {
         for (const auto& [field, values] : l.fields) EXPECT_EQ(Values(polygons, field), values) << field;
     }
     const auto county = Layer(BuildCounty1990Polygons, "cty"), ccd = Layer(BuildCountySubdivision1990Polygons, "ccd");
-    EXPECT_TRUE(county[0].Contains(0.5, 1.5) && county[0].Contains(1.5, 0.5) && !county[0].Contains(1.5, 1.5));
-    EXPECT_TRUE(ccd[0].OuterRings() == 1 && ccd[0].Contains(1.5, 1.5) && ccd[0].Field("COUSUB90") == "00100");
+    EXPECT_TRUE(county.at(0).Contains(0.5, 1.5) && county[0].Contains(1.5, 0.5) && !county[0].Contains(1.5, 1.5));
+    EXPECT_TRUE(ccd.at(0).OuterRings() == 1 && ccd[0].Contains(1.5, 1.5) && ccd[0].Field("COUSUB90") == "00100");
     const auto ccd00 = Layer(BuildCountySubdivisionCurrentPolygons, "ccd00");  // cells 1 and 4 meet at a corner
-    EXPECT_TRUE(ccd00[1].OuterRings() == 2 && ccd00[1].Contains(0.5, 0.5) && !ccd00[1].Contains(1.5, 0.5));
+    EXPECT_TRUE(ccd00.at(1).OuterRings() == 2 && ccd00[1].Contains(0.5, 0.5) && !ccd00[1].Contains(1.5, 0.5));
     // Release 99: Census 2000 names without a year, the current field tables; 98: the current layers.
     for (int release : {99, 98}) {
         TearDown(), SetUp(), Draw(release, kCells);
         const std::string current = release == 98 ? "cu" : "00";
-        EXPECT_EQ(Values(Layer(BuildCountyCurrentPolygons, "cty" + current), "COUNTY")[0], "Suffolk 1990");
-        EXPECT_EQ(Layer(BuildCountySubdivision1990Polygons, "ccd")[0].Field("FMCD90"), "00100");
-        EXPECT_EQ(Values(Layer(BuildCountySubdivisionCurrentPolygons, "ccd" + current), "MCD_CUR")[1], "00100");
+        EXPECT_EQ(Values(Layer(BuildCountyCurrentPolygons, "cty" + current), "COUNTY").at(0), "Suffolk 1990");
+        EXPECT_EQ(Layer(BuildCountySubdivision1990Polygons, "ccd").at(0).Field("FMCD90"), "00100");
+        EXPECT_EQ(Values(Layer(BuildCountySubdivisionCurrentPolygons, "ccd" + current), "MCD_CUR").at(1), "00100");
     }
     EXPECT_EQ(Log() + std::to_string(gConversionStatus), "0");
 }
@@ -216,7 +216,7 @@ TEST_F(HierarchyLayersTest, CompositeCodesNeedTheirOwnPartAndNothingGatheredKeep
     Draw(100, cells);
     EXPECT_EQ(Values(Layer(BuildBlockGroup2000Polygons, "grp00"), "STFID"),
               (Strings{"000100" "2", "250250002001", "250270002001"}));
-    EXPECT_EQ(Values(Layer(BuildBlock2000Polygons, "blk00"), "STFID")[0], "0001002001");  // blank county
+    EXPECT_EQ(Values(Layer(BuildBlock2000Polygons, "blk00"), "STFID").at(0), "0001002001");  // blank county
     // Only the water cell 1 carries a tract or block group: nothing is gathered with clipping on.
     cells = {{"25025", "000100", "1001", '1', "", "", "", 1}, {"", "", "", ' ', "", "", ""},
              {"", "", "", ' ', "", "", ""}, {"", "", "", ' ', "", "", ""}};

@@ -362,7 +362,7 @@ TEST(CountyGenOldFilesTest, SuffixFamiliesAndRecordLengths) {
         }
         EXPECT_EQ(types, "123456789acisz");
         // Type 5 carries the state and county where the others carry VERSION.
-        EXPECT_EQ(Records(countygen::CountyFilePath(spec, dir.path(), family + "5"))[0].substr(0, 14),
+        EXPECT_EQ(Records(countygen::CountyFilePath(spec, dir.path(), family + "5")).at(0).substr(0, 14),
                   "525901       2");
     }
 }

@@ -181,7 +181,7 @@ DrawnCounty Lake(int lakeWater, bool typeS = true) {
 TEST_F(CurrentLayersTest, WaterClippingCutsTheLakeOut) {
     Convert(Lake(1), Options('c', '0', {kCountyFlag, kPlaceFlag}));
     ASSERT_EQ(Polygons(Doc("ctycu")).size(), 1u);
-    EXPECT_EQ(Polygons(Doc("ctycu"))[0].rings.size(), 1u);
+    EXPECT_EQ(Polygons(Doc("ctycu")).at(0).rings.size(), 1u);
 
     // Clipping on: the shore is a border, the lake's side of it is left out.
     EXPECT_EQ(Convert(Lake(1), Clip(Options('c', '0', {kCountyFlag, kPlaceFlag}))),
@@ -247,7 +247,7 @@ TEST_F(CurrentLayersTest, BlankCodesMakeNoEntries) {
     std::vector<KmlPolygon> places = Polygons(Doc("placecu"));
     ASSERT_EQ(places.size(), 1u);
     EXPECT_EQ(places[0].rings[0].points, Ring({P(1, 0), P(0, 0), P(0, 1), P(1, 1), P(1, 0)}));
-    EXPECT_EQ(Polygons(Doc("ctycu"))[0].rings[0].points,
+    EXPECT_EQ(Polygons(Doc("ctycu")).at(0).rings.at(0).points,
               Ring({P(1, 0), P(0, 0), P(0, 1), P(1, 1), P(2, 1), P(2, 0), P(1, 0)}));
 }
 
@@ -422,12 +422,12 @@ TEST_F(CurrentLayersTest, EditionsGateTheirLayers) {
     EXPECT_EQ(log, "directory " + out + "/tgr25025 created\n"
                    "There are no ZCTA Current records\n"
                    "There are no ZCTA3 Current records\n");
-    EXPECT_EQ(Polygons(Doc("msacu"))[0].fields,
+    EXPECT_EQ(Polygons(Doc("msacu")).at(0).fields,
               (std::vector<std::pair<std::string, std::string>>{{"GIST_ID", "1"}, {"COUNTY", "25025"},
                                                                 {"CMSAMSA", "1120"}, {"NAME", "Boston MSA"},
                                                                 {"LSADC", "M1"}, {"ENTITY", "J"}}));
     EXPECT_TRUE(Exists(Doc("pmsacu")));
-    EXPECT_EQ(Polygons(Doc("necmacu"))[0].fields,
+    EXPECT_EQ(Polygons(Doc("necmacu")).at(0).fields,
               (std::vector<std::pair<std::string, std::string>>{
                   {"GIST_ID", "1"}, {"COUNTY", "25025"}, {"NECMA", "5350"}, {"NAME", "Boston NECMA"}, {"LSADC", "N2"}}));
     EXPECT_TRUE(Exists(Doc("cdcu")));
@@ -446,10 +446,10 @@ TEST_F(CurrentLayersTest, EditionsGateTheirLayers) {
 
     // 2006: the current legislative districts, both in one theme folder.
     log = Convert(EveryCode(true), Options('d', '2', {kUpperFlag, kLowerFlag}));
-    EXPECT_EQ(Polygons(out + "/sld/tgr25025slducu.kml")[0].fields,
+    EXPECT_EQ(Polygons(out + "/sld/tgr25025slducu.kml").at(0).fields,
               (std::vector<std::pair<std::string, std::string>>{
                   {"GIST_ID", "1"}, {"COUNTY", "25025"}, {"SLDU", "001"}, {"NAME", "Upper One"}}));
-    EXPECT_EQ(Polygons(out + "/sld/tgr25025sldlcu.kml")[0].Field("NAME"), "Lower Two");
+    EXPECT_EQ(Polygons(out + "/sld/tgr25025sldlcu.kml").at(0).Field("NAME"), "Lower Two");
     // Before 2006 they are not built.
     std::remove((out + "/sld/tgr25025slducu.kml").c_str());
     std::remove((out + "/sld/tgr25025sldlcu.kml").c_str());
@@ -513,7 +513,7 @@ TEST_F(CurrentLayersTest, CapacityExactlyFullAndOneSideMore) {
         vornak2::gOutputPrefix = dir.path() + "/";
         vornak2::BuildCountyCurrentPolygons();
         EXPECT_EQ(vornak2::gConversionStatus, 0) << county.Log();
-        EXPECT_EQ(Polygons(dir / "tgr25025ctycu.kml")[0].rings.size(), 2u);
+        EXPECT_EQ(Polygons(dir / "tgr25025ctycu.kml").at(0).rings.size(), 2u);
     }
     {
         LoadedCounty county(Lake(1), dir.path());

@@ -45,7 +45,7 @@ protected:
         return "ok\nset 31 " + out + "\nok\n";
     }
     size_t Polygons(const std::string& path) const {
-        return testsupport::ReadKmlPolygons(testsupport::ReadFile(dir_ / path))[0].polygons.size();
+        return testsupport::ReadKmlPolygons(testsupport::ReadFile(dir_ / path)).at(0).polygons.size();
     }
     void ExpectFinished(const std::string& log) const {
         EXPECT_HAS(testsupport::ReadFile(dir_ / log), "Process ended on ");

@@ -149,6 +149,13 @@ TEST(OptionsStrings, DialogsConvertCountyAndLibrariesAgreeOnTheNamedPositions) {
         EXPECT_EQ(read.clipWater, 1);
         EXPECT_EQ(read.pushPins, 1);
         EXPECT_EQ(read.numericAddresses, 1);
+        // Any character but '0' sets them, as '1' does.
+        std::string anyCharacter = fromTool;
+        anyCharacter[c.family->clipWater] = '7';
+        anyCharacter[c.family->pushPins] = 'x';
+        const LibraryReading other = c.convert(dir / "TGR01001.RT1", dir.path(), anyCharacter);
+        EXPECT_EQ(other.clipWater, 1);
+        EXPECT_EQ(other.pushPins, 1);
     }
 }
 

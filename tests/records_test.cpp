@@ -430,7 +430,7 @@ TEST_F(RecordsTest, ShortLinesAreDamagedAndCrLfIsNoPartOfARecord) {
 }
 
 TEST_F(RecordsTest, EndOfFileMarksAreNoRecords) {
-    const std::string line = "T1105250259999999999";
+    const std::string line = "T1105250259999999999" + std::string(27, ' ');  // a whole type T record
     struct Case {
         std::string text;
         int count;
@@ -443,12 +443,16 @@ TEST_F(RecordsTest, EndOfFileMarksAreNoRecords) {
         {line + "\n\n" + line + "\n", 3},       // an empty line inside is a (blank) record
         {"\x1a", 0},
         {"\n", 0},
+        {line + "\r\n" + line + "\x1a", 2},  // Ctrl-Z right after the last record
+        {line + "\x1a\r\x1a", 1},
     };
     for (const Case& c : cases) {
+        const size_t before = job.Log().size();
         job.OpenText(c.text, "county.rtt");
         ReadTypeTRecords();
         EXPECT_EQ(gTypeTCount, c.count) << testing::PrintToString(c.text);
         EXPECT_EQ(gTypeTRecords.size(), static_cast<size_t>(c.count));
+        EXPECT_LACKS(job.Log().substr(before), "more than the 47");  // no mark kept in a record
     }
 }
 

@@ -112,7 +112,7 @@ protected:
         job.clipWater = lines.waterB;
         return job;
     }
-    std::vector<KmlPolygon> Polygons(const std::string& path) { return ReadKmlPolygons(ReadFile(path))[0].polygons; }
+    std::vector<KmlPolygon> Polygons(const std::string& path) { return ReadKmlPolygons(ReadFile(path)).at(0).polygons; }
 
     TempDir dir;
     TwoSquares lines;

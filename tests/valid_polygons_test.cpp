@@ -21,7 +21,7 @@ const struct Library {
 } kLibraries[] = {{'c', 81, 39, "placecu", 78}, {'6', 36, 13, "plc", 49}};
 
 std::vector<KmlPolygon> Polygons(const CountyRun& run, const std::string& abbreviation) {
-    return ReadKmlPolygons(ReadFile(run.DocumentPath(abbreviation)))[0].polygons;
+    return ReadKmlPolygons(ReadFile(run.DocumentPath(abbreviation))).at(0).polygons;
 }
 
 // What the script says of the county's documents; "" without GDAL and SpatiaLite.
