@@ -92,6 +92,16 @@ void ConsoleRenderer::Render(const Dialog& dialog) {
     out_.flush();
 }
 
+namespace {
+// A status line is drawn on standard error without its line end.
+bool gStatusLineOpen = false;
+}  // namespace
+
+void EndStatusLine() {
+    if (gStatusLineOpen) std::fputc('\n', stderr);
+    gStatusLineOpen = false;
+}
+
 ProgressRenderer::ProgressRenderer() : terminal_(::isatty(2) != 0) {}
 
 void ProgressRenderer::DrawStatusLine(const Dialog& dialog) {
@@ -113,10 +123,11 @@ void ProgressRenderer::DrawStatusLine(const Dialog& dialog) {
     shown += pct;
     std::fprintf(stderr, "\r%-116s", shown.c_str());
     std::fflush(stderr);
-    lineOpen_ = true;
+    gStatusLineOpen = true;
 }
 
 void ProgressRenderer::Render(const Dialog& dialog) {
+    EndStatusLine();
     liveIds_.clear();
     std::fprintf(stderr, "%s\n", dialog.Caption().c_str());
     for (const Control& c : dialog.Controls()) {
@@ -139,10 +150,7 @@ void ProgressRenderer::ControlChanged(const Dialog& dialog, const Control& contr
     }
 }
 
-void ProgressRenderer::Hidden(const Dialog&) {
-    if (lineOpen_) std::fputc('\n', stderr);
-    lineOpen_ = false;
-}
+void ProgressRenderer::Hidden(const Dialog&) { EndStatusLine(); }
 
 DialogRenderer& ModelessRenderer() {
     if (gModelessOverride) return *gModelessOverride;

@@ -88,7 +88,10 @@ private:
 // or of the shown percent draws anything.
 class ProgressRenderer : public DialogRenderer {
 public:
+    // `terminal`: standard error is a terminal, where the line is redrawn in
+    // place (else each text is a line of its own).
     ProgressRenderer();
+    explicit ProgressRenderer(bool terminal) : terminal_(terminal) {}
     void Render(const Dialog& dialog) override;
     void ControlChanged(const Dialog& dialog, const Control& control) override;
     void Hidden(const Dialog& dialog) override;
@@ -96,9 +99,13 @@ public:
 private:
     void DrawStatusLine(const Dialog& dialog);
     bool terminal_;
-    bool lineOpen_ = false;
     std::vector<int> liveIds_;  // texts changed since the dialog was drawn
 };
+
+// Ends the status line a ProgressRenderer keeps drawn on standard error,
+// when one is open there, so that what is printed next (a message box)
+// starts a line of its own; the next redraw starts a line below it.
+void EndStatusLine();
 
 // The renderer that modeless dialogs use unless told otherwise; by default a
 // ProgressRenderer. Never null.

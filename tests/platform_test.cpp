@@ -2,6 +2,7 @@
 // control over libzip, and console dialogs driven by commands.
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/zip_control.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -313,6 +314,24 @@ TEST(DialogTest, ModelessDialogRedrawsOnlyWhatChanged) {
     dialog.EndDialog(platform::IDOK);
     EXPECT_EQ(renderer.hidden, 1);
     EXPECT_FALSE(dialog.IsVisible());
+}
+
+// On a terminal the progress line is redrawn in place, without its line end:
+// a message box shown meanwhile starts a line of its own, and the line is
+// drawn again below it.
+TEST(DialogTest, MessageBoxUnderTheProgressLineStartsALineOfItsOwn) {
+    platform::Dialog dialog(1000, "Progress");
+    dialog.AddControl(1002, platform::ControlKind::ProgressBar, "");
+    platform::ProgressRenderer terminal(true);
+    testing::internal::CaptureStderr();
+    dialog.Create(&terminal);
+    dialog.SetProgressPos(1002, 79);
+    platform::ShowMessage("/data/TGR25901.rt2", "QUORVEX");
+    dialog.SetProgressPos(1002, 80);
+    dialog.EndDialog(platform::IDOK);
+    const auto bar = [](const char* percent) { return "\r " + std::string(percent) + std::string(111, ' '); };
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Progress\n" + bar("  0%") + bar(" 79%") + "\n" +
+                                                          "[QUORVEX] /data/TGR25901.rt2\n" + bar(" 80%") + "\n");
 }
 
 }  // namespace
