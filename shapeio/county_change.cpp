@@ -195,7 +195,7 @@ void TellPutBackWithout(const std::string& county, const std::string& folder, Jo
 
 }  // namespace
 
-void CountyChange::Open(const std::string& folder) {
+bool CountyChange::Open(const std::string& folder, JobServices& services) {
     // Journals of a change left open stay on disk for the next run.
     journals_.clear();
     removals_.clear();
@@ -206,20 +206,20 @@ void CountyChange::Open(const std::string& folder) {
     identified_ = false;
     passedOver_.clear();
     added_.clear();
+    return record_.Load(folder_, services);
 }
 
-bool CountyChange::Identify(const CountyKey* key, JobServices& services) {
+void CountyChange::Identify(const CountyKey* key, JobServices& services) {
     identified_ = false;
-    if (!open_) return true;
+    if (!open_) return;
     if (!key) {
         services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
                              "layers of " + folder_ + " unchecked and is not recorded there");
-        return true;
+        return;
     }
-    if (!record_.Load(folder_, *key, services)) return false;
+    record_.Identify(*key);
     key_ = *key;
     identified_ = true;
-    return true;
 }
 
 std::string CountyChange::Relative(const std::string& path) const {

@@ -23,15 +23,17 @@ class CountyChange {
 public:
     // Opens the change of a county whose merged layers lie in `folder` (the
     // output folder, which the county holds against other jobs until its
-    // run ends).
-    void Open(const std::string& folder);
+    // run ends) and reads the folder's record of counties. False (logged,
+    // the county failed) when the record cannot be read or is damaged.
+    bool Open(const std::string& folder, JobServices& services);
     bool IsOpen() const { return open_; }
+    const std::string& Folder() const { return folder_; }
+    // The edition characters of the counties the folder's record holds.
+    const std::string& RecordedEditions() const { return record_.Editions(); }
     // The county as the folder's record knows it (`key`; none: a county
     // that cannot be told, which is added unchecked and not recorded), once
-    // its records tell it and before any merged file is opened: the record
-    // is read. False (logged, the county failed) when the record cannot be
-    // read or is damaged.
-    bool Identify(const CountyKey* key, JobServices& services);
+    // its records tell it and before any merged file is opened.
+    void Identify(const CountyKey* key, JobServices& services);
     // Whether the merged file `path` holds the county already: the record
     // names it so, and the file is there and not empty.
     bool Holds(const std::string& path) const;

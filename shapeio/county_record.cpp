@@ -41,9 +41,11 @@ std::string CountyKey::Describe() const {
     return "county " + text.substr(0, 5) + ", VERSION " + text.substr(6, 4) + ", edition " + text.substr(11, 1);
 }
 
-bool CountyRecord::Load(const std::string& folder, const CountyKey& county, JobServices& services) {
-    key_ = county.Text();
+bool CountyRecord::Load(const std::string& folder, JobServices& services) {
+    key_.clear();
     begun_ = false;
+    entries_.clear();
+    editions_.clear();
     holds_.clear();
     const std::string path = folder + "/" + kCountyRecordName;
     auto fail = [&services](const std::string& message) {
@@ -67,12 +69,22 @@ bool CountyRecord::Load(const std::string& folder, const CountyKey& county, JobS
         const std::string line = text.substr(at, end - at);
         at = end + 1;
         if (!RecordLine(line)) return fail(damaged);
-        const bool ours = line.compare(kKeyAt, kKeyLength, key_) == 0;
-        bool& holds = holds_[line.substr(kFileAt)];
-        holds = line[0] == 'n' ? ours : holds || ours;
+        entries_.push_back({line[0] == 'n', line.substr(kKeyAt, kKeyLength), line.substr(kFileAt)});
+        const char edition = line[kKeyAt + kKeyLength - 1];
+        if (editions_.find(edition) == std::string::npos) editions_ += edition;
     }
     begun_ = true;
     return true;
+}
+
+void CountyRecord::Identify(const CountyKey& county) {
+    key_ = county.Text();
+    holds_.clear();
+    for (const Entry& entry : entries_) {
+        const bool ours = entry.key == key_;
+        bool& holds = holds_[entry.file];
+        holds = entry.made ? ours : holds || ours;
+    }
 }
 
 bool CountyRecord::Holds(const std::string& relative) const {

@@ -18,6 +18,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace shapeio {
 
@@ -41,13 +42,18 @@ struct CountyKey {
 
 class CountyRecord {
 public:
-    // Reads the record of `folder` for `county`. A record that is not there
-    // is an empty one (Begun() false). False (logged, the county failed)
-    // when a link stands there, or when it is no regular file, cannot be
-    // read or is damaged: nothing is touched and it is left for a person.
-    bool Load(const std::string& folder, const CountyKey& county, JobServices& services);
+    // Reads the record of `folder`, checked whole. A record that is not
+    // there is an empty one (Begun() false). False (logged, the county
+    // failed) when a link stands there, or when it is no regular file, cannot
+    // be read or is damaged: nothing is touched and it is left for a person.
+    bool Load(const std::string& folder, JobServices& services);
     // The record file was there.
     bool Begun() const { return begun_; }
+    // The edition characters of the counties it holds, each once, in the
+    // order of their first lines.
+    const std::string& Editions() const { return editions_; }
+    // The county the record is asked about from now on (Holds, Line).
+    void Identify(const CountyKey& county);
     // Whether the record names `relative` as a file that holds the county.
     bool Holds(const std::string& relative) const;
     // Whether the record names `relative` at all.
@@ -59,8 +65,15 @@ public:
     std::string Line(const std::string& relative, bool made) const;
 
 private:
+    struct Entry {
+        bool made;        // an 'n' line
+        std::string key;  // CountyKey::Text
+        std::string file;
+    };
     std::string key_;
     bool begun_ = false;
+    std::vector<Entry> entries_;  // its lines after the first, in order
+    std::string editions_;
     std::map<std::string, bool> holds_;  // every file the record names: whether it holds the county
 };
 

@@ -174,3 +174,33 @@ TEST(ConvertCountyOptions, TheLineOfTheStepThatGaveUpIsNamed) {
     EXPECT_EQ(err.str(), "convert_county: TGR25903 failed: see " + out +
                              "/TGR25903.log: ERROR in type 2 record 4: 7 characters instead of 208\n");
 }
+
+// A merged folder holds one edition: a TIGER 2000 county given to the
+// folder of a 2005 county is refused before anything is written, and the
+// line names both editions.
+TEST(ConvertCountyOptions, AMergedFolderTakesOneEdition) {
+    testsupport::TempDir dir;
+    const std::string out = dir / "out", in2000 = dir / "in2000";
+    ASSERT_TRUE(platform::MakeDirectory(out) && platform::MakeDirectory(in2000));
+    const std::string later = countygen::WriteCounty(countygen::CountySpec(), dir.path()).type1Path;
+    countygen::CountySpec spec;
+    spec.edition = '6';
+    spec.county = "903";
+    const std::string older = countygen::WriteCounty(spec, in2000).type1Path;
+    std::string options, oldOptions, error;
+    ASSERT_TRUE(convertcounty::MakeOptions('c', {"0", "79=3"}, options, error));
+    ASSERT_TRUE(convertcounty::MakeOptions('6', {"0", "50=3"}, oldOptions, error));
+    std::ostringstream said, err;
+    ASSERT_EQ(convertcounty::RunCommandLine({later, out, options}, said, err), 0);
+    std::map<std::string, std::string> before = testsupport::FolderFiles(out);
+    EXPECT_EQ(convertcounty::RunCommandLine({older, out, oldOptions}, said, err), 1);
+    const std::string line = "The merged layers of " + out +
+                             " hold counties of TIGER 2004 2nd edition/2005 1st or 2nd edition (edition c); "
+                             "TGR25903 is converted as TIGER 2000 (edition 6): a merged folder holds the counties of "
+                             "one edition, and TGR25903 is not added to it\n";
+    EXPECT_EQ(err.str(), "convert_county: TGR25903 failed: see " + out + "/TGR25903.log: " + line);
+    EXPECT_HAS(testsupport::ReadFile(out + "/TGR25903.log"), line);
+    std::map<std::string, std::string> after = testsupport::FolderFiles(out);
+    after.erase("TGR25903.log");
+    EXPECT_TRUE(after == before);
+}

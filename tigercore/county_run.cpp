@@ -3,6 +3,7 @@
 #include "shapeio/county_change.h"
 #include "tigercore/county_job.h"
 #include "tigercore/county_key.h"
+#include "tigercore/edition_lengths.h"
 #include "tigercore/shape_points.h"
 
 namespace tigercore {
@@ -46,7 +47,25 @@ bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Sta
     ReleaseShapePoints();
     return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
                             missingRequired_, state_.services) &&
-           Call(readType1);
+           OfTheFoldersEdition() && Call(readType1);
+}
+
+bool CountyRun::OfTheFoldersEdition() {
+    shapeio::CountyChange* change = state_.services.Change();
+    if (!change || !change->IsOpen()) return true;
+    std::string others;
+    for (const char edition : change->RecordedEditions()) {
+        if (edition == job_.edition) continue;
+        others += std::string(others.empty() ? "" : ", ") + EditionText(edition) + " (edition " + edition + ")";
+    }
+    if (others.empty()) return true;
+    const std::string county = state_.services.CountyName();
+    state_.services.WriteLogLine("The merged layers of " + change->Folder() + " hold counties of " + others + "; " +
+                                 county + " is converted as " + EditionText(job_.edition) + " (edition " +
+                                 job_.edition + "): a merged folder holds the counties of one edition, and " +
+                                 county + " is not added to it");
+    state_.services.FailCounty();
+    return false;
 }
 
 bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
@@ -54,7 +73,8 @@ bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
     if (!change || !change->IsOpen()) return true;
     shapeio::CountyKey key;
     const bool known = ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
-    return change->Identify(known ? &key : nullptr, state_.services);
+    change->Identify(known ? &key : nullptr, state_.services);
+    return true;
 }
 
 bool CountyRun::EndCountyFiles(bool converted) {

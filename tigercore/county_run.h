@@ -78,14 +78,16 @@ protected:
     // file is closed, the log says so and the county is abandoned.
     bool OpenTypeAScratch(const std::string& path);
     // The points of the last county's shapes let go, the county's scratch
-    // folder in `outputDir`, then its type 1 file read by `readType1`
-    // (StartCountyFiles). Whether the county goes on.
+    // folder in `outputDir` (StartCountyFiles), then, when the folder's
+    // merged layers hold counties of another edition than the one chosen,
+    // the county fails before anything is written; else its type 1 file is
+    // read by `readType1`. Whether the county goes on.
     bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
     // Tells the county's change of merged files which county it is
     // (county_key.h), from its type 1 file and the type I file of
     // `typeISuffix`, whose records carry the county code in the 5 columns
     // from `codeColumn`; before any merged file is opened. False when the
-    // county has been abandoned (the folder's record is damaged).
+    // county has been abandoned.
     bool IdentifyCounty(const std::string& typeISuffix, int codeColumn);
     // The county's files let go once the library has released its tables
     // (EndCountyFiles). Whether the county stands converted.
@@ -95,6 +97,10 @@ protected:
     bool missingRequired_ = false;  // a record file the county needs is missing
 
 private:
+    // Whether the merged folder's record holds only counties of the edition
+    // chosen (or none); else logged, the county failed.
+    bool OfTheFoldersEdition();
+
     CountyRunState state_;
     std::string typeAScratchPath_;  // set once a.tmp is made
 };

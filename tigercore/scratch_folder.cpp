@@ -91,7 +91,10 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
-    if (mergedLayers && services.Change()) services.Change()->Open(where);
+    if (mergedLayers && services.Change() && !services.Change()->Open(where, services)) {
+        folder.Remove();
+        return false;
+    }
     return true;
 }
 
