@@ -22,10 +22,12 @@ namespace shapeio {
 //   "pellard commit <c> <l> <county><log>"
 // with <c> and <l> the lengths of the texts they precede; the county is a
 // plain name (no '/', no control character) and its log "<county>.log" in
-// the folder, or both are empty. Earlier versions named the run too, after
-// a named county: " <o> <i> <length> <s> <ns> <options><input>" (<o> and
-// <i> the lengths of the texts they precede), which is read and passed
-// over: the folder's record tells a county converted whole. A list left by a
+// the folder, or both are empty. Earlier versions, which kept no record of
+// counties, named the run too, after a named county: " <o> <i> <length> <s>
+// <ns> <options><input>" (<o> and <i> the lengths of the texts they
+// precede; the input's absolute path, its length and modification time):
+// a list of that form left by a stopped run is honoured as those versions
+// did, when the very same run comes next (RecoverStoppedChanges). A list left by a
 // run that ended starts "pellard ended ...". The journals follow, one a line,
 // relative to the folder, each in the folder or a folder right below it. A
 // list without the first line (as older runs wrote them) is read as one of a
@@ -76,6 +78,8 @@ struct ListHeadText {
     bool damaged = false;  // a first line that cannot be read, or names anything else
     bool ended = false;    // the run ended itself, leaving the list
     std::string county;    // empty when not known
+    bool named = false;    // the run is named, as earlier versions named it
+    RunRecord run;
 };
 
 // A number of the head at `at` and the blank behind it.
@@ -118,14 +122,15 @@ ListHeadText ReadListHead(const std::string& text) {
         // The run, as earlier versions named it: its options, its input, the
         // input's length and modification time.
         ++at;
-        long long optionsSize = 0, inputSize = 0, number = 0;
-        std::string options, input;
+        long long optionsSize = 0, inputSize = 0;
+        RunRecord& run = read.run;
         if (!TakeNumber(text, at, optionsSize) || !TakeNumber(text, at, inputSize) ||
-            !TakeNumber(text, at, number) || !TakeNumber(text, at, number) || !TakeNumber(text, at, number) ||
-            !TakeText(text, at, optionsSize, options) || !TakeText(text, at, inputSize, input) ||
-            at >= text.size() || input.empty()) {
+            !TakeNumber(text, at, run.inputLength) || !TakeNumber(text, at, run.modifiedSeconds) ||
+            !TakeNumber(text, at, run.modifiedNanoseconds) || !TakeText(text, at, optionsSize, run.options) ||
+            !TakeText(text, at, inputSize, run.input) || at >= text.size() || run.input.empty()) {
             return read;
         }
+        read.named = true;
     }
     if (text[at] != '\n') return read;
     read.damaged = false;
@@ -176,26 +181,45 @@ void TellStoppedRun(const std::string& county, const std::string& folder, const 
 }
 
 // The run that left the list was stopped after its county was in the
-// merged layers and in their record.
-void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
-    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, "running it again passes it over"),
-                   services);
+// merged layers and in their record (or, for a list that names its run,
+// the layers its journals name hold it: kept as held by this run of it, or
+// else not known to the record).
+void TellStoppedCommit(const ListHeadText& head, bool heldByThisRun, const std::string& folder,
+                       JobServices& services) {
+    const char* ending =
+        head.named && !heldByThisRun ? "running it again adds it again" : "running it again passes it over";
+    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, ending), services);
+}
+
+// The merged file a journal of the list guards, relative to the folder, as
+// the record names it: a document ("<stem>.kml.journal"), else the
+// shapefile's shapes or the table of "<stem>.journal"; "" when none is
+// there.
+std::string GuardedLayerFile(const std::string& folder, const std::string& journal) {
+    const std::string stem = journal.substr(0, journal.size() - (sizeof kJournalEnding - 1));
+    if (stem == kCountyRecordName) return std::string();
+    const bool document = platform::FileNameOfPath(stem).find('.') != std::string::npos;
+    for (const std::string& file : document ? std::vector<std::string>{stem}
+                                            : std::vector<std::string>{stem + ".shp", stem + ".dbf"}) {
+        if (platform::KindOfPath(folder + "/" + file) == platform::PathKind::kRegular) return file;
+    }
+    return std::string();
 }
 
 // The run of `county` (empty: not known) stopped before its change was
 // committed, and its journals put its layers back.
 void TellPutBackWithout(const std::string& county, const std::string& folder, JobServices& services) {
-    const bool thisCounty = !county.empty() && county == services.CountyName();
     TellStoppedRun(county, folder,
                    (county.empty() ? std::string("A county") : county) +
                        "'s run stopped before it ended: the merged layers of " + folder +
-                       " were put back without it; " + (thisCounty ? "this run adds it" : "run it again to add it"),
+                       " were put back without it; converting it again adds it",
                    services);
 }
 
 }  // namespace
 
-bool CountyChange::Open(const std::string& folder, JobServices& services) {
+bool CountyChange::Open(const std::string& folder, JobServices& services,
+                        const std::vector<std::string>& heldBefore) {
     // Journals of a change left open stay on disk for the next run.
     journals_.clear();
     removals_.clear();
@@ -206,18 +230,18 @@ bool CountyChange::Open(const std::string& folder, JobServices& services) {
     identified_ = false;
     passedOver_.clear();
     added_.clear();
+    heldBefore_ = heldBefore;
+    // The list of the stopped run that names them goes with this run's own.
+    listPlaced_ = !heldBefore.empty();
     return record_.Load(folder_, services);
 }
 
-void CountyChange::Identify(const CountyKey* key, JobServices& services) {
+void CountyChange::Identify(const CountyKey* key) {
     identified_ = false;
     if (!open_) return;
-    if (!key) {
-        services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
-                             "layers of " + folder_ + " unchecked and is not recorded there");
-        return;
-    }
+    if (!key) return;  // said once it is added (End)
     record_.Identify(*key);
+    for (const std::string& relative : heldBefore_) record_.Hold(relative);
     key_ = *key;
     identified_ = true;
 }
@@ -236,12 +260,16 @@ bool CountyChange::Holds(const std::string& path) const {
 bool CountyChange::Record(JobServices& services, bool converted) {
     if (!open_) return true;
     if (!passedOver_.empty()) {
-        std::string files;
-        for (const std::string& path : passedOver_) files += (files.empty() ? "" : ", ") + Relative(path);
+        // Every file asked for holds it: said in short.
+        std::string files = "every merged file asked for (" + std::to_string(passedOver_.size()) + ")";
+        if (!added_.empty()) {
+            files.clear();
+            for (const std::string& path : passedOver_) files += (files.empty() ? "" : ", ") + Relative(path);
+        }
         services.ShowMessage(services.CountyName() + " (" + key_.Describe() + ") is already in " + files +
                              " of the merged layers of " + folder_ + ": it is not added again");
     }
-    return !converted || !identified_ || added_.empty() || WriteRecord(services);
+    return !converted || !identified_ || (added_.empty() && heldBefore_.empty()) || WriteRecord(services);
 }
 
 bool CountyChange::WriteRecord(JobServices& services) {
@@ -256,6 +284,8 @@ bool CountyChange::WriteRecord(JobServices& services) {
         lines += record_.Line(relative, file.made);
         if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
     }
+    // The files a stopped run of this county was added to, recorded so.
+    for (const std::string& relative : heldBefore_) lines += record_.Line(relative, false);
     Journal& journal = JournalAt(path + kJournalEnding, services);
     GuardedFile record;
     record.SyncLater(services.Kept());
@@ -299,7 +329,12 @@ bool CountyChange::End(JobServices& services, bool converted) {
     if (!open_) return true;
     open_ = false;
     for (const auto& journal : journals_) journal->Close();
+    if (!converted) listPlaced_ = false;
     const bool ended = converted ? Commit(services) : Undo(services);
+    if (converted && ended && !identified_ && !added_.empty()) {
+        services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
+                             "layers of " + folder_ + " unchecked and is not recorded there");
+    }
     journals_.clear();
     removals_.clear();
     return ended;
@@ -380,7 +415,8 @@ bool CountyChange::RemoveLeftWithoutRows() {
     return true;
 }
 
-bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
+bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std::vector<std::string>& heldBefore) {
+    heldBefore.clear();
     auto fail = [&services](const std::string& message) {
         services.WriteLogLine(message);
         services.FailCounty();
@@ -411,14 +447,31 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
         for (const std::string& relative : journals) {
             if (ThroughLink(folder, relative)) return fail(damaged);
         }
+        // A list that names its run was left by a version that kept no
+        // record: this very run of its county is held by the files its
+        // journals guard.
+        const bool thisRun = !head.ended && head.named && head.county == services.CountyName() &&
+                             head.run == services.Record();
+        for (const std::string& relative : journals) {
+            const std::string file = thisRun ? GuardedLayerFile(folder, relative) : std::string();
+            if (!file.empty()) heldBefore.push_back(file);
+        }
         for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
             if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFileDurably(path)) {
                 return cannotRemove(path);
             }
         }
-        if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
-        if (!head.ended) TellStoppedCommit(head, folder, services);
+        if (thisRun) {
+            // Its first line stays until this run's commit records the
+            // county: a run of it stopped or failed before then finds it again.
+            if (!platform::WriteWholeFile(listPath, text.substr(0, head.length)) || !platform::SyncFolder(folder)) {
+                return fail("Could not write to file " + listPath + SystemReason());
+            }
+        } else if (!platform::RemoveFileDurably(listPath)) {
+            return cannotRemove(listPath);
+        }
+        if (!head.ended) TellStoppedCommit(head, thisRun, folder, services);
     }
     // The journals left by a stopped run (one at most: each run puts back
     // those it finds before it writes its own), told once per county.

@@ -56,6 +56,8 @@ public:
     void Identify(const CountyKey& county);
     // Whether the record names `relative` as a file that holds the county.
     bool Holds(const std::string& relative) const;
+    // `relative` holds the county, whatever the record says.
+    void Hold(const std::string& relative) { holds_[relative] = true; }
     // Whether the record names `relative` at all.
     bool Knows(const std::string& relative) const { return holds_.count(relative) != 0; }
 

@@ -201,7 +201,7 @@ TEST_F(JobTest, TheSameCountyTwiceIsMergedOnce) {
     EXPECT_EQ(exitStatus_, 0);
     EXPECT_EQ(testsupport::ReadKmlPolygons(testsupport::ReadFile(out + "/county/ctycu.kml")).size(), 1u);
     EXPECT_HAS(testsupport::ReadFile(out + "/copy.log"),
-               "copy (county 25905, VERSION 1105, edition c) is already in county/ctycu.kml, metadata/met.dbf of the "
+               "copy (county 25905, VERSION 1105, edition c) is already in every merged file asked for (2) of the "
                "merged layers of " + out + ": it is not added again\n");
     // A later job of another edition into the folder is refused.
     const std::string older = County("903", '6');

@@ -7,6 +7,7 @@
 #include "conv2/conversion_dialog.h"
 #include "county_writer.h"
 #include "platform/dialog.h"
+#include "platform/paths.h"
 #include "support/county_files.h"
 #include "support/fault_job.h"
 #include "support/file_size_limit.h"
@@ -155,7 +156,7 @@ TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
             const std::string said = ReadFile(out + "/TGR25901.log").substr(logBefore);
             EXPECT_HAS(said, "Restored file ");
             EXPECT_EQ(CountOf(said, "TGR25903's run stopped before it ended: the merged layers of " + out +
-                                        " were put back without it; run it again to add it\n"),
+                                        " were put back without it; converting it again adds it\n"),
                       1);
         }
         EXPECT_TRUE(Tree(out) == Tree(ref));
@@ -217,11 +218,11 @@ TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
     ASSERT_TRUE(platform::MakeDirectory(dir / "rails"));
     WriteFile(stoppedLog, "");
     const struct {
-        std::string record, said, ending;
+        std::string record, said;
     } cases[] = {
-        {"", "A county", "run it again to add it"},
-        {"county 8\nTGR25905", "TGR25905", "run it again to add it"},
-        {"county " + std::to_string(county.baseName.size()) + "\n" + county.baseName, county.baseName, "this run adds it"},
+        {"", "A county"},
+        {"county 8\nTGR25905", "TGR25905"},
+        {"county " + std::to_string(county.baseName.size()) + "\n" + county.baseName, county.baseName},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
@@ -234,7 +235,7 @@ TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
                                 " is gone: nothing is put back for it\n");
         }
         const std::string line = c.said + "'s run stopped before it ended: the merged layers of " + dir.path() +
-                                 " were put back without it; " + c.ending + "\n";
+                                 " were put back without it; converting it again adds it\n";
         EXPECT_EQ(CountOf(log, line), 1);
         EXPECT_EQ(CountOf(ReadFile(stoppedLog), line), c.said == "TGR25905" ? 1 : 0);
         EXPECT_FALSE(Exists(journal));
@@ -532,6 +533,10 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
                                         " before its run stopped: running it again passes it over\n"),
                       1);
             EXPECT_EQ(CountOf(said, "TGR25903 (county 25903, VERSION "), 1);
+            // Held by every file asked for: said in short; else the files.
+            EXPECT_EQ(CountOf(said, ") is already in every merged file asked for (3) of the merged layers of " + out +
+                                        ": it is not added again\n"),
+                      stop.oneMoreLayer ? 0 : 1);
             EXPECT_HAS(said, " of the merged layers of " + out + ": it is not added again\n");
             EXPECT_FALSE(Exists(out + "/.pellard-committed"));
             std::map<std::string, std::string> after = Tree(out);
@@ -634,4 +639,65 @@ TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
                                                                        : "The record of counties " + path +
                                                                              " is damaged: ");
     }
+}
+
+// The commit list of a stopped run of an earlier version, which kept no
+// record and named the run's options and input: the very same run of its
+// county is held by the files its journals guard and recorded so; any
+// other county says that running it again adds it again.
+TEST(StoppedCounty, AnEarlierVersionsListOfItsRunIsHonoured) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1}), input = platform::AbsolutePath(second);
+    struct stat st {};
+    ASSERT_EQ(::stat(input.c_str(), &st), 0);
+    const std::string list = "pellard commit 8 12 TGR25903TGR25903.log " + std::to_string(options.size()) + " " +
+                             std::to_string(input.size()) + " " + std::to_string(st.st_size) + " " +
+                             std::to_string(st.st_mtim.tv_sec) + " " + std::to_string(st.st_mtim.tv_nsec) + " " +
+                             options + input + "\nrails/lkB.journal\nmetadata/met.dbf.journal\n";
+    for (const std::string& next : {second, first}) {
+        TempDir outDir;
+        const std::string out = outDir.path();
+        for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, out, options), 0);
+        std::map<std::string, std::string> never = Tree(out);
+        ASSERT_TRUE(platform::RemoveFile(out + "/.pellard-counties"));
+        WriteFile(out + "/.pellard-committed", list);
+        for (const char* journal : {"/rails/lkB.journal", "/metadata/met.dbf.journal"}) {
+            WriteFile(out + journal, "pellard journal 1\nfile 100 7\nlkB.shp");
+        }
+        const std::string log = out + (next == second ? "/TGR25903.log" : "/TGR25901.log");
+        const size_t before = ReadFile(log).size();
+        EXPECT_EQ(ConvertCounty(next, out, options), 0);
+        const std::string said = ReadFile(log).substr(before);
+        EXPECT_HAS(said, "TGR25903 was converted whole into the merged layers of " + out + " before its run stopped: " +
+                             (next == second ? "running it again passes it over\n" : "running it again adds it again\n"));
+        if (next != second) continue;
+        EXPECT_HAS(said, "TGR25903 (county 25903, VERSION 1105, edition c) is already in every merged file asked for (2)");
+        std::map<std::string, std::string> after = Tree(out);
+        EXPECT_EQ(after[".pellard-counties"],
+                  "pellard counties 1\na 25903 1105 c rails/lkB.shp\na 25903 1105 c metadata/met.dbf\n");
+        after.erase(".pellard-counties");
+        never.erase(".pellard-counties");
+        EXPECT_TRUE(after == never);
+    }
+}
+
+// A county of the older library without a type I file is said to be added
+// unchecked only when it is added.
+TEST(StoppedCounty, ACountyAddedUncheckedIsSaidOnlyWhenAdded) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path(), '6');
+    const std::string options = OldOptions('6', '3', {1}), out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    ASSERT_EQ(ConvertOldCounty(first, out, options), 0);
+    ASSERT_TRUE(platform::RemoveFile(second.substr(0, second.size() - 1) + "I"));
+    const std::string typeTwo = second.substr(0, second.size() - 1) + "2", away = typeTwo + ".away";
+    ASSERT_TRUE(platform::RenameFile(typeTwo, away));
+    EXPECT_EQ(ConvertOldCounty(second, out, options), 1);
+    EXPECT_LACKS(ReadFile(out + "/TGR25903.log"), "has no type I record");
+    ASSERT_TRUE(platform::RenameFile(away, typeTwo));
+    EXPECT_EQ(ConvertOldCounty(second, out, options), 0);
+    EXPECT_EQ(CountOf(ReadFile(out + "/TGR25903.log"), "TGR25903 has no type I record to tell it by: it is added to "
+                                                        "the merged layers of " + out + " unchecked"),
+              1);
 }

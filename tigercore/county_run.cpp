@@ -73,7 +73,7 @@ bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
     if (!change || !change->IsOpen()) return true;
     shapeio::CountyKey key;
     const bool known = ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
-    change->Identify(known ? &key : nullptr, state_.services);
+    change->Identify(known ? &key : nullptr);
     return true;
 }
 
