@@ -5,6 +5,7 @@
 #include "shapeio/guarded_file.h"
 #include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
+#include "shapeio/shapefile_parts.h"
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
@@ -225,7 +226,6 @@ bool CountyChange::Open(const std::string& folder, JobServices& services,
     removals_.clear();
     folder_ = folder;
     open_ = true;
-    listPlaced_ = false;
     listBody_ = HeadBody(std::string());
     identified_ = false;
     passedOver_.clear();
@@ -236,13 +236,17 @@ bool CountyChange::Open(const std::string& folder, JobServices& services,
     return record_.Load(folder_, services);
 }
 
-void CountyChange::Identify(const CountyKey* key) {
+void CountyChange::Identify(const CountyKey& key, bool known) {
     identified_ = false;
     if (!open_) return;
-    if (!key) return;  // said once it is added (End)
-    record_.Identify(*key);
+    // A county that cannot be told is recorded with a blank code, so that
+    // the record gives the size it leaves each file.
+    CountyKey recorded = key;
+    if (!known) recorded.code.clear();
+    record_.Identify(recorded);
+    key_ = recorded;
+    if (!known) return;  // said once it is added (End)
     for (const std::string& relative : heldBefore_) record_.Hold(relative);
-    key_ = *key;
     identified_ = true;
 }
 
@@ -257,6 +261,26 @@ bool CountyChange::Holds(const std::string& path) const {
            platform::KindOfPath(path, &size) == platform::PathKind::kRegular && size > 0;
 }
 
+bool CountyChange::Agrees(const std::string& path, JobServices& services) const {
+    if (!open_) return true;
+    for (const AddedFile& file : added_) {
+        if (file.path == path) return true;  // the county's own change
+    }
+    if (EndsWith(path, ".shp") && !MergedShapefileWhole(path, services)) return false;
+    const long long recorded = record_.LastSize(Relative(path));
+    long long size = 0;
+    if (recorded < 0 || platform::KindOfPath(path, &size) != platform::PathKind::kRegular || size == recorded) {
+        return true;
+    }
+    services.WriteLogLine("The merged file " + path + " and the record of counties " + folder_ + "/" +
+                          kCountyRecordName + " disagree: the file is " + std::to_string(size) +
+                          " bytes long, the record says " + std::to_string(recorded) +
+                          " after the last county it names there. Remove that file (or the whole folder) to make it "
+                          "anew with every county that asks for it");
+    services.FailCounty();
+    return false;
+}
+
 bool CountyChange::Record(JobServices& services, bool converted) {
     if (!open_) return true;
     if (!passedOver_.empty()) {
@@ -269,28 +293,42 @@ bool CountyChange::Record(JobServices& services, bool converted) {
         services.ShowMessage(services.CountyName() + " (" + key_.Describe() + ") is already in " + files +
                              " of the merged layers of " + folder_ + ": it is not added again");
     }
-    return !converted || !identified_ || (added_.empty() && heldBefore_.empty()) || WriteRecord(services);
+    return !converted || (added_.empty() && (!identified_ || heldBefore_.empty())) || WriteRecord(services);
 }
+
+namespace {
+
+// The size of the file `path` now; 0 when it is not there.
+long long SizeNow(const std::string& path) {
+    long long size = 0;
+    return platform::KindOfPath(path, &size) == platform::PathKind::kRegular ? size : 0;
+}
+
+}  // namespace
 
 bool CountyChange::WriteRecord(JobServices& services) {
     const std::string path = folder_ + "/" + kCountyRecordName;
-    std::string lines = record_.Begun() ? std::string() : CountyRecord::FirstLine();
+    // A record of version 1 is written again whole, with sizes.
+    const bool appended = record_.Begun() && record_.Version() == 2;
+    std::string lines = appended ? std::string() : CountyRecord::FirstLine() + record_.LinesWithSizes(folder_);
     // Files continued that the record does not know hold counties merged
     // before it was kept.
     std::string unchecked;
     for (const AddedFile& file : added_) {
         const std::string relative = Relative(file.path);
         if (!NameInFolderOrBelow(relative)) continue;
-        lines += record_.Line(relative, file.made);
+        lines += record_.Line(relative, file.made, SizeNow(file.path));
         if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
     }
     // The files a stopped run of this county was added to, recorded so.
-    for (const std::string& relative : heldBefore_) lines += record_.Line(relative, false);
+    for (const std::string& relative : identified_ ? heldBefore_ : std::vector<std::string>()) {
+        lines += record_.Line(relative, false, SizeNow(folder_ + "/" + relative));
+    }
     Journal& journal = JournalAt(path + kJournalEnding, services);
     GuardedFile record;
     record.SyncLater(services.Kept());
-    const bool opened = record_.Begun() ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
-                                        : record.Create(path, &journal);
+    const bool opened = appended ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
+                                 : record.Create(path, &journal);
     if (!opened || !WriteAll(record.get(), lines) || !record.Close() || !record.Keep()) {
         services.WriteLogLine("Could not write to file " + path + SystemReason());
         services.FailCounty();
@@ -307,7 +345,10 @@ bool CountyChange::WriteRecord(JobServices& services) {
 
 bool AlreadyMerged(JobServices& services, const std::string& path) {
     CountyChange* change = services.Change();
-    if (!change || !change->Holds(path)) return false;
+    if (!change || !change->IsOpen()) return false;
+    // A county that failed writes nothing more.
+    if (services.CountyFailed() || !change->Agrees(path, services)) return true;
+    if (!change->Holds(path)) return false;
     change->PassOver(path);
     return true;
 }
@@ -333,7 +374,7 @@ bool CountyChange::End(JobServices& services, bool converted) {
     const bool ended = converted ? Commit(services) : Undo(services);
     if (converted && ended && !identified_ && !added_.empty()) {
         services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
-                             "layers of " + folder_ + " unchecked and is not recorded there");
+                             "layers of " + folder_ + " unchecked, and converting it again adds it again");
     }
     journals_.clear();
     removals_.clear();
@@ -375,6 +416,17 @@ bool CountyChange::Commit(JobServices& services) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
                               " could not be written" + SystemReason());
         services.FailCounty();
+        listPlaced_ = false;
+        // A list that may stand says the change was committed: it goes, for
+        // good, before any file is put back. One that cannot go is left with
+        // every journal: the county is in the merged layers, and the next
+        // run finishes the commit it names.
+        if (platform::KindOfPath(listPath) != platform::PathKind::kMissing && !platform::RemoveFileDurably(listPath) &&
+            platform::KindOfPath(listPath) != platform::PathKind::kMissing) {
+            services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the merged layers of " +
+                                  folder_ + " hold the county, and the next run there finishes its commit");
+            return false;
+        }
         Undo(services);
         return false;
     }

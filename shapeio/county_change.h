@@ -34,10 +34,18 @@ public:
     const std::string& Folder() const { return folder_; }
     // The edition characters of the counties the folder's record holds.
     const std::string& RecordedEditions() const { return record_.Editions(); }
-    // The county as the folder's record knows it (`key`; none: a county
-    // that cannot be told, which is added unchecked and not recorded), once
-    // its records tell it and before any merged file is opened.
-    void Identify(const CountyKey* key);
+    // The county as the folder's record knows it (`key`; not `known`: a
+    // county that cannot be told, which is added unchecked: the record gives
+    // the sizes it leaves but never takes it for held), once its records
+    // tell it and before any merged file is opened.
+    void Identify(const CountyKey& key, bool known);
+    // Whether the merged file `path` agrees with the folder's record, before
+    // the county relies on the record for it: the file is as long as the
+    // record's last line of it says (a record of version 1, a file it does
+    // not name or one that is not there agree), and a shapefile has all its
+    // files or none (shapefile_parts.h). False (logged, the county failed)
+    // when they disagree.
+    bool Agrees(const std::string& path, JobServices& services) const;
     // Whether the merged file `path` holds the county already: the record
     // names it so, and the file is there and not empty.
     bool Holds(const std::string& path) const;
@@ -107,7 +115,9 @@ private:
 
 // Whether the county of `services` is in the merged file `path` already
 // (its folder's record says so): the file is passed over for it, which the
-// county says at its end (CountyChange::Record). False when the county
+// county says at its end (CountyChange::Record). True too when the county
+// has failed, or fails here because the file and the record disagree
+// (CountyChange::Agrees): nothing more is written. False when the county
 // makes no change of merged files.
 bool AlreadyMerged(JobServices& services, const std::string& path);
 // The county of `services` was added to the merged file `path` (`made`: the

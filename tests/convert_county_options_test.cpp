@@ -204,3 +204,29 @@ TEST(ConvertCountyOptions, AMergedFolderTakesOneEdition) {
     after.erase("TGR25903.log");
     EXPECT_TRUE(after == before);
 }
+
+// What stands at a journal's path (a text file, a folder, a FIFO, a link)
+// is named by the line of convert_county, not the layer it keeps from
+// being continued.
+TEST(ConvertCountyOptions, TheLineNamesWhatStandsWhereAJournalGoes) {
+    testsupport::TempDir dir;
+    const auto [first, second] = testsupport::WriteTwoCounties(dir.path());
+    std::string options, error;
+    ASSERT_TRUE(convertcounty::MakeOptions('c', {"9", "79=3"}, options, error));
+    for (const std::string kind : {"text", "folder", "fifo", "link"}) {
+        SCOPED_TRACE(kind);
+        const std::string out = dir / kind, journal = out + "/county/ctycu.kml.journal";
+        ASSERT_TRUE(platform::MakeDirectory(out));
+        std::ostringstream said, err;
+        ASSERT_EQ(convertcounty::RunCommandLine({first, out, options}, said, err), 0);
+        const bool made = kind == "text"     ? (testsupport::WriteFile(journal, "my notes\n"), true)
+                          : kind == "folder" ? platform::MakeDirectory(journal)
+                          : kind == "fifo"   ? ::mkfifo(journal.c_str(), 0644) == 0
+                                             : ::symlink((dir / "elsewhere").c_str(), journal.c_str()) == 0;
+        ASSERT_TRUE(made);
+        EXPECT_EQ(convertcounty::RunCommandLine({second, out, options}, said, err), 1);
+        EXPECT_HAS(err.str(), "/TGR25903.log: " + (kind == "link" ? "Refused the symbolic link " + journal
+                                                                   : "The file " + journal +
+                                                                         " stands where the journal of its layer goes"));
+    }
+}

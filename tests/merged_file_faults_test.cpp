@@ -84,15 +84,20 @@ TEST(MergedFileFaults, UndoGivesBackTheBytesOfAReplacedFile) {
     }
 }
 
-// A merged shapefile whose index file is gone or empty while its shapes or
-// its table are there fails the county naming the index file; the three
-// files stay as they are.
-TEST(MergedFileFaults, LostIndexKeepsTheLayer) {
+// A merged shapefile that lacks some of its files (or whose index file is
+// empty) fails the county naming them; the files there stay as they are.
+TEST(MergedFileFaults, AShapefileIsContinuedOnlyWhole) {
     const struct {
         std::vector<std::string> removed;
         bool emptied;       // the index file is left empty
-        const char* there;  // the file the line names
-    } cases[] = {{{"lkA.shx"}, false, "lkA.shp"}, {{}, true, "lkA.shp"}, {{"lkA.shx", "lkA.shp"}, false, "lkA.dbf"}};
+        const char* said;   // what the line says after "is not whole: "
+    } cases[] = {
+        {{"lkA.shx"}, false, "lkA.shp and lkA.dbf are there without lkA.shx"},
+        {{}, true, "lkA.shp and lkA.dbf are there without lkA.shx (the index file is empty)"},
+        {{"lkA.shx", "lkA.shp"}, false, "lkA.dbf is there without lkA.shp and lkA.shx"},
+        {{"lkA.dbf"}, false, "lkA.shp and lkA.shx are there without lkA.dbf"},
+        {{"lkA.shp"}, false, "lkA.shx and lkA.dbf are there without lkA.shp"},
+    };
     for (const auto& c : cases) {
         TempDir dir;
         const shapeio::LayerOutput output{dir.path() + "/", "lkA", '3'};
@@ -108,9 +113,9 @@ TEST(MergedFileFaults, LostIndexKeepsTheLayer) {
         shapeio::ShapefileLayerWriter next(second);
         EXPECT_FALSE(next.Open(output, shapeio::kShapePolyLine, kIdFields));
         EXPECT_TRUE(second.failed);
-        EXPECT_EQ(second.log, "Could not append to file " + (dir / "lkA.shx") + " (it is " +
-                                  (c.emptied ? "empty" : "missing") + " while " + (dir / c.there) + " is there)\n");
-        EXPECT_TRUE(FolderFiles(dir.path()) == before) << c.there;
+        EXPECT_EQ(second.log, "The merged shapefile " + (dir / "lkA") + " is not whole: " + c.said +
+                                  "; its files go together: remove all of them to make the layer anew\n");
+        EXPECT_TRUE(FolderFiles(dir.path()) == before) << c.said;
     }
 }
 
@@ -123,6 +128,9 @@ TEST(MergedFileFaults, DocumentWithoutClosingLineFailsTheCounty) {
     const std::string out = dir / "out", document = out + "/county/ctycu.kml", options = Options('c', '3', {1, 9});
     ASSERT_TRUE(platform::MakeDirectory(out));
     ASSERT_EQ(ConvertCounty(first, out, options), 0);
+    // A folder merged before its record was kept: the document cannot be
+    // checked against it.
+    ASSERT_TRUE(platform::RemoveFile(out + "/.pellard-counties"));
     std::string text = ReadFile(document);
     WriteFile(document, text.erase(text.rfind("</Document>")));
     const std::map<std::string, std::string> before = FolderFiles(out);
@@ -133,4 +141,120 @@ TEST(MergedFileFaults, DocumentWithoutClosingLineFailsTheCounty) {
     std::map<std::string, std::string> after = FolderFiles(out);
     after.erase("TGR25903.log");
     EXPECT_TRUE(after == before);
+}
+
+// The record is checked against the files a county asks for before it
+// relies on them: cut short, without a line, copied from another folder, or
+// beside a file put back from a copy, or a shapefile without its table, and
+// the county fails naming the file, the folder as it was. A record of
+// version 1 is continued unchecked and written again with sizes.
+TEST(MergedFileFaults, TheRecordAndItsFilesMustAgree) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1, 9});
+    const std::string record = "/.pellard-counties", ctycu = "/county/ctycu.kml";
+    const struct {
+        const char* name;
+        const char* file;  // the file named
+    } cases[] = {{"cut short", "/metadata/met.dbf"},     {"a line removed", "/county/ctycu.kml"},
+                 {"from another folder", "/rails/lkB.shp"}, {"a file put back", "/county/ctycu.kml"},
+                 {"no table", "/rails/lkB"},                {"version 1", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir outDir;
+        const std::string out = outDir.path(), alone = dir / c.name, name = c.name;
+        ASSERT_TRUE(platform::MakeDirectory(alone));
+        ASSERT_EQ(ConvertCounty(first, alone, options) + ConvertCounty(first, out, options), 0);
+        const std::string copy = ReadFile(out + ctycu);
+        std::vector<std::string> kept = TextLines(ReadFile(out + record));
+        if (name == "version 1") {
+            kept[0] = "pellard counties 1";
+            for (size_t i = 1; i < kept.size(); ++i) kept[i].erase(15, kept[i].find(' ', 15) - 14);
+        } else {
+            ASSERT_EQ(ConvertCounty(second, out, options), 0);
+            kept = TextLines(ReadFile(name == "from another folder" ? alone + record : out + record));
+        }
+        if (name == "cut short") kept.pop_back();
+        if (name == "a line removed") kept.erase(kept.end() - 2);
+        if (name == "a file put back") WriteFile(out + ctycu, copy);
+        if (name == "no table") {
+            ASSERT_TRUE(platform::RemoveFile(out + "/rails/lkB.dbf"));
+        }
+        std::string text;
+        for (const std::string& line : kept) text += line + "\n";
+        WriteFile(out + record, text);
+        if (!c.file) {
+            // Written again with the sizes of its files, which the county
+            // run again finds.
+            for (int run = 0; run < 2; ++run) ASSERT_EQ(ConvertCounty(second, out, options), 0);
+            kept = TextLines(ReadFile(out + record));
+            EXPECT_EQ(kept.size(), 7u);
+            EXPECT_EQ(kept[0], "pellard counties 2");
+            EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "is already in every merged file asked for (3)");
+            continue;
+        }
+        std::map<std::string, std::string> before = FolderFiles(out);
+        EXPECT_EQ(ConvertCounty(second, out, options), 1);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"),
+                   name == "no table" ? "The merged shapefile " + out + c.file + " is not whole: "
+                                      : "The merged file " + out + c.file + " and the record of counties " + out +
+                                            record + " disagree: the file is ");
+        std::map<std::string, std::string> after = FolderFiles(out);
+        for (auto* files : {&before, &after}) files->erase("TGR25903.log");
+        EXPECT_TRUE(after == before);
+    }
+}
+
+// A merged county is known by the code all its type I rows give: rows of
+// two codes, or a blank one, fail the county naming them before anything
+// is written; so does a type I file that cannot be read (the older library
+// reads it later).
+TEST(MergedFileFaults, ACountyIsKnownByAllItsTypeIRows) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    EXPECT_TRUE(platform::MakeDirectory(dir / "older"));
+    const auto older = WriteTwoCounties(dir / "older", '6');
+    const std::string rti = second.substr(0, second.size() - 1) + "I", records = ReadFile(rti);
+    const struct {
+        const char* code;  // the first row's, or every row's when blank
+        const char* said;
+    } cases[] = {{"25901", "give the county codes 25901, 25903, where"}, {"     ", "give the county code (blank), where"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        TempDir outDir;
+        const std::string out = outDir.path(), options = Options('c', '3', {1, 9});
+        ASSERT_EQ(ConvertCounty(first, out, options), 0);
+        std::vector<std::string> rows;
+        for (std::string row : TextLines(records)) {
+            if (!row.empty() && row.back() == '\r') row.pop_back();
+            if (rows.empty() || c.code[0] == ' ') row.replace(5, 5, c.code);
+            if (!row.empty()) rows.push_back(row);
+        }
+        WriteFile(rti, CrlfJoined(rows));
+        const std::map<std::string, std::string> before = FolderFiles(out);
+        EXPECT_EQ(ConvertCounty(second, out, options), 1);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The type I records of " + rti + " " + c.said +
+                                                        " a county's records give one: TGR25903 cannot be told "
+                                                        "from the other counties of the merged layers of " + out);
+        std::map<std::string, std::string> after = FolderFiles(out);
+        after.erase("TGR25903.log");
+        EXPECT_TRUE(after == before);
+    }
+    // Root reads any file: the county runs as nobody then.
+    const std::string out = dir / "out", olderRti = older.second.substr(0, older.second.size() - 1) + "I";
+    ASSERT_TRUE(platform::MakeDirectory(out) && ::chmod(out.c_str(), 0777) == 0 &&
+                ::chmod(dir.path().c_str(), 0755) == 0 && ::chmod(olderRti.c_str(), 0) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool asNobody = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+        const int status = ConvertOldCounty(older.second, out, OldOptions('6', '3', {1}));
+        ::_exit(asNobody && status == 1 &&
+                        ReadFile(out + "/TGR25903.log").find("Could not read the type I file " + olderRti +
+                                                             " (permission denied): TGR25903 cannot be told") !=
+                            std::string::npos && !Exists(out + "/rails")
+                    ? 0
+                    : 1);
+    }
+    int status = 1;
+    EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }

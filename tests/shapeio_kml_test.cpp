@@ -236,15 +236,6 @@ TEST(KmlDocument, MergedDocumentGainsOneFolderPerCounty) {
               ReadFile(dir / "ctycu.kml"));
 }
 
-TEST(KmlDocument, MergedDocumentWithTextBehindItsEnd) {
-    testsupport::TempDir dir;
-    testsupport::WriteFile(dir / "ctycu.kml", Crlf(std::string(kHead) + "\n</Document></kml>\n\n\n<!-- old tail -->\n"));
-    WriteScratch(dir.path(), {});
-    EXPECT_TRUE(WriteKml(dir, '3', "25027", false).result);
-    EXPECT_EQ(Crlf(std::string(kHead) + "\n<Folder><name>25027</name><open>0</open></Folder>\n\n</Document></kml>"),
-              ReadFile(dir / "ctycu.kml"));
-}
-
 TEST(KmlText, EscapedAndTranscoded) {
     EXPECT_EQ("Fish &amp; Chips &lt;b&gt;", shapeio::KmlText("Fish & Chips <b>"));
     EXPECT_EQ("Espa\xC3\xB1ola", shapeio::KmlText("Espa\xF1ola"));       // Latin-1 ñ
@@ -336,19 +327,28 @@ TEST(KmlFailure, MergedDocumentWithoutEnd) {
 
 // A merged document is continued only where a layer of this writer ends:
 // one whose last </Document> follows other text on its line (a one-line
-// document of another program, the end of a placemark) is refused and left
-// as it was; a line end an editor put after the closing text is welcome.
+// document of another program, the end of a placemark), or with anything
+// but blanks after its </kml> (a comment, another line), is refused and
+// left as it was; a line end an editor put after the closing text is
+// welcome.
 TEST(KmlFailure, MergedDocumentEndedByAnotherProgram) {
-    const std::string foreign[] = {"<kml><Document><Placemark><name>x</name></Placemark></Document></kml>",
-                                   Crlf(std::string(kHead) + "<Placemark><name>x</name></Placemark></Document></kml>")};
-    for (const std::string& text : foreign) {
+    const std::string before = "other text stands before its last </Document> on its line",
+                      after = "other text follows its last </Document> and </kml>";
+    const std::string ended = std::string(kHead) + "\n</Document></kml>\n";
+    const struct {
+        std::string text, said;
+    } foreign[] = {{"<kml><Document><Placemark><name>x</name></Placemark></Document></kml>", before},
+                   {Crlf(std::string(kHead) + "<Placemark><name>x</name></Placemark></Document></kml>"), before},
+                   {Crlf(ended + "<!-- made elsewhere -->\n"), after},
+                   {Crlf(ended + "another line"), after}};
+    for (const auto& [text, said] : foreign) {
         testsupport::TempDir dir;
         testsupport::WriteFile(dir / "ctycu.kml", text);
         WriteScratch(dir.path(), {{1, "A", {Clockwise(0, 0, 2, 2)}}});
         KmlRun run = WriteKml(dir, '3', "25027", false);
         EXPECT_FALSE(run.result);
         EXPECT_EQ("The merged document " + (dir / "ctycu.kml") + " does not end as a layer of this program does: " +
-                      "other text stands before its last </Document> on its line; it is left as it is\n",
+                      said + "; it is left as it is\n",
                   run.services.log);
         EXPECT_EQ(text, ReadFile(dir / "ctycu.kml"));
         EXPECT_TRUE(ScratchFilesGone(dir));
@@ -395,7 +395,7 @@ TEST(KmlFailure, UnwritableFolder) {
     EXPECT_FALSE(shapeio::KML_Write_Polygons(services, output, {"tgr25025", "25025", false}, scratch, "ctycu", kFields,
                                              kRecordLength, "NAME"));
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not open file " + output.Path(".kml") + "\n", services.log);
+    EXPECT_EQ("Could not open file " + output.Path(".kml") + " (no such file or directory)\n", services.log);
 }
 
 TEST(KmlFailure, FullDiskKeepsTheEarlierCounties) {

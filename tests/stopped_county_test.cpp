@@ -16,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <csignal>
+#include <cstring>
 #include <cstddef>
 #include <fcntl.h>
 #include <linux/filter.h>
@@ -290,6 +293,28 @@ TEST(StoppedCounty, TheUsersJournalsAreLeftAlone) {
 
 namespace {
 
+// From now on every fsync and fdatasync of the process goes to `onSync`
+// (SIGSYS) instead of the kernel.
+void TrapSyncs(void (*onSync)(int, siginfo_t*, void*)) {
+    struct sigaction action {};
+    action.sa_sigaction = onSync;
+    action.sa_flags = SA_SIGINFO;
+    ::sigaction(SIGSYS, &action, nullptr);
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const long call : {static_cast<long>(__NR_fsync), static_cast<long>(__NR_fdatasync)}) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+        ::_exit(3);
+    }
+}
+
+// The trapped call's result: 0 (done) or -EIO.
+void SyncResult(void* context, long result) { static_cast<ucontext_t*>(context)->uc_mcontext.gregs[REG_RAX] = result; }
+
 // Stops the process at its `count`-th fsync (or fdatasync) from the moment
 // the layer text of its progress dialog becomes `layer`: the calls before
 // are passed over as if they succeeded.
@@ -299,30 +324,66 @@ public:
     void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
         if (armed_ || control.id != vornak2::ConversionDialog::kLayerId || control.text != layer_) return;
         armed_ = true;
-        struct sigaction action {};
-        action.sa_sigaction = OnSync;
-        action.sa_flags = SA_SIGINFO;
-        ::sigaction(SIGSYS, &action, nullptr);
-        std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-        for (const long call : {static_cast<long>(__NR_fsync), static_cast<long>(__NR_fdatasync)}) {
-            filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
-            filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
-        }
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-        const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
-            ::_exit(3);
-        }
+        TrapSyncs(OnSync);
     }
 
 private:
     static void OnSync(int, siginfo_t*, void* context) {
         if (--left_ == 0) ::raise(SIGKILL);
-        static_cast<ucontext_t*>(context)->uc_mcontext.gregs[REG_RAX] = 0;
+        SyncResult(context, 0);
     }
     static inline volatile sig_atomic_t left_ = 0;
     std::string layer_;
+    bool armed_ = false;
+};
+
+// What a flush of the run meets: success, an I/O error, or a stop.
+enum class Flush { kDone, kFailed, kStopped };
+
+// Passes over every flush of the county's run as if it succeeded, from its
+// dialog's first control on, but for the flush of `target` (a file, or the
+// folder once `when` stands there), which meets `atTarget`, and the
+// `later`-th flush after that one, which meets `atLater`.
+class FlushAt : public platform::SilentRenderer {
+public:
+    FlushAt(const std::string& target, const std::string& when, Flush atTarget, int later = 0,
+            Flush atLater = Flush::kDone) {
+        std::snprintf(target_, sizeof target_, "%s", target.c_str());
+        std::snprintf(when_, sizeof when_, "%s", when.c_str());
+        atTarget_ = atTarget;
+        later_ = later;
+        atLater_ = atLater;
+        met_ = false;
+    }
+    void ControlChanged(const platform::Dialog&, const platform::Control&) override {
+        if (armed_) return;
+        armed_ = true;
+        TrapSyncs(OnSync);
+    }
+
+private:
+    static void Meet(Flush flush, void* context) {
+        if (flush == Flush::kStopped) ::raise(SIGKILL);
+        SyncResult(context, flush == Flush::kFailed ? -EIO : 0);
+    }
+    static void OnSync(int, siginfo_t*, void* context) {
+        char link[32] = "/proc/self/fd/", path[PATH_MAX] = {};
+        long fd = static_cast<ucontext_t*>(context)->uc_mcontext.gregs[REG_RDI];
+        char digits[16];
+        int n = 0;
+        do digits[n++] = static_cast<char>('0' + fd % 10); while ((fd /= 10) > 0 && n < 15);
+        for (size_t at = std::strlen(link); n > 0; ++at) link[at] = digits[--n];
+        const ssize_t length = ::readlink(link, path, sizeof path - 1);
+        const bool target = length > 0 && std::strcmp(path, target_) == 0 && (!when_[0] || ::access(when_, F_OK) == 0);
+        if (!met_ && target) {
+            met_ = true;
+            return Meet(atTarget_, context);
+        }
+        Meet(met_ && later_ > 0 && --later_ == 0 ? atLater_ : Flush::kDone, context);
+    }
+    static inline char target_[PATH_MAX], when_[PATH_MAX];
+    static inline Flush atTarget_, atLater_;
+    static inline volatile sig_atomic_t later_ = 0, met_ = 0;
     bool armed_ = false;
 };
 
@@ -613,8 +674,9 @@ TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
 }
 
 // A record of counties planted in the folder that is not one this program
-// keeps (a line of another form or naming a file outside the folder, no
-// first line of its own, a last line cut), no file, or a link: the run
+// keeps (a line of another form, of another version or naming a file
+// outside the folder, no first line of its own, a last line cut), no file,
+// or a link: the run
 // fails before it touches anything, and the record is left for a person.
 TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
     TempDir dir;
@@ -622,7 +684,9 @@ TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
     const std::string options = Options('c', '3', {1});
     const std::string sound = "pellard counties 1\nn 25901 1105 c rails/lkB.shp\n";
     const std::string cases[] = {sound + "a 25903 1105 c ../victim.kml\n", sound + "n 25903 1105 c\n",
-                                 "pellard counties 2\n", sound.substr(0, sound.size() - 1), "", "link"};
+                                 "pellard counties 3\n", "pellard counties 2\nn 25901 1105 c rails/lkB.shp\n",
+                                 "pellard counties 2\nn 25901 1105 c 12x rails/lkB.shp\n",
+                                 sound.substr(0, sound.size() - 1), "", "link"};
     for (const std::string& record : cases) {
         SCOPED_TRACE(record);
         TempDir outDir;
@@ -674,8 +738,9 @@ TEST(StoppedCounty, AnEarlierVersionsListOfItsRunIsHonoured) {
         if (next != second) continue;
         EXPECT_HAS(said, "TGR25903 (county 25903, VERSION 1105, edition c) is already in every merged file asked for (2)");
         std::map<std::string, std::string> after = Tree(out);
-        EXPECT_EQ(after[".pellard-counties"],
-                  "pellard counties 1\na 25903 1105 c rails/lkB.shp\na 25903 1105 c metadata/met.dbf\n");
+        EXPECT_EQ(after[".pellard-counties"], "pellard counties 2\na 25903 1105 c " + std::to_string(after["rails/lkB.shp"].size()) +
+                                                  " rails/lkB.shp\na 25903 1105 c " +
+                                                  std::to_string(after["metadata/met.dbf"].size()) + " metadata/met.dbf\n");
         after.erase(".pellard-counties");
         never.erase(".pellard-counties");
         EXPECT_TRUE(after == never);
@@ -700,4 +765,63 @@ TEST(StoppedCounty, ACountyAddedUncheckedIsSaidOnlyWhenAdded) {
     EXPECT_EQ(CountOf(ReadFile(out + "/TGR25903.log"), "TGR25903 has no type I record to tell it by: it is added to "
                                                         "the merged layers of " + out + " unchecked"),
               1);
+}
+
+// A commit that fails once its list is placed (the folder's flush after it
+// gives EIO) puts the layers back and leaves nothing that says the county
+// was committed; a stop or another error at any flush of that put-back
+// leaves a folder that the job run again completes as one never stopped.
+TEST(StoppedCounty, AFailedCommitIsNeverTakenForAFinishedOne) {
+    TempDir dir;
+    const std::string first = countygen::WriteCounty(Spec("901"), dir.path()).type1Path;
+    const std::string second = countygen::WriteCounty(Spec("903"), dir.path()).type1Path;
+    const std::string options = Options('c', '3', {1}), ref = dir / "ref";
+    ASSERT_TRUE(platform::MakeDirectory(ref));
+    for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, ref, options), 0);
+    bool reached = true;
+    for (int later = 0; reached; ++later) {
+        for (const Flush atLater : {Flush::kStopped, Flush::kFailed}) {
+            if (later == 0 && atLater == Flush::kFailed) continue;
+            SCOPED_TRACE(std::to_string(later) + (atLater == Flush::kFailed ? " failed" : " stopped"));
+            TempDir outDir;
+            const std::string out = platform::AbsolutePath(outDir.path()), list = out + "/.pellard-committed";
+            ASSERT_EQ(ConvertCounty(first, out, options), 0);
+            const std::map<std::string, std::string> before = Tree(out);
+            FlushAt flush(out, list, Flush::kFailed, later, atLater);
+            const int signal = StopSignal(flush, [&] { ConvertCounty(second, out, options); });
+            if (later > 0 && atLater == Flush::kStopped) reached = signal == SIGKILL;
+            const std::string log = ReadFile(out + "/TGR25903.log");
+            EXPECT_HAS(log, "Could not commit the merged layers of " + out + ": " + list +
+                                " could not be written (input/output error)\n");
+            EXPECT_FALSE(Exists(list));
+            if (later == 0) {
+                std::map<std::string, std::string> after = Tree(out);
+                after.erase("TGR25903.met");
+                EXPECT_TRUE(after == before);
+            }
+            EXPECT_EQ(ConvertCounty(first, out, options) + ConvertCounty(second, out, options), 0);
+            EXPECT_LACKS(ReadFile(out + "/TGR25903.log").substr(log.size()), "was converted whole");
+            EXPECT_TRUE(Tree(out) == Tree(ref));
+        }
+    }
+}
+
+// A run stopped after it appended to the record of counties and before its
+// commit has the record put back with the layers: the job run again holds
+// each county once.
+TEST(StoppedCounty, AStopBeforeTheCommitPutsTheRecordBack) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1}), ref = dir / "ref";
+    ASSERT_TRUE(platform::MakeDirectory(ref));
+    for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, ref, options), 0);
+    TempDir outDir;
+    const std::string out = platform::AbsolutePath(outDir.path());
+    ASSERT_EQ(ConvertCounty(first, out, options), 0);
+    const std::string record = ReadFile(out + "/.pellard-counties");
+    FlushAt flush(out + "/.pellard-counties", "", Flush::kStopped);
+    ASSERT_EQ(StopSignal(flush, [&] { ConvertCounty(second, out, options); }), SIGKILL);
+    EXPECT_GT(ReadFile(out + "/.pellard-counties").size(), record.size());
+    EXPECT_EQ(ConvertCounty(first, out, options) + ConvertCounty(second, out, options), 0);
+    EXPECT_TRUE(Tree(out) == Tree(ref));
 }

@@ -72,8 +72,17 @@ bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
     shapeio::CountyChange* change = state_.services.Change();
     if (!change || !change->IsOpen()) return true;
     shapeio::CountyKey key;
-    const bool known = ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
-    change->Identify(known ? &key : nullptr);
+    const CountyKeyReading reading =
+        ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
+    if (!reading.failure.empty()) {
+        const std::string county = state_.services.CountyName();
+        state_.services.WriteLogLine(reading.failure + ": " + county +
+                                     " cannot be told from the other counties of the merged layers of " +
+                                     change->Folder() + " and is not added to them");
+        state_.services.FailCounty();
+        return false;
+    }
+    change->Identify(key, reading.known);
     return true;
 }
 

@@ -86,8 +86,9 @@ protected:
     // Tells the county's change of merged files which county it is
     // (county_key.h), from its type 1 file and the type I file of
     // `typeISuffix`, whose records carry the county code in the 5 columns
-    // from `codeColumn`; before any merged file is opened. False when the
-    // county has been abandoned.
+    // from `codeColumn`; before any merged file is opened. A county whose
+    // type I rows do not give one code, or whose files cannot be read, fails
+    // (logged): false when the county has been abandoned.
     bool IdentifyCounty(const std::string& typeISuffix, int codeColumn);
     // The county's files let go once the library has released its tables
     // (EndCountyFiles). Whether the county stands converted.
