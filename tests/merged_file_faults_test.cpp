@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "county_writer.h"
 #include "platform/private_file.h"
 #include "shapeio/journal.h"
 #include "shapeio/shapefile_layer_writer.h"
@@ -257,4 +258,22 @@ TEST(MergedFileFaults, ACountyIsKnownByAllItsTypeIRows) {
     }
     int status = 1;
     EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// Two releases of one county with one edition character (2005 First and
+// Second Edition, VERSION 0505 and 1105) are two counties of the record:
+// both are added.
+TEST(MergedFileFaults, TwoReleasesOfACountyAreBothAdded) {
+    TempDir dir;
+    const std::string out = dir / "out";
+    ASSERT_TRUE(platform::MakeDirectory(out));
+    for (const int version : {505, 1105}) {
+        const std::string in = dir / std::to_string(version);
+        ASSERT_TRUE(platform::MakeDirectory(in));
+        countygen::CountySpec spec;
+        spec.version = version;
+        EXPECT_EQ(ConvertCounty(countygen::WriteCounty(spec, in).type1Path, out, Options('c', '3', {9})), 0);
+    }
+    EXPECT_EQ(CountOf(ReadFile(out + "/county/ctycu.kml"), "<Folder><name>25901</name>"), 2);
+    EXPECT_LACKS(ReadFile(out + "/TGR25901.log"), "is already in");
 }
