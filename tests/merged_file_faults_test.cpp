@@ -204,6 +204,17 @@ TEST(MergedFileFaults, TheRecordAndItsFilesMustAgree) {
         for (auto* files : {&before, &after}) files->erase("TGR25903.log");
         EXPECT_TRUE(after == before);
     }
+    // The older library's node layer put back from a copy.
+    const std::string out = dir / "older", nodes = out + "/rails/ndB.shp";
+    ASSERT_TRUE(platform::MakeDirectory(out) && platform::MakeDirectory(dir / "older-in"));
+    const auto older = WriteTwoCounties(dir / "older-in", '6');
+    const std::string oldOptions = OldOptions('6', '3', {1});
+    ASSERT_EQ(ConvertOldCounty(older.first, out, oldOptions), 0);
+    const std::string copy = ReadFile(nodes);
+    ASSERT_EQ(ConvertOldCounty(older.second, out, oldOptions), 0);
+    WriteFile(nodes, copy);
+    EXPECT_EQ(ConvertOldCounty(older.second, out, oldOptions), 1);
+    EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The merged file " + nodes + " and the record of counties ");
 }
 
 // A merged county is known by the code all its type I rows give: rows of
