@@ -107,17 +107,12 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
     const std::string shut = dir / "shut";
     ASSERT_TRUE(platform::MakeDirectory(shut));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755) | ::chmod(shut.c_str(), 0555), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+    EXPECT_TRUE(testsupport::HoldsAsNobody([&] {
         std::ostringstream said, err;
         const int status = convertcounty::RunCommandLine({dir / "TGR25901.RT1", shut, options}, said, err);
-        const bool told = err.str() == "convert_county: the output folder " + shut + " cannot be written (Permission denied)\n";
-        ::_exit(status == 2 && told && platform::ListDirectory(shut).empty() ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return status == 2 && platform::ListDirectory(shut).empty() &&
+               err.str() == "convert_county: the output folder " + shut + " cannot be written (Permission denied)\n";
+    }));
 }
 
 // A county run twice into a merged folder is added once: the second run
@@ -177,56 +172,39 @@ TEST(ConvertCountyOptions, TheLineOfTheStepThatGaveUpIsNamed) {
 
 // A merged folder holds one edition: a TIGER 2000 county given to the
 // folder of a 2005 county is refused before anything is written, and the
-// line names both editions.
-TEST(ConvertCountyOptions, AMergedFolderTakesOneEdition) {
-    testsupport::TempDir dir;
-    const std::string out = dir / "out", in2000 = dir / "in2000";
-    ASSERT_TRUE(platform::MakeDirectory(out) && platform::MakeDirectory(in2000));
-    const std::string later = countygen::WriteCounty(countygen::CountySpec(), dir.path()).type1Path;
-    countygen::CountySpec spec;
-    spec.edition = '6';
-    spec.county = "903";
-    const std::string older = countygen::WriteCounty(spec, in2000).type1Path;
-    std::string options, oldOptions, error;
-    ASSERT_TRUE(convertcounty::MakeOptions('c', {"0", "79=3"}, options, error));
-    ASSERT_TRUE(convertcounty::MakeOptions('6', {"0", "50=3"}, oldOptions, error));
-    std::ostringstream said, err;
-    ASSERT_EQ(convertcounty::RunCommandLine({later, out, options}, said, err), 0);
-    std::map<std::string, std::string> before = testsupport::FolderFiles(out);
-    EXPECT_EQ(convertcounty::RunCommandLine({older, out, oldOptions}, said, err), 1);
-    const std::string line = "The merged layers of " + out +
-                             " hold counties of TIGER 2004 2nd edition/2005 1st or 2nd edition (edition c); "
-                             "TGR25903 is converted as TIGER 2000 (edition 6): a merged folder holds the counties of "
-                             "one edition, and TGR25903 is not added to it\n";
-    EXPECT_EQ(err.str(), "convert_county: TGR25903 failed: see " + out + "/TGR25903.log: " + line);
-    EXPECT_HAS(testsupport::ReadFile(out + "/TGR25903.log"), line);
-    std::map<std::string, std::string> after = testsupport::FolderFiles(out);
-    after.erase("TGR25903.log");
-    EXPECT_TRUE(after == before);
-}
-
-// What stands at a journal's path (a text file, a folder, a FIFO, a link)
-// is named by the line of convert_county, not the layer it keeps from
+// line names both editions; what stands at a journal's path (a text file, a
+// folder, a FIFO, a link) is named by the line, not the layer it keeps from
 // being continued.
-TEST(ConvertCountyOptions, TheLineNamesWhatStandsWhereAJournalGoes) {
+TEST(ConvertCountyOptions, TheLineOfAMergedFolderThatRefusesTheCounty) {
     testsupport::TempDir dir;
+    ASSERT_TRUE(platform::MakeDirectory(dir / "older"));
     const auto [first, second] = testsupport::WriteTwoCounties(dir.path());
-    std::string options, error;
-    ASSERT_TRUE(convertcounty::MakeOptions('c', {"9", "79=3"}, options, error));
-    for (const std::string kind : {"text", "folder", "fifo", "link"}) {
+    const std::string older = testsupport::WriteTwoCounties(dir / "older", '6').second;
+    const std::string options = testsupport::Options('c', '3', {9});
+    for (const std::string kind : {"edition", "text", "folder", "fifo", "link"}) {
         SCOPED_TRACE(kind);
         const std::string out = dir / kind, journal = out + "/county/ctycu.kml.journal";
-        ASSERT_TRUE(platform::MakeDirectory(out));
         std::ostringstream said, err;
-        ASSERT_EQ(convertcounty::RunCommandLine({first, out, options}, said, err), 0);
-        const bool made = kind == "text"     ? (testsupport::WriteFile(journal, "my notes\n"), true)
-                          : kind == "folder" ? platform::MakeDirectory(journal)
-                          : kind == "fifo"   ? ::mkfifo(journal.c_str(), 0644) == 0
-                                             : ::symlink((dir / "elsewhere").c_str(), journal.c_str()) == 0;
-        ASSERT_TRUE(made);
-        EXPECT_EQ(convertcounty::RunCommandLine({second, out, options}, said, err), 1);
-        EXPECT_HAS(err.str(), "/TGR25903.log: " + (kind == "link" ? "Refused the symbolic link " + journal
-                                                                   : "The file " + journal +
-                                                                         " stands where the journal of its layer goes"));
+        ASSERT_TRUE(platform::MakeDirectory(out) && convertcounty::RunCommandLine({first, out, options}, said, err) == 0);
+        const bool made = kind == "edition" || kind == "text" ? (testsupport::WriteFile(journal, "notes\n"), true)
+                          : kind == "folder"                  ? platform::MakeDirectory(journal)
+                          : kind == "fifo"                    ? ::mkfifo(journal.c_str(), 0644) == 0
+                                                              : ::symlink(out.c_str(), journal.c_str()) == 0;
+        ASSERT_TRUE(made && (kind != "edition" || platform::RemoveFile(journal)));
+        const bool old = kind == "edition";
+        std::map<std::string, std::string> before;
+        if (old) before = testsupport::Tree(out);
+        EXPECT_EQ(convertcounty::RunCommandLine({old ? older : second, out, old ? testsupport::OldOptions('6', '3', {0}) : options},
+                                                said, err),
+                  1);
+        EXPECT_HAS(err.str(), "/TGR25903.log: " + (old ? "The merged layers of " + out +
+                                                             " hold counties of TIGER 2004 2nd edition/2005 1st or 2nd "
+                                                             "edition (edition c); TGR25903 is converted as TIGER 2000 "
+                                                             "(edition 6): a merged folder holds the counties of one "
+                                                             "edition, and TGR25903 is not added to it\n"
+                                                       : kind == "link" ? "Refused the symbolic link " + journal
+                                                                        : "The file " + journal + " stands where the "
+                                                                                                  "journal of its layer goes"));
+        EXPECT_TRUE(!old || testsupport::Tree(out) == before);
     }
 }

@@ -43,21 +43,12 @@ TEST(MergedFileFaults, FileThereButNotOpenedStaysAsItIs) {
         FakeJobServices first, second;
         ASSERT_TRUE(writeCounty(first, 7));
         const std::map<std::string, std::string> before = FolderFiles(dir.path());
-        ASSERT_EQ(::chmod((dir / locked).c_str(), 0444), 0);
-        // Root writes to any file: the second county runs as nobody then.
-        const bool asNobody = ::geteuid() == 0 && ::chmod(dir.path().c_str(), 0777) == 0;
-        const pid_t child = asNobody ? ::fork() : 0;
-        if (child == 0) {
-            const bool refused = (!asNobody || (::setgid(65534) == 0 && ::setuid(65534) == 0)) &&
-                                 !writeCounty(second, 8) && second.failed &&
-                                 second.log.find("Could not open file " + (dir / locked) + " (permission denied)\n") !=
-                                     std::string::npos;
-            if (asNobody) ::_exit(refused ? 0 : 1);
-            EXPECT_TRUE(refused) << second.log;
-        } else {
-            int status = 1;
-            EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        ASSERT_EQ(::chmod((dir / locked).c_str(), 0444) | ::chmod(dir.path().c_str(), 0777), 0);
+        EXPECT_TRUE(HoldsAsNobody([&] {
+            return !writeCounty(second, 8) && second.failed &&
+                   second.log.find("Could not open file " + (dir / locked) + " (permission denied)\n") !=
+                       std::string::npos;
+        }));
         EXPECT_TRUE(FolderFiles(dir.path()) == before) << locked;
     }
 }
@@ -146,129 +137,99 @@ TEST(MergedFileFaults, DocumentWithoutClosingLineFailsTheCounty) {
 
 // The record is checked against the files a county asks for before it
 // relies on them: cut short, without a line, copied from another folder, or
-// beside a file put back from a copy, or a shapefile without its table, and
-// the county fails naming the file, the folder as it was. A record of
-// version 1 is continued unchecked and written again with sizes.
+// beside a file put back from a copy (in either library), or a shapefile
+// without its table, and the county fails naming the file, the folder as it
+// was. A record of version 1 is continued unchecked and written again with
+// sizes.
 TEST(MergedFileFaults, TheRecordAndItsFilesMustAgree) {
     TempDir dir;
     const auto [first, second] = WriteTwoCounties(dir.path());
-    const std::string options = Options('c', '3', {1, 9});
-    const std::string record = "/.pellard-counties", ctycu = "/county/ctycu.kml";
-    const struct {
-        const char* name;
-        const char* file;  // the file named
-    } cases[] = {{"cut short", "/metadata/met.dbf"},     {"a line removed", "/county/ctycu.kml"},
-                 {"from another folder", "/rails/lkB.shp"}, {"a file put back", "/county/ctycu.kml"},
-                 {"no table", "/rails/lkB"},                {"version 1", nullptr}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir outDir;
-        const std::string out = outDir.path(), alone = dir / c.name, name = c.name;
-        ASSERT_TRUE(platform::MakeDirectory(alone));
-        ASSERT_EQ(ConvertCounty(first, alone, options) + ConvertCounty(first, out, options), 0);
-        const std::string copy = ReadFile(out + ctycu);
+    ASSERT_TRUE(platform::MakeDirectory(dir / "older"));
+    const auto older = WriteTwoCounties(dir / "older", '6');
+    const std::string record = "/.pellard-counties", document = "/county/ctycu.kml";
+    const std::string cases[][2] = {{"cut short", "/metadata/met.dbf"}, {"a line removed", document},
+                                    {"from another folder", "/rails/lkB.shp"}, {"a file put back", document},
+                                    {"older library", "/rails/ndB.shp"}, {"no table", "/rails/lkB"},
+                                    {"version 1", ""}};
+    for (const auto& [name, file] : cases) {
+        SCOPED_TRACE(name);
+        TempDir outDir, alone;
+        const std::string out = outDir.path(), copied = name == "older library" ? file : document;
+        const bool old = name == "older library";
+        auto convert = [&](bool isFirst, const std::string& to) {
+            return old ? ConvertOldCounty(isFirst ? older.first : older.second, to, OldOptions('6', '3', {1}))
+                       : ConvertCounty(isFirst ? first : second, to, Options('c', '3', {1, 9}));
+        };
+        ASSERT_EQ(convert(true, alone.path()) + convert(true, out), 0);
+        const std::string copy = ReadFile(out + copied);
         std::vector<std::string> kept = TextLines(ReadFile(out + record));
         if (name == "version 1") {
             kept[0] = "pellard counties 1";
             for (size_t i = 1; i < kept.size(); ++i) kept[i].erase(15, kept[i].find(' ', 15) - 14);
         } else {
-            ASSERT_EQ(ConvertCounty(second, out, options), 0);
-            kept = TextLines(ReadFile(name == "from another folder" ? alone + record : out + record));
+            ASSERT_EQ(convert(false, out), 0);
+            kept = TextLines(ReadFile((name == "from another folder" ? alone.path() : out) + record));
         }
         if (name == "cut short") kept.pop_back();
         if (name == "a line removed") kept.erase(kept.end() - 2);
-        if (name == "a file put back") WriteFile(out + ctycu, copy);
+        if (name == "a file put back" || old) WriteFile(out + copied, copy);
         if (name == "no table") {
             ASSERT_TRUE(platform::RemoveFile(out + "/rails/lkB.dbf"));
         }
         std::string text;
         for (const std::string& line : kept) text += line + "\n";
         WriteFile(out + record, text);
-        if (!c.file) {
-            // Written again with the sizes of its files, which the county
-            // run again finds.
-            for (int run = 0; run < 2; ++run) ASSERT_EQ(ConvertCounty(second, out, options), 0);
-            kept = TextLines(ReadFile(out + record));
-            EXPECT_EQ(kept.size(), 7u);
-            EXPECT_EQ(kept[0], "pellard counties 2");
+        const std::map<std::string, std::string> before = Tree(out);
+        EXPECT_EQ(convert(false, out), file.empty() ? 0 : 1);
+        const std::string log = ReadFile(out + "/TGR25903.log");
+        if (file.empty()) {  // written again with sizes, which the county run again finds
+            EXPECT_EQ(ReadFile(out + record).substr(0, 19), "pellard counties 2\n");
+            EXPECT_EQ(convert(false, out), 0);
             EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "is already in every merged file asked for (3)");
             continue;
         }
-        std::map<std::string, std::string> before = FolderFiles(out);
-        EXPECT_EQ(ConvertCounty(second, out, options), 1);
-        EXPECT_HAS(ReadFile(out + "/TGR25903.log"),
-                   name == "no table" ? "The merged shapefile " + out + c.file + " is not whole: "
-                                      : "The merged file " + out + c.file + " and the record of counties " + out +
-                                            record + " disagree: the file is ");
-        std::map<std::string, std::string> after = FolderFiles(out);
-        for (auto* files : {&before, &after}) files->erase("TGR25903.log");
-        EXPECT_TRUE(after == before);
+        EXPECT_HAS(log, name == "no table" ? "The merged shapefile " + out + file + " is not whole: "
+                                           : "The merged file " + out + file + " and the record of counties " + out +
+                                                 record + " disagree: the file is ");
+        EXPECT_TRUE(Tree(out) == before);
     }
-    // The older library's node layer put back from a copy.
-    const std::string out = dir / "older", nodes = out + "/rails/ndB.shp";
-    ASSERT_TRUE(platform::MakeDirectory(out) && platform::MakeDirectory(dir / "older-in"));
-    const auto older = WriteTwoCounties(dir / "older-in", '6');
-    const std::string oldOptions = OldOptions('6', '3', {1});
-    ASSERT_EQ(ConvertOldCounty(older.first, out, oldOptions), 0);
-    const std::string copy = ReadFile(nodes);
-    ASSERT_EQ(ConvertOldCounty(older.second, out, oldOptions), 0);
-    WriteFile(nodes, copy);
-    EXPECT_EQ(ConvertOldCounty(older.second, out, oldOptions), 1);
-    EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The merged file " + nodes + " and the record of counties ");
 }
 
 // A merged county is known by the code all its type I rows give: rows of
 // two codes, or a blank one, fail the county naming them before anything
-// is written; so does a type I file that cannot be read (the older library
-// reads it later).
+// is written; so does a type I file that cannot be read (which the older
+// library reads later).
 TEST(MergedFileFaults, ACountyIsKnownByAllItsTypeIRows) {
     TempDir dir;
     const auto [first, second] = WriteTwoCounties(dir.path());
-    EXPECT_TRUE(platform::MakeDirectory(dir / "older"));
-    const auto older = WriteTwoCounties(dir / "older", '6');
     const std::string rti = second.substr(0, second.size() - 1) + "I", records = ReadFile(rti);
-    const struct {
-        const char* code;  // the first row's, or every row's when blank
-        const char* said;
-    } cases[] = {{"25901", "give the county codes 25901, 25903, where"}, {"     ", "give the county code (blank), where"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.code);
+    for (const std::string code : {"25901", "     "}) {
         TempDir outDir;
         const std::string out = outDir.path(), options = Options('c', '3', {1, 9});
         ASSERT_EQ(ConvertCounty(first, out, options), 0);
-        std::vector<std::string> rows;
-        for (std::string row : TextLines(records)) {
-            if (!row.empty() && row.back() == '\r') row.pop_back();
-            if (rows.empty() || c.code[0] == ' ') row.replace(5, 5, c.code);
-            if (!row.empty()) rows.push_back(row);
+        std::string rows = records;
+        for (size_t at = 0; at < rows.size() && (at == 0 || code[0] == ' '); at = rows.find('\n', at) + 1) {
+            rows.replace(at + 5, 5, code);
         }
-        WriteFile(rti, CrlfJoined(rows));
-        const std::map<std::string, std::string> before = FolderFiles(out);
+        WriteFile(rti, rows);
+        const std::map<std::string, std::string> before = Tree(out);
         EXPECT_EQ(ConvertCounty(second, out, options), 1);
-        EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "The type I records of " + rti + " " + c.said +
-                                                        " a county's records give one: TGR25903 cannot be told "
-                                                        "from the other counties of the merged layers of " + out);
-        std::map<std::string, std::string> after = FolderFiles(out);
-        after.erase("TGR25903.log");
-        EXPECT_TRUE(after == before);
+        EXPECT_HAS(ReadFile(out + "/TGR25903.log"),
+                   "The type I records of " + rti + " give the county code" +
+                       (code[0] == ' ' ? " (blank)" : "s 25901, 25903") +
+                       ", where a county's records give one: TGR25903 cannot be told from the other counties of the "
+                       "merged layers of " + out);
+        EXPECT_TRUE(Tree(out) == before);
     }
-    // Root reads any file: the county runs as nobody then.
-    const std::string out = dir / "out", olderRti = older.second.substr(0, older.second.size() - 1) + "I";
-    ASSERT_TRUE(platform::MakeDirectory(out) && ::chmod(out.c_str(), 0777) == 0 &&
-                ::chmod(dir.path().c_str(), 0755) == 0 && ::chmod(olderRti.c_str(), 0) == 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool asNobody = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
-        const int status = ConvertOldCounty(older.second, out, OldOptions('6', '3', {1}));
-        ::_exit(asNobody && status == 1 &&
-                        ReadFile(out + "/TGR25903.log").find("Could not read the type I file " + olderRti +
-                                                             " (permission denied): TGR25903 cannot be told") !=
-                            std::string::npos && !Exists(out + "/rails")
-                    ? 0
-                    : 1);
-    }
-    int status = 1;
-    EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::string out = dir / "out", older = dir / "older";
+    ASSERT_TRUE(platform::MakeDirectory(out) && platform::MakeDirectory(older));
+    const std::string county = WriteTwoCounties(older, '6').second, olderRti = county.substr(0, county.size() - 1) + "I";
+    ASSERT_EQ(::chmod(out.c_str(), 0777) | ::chmod(dir.path().c_str(), 0755) | ::chmod(olderRti.c_str(), 0), 0);
+    EXPECT_TRUE(HoldsAsNobody([&] {
+        return ConvertOldCounty(county, out, OldOptions('6', '3', {1})) == 1 && !Exists(out + "/rails") &&
+               ReadFile(out + "/TGR25903.log").find("Could not read the type I file " + olderRti +
+                                                    " (permission denied): TGR25903 cannot be told") != std::string::npos;
+    }));
 }
 
 // Two releases of one county with one edition character (2005 First and
@@ -276,15 +237,14 @@ TEST(MergedFileFaults, ACountyIsKnownByAllItsTypeIRows) {
 // both are added.
 TEST(MergedFileFaults, TwoReleasesOfACountyAreBothAdded) {
     TempDir dir;
-    const std::string out = dir / "out";
-    ASSERT_TRUE(platform::MakeDirectory(out));
     for (const int version : {505, 1105}) {
-        const std::string in = dir / std::to_string(version);
-        ASSERT_TRUE(platform::MakeDirectory(in));
         countygen::CountySpec spec;
         spec.version = version;
-        EXPECT_EQ(ConvertCounty(countygen::WriteCounty(spec, in).type1Path, out, Options('c', '3', {9})), 0);
+        ASSERT_TRUE(platform::MakeDirectory(dir / std::to_string(version)));
+        EXPECT_EQ(ConvertCounty(countygen::WriteCounty(spec, dir / std::to_string(version)).type1Path, dir.path(),
+                                Options('c', '3', {9})),
+                  0);
     }
-    EXPECT_EQ(CountOf(ReadFile(out + "/county/ctycu.kml"), "<Folder><name>25901</name>"), 2);
-    EXPECT_LACKS(ReadFile(out + "/TGR25901.log"), "is already in");
+    EXPECT_EQ(CountOf(ReadFile(dir / "county/ctycu.kml"), "<Folder><name>25901</name>"), 2);
+    EXPECT_LACKS(ReadFile(dir / "TGR25901.log"), "is already in");
 }
