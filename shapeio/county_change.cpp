@@ -504,9 +504,12 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
         // journals guard.
         const bool thisRun = !head.ended && head.named && head.county == services.CountyName() &&
                              head.run == services.Record();
+        std::string kept = text.substr(0, head.length);
         for (const std::string& relative : journals) {
             const std::string file = thisRun ? GuardedLayerFile(folder, relative) : std::string();
-            if (!file.empty()) heldBefore.push_back(file);
+            if (file.empty()) continue;
+            heldBefore.push_back(file);
+            kept += relative + "\n";
         }
         for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
@@ -515,9 +518,10 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
             }
         }
         if (thisRun) {
-            // Its first line stays until this run's commit records the
-            // county: a run of it stopped or failed before then finds it again.
-            if (!platform::WriteWholeFile(listPath, text.substr(0, head.length)) || !platform::SyncFolder(folder)) {
+            // It stays, naming the journals of the files that hold the county
+            // (which this run passes over), until this run's commit records
+            // them: a run of it stopped or failed before then finds it again.
+            if (!platform::WriteWholeFile(listPath, kept) || !platform::SyncFolder(folder)) {
                 return fail("Could not write to file " + listPath + SystemReason());
             }
         } else if (!platform::RemoveFileDurably(listPath)) {

@@ -682,8 +682,9 @@ TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
 
 // The commit list of a stopped run of an earlier version, which kept no
 // record and named the run's options and input: the very same run of its
-// county is held by the files its journals guard and recorded so; any
-// other county says that running it again adds it again.
+// county is held by the files its journals guard and recorded so (also
+// after a run of it that failed); any other county says that running it
+// again adds it again.
 TEST(StoppedCounty, AnEarlierVersionsListOfItsRunIsHonoured) {
     TempDir dir;
     const auto [first, second] = WriteTwoCounties(dir.path());
@@ -703,6 +704,13 @@ TEST(StoppedCounty, AnEarlierVersionsListOfItsRunIsHonoured) {
         WriteFile(out + "/.pellard-committed", list);
         for (const char* journal : {"/rails/lkB.journal", "/metadata/met.dbf.journal"}) {
             WriteFile(out + journal, "pellard journal 1\nfile 100 7\nlkB.shp");
+        }
+        const std::string typeTwo = second.substr(0, second.size() - 1) + "2";
+        // A run of it that fails finds the list again.
+        if (next == second) {
+            ASSERT_TRUE(platform::RenameFile(typeTwo, typeTwo + "x"));
+            EXPECT_EQ(ConvertCounty(next, out, options), 1);
+            ASSERT_TRUE(platform::RenameFile(typeTwo + "x", typeTwo) && Exists(out + "/.pellard-committed"));
         }
         const size_t before = ReadFile(log).size();
         EXPECT_EQ(ConvertCounty(next, out, options), 0);
