@@ -284,6 +284,21 @@ TEST(StoppedCounty, TheUsersJournalsAreLeftAlone) {
 
 namespace {
 
+// From now on the system calls `calls` of the process meet `action`
+// (SECCOMP_RET_TRAP: SIGSYS; SECCOMP_RET_KILL_PROCESS).
+void FilterCalls(std::initializer_list<long> calls, unsigned action) {
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const long call : calls) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+        ::_exit(3);
+    }
+}
+
 // From now on every fsync and fdatasync of the process goes to `onSync`
 // (SIGSYS) instead of the kernel.
 void TrapSyncs(void (*onSync)(int, siginfo_t*, void*)) {
@@ -291,16 +306,7 @@ void TrapSyncs(void (*onSync)(int, siginfo_t*, void*)) {
     action.sa_sigaction = onSync;
     action.sa_flags = SA_SIGINFO;
     ::sigaction(SIGSYS, &action, nullptr);
-    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-    for (const long call : {static_cast<long>(__NR_fsync), static_cast<long>(__NR_fdatasync)}) {
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
-    }
-    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
-        ::_exit(3);
-    }
+    FilterCalls({__NR_fsync, __NR_fdatasync}, SECCOMP_RET_TRAP);
 }
 
 // Stops the process at its `count`-th fsync (or fdatasync) from the moment
@@ -485,20 +491,12 @@ namespace {
 
 // Kills the process at its next removal or renaming of a file, from now on.
 void KillAtNextRemoval() {
-    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-    for (const long call : {
+    FilterCalls({
 #ifdef __NR_unlink
-             static_cast<long>(__NR_unlink), static_cast<long>(__NR_rename),
+                    __NR_unlink, __NR_rename,
 #endif
-             static_cast<long>(__NR_unlinkat), static_cast<long>(__NR_renameat), static_cast<long>(__NR_renameat2)}) {
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
-    }
-    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
-        ::_exit(3);
-    }
+                    __NR_unlinkat, __NR_renameat, __NR_renameat2},
+                SECCOMP_RET_KILL_PROCESS);
 }
 
 // Stops the county's run when its progress dialog is hidden, its commit list
