@@ -72,11 +72,12 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gOrganisationMode = decoded.organisation;
     tigercore::OpenedCounty opened;
     const bool open = tigercore::OpenCounty(
-        {outputDirArg, archivePathArg, dialog->editionText, gOrganisationMode, true}, inputPath, opened);
+        {outputDirArg, archivePathArg, gOptionString, dialog->editionText, gOrganisationMode, true}, inputPath, opened);
     gCountyCode = opened.names.countyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
     gLogPath = opened.logPath;
+    gRunRecord = opened.record;
     dialog->countyText = gCountyCode;
     if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;

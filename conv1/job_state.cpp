@@ -13,6 +13,7 @@ std::string gCountyCode;
 std::string gOutputDir;
 platform::FilePtr gLogFile;
 std::string gLogPath;
+shapeio::RunRecord gRunRecord;
 int gZipInput = 0;
 char gOrganisationMode = '0';
 std::string gOutputPrefix;
@@ -28,7 +29,7 @@ tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
         gLogFile, gConversionStatus, gCurrentJob, "PELLARD from Quillfen",
         {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gLogPath,
-         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1});
+         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/1, &gRunRecord});
     return services;
 }
 

@@ -21,6 +21,7 @@ extern std::string gCountyCode;  // state and county FIPS code
 extern std::string gOutputDir;   // output parent directory, no trailing '/'
 extern platform::FilePtr gLogFile;
 extern std::string gLogPath;  // the path gLogFile was opened at
+extern shapeio::RunRecord gRunRecord;  // this run of the county: options and input
 extern int gZipInput;              // the input is a zip archive
 extern char gOrganisationMode;     // '0' by county, '1' one folder, '2' by theme, '3' by theme merged
 extern std::string gOutputPrefix;  // output folder of the county followed by '/'

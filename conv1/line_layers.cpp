@@ -105,7 +105,8 @@ shapeio::LayerOutput PlaceLayer(const tigercore::LineClass& lineClass, const cha
 // Whether the merged node and line layers of the class hold the county
 // already: both are passed over. They go together, the lines numbering
 // their ends after the nodes the node layer held before the county: when
-// only one of them holds it, the county fails (false, `held` unset).
+// only one of them holds it, or either disagrees with the folder's record,
+// the county fails (false, `held` unset).
 bool ClassAlreadyMerged(const tigercore::LineClass& lineClass, bool& held) {
     const shapeio::CountyOutput county{gOutputPrefix, gOrganisationMode};
     const std::string lines = shapeio::MergedLayerPath(county, lineClass.themeFolder,
@@ -113,6 +114,7 @@ bool ClassAlreadyMerged(const tigercore::LineClass& lineClass, bool& held) {
     const std::string nodes = shapeio::MergedLayerPath(county, lineClass.themeFolder,
                                                        platform::Format("nd%c", lineClass.letter), ".shp");
     shapeio::CountyChange* change = Services().Change();
+    if (change && (!change->Agrees(nodes, Services()) || !change->Agrees(lines, Services()))) return false;
     const bool linesHeld = change && change->Holds(lines), nodesHeld = change && change->Holds(nodes);
     held = linesHeld && nodesHeld;
     if (linesHeld != nodesHeld) {

@@ -68,12 +68,13 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     gOrganisationMode = decoded.organisation;
     tigercore::OpenedCounty opened;
     const bool open = tigercore::OpenCounty(
-        {outputDirArg, archivePathArg, dialog->editionText, gOrganisationMode, false}, inputPath, opened);
+        {outputDirArg, archivePathArg, options, dialog->editionText, gOrganisationMode, false}, inputPath, opened);
     gCountyCode = opened.names.countyCode;
     dialog->countyText = gCountyCode;
     gOutputDir = opened.outputDir;
     gLogFile = std::move(opened.log);
     gLogPath = opened.logPath;
+    gRunRecord = opened.record;
     if (!open) return tigercore::kCountyFailed;
     gZipInput = opened.zipInput ? 1 : 0;
     dialog->outputOptionText = opened.county.optionText;

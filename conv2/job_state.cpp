@@ -18,6 +18,7 @@ std::string gCountyBaseName;
 std::string gCountyCode;
 platform::FilePtr gLogFile;
 std::string gLogPath;
+shapeio::RunRecord gRunRecord;
 ConversionDialog* gCurrentJob = nullptr;
 int gConversionStatus = 0;
 std::string gUnzipFolder;
@@ -27,7 +28,7 @@ tigercore::CountyServices& Services() {
     static tigercore::CountyServices services(
         gLogFile, gConversionStatus, gCurrentJob, "QUORVEX",
         {gOutputDir, gScratchFolder, gOutputPrefix, gOrganisationMode, gCountyBaseName, gCountyCode, gLogPath,
-         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2});
+         gClipWaterPolygons, gKmlLabelPoints, /*mergedFolderMakes=*/2, &gRunRecord});
     return services;
 }
 

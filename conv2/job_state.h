@@ -26,6 +26,7 @@ extern std::string gCountyBaseName;
 extern std::string gCountyCode;  // state and county FIPS code
 extern platform::FilePtr gLogFile;
 extern std::string gLogPath;  // the path gLogFile was opened at
+extern shapeio::RunRecord gRunRecord;  // this run of the county: options and input
 
 extern ConversionDialog* gCurrentJob;
 extern int gConversionStatus;  // 0 go on, -1 the county is abandoned

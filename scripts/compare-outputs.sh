@@ -4,10 +4,17 @@
 # the same counties with each (the real county from its zip and from its
 # files, generated counties of every edition), in every output organisation,
 # and compares the two output trees file by file. County logs are skipped; the date in a dBASE header
-# (bytes 1-3) is ignored; a merged folder's record of its counties
-# (.pellard-counties), which earlier revisions did not keep, must be there in
-# the current run of every merged folder and is not compared; everything
-# else must be identical.
+# (bytes 1-3) is ignored; everything else must be identical, but for a
+# merged folder's record of its counties (.pellard-counties). That record
+# must be there in the current run of every merged folder. Where the base
+# keeps one too, the two are compared line by line without what a change of
+# its format alone changes: the version of the first line ("pellard
+# counties N") and the size column of version 2 ("<how> <code> <version>
+# <edition> <size> <file>"), which version 1 lacks; every other column and
+# the order of the lines must be the same. The size column is checked
+# instead against the current tree itself: the last line of each file must
+# give that file's size (every file it names is compared byte for byte with
+# the base's, so the sizes agree with those a base of version 2 would give).
 #
 #   bash scripts/compare-outputs.sh BASE_COMMIT
 #
@@ -158,6 +165,23 @@ same_file() {  # A B: identical, but for the date of a dBASE header
   esac
 }
 
+record_lines() {  # RECORD: its lines without the first line's version and the size column of version 2
+  awk 'NR == 1 { version = $3; print "pellard counties"; next }
+       version == 2 { rest = substr($0, 16); sub(/^[0-9]+ /, "", rest); print substr($0, 1, 15) rest; next }
+       { print }' "$1"
+}
+
+record_sizes() {  # FOLDER: a line for each file whose size is not the one its last record line gives
+  awk 'NR == 1 { if ($3 != 2) exit; next }
+       { rest = substr($0, 16); size = rest; sub(/ .*/, "", size); sub(/^[0-9]+ /, "", rest); last[rest] = size }
+       END { for (file in last) print last[file], file }' "$1/.pellard-counties" |
+    while read -r size file; do
+      if [ -f "$1/$file" ] && [ "$(stat -c %s "$1/$file")" != "$size" ]; then
+        printf '\n    record size differs: %s (%s in the record, %s on disk)' "$file" "$size" "$(stat -c %s "$1/$file")"
+      fi
+    done
+}
+
 run_one() {  # NAME: converts with both builds, compares, writes result/NAME
   local name=$1 options inputs a b only differ=0 f
   read -r _ options inputs < <(grep "^$name " "$work/runs")
@@ -174,8 +198,17 @@ run_one() {  # NAME: converts with both builds, compares, writes result/NAME
   only=$(comm -3 "$work/base/$name/list" "$work/head/$name/list" |
     sed 's/^\t\(.*\)/    only in current: \1/; t; s/^/    only in base:    /')
   case $name in
-    *-org3) [ -f "$b/.pellard-counties" ] || only="$only
-    missing in current: .pellard-counties" ;;
+    *-org3)
+      if [ ! -f "$b/.pellard-counties" ]; then
+        only="$only
+    missing in current: .pellard-counties"
+      elif [ -f "$a/.pellard-counties" ] &&
+        ! cmp -s <(record_lines "$a/.pellard-counties") <(record_lines "$b/.pellard-counties"); then
+        only="$only
+    differs: .pellard-counties (its lines but the sizes)"
+      fi
+      if [ -f "$b/.pellard-counties" ]; then only="$only$(record_sizes "$b")"; fi
+      ;;
   esac
   while read -r f; do
     same_file "$a/$f" "$b/$f" || { differ=$((differ + 1)); echo "    differs: $f"; }
@@ -192,7 +225,7 @@ run_one() {  # NAME: converts with both builds, compares, writes result/NAME
   fi
 }
 export work base_bin head_bin
-export -f convert same_file run_one
+export -f convert same_file record_lines record_sizes run_one
 
 echo "converting $(wc -l <"$work/runs") runs with both builds..."
 mkdir -p "$work/result"

@@ -5,6 +5,7 @@
 #include "shapeio/guarded_file.h"
 #include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
+#include "shapeio/shapefile_parts.h"
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
@@ -22,10 +23,12 @@ namespace shapeio {
 //   "pellard commit <c> <l> <county><log>"
 // with <c> and <l> the lengths of the texts they precede; the county is a
 // plain name (no '/', no control character) and its log "<county>.log" in
-// the folder, or both are empty. Earlier versions named the run too, after
-// a named county: " <o> <i> <length> <s> <ns> <options><input>" (<o> and
-// <i> the lengths of the texts they precede), which is read and passed
-// over: the folder's record tells a county converted whole. A list left by a
+// the folder, or both are empty. Earlier versions, which kept no record of
+// counties, named the run too, after a named county: " <o> <i> <length> <s>
+// <ns> <options><input>" (<o> and <i> the lengths of the texts they
+// precede; the input's absolute path, its length and modification time):
+// a list of that form left by a stopped run is honoured as those versions
+// did, when the very same run comes next (RecoverStoppedChanges). A list left by a
 // run that ended starts "pellard ended ...". The journals follow, one a line,
 // relative to the folder, each in the folder or a folder right below it. A
 // list without the first line (as older runs wrote them) is read as one of a
@@ -76,6 +79,8 @@ struct ListHeadText {
     bool damaged = false;  // a first line that cannot be read, or names anything else
     bool ended = false;    // the run ended itself, leaving the list
     std::string county;    // empty when not known
+    bool named = false;    // the run is named, as earlier versions named it
+    RunRecord run;
 };
 
 // A number of the head at `at` and the blank behind it.
@@ -118,14 +123,15 @@ ListHeadText ReadListHead(const std::string& text) {
         // The run, as earlier versions named it: its options, its input, the
         // input's length and modification time.
         ++at;
-        long long optionsSize = 0, inputSize = 0, number = 0;
-        std::string options, input;
+        long long optionsSize = 0, inputSize = 0;
+        RunRecord& run = read.run;
         if (!TakeNumber(text, at, optionsSize) || !TakeNumber(text, at, inputSize) ||
-            !TakeNumber(text, at, number) || !TakeNumber(text, at, number) || !TakeNumber(text, at, number) ||
-            !TakeText(text, at, optionsSize, options) || !TakeText(text, at, inputSize, input) ||
-            at >= text.size() || input.empty()) {
+            !TakeNumber(text, at, run.inputLength) || !TakeNumber(text, at, run.modifiedSeconds) ||
+            !TakeNumber(text, at, run.modifiedNanoseconds) || !TakeText(text, at, optionsSize, run.options) ||
+            !TakeText(text, at, inputSize, run.input) || at >= text.size() || run.input.empty()) {
             return read;
         }
+        read.named = true;
     }
     if (text[at] != '\n') return read;
     read.damaged = false;
@@ -176,50 +182,72 @@ void TellStoppedRun(const std::string& county, const std::string& folder, const 
 }
 
 // The run that left the list was stopped after its county was in the
-// merged layers and in their record.
-void TellStoppedCommit(const ListHeadText& head, const std::string& folder, JobServices& services) {
-    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, "running it again passes it over"),
-                   services);
+// merged layers and in their record (or, for a list that names its run,
+// the layers its journals name hold it: kept as held by this run of it, or
+// else not known to the record).
+void TellStoppedCommit(const ListHeadText& head, bool heldByThisRun, const std::string& folder,
+                       JobServices& services) {
+    const char* ending =
+        head.named && !heldByThisRun ? "running it again adds it again" : "running it again passes it over";
+    TellStoppedRun(head.county, folder, StoppedRunText(head.county, folder, ending), services);
+}
+
+// The merged file a journal of the list guards, relative to the folder, as
+// the record names it: a document ("<stem>.kml.journal"), else the
+// shapefile's shapes or the table of "<stem>.journal"; "" when none is
+// there.
+std::string GuardedLayerFile(const std::string& folder, const std::string& journal) {
+    const std::string stem = journal.substr(0, journal.size() - (sizeof kJournalEnding - 1));
+    if (stem == kCountyRecordName) return std::string();
+    const bool document = platform::FileNameOfPath(stem).find('.') != std::string::npos;
+    for (const std::string& file : document ? std::vector<std::string>{stem}
+                                            : std::vector<std::string>{stem + ".shp", stem + ".dbf"}) {
+        if (platform::KindOfPath(folder + "/" + file) == platform::PathKind::kRegular) return file;
+    }
+    return std::string();
 }
 
 // The run of `county` (empty: not known) stopped before its change was
 // committed, and its journals put its layers back.
 void TellPutBackWithout(const std::string& county, const std::string& folder, JobServices& services) {
-    const bool thisCounty = !county.empty() && county == services.CountyName();
     TellStoppedRun(county, folder,
                    (county.empty() ? std::string("A county") : county) +
                        "'s run stopped before it ended: the merged layers of " + folder +
-                       " were put back without it; " + (thisCounty ? "this run adds it" : "run it again to add it"),
+                       " were put back without it; converting it again adds it",
                    services);
 }
 
 }  // namespace
 
-void CountyChange::Open(const std::string& folder) {
+bool CountyChange::Open(const std::string& folder, JobServices& services,
+                        const std::vector<std::string>& heldBefore) {
     // Journals of a change left open stay on disk for the next run.
     journals_.clear();
     removals_.clear();
     folder_ = folder;
     open_ = true;
-    listPlaced_ = false;
     listBody_ = HeadBody(std::string());
     identified_ = false;
     passedOver_.clear();
     added_.clear();
+    heldBefore_ = heldBefore;
+    // The list of the stopped run that names them goes with this run's own.
+    listPlaced_ = !heldBefore.empty();
+    return record_.Load(folder_, services);
 }
 
-bool CountyChange::Identify(const CountyKey* key, JobServices& services) {
+void CountyChange::Identify(const CountyKey& key, bool known) {
     identified_ = false;
-    if (!open_) return true;
-    if (!key) {
-        services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
-                             "layers of " + folder_ + " unchecked and is not recorded there");
-        return true;
-    }
-    if (!record_.Load(folder_, *key, services)) return false;
-    key_ = *key;
+    if (!open_) return;
+    // A county that cannot be told is recorded with a blank code, so that
+    // the record gives the size it leaves each file.
+    CountyKey recorded = key;
+    if (!known) recorded.code.clear();
+    record_.Identify(recorded);
+    key_ = recorded;
+    if (!known) return;  // said once it is added (End)
+    for (const std::string& relative : heldBefore_) record_.Hold(relative);
     identified_ = true;
-    return true;
 }
 
 std::string CountyChange::Relative(const std::string& path) const {
@@ -233,34 +261,74 @@ bool CountyChange::Holds(const std::string& path) const {
            platform::KindOfPath(path, &size) == platform::PathKind::kRegular && size > 0;
 }
 
+bool CountyChange::Agrees(const std::string& path, JobServices& services) const {
+    if (!open_) return true;
+    for (const AddedFile& file : added_) {
+        if (file.path == path) return true;  // the county's own change
+    }
+    if (EndsWith(path, ".shp") && !MergedShapefileWhole(path, services)) return false;
+    const long long recorded = record_.LastSize(Relative(path));
+    long long size = 0;
+    if (recorded < 0 || platform::KindOfPath(path, &size) != platform::PathKind::kRegular || size == recorded) {
+        return true;
+    }
+    services.WriteLogLine("The merged file " + path + " and the record of counties " + folder_ + "/" +
+                          kCountyRecordName + " disagree: the file is " + std::to_string(size) +
+                          " bytes long, the record says " + std::to_string(recorded) +
+                          " after the last county it names there. Remove that file (or the whole folder) to make it "
+                          "anew with every county that asks for it");
+    services.FailCounty();
+    return false;
+}
+
 bool CountyChange::Record(JobServices& services, bool converted) {
     if (!open_) return true;
     if (!passedOver_.empty()) {
-        std::string files;
-        for (const std::string& path : passedOver_) files += (files.empty() ? "" : ", ") + Relative(path);
+        // Every file asked for holds it: said in short.
+        std::string files = "every merged file asked for (" + std::to_string(passedOver_.size()) + ")";
+        if (!added_.empty()) {
+            files.clear();
+            for (const std::string& path : passedOver_) files += (files.empty() ? "" : ", ") + Relative(path);
+        }
         services.ShowMessage(services.CountyName() + " (" + key_.Describe() + ") is already in " + files +
                              " of the merged layers of " + folder_ + ": it is not added again");
     }
-    return !converted || !identified_ || added_.empty() || WriteRecord(services);
+    return !converted || (added_.empty() && (!identified_ || heldBefore_.empty())) || WriteRecord(services);
 }
+
+namespace {
+
+// The size of the file `path` now; 0 when it is not there.
+long long SizeNow(const std::string& path) {
+    long long size = 0;
+    return platform::KindOfPath(path, &size) == platform::PathKind::kRegular ? size : 0;
+}
+
+}  // namespace
 
 bool CountyChange::WriteRecord(JobServices& services) {
     const std::string path = folder_ + "/" + kCountyRecordName;
-    std::string lines = record_.Begun() ? std::string() : CountyRecord::FirstLine();
+    // A record of version 1 is written again whole, with sizes.
+    const bool appended = record_.Begun() && record_.Version() == 2;
+    std::string lines = appended ? std::string() : CountyRecord::FirstLine() + record_.LinesWithSizes(folder_);
     // Files continued that the record does not know hold counties merged
     // before it was kept.
     std::string unchecked;
     for (const AddedFile& file : added_) {
         const std::string relative = Relative(file.path);
         if (!NameInFolderOrBelow(relative)) continue;
-        lines += record_.Line(relative, file.made);
+        lines += record_.Line(relative, file.made, SizeNow(file.path));
         if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
+    }
+    // The files a stopped run of this county was added to, recorded so.
+    for (const std::string& relative : identified_ ? heldBefore_ : std::vector<std::string>()) {
+        lines += record_.Line(relative, false, SizeNow(folder_ + "/" + relative));
     }
     Journal& journal = JournalAt(path + kJournalEnding, services);
     GuardedFile record;
     record.SyncLater(services.Kept());
-    const bool opened = record_.Begun() ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
-                                        : record.Create(path, &journal);
+    const bool opened = appended ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
+                                 : record.Create(path, &journal);
     if (!opened || !WriteAll(record.get(), lines) || !record.Close() || !record.Keep()) {
         services.WriteLogLine("Could not write to file " + path + SystemReason());
         services.FailCounty();
@@ -277,7 +345,10 @@ bool CountyChange::WriteRecord(JobServices& services) {
 
 bool AlreadyMerged(JobServices& services, const std::string& path) {
     CountyChange* change = services.Change();
-    if (!change || !change->Holds(path)) return false;
+    if (!change || !change->IsOpen()) return false;
+    // A county that failed writes nothing more.
+    if (services.CountyFailed() || !change->Agrees(path, services)) return true;
+    if (!change->Holds(path)) return false;
     change->PassOver(path);
     return true;
 }
@@ -299,7 +370,12 @@ bool CountyChange::End(JobServices& services, bool converted) {
     if (!open_) return true;
     open_ = false;
     for (const auto& journal : journals_) journal->Close();
+    if (!converted) listPlaced_ = false;
     const bool ended = converted ? Commit(services) : Undo(services);
+    if (converted && ended && !identified_ && !added_.empty()) {
+        services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
+                             "layers of " + folder_ + " unchecked, and converting it again adds it again");
+    }
     journals_.clear();
     removals_.clear();
     return ended;
@@ -340,6 +416,17 @@ bool CountyChange::Commit(JobServices& services) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
                               " could not be written" + SystemReason());
         services.FailCounty();
+        listPlaced_ = false;
+        // A list that may stand says the change was committed: it goes, for
+        // good, before any file is put back. One that cannot go is left with
+        // every journal: the county is in the merged layers, and the next
+        // run finishes the commit it names.
+        if (platform::KindOfPath(listPath) != platform::PathKind::kMissing && !platform::RemoveFileDurably(listPath) &&
+            platform::KindOfPath(listPath) != platform::PathKind::kMissing) {
+            services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the merged layers of " +
+                                  folder_ + " hold the county, and the next run there finishes its commit");
+            return false;
+        }
         Undo(services);
         return false;
     }
@@ -380,7 +467,8 @@ bool CountyChange::RemoveLeftWithoutRows() {
     return true;
 }
 
-bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
+bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std::vector<std::string>& heldBefore) {
+    heldBefore.clear();
     auto fail = [&services](const std::string& message) {
         services.WriteLogLine(message);
         services.FailCounty();
@@ -411,14 +499,35 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services) {
         for (const std::string& relative : journals) {
             if (ThroughLink(folder, relative)) return fail(damaged);
         }
+        // A list that names its run was left by a version that kept no
+        // record: this very run of its county is held by the files its
+        // journals guard.
+        const bool thisRun = !head.ended && head.named && head.county == services.CountyName() &&
+                             head.run == services.Record();
+        std::string kept = text.substr(0, head.length);
+        for (const std::string& relative : journals) {
+            const std::string file = thisRun ? GuardedLayerFile(folder, relative) : std::string();
+            if (file.empty()) continue;
+            heldBefore.push_back(file);
+            kept += relative + "\n";
+        }
         for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
             if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFileDurably(path)) {
                 return cannotRemove(path);
             }
         }
-        if (!platform::RemoveFileDurably(listPath)) return cannotRemove(listPath);
-        if (!head.ended) TellStoppedCommit(head, folder, services);
+        if (thisRun) {
+            // It stays, naming the journals of the files that hold the county
+            // (which this run passes over), until this run's commit records
+            // them: a run of it stopped or failed before then finds it again.
+            if (!platform::WriteWholeFile(listPath, kept) || !platform::SyncFolder(folder)) {
+                return fail("Could not write to file " + listPath + SystemReason());
+            }
+        } else if (!platform::RemoveFileDurably(listPath)) {
+            return cannotRemove(listPath);
+        }
+        if (!head.ended) TellStoppedCommit(head, thisRun, folder, services);
     }
     // The journals left by a stopped run (one at most: each run puts back
     // those it finds before it writes its own), told once per county.

@@ -23,15 +23,29 @@ class CountyChange {
 public:
     // Opens the change of a county whose merged layers lie in `folder` (the
     // output folder, which the county holds against other jobs until its
-    // run ends).
-    void Open(const std::string& folder);
+    // run ends) and reads the folder's record of counties. False (logged,
+    // the county failed) when the record cannot be read or is damaged.
+    // `heldBefore`: the files (relative to the folder) that hold this very
+    // run of the county, as the commit list of a stopped run of an earlier
+    // version names them (RecoverStoppedChanges); they are passed over and
+    // recorded.
+    bool Open(const std::string& folder, JobServices& services, const std::vector<std::string>& heldBefore = {});
     bool IsOpen() const { return open_; }
-    // The county as the folder's record knows it (`key`; none: a county
-    // that cannot be told, which is added unchecked and not recorded), once
-    // its records tell it and before any merged file is opened: the record
-    // is read. False (logged, the county failed) when the record cannot be
-    // read or is damaged.
-    bool Identify(const CountyKey* key, JobServices& services);
+    const std::string& Folder() const { return folder_; }
+    // The edition characters of the counties the folder's record holds.
+    const std::string& RecordedEditions() const { return record_.Editions(); }
+    // The county as the folder's record knows it (`key`; not `known`: a
+    // county that cannot be told, which is added unchecked: the record gives
+    // the sizes it leaves but never takes it for held), once its records
+    // tell it and before any merged file is opened.
+    void Identify(const CountyKey& key, bool known);
+    // Whether the merged file `path` agrees with the folder's record, before
+    // the county relies on the record for it: the file is as long as the
+    // record's last line of it says (a record of version 1, a file it does
+    // not name or one that is not there agree), and a shapefile has all its
+    // files or none (shapefile_parts.h). False (logged, the county failed)
+    // when they disagree.
+    bool Agrees(const std::string& path, JobServices& services) const;
     // Whether the merged file `path` holds the county already: the record
     // names it so, and the file is there and not empty.
     bool Holds(const std::string& path) const;
@@ -90,6 +104,7 @@ private:
     bool identified_ = false;
     CountyKey key_;
     CountyRecord record_;
+    std::vector<std::string> heldBefore_;
     std::vector<std::string> passedOver_;
     struct AddedFile {
         std::string path;
@@ -100,7 +115,9 @@ private:
 
 // Whether the county of `services` is in the merged file `path` already
 // (its folder's record says so): the file is passed over for it, which the
-// county says at its end (CountyChange::Record). False when the county
+// county says at its end (CountyChange::Record). True too when the county
+// has failed, or fails here because the file and the record disagree
+// (CountyChange::Agrees): nothing more is written. False when the county
 // makes no change of merged files.
 bool AlreadyMerged(JobServices& services, const std::string& path);
 // The county of `services` was added to the merged file `path` (`made`: the
@@ -115,18 +132,23 @@ void NoteMerged(JobServices& services, const std::string& path, bool made);
 // stopped county's log ("<county> was converted whole into the merged
 // layers of <folder> before its run stopped: running it again passes it
 // over"; "A county ..." when its list does not name it): the folder's
-// record holds it. A stopped run whose journals put its files back is said
-// once in the same three places ("<county>'s run
-// stopped before it ended: the merged layers of <folder> were put back
-// without it; run it again to add it", or "...; this run adds it" when it is
-// this county's; "A county's ..." when no journal names it). False
-// (logged, the county failed) when the list is damaged (no regular file,
-// longer than any list a run writes, a first line that names anything but a
-// plain county name and "<county>.log", or a line that is no journal of the
-// folder or a folder right below it, or reaches one through a link: nothing
-// is touched and it is left for a person), a journal's files cannot be put
-// back or a journal cannot be removed.
-bool RecoverStoppedChanges(const std::string& folder, JobServices& services);
+// record holds it. A list of an earlier version that names its run (and
+// kept no record) is honoured as that version did: when this is the very
+// same run of its county (options, input, its length and time), the files
+// its journals guard hold the county (`heldBefore`, relative to the
+// folder), and its first line stays until this run's commit records them;
+// of any other run it says "...: running it again adds it again". A
+// stopped run whose journals put its files back is said once in the same
+// three places ("<county>'s run stopped before it ended: the merged layers
+// of <folder> were put back without it; converting it again adds it"; "A
+// county's ..." when no journal names it). False (logged, the county
+// failed) when the list is damaged (no regular file, longer than any list
+// a run writes, a first line that names anything but a plain county name
+// and "<county>.log", or a line that is no journal of the folder or a
+// folder right below it, or reaches one through a link: nothing is touched
+// and it is left for a person), a journal's files cannot be put back or a
+// journal cannot be removed.
+bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std::vector<std::string>& heldBefore);
 
 // The journal of one layer's files: the county's when a county change is
 // open (kept until the county ends), else one of the layer's own, removed

@@ -58,14 +58,14 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
         if (!file_.OpenExisting(path, *journal_)) {
             // A table there that cannot be opened keeps its rows: the county fails.
             if (!file_.NothingThere()) return Fail("Could not open file", SystemReason());
-            if (mode == OpenMode::kContinue) return Fail("Could not open file");
+            if (mode == OpenMode::kContinue) return Fail("Could not open file", SystemReason());
         } else {
             continued = file_.originalSize() > 0;
         }
         if (!continued) file_.Rollback();  // nothing written: an empty file is created anew
     }
     if (!continued) {
-        if (!file_.Create(path, journal_)) return Fail("Could not open file");
+        if (!file_.Create(path, journal_)) return Fail("Could not open file", SystemReason());
         if (!DBF_Write_Header(file_.get(), 0, fields) || !DBF_Write_Field_Descriptors(file_.get(), fields)) {
             return Fail("Could not write to file", SystemReason());
         }

@@ -23,7 +23,10 @@ bool GuardedFile::Create(const std::string& path, Journal* journal) {
     originalSize_ = 0;
     // A folder of that name could never be replaced by the file, and a link
     // is never replaced.
-    if (platform::IsDirectory(path) || platform::IsSymbolicLink(path)) return false;
+    if (platform::IsDirectory(path) || platform::IsSymbolicLink(path)) {
+        errno = platform::IsSymbolicLink(path) ? ELOOP : EISDIR;
+        return false;
+    }
     active_ = newFile_.Create(path);
     return active_;
 }

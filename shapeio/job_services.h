@@ -11,6 +11,23 @@ namespace shapeio {
 class CountyChange;
 class KeptFiles;
 
+// What tells one run of a county from another: its whole options string and
+// the file it was read from (its type 1 file, or the archive it came in) by
+// that file's absolute path, length and modification time. An empty input:
+// not known.
+struct RunRecord {
+    std::string options;
+    std::string input;
+    long long inputLength = 0;
+    long long modifiedSeconds = 0;
+    long long modifiedNanoseconds = 0;
+
+    bool operator==(const RunRecord& other) const {
+        return options == other.options && input == other.input && inputLength == other.inputLength &&
+               modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds;
+    }
+};
+
 class JobServices {
 public:
     virtual ~JobServices() = default;
@@ -31,6 +48,8 @@ public:
     // a job that has none.
     virtual std::string CountyName() const { return std::string(); }
     virtual std::string LogPath() const { return std::string(); }
+    // This run of the county; an empty record for a job that keeps none.
+    virtual RunRecord Record() const { return RunRecord(); }
     // The change the county makes to merged layer files (county_change.h);
     // null for a job that keeps none.
     virtual CountyChange* Change() { return nullptr; }

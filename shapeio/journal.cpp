@@ -272,6 +272,9 @@ void Journal::SayWhatIsInTheWay() const {
                                     "journal this program wrote and is left as it is. The merged layers are left as " +
                                     "they were before this county; move that file away and run the county again");
         }
+        // The line that names it is the county's cause, not the writer's
+        // that follows.
+        if (kind != PathKind::kMissing) services_->FailCounty();
     }
     errno = error;
 }

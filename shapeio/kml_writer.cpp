@@ -244,7 +244,7 @@ public:
     bool OpenMerged() {
         continued_ = output_.Merged() && file_.OpenExisting(path_, journal_.get());
         if (output_.Merged() && !continued_ && !file_.NothingThere()) {
-            return Fail(services_, "Could not open file " + path_ + platform::NotRegularReason());
+            return Fail(services_, "Could not open file " + path_ + SystemReason());
         }
         if (!continued_) return true;
         int64_t closingAt = -1;
@@ -255,6 +255,7 @@ public:
         endsOtherwise_ = continueAt_ >= 0 && (!SeekTo(file_.get(), continueAt_) ||
                                               !ReadExact(file_.get(), &before[0], before.size()) ||
                                               before.find_first_not_of(" \t") != std::string::npos);
+        trailsOtherwise_ = continueAt_ >= 0 && !endsOtherwise_ && !EndsAsALayer(closingAt);
         return true;
     }
     bool Continued() const { return continued_; }
@@ -263,6 +264,10 @@ public:
     // A continued document whose last "</Document>" follows other text on
     // its line: continuing it would write over that text.
     bool EndsOtherwise() const { return endsOtherwise_; }
+    // A continued document with anything but blanks after its last
+    // "</Document>" and the "</kml>" behind it: continuing it would drop
+    // that text.
+    bool TrailsOtherwise() const { return trailsOtherwise_; }
 
     // Makes the document ready for the folder: a continued one at the start
     // of its closing text, which is kept to be put back; else a new one.
@@ -274,7 +279,7 @@ public:
             return true;
         }
         if (!file_.Create(path_, output_.Merged() ? &journal_.get() : nullptr)) {
-            return Fail(services_, "Could not open file " + path_);
+            return Fail(services_, "Could not open file " + path_ + SystemReason());
         }
         return true;
     }
@@ -293,6 +298,20 @@ public:
     }
 
 private:
+    // Whether only blanks, "</kml>" and blanks follow the "</Document>" at
+    // `closingAt`, as in every document this writer ends.
+    bool EndsAsALayer(int64_t closingAt) {
+        constexpr int64_t kLongestEnd = 4096;
+        const int64_t length = file_.originalSize() - closingAt;
+        if (length > kLongestEnd) return false;
+        std::string tail(static_cast<size_t>(length), ' ');
+        if (!SeekTo(file_.get(), closingAt) || !ReadExact(file_.get(), &tail[0], tail.size())) return false;
+        const char* const blanks = " \t\r\n";
+        size_t at = tail.find_first_not_of(blanks, std::strlen("</Document>"));
+        if (at != std::string::npos && tail.compare(at, 6, "</kml>") == 0) at = tail.find_first_not_of(blanks, at + 6);
+        return at == std::string::npos;
+    }
+
     JobServices& services_;
     const LayerOutput& output_;
     const std::string path_;
@@ -301,6 +320,7 @@ private:
     bool continued_ = false;
     int64_t continueAt_ = -1;
     bool endsOtherwise_ = false;
+    bool trailsOtherwise_ = false;
 };
 
 // Where the field that names the placemarks lies in a record.
@@ -365,10 +385,12 @@ bool KML_Write_Polygons(JobServices& services, const LayerOutput& output, const 
         scratch.RemoveAfterReading();
         return Fail(services, "The merged document " + path + " has no closing </Document> line");
     }
-    if (document.EndsOtherwise()) {
+    if (document.EndsOtherwise() || document.TrailsOtherwise()) {
         scratch.RemoveAfterReading();
         return Fail(services, "The merged document " + path + " does not end as a layer of this program does: " +
-                                  "other text stands before its last </Document> on its line; it is left as it is");
+                                  (document.EndsOtherwise() ? "other text stands before its last </Document> on its line"
+                                                            : "other text follows its last </Document> and </kml>") +
+                                  "; it is left as it is");
     }
 
     PolygonScratchReader reader(services, scratch, layerName);

@@ -1,22 +1,13 @@
 #include "shapeio/shapefile_layer_writer.h"
 
 #include "shapeio/byte_order.h"
+#include "shapeio/shapefile_parts.h"
 #include "shapeio/stream_io.h"
 
 #include <cstdio>
 #include <sys/stat.h>
 
 namespace shapeio {
-
-namespace {
-
-// Whether anything (a file of any kind, a link) stands at `path`.
-bool SomethingAt(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-}  // namespace
 
 ShapefileLayerWriter::~ShapefileLayerWriter() {
     if (open_) RollbackAll();
@@ -64,18 +55,9 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     for (const std::string& path : {shxPath, shpPath, dbfPath}) {
         if (RefusesLayerLink(services_, path)) return Fail();
     }
-    // Merged files made anew beside a lost index would drop the rows of the
+    // Merged files made anew beside lost ones would drop the rows of the
     // earlier counties: they stay as they are.
-    if (output.Merged()) {
-        const bool shxMissing = !SomethingAt(shxPath);
-        if (shxMissing || (platform::FileExists(shxPath) && FileSize(shxPath) == 0)) {
-            for (const std::string& path : {shpPath, dbfPath}) {
-                if (!SomethingAt(path)) continue;
-                return Fail("Could not append to file " + shxPath + " (it is " + (shxMissing ? "missing" : "empty") +
-                            " while " + path + " is there)");
-            }
-        }
-    }
+    if (output.Merged() && !MergedShapefileWhole(shpPath, services_)) return Fail();
     Journal* journal = nullptr;
     if (output.Merged()) {
         journal_.Use(services_, output.Path(""));
@@ -103,12 +85,12 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
             shx_.Rollback();
         }
     }
-    if (!continued && !shx_.Create(shxPath, journal)) return Fail("Could not open file " + shxPath);
+    if (!continued && !shx_.Create(shxPath, journal)) return Fail("Could not open file " + shxPath + SystemReason());
 
     if (continued) {
-        if (!shp_.OpenExisting(shpPath, *journal)) return Fail("Could not open file " + shpPath);
+        if (!shp_.OpenExisting(shpPath, *journal)) return Fail("Could not open file " + shpPath + SystemReason());
     } else if (!shp_.Create(shpPath, journal)) {
-        return Fail("Could not open file " + shpPath);
+        return Fail("Could not open file " + shpPath + SystemReason());
     }
     if (!dbf_.Open(dbfPath, fields, continued ? DbfTableWriter::OpenMode::kContinue : DbfTableWriter::OpenMode::kCreate,
                    journal)) {

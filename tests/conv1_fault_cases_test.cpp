@@ -147,7 +147,7 @@ TEST_F(OldFaultCaseTest, FolderWhereADocumentGoes) {
     RunJob();
     std::set<std::string> finished = ReferenceFiles(
         {".shp", ".shx", ".dbf", "date.txt", "vot00.kml", "kgl.kml", "lpy.kml", "TGR25901cty.kml"});
-    ExpectFaultHandled("Could not open file " + out_ + "/TGR25901/TGR25901cty00.kml", finished,
+    ExpectFaultHandled("Could not open file " + out_ + "/TGR25901/TGR25901cty00.kml (is a directory)", finished,
                        {"TGR25901cty00.kml/"});
 }
 

@@ -116,17 +116,12 @@ TEST(ConvertCountyOptions, RefusesBeforeMakingAnythingAndNamesAFailedCounty) {
     const std::string shut = dir / "shut";
     ASSERT_TRUE(platform::MakeDirectory(shut));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755) | ::chmod(shut.c_str(), 0555), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+    EXPECT_TRUE(testsupport::HoldsAsNobody([&] {
         std::ostringstream said, err;
         const int status = convertcounty::RunCommandLine({dir / "TGR25901.RT1", shut, options}, said, err);
-        const bool told = err.str() == "convert_county: the output folder " + shut + " cannot be written (Permission denied)\n";
-        ::_exit(status == 2 && told && platform::ListDirectory(shut).empty() ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return status == 2 && platform::ListDirectory(shut).empty() &&
+               err.str() == "convert_county: the output folder " + shut + " cannot be written (Permission denied)\n";
+    }));
 }
 
 // A county run twice into a merged folder is added once: the second run
@@ -182,4 +177,43 @@ TEST(ConvertCountyOptions, TheLineOfTheStepThatGaveUpIsNamed) {
     EXPECT_EQ(convertcounty::RunCommandLine({second, out, options}, said, err), 1);
     EXPECT_EQ(err.str(), "convert_county: TGR25903 failed: see " + out +
                              "/TGR25903.log: ERROR in type 2 record 4: 7 characters instead of 208\n");
+}
+
+// A merged folder holds one edition: a TIGER 2000 county given to the
+// folder of a 2005 county is refused before anything is written, and the
+// line names both editions; what stands at a journal's path (a text file, a
+// folder, a FIFO, a link) is named by the line, not the layer it keeps from
+// being continued.
+TEST(ConvertCountyOptions, TheLineOfAMergedFolderThatRefusesTheCounty) {
+    testsupport::TempDir dir;
+    ASSERT_TRUE(platform::MakeDirectory(dir / "older"));
+    const auto [first, second] = testsupport::WriteTwoCounties(dir.path());
+    const std::string older = testsupport::WriteTwoCounties(dir / "older", '6').second;
+    const std::string options = testsupport::Options('c', '3', {9});
+    for (const std::string kind : {"edition", "text", "folder", "fifo", "link"}) {
+        SCOPED_TRACE(kind);
+        const std::string out = dir / kind, journal = out + "/county/ctycu.kml.journal";
+        std::ostringstream said, err;
+        ASSERT_TRUE(platform::MakeDirectory(out) && convertcounty::RunCommandLine({first, out, options}, said, err) == 0);
+        const bool made = kind == "edition" || kind == "text" ? (testsupport::WriteFile(journal, "notes\n"), true)
+                          : kind == "folder"                  ? platform::MakeDirectory(journal)
+                          : kind == "fifo"                    ? ::mkfifo(journal.c_str(), 0644) == 0
+                                                              : ::symlink(out.c_str(), journal.c_str()) == 0;
+        ASSERT_TRUE(made && (kind != "edition" || platform::RemoveFile(journal)));
+        const bool old = kind == "edition";
+        std::map<std::string, std::string> before;
+        if (old) before = testsupport::Tree(out);
+        EXPECT_EQ(convertcounty::RunCommandLine({old ? older : second, out, old ? testsupport::OldOptions('6', '3', {0}) : options},
+                                                said, err),
+                  1);
+        EXPECT_HAS(err.str(), "/TGR25903.log: " + (old ? "The merged layers of " + out +
+                                                             " hold counties of TIGER 2004 2nd edition/2005 1st or 2nd "
+                                                             "edition (edition c); TGR25903 is converted as TIGER 2000 "
+                                                             "(edition 6): a merged folder holds the counties of one "
+                                                             "edition, and TGR25903 is not added to it\n"
+                                                       : kind == "link" ? "Refused the symbolic link " + journal
+                                                                        : "The file " + journal + " stands where the "
+                                                                                                  "journal of its layer goes"));
+        EXPECT_TRUE(!old || testsupport::Tree(out) == before);
+    }
 }

@@ -147,7 +147,7 @@ TEST_F(FaultCaseTest, OutputFileThatCannotBeCreated) {
     std::set<std::string> finished = ReferenceFiles({".shp", ".shx", ".dbf", "date.txt", "ctycu.kml", "trtcu.kml",
                                                      "grpcu.kml"});
     finished.erase("TGR25901met.dbf");
-    ExpectFaultHandled({"Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml"}, finished,
+    ExpectFaultHandled({"Could not open file " + out_ + "/TGR25901/TGR25901placecu.kml (is a directory)"}, finished,
                        {"TGR25901placecu.kml/"});
 }
 

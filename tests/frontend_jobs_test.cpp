@@ -186,7 +186,8 @@ TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {
 }
 
 // One county twice in a merged job, by its type 1 file and zipped under
-// another name: the layer holds it once, and the second says so.
+// another name: the layer holds it once, and the second says so; a later
+// job of another edition into that folder fails.
 TEST_F(JobTest, TheSameCountyTwiceIsMergedOnce) {
     const std::string county = County("905");
     std::vector<testsupport::ZipMember> members;
@@ -200,8 +201,16 @@ TEST_F(JobTest, TheSameCountyTwiceIsMergedOnce) {
     EXPECT_EQ(exitStatus_, 0);
     EXPECT_EQ(testsupport::ReadKmlPolygons(testsupport::ReadFile(out + "/county/ctycu.kml")).size(), 1u);
     EXPECT_HAS(testsupport::ReadFile(out + "/copy.log"),
-               "copy (county 25905, VERSION 1105, edition c) is already in county/ctycu.kml, metadata/met.dbf of the "
+               "copy (county 25905, VERSION 1105, edition c) is already in every merged file asked for (2) of the "
                "merged layers of " + out + ": it is not added again\n");
+    // A later job of another edition into the folder is refused.
+    const std::string older = County("903", '6');
+    RunSession("press 11\n" + older + "\ncheck 24\nok\ncheck 108\nok\nok\nset 31 " + out + "\ncheck 24\nok\n");
+    EXPECT_EQ(exitStatus_, 1);
+    EXPECT_HAS(testsupport::ReadFile(out + "/TGR25903.log"),
+               "The merged layers of " + out + " hold counties of TIGER 2004 2nd edition/2005 1st or 2nd edition "
+               "(edition c); TGR25903 is converted as TIGER 2000 (edition 6): ");
+    EXPECT_FALSE(platform::IsDirectory(out + "/county90"));
 }
 
 TEST(CommandLineTest, HelpAndUnknownArguments) {

@@ -146,7 +146,7 @@ TEST(DbaseTableFailure, UnwritableFolder) {
     const std::string path = dir / "no-such-folder/t.dbf";
     EXPECT_FALSE(table.Open(path, kTwoFields, DbfTableWriter::OpenMode::kCreate));
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not open file " + path + "\n", services.log);
+    EXPECT_EQ("Could not open file " + path + " (no such file or directory)\n", services.log);
     EXPECT_FALSE(table.WriteRecord(Row("1", "A")));
     EXPECT_FALSE(table.Finish(true));
 }
@@ -156,7 +156,7 @@ TEST(DbaseTableFailure, ContinuingAMissingTableThatMustExist) {
     testsupport::FakeJobServices services;
     DbfTableWriter table(services);
     EXPECT_FALSE(table.Open(dir / "t.dbf", kTwoFields, DbfTableWriter::OpenMode::kContinue));
-    EXPECT_EQ("Could not open file " + dir / "t.dbf" + "\n", services.log);
+    EXPECT_EQ("Could not open file " + dir / "t.dbf" + " (no such file or directory)\n", services.log);
     EXPECT_FALSE(testsupport::Exists(dir / "t.dbf"));
 }
 

@@ -249,7 +249,7 @@ TEST(ShapefileLayerFailure, UnwritableFolder) {
     LayerOutput output{dir.path() + "/missing/", "lkA", '0'};
     EXPECT_FALSE(layer.Open(output, shapeio::kShapePolyLine, kIdFields));
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not open file " + output.Path(".shx") + "\n", services.log);
+    EXPECT_EQ("Could not open file " + output.Path(".shx") + " (no such file or directory)\n", services.log);
     EXPECT_FALSE(layer.AddArc(kLine1, 2, IdRecord(1)));
     EXPECT_FALSE(layer.Finish());
 }
@@ -262,7 +262,9 @@ TEST(ShapefileLayerFailure, MissingTableOfAContinuedLayer) {
     ASSERT_EQ(0, std::remove((dir / "lkA.dbf").c_str()));
     ShapefileLayerWriter layer(services);
     EXPECT_FALSE(layer.Open(Output(dir, '3'), shapeio::kShapePolyLine, kIdFields));
-    EXPECT_EQ("Could not open file " + dir / "lkA.dbf" + "\n", services.log);
+    EXPECT_EQ("The merged shapefile " + dir / "lkA" + " is not whole: lkA.shp and lkA.shx are there without lkA.dbf; "
+              "its files go together: remove all of them to make the layer anew\n",
+              services.log);
     EXPECT_EQ(shp, ReadFile(dir / "lkA.shp"));
     EXPECT_FALSE(testsupport::Exists(dir / "lkA.dbf"));
 }

@@ -7,6 +7,7 @@
 #include "conv2/conversion_dialog.h"
 #include "county_writer.h"
 #include "platform/dialog.h"
+#include "platform/paths.h"
 #include "support/county_files.h"
 #include "support/fault_job.h"
 #include "support/file_size_limit.h"
@@ -15,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <csignal>
+#include <cstring>
 #include <cstddef>
 #include <fcntl.h>
 #include <linux/filter.h>
@@ -67,15 +71,6 @@ private:
 };
 
 using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
-
-// The files under a folder without the logs.
-std::map<std::string, std::string> Tree(const std::string& folder) {
-    std::map<std::string, std::string> files = FolderFiles(folder);
-    for (auto entry = files.begin(); entry != files.end();) {
-        entry = EndsWith(entry->first, ".log") ? files.erase(entry) : std::next(entry);
-    }
-    return files;
-}
 
 // The signal that ended a child process in which `renderer` draws the
 // dialogs while `run` converts; 0 when it ended by itself.
@@ -155,7 +150,7 @@ TEST(StoppedCounty, RunAgainGivesTheTreeOfARunNeverStopped) {
             const std::string said = ReadFile(out + "/TGR25901.log").substr(logBefore);
             EXPECT_HAS(said, "Restored file ");
             EXPECT_EQ(CountOf(said, "TGR25903's run stopped before it ended: the merged layers of " + out +
-                                        " were put back without it; run it again to add it\n"),
+                                        " were put back without it; converting it again adds it\n"),
                       1);
         }
         EXPECT_TRUE(Tree(out) == Tree(ref));
@@ -217,11 +212,11 @@ TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
     ASSERT_TRUE(platform::MakeDirectory(dir / "rails"));
     WriteFile(stoppedLog, "");
     const struct {
-        std::string record, said, ending;
+        std::string record, said;
     } cases[] = {
-        {"", "A county", "run it again to add it"},
-        {"county 8\nTGR25905", "TGR25905", "run it again to add it"},
-        {"county " + std::to_string(county.baseName.size()) + "\n" + county.baseName, county.baseName, "this run adds it"},
+        {"", "A county"},
+        {"county 8\nTGR25905", "TGR25905"},
+        {"county " + std::to_string(county.baseName.size()) + "\n" + county.baseName, county.baseName},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
@@ -234,7 +229,7 @@ TEST(StoppedCounty, JournalWhoseFilesAreGoneIsRemoved) {
                                 " is gone: nothing is put back for it\n");
         }
         const std::string line = c.said + "'s run stopped before it ended: the merged layers of " + dir.path() +
-                                 " were put back without it; " + c.ending + "\n";
+                                 " were put back without it; converting it again adds it\n";
         EXPECT_EQ(CountOf(log, line), 1);
         EXPECT_EQ(CountOf(ReadFile(stoppedLog), line), c.said == "TGR25905" ? 1 : 0);
         EXPECT_FALSE(Exists(journal));
@@ -289,6 +284,31 @@ TEST(StoppedCounty, TheUsersJournalsAreLeftAlone) {
 
 namespace {
 
+// From now on the system calls `calls` of the process meet `action`
+// (SECCOMP_RET_TRAP: SIGSYS; SECCOMP_RET_KILL_PROCESS).
+void FilterCalls(std::initializer_list<long> calls, unsigned action) {
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const long call : calls) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+        ::_exit(3);
+    }
+}
+
+// From now on every fsync and fdatasync of the process goes to `onSync`
+// (SIGSYS) instead of the kernel.
+void TrapSyncs(void (*onSync)(int, siginfo_t*, void*)) {
+    struct sigaction action {};
+    action.sa_sigaction = onSync;
+    action.sa_flags = SA_SIGINFO;
+    ::sigaction(SIGSYS, &action, nullptr);
+    FilterCalls({__NR_fsync, __NR_fdatasync}, SECCOMP_RET_TRAP);
+}
+
 // Stops the process at its `count`-th fsync (or fdatasync) from the moment
 // the layer text of its progress dialog becomes `layer`: the calls before
 // are passed over as if they succeeded.
@@ -298,21 +318,7 @@ public:
     void ControlChanged(const platform::Dialog&, const platform::Control& control) override {
         if (armed_ || control.id != vornak2::ConversionDialog::kLayerId || control.text != layer_) return;
         armed_ = true;
-        struct sigaction action {};
-        action.sa_sigaction = OnSync;
-        action.sa_flags = SA_SIGINFO;
-        ::sigaction(SIGSYS, &action, nullptr);
-        std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-        for (const long call : {static_cast<long>(__NR_fsync), static_cast<long>(__NR_fdatasync)}) {
-            filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
-            filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
-        }
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-        const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
-            ::_exit(3);
-        }
+        TrapSyncs(OnSync);
     }
 
 private:
@@ -322,6 +328,43 @@ private:
     }
     static inline volatile sig_atomic_t left_ = 0;
     std::string layer_;
+    bool armed_ = false;
+};
+
+// What a flush meets: success, an I/O error, or a stop.
+enum class Flush { kDone, kFailed, kStopped };
+
+// From the county dialog's first control on, every flush (fsync, fdatasync)
+// succeeds without reaching the disk, but the first of `target` once `when`
+// stands there, which meets `atTarget`, and the `later`-th flush after it,
+// which meets `atLater`. (The trap comes at the call: the handler may
+// allocate.)
+class FlushAt : public platform::SilentRenderer {
+public:
+    FlushAt(std::string target, std::string when, Flush atTarget, int later = 0, Flush atLater = Flush::kDone) {
+        target_ = std::move(target), when_ = std::move(when), atTarget_ = atTarget, later_ = later, atLater_ = atLater;
+    }
+    void ControlChanged(const platform::Dialog&, const platform::Control&) override {
+        if (!armed_) TrapSyncs(OnSync);
+        armed_ = true;
+    }
+
+private:
+    static void OnSync(int, siginfo_t*, void* context) {
+        greg_t* registers = static_cast<ucontext_t*>(context)->uc_mcontext.gregs;
+        char path[PATH_MAX] = {};
+        const std::string fd = "/proc/self/fd/" + std::to_string(registers[REG_RDI]);
+        const bool target = !met_ && ::readlink(fd.c_str(), path, sizeof path - 1) > 0 && target_ == path &&
+                            ::access(when_.c_str(), F_OK) == 0;
+        const Flush flush = target ? atTarget_ : met_ && later_ > 0 && --later_ == 0 ? atLater_ : Flush::kDone;
+        met_ = met_ || target;
+        if (flush == Flush::kStopped) ::raise(SIGKILL);
+        registers[REG_RAX] = flush == Flush::kFailed ? -EIO : 0;
+    }
+    static inline std::string target_, when_;
+    static inline Flush atTarget_ = Flush::kDone, atLater_ = Flush::kDone;
+    static inline int later_ = 0;
+    static inline bool met_ = false;
     bool armed_ = false;
 };
 
@@ -448,20 +491,12 @@ namespace {
 
 // Kills the process at its next removal or renaming of a file, from now on.
 void KillAtNextRemoval() {
-    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-    for (const long call : {
+    FilterCalls({
 #ifdef __NR_unlink
-             static_cast<long>(__NR_unlink), static_cast<long>(__NR_rename),
+                    __NR_unlink, __NR_rename,
 #endif
-             static_cast<long>(__NR_unlinkat), static_cast<long>(__NR_renameat), static_cast<long>(__NR_renameat2)}) {
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
-    }
-    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
-        ::_exit(3);
-    }
+                    __NR_unlinkat, __NR_renameat, __NR_renameat2},
+                SECCOMP_RET_KILL_PROCESS);
 }
 
 // Stops the county's run when its progress dialog is hidden, its commit list
@@ -532,6 +567,10 @@ TEST(StoppedCounty, AStopAtTheEndLeavesTheCountyInOnce) {
                                         " before its run stopped: running it again passes it over\n"),
                       1);
             EXPECT_EQ(CountOf(said, "TGR25903 (county 25903, VERSION "), 1);
+            // Held by every file asked for: said in short; else the files.
+            EXPECT_EQ(CountOf(said, ") is already in every merged file asked for (3) of the merged layers of " + out +
+                                        ": it is not added again\n"),
+                      stop.oneMoreLayer ? 0 : 1);
             EXPECT_HAS(said, " of the merged layers of " + out + ": it is not added again\n");
             EXPECT_FALSE(Exists(out + "/.pellard-committed"));
             std::map<std::string, std::string> after = Tree(out);
@@ -608,8 +647,9 @@ TEST(StoppedCounty, DamagedCommitListIsLeftAlone) {
 }
 
 // A record of counties planted in the folder that is not one this program
-// keeps (a line of another form or naming a file outside the folder, no
-// first line of its own, a last line cut), no file, or a link: the run
+// keeps (a line of another form, of another version or naming a file
+// outside the folder, no first line of its own, a last line cut), no file,
+// or a link: the run
 // fails before it touches anything, and the record is left for a person.
 TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
     TempDir dir;
@@ -617,7 +657,9 @@ TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
     const std::string options = Options('c', '3', {1});
     const std::string sound = "pellard counties 1\nn 25901 1105 c rails/lkB.shp\n";
     const std::string cases[] = {sound + "a 25903 1105 c ../victim.kml\n", sound + "n 25903 1105 c\n",
-                                 "pellard counties 2\n", sound.substr(0, sound.size() - 1), "", "link"};
+                                 "pellard counties 3\n", "pellard counties 2\nn 25901 1105 c rails/lkB.shp\n",
+                                 "pellard counties 2\nn 25901 1105 c 12x rails/lkB.shp\n",
+                                 sound.substr(0, sound.size() - 1), "", "link"};
     for (const std::string& record : cases) {
         SCOPED_TRACE(record);
         TempDir outDir;
@@ -633,5 +675,111 @@ TEST(StoppedCounty, DamagedRecordIsLeftAlone) {
         EXPECT_HAS(ReadFile(out + "/TGR25903.log"), record == "link" ? "Refused the symbolic link " + path
                                                                        : "The record of counties " + path +
                                                                              " is damaged: ");
+    }
+}
+
+// The commit list of a stopped run of an earlier version, which kept no
+// record and named the run's options and input: the very same run of its
+// county is held by the files its journals guard and recorded so (also
+// after a run of it that failed); any other county says that running it
+// again adds it again.
+TEST(StoppedCounty, AnEarlierVersionsListOfItsRunIsHonoured) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path());
+    const std::string options = Options('c', '3', {1}), input = platform::AbsolutePath(second);
+    struct stat st {};
+    ASSERT_EQ(::stat(input.c_str(), &st), 0);
+    const std::string list = "pellard commit 8 12 TGR25903TGR25903.log 86 " + std::to_string(input.size()) + " " +
+                             std::to_string(st.st_size) + " " + std::to_string(st.st_mtim.tv_sec) + " " +
+                             std::to_string(st.st_mtim.tv_nsec) + " " + options + input +
+                             "\nrails/lkB.journal\nmetadata/met.dbf.journal\n";
+    for (const std::string& next : {second, first}) {
+        TempDir outDir;
+        const std::string out = outDir.path(), log = out + (next == second ? "/TGR25903.log" : "/TGR25901.log");
+        for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, out, options), 0);
+        std::map<std::string, std::string> never = Tree(out);
+        ASSERT_TRUE(platform::RemoveFile(out + "/.pellard-counties"));
+        WriteFile(out + "/.pellard-committed", list);
+        for (const char* journal : {"/rails/lkB.journal", "/metadata/met.dbf.journal"}) {
+            WriteFile(out + journal, "pellard journal 1\nfile 100 7\nlkB.shp");
+        }
+        const std::string typeTwo = second.substr(0, second.size() - 1) + "2";
+        // A run of it that fails finds the list again.
+        if (next == second) {
+            ASSERT_TRUE(platform::RenameFile(typeTwo, typeTwo + "x"));
+            EXPECT_EQ(ConvertCounty(next, out, options), 1);
+            ASSERT_TRUE(platform::RenameFile(typeTwo + "x", typeTwo) && Exists(out + "/.pellard-committed"));
+        }
+        const size_t before = ReadFile(log).size();
+        EXPECT_EQ(ConvertCounty(next, out, options), 0);
+        const std::string said = ReadFile(log).substr(before);
+        EXPECT_HAS(said, "TGR25903 was converted whole into the merged layers of " + out + " before its run stopped: " +
+                             (next == second ? "running it again passes it over\n" : "running it again adds it again\n"));
+        if (next != second) continue;
+        EXPECT_HAS(said, "TGR25903 (county 25903, VERSION 1105, edition c) is already in every merged file asked for (2)");
+        std::map<std::string, std::string> after = Tree(out);
+        EXPECT_EQ(CountOf(after[".pellard-counties"], "\na 25903 1105 c "), 2);
+        for (auto* files : {&after, &never}) files->erase(".pellard-counties");
+        EXPECT_TRUE(after == never);
+    }
+}
+
+// A county of the older library without a type I file is said to be added
+// unchecked only when it is added (not when its type 2 file is missing).
+TEST(StoppedCounty, ACountyAddedUncheckedIsSaidOnlyWhenAdded) {
+    TempDir dir;
+    const auto [first, second] = WriteTwoCounties(dir.path(), '6');
+    const std::string options = OldOptions('6', '3', {1}), out = dir / "out", stem = second.substr(0, second.size() - 1);
+    ASSERT_TRUE(platform::MakeDirectory(out) && platform::RemoveFile(stem + "I"));
+    ASSERT_TRUE(ConvertOldCounty(first, out, options) == 0 && platform::RenameFile(stem + "2", stem + "x"));
+    EXPECT_EQ(ConvertOldCounty(second, out, options), 1);
+    EXPECT_LACKS(ReadFile(out + "/TGR25903.log"), "has no type I record");
+    ASSERT_TRUE(platform::RenameFile(stem + "x", stem + "2"));
+    EXPECT_EQ(ConvertOldCounty(second, out, options), 0);
+    EXPECT_HAS(ReadFile(out + "/TGR25903.log"), "TGR25903 has no type I record to tell it by: it is added to the merged "
+                                                "layers of " + out + " unchecked");
+}
+
+// A run stopped after it appended to the record of counties, before its
+// commit, has the record put back with the layers; a commit that fails once
+// its list is placed (the folder's flush after it gives EIO) puts them back
+// and leaves nothing that says the county was committed, and so does a stop
+// or another error at any flush of that put-back: the job run again
+// completes the folder as one never stopped.
+TEST(StoppedCounty, NoStopNorFailedCommitIsTakenForAFinishedOne) {
+    TempDir dir;
+    const std::string first = countygen::WriteCounty(Spec("901"), dir.path()).type1Path;
+    const std::string second = countygen::WriteCounty(Spec("903"), dir.path()).type1Path;
+    const std::string options = Options('c', '3', {1}), ref = dir / "ref";
+    ASSERT_TRUE(platform::MakeDirectory(ref));
+    for (const std::string& county : {first, second}) ASSERT_EQ(ConvertCounty(county, ref, options), 0);
+    bool reached = true;  // the last stop came within the put-back
+    for (int later = -1; reached; ++later) {
+        for (const Flush atLater : {Flush::kStopped, Flush::kFailed}) {
+            if (later <= 0 && atLater == Flush::kFailed) continue;
+            SCOPED_TRACE(std::to_string(later) + (atLater == Flush::kFailed ? " failed" : " stopped"));
+            TempDir outDir;
+            const std::string out = platform::AbsolutePath(outDir.path()), list = out + "/.pellard-committed";
+            const std::string record = out + "/.pellard-counties";
+            ASSERT_EQ(ConvertCounty(first, out, options), 0);
+            const std::map<std::string, std::string> before = Tree(out);
+            FlushAt flush(later < 0 ? record : out, later < 0 ? record : list,
+                          later < 0 ? Flush::kStopped : Flush::kFailed, later, atLater);
+            const int signal = StopSignal(flush, [&] { ConvertCounty(second, out, options); });
+            if (later > 0 && atLater == Flush::kStopped) reached = signal == SIGKILL;
+            const std::string log = ReadFile(out + "/TGR25903.log");
+            EXPECT_TRUE(later >= 0 || Exists(record + ".journal"));  // stopped after the append
+            if (later >= 0) {
+                EXPECT_HAS(log, "Could not commit the merged layers of " + out + ": " + list +
+                                    " could not be written (input/output error)\n");
+                EXPECT_FALSE(Exists(list));
+            }
+            std::map<std::string, std::string> after = Tree(out);
+            after.erase("TGR25903.met");
+            EXPECT_TRUE(later != 0 || after == before);
+            EXPECT_EQ(ConvertCounty(first, out, options) + ConvertCounty(second, out, options), 0);
+            EXPECT_LACKS(ReadFile(out + "/TGR25903.log").substr(log.size()), "was converted whole");
+            EXPECT_TRUE(Tree(out) == Tree(ref));
+        }
     }
 }

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 namespace tigercore {
 
@@ -21,6 +22,20 @@ std::tm LocalNow() {
     std::tm local{};
     localtime_r(&now, &local);
     return local;
+}
+
+shapeio::RunRecord RecordOfRun(const std::string& options, const std::string& input) {
+    shapeio::RunRecord record;
+    // The file read, whatever the case of its name.
+    const std::string file = input.empty() ? input : platform::FindFileAnyCase(input);
+    struct stat st;
+    if (file.empty() || ::stat(file.c_str(), &st) != 0) return record;
+    record.options = options;
+    record.input = platform::AbsolutePath(file);
+    record.inputLength = static_cast<long long>(st.st_size);
+    record.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
+    record.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
+    return record;
 }
 
 }  // namespace
@@ -140,7 +155,9 @@ bool EndCountyFiles(platform::FilePtr& recordFile, platform::FilePtr& typeAScrat
 
 bool OpenCounty(const CountyOpening& opening, const std::string& inputPath, OpenedCounty& opened) {
     const bool unpacked = opening.archivePath && *opening.archivePath;
-    opened.names = NameCounty(unpacked ? opening.archivePath : inputPath);
+    const std::string input = unpacked ? opening.archivePath : inputPath;
+    opened.names = NameCounty(input);
+    opened.record = RecordOfRun(opening.options, input);
     const std::string given = opening.outputDir ? opening.outputDir : "";
     opened.outputDir = given;
     if (!opened.outputDir.empty() && opened.outputDir.back() == '/') opened.outputDir.pop_back();

@@ -79,6 +79,7 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 struct CountyOpening {
     const char* outputDir = nullptr;
     const char* archivePath = nullptr;
+    std::string options;  // the whole options string, for the run's record
     std::string editionText;
     char organisationMode = '0';
     bool logPathUntrimmed = false;
@@ -90,6 +91,9 @@ struct OpenedCounty {
     platform::FilePtr log;
     bool zipInput = false;  // the input is a zip archive the converter unpacks
     CountyFolder county;
+    // The run: the options and the file read, the archive for a county
+    // that comes in one.
+    shapeio::RunRecord record;
 };
 // Names the county, opens its log (OpenCountyLog) and makes its output
 // folder (MakeCountyFolder). False when the log cannot be opened or a link

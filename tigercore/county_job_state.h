@@ -22,6 +22,8 @@ struct CountyJobState {
     const int& kmlLabelPoints;
     // How often the library makes (and logs) a merged layer's theme folder.
     int mergedFolderMakes;
+    // This run of the county (options and input); null: not kept.
+    const shapeio::RunRecord* runRecord = nullptr;
 };
 
 // The folder of the county's scratch files followed by '/': its own, or the

@@ -47,7 +47,7 @@ bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Sta
     ReleaseShapePoints();
     return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
                             missingRequired_, state_.services) &&
-           OfEditionChosen() && Call(readType1);
+           OfEditionChosen() && OfTheFoldersEdition() && Call(readType1);
 }
 
 bool CountyRun::OfEditionChosen() {
@@ -58,12 +58,40 @@ bool CountyRun::OfEditionChosen() {
     return false;
 }
 
+bool CountyRun::OfTheFoldersEdition() {
+    shapeio::CountyChange* change = state_.services.Change();
+    if (!change || !change->IsOpen()) return true;
+    std::string others;
+    for (const char edition : change->RecordedEditions()) {
+        if (edition == job_.edition) continue;
+        others += std::string(others.empty() ? "" : ", ") + EditionText(edition) + " (edition " + edition + ")";
+    }
+    if (others.empty()) return true;
+    const std::string county = state_.services.CountyName();
+    state_.services.WriteLogLine("The merged layers of " + change->Folder() + " hold counties of " + others + "; " +
+                                 county + " is converted as " + EditionText(job_.edition) + " (edition " +
+                                 job_.edition + "): a merged folder holds the counties of one edition, and " +
+                                 county + " is not added to it");
+    state_.services.FailCounty();
+    return false;
+}
+
 bool CountyRun::IdentifyCounty(const std::string& typeISuffix, int codeColumn) {
     shapeio::CountyChange* change = state_.services.Change();
     if (!change || !change->IsOpen()) return true;
     shapeio::CountyKey key;
-    const bool known = ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
-    return change->Identify(known ? &key : nullptr, state_.services);
+    const CountyKeyReading reading =
+        ReadCountyKey(job_.inputPath, RecordFilePath(typeISuffix), codeColumn, job_.edition, key);
+    if (!reading.failure.empty()) {
+        const std::string county = state_.services.CountyName();
+        state_.services.WriteLogLine(reading.failure + ": " + county +
+                                     " cannot be told from the other counties of the merged layers of " +
+                                     change->Folder() + " and is not added to them");
+        state_.services.FailCounty();
+        return false;
+    }
+    change->Identify(key, reading.known);
+    return true;
 }
 
 bool CountyRun::EndCountyFiles(bool converted) {

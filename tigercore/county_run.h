@@ -78,9 +78,11 @@ protected:
     // file is closed, the log says so and the county is abandoned.
     bool OpenTypeAScratch(const std::string& path);
     // The points of the last county's shapes let go, the county's scratch
-    // folder in `outputDir`, then its type 1 file read by `readType1`
-    // (StartCountyFiles), once its own files leave the edition chosen
-    // standing (OfEditionChosen). Whether the county goes on.
+    // folder in `outputDir` (StartCountyFiles), then, once its own files
+    // leave the edition chosen standing (OfEditionChosen) and the folder's
+    // merged layers hold no counties of another edition, its type 1 file
+    // read by `readType1`; else the county fails before anything is
+    // written. Whether the county goes on.
     bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
     // Whether the county's own files leave the edition chosen standing
     // (OtherReleaseNote); when they name another edition of its family the
@@ -89,8 +91,9 @@ protected:
     // Tells the county's change of merged files which county it is
     // (county_key.h), from its type 1 file and the type I file of
     // `typeISuffix`, whose records carry the county code in the 5 columns
-    // from `codeColumn`; before any merged file is opened. False when the
-    // county has been abandoned (the folder's record is damaged).
+    // from `codeColumn`; before any merged file is opened. A county whose
+    // type I rows do not give one code, or whose files cannot be read, fails
+    // (logged): false when the county has been abandoned.
     bool IdentifyCounty(const std::string& typeISuffix, int codeColumn);
     // The county's files let go once the library has released its tables
     // (EndCountyFiles). Whether the county stands converted.
@@ -100,6 +103,10 @@ protected:
     bool missingRequired_ = false;  // a record file the county needs is missing
 
 private:
+    // Whether the merged folder's record holds only counties of the edition
+    // chosen (or none); else logged, the county failed.
+    bool OfTheFoldersEdition();
+
     CountyRunState state_;
     std::string typeAScratchPath_;  // set once a.tmp is made
 };

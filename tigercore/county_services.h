@@ -50,6 +50,9 @@ public:
     void ShowMessage(const std::string& text) override;
     std::string CountyName() const override { return state_.countyBaseName; }
     std::string LogPath() const override { return state_.logPath; }
+    shapeio::RunRecord Record() const override {
+        return state_.runRecord ? *state_.runRecord : shapeio::RunRecord();
+    }
     shapeio::CountyChange* Change() override { return &change_; }
     shapeio::KeptFiles* Kept() override { return &kept_; }
 

@@ -79,7 +79,8 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
     }
     // The layers of a run that stopped half-way are put back before
     // anything changes.
-    if (mergedLayers && !shapeio::RecoverStoppedChanges(where, services)) {
+    std::vector<std::string> heldBefore;
+    if (mergedLayers && !shapeio::RecoverStoppedChanges(where, services, heldBefore)) {
         folder.Remove();
         return false;
     }
@@ -91,7 +92,10 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
-    if (mergedLayers && services.Change()) services.Change()->Open(where);
+    if (mergedLayers && services.Change() && !services.Change()->Open(where, services, heldBefore)) {
+        folder.Remove();
+        return false;
+    }
     return true;
 }
 

@@ -47,7 +47,8 @@ private:
 // earlier counties (`mergedLayers`) first holds the folder, so that two
 // jobs never continue one layer at once (it logs that it waits when another
 // job holds it), puts back the layers of a run that stopped half-way and
-// opens its own change of them (shapeio/county_change.h). Private files of
+// opens its own change of them (shapeio/county_change.h), reading the
+// folder's record of counties. Private files of
 // runs that have ended are removed from the folder and the folders right
 // below it.
 bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,

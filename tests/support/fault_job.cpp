@@ -6,6 +6,8 @@
 
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -29,6 +31,24 @@ std::map<std::string, std::string> FolderFiles(const std::string& folder) {
     std::map<std::string, std::string> files;
     CollectFiles(folder + "/", "", files);
     return files;
+}
+
+std::map<std::string, std::string> Tree(const std::string& folder) {
+    std::map<std::string, std::string> files = FolderFiles(folder);
+    for (auto entry = files.begin(); entry != files.end();) {
+        entry = EndsWith(entry->first, ".log") ? files.erase(entry) : std::next(entry);
+    }
+    return files;
+}
+
+bool HoldsAsNobody(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool asNobody = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+        ::_exit(asNobody && check() ? 0 : 1);
+    }
+    int status = 1;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::vector<std::string> TextLines(const std::string& text) {

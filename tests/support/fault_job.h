@@ -20,6 +20,11 @@ namespace testsupport {
 // The files of a folder and its subfolders by relative path, with their
 // contents (a folder is listed with "/" behind its name and no contents).
 std::map<std::string, std::string> FolderFiles(const std::string& folder);
+// The same without the county logs (*.log).
+std::map<std::string, std::string> Tree(const std::string& folder);
+// Runs `check` in a child process, as nobody when the test runs as root
+// (which reads and writes any file): whether it held there.
+bool HoldsAsNobody(const std::function<bool()>& check);
 
 // The lines of a text (without their '\n').
 std::vector<std::string> TextLines(const std::string& text);
