@@ -1,6 +1,8 @@
 #include "platform/files.h"
 
+#include "platform/file_changes.h"
 #include "platform/paths.h"
+#include "platform/streams.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,7 +51,11 @@ bool IsDirectory(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) return false;
+    TellFileChange(FileChange::Kind::kRemove, path);
+    return true;
+}
 
 bool IsSymbolicLink(const std::string& path) {
     std::string bare = path;
@@ -60,21 +66,15 @@ bool IsSymbolicLink(const std::string& path) {
 
 namespace {
 
-// A stream over a descriptor just opened; the descriptor is closed when the
-// stream cannot be made.
-FilePtr StreamOf(int fd, const char* mode) {
-    if (fd < 0) return FilePtr();
-    std::FILE* file = ::fdopen(fd, mode);
-    if (!file) ::close(fd);
-    return FilePtr(file);
-}
-
 // Opens `path` with `flags` when a regular file stands there (or is made):
 // opened without waiting, so that a FIFO never holds the open up (one
 // without a reader refuses a writer: ENXIO), then the waiting of reads and
 // writes given back. -1 with errno kNotRegularFile for a file of another
 // kind.
 int OpenRegular(const std::string& path, int flags) {
+    long long size = 0;
+    const bool existed =
+        !ObservingFileChanges() || (flags & O_CREAT) == 0 || KindOfPath(path, &size) != PathKind::kMissing;
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == ENXIO) errno = kNotRegularFile;
@@ -90,7 +90,11 @@ int OpenRegular(const std::string& path, int flags) {
         const int status = ::fcntl(fd, F_GETFL);
         if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) error = errno;
     }
-    if (error == 0) return fd;
+    if (error == 0) {
+        if (!existed) TellFileChange(FileChange::Kind::kCreate, path);
+        else if ((flags & O_TRUNC) && size > 0) TellFileChange(FileChange::Kind::kTruncate, path);
+        return fd;
+    }
     ::close(fd);
     errno = error;
     return -1;
@@ -123,23 +127,25 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
         return FilePtr();
     }
     const int fd = OpenRegular(path, flags);
-    return fd < 0 ? FilePtr() : StreamOf(fd, mode);
+    return fd < 0 ? FilePtr() : StreamOver(fd, mode, path);
 }
 
 FilePtr OpenToUpdate(const std::string& path) {
-    return StreamOf(OpenRegular(path, O_RDWR | O_NOFOLLOW), "r+b");
+    return StreamOver(OpenRegular(path, O_RDWR | O_NOFOLLOW), "r+b", path);
 }
 
 FilePtr OpenToAppend(const std::string& path) {
-    return StreamOf(OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW), "a");
+    return StreamOver(OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW), "a", path);
 }
 
 FilePtr OpenExistingToAppend(const std::string& path) {
-    return StreamOf(OpenRegular(path, O_WRONLY | O_APPEND | O_NOFOLLOW), "a");
+    return StreamOver(OpenRegular(path, O_WRONLY | O_APPEND | O_NOFOLLOW), "a", path);
 }
 
 FilePtr CreateNewFile(const std::string& path) {
-    return StreamOf(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), "wb");
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) TellFileChange(FileChange::Kind::kCreate, path);
+    return StreamOver(fd, "wb", path);
 }
 
 bool IsOpenedAt(int fd, const std::string& path) {
@@ -165,7 +171,19 @@ std::vector<std::string> FolderAndSubfolders(const std::string& folder) {
     return folders;
 }
 
-bool SyncFile(std::FILE* file) { return file && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
+bool SyncFile(std::FILE* file) {
+    if (!file || std::fflush(file) != 0 || ::fsync(DescriptorOf(file)) != 0) return false;
+    TellFileChange(FileChange::Kind::kSyncFile, ObservedPath(file));
+    return true;
+}
+
+bool TruncateFile(std::FILE* file, long long length) {
+    if (!file || std::fflush(file) != 0 || ::ftruncate(DescriptorOf(file), static_cast<off_t>(length)) != 0) {
+        return false;
+    }
+    TellFileChange(FileChange::Kind::kTruncate, ObservedPath(file), std::string(), length);
+    return true;
+}
 
 namespace {
 
@@ -177,6 +195,9 @@ bool SyncOpened(const char* path, int flags) {
     const bool synced = ::fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
+    if (synced) {
+        TellFileChange((flags & O_DIRECTORY) ? FileChange::Kind::kSyncFolder : FileChange::Kind::kSyncFile, path);
+    }
     errno = error;
     return synced;
 }
@@ -200,10 +221,16 @@ bool RenameFile(const std::string& from, const std::string& to) {
         errno = ELOOP;
         return false;
     }
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    TellFileChange(FileChange::Kind::kRename, from, to);
+    return true;
 }
 
-bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+bool MakeDirectory(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) return false;
+    TellFileChange(FileChange::Kind::kMakeFolder, path);
+    return true;
+}
 
 bool IsReadOnlyFileSystem(const std::string& path) {
     struct statvfs vfs;

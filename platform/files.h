@@ -101,6 +101,11 @@ int LockDescriptor(int fd, int operation);
 std::vector<std::string> FolderAndSubfolders(const std::string& folder);
 // Makes what was written to `file` durable (flushed and synchronised).
 bool SyncFile(std::FILE* file);
+// Flushes `file` and cuts (or lengthens) it to `length` bytes.
+bool TruncateFile(std::FILE* file, long long length);
+// The descriptor under a stream of the file layer (fileno, which some of
+// its streams lack); -1 for none.
+int DescriptorOf(std::FILE* file);
 // Makes the entries of a folder (renames, removals) durable.
 bool SyncFolder(const std::string& folder);
 // Makes what was written to the regular file at `path` durable, opening it

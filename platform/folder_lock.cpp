@@ -1,5 +1,6 @@
 #include "platform/folder_lock.h"
 
+#include "platform/file_changes.h"
 #include "platform/files.h"
 
 #include <algorithm>
@@ -32,6 +33,7 @@ bool FolderLock::Hold(const std::string& folder, bool& waited, Links links) {
         }
     }
     fd_ = fd;
+    path_ = bare;
     return true;
 }
 
@@ -44,6 +46,7 @@ bool FolderLock::TryHold(const std::string& folder) {
         return false;
     }
     fd_ = fd;
+    path_ = folder;
     return true;
 }
 
@@ -75,7 +78,9 @@ std::vector<std::string> FolderLock::RemoveFilesInHeldFolder(
     for (const std::string& name : names) {
         struct stat st;
         if (::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) continue;
-        if (::unlinkat(fd_, name.c_str(), 0) == 0) removed.push_back(name);
+        if (::unlinkat(fd_, name.c_str(), 0) != 0) continue;
+        TellFileChange(FileChange::Kind::kRemove, path_ + "/" + name);
+        removed.push_back(name);
     }
     return removed;
 }

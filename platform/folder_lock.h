@@ -45,6 +45,7 @@ public:
 
 private:
     int fd_ = -1;
+    std::string path_;  // the folder held, as it was named
 };
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #include "platform/private_file.h"
 
+#include "platform/file_changes.h"
+#include "platform/streams.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -15,6 +18,11 @@ namespace {
 constexpr char kMarker[] = ".partial-";
 constexpr size_t kMarkerLength = sizeof kMarker - 1;
 constexpr size_t kRandomDigits = 16;
+
+// Removes a private file by its name.
+void Unlink(const std::string& path) {
+    if (::unlink(path.c_str()) == 0) TellFileChange(FileChange::Kind::kRemove, path);
+}
 
 // 16 hex digits no other process can foresee.
 std::string RandomDigits() {
@@ -48,14 +56,14 @@ bool PrivateFile::Create(const std::string& path) {
             if (errno == EEXIST) continue;
             break;
         }
+        TellFileChange(FileChange::Kind::kCreate, privatePath_);
         if (LockDescriptor(fd, LOCK_EX) != 0 || !IsOpenedAt(fd, privatePath_)) {
             ::close(fd);
             continue;
         }
-        file_.reset(::fdopen(fd, "w+b"));
+        file_ = StreamOver(fd, "w+b", privatePath_);
         if (!file_) {
-            ::close(fd);
-            ::unlink(privatePath_.c_str());
+            Unlink(privatePath_);
             break;
         }
         return true;
@@ -69,10 +77,10 @@ bool PrivateFile::Place() {
     // The stream is closed first, so that whatever its close reports fails
     // the write; a second descriptor keeps the lock until the file is
     // renamed or removed, so that no other run can take it meanwhile.
-    const int held = ::fcntl(::fileno(file_.get()), F_DUPFD_CLOEXEC, 0);
+    const int held = ::fcntl(DescriptorOf(file_.get()), F_DUPFD_CLOEXEC, 0);
     bool placed = held >= 0 && CloseFile(file_) && RenameFile(privatePath_, target_);
     const int error = errno;
-    if (!placed) ::unlink(privatePath_.c_str());
+    if (!placed) Unlink(privatePath_);
     if (held >= 0) ::close(held);
     file_.reset();
     privatePath_.clear();
@@ -86,9 +94,13 @@ FilePtr PrivateFile::PlaceAsNew() {
     // second name is made (which fails just as well on a name taken) and the
     // private one removed.
     bool placed = ::renameat2(AT_FDCWD, privatePath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0;
+    if (placed) TellFileChange(FileChange::Kind::kRename, privatePath_, target_);
     if (!placed && (errno == EINVAL || errno == ENOSYS)) {
         placed = ::link(privatePath_.c_str(), target_.c_str()) == 0;
-        if (placed) ::unlink(privatePath_.c_str());
+        if (placed) {
+            TellFileChange(FileChange::Kind::kLink, privatePath_, target_);
+            Unlink(privatePath_);
+        }
     }
     if (!placed) {
         const int error = errno;
@@ -97,12 +109,13 @@ FilePtr PrivateFile::PlaceAsNew() {
         return nullptr;
     }
     privatePath_.clear();
+    RenameObserved(file_.get(), target_);
     return std::move(file_);
 }
 
 void PrivateFile::Discard() {
     if (!file_) return;
-    ::unlink(privatePath_.c_str());
+    Unlink(privatePath_);
     file_.reset();
     privatePath_.clear();
 }
@@ -130,7 +143,7 @@ void RemoveUnheldPrivateFiles(const std::string& folder) {
         struct stat st;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             IsOpenedAt(fd, path)) {
-            ::unlink(path.c_str());
+            Unlink(path);
         }
         ::close(fd);
     }

@@ -42,7 +42,7 @@ bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
     nothingThere_ = !file_ && errno == ENOENT;
     if (!file_) return false;
     struct stat st;
-    originalSize_ = ::fstat(::fileno(file_.get()), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
+    originalSize_ = ::fstat(platform::DescriptorOf(file_.get()), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
     if (originalSize_ < 0 || !journal.Begin(path, originalSize_)) {
         file_.reset();
         return false;
@@ -67,8 +67,8 @@ bool GuardedFile::Close(int64_t length) {
     if (!stream) return false;
     closed_ = true;
     bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
-    if (ok && length >= 0) ok = ::ftruncate(::fileno(stream), static_cast<off_t>(length)) == 0;
-    if (ok && !kept_) ok = ::fsync(::fileno(stream)) == 0;
+    if (ok && length >= 0) ok = platform::TruncateFile(stream, length);
+    if (ok && !kept_) ok = platform::SyncFile(stream);
     if (created_) return ok;  // held until it is put in place or removed
     return platform::CloseFile(file_) && ok;
 }
@@ -103,7 +103,7 @@ bool GuardedFile::Rollback() {
     active_ = false;
     if (created_) return true;
     platform::FilePtr file = platform::OpenToUpdate(path_);
-    bool ok = file && ::ftruncate(::fileno(file.get()), static_cast<off_t>(originalSize_)) == 0;
+    bool ok = file && platform::TruncateFile(file.get(), originalSize_);
     for (const SavedRange& range : saved_) {
         ok = ok && SeekTo(file.get(), range.offset) && WriteAll(file.get(), range.bytes);
     }

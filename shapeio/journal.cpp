@@ -143,7 +143,7 @@ bool PutBack(const std::string& file, const Recorded& recorded) {
     if (KindOfPath(file, &size) != PathKind::kRegular) return false;
     if (size < recorded.length && !RangesCover(recorded, size, recorded.length)) return false;
     platform::FilePtr out = platform::OpenToUpdate(file);
-    bool ok = out && ::ftruncate(::fileno(out.get()), static_cast<off_t>(recorded.length)) == 0;
+    bool ok = out && platform::TruncateFile(out.get(), recorded.length);
     for (auto range = recorded.ranges.rbegin(); ok && range != recorded.ranges.rend(); ++range) {
         ok = SeekTo(out.get(), range->first) && WriteAll(out.get(), range->second);
     }

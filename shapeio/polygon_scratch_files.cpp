@@ -93,11 +93,11 @@ void PolygonScratchFiles::Remove() {
     heads_.reset();
     boxes_.reset();
     parts_.reset();
-    for (const char* name : {kBoxes, kPoints, kRingHeads, kParts, kDbf}) std::remove(Path(name).c_str());
+    for (const char* name : {kBoxes, kPoints, kRingHeads, kParts, kDbf}) platform::RemoveFile(Path(name));
 }
 
 void PolygonScratchFiles::RemoveAfterReading() const {
-    for (const char* name : {kRingHeads, kParts, kPoints, kDbf, kBoxes}) std::remove(Path(name).c_str());
+    for (const char* name : {kRingHeads, kParts, kPoints, kDbf, kBoxes}) platform::RemoveFile(Path(name));
 }
 
 PolygonScratchReader::PolygonScratchReader(JobServices& services, const PolygonScratchFiles& scratch,

@@ -1,5 +1,7 @@
 #include "tigercore/record_lines.h"
 
+#include "platform/files.h"
+
 #include <cstring>
 #include <sys/stat.h>
 
@@ -13,7 +15,7 @@ constexpr size_t kSmallestBlock = size_t{4} << 10;
 // A block for the whole file when it is small, else kBlockSize.
 size_t BlockSizeFor(std::FILE* file) {
     struct stat status;
-    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return kBlockSize;
+    if (::fstat(platform::DescriptorOf(file), &status) != 0 || !S_ISREG(status.st_mode)) return kBlockSize;
     size_t size = static_cast<size_t>(status.st_size) + 1;
     return size < kSmallestBlock ? kSmallestBlock : size > kBlockSize ? kBlockSize : size;
 }

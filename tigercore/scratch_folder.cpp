@@ -1,5 +1,6 @@
 #include "tigercore/scratch_folder.h"
 
+#include "platform/file_changes.h"
 #include "platform/files.h"
 #include "platform/private_file.h"
 #include "shapeio/county_change.h"
@@ -21,7 +22,7 @@ constexpr char kPrefix[] = ".pellard-scratch-";
 // link that may have taken the folder's name since.
 void RemoveFolderWithFiles(const platform::FolderLock& lock, const std::string& folder) {
     lock.RemoveFilesInHeldFolder();
-    ::rmdir(folder.c_str());
+    if (::rmdir(folder.c_str()) == 0) platform::TellFileChange(platform::FileChange::Kind::kRemoveFolder, folder);
 }
 
 // Removes the scratch folders of runs that have ended: those no run holds.
@@ -48,6 +49,7 @@ bool ScratchFolder::Make(const std::string& parent) {
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         if (!::mkdtemp(name.data())) return false;
+        platform::TellFileChange(platform::FileChange::Kind::kMakeFolder, name.data());
         if (lock_.TryHold(name.data())) {
             path_ = std::string(name.data()) + "/";
             return true;

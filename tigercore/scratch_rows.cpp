@@ -1,5 +1,7 @@
 #include "tigercore/scratch_rows.h"
 
+#include "platform/files.h"
+
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -15,7 +17,7 @@ void ScratchRows::Unmap() {
 void ScratchRows::Map(std::FILE* file, size_t bytes) {
     Unmap();
     if (bytes == 0 || !file) return;
-    void* view = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fileno(file), 0);
+    void* view = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, platform::DescriptorOf(file), 0);
     if (view == MAP_FAILED) return;  // the rows are then read with positioned reads
     mapping_ = static_cast<const unsigned char*>(view);
     size_ = bytes;
@@ -27,7 +29,7 @@ bool ScratchRows::Read(std::FILE* file, size_t at, void* out, size_t size) const
         std::memcpy(out, mapping_ + at, size);
         return true;
     }
-    const ssize_t got = ::pread(fileno(file), out, size, static_cast<off_t>(at));
+    const ssize_t got = ::pread(platform::DescriptorOf(file), out, size, static_cast<off_t>(at));
     return got == static_cast<ssize_t>(size);
 }
 

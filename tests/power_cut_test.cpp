@@ -1,0 +1,106 @@
+// A job cut by a power loss at any point of its run, the disk keeping the
+// least it may (platform changes told by the file layer; see
+// support/power_cut.h), and run again gives the files of a job never
+// stopped, in both libraries: each county once in every merged file. A
+// county organised by county whose log says it ended has every file whole.
+#include "platform/files.h"
+#include "support/county_files.h"
+#include "support/fault_job.h"
+#include "support/power_cut.h"
+#include "support/temp_dir.h"
+#include "support/text_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace testsupport;
+
+namespace {
+
+using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
+
+struct Library {
+    char edition;
+    Convert convert;
+    std::string (*options)(char, char, std::initializer_list<int>);
+};
+const Library kLibraries[] = {{'c', ConvertCounty, Options}, {'6', ConvertOldCounty, OldOptions}};
+
+// The files of a folder but the logs.
+std::map<std::string, std::string> WithoutLogs(std::map<std::string, std::string> files) {
+    for (auto entry = files.begin(); entry != files.end();) {
+        entry = EndsWith(entry->first, ".log") ? files.erase(entry) : std::next(entry);
+    }
+    return files;
+}
+
+// The text of the last run a log tells of.
+std::string LastRun(const std::string& log) {
+    const size_t at = log.rfind("New Process started");
+    return at == std::string::npos ? std::string() : log.substr(at);
+}
+
+class PowerCut : public ::testing::TestWithParam<char> {
+protected:
+    // Runs the job of two counties into `folder`; the counties that failed.
+    int Job(const Library& lib, const std::string& folder) const {
+        return (lib.convert(first_, folder, options_, 1, 2) != 0) + (lib.convert(second_, folder, options_, 2, 2) != 0);
+    }
+    void Check(const Library& lib);
+
+    std::string first_, second_, options_;
+};
+
+void PowerCut::Check(const Library& lib) {
+    const char organisation = GetParam();
+    TempDir dir;
+    std::tie(first_, second_) = WriteTwoCounties(dir.path(), lib.edition);
+    // A line layer with its tables, a polygon layer, and the metadata.
+    options_ = lib.options(lib.edition, organisation, {0, 9});
+    const std::string ref = dir / "ref", out = dir / "out";
+    for (const std::string& folder : {ref, out}) ASSERT_TRUE(platform::MakeDirectory(folder));
+    ASSERT_EQ(Job(lib, ref), 0);
+    const std::map<std::string, std::string> never = WithoutLogs(FolderFiles(ref));
+
+    ChangeRecording recording(out);
+    ASSERT_EQ(Job(lib, out), 0);
+    recording.Stop();
+    std::set<std::map<std::string, std::string>> tried;
+    int cut = 0;
+    for (const size_t point : CutPoints(recording.changes())) {
+        for (const bool lastPartOnly : {false, true}) {
+            const std::map<std::string, std::string> state = recording.StateAfter(point, lastPartOnly);
+            if (!tried.insert(state).second) continue;
+            SCOPED_TRACE("cut after change " + std::to_string(point) + (lastPartOnly ? ", the last part lost" : ""));
+            if (organisation != '3') {
+                for (const char* county : {"TGR25901", "TGR25903"}) {
+                    const auto log = state.find(std::string(county) + ".log");
+                    if (log == state.end() || LastRun(log->second).find("Process ended") == std::string::npos) continue;
+                    for (const auto& [path, contents] : never) {
+                        if (path.compare(0, 8, county) != 0) continue;
+                        const auto found = state.find(path);
+                        EXPECT_TRUE(found != state.end() && found->second == contents) << path << " is not whole";
+                    }
+                }
+            }
+            TempDir again;
+            MakeFolderFiles(again.path(), state);
+            EXPECT_EQ(Job(lib, again.path()), 0);
+            EXPECT_TRUE(WithoutLogs(FolderFiles(again.path())) == never);
+            ++cut;
+            if (::testing::Test::HasFailure()) return;
+        }
+    }
+    EXPECT_GT(cut, 2);
+}
+
+TEST_P(PowerCut, NewerLibrary) { Check(kLibraries[0]); }
+TEST_P(PowerCut, OlderLibrary) { Check(kLibraries[1]); }
+
+INSTANTIATE_TEST_SUITE_P(Organisations, PowerCut, ::testing::Values('3', '0'),
+                         [](const ::testing::TestParamInfo<char>& info) {
+                             return info.param == '3' ? std::string("Merged") : std::string("ByCounty");
+                         });
+
+}  // namespace

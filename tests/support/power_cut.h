@@ -1,0 +1,55 @@
+// What a power cut would leave of a folder, worked out from the changes the
+// file layer tells (platform/file_changes.h) while a run writes into it:
+// each file's data reaches the disk when the file, or its whole file
+// system, is flushed, each name made, renamed or removed when its folder
+// (or its file system) is. A cut after any change may lose, of every file,
+// all that was written since its last flush, or only the last part of it;
+// and every name op since its folder's last flush is undone.
+#pragma once
+
+#include "platform/file_changes.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Records the changes under `folder` from its making to its end; the state
+// of the folder when it is made is where the changes start from.
+class ChangeRecording {
+public:
+    explicit ChangeRecording(const std::string& folder);
+    ~ChangeRecording();
+    ChangeRecording(const ChangeRecording&) = delete;
+    ChangeRecording& operator=(const ChangeRecording&) = delete;
+
+    // Stops recording (also at the end).
+    void Stop();
+    const std::vector<platform::FileChange>& changes() const { return changes_; }
+    // How many changes were flushes.
+    int Flushes() const;
+
+    // What a cut after the first `count` changes leaves: every file (by its
+    // path relative to the folder, "/" ending a folder, as FolderFiles gives
+    // them) with its contents. `lastPartOnly`: every file keeps what was
+    // written since its last flush but the second half of its last write
+    // (and a cut of its length); otherwise it loses all of it.
+    std::map<std::string, std::string> StateAfter(size_t count, bool lastPartOnly) const;
+
+private:
+    std::string root_;  // the folder, without a '/' behind it
+    std::map<std::string, std::string> start_;
+    std::vector<platform::FileChange> changes_;
+    bool recording_ = false;
+};
+
+// The points of a recording worth cutting at: right before every flush and
+// every name op, and at its end.
+std::vector<size_t> CutPoints(const std::vector<platform::FileChange>& changes);
+
+// Writes a folder's files (as StateAfter gives them) into the empty folder
+// `folder`.
+void MakeFolderFiles(const std::string& folder, const std::map<std::string, std::string>& files);
+
+}  // namespace testsupport
