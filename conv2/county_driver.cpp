@@ -264,6 +264,7 @@ void CountyDriver::CopyMetadataText() {
     std::string problem;
     if (std::ferror(in.get())) problem = "the county's .met could not be read";
     else if (!out.Place()) problem = std::strerror(errno);
+    else if (Services().Kept()->Active()) Services().Kept()->Add(outPath);
     if (!problem.empty()) {
         out.Discard();
         WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));

@@ -149,11 +149,11 @@ void RemoveUnheldPrivateFiles(const std::string& folder) {
     }
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& path, const std::string& bytes, bool durable) {
     PrivateFile file;
     if (!file.Create(path)) return false;
     const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    return written && file.Sync() && file.Place();
+    return written && (!durable || file.Sync()) && file.Place();
 }
 
 }  // namespace platform

@@ -51,8 +51,9 @@ bool IsPrivateFileName(const std::string& name);
 void RemoveUnheldPrivateFiles(const std::string& folder);
 
 // Writes `bytes` as the whole of the file `path`: under a private name, put
-// in place when it is on disk, so that the file is never seen empty or cut.
-// False (and nothing changed) when it cannot, or when `path` is a link.
-bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// in place when it is on disk (`durable`; else once written, to be made
+// durable with others), so that the file is never seen empty or cut. False
+// (and nothing changed) when it cannot, or when `path` is a link.
+bool WriteWholeFile(const std::string& path, const std::string& bytes, bool durable = true);
 
 }  // namespace platform

@@ -9,10 +9,35 @@
 
 namespace shapeio {
 
+bool KeptFiles::Begin(const std::string& folder) {
+    files_.clear();
+    flush_.Close();
+    folder_ = folder;
+    active_ = true;
+    return !platform::FileSystemFlushTrusted() || flush_.Open(folder);
+}
+
 bool KeptFiles::Sync(std::string& failed) {
+    const bool flushed = Flush(failed);
+    active_ = false;
+    folder_.clear();
+    flush_.Close();
+    return flushed;
+}
+
+bool KeptFiles::Flush(std::string& failed) {
+    std::vector<std::string> files;
+    files.swap(files_);
+    // Layers run by themselves, outside a county, flush file by file.
+    if (flush_.IsOpen()) {
+        if (flush_.Flush()) return true;
+        failed = folder_;
+        return false;
+    }
     std::set<std::string> synced, folders;
+    if (!folder_.empty()) folders.insert(folder_);
     bool ok = true;
-    for (const std::string& path : files_) {
+    for (const std::string& path : files) {
         if (!synced.insert(path).second) continue;
         if (!platform::SyncPath(path) && errno != ENOENT) {
             if (ok) failed = path;
@@ -26,8 +51,13 @@ bool KeptFiles::Sync(std::string& failed) {
             ok = false;
         }
     }
-    files_.clear();
     return ok;
+}
+
+bool KeptFiles::Flush(const std::vector<std::string>& more) {
+    files_.insert(files_.end(), more.begin(), more.end());
+    std::string failed;
+    return Flush(failed);
 }
 
 bool SyncKeptFiles(JobServices& services) {

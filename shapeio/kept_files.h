@@ -1,11 +1,14 @@
 // The output files a county has written and kept, made durable together
 // when the county ends instead of one by one as each is closed: one durable
-// point per county. Until then a power loss may cost what the county wrote,
+// point per county, a flush of the output folder's file system (or, where
+// that flush cannot be trusted to report a failed write, a flush of each
+// file and folder). Until then a power loss may cost what the county wrote,
 // and nothing else: a merged file the county continued has its journal on
 // disk before it changes (journal.h), and the county's change is committed
-// (its journals removed) only after this point.
+// only after this point.
 #pragma once
 
+#include "platform/file_system_flush.h"
 #include "shapeio/job_services.h"
 
 #include <string>
@@ -15,16 +18,31 @@ namespace shapeio {
 
 class KeptFiles {
 public:
+    // A new county writes into `folder`, which is held for its flushes from
+    // now on; false (errno set) when it cannot be.
+    bool Begin(const std::string& folder);
+    // A county has begun and not ended (Sync).
+    bool Active() const { return active_; }
     // `path` was written (put in place or continued) by the county.
     void Add(const std::string& path) { files_.push_back(path); }
     bool Empty() const { return files_.empty(); }
-    // Makes every file added durable, then the entries of each of their
-    // folders, once each, and forgets them. A file that is gone (removed
-    // again by the county) is passed over. False when one could not be
-    // made durable; `failed` then names it.
+    // The county's end: makes every file added durable, and the entries of
+    // the folders that hold them and of the output folder, and forgets them. A file that is
+    // gone (removed again by the county) is passed over. False when one
+    // could not be made durable; `failed` then names it (the output folder
+    // when the flush of its file system failed).
     bool Sync(std::string& failed);
+    // Makes everything written to the output folder's file system durable
+    // (where a flush of it is not trusted: the files added and `more`, and
+    // their folders); false (errno set) when it could not be.
+    bool Flush(const std::vector<std::string>& more = {});
 
 private:
+    bool Flush(std::string& failed);
+
+    std::string folder_;
+    bool active_ = false;
+    platform::FileSystemFlush flush_;
     std::vector<std::string> files_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/private_file.h"
 #include "platform/text.h"
+#include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
 #include "tigercore/shape_points.h"
 
@@ -125,8 +126,13 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
 
 void WriteVersionFile(shapeio::JobServices& services, const std::string& outputPrefix, int version) {
     const std::string path = outputPrefix + "date.txt";
-    if (shapeio::RefusesLink(services, path) || platform::WriteWholeFile(path, platform::Format("%04d", version)))
+    if (shapeio::RefusesLink(services, path)) return;
+    // Made durable with the county's layers, in a county.
+    shapeio::KeptFiles* kept = services.Kept() && services.Kept()->Active() ? services.Kept() : nullptr;
+    if (platform::WriteWholeFile(path, platform::Format("%04d", version), !kept)) {
+        if (kept) kept->Add(path);
         return;
+    }
     services.WriteLogLine(platform::Format("Could not create version file %s (%s)", path.c_str(), std::strerror(errno)));
 }
 

@@ -79,6 +79,13 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
             return false;
         }
     }
+    if (services.Kept() && !services.Kept()->Begin(where)) {
+        services.WriteLogLine("Could not hold the folder " + where + " for the flushes of its files (" +
+                              std::strerror(errno) + ")");
+        services.FailCounty();
+        folder.Remove();
+        return false;
+    }
     // The layers of a run that stopped half-way are put back before
     // anything changes.
     std::vector<std::string> heldBefore;
