@@ -424,7 +424,8 @@ TEST(StoppedCounty, WhatALiveRunHoldsStays) {
     }
     ::close(folderLock);
     ::close(fileLock);
-    EXPECT_EQ(ConvertCounty(county.type1Path, out, Options('c', '0', {1})), 0);
+    // The layer folders are looked into organised by theme.
+    EXPECT_EQ(ConvertCounty(county.type1Path, out, Options('c', '2', {1})), 0);
     EXPECT_FALSE(Exists(heldFolder) || Exists(heldFile));
 }
 

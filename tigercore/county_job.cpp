@@ -136,10 +136,10 @@ void WriteVersionFile(shapeio::JobServices& services, const std::string& outputP
     services.WriteLogLine(platform::Format("Could not create version file %s (%s)", path.c_str(), std::strerror(errno)));
 }
 
-bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
-                      const std::string& inputPath, platform::FilePtr& recordFile, bool& missingFile,
-                      shapeio::JobServices& services) {
-    if (!MakeCountyScratch(folder, outputDir, mergedLayers, services)) return false;
+bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, const std::string& countyFolder,
+                      bool mergedLayers, const std::string& inputPath, platform::FilePtr& recordFile,
+                      bool& missingFile, shapeio::JobServices& services) {
+    if (!MakeCountyScratch(folder, outputDir, countyFolder, mergedLayers, services)) return false;
     recordFile = platform::OpenAnyCase(inputPath, "r");
     if (recordFile) return true;
     services.WriteLogLine(platform::Format("Could not open file %s. Program will terminate", inputPath.c_str()));

@@ -112,9 +112,9 @@ void WriteVersionFile(shapeio::JobServices& services, const std::string& outputP
 // `recordFile`. A type 1 file that cannot be opened is logged ("Could not
 // open file <path>. Program will terminate") and sets `missingFile`.
 // Whether the county goes on.
-bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
-                      const std::string& inputPath, platform::FilePtr& recordFile, bool& missingFile,
-                      shapeio::JobServices& services);
+bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, const std::string& countyFolder,
+                      bool mergedLayers, const std::string& inputPath, platform::FilePtr& recordFile,
+                      bool& missingFile, shapeio::JobServices& services);
 
 // The county's files let go at its end, once the driver has released its
 // tables: the record file, the points of the shape being built, the type A

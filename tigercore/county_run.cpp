@@ -45,7 +45,8 @@ bool CountyRun::OpenTypeAScratch(const std::string& path) {
 
 bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1) {
     ReleaseShapePoints();
-    return StartCountyFiles(state_.scratchFolder, outputDir, mergedLayers, job_.inputPath, state_.recordFile,
+    return StartCountyFiles(state_.scratchFolder, outputDir, job_.outputDirText, mergedLayers, job_.inputPath,
+                            state_.recordFile,
                             missingRequired_, state_.services) &&
            OfEditionChosen() && OfTheFoldersEdition() && Call(readType1);
 }

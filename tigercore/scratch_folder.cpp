@@ -62,8 +62,8 @@ bool ScratchFolder::Hold(const std::string& parent, bool& waited) {
     return heldFolder_.Hold(parent, waited, platform::FolderLock::Links::kFollowed);
 }
 
-bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
-                       shapeio::JobServices& services) {
+bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, const std::string& countyFolder,
+                       bool mergedLayers, shapeio::JobServices& services) {
     const std::string where = outputDir.empty() ? std::string(".") : outputDir;
     if (mergedLayers) {
         bool waited = false;
@@ -93,7 +93,10 @@ bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool
         folder.Remove();
         return false;
     }
-    for (const std::string& sub : platform::FolderAndSubfolders(where)) platform::RemoveUnheldPrivateFiles(sub);
+    const std::vector<std::string> folders = countyFolder.empty() || countyFolder == where
+                                                 ? platform::FolderAndSubfolders(where)
+                                                 : std::vector<std::string>{where, countyFolder};
+    for (const std::string& sub : folders) platform::RemoveUnheldPrivateFiles(sub);
     if (!folder.Make(where)) {
         services.WriteLogLine("Could not make a folder for the scratch files in " + where + " (" +
                               std::strerror(errno) + ")");

@@ -48,11 +48,13 @@ private:
 // jobs never continue one layer at once (it logs that it waits when another
 // job holds it), puts back the layers of a run that stopped half-way and
 // opens its own change of them (shapeio/county_change.h), reading the
-// folder's record of counties. Private files of
-// runs that have ended are removed from the folder and the folders right
-// below it.
-bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, bool mergedLayers,
-                       shapeio::JobServices& services);
+// folder's record of counties. Private files of runs that have ended are
+// removed from the output folder and the county's `countyFolder` or,
+// organised by theme (where that is the output folder), the layers' folders
+// right below it: never from the folders of other counties, so that a
+// county costs the same however many the output folder holds.
+bool MakeCountyScratch(ScratchFolder& folder, const std::string& outputDir, const std::string& countyFolder,
+                       bool mergedLayers, shapeio::JobServices& services);
 // Ends the county: the merged files it was added to go into the folder's
 // record, and its change of merged layers is committed, when it was
 // `converted`, else undone; then the scratch folder goes. The output folder
