@@ -3,6 +3,7 @@
 // support/power_cut.h), and run again gives the files of a job never
 // stopped, in both libraries: each county once in every merged file. A
 // county organised by county whose log says it ended has every file whole.
+#include "options/options_strings.h"
 #include "platform/files.h"
 #include "support/county_files.h"
 #include "support/fault_job.h"
@@ -104,3 +105,31 @@ INSTANTIATE_TEST_SUITE_P(Organisations, PowerCut, ::testing::Values('3', '0'),
                          });
 
 }  // namespace
+
+// Every layer of a county costs a handful of flushes whatever their number,
+// in every organisation and both libraries; a county the merged files hold
+// already, one at most.
+TEST(Flushes, AHandfulACounty) {
+    for (const Library& lib : kLibraries) {
+        const options::OptionsFamily& family = lib.edition > '8' ? options::kLaterOptions : options::kOlderOptions;
+        for (const char organisation : {'0', '1', '2', '3'}) {
+            SCOPED_TRACE(std::string(1, lib.edition) + organisation);
+            TempDir dir;
+            const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+            std::string options(family.length, '1');
+            options[family.edition] = lib.edition;
+            options[family.organisation] = organisation;
+            const std::string out = dir / "out";
+            ASSERT_TRUE(platform::MakeDirectory(out));
+            const struct {
+                const std::string& county;
+                int most;
+            } runs[] = {{first, 8}, {second, 8}, {first, organisation == '3' ? 1 : 8}};
+            for (const auto& run : runs) {
+                ChangeRecording recording(out);
+                EXPECT_EQ(lib.convert(run.county, out, options, 1, 1), 0);
+                EXPECT_LE(recording.Flushes(), run.most);
+            }
+        }
+    }
+}
