@@ -10,8 +10,12 @@
 
 namespace platform {
 
-// Whether syncfs reports the write errors of its file system (Linux 5.8 on).
+// Whether syncfs reports the write errors of its file system (Linux 5.8 on),
+// unless told otherwise by TrustFileSystemFlush.
 bool FileSystemFlushTrusted();
+// Takes syncfs for trusted (1) or not (0) whatever the kernel, or as the
+// kernel says (-1): for trying both ways on one machine.
+void TrustFileSystemFlush(int trusted);
 
 class FileSystemFlush {
 public:

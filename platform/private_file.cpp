@@ -72,6 +72,16 @@ bool PrivateFile::Create(const std::string& path) {
     return false;
 }
 
+PrivateFile& PrivateFile::operator=(PrivateFile&& other) noexcept {
+    if (this == &other) return *this;
+    Discard();
+    file_ = std::move(other.file_);
+    target_ = std::move(other.target_);
+    privatePath_ = std::move(other.privatePath_);
+    other.privatePath_.clear();
+    return *this;
+}
+
 bool PrivateFile::Place() {
     if (!file_) return false;
     // The stream is closed first, so that whatever its close reports fails

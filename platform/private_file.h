@@ -9,6 +9,7 @@
 #include "platform/files.h"
 
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -18,14 +19,18 @@ public:
     ~PrivateFile() { Discard(); }
     PrivateFile(const PrivateFile&) = delete;
     PrivateFile& operator=(const PrivateFile&) = delete;
+    // Takes over the other's file, which is left with none.
+    PrivateFile(PrivateFile&& other) noexcept { *this = std::move(other); }
+    PrivateFile& operator=(PrivateFile&& other) noexcept;
 
     // Creates the private file beside `path`, open for reading and writing;
     // false when it cannot be made.
     bool Create(const std::string& path);
     std::FILE* get() const { return file_.get(); }
     bool IsOpen() const { return file_ != nullptr; }
-    // The file's own name, which Place() gives it.
+    // The file's own name, which Place() gives it, and its private one.
     const std::string& target() const { return target_; }
+    const std::string& privatePath() const { return privatePath_; }
     // Everything written is on disk; the file stays open and held.
     bool Sync() { return SyncFile(file_.get()); }
     // Closes the file and renames it to its own name (refused when a

@@ -221,8 +221,8 @@ void TellPutBackWithout(const std::string& county, const std::string& folder, Jo
 
 bool CountyChange::Open(const std::string& folder, JobServices& services,
                         const std::vector<std::string>& heldBefore) {
-    // Journals of a change left open stay on disk for the next run.
-    journals_.clear();
+    // The journal of a change left open stays on disk for the next run.
+    journal_.reset();
     removals_.clear();
     folder_ = folder;
     open_ = true;
@@ -317,14 +317,14 @@ bool CountyChange::WriteRecord(JobServices& services) {
     for (const AddedFile& file : added_) {
         const std::string relative = Relative(file.path);
         if (!NameInFolderOrBelow(relative)) continue;
-        lines += record_.Line(relative, file.made, SizeNow(file.path));
+        lines += record_.Line(relative, file.made, TheJournal(services).SizeAtCommit(file.path));
         if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
     }
     // The files a stopped run of this county was added to, recorded so.
     for (const std::string& relative : identified_ ? heldBefore_ : std::vector<std::string>()) {
         lines += record_.Line(relative, false, SizeNow(folder_ + "/" + relative));
     }
-    Journal& journal = JournalAt(path + kJournalEnding, services);
+    Journal& journal = TheJournal(services);
     GuardedFile record;
     record.SyncLater(services.Kept());
     const bool opened = appended ? record.OpenExisting(path, journal) && SeekTo(record.get(), 0, SEEK_END)
@@ -358,102 +358,108 @@ void NoteMerged(JobServices& services, const std::string& path, bool made) {
     if (change && change->IsOpen()) change->Added(path, made);
 }
 
-Journal& CountyChange::JournalAt(const std::string& path, JobServices& services) {
-    for (const auto& journal : journals_) {
-        if (journal->path() == path) return *journal;
+Journal& CountyChange::TheJournal(JobServices& services) {
+    if (!journal_) {
+        journal_ = std::make_unique<Journal>(folder_ + "/" + kChangeJournalName, &services, Journal::Kind::kChange,
+                                             std::vector<std::string>{kCountyRecordName});
     }
-    journals_.push_back(std::make_unique<Journal>(path, &services));
-    return *journals_.back();
+    return *journal_;
 }
 
 bool CountyChange::End(JobServices& services, bool converted) {
     if (!open_) return true;
     open_ = false;
-    for (const auto& journal : journals_) journal->Close();
     if (!converted) listPlaced_ = false;
     const bool ended = converted ? Commit(services) : Undo(services);
     if (converted && ended && !identified_ && !added_.empty()) {
         services.ShowMessage(services.CountyName() + " has no type I record to tell it by: it is added to the merged " +
                              "layers of " + folder_ + " unchecked, and converting it again adds it again");
     }
-    journals_.clear();
+    journal_.reset();
     removals_.clear();
     return ended;
 }
 
 bool CountyChange::Undo(JobServices& services) {
-    bool any = false, restored = true;
-    for (auto journal = journals_.rbegin(); journal != journals_.rend(); ++journal) {
-        if (!(*journal)->Written()) continue;
-        any = true;
-        restored = Journal::Restore((*journal)->path(), services, false) && restored;
-    }
-    if (any && restored) {
-        services.WriteLogLine("The merged layers of " + folder_ + " were put back as they were before this county");
-    }
-    return restored;
+    if (!journal_) return true;
+    journal_->Drop();
+    if (!journal_->Written()) return true;
+    journal_->Close();
+    if (!Journal::Restore(journal_->path(), services, false)) return false;
+    services.WriteLogLine("The merged layers of " + folder_ + " were put back as they were before this county");
+    return true;
 }
 
-bool CountyChange::Commit(JobServices& services) {
-    std::vector<std::string> written;
-    std::set<std::string> folders;
-    std::string list;
-    for (const auto& journal : journals_) {
-        if (!journal->Written()) continue;
-        const std::string& path = journal->path();
-        written.push_back(path);
-        folders.insert(platform::DirectoryOfPath(path));
-        const std::string relative = Relative(path);
-        if (!relative.empty()) list += relative + "\n";
+namespace {
+
+// Makes `files` durable, with the rest of what the county wrote.
+bool Flush(JobServices& services, const std::vector<std::string>& files) {
+    KeptFiles* kept = services.Kept();
+    if (kept) return kept->Flush(files);
+    for (const std::string& file : files) {
+        if (!platform::SyncPath(file) && errno != ENOENT) return false;
     }
-    if (written.empty()) return RemoveLeftWithoutRows();
-    // The files put in place or continued, and their folders, are there for
-    // good before any journal goes: the county's durable point
-    // (kept_files.h) came first.
+    return true;
+}
+
+}  // namespace
+
+bool CountyChange::Commit(JobServices& services) {
+    if (!Changes()) return RemoveLeftWithoutRows();
     const std::string listPath = folder_ + "/" + kCommitList;
-    listBody_ = HeadBody(services.CountyName()) + list;
-    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_) && platform::SyncFolder(folder_))) {
-        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
-                              " could not be written" + SystemReason());
+    auto fail = [&](const std::string& what) {
+        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + what + SystemReason());
         services.FailCounty();
+        Undo(services);
+        return false;
+    };
+    // The journal, with what every file it guards was, is on disk with
+    // every byte the county wrote, before anything it guards is written in.
+    std::vector<std::string> files;
+    if (!journal_->Prepare(files) || !Flush(services, files)) return fail(journal_->path() + " could not be written");
+    files.clear();
+    if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !Flush(services, files)) {
+        return fail("its files could not be written");
+    }
+    // The list that says the change is committed is on disk before the
+    // journal that would undo it goes.
+    listBody_ = HeadBody(services.CountyName()) + kChangeJournalName + "\n";
+    journal_->Close();
+    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && Flush(services, {listPath}))) {
+        const std::string reason = SystemReason();
         listPlaced_ = false;
-        // A list that may stand says the change was committed: it goes, for
-        // good, before any file is put back. One that cannot go is left with
-        // every journal: the county is in the merged layers, and the next
-        // run finishes the commit it names.
-        if (platform::KindOfPath(listPath) != platform::PathKind::kMissing && !platform::RemoveFileDurably(listPath) &&
-            platform::KindOfPath(listPath) != platform::PathKind::kMissing) {
+        // A list that may stand says the change was committed: it goes
+        // before any file is put back. One that cannot go is left with the
+        // journal: the county is in the merged layers, and the next run
+        // finishes the commit it names.
+        if (platform::KindOfPath(listPath) != platform::PathKind::kMissing && !platform::RemoveFile(listPath)) {
             services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the merged layers of " +
                                   folder_ + " hold the county, and the next run there finishes its commit");
+            services.FailCounty();
             return false;
         }
+        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
+                              " could not be written" + reason);
+        services.FailCounty();
         Undo(services);
         return false;
     }
     // A journal that stays is never taken for that of a stopped change: the
     // list stays with it, and the next run removes it.
-    bool removed = true;
-    for (const std::string& path : written) {
-        if (platform::RemoveFile(path)) continue;
-        services.WriteLogLine("Could not remove the journal " + path + SystemReason() + ": the next run in " +
-                              folder_ + " removes it");
-        removed = false;
+    listPlaced_ = platform::RemoveFile(journal_->path());
+    if (!listPlaced_) {
+        services.WriteLogLine("Could not remove the journal " + journal_->path() + SystemReason() +
+                              ": the next run in " + folder_ + " removes it");
+        platform::WriteWholeFile(listPath, kEndedHead + listBody_, false);
     }
-    // The journals are gone for good before the list that keeps them from
-    // being taken for a stopped change's.
-    for (const std::string& folder : folders) removed = platform::SyncFolder(folder) && removed;
-    // The list stays until the run's last step; one left behind with a
-    // journal is not that of a stopped run.
-    listPlaced_ = removed;
-    if (!removed) platform::WriteWholeFile(listPath, kEndedHead + listBody_);
-    return RemoveLeftWithoutRows();
+    return true;
 }
 
 void CountyChange::Finish(JobServices& services) {
     if (!listPlaced_) return;
     listPlaced_ = false;
     const std::string listPath = folder_ + "/" + kCommitList;
-    if (platform::RemoveFileDurably(listPath)) return;
+    if (platform::RemoveFile(listPath)) return;
     const std::string reason = SystemReason();
     // Left as it is, the next run would take the county for stopped.
     platform::WriteWholeFile(listPath, kEndedHead + listBody_);
@@ -513,7 +519,7 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
         }
         for (const std::string& relative : journals) {
             const std::string path = folder + "/" + relative;
-            if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFileDurably(path)) {
+            if (platform::KindOfPath(path) == platform::PathKind::kRegular && !platform::RemoveFile(path)) {
                 return cannotRemove(path);
             }
         }
@@ -524,7 +530,7 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
             if (!platform::WriteWholeFile(listPath, kept) || !platform::SyncFolder(folder)) {
                 return fail("Could not write to file " + listPath + SystemReason());
             }
-        } else if (!platform::RemoveFileDurably(listPath)) {
+        } else if (!platform::RemoveFile(listPath)) {
             return cannotRemove(listPath);
         }
         if (!head.ended) TellStoppedCommit(head, thisRun, folder, services);
@@ -565,7 +571,7 @@ void LayerJournal::Use(JobServices& services, const std::string& stem) {
     CountyChange* change = services.Change();
     if (change && change->IsOpen()) {
         own_.reset();
-        journal_ = &change->JournalAt(path, services);
+        journal_ = &change->TheJournal(services);
     } else {
         own_ = std::make_unique<Journal>(path, &services);
         journal_ = own_.get();

@@ -61,20 +61,27 @@ public:
     // files). False (logged, the county failed) when the record could not be
     // written.
     bool Record(JobServices& services, bool converted);
-    // The county's journal at `path`: one for the county, however many
-    // layers continue the files it guards.
-    Journal& JournalAt(const std::string& path, JobServices& services);
+    // The county's journal (kChangeJournalName in the folder): one for the
+    // county, however many layers continue the files it guards.
+    Journal& TheJournal(JobServices& services);
+    // Whether the county changes any merged file: its commit then makes
+    // every file of the county durable (its kept files too).
+    bool Changes() const { return journal_ && (journal_->Written() || journal_->Deferred()); }
     // `path` is removed when the change is committed (a table that was left
     // without rows); it stays when the change is undone.
     void RemoveAtCommit(const std::string& path) { removals_.push_back(path); }
-    // Ends the change, after the county's files were made durable
-    // (SyncKeptFiles): committed when `converted`, else undone and logged
+    // Ends the change: committed when `converted`, else undone and logged
     // ("The merged layers of <folder> were put back as they were before
-    // this county"). False when that could not be done: the county is
-    // failed, and what is still journaled is put back by the next run. A
-    // committed change whose journal cannot be removed is logged and leaves
-    // its commit list, so that the next run removes that journal.
-    // A commit leaves its list in place until Finish.
+    // this county"). A commit takes three flushes of the folder's file
+    // system (JobServices::Kept): the journal, with what every file it
+    // guards was, and every byte the county wrote are on disk; then what the
+    // change deferred is written in (Journal::Apply) and on disk; then the
+    // commit list is, before the journal goes. False when that could not be
+    // done: the county is failed, its files put back, and what is still
+    // journaled is put back by the next run. A committed change whose journal
+    // cannot be removed is logged and leaves its commit list, so that the
+    // next run removes that journal. A commit leaves its list in place until
+    // Finish.
     bool End(JobServices& services, bool converted);
     // The run's very last step, once its log is complete: removes the
     // commit list, after which the change is done. A list that cannot be
@@ -98,7 +105,7 @@ private:
     // first word.
     bool listPlaced_ = false;
     std::string listBody_;
-    std::vector<std::unique_ptr<Journal>> journals_;
+    std::unique_ptr<Journal> journal_;
     std::vector<std::string> removals_;
     // The county as the record knows it.
     bool identified_ = false;

@@ -43,10 +43,12 @@ bool GuardedFile::OpenExisting(const std::string& path, Journal& journal) {
     if (!file_) return false;
     struct stat st;
     originalSize_ = ::fstat(platform::DescriptorOf(file_.get()), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
-    if (originalSize_ < 0 || !journal.Begin(path, originalSize_)) {
+    if (originalSize_ < 0 || !journal.Begin(path, originalSize_) ||
+        (journal.Defers() && !held_.Open(file_.get(), originalSize_))) {
         file_.reset();
         return false;
     }
+    deferred_ = journal.Defers();
     active_ = true;
     return true;
 }
@@ -67,6 +69,10 @@ bool GuardedFile::Close(int64_t length) {
     if (!stream) return false;
     closed_ = true;
     bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
+    if (deferred_) {
+        // Open until Keep() hands the held writes to the change.
+        return ok && (length < 0 || held_.Cut(length));
+    }
     if (ok && length >= 0) ok = platform::TruncateFile(stream, length);
     if (ok && !kept_) ok = platform::SyncFile(stream);
     if (created_) return ok;  // held until it is put in place or removed
@@ -75,6 +81,17 @@ bool GuardedFile::Close(int64_t length) {
 
 bool GuardedFile::Keep() {
     closed_ = false;
+    if (deferred_) {
+        // What was written over the file's first bytes waits for the commit.
+        deferred_ = false;
+        HeldWrites held;
+        const bool flushed = held_.Close(held);
+        journal_->WriteAtCommit(path_, std::move(held));
+        if (!flushed) {
+            file_.reset();
+            return false;
+        }
+    }
     file_.reset();
     if (!active_) {
         newFile_.Discard();
@@ -84,6 +101,11 @@ bool GuardedFile::Keep() {
     saved_.clear();
     if (!created_) {
         if (kept_) kept_->Add(path_);
+        return true;
+    }
+    if (journal_ && journal_->Defers()) {
+        // Put in place by the change's commit.
+        journal_->PlaceAtCommit(path_, std::move(newFile_));
         return true;
     }
     if (journal_ && !journal_->Replacing(path_)) {
@@ -97,6 +119,13 @@ bool GuardedFile::Keep() {
 
 bool GuardedFile::Rollback() {
     closed_ = false;
+    if (deferred_) {
+        // The held writes go; the file only lost what grew past its bytes.
+        deferred_ = false;
+        HeldWrites dropped;
+        held_.Close(dropped);
+        saved_.clear();
+    }
     file_.reset();
     newFile_.Discard();
     if (!active_) return true;

@@ -13,6 +13,7 @@
 
 #include "platform/files.h"
 #include "platform/private_file.h"
+#include "shapeio/held_stream.h"
 #include "shapeio/journal.h"
 #include "shapeio/kept_files.h"
 
@@ -82,7 +83,7 @@ private:
         int64_t offset;
         std::string bytes;
     };
-    std::FILE* Stream() const { return created_ ? newFile_.get() : file_.get(); }
+    std::FILE* Stream() const { return created_ ? newFile_.get() : deferred_ ? held_.get() : file_.get(); }
 
     platform::FilePtr file_;       // a continued file
     platform::PrivateFile newFile_;  // a created file
@@ -93,6 +94,10 @@ private:
     bool active_ = false;  // something to undo
     bool closed_ = false;  // Close() was called
     bool nothingThere_ = false;
+    // A continued file of a change's journal (Journal::Defers): written
+    // through `held_`, which keeps its first bytes as they were.
+    bool deferred_ = false;
+    HeldStream held_;
     int64_t originalSize_ = 0;
     std::vector<SavedRange> saved_;
 };

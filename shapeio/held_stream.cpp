@@ -94,11 +94,15 @@ bool HeldWrites::WriteInto(std::FILE* file) const {
     return (cutTo < 0 || platform::TruncateFile(file, cutTo)) && std::fflush(file) == 0;
 }
 
+HeldStream::HeldStream() = default;
+
 HeldStream::~HeldStream() {
     if (stream_) std::fclose(stream_);
 }
 
 bool HeldStream::Open(std::FILE* file, int64_t length) {
+    if (stream_) std::fclose(stream_);
+    stream_ = nullptr;
     state_ = std::make_unique<State>();
     state_->file = file;
     state_->length = length;

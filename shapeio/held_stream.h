@@ -35,7 +35,7 @@ struct HeldWrites {
 
 class HeldStream {
 public:
-    HeldStream() = default;
+    HeldStream();
     ~HeldStream();
     HeldStream(const HeldStream&) = delete;
     HeldStream& operator=(const HeldStream&) = delete;

@@ -2,10 +2,12 @@
 
 #include "platform/paths.h"
 #include "platform/private_file.h"
+#include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/stream_io.h"
 
 #include <algorithm>
+#include <set>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,10 +26,17 @@ namespace shapeio {
 // A file has one "file" or one "new" record, before any range of it. A
 // record cut by the end of the file was never followed by a change: it is
 // ignored.
+//
+// The journal of a county's change (version 2: "pellard journal 2" as its
+// first line) guards files in its folder or the folders right below it,
+// each named relative to the journal's folder ("county/ctycu.kml"). Its
+// first records, after the county's, are a "file" record of every file it
+// may guard, with their lengths when the change began.
 
 namespace {
 
 constexpr char kMagic[] = "pellard journal 1\n";
+constexpr char kChangeMagic[] = "pellard journal 2\n";
 
 struct Recorded {
     bool made = false;  // a "new" record: the file was not there
@@ -54,11 +63,12 @@ bool GuardedName(const std::string& journalName, const std::string& name) {
 // journal of this layer, or names a change that cannot have been made.
 JournalText ReadJournal(const std::string& text, const std::string& journalName,
                         std::map<std::string, Recorded>& files, std::string& county) {
-    const std::string magic(kMagic);
+    const std::string magic(kMagic), changeMagic(kChangeMagic);
     if (text.size() < magic.size()) {
         return magic.compare(0, text.size(), text) == 0 ? JournalText::kEmpty : JournalText::kForeign;
     }
-    if (text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
+    const bool change = text.compare(0, changeMagic.size(), changeMagic) == 0;
+    if (!change && text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
     size_t at = magic.size();
     while (at < text.size()) {
         const size_t recordStart = at;
@@ -89,7 +99,7 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
             county = name;
             continue;
         }
-        if (!GuardedName(journalName, name)) return JournalText::kDamaged;
+        if (change ? !NameInFolderOrBelow(name) : !GuardedName(journalName, name)) return JournalText::kDamaged;
         Recorded& recorded = files[name];
         const bool known = recorded.made || recorded.length >= 0;
         if (isNew || isFile) {
@@ -137,18 +147,39 @@ bool RangesCover(const Recorded& recorded, int64_t from, int64_t to) {
 
 // Gives `file` back its length and, newest first so that the oldest bytes
 // stay, the ranges it had. A file replaced by a shorter one is lengthened
-// again, when the journal holds the bytes it lacks.
-bool PutBack(const std::string& file, const Recorded& recorded) {
+// again, when the journal holds the bytes it lacks. `changed` tells whether
+// anything had to be put back. The file is durable with the next flush.
+bool PutBack(const std::string& file, const Recorded& recorded, bool& changed) {
     long long size = -1;
     if (KindOfPath(file, &size) != PathKind::kRegular) return false;
+    changed = size != recorded.length || !recorded.ranges.empty();
+    if (!changed) return true;
     if (size < recorded.length && !RangesCover(recorded, size, recorded.length)) return false;
     platform::FilePtr out = platform::OpenToUpdate(file);
     bool ok = out && platform::TruncateFile(out.get(), recorded.length);
     for (auto range = recorded.ranges.rbegin(); ok && range != recorded.ranges.rend(); ++range) {
         ok = SeekTo(out.get(), range->first) && WriteAll(out.get(), range->second);
     }
-    ok = ok && platform::SyncFile(out.get());
     return out && platform::CloseFile(out) && ok;
+}
+
+// Whether the journal at `path` is that of one layer's files (version 1),
+// not a county's change.
+bool IsLayerJournal(const std::string& path) { return platform::FileNameOfPath(path) != kChangeJournalName; }
+
+// Makes the files put back durable: with the county's flush where it has
+// one, else file by file and their folders.
+bool FlushFiles(JobServices& services, const std::vector<std::string>& files) {
+    if (KeptFiles* kept = services.Kept()) return kept->Flush(files);
+    std::set<std::string> folders;
+    for (const std::string& file : files) {
+        if (platform::KindOfPath(file) == PathKind::kRegular && !platform::SyncPath(file)) return false;
+        folders.insert(platform::DirectoryOfPath(file));
+    }
+    for (const std::string& folder : folders) {
+        if (!platform::SyncFolder(folder)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -205,6 +236,7 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     if (stopped) *stopped = StoppedJournal{true, county};
     if (state == JournalText::kDamaged) return fail(damaged);
     const std::string folder = platform::DirectoryOfPath(path);
+    std::vector<std::string> changed;
     // Links first: nothing is changed when one stands where a file goes.
     for (const auto& [name, recorded] : files) {
         if (KindOfPath(folder + name) == PathKind::kLink) return fail(LinkRefusal(folder + name));
@@ -217,19 +249,31 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
             if (fileState != PathKind::kRegular || !platform::RemoveFile(file)) {
                 return fail("Could not remove file " + file + " as its journal " + path + " asks");
             }
+            changed.push_back(file);
             if (logEach) services.WriteLogLine("Removed file " + file + ", made by a run that stopped before it ended");
             continue;
         }
         if (fileState == PathKind::kMissing) {
+            // A file a county's change only might have continued, gone since.
+            if (recorded.ranges.empty() && !IsLayerJournal(path)) continue;
             services.WriteLogLine("File " + file + " of the journal " + path + " is gone: nothing is put back for it");
             continue;
         }
-        if (!PutBack(file, recorded)) return fail("Could not restore file " + file + " from its journal " + path);
+        bool putBack = false;
+        if (!PutBack(file, recorded, putBack)) return fail("Could not restore file " + file + " from its journal " + path);
+        if (!putBack) continue;
+        changed.push_back(file);
         if (logEach) {
             services.WriteLogLine("Restored file " + file + " as it was before a run that stopped while continuing it");
         }
     }
-    if (!platform::RemoveFileDurably(path)) {
+    // The files are back for good before the journal that puts them back
+    // goes; its going is made durable by the next flush, and until then the
+    // journal would only put them back again.
+    if (!changed.empty() && !FlushFiles(services, changed)) {
+        return fail("Could not restore the files of the journal " + path + SystemReason());
+    }
+    if (!platform::RemoveFile(path)) {
         return fail("Could not remove the journal " + path + SystemReason() + " after putting its files back");
     }
     return true;
@@ -239,18 +283,64 @@ std::string Journal::Header(const char* kind, const std::string& name, const std
     return std::string(kind) + " " + numbers + (numbers.empty() ? "" : " ") + std::to_string(name.size()) + "\n" + name;
 }
 
+std::string Journal::NameOf(const std::string& file) const {
+    if (!Defers()) return platform::FileNameOfPath(file);
+    const std::string folder = platform::DirectoryOfPath(path_);
+    return file.compare(0, folder.size(), folder) == 0 ? file.substr(folder.size()) : file;
+}
+
+std::string Journal::Lengths() {
+    const std::string folder = platform::DirectoryOfPath(path_);
+    std::vector<std::string> guarded;
+    for (const std::string& name : folderFiles_) guarded.push_back(folder + name);
+    for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
+        if (layerFolder == folder) continue;
+        for (const std::string& name : platform::ListDirectory(layerFolder)) {
+            const size_t ending = name.size() - std::min(name.size(), sizeof kJournalEnding - 1);
+            if (name.compare(ending, std::string::npos, kJournalEnding) == 0 || platform::IsPrivateFileName(name)) {
+                continue;
+            }
+            guarded.push_back(layerFolder + name);
+        }
+    }
+    std::string records;
+    for (const std::string& file : guarded) {
+        long long size = 0;
+        const std::string name = NameOf(file);
+        if (KindOfPath(file, &size) != PathKind::kRegular || !NameInFolderOrBelow(name)) continue;
+        records += Header("file", name, std::to_string(size));
+        files_[name].length = size;
+    }
+    return records;
+}
+
 bool Journal::Append(const std::string& record) {
-    if (file_) return WriteAll(file_.get(), record) && platform::SyncFile(file_.get());
+    if (file_) {
+        // A layer's journal has each record on disk before the change it
+        // guards; a change's goes to disk with the county's flushes.
+        return WriteAll(file_.get(), record) && (Defers() ? std::fflush(file_.get()) == 0 : platform::SyncFile(file_.get()));
+    }
     if (closed_) return false;  // a closed journal takes nothing more
     // The journal's first records (the county, then the first change) are
     // on disk before its name is, and its name before any file it guards
     // changes: a stop at any point leaves no journal or one that names its
     // county.
     const std::string county = services_ ? services_->CountyName() : std::string();
-    const std::string head =
-        kMagic + (county.empty() || !PlainName(county) ? std::string() : Header("county", county, ""));
+    const std::string head = (Defers() ? kChangeMagic : kMagic) +
+                             (county.empty() || !PlainName(county) ? std::string() : Header("county", county, "")) +
+                             (Defers() ? Lengths() : std::string());
     platform::PrivateFile fresh;
-    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record) || !fresh.Sync()) return false;
+    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record)) return false;
+    if (Defers()) {
+        // On disk, with its name, before any file it guards changes.
+        file_ = fresh.PlaceAsNew();
+        if (!file_) {
+            SayWhatIsInTheWay();
+            return false;
+        }
+        return std::fflush(file_.get()) == 0 && (services_ ? FlushFiles(*services_, {path_}) : platform::SyncFile(file_.get()));
+    }
+    if (!fresh.Sync()) return false;
     file_ = fresh.PlaceAsNew();
     if (!file_) {
         SayWhatIsInTheWay();
@@ -268,7 +358,8 @@ void Journal::SayWhatIsInTheWay() const {
         if (kind == PathKind::kLink) {
             services_->WriteLogLine(LinkRefusal(path_));
         } else if (kind != PathKind::kMissing) {
-            services_->WriteLogLine("The file " + path_ + " stands where the journal of its layer goes: it is no " +
+            services_->WriteLogLine("The file " + path_ + " stands where the journal of " +
+                                    (Defers() ? "the merged layers" : "its layer") + " goes: it is no " +
                                     "journal this program wrote and is left as it is. The merged layers are left as " +
                                     "they were before this county; move that file away and run the county again");
         }
@@ -280,15 +371,19 @@ void Journal::SayWhatIsInTheWay() const {
 }
 
 bool Journal::Begin(const std::string& file, int64_t length) {
-    const std::string name = platform::FileNameOfPath(file);
+    // A change's journal is made with the lengths of the files it guards.
+    if (Defers() && !Written() && !Append(std::string())) return false;
+    const std::string name = NameOf(file);
     if (files_.count(name)) return true;
     if (!Append(Header("file", name, std::to_string(length)))) return false;
     files_[name].length = length;
-    return true;
+    // A file the change's journal did not know as it began: its length is
+    // on disk before it grows.
+    return !Defers() || !services_ || FlushFiles(*services_, {path_});
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {
-    const std::string name = platform::FileNameOfPath(file);
+    const std::string name = NameOf(file);
     const auto found = files_.find(name);
     if (found == files_.end()) return false;
     const int64_t end = std::min(offset + static_cast<int64_t>(bytes.size()), found->second.length);
@@ -298,7 +393,7 @@ bool Journal::Save(const std::string& file, int64_t offset, const std::string& b
 }
 
 bool Journal::Replacing(const std::string& file) {
-    const std::string name = platform::FileNameOfPath(file);
+    const std::string name = NameOf(file);
     switch (KindOfPath(file)) {
         case PathKind::kMissing:
             if (files_.count(name)) return true;  // what it was before the change is kept already
@@ -316,6 +411,57 @@ bool Journal::Replacing(const std::string& file) {
     }
 }
 
+void Journal::PlaceAtCommit(const std::string& file, platform::PrivateFile&& made) {
+    placements_.emplace_back(file, std::move(made));
+}
+
+void Journal::WriteAtCommit(const std::string& file, HeldWrites&& held) {
+    if (!held.Empty()) held_.emplace_back(file, std::move(held));
+}
+
+int64_t Journal::SizeAtCommit(const std::string& file) const {
+    for (const auto& [path, made] : placements_) {
+        if (path == file) return FileSize(made.privatePath());
+    }
+    int64_t size = FileSize(file);
+    for (const auto& [path, held] : held_) {
+        if (path == file && held.cutTo >= 0 && size >= 0) size = std::min(size, held.cutTo);
+    }
+    return size < 0 ? 0 : size;
+}
+
+bool Journal::Prepare(std::vector<std::string>& files) {
+    if (!Written() && !Append(std::string())) return false;
+    for (const auto& [path, made] : placements_) {
+        if (!Replacing(path)) return false;
+        files.push_back(made.privatePath());
+    }
+    for (const auto& [path, held] : held_) files.push_back(path);
+    files.push_back(path_);
+    return true;
+}
+
+bool Journal::Apply(std::vector<std::string>& files) {
+    for (const auto& [path, held] : held_) {
+        platform::FilePtr file = platform::OpenToUpdate(path);
+        const bool written = file && held.WriteInto(file.get());
+        if (!(file && platform::CloseFile(file) && written)) return false;
+        files.push_back(path);
+    }
+    held_.clear();
+    for (auto& [path, made] : placements_) {
+        if (!made.Place()) return false;
+        files.push_back(path);
+    }
+    placements_.clear();
+    return true;
+}
+
+void Journal::Drop() {
+    placements_.clear();
+    held_.clear();
+}
+
 void Journal::Close() {
     closed_ = closed_ || file_ != nullptr;
     file_.reset();
@@ -326,6 +472,7 @@ bool Journal::Remove() {
     file_.reset();
     closed_ = false;
     files_.clear();
+    Drop();
     return !written || platform::RemoveFileDurably(path_);
 }
 

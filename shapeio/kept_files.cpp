@@ -25,6 +25,13 @@ bool KeptFiles::Sync(std::string& failed) {
     return flushed;
 }
 
+void KeptFiles::End() {
+    files_.clear();
+    active_ = false;
+    folder_.clear();
+    flush_.Close();
+}
+
 bool KeptFiles::Flush(std::string& failed) {
     std::vector<std::string> files;
     files.swap(files_);

@@ -32,6 +32,9 @@ public:
     // could not be made durable; `failed` then names it (the output folder
     // when the flush of its file system failed).
     bool Sync(std::string& failed);
+    // The county's end after its files were made durable otherwise
+    // (Flush): forgets them.
+    void End();
     // Makes everything written to the output folder's file system durable
     // (where a flush of it is not trusted: the files added and `more`, and
     // their folders); false (errno set) when it could not be.

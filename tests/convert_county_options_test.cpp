@@ -192,7 +192,7 @@ TEST(ConvertCountyOptions, TheLineOfAMergedFolderThatRefusesTheCounty) {
     const std::string options = testsupport::Options('c', '3', {9});
     for (const std::string kind : {"edition", "text", "folder", "fifo", "link"}) {
         SCOPED_TRACE(kind);
-        const std::string out = dir / kind, journal = out + "/county/ctycu.kml.journal";
+        const std::string out = dir / kind, journal = out + "/.pellard-change.journal";
         std::ostringstream said, err;
         ASSERT_TRUE(platform::MakeDirectory(out) && convertcounty::RunCommandLine({first, out, options}, said, err) == 0);
         const bool made = kind == "edition" || kind == "text" ? (testsupport::WriteFile(journal, "notes\n"), true)
@@ -213,7 +213,7 @@ TEST(ConvertCountyOptions, TheLineOfAMergedFolderThatRefusesTheCounty) {
                                                              "edition, and TGR25903 is not added to it\n"
                                                        : kind == "link" ? "Refused the symbolic link " + journal
                                                                         : "The file " + journal + " stands where the "
-                                                                                                  "journal of its layer goes"));
+                                                                                                  "journal of the merged layers goes"));
         EXPECT_TRUE(!old || testsupport::Tree(out) == before);
     }
 }

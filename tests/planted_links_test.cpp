@@ -32,7 +32,7 @@ TEST(PlantedLinks, NoneIsFollowed) {
     } cases[] = {
         {"layer file", "rails/lkB.shp", false, nullptr, kLines},
         {"layer folder", "rails", true, nullptr, kLines},
-        {"journal", "rails/lkB.journal", false, nullptr, kLines},
+        {"journal", ".pellard-change.journal", false, nullptr, kLines},
         {"file a journal names", "rails/lkB.shp", false, "pellard journal 1\nfile 3 7\nlkB.shp", kLines},
         {"date file", "date.txt", false, nullptr, kLines},
         {"metadata copy", "TGR25901.met", false, nullptr, kLines},

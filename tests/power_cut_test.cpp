@@ -4,6 +4,7 @@
 // stopped, in both libraries: each county once in every merged file. A
 // county organised by county whose log says it ended has every file whole.
 #include "options/options_strings.h"
+#include "platform/file_system_flush.h"
 #include "platform/files.h"
 #include "support/county_files.h"
 #include "support/fault_job.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 using namespace testsupport;
 
@@ -42,7 +44,9 @@ std::string LastRun(const std::string& log) {
     return at == std::string::npos ? std::string() : log.substr(at);
 }
 
-class PowerCut : public ::testing::TestWithParam<char> {
+// Organised merged or by county; flushed by syncfs or, where that is not
+// trusted, file by file.
+class PowerCut : public ::testing::TestWithParam<std::tuple<char, bool>> {
 protected:
     // Runs the job of two counties into `folder`; the counties that failed.
     int Job(const Library& lib, const std::string& folder) const {
@@ -54,7 +58,11 @@ protected:
 };
 
 void PowerCut::Check(const Library& lib) {
-    const char organisation = GetParam();
+    const char organisation = std::get<0>(GetParam());
+    platform::TrustFileSystemFlush(std::get<1>(GetParam()) ? 1 : 0);
+    struct Untrust {
+        ~Untrust() { platform::TrustFileSystemFlush(-1); }
+    } untrust;
     TempDir dir;
     std::tie(first_, second_) = WriteTwoCounties(dir.path(), lib.edition);
     // A line layer with its tables, a polygon layer, and the metadata.
@@ -70,10 +78,11 @@ void PowerCut::Check(const Library& lib) {
     std::set<std::map<std::string, std::string>> tried;
     int cut = 0;
     for (const size_t point : CutPoints(recording.changes())) {
-        for (const bool lastPartOnly : {false, true}) {
-            const std::map<std::string, std::string> state = recording.StateAfter(point, lastPartOnly);
+        for (const ChangeRecording::Loss loss : ChangeRecording::kLosses) {
+            const std::map<std::string, std::string> state = recording.StateAfter(point, loss);
             if (!tried.insert(state).second) continue;
-            SCOPED_TRACE("cut after change " + std::to_string(point) + (lastPartOnly ? ", the last part lost" : ""));
+            SCOPED_TRACE("cut after change " + std::to_string(point) + ", loss " +
+                         std::to_string(static_cast<int>(loss)));
             if (organisation != '3') {
                 for (const char* county : {"TGR25901", "TGR25903"}) {
                     const auto log = state.find(std::string(county) + ".log");
@@ -99,9 +108,11 @@ void PowerCut::Check(const Library& lib) {
 TEST_P(PowerCut, NewerLibrary) { Check(kLibraries[0]); }
 TEST_P(PowerCut, OlderLibrary) { Check(kLibraries[1]); }
 
-INSTANTIATE_TEST_SUITE_P(Organisations, PowerCut, ::testing::Values('3', '0'),
-                         [](const ::testing::TestParamInfo<char>& info) {
-                             return info.param == '3' ? std::string("Merged") : std::string("ByCounty");
+INSTANTIATE_TEST_SUITE_P(Organisations, PowerCut,
+                         ::testing::Combine(::testing::Values('3', '0'), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<char, bool>>& info) {
+                             return std::string(std::get<0>(info.param) == '3' ? "Merged" : "ByCounty") +
+                                    (std::get<1>(info.param) ? "Syncfs" : "FileByFile");
                          });
 
 }  // namespace

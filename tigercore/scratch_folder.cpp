@@ -117,8 +117,12 @@ bool EndCountyScratch(ScratchFolder& folder, bool converted, shapeio::JobService
     // layers is committed.
     shapeio::CountyChange* change = services.Change();
     if (change && !change->Record(services, converted)) converted = false;
-    if (!shapeio::SyncKeptFiles(services)) converted = false;
+    // A change of merged files makes them durable with the county's other
+    // files as it is committed.
+    const bool committing = converted && change && change->IsOpen() && change->Changes();
+    if (!committing && !shapeio::SyncKeptFiles(services)) converted = false;
     const bool ended = !change || change->End(services, converted);
+    if (services.Kept()) services.Kept()->End();
     folder.RemoveFolder();
     return converted && ended;
 }

@@ -89,7 +89,8 @@ public:
         }
     }
 
-    std::map<std::string, std::string> State(bool lastPartOnly) const {
+    std::map<std::string, std::string> State(ChangeRecording::Loss loss) const {
+        using Loss = ChangeRecording::Loss;
         std::map<std::string, std::string> files;
         for (const std::string& folder : durableFolders_) {
             if (Reachable(folder)) files[folder + "/"] = std::string();
@@ -98,6 +99,9 @@ public:
             if (!Reachable(Parent(path))) continue;
             const Node& node = nodes_[static_cast<size_t>(index)];
             std::string contents = node.durable;
+            const bool journal = EndsWith(path, ".journal");
+            const bool lastPartOnly = loss == Loss::kLastPart || (loss == Loss::kJournals && !journal) ||
+                                      (loss == Loss::kOthers && journal);
             if (lastPartOnly && !node.pending.empty()) {
                 for (size_t i = 0; i + 1 < node.pending.size(); ++i) Do(node.pending[i], contents);
                 Op last = node.pending.back();
@@ -183,7 +187,7 @@ int ChangeRecording::Flushes() const {
     return flushes;
 }
 
-std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, bool lastPartOnly) const {
+std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, Loss loss) const {
     Model model(start_);
     // A path under the folder, relative to it ("" the folder itself); false
     // for one outside.
@@ -205,7 +209,7 @@ std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, boo
         if ((change.kind == Kind::kRename || change.kind == Kind::kLink) && !relative(change.to, to)) continue;
         model.Apply(change, path, to);
     }
-    return model.State(lastPartOnly);
+    return model.State(loss);
 }
 
 std::vector<size_t> CutPoints(const std::vector<FileChange>& changes) {

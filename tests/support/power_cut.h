@@ -30,12 +30,20 @@ public:
     // How many changes were flushes.
     int Flushes() const;
 
+    // What a file keeps of what was written to it since its last flush: all
+    // of it but the second half of its last write (and a cut of its length),
+    // or nothing.
+    enum class Loss {
+        kAll,
+        kLastPart,
+        kJournals,  // the journals lose all, every other file its last part
+        kOthers,    // the journals lose their last part, every other file all
+    };
+    static constexpr Loss kLosses[] = {Loss::kAll, Loss::kLastPart, Loss::kJournals, Loss::kOthers};
     // What a cut after the first `count` changes leaves: every file (by its
     // path relative to the folder, "/" ending a folder, as FolderFiles gives
-    // them) with its contents. `lastPartOnly`: every file keeps what was
-    // written since its last flush but the second half of its last write
-    // (and a cut of its length); otherwise it loses all of it.
-    std::map<std::string, std::string> StateAfter(size_t count, bool lastPartOnly) const;
+    // them) with its contents.
+    std::map<std::string, std::string> StateAfter(size_t count, Loss loss) const;
 
 private:
     std::string root_;  // the folder, without a '/' behind it
