@@ -338,7 +338,9 @@ bool Journal::Append(const std::string& record) {
             SayWhatIsInTheWay();
             return false;
         }
-        return std::fflush(file_.get()) == 0 && (services_ ? FlushFiles(*services_, {path_}) : platform::SyncFile(file_.get()));
+        // Made at the commit, it goes to disk with the commit's first flush.
+        if (std::fflush(file_.get()) != 0) return false;
+        return preparing_ || (services_ ? FlushFiles(*services_, {path_}) : platform::SyncFile(file_.get()));
     }
     if (!fresh.Sync()) return false;
     file_ = fresh.PlaceAsNew();
@@ -431,7 +433,10 @@ int64_t Journal::SizeAtCommit(const std::string& file) const {
 }
 
 bool Journal::Prepare(std::vector<std::string>& files) {
-    if (!Written() && !Append(std::string())) return false;
+    preparing_ = true;
+    const bool made = Written() || Append(std::string());
+    preparing_ = false;
+    if (!made) return false;
     for (const auto& [path, made] : placements_) {
         if (!Replacing(path)) return false;
         files.push_back(made.privatePath());

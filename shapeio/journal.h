@@ -152,6 +152,7 @@ private:
     std::vector<std::string> folderFiles_;
     platform::FilePtr file_;
     bool closed_ = false;
+    bool preparing_ = false;  // in Prepare, whose flush follows
     std::map<std::string, FileState> files_;
     std::vector<std::pair<std::string, platform::PrivateFile>> placements_;
     std::vector<std::pair<std::string, HeldWrites>> held_;
