@@ -390,20 +390,6 @@ bool CountyChange::Undo(JobServices& services) {
     return true;
 }
 
-namespace {
-
-// Makes `files` durable, with the rest of what the county wrote.
-bool Flush(JobServices& services, const std::vector<std::string>& files) {
-    KeptFiles* kept = services.Kept();
-    if (kept) return kept->Flush(files);
-    for (const std::string& file : files) {
-        if (!platform::SyncPath(file) && errno != ENOENT) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool CountyChange::Commit(JobServices& services) {
     if (!Changes()) return RemoveLeftWithoutRows();
     const std::string listPath = folder_ + "/" + kCommitList;
@@ -416,16 +402,18 @@ bool CountyChange::Commit(JobServices& services) {
     // The journal, with what every file it guards was, is on disk with
     // every byte the county wrote, before anything it guards is written in.
     std::vector<std::string> files;
-    if (!journal_->Prepare(files) || !Flush(services, files)) return fail(journal_->path() + " could not be written");
+    if (!journal_->Prepare(files) || !MakeDurable(services, files)) {
+        return fail(journal_->path() + " could not be written");
+    }
     files.clear();
-    if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !Flush(services, files)) {
+    if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !MakeDurable(services, files)) {
         return fail("its files could not be written");
     }
     // The list that says the change is committed is on disk before the
     // journal that would undo it goes.
     listBody_ = HeadBody(services.CountyName()) + kChangeJournalName + "\n";
     journal_->Close();
-    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && Flush(services, {listPath}))) {
+    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && MakeDurable(services, {listPath}))) {
         const std::string reason = SystemReason();
         listPlaced_ = false;
         // A list that may stand says the change was committed: it goes

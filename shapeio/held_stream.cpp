@@ -46,7 +46,8 @@ ssize_t ReadHeld(void* cookie, char* buffer, size_t size) {
         const int64_t start = std::max(from, w.offset);
         const int64_t stop = std::min(to, w.offset + static_cast<int64_t>(w.bytes.size()));
         if (start < stop) {
-            std::memcpy(buffer + (start - from), w.bytes.data() + (start - w.offset), static_cast<size_t>(stop - start));
+            std::memcpy(buffer + (start - from), w.bytes.data() + (start - w.offset),
+                        static_cast<size_t>(stop - start));
         }
     }
     s.position = to;

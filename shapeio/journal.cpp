@@ -167,21 +167,6 @@ bool PutBack(const std::string& file, const Recorded& recorded, bool& changed) {
 // not a county's change.
 bool IsLayerJournal(const std::string& path) { return platform::FileNameOfPath(path) != kChangeJournalName; }
 
-// Makes the files put back durable: with the county's flush where it has
-// one, else file by file and their folders.
-bool FlushFiles(JobServices& services, const std::vector<std::string>& files) {
-    if (KeptFiles* kept = services.Kept()) return kept->Flush(files);
-    std::set<std::string> folders;
-    for (const std::string& file : files) {
-        if (platform::KindOfPath(file) == PathKind::kRegular && !platform::SyncPath(file)) return false;
-        folders.insert(platform::DirectoryOfPath(file));
-    }
-    for (const std::string& folder : folders) {
-        if (!platform::SyncFolder(folder)) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool PlainName(const std::string& name) {
@@ -260,7 +245,9 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
             continue;
         }
         bool putBack = false;
-        if (!PutBack(file, recorded, putBack)) return fail("Could not restore file " + file + " from its journal " + path);
+        if (!PutBack(file, recorded, putBack)) {
+            return fail("Could not restore file " + file + " from its journal " + path);
+        }
         if (!putBack) continue;
         changed.push_back(file);
         if (logEach) {
@@ -270,7 +257,7 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     // The files are back for good before the journal that puts them back
     // goes; its going is made durable by the next flush, and until then the
     // journal would only put them back again.
-    if (!changed.empty() && !FlushFiles(services, changed)) {
+    if (!changed.empty() && !MakeDurable(services, changed)) {
         return fail("Could not restore the files of the journal " + path + SystemReason());
     }
     if (!platform::RemoveFile(path)) {
@@ -318,7 +305,8 @@ bool Journal::Append(const std::string& record) {
     if (file_) {
         // A layer's journal has each record on disk before the change it
         // guards; a change's goes to disk with the county's flushes.
-        return WriteAll(file_.get(), record) && (Defers() ? std::fflush(file_.get()) == 0 : platform::SyncFile(file_.get()));
+        return WriteAll(file_.get(), record) &&
+               (Defers() ? std::fflush(file_.get()) == 0 : platform::SyncFile(file_.get()));
     }
     if (closed_) return false;  // a closed journal takes nothing more
     // The journal's first records (the county, then the first change) are
@@ -340,7 +328,7 @@ bool Journal::Append(const std::string& record) {
         }
         // Made at the commit, it goes to disk with the commit's first flush.
         if (std::fflush(file_.get()) != 0) return false;
-        return preparing_ || (services_ ? FlushFiles(*services_, {path_}) : platform::SyncFile(file_.get()));
+        return preparing_ || (services_ ? MakeDurable(*services_, {path_}) : platform::SyncFile(file_.get()));
     }
     if (!fresh.Sync()) return false;
     file_ = fresh.PlaceAsNew();
@@ -381,7 +369,7 @@ bool Journal::Begin(const std::string& file, int64_t length) {
     files_[name].length = length;
     // A file the change's journal did not know as it began: its length is
     // on disk before it grows.
-    return !Defers() || !services_ || FlushFiles(*services_, {path_});
+    return !Defers() || !services_ || MakeDurable(*services_, {path_});
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {

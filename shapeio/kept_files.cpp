@@ -67,6 +67,19 @@ bool KeptFiles::Flush(const std::vector<std::string>& more) {
     return Flush(failed);
 }
 
+bool MakeDurable(JobServices& services, const std::vector<std::string>& files) {
+    if (KeptFiles* kept = services.Kept()) return kept->Flush(files);
+    std::set<std::string> folders;
+    for (const std::string& file : files) {
+        if (!platform::SyncPath(file) && errno != ENOENT) return false;
+        folders.insert(platform::DirectoryOfPath(file));
+    }
+    for (const std::string& folder : folders) {
+        if (!platform::SyncFolder(folder)) return false;
+    }
+    return true;
+}
+
 bool SyncKeptFiles(JobServices& services) {
     KeptFiles* kept = services.Kept();
     std::string failed;

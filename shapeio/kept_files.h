@@ -49,6 +49,11 @@ private:
     std::vector<std::string> files_;
 };
 
+// Makes `files` durable, with whatever else the county of `services` wrote
+// (its flush, KeptFiles::Flush), or each file and its folder where it has
+// none; false (errno set) when they could not be.
+bool MakeDurable(JobServices& services, const std::vector<std::string>& files);
+
 // Makes the files the county of `services` has kept so far durable; false
 // (logged: "Could not write to file <path>", the county failed) when one
 // could not be.
