@@ -282,12 +282,13 @@ std::string Journal::Lengths() {
     for (const std::string& name : folderFiles_) guarded.push_back(folder + name);
     for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
         if (layerFolder == folder) continue;
+        // The layer files there (a county's record files unpacked below the
+        // folder are another job's).
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
-            const size_t ending = name.size() - std::min(name.size(), sizeof kJournalEnding - 1);
-            if (name.compare(ending, std::string::npos, kJournalEnding) == 0 || platform::IsPrivateFileName(name)) {
-                continue;
+            const std::string extension = platform::ExtensionOfPath(name);
+            if (extension == "kml" || extension == "shp" || extension == "shx" || extension == "dbf") {
+                guarded.push_back(layerFolder + name);
             }
-            guarded.push_back(layerFolder + name);
         }
     }
     std::string records;
