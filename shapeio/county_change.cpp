@@ -360,8 +360,17 @@ void NoteMerged(JobServices& services, const std::string& path, bool made) {
 
 Journal& CountyChange::TheJournal(JobServices& services) {
     if (!journal_) {
+        // It guards the record and every merged file the record names: a
+        // file it does not name has had no county added to it since the
+        // record was kept.
+        std::vector<std::string> guarded{kCountyRecordName};
+        for (const std::string& file : record_.Files()) {
+            const std::vector<std::string> parts = EndsWith(file, ".shp") ? ShapefileParts(file)
+                                                                           : std::vector<std::string>{file};
+            guarded.insert(guarded.end(), parts.begin(), parts.end());
+        }
         journal_ = std::make_unique<Journal>(folder_ + "/" + kChangeJournalName, &services, Journal::Kind::kChange,
-                                             std::vector<std::string>{kCountyRecordName});
+                                             guarded);
     }
     return *journal_;
 }
@@ -406,6 +415,7 @@ bool CountyChange::Commit(JobServices& services) {
         return fail(journal_->path() + " could not be written");
     }
     files.clear();
+    files.insert(files.end(), removals_.begin(), removals_.end());
     if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !MakeDurable(services, files)) {
         return fail("its files could not be written");
     }
@@ -414,20 +424,23 @@ bool CountyChange::Commit(JobServices& services) {
     listBody_ = HeadBody(services.CountyName()) + kChangeJournalName + "\n";
     journal_->Close();
     if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && MakeDurable(services, {listPath}))) {
-        const std::string reason = SystemReason();
+        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
+                              " could not be written" + SystemReason());
         listPlaced_ = false;
         // A list that may stand says the change was committed: it goes
         // before any file is put back. One that cannot go is left with the
         // journal: the county is in the merged layers, and the next run
         // finishes the commit it names.
-        if (platform::KindOfPath(listPath) != platform::PathKind::kMissing && !platform::RemoveFile(listPath)) {
+        // Its going is on disk before the files are (a flush that fails
+        // again leaves that to the put-back's own).
+        const bool stands = platform::KindOfPath(listPath) != platform::PathKind::kMissing;
+        if (stands && !platform::RemoveFile(listPath)) {
             services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the merged layers of " +
                                   folder_ + " hold the county, and the next run there finishes its commit");
             services.FailCounty();
             return false;
         }
-        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
-                              " could not be written" + reason);
+        if (stands) MakeDurable(services, {listPath});
         services.FailCounty();
         Undo(services);
         return false;
@@ -482,6 +495,14 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
         };
         std::string text;
         if (!ReadList(listPath, text)) return fail("Could not read " + listPath + SystemReason());
+        // A list cut short (empty, or its last line without its end) beside
+        // the change's journal never reached the disk whole: its flush did
+        // not end, and the journal that puts the change back is still there.
+        const bool cut = text.empty() || text.back() != '\n';
+        if (cut && platform::KindOfPath(folder + "/" + kChangeJournalName) == platform::PathKind::kRegular) {
+            if (!platform::RemoveFile(listPath)) return fail("Could not remove " + listPath + SystemReason());
+            return RecoverStoppedChanges(folder, services, heldBefore);
+        }
         const ListHeadText head = ReadListHead(text);
         std::vector<std::string> journals;
         // Checked whole before anything is touched.

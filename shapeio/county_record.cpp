@@ -5,6 +5,8 @@
 #include "shapeio/layer_output.h"
 #include "shapeio/stream_io.h"
 
+#include <algorithm>
+
 namespace shapeio {
 
 namespace {
@@ -60,6 +62,14 @@ std::string CountyKey::Text() const {
 std::string CountyKey::Describe() const {
     const std::string text = Text();
     return "county " + text.substr(0, 5) + ", VERSION " + text.substr(6, 4) + ", edition " + text.substr(11, 1);
+}
+
+std::vector<std::string> CountyRecord::Files() const {
+    std::vector<std::string> files;
+    for (const Entry& entry : entries_) {
+        if (std::find(files.begin(), files.end(), entry.file) == files.end()) files.push_back(entry.file);
+    }
+    return files;
 }
 
 bool CountyRecord::Load(const std::string& folder, JobServices& services) {

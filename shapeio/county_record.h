@@ -66,6 +66,8 @@ public:
     void Hold(const std::string& relative) { holds_[relative] = true; }
     // Whether the record names `relative` at all.
     bool Knows(const std::string& relative) const { return holds_.count(relative) != 0; }
+    // Every file the record names, each once.
+    std::vector<std::string> Files() const;
     // The size the record's last line of `relative` gives it; -1 when no
     // line names it or the record has no sizes (version 1).
     long long LastSize(const std::string& relative) const;

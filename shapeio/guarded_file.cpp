@@ -85,12 +85,14 @@ bool GuardedFile::Keep() {
         // What was written over the file's first bytes waits for the commit.
         deferred_ = false;
         HeldWrites held;
-        const bool flushed = held_.Close(held);
-        journal_->WriteAtCommit(path_, std::move(held));
+        // What grew past the file's bytes reaches it, or the file is not kept.
+        const bool flushed = held_.Close(held) && platform::CloseFile(file_);
+        file_.reset();
         if (!flushed) {
-            file_.reset();
+            Rollback();
             return false;
         }
+        journal_->WriteAtCommit(path_, std::move(held));
     }
     file_.reset();
     if (!active_) {

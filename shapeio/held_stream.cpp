@@ -56,6 +56,11 @@ ssize_t ReadHeld(void* cookie, char* buffer, size_t size) {
 
 ssize_t WriteHeld(void* cookie, const char* buffer, size_t size) {
     State& s = *static_cast<State*>(cookie);
+    // A file cut within its bytes ends there: nothing is written after.
+    if (s.held.cutTo >= 0) {
+        errno = EINVAL;
+        return -1;
+    }
     const int64_t end = s.position + static_cast<int64_t>(size);
     if (s.position < s.length) {
         const int64_t heldEnd = std::min(end, s.length);
@@ -114,7 +119,10 @@ bool HeldStream::Open(std::FILE* file, int64_t length) {
 bool HeldStream::Cut(int64_t length) {
     if (!stream_ || std::fflush(stream_) != 0) return false;
     State& s = *state_;
-    if (length >= s.length) return platform::TruncateFile(s.file, length);
+    if (length >= s.length) {
+        s.held.cutTo = -1;
+        return platform::TruncateFile(s.file, length);
+    }
     // The file's own bytes stay until the commit.
     s.held.cutTo = length;
     return platform::TruncateFile(s.file, s.length);
@@ -122,7 +130,8 @@ bool HeldStream::Cut(int64_t length) {
 
 bool HeldStream::Close(HeldWrites& held) {
     if (!stream_) return false;
-    const bool flushed = std::fflush(stream_) == 0 && !std::ferror(stream_);
+    const bool flushed = std::fflush(stream_) == 0 && !std::ferror(stream_) && std::fflush(state_->file) == 0 &&
+                         !std::ferror(state_->file);
     std::fclose(stream_);
     stream_ = nullptr;
     held = std::move(state_->held);

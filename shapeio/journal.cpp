@@ -65,7 +65,8 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
                         std::map<std::string, Recorded>& files, std::string& county) {
     const std::string magic(kMagic), changeMagic(kChangeMagic);
     if (text.size() < magic.size()) {
-        return magic.compare(0, text.size(), text) == 0 ? JournalText::kEmpty : JournalText::kForeign;
+        const bool start = magic.compare(0, text.size(), text) == 0 || changeMagic.compare(0, text.size(), text) == 0;
+        return start ? JournalText::kEmpty : JournalText::kForeign;
     }
     const bool change = text.compare(0, changeMagic.size(), changeMagic) == 0;
     if (!change && text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
@@ -203,14 +204,21 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     std::string text, county;
     std::map<std::string, Recorded> files;
     // Read whole only when it starts as a journal does.
-    const std::string magic(kMagic);
+    const std::string magic(kMagic), changeMagic(kChangeMagic);
     bool read = ReadWholeFile(path, text, magic.size());
-    if (read && text.compare(0, magic.size(), magic) == 0) {
+    if (read && (text.compare(0, magic.size(), magic) == 0 || text.compare(0, changeMagic.size(), changeMagic) == 0)) {
         text.clear();
         read = ReadWholeFile(path, text);
     }
     const JournalText state =
         read ? ReadJournal(text, platform::FileNameOfPath(path), files, county) : JournalText::kDamaged;
+    // A change's journal holding no more than the start of its first line
+    // is this program's, named before its first flush: nothing it guards
+    // changed yet.
+    if (state == JournalText::kEmpty && !IsLayerJournal(path)) {
+        if (platform::RemoveFile(path)) return true;
+        return fail("Could not remove the journal " + path + SystemReason());
+    }
     // Someone's own file: left alone. So is one found that holds no more
     // than the start of the journal's first line, unless it lies beside a
     // file it would guard (what a stop right after an earlier version made
@@ -278,24 +286,13 @@ std::string Journal::NameOf(const std::string& file) const {
 
 std::string Journal::Lengths() {
     const std::string folder = platform::DirectoryOfPath(path_);
-    std::vector<std::string> guarded;
-    for (const std::string& name : folderFiles_) guarded.push_back(folder + name);
-    for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
-        if (layerFolder == folder) continue;
-        // The layer files there (a county's record files unpacked below the
-        // folder are another job's).
-        for (const std::string& name : platform::ListDirectory(layerFolder)) {
-            const std::string extension = platform::ExtensionOfPath(name);
-            if (extension == "kml" || extension == "shp" || extension == "shx" || extension == "dbf") {
-                guarded.push_back(layerFolder + name);
-            }
-        }
-    }
     std::string records;
-    for (const std::string& file : guarded) {
+    for (const std::string& name : folderFiles_) {
         long long size = 0;
-        const std::string name = NameOf(file);
-        if (KindOfPath(file, &size) != PathKind::kRegular || !NameInFolderOrBelow(name)) continue;
+        if (files_.count(name) || !NameInFolderOrBelow(name) ||
+            KindOfPath(folder + name, &size) != PathKind::kRegular) {
+            continue;
+        }
         records += Header("file", name, std::to_string(size));
         files_[name].length = size;
     }
@@ -319,7 +316,7 @@ bool Journal::Append(const std::string& record) {
                              (county.empty() || !PlainName(county) ? std::string() : Header("county", county, "")) +
                              (Defers() ? Lengths() : std::string());
     platform::PrivateFile fresh;
-    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record)) return false;
+    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record) || std::fflush(fresh.get()) != 0) return false;
     if (Defers()) {
         // On disk, with its name, before any file it guards changes.
         file_ = fresh.PlaceAsNew();

@@ -43,10 +43,10 @@ struct StoppedJournal {
 // A journal is either that of one layer's files (beside them, each record
 // on disk before the change it guards is made), or that of a county's
 // change of a merged folder (kChangeJournalName in the folder): it guards
-// every layer file (.kml, .shp, .shx, .dbf) in the folder's layer folders,
-// and the files named by `folderFiles` in the folder itself. The change's journal is made, with the
-// length of every file it guards, at the change's first use of a file there
-// and made durable at once (the county's one flush of it); the records that
+// the files `folderFiles` names (relative to the folder) and any other the
+// change continues. The change's journal is made, with the length of every
+// file it guards, at the change's first use of a file there and made
+// durable at once (the county's one flush of it); the records that
 // follow go to disk with the county's later flushes, for the change defers
 // everything they guard: what is written over a file's first bytes is held
 // (HeldStream) and a new file stays under its private name until the

@@ -20,18 +20,23 @@ std::string Listed(const std::vector<std::string>& names) {
 
 }  // namespace
 
+std::vector<std::string> ShapefileParts(const std::string& shpPath) {
+    const std::string stem = shpPath.substr(0, shpPath.size() - 4);
+    return {stem + ".shp", stem + ".shx", stem + ".dbf"};
+}
+
 bool MergedShapefileWhole(const std::string& shpPath, JobServices& services) {
     const std::string stem = shpPath.substr(0, shpPath.size() - 4);
     std::vector<std::string> there, missing;
     bool emptyIndex = false;
-    for (const char* extension : {".shp", ".shx", ".dbf"}) {
+    for (const std::string& part : ShapefileParts(shpPath)) {
         struct stat st;
-        const bool present = ::lstat((stem + extension).c_str(), &st) == 0;
+        const bool present = ::lstat(part.c_str(), &st) == 0;
         // What is no regular file is refused by the writer that meets it.
         if (present && !S_ISREG(st.st_mode)) return true;
-        const bool empty = present && st.st_size == 0 && std::string(extension) == ".shx";
+        const bool empty = present && st.st_size == 0 && platform::ExtensionOfPath(part) == "shx";
         emptyIndex = emptyIndex || empty;
-        (present && !empty ? there : missing).push_back(platform::FileNameOfPath(stem) + extension);
+        (present && !empty ? there : missing).push_back(platform::FileNameOfPath(part));
     }
     if (there.empty() || missing.empty()) return true;
     services.WriteLogLine("The merged shapefile " + stem + " is not whole: " + Listed(there) +

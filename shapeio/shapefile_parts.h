@@ -8,8 +8,13 @@
 #include "shapeio/job_services.h"
 
 #include <string>
+#include <vector>
 
 namespace shapeio {
+
+// The three files of the shapefile whose shapes are `shpPath` (its .shp,
+// .shx and .dbf).
+std::vector<std::string> ShapefileParts(const std::string& shpPath);
 
 // Whether the shapefile whose shapes are `shpPath` has all of its three
 // files or none. False (logged: the files missing, those there, and to

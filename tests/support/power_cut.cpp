@@ -92,13 +92,15 @@ public:
     std::map<std::string, std::string> State(ChangeRecording::Loss loss) const {
         using Loss = ChangeRecording::Loss;
         std::map<std::string, std::string> files;
-        for (const std::string& folder : durableFolders_) {
-            if (Reachable(folder)) files[folder + "/"] = std::string();
+        const bool namesKept = loss == Loss::kNone || loss == Loss::kNamesKept;
+        const std::set<std::string>& folders = namesKept ? folders_ : durableFolders_;
+        for (const std::string& folder : folders) {
+            if (Reachable(folder, folders)) files[folder + "/"] = std::string();
         }
-        for (const auto& [path, index] : durableNames_) {
-            if (!Reachable(Parent(path))) continue;
+        for (const auto& [path, index] : namesKept ? names_ : durableNames_) {
+            if (!Reachable(Parent(path), folders)) continue;
             const Node& node = nodes_[static_cast<size_t>(index)];
-            std::string contents = node.durable;
+            std::string contents = loss == Loss::kNone ? node.current : node.durable;
             const bool journal = EndsWith(path, ".journal");
             const bool lastPartOnly = loss == Loss::kLastPart || (loss == Loss::kJournals && !journal) ||
                                       (loss == Loss::kOthers && journal);
@@ -158,8 +160,8 @@ private:
             if (Parent(path) == folder) durableFolders_.insert(path);
         }
     }
-    bool Reachable(const std::string& folder) const {
-        return folder.empty() || (durableFolders_.count(folder) && Reachable(Parent(folder)));
+    static bool Reachable(const std::string& folder, const std::set<std::string>& folders) {
+        return folder.empty() || (folders.count(folder) && Reachable(Parent(folder), folders));
     }
 
     std::vector<Node> nodes_;
@@ -216,6 +218,7 @@ std::vector<size_t> CutPoints(const std::vector<FileChange>& changes) {
     std::vector<size_t> points;
     for (size_t i = 0; i < changes.size(); ++i) {
         if (Flush(changes[i].kind) || NameOp(changes[i].kind)) points.push_back(i);
+        if (NameOp(changes[i].kind)) points.push_back(i + 1);
     }
     points.push_back(changes.size());
     return points;

@@ -32,14 +32,19 @@ public:
 
     // What a file keeps of what was written to it since its last flush: all
     // of it but the second half of its last write (and a cut of its length),
-    // or nothing.
+    // or nothing; with every name op since its folder's last flush undone.
+    // Or, as a kill leaves it, nothing lost; or the name ops kept and every
+    // file's data lost (as a file system that commits names first may).
     enum class Loss {
         kAll,
         kLastPart,
         kJournals,  // the journals lose all, every other file its last part
         kOthers,    // the journals lose their last part, every other file all
+        kNone,
+        kNamesKept,
     };
-    static constexpr Loss kLosses[] = {Loss::kAll, Loss::kLastPart, Loss::kJournals, Loss::kOthers};
+    static constexpr Loss kLosses[] = {Loss::kAll,    Loss::kLastPart, Loss::kJournals,
+                                       Loss::kOthers, Loss::kNone,     Loss::kNamesKept};
     // What a cut after the first `count` changes leaves: every file (by its
     // path relative to the folder, "/" ending a folder, as FolderFiles gives
     // them) with its contents.
@@ -53,7 +58,7 @@ private:
 };
 
 // The points of a recording worth cutting at: right before every flush and
-// every name op, and at its end.
+// right before and after every name op, and at its end.
 std::vector<size_t> CutPoints(const std::vector<platform::FileChange>& changes);
 
 // Writes a folder's files (as StateAfter gives them) into the empty folder
