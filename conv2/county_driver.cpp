@@ -12,6 +12,7 @@
 #include "platform/private_file.h"
 #include "platform/text.h"
 #include "tigercore/county_run.h"
+#include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
 
 #include <cerrno>
@@ -264,7 +265,7 @@ void CountyDriver::CopyMetadataText() {
     std::string problem;
     if (std::ferror(in.get())) problem = "the county's .met could not be read";
     else if (!out.Place()) problem = std::strerror(errno);
-    else if (Services().Kept()->Active()) Services().Kept()->Add(outPath);
+    else if (shapeio::KeptFiles* kept = shapeio::KeptInCounty(Services())) kept->Add(outPath);
     if (!problem.empty()) {
         out.Discard();
         WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));

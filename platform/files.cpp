@@ -2,7 +2,6 @@
 
 #include "platform/file_changes.h"
 #include "platform/paths.h"
-#include "platform/streams.h"
 
 #include <algorithm>
 #include <cctype>

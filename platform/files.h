@@ -2,19 +2,15 @@
 // the case of their names, one-level directory creation.
 #pragma once
 
+#include "platform/file_ptr.h"
+#include "platform/streams.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace platform {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const noexcept { if (f) std::fclose(f); }
-};
-// An open C stream that closes itself.
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // The errno of an opening refused because what stands at the path is no
 // regular file (a FIFO, a socket, a device, a folder): it is neither read
@@ -103,9 +99,6 @@ std::vector<std::string> FolderAndSubfolders(const std::string& folder);
 bool SyncFile(std::FILE* file);
 // Flushes `file` and cuts (or lengthens) it to `length` bytes.
 bool TruncateFile(std::FILE* file, long long length);
-// The descriptor under a stream of the file layer (fileno, which some of
-// its streams lack); -1 for none.
-int DescriptorOf(std::FILE* file);
 // Makes the entries of a folder (renames, removals) durable.
 bool SyncFolder(const std::string& folder);
 // Makes what was written to the regular file at `path` durable, opening it

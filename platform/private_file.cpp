@@ -1,7 +1,6 @@
 #include "platform/private_file.h"
 
 #include "platform/file_changes.h"
-#include "platform/streams.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -18,11 +17,6 @@ namespace {
 constexpr char kMarker[] = ".partial-";
 constexpr size_t kMarkerLength = sizeof kMarker - 1;
 constexpr size_t kRandomDigits = 16;
-
-// Removes a private file by its name.
-void Unlink(const std::string& path) {
-    if (::unlink(path.c_str()) == 0) TellFileChange(FileChange::Kind::kRemove, path);
-}
 
 // 16 hex digits no other process can foresee.
 std::string RandomDigits() {
@@ -63,7 +57,7 @@ bool PrivateFile::Create(const std::string& path) {
         }
         file_ = StreamOver(fd, "w+b", privatePath_);
         if (!file_) {
-            Unlink(privatePath_);
+            RemoveFile(privatePath_);
             break;
         }
         return true;
@@ -90,7 +84,7 @@ bool PrivateFile::Place() {
     const int held = ::fcntl(DescriptorOf(file_.get()), F_DUPFD_CLOEXEC, 0);
     bool placed = held >= 0 && CloseFile(file_) && RenameFile(privatePath_, target_);
     const int error = errno;
-    if (!placed) Unlink(privatePath_);
+    if (!placed) RemoveFile(privatePath_);
     if (held >= 0) ::close(held);
     file_.reset();
     privatePath_.clear();
@@ -109,7 +103,7 @@ FilePtr PrivateFile::PlaceAsNew() {
         placed = ::link(privatePath_.c_str(), target_.c_str()) == 0;
         if (placed) {
             TellFileChange(FileChange::Kind::kLink, privatePath_, target_);
-            Unlink(privatePath_);
+            RemoveFile(privatePath_);
         }
     }
     if (!placed) {
@@ -125,7 +119,7 @@ FilePtr PrivateFile::PlaceAsNew() {
 
 void PrivateFile::Discard() {
     if (!file_) return;
-    Unlink(privatePath_);
+    RemoveFile(privatePath_);
     file_.reset();
     privatePath_.clear();
 }
@@ -153,7 +147,7 @@ void RemoveUnheldPrivateFiles(const std::string& folder) {
         struct stat st;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             IsOpenedAt(fd, path)) {
-            Unlink(path);
+            RemoveFile(path);
         }
         ::close(fd);
     }

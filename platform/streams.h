@@ -3,8 +3,9 @@
 // (file_changes.h).
 #pragma once
 
-#include "platform/files.h"
+#include "platform/file_ptr.h"
 
+#include <cstdio>
 #include <string>
 
 namespace platform {
@@ -16,5 +17,8 @@ FilePtr StreamOver(int fd, const char* mode, const std::string& path);
 std::string ObservedPath(std::FILE* file);
 // The file of an observed stream has been given the name `path`.
 void RenameObserved(std::FILE* file, const std::string& path);
+// The descriptor under a stream of the file layer (fileno, which its
+// observed streams lack); -1 for none.
+int DescriptorOf(std::FILE* file);
 
 }  // namespace platform

@@ -46,6 +46,12 @@ struct Recorded {
 
 enum class JournalText { kEmpty, kRead, kDamaged, kForeign };
 
+// Whether `text` begins with the first line of a journal of either kind.
+bool StartsAsJournal(const std::string& text) {
+    return text.compare(0, sizeof kMagic - 1, kMagic) == 0 ||
+           text.compare(0, sizeof kChangeMagic - 1, kChangeMagic) == 0;
+}
+
 // True when `name` is one of the files the journal named `journalName`
 // guards.
 bool GuardedName(const std::string& journalName, const std::string& name) {
@@ -68,8 +74,8 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
         const bool start = magic.compare(0, text.size(), text) == 0 || changeMagic.compare(0, text.size(), text) == 0;
         return start ? JournalText::kEmpty : JournalText::kForeign;
     }
+    if (!StartsAsJournal(text)) return JournalText::kForeign;
     const bool change = text.compare(0, changeMagic.size(), changeMagic) == 0;
-    if (!change && text.compare(0, magic.size(), magic) != 0) return JournalText::kForeign;
     size_t at = magic.size();
     while (at < text.size()) {
         const size_t recordStart = at;
@@ -204,9 +210,8 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     std::string text, county;
     std::map<std::string, Recorded> files;
     // Read whole only when it starts as a journal does.
-    const std::string magic(kMagic), changeMagic(kChangeMagic);
-    bool read = ReadWholeFile(path, text, magic.size());
-    if (read && (text.compare(0, magic.size(), magic) == 0 || text.compare(0, changeMagic.size(), changeMagic) == 0)) {
+    bool read = ReadWholeFile(path, text, sizeof kMagic - 1);
+    if (read && StartsAsJournal(text)) {
         text.clear();
         read = ReadWholeFile(path, text);
     }

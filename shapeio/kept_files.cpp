@@ -19,9 +19,7 @@ bool KeptFiles::Begin(const std::string& folder) {
 
 bool KeptFiles::Sync(std::string& failed) {
     const bool flushed = Flush(failed);
-    active_ = false;
-    folder_.clear();
-    flush_.Close();
+    End();
     return flushed;
 }
 
@@ -67,17 +65,16 @@ bool KeptFiles::Flush(const std::vector<std::string>& more) {
     return Flush(failed);
 }
 
+KeptFiles* KeptInCounty(JobServices& services) {
+    KeptFiles* kept = services.Kept();
+    return kept && kept->Active() ? kept : nullptr;
+}
+
 bool MakeDurable(JobServices& services, const std::vector<std::string>& files) {
     if (KeptFiles* kept = services.Kept()) return kept->Flush(files);
-    std::set<std::string> folders;
-    for (const std::string& file : files) {
-        if (!platform::SyncPath(file) && errno != ENOENT) return false;
-        folders.insert(platform::DirectoryOfPath(file));
-    }
-    for (const std::string& folder : folders) {
-        if (!platform::SyncFolder(folder)) return false;
-    }
-    return true;
+    // Outside a county: file by file, and their folders.
+    KeptFiles none;
+    return none.Flush(files);
 }
 
 bool SyncKeptFiles(JobServices& services) {

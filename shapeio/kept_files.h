@@ -49,6 +49,10 @@ private:
     std::vector<std::string> files_;
 };
 
+// The files of the county of `services` while it runs (begun, not ended);
+// null otherwise, where a file is made durable as it is written.
+KeptFiles* KeptInCounty(JobServices& services);
+
 // Makes `files` durable, with whatever else the county of `services` wrote
 // (its flush, KeptFiles::Flush), or each file and its folder where it has
 // none; false (errno set) when they could not be.

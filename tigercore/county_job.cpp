@@ -128,7 +128,7 @@ void WriteVersionFile(shapeio::JobServices& services, const std::string& outputP
     const std::string path = outputPrefix + "date.txt";
     if (shapeio::RefusesLink(services, path)) return;
     // Made durable with the county's layers, in a county.
-    shapeio::KeptFiles* kept = services.Kept() && services.Kept()->Active() ? services.Kept() : nullptr;
+    shapeio::KeptFiles* kept = shapeio::KeptInCounty(services);
     if (platform::WriteWholeFile(path, platform::Format("%04d", version), !kept)) {
         if (kept) kept->Add(path);
         return;
