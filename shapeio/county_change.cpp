@@ -402,8 +402,12 @@ bool CountyChange::Undo(JobServices& services) {
 bool CountyChange::Commit(JobServices& services) {
     if (!Changes()) return RemoveLeftWithoutRows();
     const std::string listPath = folder_ + "/" + kCommitList;
-    auto fail = [&](const std::string& what) {
+    // Said before anything is put back, which a stop may cut short.
+    auto say = [&](const std::string& what) {
         services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + what + SystemReason());
+    };
+    auto fail = [&](const std::string& what) {
+        say(what);
         services.FailCounty();
         Undo(services);
         return false;
@@ -424,15 +428,13 @@ bool CountyChange::Commit(JobServices& services) {
     listBody_ = HeadBody(services.CountyName()) + kChangeJournalName + "\n";
     journal_->Close();
     if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && MakeDurable(services, {listPath}))) {
-        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + listPath +
-                              " could not be written" + SystemReason());
+        say(listPath + " could not be written");
         listPlaced_ = false;
-        // A list that may stand says the change was committed: it goes
-        // before any file is put back. One that cannot go is left with the
+        // A list that may stand says the change was committed: it goes, on
+        // disk, before any file is put back (a flush that fails again leaves
+        // that to the put-back's own). One that cannot go is left with the
         // journal: the county is in the merged layers, and the next run
         // finishes the commit it names.
-        // Its going is on disk before the files are (a flush that fails
-        // again leaves that to the put-back's own).
         const bool stands = platform::KindOfPath(listPath) != platform::PathKind::kMissing;
         if (stands && !platform::RemoveFile(listPath)) {
             services.WriteLogLine("Could not remove " + listPath + SystemReason() + ": the merged layers of " +
