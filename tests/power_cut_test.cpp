@@ -30,14 +30,6 @@ struct Library {
 };
 const Library kLibraries[] = {{'c', ConvertCounty, Options}, {'6', ConvertOldCounty, OldOptions}};
 
-// The files of a folder but the logs.
-std::map<std::string, std::string> WithoutLogs(std::map<std::string, std::string> files) {
-    for (auto entry = files.begin(); entry != files.end();) {
-        entry = EndsWith(entry->first, ".log") ? files.erase(entry) : std::next(entry);
-    }
-    return files;
-}
-
 // The text of the last run a log tells of.
 std::string LastRun(const std::string& log) {
     const size_t at = log.rfind("New Process started");
@@ -70,7 +62,7 @@ void PowerCut::Check(const Library& lib) {
     const std::string ref = dir / "ref", out = dir / "out";
     for (const std::string& folder : {ref, out}) ASSERT_TRUE(platform::MakeDirectory(folder));
     ASSERT_EQ(Job(lib, ref), 0);
-    const std::map<std::string, std::string> never = WithoutLogs(FolderFiles(ref));
+    const std::map<std::string, std::string> never = Tree(ref);
 
     ChangeRecording recording(out);
     ASSERT_EQ(Job(lib, out), 0);
@@ -97,7 +89,7 @@ void PowerCut::Check(const Library& lib) {
             TempDir again;
             MakeFolderFiles(again.path(), state);
             EXPECT_EQ(Job(lib, again.path()), 0);
-            EXPECT_TRUE(WithoutLogs(FolderFiles(again.path())) == never);
+            EXPECT_TRUE(Tree(again.path()) == never);
             ++cut;
             if (::testing::Test::HasFailure()) return;
         }
