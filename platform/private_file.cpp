@@ -135,8 +135,9 @@ bool IsPrivateFileName(const std::string& name) {
     return true;
 }
 
-void RemoveUnheldPrivateFiles(const std::string& folder) {
+std::vector<std::string> UnheldPrivateFiles(const std::string& folder) {
     const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    std::vector<std::string> unheld;
     for (const std::string& name : ListDirectory(folder)) {
         if (!IsPrivateFileName(name)) continue;
         const std::string path = prefix + name;
@@ -147,10 +148,15 @@ void RemoveUnheldPrivateFiles(const std::string& folder) {
         struct stat st;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             IsOpenedAt(fd, path)) {
-            RemoveFile(path);
+            unheld.push_back(path);
         }
         ::close(fd);
     }
+    return unheld;
+}
+
+void RemoveUnheldPrivateFiles(const std::string& folder) {
+    for (const std::string& path : UnheldPrivateFiles(folder)) RemoveFile(path);
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes, bool durable) {

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -52,6 +53,8 @@ private:
 
 // Whether a file name is that of a private file.
 bool IsPrivateFileName(const std::string& name);
+// The private files in `folder` that no process holds (their paths).
+std::vector<std::string> UnheldPrivateFiles(const std::string& folder);
 // Removes the private files in `folder` that no process holds.
 void RemoveUnheldPrivateFiles(const std::string& folder);
 

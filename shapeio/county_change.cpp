@@ -497,22 +497,24 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
         };
         std::string text;
         if (!ReadList(listPath, text)) return fail("Could not read " + listPath + SystemReason());
-        // A list cut short (empty, or its last line without its end) beside
-        // the change's journal never reached the disk whole: its flush did
-        // not end, and the journal that puts the change back is still there.
-        const bool cut = text.empty() || text.back() != '\n';
-        if (cut && platform::KindOfPath(folder + "/" + kChangeJournalName) == platform::PathKind::kRegular) {
-            if (!platform::RemoveFile(listPath)) return fail("Could not remove " + listPath + SystemReason());
-            return RecoverStoppedChanges(folder, services, heldBefore);
-        }
         const ListHeadText head = ReadListHead(text);
         std::vector<std::string> journals;
         // Checked whole before anything is touched.
         // A list is never empty: runs write it whole with its first line.
-        if (text.empty() || text.size() > kCommitListBound || head.damaged ||
-            !ListedJournals(text.substr(head.length), journals)) {
-            return fail(damaged);
+        const bool readable = !text.empty() && text.size() <= kCommitListBound && !head.damaged &&
+                              ListedJournals(text.substr(head.length), journals);
+        // A list cut short (empty, or its last line without its end), or one
+        // that does not read, beside the change's journal never reached the
+        // disk whole (a power cut leaves what was not flushed in any part,
+        // or garbage): its flush did not end, and the journal that puts the
+        // change back, which goes only once the list is on disk, is there.
+        const bool cut = text.empty() || text.back() != '\n';
+        if ((cut || !readable) &&
+            platform::KindOfPath(folder + "/" + kChangeJournalName) == platform::PathKind::kRegular) {
+            if (!platform::RemoveFile(listPath)) return fail("Could not remove " + listPath + SystemReason());
+            return RecoverStoppedChanges(folder, services, heldBefore);
         }
+        if (!readable) return fail(damaged);
         for (const std::string& relative : journals) {
             if (ThroughLink(folder, relative)) return fail(damaged);
         }
@@ -547,17 +549,30 @@ bool RecoverStoppedChanges(const std::string& folder, JobServices& services, std
         if (!head.ended) TellStoppedCommit(head, thisRun, folder, services);
     }
     // The journals left by a stopped run (one at most: each run puts back
-    // those it finds before it writes its own), told once per county.
-    std::set<std::string> stoppedCounties;
-    bool anyStopped = false;
+    // those it finds before it writes its own), told once per county. A
+    // change's journal that had no name yet is read under its private one,
+    // unless the list said its change was committed.
+    std::vector<std::string> journals;
+    for (const std::string& path : platform::UnheldPrivateFiles(folder)) {
+        if (!IsUnplacedChangeJournal(path)) continue;
+        if (listKind != platform::PathKind::kRegular) {
+            journals.push_back(path);
+        } else if (!platform::RemoveFile(path)) {
+            return fail("Could not remove " + path + SystemReason() + ", left by a run that committed its change");
+        }
+    }
     for (const std::string& layerFolder : platform::FolderAndSubfolders(folder)) {
         for (const std::string& name : platform::ListDirectory(layerFolder)) {
-            if (!EndsWith(name, kJournalEnding)) continue;
-            StoppedJournal stopped;
-            if (!Journal::Restore(layerFolder + name, services, true, &stopped)) return false;
-            anyStopped = anyStopped || stopped.found;
-            if (!stopped.county.empty()) stoppedCounties.insert(stopped.county);
+            if (EndsWith(name, kJournalEnding)) journals.push_back(layerFolder + name);
         }
+    }
+    std::set<std::string> stoppedCounties;
+    bool anyStopped = false;
+    for (const std::string& path : journals) {
+        StoppedJournal stopped;
+        if (!Journal::Restore(path, services, true, &stopped)) return false;
+        anyStopped = anyStopped || stopped.found;
+        if (!stopped.county.empty()) stoppedCounties.insert(stopped.county);
     }
     if (anyStopped && stoppedCounties.empty()) stoppedCounties.insert(std::string());
     for (const std::string& county : stoppedCounties) TellPutBackWithout(county, folder, services);

@@ -32,11 +32,31 @@ namespace shapeio {
 // each named relative to the journal's folder ("county/ctycu.kml"). Its
 // first records, after the county's, are a "file" record of every file it
 // may guard, with their lengths when the change began.
+//
+// This version writes checked journals: "pellard journal 3" (one layer's
+// files) or "pellard journal 4" (a county's change) as the first line, then
+// a line of 16 hex digits drawn for the journal, then frames, each
+// "<size> <check>\n" and the <size> bytes of one or more records, <check>
+// the 16 hex digits of a hash of the journal's digits and those bytes. The
+// first frame (the head: the county, the lengths, and a layer journal's
+// first record) is on disk before any file it guards changes, and before
+// the journal has its name: a head that does not check is damage. Each
+// later frame holds one record; what follows the head reaches the disk in
+// any order and any part until the next flush, and a power cut may leave a
+// hole or garbage in it, but nothing its records guard was written before
+// that flush: the first frame that does not check (or is cut) ends the
+// journal. A change's journal whose head is not on disk yet lies under its
+// private name (platform/private_file.h).
 
 namespace {
 
 constexpr char kMagic[] = "pellard journal 1\n";
 constexpr char kChangeMagic[] = "pellard journal 2\n";
+constexpr char kCheckedMagic[] = "pellard journal 3\n";
+constexpr char kCheckedChangeMagic[] = "pellard journal 4\n";
+constexpr const char* kMagics[] = {kMagic, kChangeMagic, kCheckedMagic, kCheckedChangeMagic};
+constexpr size_t kMagicSize = sizeof kMagic - 1;  // every first line's
+constexpr size_t kDigits = 16;                    // of the journal's line, and of a check
 
 struct Recorded {
     bool made = false;  // a "new" record: the file was not there
@@ -44,12 +64,55 @@ struct Recorded {
     std::vector<std::pair<int64_t, std::string>> ranges;
 };
 
-enum class JournalText { kEmpty, kRead, kDamaged, kForeign };
-
-// Whether `text` begins with the first line of a journal of either kind.
+// Whether `text` begins with the first line of a journal of any version.
 bool StartsAsJournal(const std::string& text) {
-    return text.compare(0, sizeof kMagic - 1, kMagic) == 0 ||
-           text.compare(0, sizeof kChangeMagic - 1, kChangeMagic) == 0;
+    for (const char* magic : kMagics) {
+        if (text.compare(0, kMagicSize, magic) == 0) return true;
+    }
+    return false;
+}
+
+// Whether `text`, shorter than a first line, is the start of one.
+bool StartOfFirstLine(const std::string& text) {
+    for (const char* magic : kMagics) {
+        if (std::string(magic).compare(0, text.size(), text) == 0) return true;
+    }
+    return false;
+}
+
+// The check of a frame: FNV-1a over the journal's digits and the frame's
+// bytes, in 16 hex digits.
+std::string Check(const std::string& digits, const std::string& bytes) {
+    uint64_t hash = 14695981039346656037ULL;
+    for (const std::string* part : {&digits, &bytes}) {
+        for (const unsigned char c : *part) hash = (hash ^ c) * 1099511628211ULL;
+    }
+    char text[kDigits + 1];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// A frame of a checked journal around `bytes`.
+std::string Frame(const std::string& digits, const std::string& bytes) {
+    return std::to_string(bytes.size()) + " " + Check(digits, bytes) + "\n" + bytes;
+}
+
+// The frame at `at` of a checked journal: its bytes, `at` moved past it;
+// false when it is cut or does not check.
+bool TakeFrame(const std::string& text, const std::string& digits, size_t& at, std::string& bytes) {
+    const size_t end = text.find('\n', at);
+    if (end == std::string::npos || end - at > 20 + kDigits) return false;
+    size_t digitsEnd = at;
+    while (digitsEnd < end && text[digitsEnd] >= '0' && text[digitsEnd] <= '9') ++digitsEnd;
+    if (digitsEnd == at || digitsEnd - at > 18 || text[digitsEnd] != ' ' || end - digitsEnd - 1 != kDigits) {
+        return false;
+    }
+    const unsigned long long size = std::stoull(text.substr(at, digitsEnd - at));
+    if (size > text.size() - end - 1) return false;
+    bytes = text.substr(end + 1, static_cast<size_t>(size));
+    if (Check(digits, bytes) != text.substr(digitsEnd + 1, kDigits)) return false;
+    at = end + 1 + static_cast<size_t>(size);
+    return true;
 }
 
 // True when `name` is one of the files the journal named `journalName`
@@ -63,24 +126,17 @@ bool GuardedName(const std::string& journalName, const std::string& name) {
            extension.find('.', 1) == std::string::npos;
 }
 
-// Reads the records of a journal. kEmpty: the run was stopped before it
-// wrote anything (the text is part of the first line at most); kForeign: a
-// file of that name that is no journal at all; kDamaged: the text is no
-// journal of this layer, or names a change that cannot have been made.
-JournalText ReadJournal(const std::string& text, const std::string& journalName,
-                        std::map<std::string, Recorded>& files, std::string& county) {
-    const std::string magic(kMagic), changeMagic(kChangeMagic);
-    if (text.size() < magic.size()) {
-        const bool start = magic.compare(0, text.size(), text) == 0 || changeMagic.compare(0, text.size(), text) == 0;
-        return start ? JournalText::kEmpty : JournalText::kForeign;
-    }
-    if (!StartsAsJournal(text)) return JournalText::kForeign;
-    const bool change = text.compare(0, changeMagic.size(), changeMagic) == 0;
-    size_t at = magic.size();
+// Reads the records in `text` from `at` into `files` (and `county`, named
+// by the first record of a journal: `first`). `whole`: the text holds
+// whole records only (a checked frame's), and one cut short is damage;
+// else a record cut by the end of the text was never followed by a change
+// and ends the journal. False: damage, a record that cannot be read or
+// names a change that cannot have been made.
+bool ReadRecords(const std::string& text, size_t at, bool whole, bool change, bool first,
+                 const std::string& journalName, std::map<std::string, Recorded>& files, std::string& county) {
     while (at < text.size()) {
-        const size_t recordStart = at;
         const size_t end = text.find('\n', at);
-        if (end == std::string::npos) break;
+        if (end == std::string::npos) return !whole;
         const std::string header = text.substr(at, end - at);
         at = end + 1;
         long long a = 0, b = 0, nameSize = 0;
@@ -93,33 +149,71 @@ JournalText ReadJournal(const std::string& text, const std::string& journalName,
         const bool isRange = fields == 4 && kindText == "range";
         if (isNew || isCounty) nameSize = a, a = 0;
         if (isFile) nameSize = b, b = 0;
-        if ((!isNew && !isFile && !isRange && !isCounty) || nameSize <= 0 || a < 0 || b < 0) {
-            return JournalText::kDamaged;
-        }
+        if ((!isNew && !isFile && !isRange && !isCounty) || nameSize <= 0 || a < 0 || b < 0) return false;
         const size_t need = static_cast<size_t>(nameSize) + (isRange ? static_cast<size_t>(b) : 0);
-        if (text.size() - at < need) break;  // cut off: no change followed it
+        if (text.size() - at < need) return !whole;  // cut off: no change followed it
         const std::string name = text.substr(at, static_cast<size_t>(nameSize));
         at += static_cast<size_t>(nameSize);
         if (isCounty) {
             // Only the first record names the county.
-            if (recordStart != magic.size() || !PlainName(name)) return JournalText::kDamaged;
+            if (!first || !PlainName(name)) return false;
             county = name;
+            first = false;
             continue;
         }
-        if (change ? !NameInFolderOrBelow(name) : !GuardedName(journalName, name)) return JournalText::kDamaged;
+        first = false;
+        if (change ? !NameInFolderOrBelow(name) : !GuardedName(journalName, name)) return false;
         Recorded& recorded = files[name];
         const bool known = recorded.made || recorded.length >= 0;
         if (isNew || isFile) {
-            if (known) return JournalText::kDamaged;
+            if (known) return false;
             recorded.made = isNew;
             recorded.length = isFile ? a : -1;
         } else {
             // Only bytes of the file as it was are ever kept.
-            if (recorded.length < 0 || a > recorded.length || b > recorded.length - a) return JournalText::kDamaged;
+            if (recorded.length < 0 || a > recorded.length || b > recorded.length - a) return false;
             recorded.ranges.emplace_back(a, text.substr(at, static_cast<size_t>(b)));
             at += static_cast<size_t>(b);
         }
     }
+    return true;
+}
+
+// Reads a journal. kEmpty: the run was stopped before it wrote anything
+// (the text is part of the first line at most); kForeign: a file of that
+// name that is no journal at all; kDamaged: the text is no journal of this
+// layer, names a change that cannot have been made, or (a checked journal)
+// its head does not check; kUnflushed: a checked journal whose head does
+// not check, which lay under its private name (`unplaced`): it never
+// reached the disk whole, and nothing it guards changed.
+enum class JournalText { kEmpty, kRead, kDamaged, kForeign, kUnflushed };
+
+JournalText ReadJournal(const std::string& text, const std::string& journalName, bool unplaced,
+                        std::map<std::string, Recorded>& files, std::string& county) {
+    if (text.size() < kMagicSize) {
+        if (!StartOfFirstLine(text)) return unplaced ? JournalText::kUnflushed : JournalText::kForeign;
+        return unplaced ? JournalText::kUnflushed : JournalText::kEmpty;
+    }
+    if (!StartsAsJournal(text)) return unplaced ? JournalText::kUnflushed : JournalText::kForeign;
+    const bool change = text.compare(0, kMagicSize, kChangeMagic) == 0 ||
+                        text.compare(0, kMagicSize, kCheckedChangeMagic) == 0;
+    const bool checked = text.compare(0, kMagicSize, kCheckedMagic) == 0 ||
+                         text.compare(0, kMagicSize, kCheckedChangeMagic) == 0;
+    if (!checked) {
+        const bool read = ReadRecords(text, kMagicSize, false, change, true, journalName, files, county);
+        return read ? JournalText::kRead : JournalText::kDamaged;
+    }
+    const JournalText headless = unplaced ? JournalText::kUnflushed : JournalText::kDamaged;
+    size_t at = kMagicSize + kDigits + 1;
+    if (text.size() < at || text[at - 1] != '\n') return headless;
+    const std::string digits = text.substr(kMagicSize, kDigits);
+    std::string bytes;
+    if (!TakeFrame(text, digits, at, bytes)) return headless;
+    bool first = true;
+    do {
+        if (!ReadRecords(bytes, 0, true, change, first, journalName, files, county)) return JournalText::kDamaged;
+        first = false;
+    } while (TakeFrame(text, digits, at, bytes));
     return JournalText::kRead;
 }
 
@@ -170,11 +264,46 @@ bool PutBack(const std::string& file, const Recorded& recorded, bool& changed) {
     return out && platform::CloseFile(out) && ok;
 }
 
-// Whether the journal at `path` is that of one layer's files (version 1),
-// not a county's change.
+// The path of a change's journal under its private name ("" for any other).
+std::string UnplacedChangeJournal(const std::string& path) {
+    const std::string name = platform::FileNameOfPath(path);
+    const std::string own = std::string(kChangeJournalName) + ".partial-";
+    return platform::IsPrivateFileName(name) && name.size() == own.size() + kDigits &&
+                   name.compare(0, own.size(), own) == 0
+               ? platform::DirectoryOfPath(path) + kChangeJournalName
+               : std::string();
+}
+
+// Whether the journal at `path` (its own name) is that of one layer's
+// files, not a county's change.
 bool IsLayerJournal(const std::string& path) { return platform::FileNameOfPath(path) != kChangeJournalName; }
 
+// The line that says the journal at `path` (its own name) is damaged: the
+// files it guards that may hold part of the run that stopped, and what to do.
+std::string DamagedLine(const std::string& path, const std::map<std::string, Recorded>& files,
+                        const std::string& county) {
+    const std::string folder = platform::DirectoryOfPath(path);
+    std::string named;
+    for (const auto& [name, recorded] : files) named += (named.empty() ? "" : ", ") + name;
+    std::string doubt;
+    if (!named.empty()) {
+        doubt = "the files it names in " + folder + " (" + named + ")";
+    } else if (!IsLayerJournal(path)) {
+        doubt = "the merged layers of " + folder + " and their record of counties";
+    } else {
+        const std::string stem = platform::FileNameOfPath(path.substr(0, path.size() - (sizeof kJournalEnding - 1)));
+        doubt = "the files " + stem + " and " + stem + ".* of its layer in " + folder;
+    }
+    return "Could not restore the files of the journal " + path +
+           ": it is damaged where it was on disk before they changed, so " + doubt + " may hold part of the run of " +
+           (county.empty() ? std::string("a county") : county) +
+           " that stopped; they are left as they are. Put them back from a copy made before that run (or remove "
+           "them, to make them anew with every county that asks for them), then remove the journal and run again";
+}
+
 }  // namespace
+
+bool IsUnplacedChangeJournal(const std::string& path) { return !UnplacedChangeJournal(path).empty(); }
 
 bool PlainName(const std::string& name) {
     for (const unsigned char c : name) {
@@ -197,30 +326,40 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
         services.FailCounty();
         return false;
     };
-    const std::string damaged =
-        "Could not restore the files of the journal " + path + ": it is damaged; the layer's files are left as they are";
+    // A change's journal found under its private name is read as the
+    // journal it was to be, all but its name.
+    const std::string unplaced = UnplacedChangeJournal(path);
+    const std::string own = unplaced.empty() ? path : unplaced;
+    std::string text, county;
+    std::map<std::string, Recorded> files;
     const PathKind journalState = KindOfPath(path);
     if (journalState == PathKind::kMissing) return true;
     if (journalState != PathKind::kRegular) {
         // A folder, a FIFO or a link found of that name is someone's own; a
         // journal this run wrote stands where it wrote it.
         if (stopped) return true;
-        return fail(journalState == PathKind::kLink ? LinkRefusal(path) : damaged);
+        return fail(journalState == PathKind::kLink ? LinkRefusal(path) : DamagedLine(own, files, county));
     }
-    std::string text, county;
-    std::map<std::string, Recorded> files;
     // Read whole only when it starts as a journal does.
-    bool read = ReadWholeFile(path, text, sizeof kMagic - 1);
+    bool read = ReadWholeFile(path, text, kMagicSize);
     if (read && StartsAsJournal(text)) {
         text.clear();
         read = ReadWholeFile(path, text);
     }
-    const JournalText state =
-        read ? ReadJournal(text, platform::FileNameOfPath(path), files, county) : JournalText::kDamaged;
+    if (!read) {
+        return fail("Could not read the journal " + path + SystemReason() + ": the files it guards are left as they are");
+    }
+    const JournalText state = ReadJournal(text, platform::FileNameOfPath(own), !unplaced.empty(), files, county);
+    // A journal whose head never reached the disk guards no change.
+    if (state == JournalText::kUnflushed) {
+        if (platform::RemoveFile(path)) return true;
+        return fail("Could not remove the journal " + path + SystemReason());
+    }
+    const std::string damaged = DamagedLine(own, files, county);
     // A change's journal holding no more than the start of its first line
     // is this program's, named before its first flush: nothing it guards
     // changed yet.
-    if (state == JournalText::kEmpty && !IsLayerJournal(path)) {
+    if (state == JournalText::kEmpty && !IsLayerJournal(own)) {
         if (platform::RemoveFile(path)) return true;
         return fail("Could not remove the journal " + path + SystemReason());
     }
@@ -253,7 +392,7 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
         }
         if (fileState == PathKind::kMissing) {
             // A file a county's change only might have continued, gone since.
-            if (recorded.ranges.empty() && !IsLayerJournal(path)) continue;
+            if (recorded.ranges.empty() && !IsLayerJournal(own)) continue;
             services.WriteLogLine("File " + file + " of the journal " + path + " is gone: nothing is put back for it");
             continue;
         }
@@ -305,41 +444,46 @@ std::string Journal::Lengths() {
 }
 
 bool Journal::Append(const std::string& record) {
-    if (file_) {
+    if (std::FILE* stream = Stream()) {
         // A layer's journal has each record on disk before the change it
         // guards; a change's goes to disk with the county's flushes.
-        return WriteAll(file_.get(), record) &&
-               (Defers() ? std::fflush(file_.get()) == 0 : platform::SyncFile(file_.get()));
+        return WriteAll(stream, Frame(digits_, record)) &&
+               (Defers() ? std::fflush(stream) == 0 : platform::SyncFile(stream));
     }
     if (closed_) return false;  // a closed journal takes nothing more
-    // The journal's first records (the county, then the first change) are
-    // on disk before its name is, and its name before any file it guards
-    // changes: a stop at any point leaves no journal or one that names its
-    // county.
+    // The journal's head (the county, a change's lengths, and the first
+    // record) is on disk before its name is, and its name before any file
+    // it guards changes: a stop at any point leaves no journal or one whose
+    // head checks, and a change's journal stopped before that under its
+    // private name.
     const std::string county = services_ ? services_->CountyName() : std::string();
-    const std::string head = (Defers() ? kChangeMagic : kMagic) +
-                             (county.empty() || !PlainName(county) ? std::string() : Header("county", county, "")) +
-                             (Defers() ? Lengths() : std::string());
-    platform::PrivateFile fresh;
-    if (!fresh.Create(path_) || !WriteAll(fresh.get(), head + record) || std::fflush(fresh.get()) != 0) return false;
-    if (Defers()) {
-        // On disk, with its name, before any file it guards changes.
-        file_ = fresh.PlaceAsNew();
-        if (!file_) {
-            SayWhatIsInTheWay();
-            return false;
-        }
-        // Made at the commit, it goes to disk with the commit's first flush.
-        if (std::fflush(file_.get()) != 0) return false;
-        return preparing_ || (services_ ? MakeDurable(*services_, {path_}) : platform::SyncFile(file_.get()));
-    }
-    if (!fresh.Sync()) return false;
-    file_ = fresh.PlaceAsNew();
-    if (!file_) {
-        SayWhatIsInTheWay();
+    const std::string head = (county.empty() || !PlainName(county) ? std::string() : Header("county", county, "")) +
+                             (Defers() ? Lengths() : std::string()) + record;
+    if (!unplaced_.Create(path_)) return false;
+    // The private name's digits, which no other journal has.
+    digits_ = unplaced_.privatePath().substr(unplaced_.privatePath().size() - kDigits);
+    const std::string text = (Defers() ? kCheckedChangeMagic : kCheckedMagic) + digits_ + "\n" + Frame(digits_, head);
+    if (!WriteAll(unplaced_.get(), text) || std::fflush(unplaced_.get()) != 0) {
+        unplaced_.Discard();
         return false;
     }
-    return platform::SyncFolder(platform::DirectoryOfPath(path_));
+    // Made at the commit, it goes to disk with the commit's first flush and
+    // takes its name before anything is written in (Apply).
+    if (preparing_) return true;
+    const bool durable = Defers() && services_ ? MakeDurable(*services_, {unplaced_.privatePath()}) : unplaced_.Sync();
+    if (!durable) {
+        unplaced_.Discard();
+        return false;
+    }
+    // A change's journal may lack its name after a stop: the next run reads
+    // it under its private one.
+    return Place() && ((Defers() && services_) || platform::SyncFolder(platform::DirectoryOfPath(path_)));
+}
+
+bool Journal::Place() {
+    file_ = unplaced_.PlaceAsNew();
+    if (!file_) SayWhatIsInTheWay();
+    return file_ != nullptr;
 }
 
 void Journal::SayWhatIsInTheWay() const {
@@ -433,11 +577,16 @@ bool Journal::Prepare(std::vector<std::string>& files) {
         files.push_back(made.privatePath());
     }
     for (const auto& [path, held] : held_) files.push_back(path);
-    files.push_back(path_);
+    files.push_back(file_ ? path_ : unplaced_.privatePath());
     return true;
 }
 
 bool Journal::Apply(std::vector<std::string>& files) {
+    // A journal made at the commit takes its name first.
+    if (!file_) {
+        if (!Place()) return false;
+        files.push_back(path_);
+    }
     for (const auto& [path, held] : held_) {
         platform::FilePtr file = platform::OpenToUpdate(path);
         const bool written = file && held.WriteInto(file.get());
@@ -461,11 +610,14 @@ void Journal::Drop() {
 void Journal::Close() {
     closed_ = closed_ || file_ != nullptr;
     file_.reset();
+    // One without its name guards no change.
+    unplaced_.Discard();
 }
 
 bool Journal::Remove() {
-    const bool written = Written();
+    const bool written = file_ != nullptr || closed_;
     file_.reset();
+    unplaced_.Discard();
     closed_ = false;
     files_.clear();
     Drop();

@@ -27,6 +27,11 @@ inline constexpr char kJournalEnding[] = ".journal";
 // The journal of a county's change of a merged folder, in the folder.
 inline constexpr char kChangeJournalName[] = ".pellard-change.journal";
 
+// Whether `path` is a county's change's journal under its private name,
+// as a stop before its head was on disk leaves it (Journal::Restore reads
+// it as the journal).
+bool IsUnplacedChangeJournal(const std::string& path);
+
 // A name that stands for one file in a folder and one line of a log: no
 // '/', no control character.
 bool PlainName(const std::string& name);
@@ -65,8 +70,9 @@ public:
     Journal& operator=(const Journal&) = delete;
 
     const std::string& path() const { return path_; }
-    // Something is recorded: the journal's file exists.
-    bool Written() const { return file_ != nullptr || closed_; }
+    // Something is recorded: the journal's file exists (under its private
+    // name until its head is on disk).
+    bool Written() const { return Stream() != nullptr || closed_; }
     // The journal of a county's change, which defers what it guards.
     bool Defers() const { return kind_ == Kind::kChange; }
 
@@ -135,6 +141,9 @@ private:
         int64_t length = -1;  // -1: the journal saw the file made
     };
     bool Append(const std::string& record);
+    // Gives the journal, under its private name until now, its own.
+    bool Place();
+    std::FILE* Stream() const { return file_ ? file_.get() : unplaced_.get(); }
     // Logs what stands where the journal could not be made, someone's own
     // (a link is refused).
     void SayWhatIsInTheWay() const;
@@ -151,6 +160,8 @@ private:
     Kind kind_;
     std::vector<std::string> folderFiles_;
     platform::FilePtr file_;
+    platform::PrivateFile unplaced_;  // the journal until it has its name
+    std::string digits_;              // that its frames are checked with
     bool closed_ = false;
     bool preparing_ = false;  // in Prepare, whose flush follows
     std::map<std::string, FileState> files_;

@@ -367,13 +367,17 @@ TEST(Robustness, DamagedJournalChangesNothing) {
     const std::string type1 = ReadFile(county.type1Path);
     const std::string outside = "../" + county.baseName + ".RT1";
     const std::string journalPath = dir / "rails/lkB.journal";
-    const std::string damaged =
-        "Could not restore the files of the journal " + journalPath + ": it is damaged; the layer's files are left as they are\n";
+    const std::string damaged = "Could not restore the files of the journal " + journalPath +
+                                ": it is damaged where it was on disk before they changed, so the files ";
     const struct {
         std::string journal, message;
     } cases[] = {
-        {"pellard journal 1\nfile 0 " + std::to_string(outside.size()) + "\n" + outside, damaged},
-        {"pellard journal 1\nfile 100 7\nlkB.shprange 96 8 7\nlkB.shpABCDEFGH", damaged},
+        {"pellard journal 1\nfile 0 " + std::to_string(outside.size()) + "\n" + outside,
+         damaged + "lkB and lkB.* of its layer in " + dir / "rails/ may hold part of the run of a county that stopped"},
+        {"pellard journal 1\nfile 100 7\nlkB.shprange 96 8 7\nlkB.shpABCDEFGH",
+         damaged + "it names in " + dir / "rails/ (lkB.shp) may hold part"},
+        // A head that does not check: it was on disk before the files changed.
+        {"pellard journal 3\n0123456789abcdef\n13 0123456789abcdef\nfile 100 7\nlkB.shp", damaged + "lkB and lkB.*"},
         {"pellard journal 1\nfile " + std::to_string(shp.size() + 10) + " 7\nlkB.shp",
          "Could not restore file " + dir / "rails/lkB.shp" + " from its journal " + journalPath + "\n"},
     };

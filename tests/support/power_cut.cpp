@@ -4,6 +4,8 @@
 #include "support/fault_job.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
+#include <random>
 #include <set>
 
 namespace testsupport {
@@ -89,10 +91,11 @@ public:
         }
     }
 
-    std::map<std::string, std::string> State(ChangeRecording::Loss loss) const {
+    std::map<std::string, std::string> State(ChangeRecording::Loss loss, unsigned seed) const {
         using Loss = ChangeRecording::Loss;
         std::map<std::string, std::string> files;
-        const bool namesKept = loss == Loss::kNone || loss == Loss::kNamesKept;
+        std::mt19937 random(seed);
+        const bool namesKept = loss == Loss::kNone || loss == Loss::kNamesKept || (loss == Loss::kSectors && random() % 2);
         const std::set<std::string>& folders = namesKept ? folders_ : durableFolders_;
         for (const std::string& folder : folders) {
             if (Reachable(folder, folders)) files[folder + "/"] = std::string();
@@ -112,6 +115,7 @@ public:
                     Do(last, contents);
                 }
             }
+            if (loss == Loss::kSectors) contents = SomeSectors(node, random);
             files[path] = contents;
         }
         return files;
@@ -140,6 +144,37 @@ private:
         }
         if (contents.size() < offset + op.bytes.size()) contents.resize(offset + op.bytes.size());
         contents.replace(offset, op.bytes.size(), op.bytes);
+    }
+    // The durable contents with each 512-byte sector of the pending writes
+    // kept, lost (what the disk held there stays: zeros past its end) or
+    // garbage, each on its own; as long as the process left the file.
+    static std::string SomeSectors(const Node& node, std::mt19937& random) {
+        constexpr size_t kSector = 512;
+        std::string contents = node.durable;
+        for (const Op& op : node.pending) {
+            if (op.truncate) {
+                Do(op, contents);
+                continue;
+            }
+            const size_t offset = static_cast<size_t>(op.offset);
+            for (size_t at = offset; at < offset + op.bytes.size();) {
+                const size_t end = std::min(offset + op.bytes.size(), (at / kSector + 1) * kSector);
+                Op piece{false, static_cast<long long>(at), op.bytes.substr(at - offset, end - at)};
+                switch (random() % 4) {
+                    case 2:  // lost
+                        if (contents.size() < end) contents.resize(end);
+                        break;
+                    case 3:  // garbage
+                        for (char& c : piece.bytes) c = static_cast<char>(random());
+                        Do(piece, contents);
+                        break;
+                    default: Do(piece, contents);
+                }
+                at = end;
+            }
+        }
+        contents.resize(node.current.size());
+        return contents;
     }
     static void Durable(Node& node) {
         node.durable = node.current;
@@ -189,7 +224,7 @@ int ChangeRecording::Flushes() const {
     return flushes;
 }
 
-std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, Loss loss) const {
+std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, Loss loss, unsigned seed) const {
     Model model(start_);
     // A path under the folder, relative to it ("" the folder itself); false
     // for one outside.
@@ -211,7 +246,7 @@ std::map<std::string, std::string> ChangeRecording::StateAfter(size_t count, Los
         if ((change.kind == Kind::kRename || change.kind == Kind::kLink) && !relative(change.to, to)) continue;
         model.Apply(change, path, to);
     }
-    return model.State(loss);
+    return model.State(loss, seed);
 }
 
 std::vector<size_t> CutPoints(const std::vector<FileChange>& changes) {

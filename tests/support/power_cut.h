@@ -3,8 +3,10 @@
 // each file's data reaches the disk when the file, or its whole file
 // system, is flushed, each name made, renamed or removed when its folder
 // (or its file system) is. A cut after any change may lose, of every file,
-// all that was written since its last flush, or only the last part of it;
-// and every name op since its folder's last flush is undone.
+// all that was written since its last flush, or only the last part of it,
+// or any of the 512-byte sectors written since, each on its own (a lost
+// sector reads back as what it held, zeros or garbage); and every name op
+// since its folder's last flush is undone, or all of them kept.
 #pragma once
 
 #include "platform/file_changes.h"
@@ -42,13 +44,19 @@ public:
         kOthers,    // the journals lose their last part, every other file all
         kNone,
         kNamesKept,
+        // Each sector of each write since the file's last flush kept or lost
+        // on its own, a lost one reading back as what the disk held there
+        // (zeros past the durable end) or as garbage; the file as long as the
+        // process left it, and the name ops kept or undone: drawn from a
+        // seed, a different subset for each.
+        kSectors,
     };
-    static constexpr Loss kLosses[] = {Loss::kAll,    Loss::kLastPart, Loss::kJournals,
-                                       Loss::kOthers, Loss::kNone,     Loss::kNamesKept};
+    static constexpr Loss kLosses[] = {Loss::kAll,  Loss::kLastPart,  Loss::kJournals, Loss::kOthers,
+                                       Loss::kNone, Loss::kNamesKept, Loss::kSectors};
     // What a cut after the first `count` changes leaves: every file (by its
     // path relative to the folder, "/" ending a folder, as FolderFiles gives
-    // them) with its contents.
-    std::map<std::string, std::string> StateAfter(size_t count, Loss loss) const;
+    // them) with its contents. `seed` draws the sectors kept (kSectors).
+    std::map<std::string, std::string> StateAfter(size_t count, Loss loss, unsigned seed = 0) const;
 
 private:
     std::string root_;  // the folder, without a '/' behind it
