@@ -12,7 +12,7 @@
 #include "platform/private_file.h"
 #include "platform/text.h"
 #include "tigercore/county_run.h"
-#include "shapeio/kept_files.h"
+#include "shapeio/county_change.h"
 #include "shapeio/layer_output.h"
 
 #include <cerrno>
@@ -264,8 +264,7 @@ void CountyDriver::CopyMetadataText() {
     }
     std::string problem;
     if (std::ferror(in.get())) problem = "the county's .met could not be read";
-    else if (!out.Place()) problem = std::strerror(errno);
-    else if (shapeio::KeptFiles* kept = shapeio::KeptInCounty(Services())) kept->Add(outPath);
+    else if (!shapeio::PlaceCountyFile(Services(), out)) problem = std::strerror(errno);
     if (!problem.empty()) {
         out.Discard();
         WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));

@@ -47,6 +47,11 @@ bool EndsWith(const std::string& text, const std::string& ending) {
     return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
+// The files of the merged layer `path`: a shapefile's three, else itself.
+std::vector<std::string> FilesOfLayer(const std::string& path) {
+    return EndsWith(path, ".shp") ? ShapefileParts(path) : std::vector<std::string>{path};
+}
+
 // Whether `relative` names a journal in the folder or a folder right below
 // it, as the commit list names them.
 bool JournalName(const std::string& relative) {
@@ -267,18 +272,23 @@ bool CountyChange::Agrees(const std::string& path, JobServices& services) const 
         if (file.path == path) return true;  // the county's own change
     }
     if (EndsWith(path, ".shp") && !MergedShapefileWhole(path, services)) return false;
-    const long long recorded = record_.LastSize(Relative(path));
-    long long size = 0;
-    if (recorded < 0 || platform::KindOfPath(path, &size) != platform::PathKind::kRegular || size == recorded) {
-        return true;
+    // Each of a shapefile's files (a record of earlier versions names its
+    // shapes alone).
+    for (const std::string& file : FilesOfLayer(path)) {
+        const long long recorded = record_.LastSize(Relative(file));
+        long long size = 0;
+        if (recorded < 0 || platform::KindOfPath(file, &size) != platform::PathKind::kRegular || size == recorded) {
+            continue;
+        }
+        services.WriteLogLine("The merged file " + file + " and the record of counties " + folder_ + "/" +
+                              kCountyRecordName + " disagree: the file is " + std::to_string(size) +
+                              " bytes long, the record says " + std::to_string(recorded) +
+                              " after the last county it names there. Remove that file (or the whole folder) to make "
+                              "it anew with every county that asks for it");
+        services.FailCounty();
+        return false;
     }
-    services.WriteLogLine("The merged file " + path + " and the record of counties " + folder_ + "/" +
-                          kCountyRecordName + " disagree: the file is " + std::to_string(size) +
-                          " bytes long, the record says " + std::to_string(recorded) +
-                          " after the last county it names there. Remove that file (or the whole folder) to make it "
-                          "anew with every county that asks for it");
-    services.FailCounty();
-    return false;
+    return true;
 }
 
 bool CountyChange::Record(JobServices& services, bool converted) {
@@ -317,12 +327,16 @@ bool CountyChange::WriteRecord(JobServices& services) {
     for (const AddedFile& file : added_) {
         const std::string relative = Relative(file.path);
         if (!NameInFolderOrBelow(relative)) continue;
-        lines += record_.Line(relative, file.made, TheJournal(services).SizeAtCommit(file.path));
+        for (const std::string& part : FilesOfLayer(file.path)) {
+            lines += record_.Line(Relative(part), file.made, TheJournal(services).SizeAtCommit(part));
+        }
         if (!file.made && !record_.Knows(relative)) unchecked += (unchecked.empty() ? "" : ", ") + relative;
     }
     // The files a stopped run of this county was added to, recorded so.
     for (const std::string& relative : identified_ ? heldBefore_ : std::vector<std::string>()) {
-        lines += record_.Line(relative, false, SizeNow(folder_ + "/" + relative));
+        for (const std::string& part : FilesOfLayer(folder_ + "/" + relative)) {
+            lines += record_.Line(Relative(part), false, SizeNow(part));
+        }
     }
     Journal& journal = TheJournal(services);
     GuardedFile record;
@@ -358,6 +372,23 @@ void NoteMerged(JobServices& services, const std::string& path, bool made) {
     if (change && change->IsOpen()) change->Added(path, made);
 }
 
+bool PlaceCountyFile(JobServices& services, platform::PrivateFile& made) {
+    CountyChange* change = services.Change();
+    if (change && change->IsOpen() && change->Changes()) {
+        const std::string path = made.target();
+        change->TheJournal(services).PlaceAtCommit(path, std::move(made));
+        return true;
+    }
+    if (change && change->IsOpen() && services.CountyFailed()) {
+        made.Discard();
+        return true;
+    }
+    const std::string path = made.target();
+    if (!made.Place()) return false;
+    if (KeptFiles* kept = KeptInCounty(services)) kept->Add(path);
+    return true;
+}
+
 Journal& CountyChange::TheJournal(JobServices& services) {
     if (!journal_) {
         // It guards the record and every merged file the record names: a
@@ -365,8 +396,7 @@ Journal& CountyChange::TheJournal(JobServices& services) {
         // record was kept.
         std::vector<std::string> guarded{kCountyRecordName};
         for (const std::string& file : record_.Files()) {
-            const std::vector<std::string> parts = EndsWith(file, ".shp") ? ShapefileParts(file)
-                                                                           : std::vector<std::string>{file};
+            const std::vector<std::string> parts = FilesOfLayer(file);
             guarded.insert(guarded.end(), parts.begin(), parts.end());
         }
         journal_ = std::make_unique<Journal>(folder_ + "/" + kChangeJournalName, &services, Journal::Kind::kChange,

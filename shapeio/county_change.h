@@ -11,6 +11,7 @@
 
 #include "shapeio/county_record.h"
 #include "shapeio/job_services.h"
+#include "platform/private_file.h"
 #include "shapeio/journal.h"
 
 #include <memory>
@@ -130,6 +131,14 @@ bool AlreadyMerged(JobServices& services, const std::string& path);
 // The county of `services` was added to the merged file `path` (`made`: the
 // file was made anew), when it makes a change of merged files.
 void NoteMerged(JobServices& services, const std::string& path, bool made);
+
+// Puts the county's own file `made` (its .met copy) in place beside the
+// layers: in a merged folder whose layers the county changes, with its
+// commit (journaled: a county undone or stopped takes it away again, or
+// puts back the one it replaced); a county that failed without changing
+// them leaves none; else at once, made durable with the county's files.
+// False (errno set) when it could not be placed.
+bool PlaceCountyFile(JobServices& services, platform::PrivateFile& made);
 
 // Before a merged county changes anything in `folder` (held against other
 // jobs): finishes the commit of a run that stopped after it placed its

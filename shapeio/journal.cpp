@@ -515,8 +515,8 @@ bool Journal::Begin(const std::string& file, int64_t length) {
     if (!Append(Header("file", name, std::to_string(length)))) return false;
     files_[name].length = length;
     // A file the change's journal did not know as it began: its length is
-    // on disk before it grows.
-    return !Defers() || !services_ || MakeDurable(*services_, {path_});
+    // on disk before it grows (at the commit, with the flush that follows).
+    return !Defers() || !services_ || preparing_ || MakeDurable(*services_, {path_});
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {
@@ -570,12 +570,12 @@ int64_t Journal::SizeAtCommit(const std::string& file) const {
 bool Journal::Prepare(std::vector<std::string>& files) {
     preparing_ = true;
     const bool made = Written() || Append(std::string());
-    preparing_ = false;
-    if (!made) return false;
+    if (!made) return preparing_ = false;
     for (const auto& [path, made] : placements_) {
-        if (!Replacing(path)) return false;
+        if (!Replacing(path)) return preparing_ = false;
         files.push_back(made.privatePath());
     }
+    preparing_ = false;
     for (const auto& [path, held] : held_) files.push_back(path);
     files.push_back(file_ ? path_ : unplaced_.privatePath());
     return true;

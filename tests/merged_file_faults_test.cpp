@@ -150,12 +150,12 @@ TEST(MergedFileFaults, TheRecordAndItsFilesMustAgree) {
     const std::string cases[][2] = {{"cut short", "/metadata/met.dbf"}, {"a line removed", document},
                                     {"from another folder", "/rails/lkB.shp"}, {"a file put back", document},
                                     {"older library", "/rails/ndB.shp"}, {"no table", "/rails/lkB"},
-                                    {"version 1", ""}};
+                                    {"a table put back", "/rails/lkB.dbf"}, {"version 1", ""}};
     for (const auto& [name, file] : cases) {
         SCOPED_TRACE(name);
         TempDir outDir, alone;
-        const std::string out = outDir.path(), copied = name == "older library" ? file : document;
-        const bool old = name == "older library";
+        const bool old = name == "older library", table = name == "a table put back";
+        const std::string out = outDir.path(), copied = old || table ? file : document;
         auto convert = [&](bool isFirst, const std::string& to) {
             return old ? ConvertOldCounty(isFirst ? older.first : older.second, to, OldOptions('6', '3', {1}))
                        : ConvertCounty(isFirst ? first : second, to, Options('c', '3', {1, 9}));
@@ -172,7 +172,7 @@ TEST(MergedFileFaults, TheRecordAndItsFilesMustAgree) {
         }
         if (name == "cut short") kept.pop_back();
         if (name == "a line removed") kept.erase(kept.end() - 2);
-        if (name == "a file put back" || old) WriteFile(out + copied, copy);
+        if (name == "a file put back" || old || table) WriteFile(out + copied, copy);
         if (name == "no table") {
             ASSERT_TRUE(platform::RemoveFile(out + "/rails/lkB.dbf"));
         }
