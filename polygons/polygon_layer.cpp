@@ -7,6 +7,7 @@
 #include "shapeio/polygon_scratch_files.h"
 #include "polygons/ring_walk.h"
 #include "shapeio/shapefile.h"
+#include "shapeio/stream_io.h"
 #include "polygons/simple_rings.h"
 
 #include <algorithm>
@@ -138,8 +139,9 @@ private:
 // but unreadable or no regular file.
 int ExistingRecordCount(JobServices& services, const std::string& shxPath) {
     platform::FilePtr shx = platform::OpenFile(shxPath, "r+b");
-    if (!shx && errno == platform::kNotRegularFile) {
-        services.WriteLogLine("Could not open file " + shxPath + platform::NotRegularReason());
+    // Only a file that is not there starts the numbering anew.
+    if (!shx && errno != ENOENT) {
+        services.WriteLogLine("Could not open file " + shxPath + shapeio::SystemReason());
         services.FailCounty();
         return -1;
     }
@@ -147,7 +149,7 @@ int ExistingRecordCount(JobServices& services, const std::string& shxPath) {
     std::rewind(shx.get());
     if (std::fgetc(shx.get()) == EOF) return 0;
     ExistingShx existing;
-    if (!SHP_Read_Existing_Shx(shx.get(), existing, services)) return -1;
+    if (!SHP_Read_Existing_Shx(shx.get(), shxPath, existing, services)) return -1;
     return existing.recordCount;
 }
 

@@ -9,9 +9,11 @@
 # must be there in the current run of every merged folder. Where the base
 # keeps one too, the two are compared line by line without what a change of
 # its format alone changes: the version of the first line ("pellard
-# counties N") and the size column of version 2 ("<how> <code> <version>
-# <edition> <size> <file>"), which version 1 lacks; every other column and
-# the order of the lines must be the same. The size column is checked
+# counties N"), the size column of version 2 ("<how> <code> <version>
+# <edition> <size> <file>"), which version 1 lacks, and the lines of a
+# shapefile's .shx and .dbf beside those of its .shp, which earlier
+# versions lack; every other column and the order of the lines must be the
+# same. The size column is checked
 # instead against the current tree itself: the last line of each file must
 # give that file's size (every file it names is compared byte for byte with
 # the base's, so the sizes agree with those a base of version 2 would give).
@@ -165,10 +167,12 @@ same_file() {  # A B: identical, but for the date of a dBASE header
   esac
 }
 
-record_lines() {  # RECORD: its lines without the first line's version and the size column of version 2
-  awk 'NR == 1 { version = $3; print "pellard counties"; next }
+record_lines() {  # RECORD: its lines without the first line's version, the size column of version 2 and a shapefile's .shx and .dbf lines
+  awk 'NR == FNR { if (FNR > 1 && $NF ~ /\.shp$/) shp[substr($NF, 1, length($NF) - 4)] = 1; next }
+       FNR == 1 { version = $3; print "pellard counties"; next }
+       $NF ~ /\.(shx|dbf)$/ && (substr($NF, 1, length($NF) - 4) in shp) { next }
        version == 2 { rest = substr($0, 16); sub(/^[0-9]+ /, "", rest); print substr($0, 1, 15) rest; next }
-       { print }' "$1"
+       { print }' "$1" "$1"
 }
 
 record_sizes() {  # FOLDER: a line for each file whose size is not the one its last record line gives

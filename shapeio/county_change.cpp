@@ -432,12 +432,15 @@ bool CountyChange::Undo(JobServices& services) {
 bool CountyChange::Commit(JobServices& services) {
     if (!Changes()) return RemoveLeftWithoutRows();
     const std::string listPath = folder_ + "/" + kCommitList;
-    // Said before anything is put back, which a stop may cut short.
-    auto say = [&](const std::string& what) {
-        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " + what + SystemReason());
+    // Said before anything is put back, which a stop may cut short: what
+    // could not be written, or the flush that failed (`failure`) and when.
+    std::string failure;
+    auto say = [&](const std::string& what, const char* when) {
+        services.WriteLogLine("Could not commit the merged layers of " + folder_ + ": " +
+                              (failure.empty() ? what + SystemReason() : failure + " " + when));
     };
-    auto fail = [&](const std::string& what) {
-        say(what);
+    auto fail = [&](const std::string& what, const char* when) {
+        say(what, when);
         services.FailCounty();
         Undo(services);
         return false;
@@ -445,20 +448,21 @@ bool CountyChange::Commit(JobServices& services) {
     // The journal, with what every file it guards was, is on disk with
     // every byte the county wrote, before anything it guards is written in.
     std::vector<std::string> files;
-    if (!journal_->Prepare(files) || !MakeDurable(services, files)) {
-        return fail(journal_->path() + " could not be written");
+    if (!journal_->Prepare(files) || !MakeDurable(services, files, &failure)) {
+        return fail(journal_->path() + " could not be written", "before anything was written in");
     }
     files.clear();
     files.insert(files.end(), removals_.begin(), removals_.end());
-    if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !MakeDurable(services, files)) {
-        return fail("its files could not be written");
+    if (!journal_->Apply(files) || !RemoveLeftWithoutRows() || !MakeDurable(services, files, &failure)) {
+        return fail("its files could not be written", "once what the county held was written in");
     }
     // The list that says the change is committed is on disk before the
     // journal that would undo it goes.
     listBody_ = HeadBody(services.CountyName()) + kChangeJournalName + "\n";
     journal_->Close();
-    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) && MakeDurable(services, {listPath}))) {
-        say(listPath + " could not be written");
+    if (!(platform::WriteWholeFile(listPath, kStoppedHead + listBody_, false) &&
+          MakeDurable(services, {listPath}, &failure))) {
+        say(listPath + " could not be written", "once its commit list was placed");
         listPlaced_ = false;
         // A list that may stand says the change was committed: it goes, on
         // disk, before any file is put back (a flush that fails again leaves

@@ -409,8 +409,10 @@ bool Journal::Restore(const std::string& path, JobServices& services, bool logEa
     // The files are back for good before the journal that puts them back
     // goes; its going is made durable by the next flush, and until then the
     // journal would only put them back again.
-    if (!changed.empty() && !MakeDurable(services, changed)) {
-        return fail("Could not restore the files of the journal " + path + SystemReason());
+    std::string failure;
+    if (!changed.empty() && !MakeDurable(services, changed, &failure)) {
+        return fail("Could not restore the files of the journal " + path + ": " + failure +
+                    ". They are put back, but may not stay so after a power cut: the journal stays for the next run");
     }
     if (!platform::RemoveFile(path)) {
         return fail("Could not remove the journal " + path + SystemReason() + " after putting its files back");
@@ -470,8 +472,10 @@ bool Journal::Append(const std::string& record) {
     // Made at the commit, it goes to disk with the commit's first flush and
     // takes its name before anything is written in (Apply).
     if (preparing_) return true;
-    const bool durable = Defers() && services_ ? MakeDurable(*services_, {unplaced_.privatePath()}) : unplaced_.Sync();
+    const bool durable =
+        Defers() && services_ ? MakeDurable(*services_, {unplaced_.privatePath()}, &failure_) : unplaced_.Sync();
     if (!durable) {
+        SayFlushFailed();
         unplaced_.Discard();
         return false;
     }
@@ -484,6 +488,17 @@ bool Journal::Place() {
     file_ = unplaced_.PlaceAsNew();
     if (!file_) SayWhatIsInTheWay();
     return file_ != nullptr;
+}
+
+void Journal::SayFlushFailed() {
+    if (!services_ || failure_.empty()) return;
+    const int error = errno;
+    // The county's cause, not the line of the writer whose file it guards.
+    services_->WriteLogLine("Could not make the journal " + path_ + " durable: " + failure_ +
+                            ". The county stops before the merged layers rely on it");
+    services_->FailCounty();
+    failure_.clear();
+    errno = error;
 }
 
 void Journal::SayWhatIsInTheWay() const {
@@ -516,7 +531,9 @@ bool Journal::Begin(const std::string& file, int64_t length) {
     files_[name].length = length;
     // A file the change's journal did not know as it began: its length is
     // on disk before it grows (at the commit, with the flush that follows).
-    return !Defers() || !services_ || preparing_ || MakeDurable(*services_, {path_});
+    if (!Defers() || !services_ || preparing_ || MakeDurable(*services_, {path_}, &failure_)) return true;
+    SayFlushFailed();
+    return false;
 }
 
 bool Journal::Save(const std::string& file, int64_t offset, const std::string& bytes) {

@@ -147,6 +147,8 @@ private:
     // Logs what stands where the journal could not be made, someone's own
     // (a link is refused).
     void SayWhatIsInTheWay() const;
+    // Logs a failed flush of the journal (`failure_`): the county's cause.
+    void SayFlushFailed();
     std::string Header(const char* kind, const std::string& name, const std::string& numbers) const;
 
     // The name of `file` in the journal's records.
@@ -162,6 +164,7 @@ private:
     platform::FilePtr file_;
     platform::PrivateFile unplaced_;  // the journal until it has its name
     std::string digits_;              // that its frames are checked with
+    std::string failure_;             // what a flush that failed said
     bool closed_ = false;
     bool preparing_ = false;  // in Prepare, whose flush follows
     std::map<std::string, FileState> files_;

@@ -17,8 +17,8 @@ bool KeptFiles::Begin(const std::string& folder) {
     return !platform::FileSystemFlushTrusted() || flush_.Open(folder);
 }
 
-bool KeptFiles::Sync(std::string& failed) {
-    const bool flushed = Flush(failed);
+bool KeptFiles::Sync(std::string& failure) {
+    const bool flushed = Flush({}, &failure);
     End();
     return flushed;
 }
@@ -59,10 +59,24 @@ bool KeptFiles::Flush(std::string& failed) {
     return ok;
 }
 
-bool KeptFiles::Flush(const std::vector<std::string>& more) {
+namespace {
+
+// What a failed flush of `failed` says, errno's reason with it.
+std::string FlushFailure(const std::string& failed, bool fileSystem) {
+    const std::string reason = SystemReason();
+    return "the flush to disk of " + std::string(fileSystem ? "the file system of " : "") + failed + " failed" + reason;
+}
+
+}  // namespace
+
+bool KeptFiles::Flush(const std::vector<std::string>& more, std::string* failure) {
     files_.insert(files_.end(), more.begin(), more.end());
     std::string failed;
-    return Flush(failed);
+    if (Flush(failed)) return true;
+    const int error = errno;
+    if (failure) *failure = FlushFailure(failed, flush_.IsOpen());
+    errno = error;
+    return false;
 }
 
 KeptFiles* KeptInCounty(JobServices& services) {
@@ -70,18 +84,19 @@ KeptFiles* KeptInCounty(JobServices& services) {
     return kept && kept->Active() ? kept : nullptr;
 }
 
-bool MakeDurable(JobServices& services, const std::vector<std::string>& files) {
-    if (KeptFiles* kept = services.Kept()) return kept->Flush(files);
+bool MakeDurable(JobServices& services, const std::vector<std::string>& files, std::string* failure) {
+    if (KeptFiles* kept = services.Kept()) return kept->Flush(files, failure);
     // Outside a county: file by file, and their folders.
     KeptFiles none;
-    return none.Flush(files);
+    return none.Flush(files, failure);
 }
 
 bool SyncKeptFiles(JobServices& services) {
     KeptFiles* kept = services.Kept();
-    std::string failed;
-    if (!kept || kept->Empty() || kept->Sync(failed)) return true;
-    services.WriteLogLine("Could not write to file " + failed + SystemReason());
+    std::string failure;
+    if (!kept || kept->Empty() || kept->Sync(failure)) return true;
+    services.WriteLogLine("Could not make the county's files durable: " + failure +
+                          ". A power cut may lose or cut them short: the county is not converted; run it again");
     services.FailCounty();
     return false;
 }

@@ -29,16 +29,17 @@ public:
     // The county's end: makes every file added durable, and the entries of
     // the folders that hold them and of the output folder, and forgets them. A file that is
     // gone (removed again by the county) is passed over. False when one
-    // could not be made durable; `failed` then names it (the output folder
-    // when the flush of its file system failed).
-    bool Sync(std::string& failed);
+    // could not be made durable; `failure` then says what failed
+    // (MakeDurable).
+    bool Sync(std::string& failure);
     // The county's end after its files were made durable otherwise
     // (Flush): forgets them.
     void End();
     // Makes everything written to the output folder's file system durable
     // (where a flush of it is not trusted: the files added and `more`, and
-    // their folders); false (errno set) when it could not be.
-    bool Flush(const std::vector<std::string>& more = {});
+    // their folders); false (errno set) when it could not be, `failure`
+    // then saying what failed (FlushFailure).
+    bool Flush(const std::vector<std::string>& more = {}, std::string* failure = nullptr);
 
 private:
     bool Flush(std::string& failed);
@@ -55,12 +56,14 @@ KeptFiles* KeptInCounty(JobServices& services);
 
 // Makes `files` durable, with whatever else the county of `services` wrote
 // (its flush, KeptFiles::Flush), or each file and its folder where it has
-// none; false (errno set) when they could not be.
-bool MakeDurable(JobServices& services, const std::vector<std::string>& files);
+// none; false (errno set) when they could not be, `failure` then saying
+// what failed: "the flush to disk of the file system of <folder> failed
+// (<reason>)", or of a file or folder.
+bool MakeDurable(JobServices& services, const std::vector<std::string>& files, std::string* failure = nullptr);
 
 // Makes the files the county of `services` has kept so far durable; false
-// (logged: "Could not write to file <path>", the county failed) when one
-// could not be.
+// (logged: the flush that failed and that the county is not converted,
+// the county failed) when one could not be.
 bool SyncKeptFiles(JobServices& services);
 
 }  // namespace shapeio

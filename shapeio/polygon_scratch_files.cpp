@@ -16,6 +16,11 @@ std::string PolygonScratchFiles::Path(const char* name) const {
     return folder_.back() == '/' ? folder_ + name : folder_ + "/" + name;
 }
 
+std::string PolygonScratchFiles::Where() const {
+    if (folder_.empty()) return " in the current folder";
+    return " in " + (folder_.size() > 1 && folder_.back() == '/' ? folder_.substr(0, folder_.size() - 1) : folder_);
+}
+
 bool PolygonScratchFiles::Create(const char* partsLogName) {
     struct Entry {
         platform::FilePtr* file;
@@ -26,7 +31,7 @@ bool PolygonScratchFiles::Create(const char* partsLogName) {
         *entry.file = platform::OpenFile(Path(entry.name), "wb");
         if (!*entry.file) {
             const char* logName = entry.file == &parts_ && partsLogName ? partsLogName : entry.name;
-            services_.WriteLogLine(std::string("Could not open file ") + logName);
+            services_.WriteLogLine(std::string("Could not open file ") + logName + Where() + SystemReason());
             services_.FailCounty();
             return false;
         }
@@ -36,7 +41,7 @@ bool PolygonScratchFiles::Create(const char* partsLogName) {
 
 bool PolygonScratchFiles::Write(platform::FilePtr& file, const char* name, const std::string& bytes) {
     if (file && WriteAll(file.get(), bytes)) return true;
-    services_.WriteLogLine(std::string("Could not write to file ") + name + SystemReason());
+    services_.WriteLogLine(std::string("Could not write to file ") + name + Where() + SystemReason());
     services_.FailCounty();
     return false;
 }
@@ -79,7 +84,7 @@ bool PolygonScratchFiles::Close() {
     for (const Entry& entry : {Entry{&boxes_, kBoxes}, Entry{&heads_, kRingHeads}, Entry{&points_, kPoints},
                                Entry{&parts_, kParts}, Entry{&dbf_, kDbf}}) {
         if (*entry.file && !platform::CloseFile(*entry.file) && ok) {
-            services_.WriteLogLine(std::string("Could not write to file ") + entry.name + SystemReason());
+            services_.WriteLogLine(std::string("Could not write to file ") + entry.name + Where() + SystemReason());
             services_.FailCounty();
             ok = false;
         }
@@ -113,7 +118,8 @@ PolygonScratchReader::~PolygonScratchReader() {
 bool PolygonScratchReader::Open() {
     for (Source* source : {&dbf_, &points_, &heads_, &parts_}) {
         if (!Open(*source)) {
-            services_.WriteLogLine(std::string("Could not open file ") + source->name);
+            services_.WriteLogLine(std::string("Could not open file ") + source->name + scratch_.Where() +
+                                   SystemReason());
             services_.FailCounty();
             return false;
         }
@@ -151,7 +157,8 @@ bool PolygonScratchReader::Failed(const Source& source) {
     const std::string reason = source.file && std::ferror(source.file.get())
                                    ? SystemReason()
                                    : " (it ends before the polygons its companions describe)";
-    services_.WriteLogLine(std::string("Could not read from file ") + source.name + " of layer " + layerName_ + reason);
+    services_.WriteLogLine(std::string("Could not read from file ") + source.name + " of layer " + layerName_ +
+                           scratch_.Where() + reason);
     services_.FailCounty();
     return false;
 }

@@ -32,12 +32,15 @@ public:
     PolygonScratchFiles(JobServices& services, std::string folder);
 
     std::string Path(const char* name) const;
+    // " in <folder>", which a line that names one of the files adds.
+    std::string Where() const;
 
     // The builder's side. Create() opens the five files for writing, emptying
     // them, in the order dbf, pts, head, box, parts; a file that cannot be
-    // opened is logged ("Could not open file dbf.tmp" ...) and fails the
-    // county; `partsLogName` (null: "parts.tmp") names parts.tmp in that
-    // message. Every write is checked ("Could not write to file pts.tmp" ...).
+    // opened is logged ("Could not open file dbf.tmp in <folder>" and why)
+    // and fails the county; `partsLogName` (null: "parts.tmp") names
+    // parts.tmp in that message. Every write is checked ("Could not write to
+    // file pts.tmp in <folder>" ...).
     bool Create(const char* partsLogName = nullptr);
     bool WriteRecord(const std::string& record);
     bool WritePoints(const PointXY* points, int32_t count);

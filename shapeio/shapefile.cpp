@@ -3,6 +3,7 @@
 #include "shapeio/byte_order.h"
 #include "shapeio/stream_io.h"
 
+#include <cerrno>
 #include <new>
 
 namespace shapeio {
@@ -161,11 +162,15 @@ bool SHP_Write_Index(std::FILE* indexFile, const ShxIndexEntry& entry, ShpWriter
     return true;
 }
 
-bool SHP_Read_Existing_Shx(std::FILE* indexFile, ExistingShx& existing, JobServices& services) {
+bool SHP_Read_Existing_Shx(std::FILE* indexFile, const std::string& path, ExistingShx& existing,
+                           JobServices& services) {
     unsigned char header[100];
     int64_t size = -1;
+    errno = 0;
     bool ok = SeekTo(indexFile, 0, SEEK_END) && (size = TellPosition(indexFile)) >= 0 && SeekTo(indexFile, 0) &&
               ReadExact(indexFile, header, sizeof header);
+    // A failed read says its reason; a short or foreign file what it is.
+    std::string why = errno != 0 ? SystemReason() : ": it is shorter than an index file's header";
     if (ok) {
         existing.lengthWords = GetInt32BE(header + 24);
         existing.shapeType = GetInt32LE(header + 32);
@@ -178,9 +183,18 @@ bool SHP_Read_Existing_Shx(std::FILE* indexFile, ExistingShx& existing, JobServi
         // its size, is not continued.
         ok = GetInt32BE(header) == 9994 && length == size && length >= 100 && (length - 100) % 8 == 0;
         existing.recordCount = static_cast<int32_t>((length - 100) / 8);
+        if (!ok) {
+            why = GetInt32BE(header) != 9994 ? ": it is no shapefile index"
+                                              : ": the length its header gives (" + std::to_string(length) +
+                                                    " bytes) is not its size (" + std::to_string(size) + ")";
+        }
     }
-    if (!ok || !SeekTo(indexFile, 0)) {
-        services.WriteLogLine("Could not read an existing shx file");
+    if (ok && !SeekTo(indexFile, 0)) {
+        ok = false;
+        why = SystemReason();
+    }
+    if (!ok) {
+        services.WriteLogLine("Could not read an existing shx file " + path + why);
         services.FailCounty();
         return false;
     }

@@ -102,11 +102,12 @@ std::string SHP_Prepare_Index(const ShxIndexEntry& entry);
 bool SHP_Write_Index(std::FILE* indexFile, const ShxIndexEntry& entry, ShpWriterState& state,
                      JobServices& services);
 
-// Reads the header of an existing index file (the stream's start) and moves
-// back to the start. A header that cannot be read, is not a shapefile header
-// or disagrees with the file's length is logged ("Could not read an existing
-// shx file") and fails the county.
-bool SHP_Read_Existing_Shx(std::FILE* indexFile, ExistingShx& existing, JobServices& services);
+// Reads the header of the existing index file `path` (the stream's start)
+// and moves back to the start. A header that cannot be read, is not a
+// shapefile header or disagrees with the file's length is logged ("Could
+// not read an existing shx file <path>" and why) and fails the county.
+bool SHP_Read_Existing_Shx(std::FILE* indexFile, const std::string& path, ExistingShx& existing,
+                           JobServices& services);
 
 // Logs a writer failure and fails the county.
 void SHP_Fatal_Error(JobServices& services, const std::string& text);

@@ -74,7 +74,7 @@ bool ShapefileLayerWriter::Open(const LayerOutput& output, int32_t shapeType, co
     if (shxOpened) {
         if (shx_.originalSize() > 0) {
             ExistingShx existing;
-            if (!SHP_Read_Existing_Shx(shx_.get(), existing, services_)) return Fail();
+            if (!SHP_Read_Existing_Shx(shx_.get(), shxPath, existing, services_)) return Fail();
             if (existing.shapeType != shapeType) {
                 return Fail("Could not append to file " + shxPath + " (its shapes are of another type)");
             }

@@ -120,7 +120,8 @@ TEST(CountyFrame, RunFindsRecordFilesAndFailsWithoutItsScratchFile) {
     EXPECT_EQ(run.RecordFilePath("bw2"), "in/county.bw2");
     EXPECT_FALSE(run.OpenTypeAScratch("/nonexistent-folder/a.tmp"));
     EXPECT_TRUE(services.failed);  // the county is failed through its services
-    EXPECT_EQ(services.log, "Could not open scratch file a.tmp\n");
+    EXPECT_EQ(services.log,
+              "Could not open scratch file a.tmp as /nonexistent-folder/a.tmp (no such file or directory)\n");
 }
 
 // The unpacked files are removed when the county ends, but not through a

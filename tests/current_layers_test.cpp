@@ -550,7 +550,7 @@ TEST_F(CurrentLayersTest, ScratchFilesGoOnEveryWayOut) {
         vornak2::gOutputPrefix = dir.path() + "/";
         vornak2::BuildPlaceCurrentPolygons();
         EXPECT_EQ(vornak2::gConversionStatus, -1);
-        EXPECT_EQ(LogMessages(county.Log()), "Could not open file pts.tmp\n");
+        EXPECT_EQ(LogMessages(county.Log()), "Could not open file pts.tmp in " + dir.path() + " (is a directory)\n");
         EXPECT_FALSE(Exists(dir / "dbf.tmp"));
         EXPECT_TRUE(Exists(dir / "pts.tmp/keep"));
         std::remove((dir / "pts.tmp/keep").c_str());

@@ -132,7 +132,7 @@ TEST(PolygonScratch, CannotBeCreated) {
     PolygonScratchFiles scratch(services, dir / "missing");
     EXPECT_FALSE(scratch.Create());
     EXPECT_TRUE(services.failed);
-    EXPECT_EQ("Could not open file dbf.tmp\n", services.log);
+    EXPECT_EQ("Could not open file dbf.tmp in " + dir / "missing (no such file or directory)\n", services.log);
 }
 
 TEST(KmlDocument, OuterRingWithHoleByteForByte) {
@@ -365,7 +365,7 @@ TEST(KmlFailure, MissingScratchFile) {
     KmlRun run = WriteKml(dir, '3', "25025", false);
     EXPECT_FALSE(run.result);
     EXPECT_TRUE(run.services.failed);
-    EXPECT_EQ("Could not open file head.tmp\n", run.services.log);
+    EXPECT_EQ("Could not open file head.tmp in " + dir.path() + " (no such file or directory)\n", run.services.log);
     EXPECT_FALSE(testsupport::Exists(dir / "ctycu.kml"));  // no empty document
     EXPECT_TRUE(testsupport::Exists(dir / "pts.tmp"));       // left where they are
 }
@@ -377,7 +377,8 @@ TEST(KmlFailure, ScratchFilesThatDisagree) {
     KmlRun run = WriteKml(dir, '0', "25025", false);
     EXPECT_FALSE(run.result);
     EXPECT_TRUE(run.services.failed);
-    EXPECT_EQ("Could not read from file pts.tmp of layer ctycu (it ends before the polygons its companions describe)\n",
+    EXPECT_EQ("Could not read from file pts.tmp of layer ctycu in " + dir.path() +
+                  " (it ends before the polygons its companions describe)\n",
               run.services.log);
     EXPECT_FALSE(testsupport::Exists(dir / "ctycu.kml"));
     EXPECT_TRUE(ScratchFilesGone(dir));

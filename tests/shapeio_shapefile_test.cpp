@@ -148,7 +148,7 @@ TEST(ShapefileLayer, ExistingIndexReadBack) {
     WriteTinyLayer(Output(dir, '0'), services);
     platform::FilePtr shx = platform::OpenFile(dir / "lkA.shx", "r+b");
     shapeio::ExistingShx existing;
-    ASSERT_TRUE(shapeio::SHP_Read_Existing_Shx(shx.get(), existing, services));
+    ASSERT_TRUE(shapeio::SHP_Read_Existing_Shx(shx.get(), dir / "lkA.shx", existing, services));
     EXPECT_EQ(58, existing.lengthWords);
     EXPECT_EQ(2, existing.recordCount);
     EXPECT_EQ(-1, existing.box.xmin);
@@ -160,14 +160,18 @@ TEST(ShapefileLayer, ExistingIndexReadBack) {
 
 TEST(ShapefileLayer, ExistingIndexThatCannotBeRead) {
     testsupport::TempDir dir;
-    for (const std::string& contents : {Hex("00 00 27 0a 00 00"), std::string(100, 'x')}) {
+    const std::string said = "Could not read an existing shx file " + dir / "bad.shx";
+    const std::pair<std::string, std::string> cases[] = {
+        {Hex("00 00 27 0a 00 00"), ": it is shorter than an index file's header"},
+        {std::string(100, 'x'), ": it is no shapefile index"}};
+    for (const auto& [contents, why] : cases) {
         testsupport::WriteFile(dir / "bad.shx", contents);
         platform::FilePtr shx = platform::OpenFile(dir / "bad.shx", "r+b");
         testsupport::FakeJobServices services;
         shapeio::ExistingShx existing;
-        EXPECT_FALSE(shapeio::SHP_Read_Existing_Shx(shx.get(), existing, services));
+        EXPECT_FALSE(shapeio::SHP_Read_Existing_Shx(shx.get(), dir / "bad.shx", existing, services));
         EXPECT_TRUE(services.failed);
-        EXPECT_EQ("Could not read an existing shx file\n", services.log);
+        EXPECT_EQ(said + why + "\n", services.log);
     }
 }
 

@@ -773,13 +773,11 @@ TEST(StoppedCounty, NoStopNorFailedCommitIsTakenForAFinishedOne) {
             EXPECT_TRUE(later >= 0 || (Exists(out + "/.pellard-change.journal") &&
                                        ReadFile(record).size() > before.at(".pellard-counties").size()));
             if (later >= 0) {
-                EXPECT_HAS(log, "Could not commit the merged layers of " + out + ": " + list +
-                                    " could not be written (input/output error)\n");
+                EXPECT_HAS(log, "Could not commit the merged layers of " + out + ": the flush to disk of the file "
+                                "system of " + out + " failed (input/output error) once its commit list was placed\n");
                 EXPECT_FALSE(Exists(list));
             }
-            std::map<std::string, std::string> after = Tree(out);
-            after.erase("TGR25903.met");
-            EXPECT_TRUE(later != 0 || after == before);
+            EXPECT_TRUE(later != 0 || Tree(out) == before);
             EXPECT_EQ(ConvertCounty(first, out, options) + ConvertCounty(second, out, options), 0);
             EXPECT_LACKS(ReadFile(out + "/TGR25903.log").substr(log.size()), "was converted whole");
             EXPECT_TRUE(Tree(out) == Tree(ref));

@@ -1,6 +1,7 @@
 #include "tigercore/county_run.h"
 
 #include "shapeio/county_change.h"
+#include "shapeio/stream_io.h"
 #include "tigercore/county_job.h"
 #include "tigercore/county_key.h"
 #include "tigercore/edition_lengths.h"
@@ -35,7 +36,8 @@ bool CountyRun::OpenTypeAScratch(const std::string& path) {
     state_.typeAScratchFile = platform::OpenFile(path, "wb+");
     if (!state_.typeAScratchFile) {
         state_.recordFile.reset();
-        state_.services.WriteLogLine("Could not open scratch file a.tmp");
+        state_.services.WriteLogLine("Could not open scratch file a.tmp" + std::string(" as ") + path +
+                                     shapeio::SystemReason());
         state_.services.FailCounty();
         return false;
     }
