@@ -10,8 +10,9 @@ using platform::ControlKind;
 
 namespace {
 
-// The record files of a zipped county, by their suffix families.
-const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?";
+// The record files of a zipped county, by their suffix families, and its
+// .met, whose title the edition chosen is checked against.
+const char kCountyMasks[] = "*.rt?\r*.bw?\r*.f6?\r*.met";
 
 // The unpacked type 1 file's extension by release.
 const char* TypeOneExtension() {

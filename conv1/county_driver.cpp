@@ -292,7 +292,7 @@ bool CountyDriver::Run() {
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.
-    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records) &&
+    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records, RecordSuffix('i')) &&
                 IdentifyCounty(RecordSuffix('i'), 16);
     goOn = goOn &&
            OpenRequired(RecordSuffix('2'), "Could not open Type 2 file. Processing for this county will terminate") &&

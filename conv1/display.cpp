@@ -84,6 +84,7 @@ int DisplayUnpacked(const char* inputPathArg, const char* outputDirArg, const ch
     gOutputPrefix = opened.county.folder + "/";
     dialog->outputOptionText = opened.county.optionText;
     dialog->outputDirText = opened.county.folder;
+    dialog->outputDirMade = opened.county.made;
     gCountyBaseName = opened.names.baseName;
 
     dialog->Create();

@@ -238,7 +238,10 @@ void CountyDriver::MetadataStage() {
 
 void CountyDriver::CopyMetadataText() {
     const std::string source = platform::FindFileAnyCase(RecordPath("met"));
-    if (source.empty()) return;
+    if (source.empty()) {
+        if (errno != ENOENT) CannotRead(RecordPath("met"));
+        return;
+    }
     const std::string outPath = gOutputDir + "/" + gCountyBaseName + ".met";
     // The county's own .met when the outputs go beside the record files:
     // never written over while it is read.
@@ -247,7 +250,11 @@ void CountyDriver::CopyMetadataText() {
         return;
     }
     platform::FilePtr in = platform::OpenFile(source, "rb");
-    if (!in || shapeio::RefusesLink(Services(), outPath)) return;
+    if (!in) {
+        CannotRead(source);
+        return;
+    }
+    if (shapeio::RefusesLink(Services(), outPath)) return;
     // Written in full under a private name, then put in place.
     platform::PrivateFile out;
     if (!out.Create(outPath)) {
@@ -263,12 +270,16 @@ void CountyDriver::CopyMetadataText() {
         previous = c;
     }
     std::string problem;
-    if (std::ferror(in.get())) problem = "the county's .met could not be read";
+    // A .met that cannot be read fails the county; a copy that cannot be
+    // placed is only logged.
+    const bool unread = std::ferror(in.get());
+    if (unread) problem = "the county's .met could not be read: " + std::string(std::strerror(errno));
     else if (!shapeio::PlaceCountyFile(Services(), out)) problem = std::strerror(errno);
     if (!problem.empty()) {
         out.Discard();
         WriteLogLine(platform::Format("Could not copy metadata file %s (%s)", outPath.c_str(), problem.c_str()));
     }
+    if (unread) Services().FailCounty();
 }
 
 bool CountyDriver::EndCounty(bool converted) {
@@ -284,11 +295,14 @@ bool CountyDriver::Run() {
 
     // The scratch files of this county, private to this process, and its
     // type 1 file.
-    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records);
+    bool goOn = StartCounty(gOutputDir, gOrganisationMode == '3', ReadType1Records, "rti");
     // A missing type 2 file is also shown by its path.
     if (goOn && !Open("rt2", nullptr)) {
-        Services().ShowMessage(RecordPath("rt2"));
-        WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
+        // One that is there but cannot be read has said so.
+        if (!Failed()) {
+            Services().ShowMessage(RecordPath("rt2"));
+            WriteLogLine("Could not open Type 2 file. Processing for this county will terminate");
+        }
         missingRequired_ = true;
         goOn = false;
     }

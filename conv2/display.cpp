@@ -82,6 +82,7 @@ int DisplayV2Unpacked(const char* inputPathArg, const char* outputDirArg, const 
     gOutputPrefix = opened.county.folder + "/";
     gCountyBaseName = opened.names.baseName;
     dialog->outputDirText = opened.county.folder;
+    dialog->outputDirMade = opened.county.made;
 
     dialog->Create();
     const bool converted = dialog->RunConversion();

@@ -116,6 +116,8 @@ void ArchiveUnpacking::CleanUp() {
     zip_.SetFileSpecs(masks_);
     zip_.ListMatchingFiles();
     gZipCleanupPass = 0;
+    // The folder goes too once nothing is left in it.
+    hold_.RemoveIfEmptyAndRelease();
 }
 
 }  // namespace frontend

@@ -237,16 +237,31 @@ bool IsReadOnlyFileSystem(const std::string& path) {
     return (vfs.f_flag & ST_RDONLY) != 0;
 }
 
-std::vector<std::string> ListDirectory(const std::string& path) {
-    std::vector<std::string> names;
+bool RemoveEmptyFolder(const std::string& path) {
+    if (::rmdir(path.c_str()) != 0) return false;
+    TellFileChange(FileChange::Kind::kRemoveFolder, path);
+    return true;
+}
+
+bool ReadDirectory(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
     DIR* dir = ::opendir(path.empty() ? "." : path.c_str());
-    if (!dir) return names;
+    if (!dir) return false;
+    errno = 0;
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name != "." && name != "..") names.push_back(name);
     }
+    const int error = errno;
     ::closedir(dir);
     std::sort(names.begin(), names.end());
+    errno = error;
+    return error == 0;
+}
+
+std::vector<std::string> ListDirectory(const std::string& path) {
+    std::vector<std::string> names;
+    ReadDirectory(path, names);
     return names;
 }
 
@@ -255,11 +270,16 @@ std::string FindFileAnyCase(const std::string& path) {
     std::string::size_type slash = path.rfind('/');
     std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    errno = ENOENT;
     if (name.empty()) return std::string();
     std::string wanted = ToLower(name);
-    for (const std::string& entry : ListDirectory(dir.empty() ? "." : dir)) {
+    std::vector<std::string> entries;
+    // A folder that cannot be listed says nothing of what it holds.
+    if (!ReadDirectory(dir.empty() ? "." : dir, entries)) return std::string();
+    for (const std::string& entry : entries) {
         if (ToLower(entry) == wanted && FileExists(dir + entry)) return dir + entry;
     }
+    errno = ENOENT;
     return std::string();
 }
 

@@ -31,7 +31,8 @@ bool CloseFile(FilePtr& file);
 
 // The path of an existing file whose name equals the file name of `path`
 // without regard to case (the directory part is taken as it is). The exact
-// name wins when it exists. Empty when no such file exists.
+// name wins when it exists. Empty when no such file exists (errno ENOENT)
+// or when its folder cannot be searched or listed (errno says why).
 std::string FindFileAnyCase(const std::string& path);
 
 // The county's type 1 file beside a record file of another type of its
@@ -43,7 +44,9 @@ std::string TypeOneFileBeside(const std::string& path);
 // other than 1 of any edition's family (.rt2, .rta, .bw3, .f62 ...).
 bool IsOtherRecordFile(const std::string& path);
 
-// Opens `path` for reading, finding its file name whatever the case.
+// Opens `path` for reading, finding its file name whatever the case. Null
+// when it cannot: errno ENOENT when no such file is there, else why the
+// file (or its folder) could not be read.
 FilePtr OpenAnyCase(const std::string& path, const char* mode);
 
 // Makes one directory; its parent must exist. False when it could not be made,
@@ -109,8 +112,14 @@ bool SyncPath(const std::string& path);
 // read-only.
 bool IsReadOnlyFileSystem(const std::string& path);
 
+// Removes the folder `path` when it is empty (never through a link);
+// false (errno set) when it is not removed.
+bool RemoveEmptyFolder(const std::string& path);
+
 // Names of the entries of a directory (without "." and ".."), sorted.
 std::vector<std::string> ListDirectory(const std::string& path);
+// The same; false (errno set) when the directory cannot be read whole.
+bool ReadDirectory(const std::string& path, std::vector<std::string>& names);
 
 // Case-insensitive match of a name against a mask with '*' and '?'.
 bool MatchesMask(const std::string& name, const std::string& mask);

@@ -85,6 +85,15 @@ std::vector<std::string> FolderLock::RemoveFilesInHeldFolder(
     return removed;
 }
 
+bool FolderLock::HeldAtItsPath() const { return fd_ >= 0 && IsOpenedAt(fd_, path_); }
+
+void FolderLock::RemoveIfEmptyAndRelease() {
+    // Only the folder held: not one put in its place, nor one reached
+    // through a link.
+    if (HeldAtItsPath() && !IsSymbolicLink(path_)) RemoveEmptyFolder(path_);
+    Release();
+}
+
 void FolderLock::Release() {
     if (fd_ < 0) return;
     ::close(fd_);  // the lock goes with the last descriptor of the folder

@@ -34,6 +34,12 @@ public:
     bool TryHold(const std::string& folder);
     // Lets go of the folder (also when the process ends).
     void Release();
+    // Whether the folder held is still the one at its path (not removed,
+    // nor replaced, while this waited for it).
+    bool HeldAtItsPath() const;
+    // Removes the folder held when it is empty, then lets go of it; a job
+    // that waited for it holds it no more (HeldAtItsPath) and makes it anew.
+    void RemoveIfEmptyAndRelease();
     bool Held() const { return fd_ >= 0; }
     // Removes the files in the folder held, through the descriptor that
     // holds it: a link put in the folder's place meanwhile leads nowhere.

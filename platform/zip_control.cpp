@@ -104,11 +104,23 @@ std::string OpenFailure(zip_t* archive) {
 ZipControl::FolderHold ZipControl::HoldExtractFolder(const std::string& folder, const std::string& archive,
                                                     FolderLock& hold, bool& waited) {
     waited = false;
-    MakeDirectory(folder);  // a link of that name is left as it is
-    if (!hold.Hold(folder, waited, FolderLock::Links::kRefused)) {
-        const int error = errno;
-        if (IsSymbolicLink(folder)) return FolderHold::kLink;
-        errno = error;
+    // A job that held it before may have removed it, empty, meanwhile: it
+    // is made again.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        MakeDirectory(folder);  // a link of that name is left as it is
+        bool waitedNow = false;
+        if (!hold.Hold(folder, waitedNow, FolderLock::Links::kRefused)) {
+            const int error = errno;
+            if (IsSymbolicLink(folder)) return FolderHold::kLink;
+            errno = error;
+            return FolderHold::kNotHeld;
+        }
+        waited = waited || waitedNow;
+        if (hold.HeldAtItsPath()) break;
+        hold.Release();
+    }
+    if (!hold.Held()) {
+        errno = ESTALE;
         return FolderHold::kNotHeld;
     }
     SetExtractFolder(folder);

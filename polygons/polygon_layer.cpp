@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "shapeio/county_change.h"
+#include "shapeio/dbase.h"
 #include "shapeio/kml_writer.h"
 #include "shapeio/layer_output.h"
 #include "shapeio/polygon_scratch_files.h"
@@ -73,7 +74,8 @@ public:
         // A row of another length (a record given too few or too many
         // values) would shift every later row of dbf.tmp.
         if (record_.size() != static_cast<size_t>(layer_.RecordLength())) {
-            services_.WriteLogLine(std::string("Wrong record length for layer ") + layer_.abbreviation);
+            services_.WriteLogLine(std::string("Wrong record length for layer ") + layer_.abbreviation +
+                                   shapeio::OverfullReason());
             services_.FailCounty();
             return false;
         }

@@ -84,26 +84,41 @@ uint32_t DBF_Read_Header(std::FILE* file) {
     return DBF_Read_Header(file, header) ? header.recordCount : 0;
 }
 
+namespace {
+
+// Of the last record built: one county at a time, and a record is refused
+// right after it is built.
+std::string gOverfullReason;
+
+}  // namespace
+
+std::string OverfullReason() { return gOverfullReason; }
+
 DbfRecord::DbfRecord(const DbfFieldDef* fields) : fields_(fields) {
     text_.reserve(static_cast<size_t>(DbfRecordLength(fields)));
     text_.push_back(' ');
+    gOverfullReason.clear();
 }
 
-DbfRecord& DbfRecord::Overflow() {
+DbfRecord& DbfRecord::Overflow(std::string reason) {
     overfull_ = true;
     text_.clear();
+    gOverfullReason = " (" + reason + ")";
     return *this;
 }
 
 DbfRecord& DbfRecord::Add(std::string_view text) {
     const DbfFieldDef& field = fields_[next_];
     if (overfull_) return *this;
-    if (!field.name) return Overflow();
+    if (!field.name) return Overflow("more values than its " + std::to_string(next_) + " fields");
     const size_t width = field.length;
     // A number too wide for its field would lose digits: the record is
     // refused as an overfull one is.
-    if (field.type == 'N' && text.size() > width && text.find_first_not_of(' ', width) != std::string_view::npos)
-        return Overflow();
+    if (field.type == 'N' && text.size() > width && text.find_first_not_of(' ', width) != std::string_view::npos) {
+        const size_t start = std::min(text.find_first_not_of(' '), text.size());
+        return Overflow(std::string(field.name) + " " + std::string(text.substr(start)) + " does not fit its " +
+                        std::to_string(width) + " characters");
+    }
     const size_t length = std::min(text.size(), width);
     if (field.type == 'N') text_.append(width - length, ' ');
     const size_t at = text_.size();
@@ -117,7 +132,7 @@ DbfRecord& DbfRecord::Add(std::string_view text) {
 DbfRecord& DbfRecord::AddNumber(double value) {
     const DbfFieldDef& field = fields_[next_];
     if (overfull_) return *this;
-    if (!field.name) return Overflow();
+    if (!field.name) return Overflow("more values than its " + std::to_string(next_) + " fields");
     return Add(FormatFixed(value, field.length, field.decimals));
 }
 

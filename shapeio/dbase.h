@@ -67,6 +67,11 @@ uint32_t DBF_Read_Header(std::FILE* file);
 // cut), is overfull: it keeps no text, so that every writer refuses it for
 // its length (a record of the wrong length fails its county) rather than
 // write it without the values, or digits, it was given.
+// Why the last record built was overfull, for the line that refuses it:
+// " (<FIELD> <value> does not fit its <width> characters)" or " (more
+// values than its <N> fields)"; empty when it was not.
+std::string OverfullReason();
+
 class DbfRecord {
 public:
     explicit DbfRecord(const DbfFieldDef* fields);
@@ -81,7 +86,7 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    DbfRecord& Overflow();
+    DbfRecord& Overflow(std::string reason);
 
     const DbfFieldDef* fields_;
     int next_ = 0;

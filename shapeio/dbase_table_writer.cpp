@@ -93,7 +93,7 @@ bool DbfTableWriter::Open(const std::string& path, const DbfFieldDef* fields, Op
 
 bool DbfTableWriter::WriteRecord(const std::string& record) {
     if (failed_ || !file_.IsOpen()) return false;
-    if (static_cast<int>(record.size()) != recordLength_) return Fail("Wrong record length for file");
+    if (static_cast<int>(record.size()) != recordLength_) return Fail("Wrong record length for file", OverfullReason());
     if (!WriteAll(file_.get(), record)) return Fail("Could not write to file", SystemReason());
     ++written_;
     return true;

@@ -2,7 +2,8 @@
 // by lone carriage returns, records run together, records of another type,
 // letters in numbers, points out of range, on the equator or the prime
 // meridian, blank line ends, NUL bytes and repeated shape rows. Each is read
-// right or stops the county with a line naming the record.
+// right or stops the county with a line naming the record. A record file
+// that is there but cannot be opened stops its county.
 #include "conv1/job_state.h"
 #include "conv1/record_store.h"
 #include "conv1/shape_points.h"
@@ -12,11 +13,15 @@
 #include "conv2/shape_points.h"
 #include "conv2/stages.h"
 #include "support/conv1_record_job.h"
+#include "support/county_files.h"
+#include "support/fault_job.h"
 #include "support/line_records.h"
 #include "support/record_job.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace testsupport;
 
@@ -183,6 +188,38 @@ TEST(DamagedRecords, RepeatedShapeRowsCountOnceInBothLibraries) {
                             vornak2::AppendShapePoints, tigercore::gShapePointCount);
     ExpectRepeatedShapeRows(olderJob, vornak::ReadType2Records, vornak::gType2Count, vornak::gConversionStatus,
                             vornak::AppendShapePoints, tigercore::gShapePointCount);
+}
+
+// An optional record file there that cannot be opened (read as nobody,
+// mode 0) is not taken for one that is not there: the county fails, naming
+// the file and why, and the merged layers stay as they were; readable
+// again, the county converts as if nothing had happened. Both libraries.
+TEST(DamagedRecords, ARecordFileThatCannotBeOpenedStopsItsCounty) {
+    using Convert = int (*)(const std::string&, const std::string&, const std::string&, int, int);
+    const struct {
+        char edition;
+        Convert convert;
+        std::string options;  // railroads and a polygon layer, merged
+    } libraries[] = {{'c', ConvertCounty, Options('c', '3', {1, 9})}, {'6', ConvertOldCounty, OldOptions('6', '3', {1, 9})}};
+    for (const auto& lib : libraries) {
+        SCOPED_TRACE(lib.edition);
+        TempDir dir;
+        const auto [first, second] = WriteTwoCounties(dir.path(), lib.edition);
+        const std::string ref = dir / "ref", out = dir / "out", names = second.substr(0, second.size() - 1) + "C";
+        ASSERT_TRUE(platform::MakeDirectory(ref) && platform::MakeDirectory(out));
+        ASSERT_EQ(lib.convert(first, ref, lib.options, 1, 2) + lib.convert(second, ref, lib.options, 2, 2), 0);
+        ASSERT_EQ(::chmod(out.c_str(), 0777) | ::chmod(dir.path().c_str(), 0755) | ::chmod(names.c_str(), 0), 0);
+        EXPECT_TRUE(HoldsAsNobody([&] {
+            if (lib.convert(first, out, lib.options, 1, 2) != 0) return false;
+            const std::map<std::string, std::string> before = Tree(out);
+            return lib.convert(second, out, lib.options, 2, 2) == 1 && Tree(out) == before &&
+                   ReadFile(out + "/TGR25903.log").find("Could not read " + names + " (permission denied)") !=
+                       std::string::npos;
+        }));
+        ASSERT_EQ(::chmod(names.c_str(), 0644), 0);
+        EXPECT_EQ(lib.convert(second, out, lib.options, 2, 2), 0);
+        EXPECT_TRUE(Tree(out) == Tree(ref));
+    }
 }
 
 }  // namespace

@@ -106,26 +106,28 @@ TEST_F(JobTest, FailedCountiesAreNamedWithTheirLogsAndFailTheRun) {
 
 // A 2005 county and a TIGER 2000 county on one Add line take the edition
 // chosen for the first ("Use this option for all cases" is ticked): the 2005
-// county, without a type 3 file, fails and says why.
+// county, its type I records of the 2002-2006 length, fails before anything
+// is written (its folder goes again) and says why.
 TEST_F(JobTest, A2005CountyTakenAsTiger2000Fails) {
     const std::string later = County("901"), older = County("903", '6'), out = dir_ / "out";
     const std::string output =
         RunSession("press 11\n" + later + " " + older + "\ncheck 24\nok\ncheck 109\ncheck 300\nok\n" + Go(out));
     EXPECT_EQ(exitStatus_, 1);
-    const std::string edition = "Edition chosen: TIGER 2000. The county's record files are not of that edition: "
-                                "every county of the 1994-2000 editions has a Type 3 file, and there is no "
-                                "TGR25901.rt3\n";
+    const std::string edition = "Edition chosen: TIGER 2000. The county's type I records are 127 characters long, "
+                                "as in TIGER 2002 to TIGER 2006 Second Edition: its record files are of 2002-2006 "
+                                "(Choose Type buttons 27 to 31; the title of its .met file tells which)\n";
     EXPECT_HAS(output, "[pellard] County " + later + " failed; see its log " + out + "/TGR25901.log\n" + edition);
     EXPECT_EQ(testsupport::CountOf(output, "[pellard]"), 1);
     EXPECT_HAS(testsupport::ReadFile(out + "/TGR25901.log"),
-               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\nCould not open Type 3 file.\n" + edition +
-                   "Finished\n");
+               "\nTIGER 2000\ndirectory " + out + "/TGR25901 created\n" + edition + "Finished\n");
+    EXPECT_FALSE(testsupport::Exists(out + "/TGR25901"));
     ExpectFinished("out/TGR25903.log");
     EXPECT_EQ(Polygons("out/TGR25903/TGR25903cty00.kml"), 1u);
 }
 
 // A TIGER 2000 county taken as of the 2005 editions fails on its type I
-// records, and the box names the edition chosen under the failure; taken
+// records before it starts, and the box names the edition chosen and the
+// one its VERSION gives under the failure; taken
 // again as TIGER 2000 with a damaged record, the box has only the lines of
 // that run.
 TEST_F(JobTest, ATiger2000CountyTakenAs2005IsToldInTheBox) {
@@ -134,8 +136,10 @@ TEST_F(JobTest, ATiger2000CountyTakenAs2005IsToldInTheBox) {
     EXPECT_EQ(exitStatus_, 1);
     EXPECT_HAS(output, "[pellard] County " + county + " failed; see its log " + out +
                            "/TGR25901.log\nEdition chosen: TIGER 2004 2nd edition/2005 1st or 2nd edition. The "
-                           "county's type I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: the "
-                           "record files may be of another edition (VERSION 0401 in its type 1 file)\n");
+                           "county's type I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: its "
+                           "record files are of 1994-2000, and VERSION 0401 of the county's type 1 file lies in the "
+                           "range the README gives TIGER 2000, 0301 to 0801 (Choose Type button 24, edition "
+                           "character '6')\n");
 
     testsupport::WriteFile(county, "not a record\r\n");
     output = RunSession("press 11\n" + county + "\ncheck 24\nok\ncheck 108\nok\nok\nset 31 " + out + "\nok\n");
@@ -145,7 +149,8 @@ TEST_F(JobTest, ATiger2000CountyTakenAs2005IsToldInTheBox) {
 }
 
 // tgr25901.zip holds TGR25901.RT1 ...: the outputs and the log are named
-// after the archive whether pellard unpacks it or a library is given it.
+// after the archive whether pellard unpacks it or a library is given it,
+// and the folder it was unpacked into goes once empty.
 TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {
     struct Route {
         char edition;
@@ -173,7 +178,10 @@ TEST_F(JobTest, ZippedCountyIsNamedAfterItsArchiveOnBothRoutes) {
                                route.options.c_str(), 1, 1),
                   0);
         // The same names on both routes, and the same documents.
-        for (const char* side : {"/front/", "/direct/"}) EXPECT_TRUE(platform::FileExists(folder + side + "tgr25901.log"));
+        for (const char* side : {"/front/", "/direct/"}) {
+            EXPECT_TRUE(platform::FileExists(folder + side + "tgr25901.log"));
+            EXPECT_FALSE(testsupport::Exists(folder + side + "unzipped"));
+        }
         const std::vector<std::string> names = platform::ListDirectory(folder + "/front/tgr25901");
         EXPECT_EQ(names, platform::ListDirectory(folder + "/direct/tgr25901"));
         EXPECT_GE(names.size(), 3u);  // the two documents and date.txt

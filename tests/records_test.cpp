@@ -566,7 +566,7 @@ TEST_F(RecordsTest, AReadErrorIsLoggedAndClosesTheFile) {
     ReadType2Records();
     EXPECT_EQ(gConversionStatus, -1);
     EXPECT_FALSE(gRecordFile);
-    EXPECT_EQ(job.Log(), "ERROR reading type 2 records\n");
+    EXPECT_EQ(job.Log(), "ERROR reading type 2 records (is a directory)\n");
 }
 
 TEST_F(RecordsTest, TypeCKeepsFileOrderAndTypePSortsByPolyidFirst) {

@@ -79,11 +79,21 @@ TEST(DbaseFormat, RecordFieldsAtTheirWidths) {
     // Nor a number too wide for its field, whose first digits would be kept.
     const DbfFieldDef numbers[] = {{"GIST_ID", 'N', 8, 0}, {"AREA", 'N', 6, 2}, {nullptr, 0, 0, 0}};
     EXPECT_EQ(shapeio::DbfRecord(numbers).AddNumber(12345678LL).AddNumber(345.678).text(), " 12345678345.68");
-    for (const shapeio::DbfRecord& wide : {shapeio::DbfRecord(numbers).AddNumber(123456789LL).AddNumber(1.0),
-                                           shapeio::DbfRecord(numbers).Add("1").AddNumber(12345.678)}) {
-        EXPECT_FALSE(wide.Complete());
-        EXPECT_EQ(wide.text(), "");
+    const shapeio::DbfRecord tooManyDigits = shapeio::DbfRecord(numbers).AddNumber(123456789LL).AddNumber(1.0);
+    EXPECT_EQ(shapeio::OverfullReason(), " (GIST_ID 123456789 does not fit its 8 characters)");
+    const shapeio::DbfRecord tooWide = shapeio::DbfRecord(numbers).Add("1").AddNumber(12345.678);
+    EXPECT_EQ(shapeio::OverfullReason(), " (AREA 12345.68 does not fit its 6 characters)");
+    for (const shapeio::DbfRecord* wide : {&tooManyDigits, &tooWide}) {
+        EXPECT_FALSE(wide->Complete());
+        EXPECT_EQ(wide->text(), "");
     }
+    // The writer's line names the field and the value.
+    testsupport::TempDir dir;
+    testsupport::FakeJobServices services;
+    shapeio::DbfTableWriter table(services);
+    ASSERT_TRUE(table.Open(dir / "t.dbf", numbers, shapeio::DbfTableWriter::OpenMode::kCreate));
+    EXPECT_FALSE(table.WriteRecord(shapeio::DbfRecord(numbers).Add("1").AddNumber(12345.678).text()));
+    EXPECT_EQ(services.log, "Wrong record length for file " + dir / "t.dbf" + " (AREA 12345.68 does not fit its 6 characters)\n");
 }
 
 TEST(DbaseFormat, ReadHeaderOfShortFileGivesZero) {

@@ -189,7 +189,8 @@ TEST_F(SharedLayerTest, GatheringProgressClippingUnreadableRowsAndOverfullRecord
         record.Add(first.code).Add("more");
     };
     EXPECT_FALSE(tigercore::BuildSideLayer(overfull, lines, Job('2')));
-    EXPECT_EQ(lines.services.log, "directory " + dir / "squares/" + " created\nWrong record length for layer sq\n");
+    EXPECT_EQ(lines.services.log, "directory " + dir / "squares/" +
+                                      " created\nWrong record length for layer sq (more values than its 2 fields)\n");
     EXPECT_TRUE(lines.services.failed);
     EXPECT_FALSE(Exists(dir / "dbf.tmp"));
     EXPECT_FALSE(Exists(dir / "squares/tgr99001sq.kml"));

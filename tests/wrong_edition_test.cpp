@@ -46,27 +46,40 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
         std::function<void(std::string&)> change;
         std::string expected;  // the failure and the edition line; "" a converted county
         bool editionLine;
-        std::string title = "";  // the .met text's title (none when empty)
+        std::string title = "";    // the .met text's title (none when empty)
+        const char* emptied = "";  // suffix of a file left empty
     };
     const std::string title2005 = "TIGER/Line Files, 2005 Second Edition, Massachusetts, Suffolk County";
     const auto blankVersion = [](std::string& r) { r.replace(1, 4, "    "); };
     const auto otherType = [](std::string& r) { r[0] = 'X'; };
     const auto longName = [](std::string& r) { r[121] = 'X'; };  // the last column of NAME
     const Case cases[] = {
+        // The other family, told by the type I records before the county
+        // starts, whatever layers are asked.
         {"2000 as 2005", '6', 'c', {}, "", nullptr,
-         "ERROR in type I record 1: 52 characters, fewer than the 127 its fields need\n" + kAs2005 +
-             "I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: the record files may be of "
-             "another edition (VERSION 0401 in its type 1 file)\n",
+         kAs2005 + "I records are 52 characters long, as in TIGER 94 to TIGER 2000 CD108: its record files are of "
+                   "1994-2000, and VERSION 0401 of the county's type 1 file lies in the range the README gives TIGER "
+                   "2000, 0301 to 0801 (Choose Type button 24, edition character '6')\n",
          true},
         {"2005 as 2000 with roads, VERSION blank", 'c', '6', {0}, "rt1", blankVersion,
-         "ERROR in type 5 record 1: the field in columns 7-14 is not a number\n" + kAs2000 +
-             "5 records are 56 characters long, as in TIGER 2002 to TIGER 2006 Second Edition: the record files "
-             "may be of another edition (VERSION blank in its type 1 file)\n",
+         kAs2000 + "I records are 127 characters long, as in TIGER 2002 to TIGER 2006 Second Edition: its record "
+                   "files are of 2002-2006 (Choose Type buttons 27 to 31; the title of its .met file tells which)\n",
          true},
-        {"2005 as 2000 with tracts", 'c', '6', {39}, "rtc", longName,
+        {"2005 titled, as 2000 with railroads", 'c', '6', {1}, "", nullptr,
+         "Edition chosen: TIGER 2000. The title of the county's .met file TGR25901.MET names the release \"2005 "
+         "Second Edition\": that is TIGER 2004 2nd edition/2005 1st or 2nd edition (Choose Type button 30, edition "
+         "character 'c')\n",
+         true, title2005},
+        {"2000 as TIGER 94", '6', '0', {1}, "", nullptr,
+         "Edition chosen: TIGER 94. That edition reads .f61, .f62 ... files, and the county's are .rt1, .rt2 ... "
+         "files (TGR25901.RT1): those are read by Choose Type buttons 20 to 31 (TIGER 97 to TIGER 2006 Second "
+         "Edition)\n",
+         true},
+        // Without type I records the type C reader tells the length.
+        {"2005 as 2000 with tracts, no type I records", 'c', '6', {39}, "rtc", longName,
          "ERROR in type C record 1: 122 characters, more than the 112 of its record type\n" + kAs2000 +
              "C records are 122 characters long, as in TIGER 2002 to TIGER 2006 Second Edition" + k2005Version,
-         true},
+         true, "", "rti"},
         // The 2002-2006 editions share their layouts: the choice stands.
         {"2005 as 2002", 'c', '9', {9}, "", nullptr, "", false},
         // Damaged records of the chosen edition's length.
@@ -97,6 +110,7 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
         spec.metTitle = c.title;
         const countygen::GeneratedCounty county = countygen::WriteCounty(spec, dir.path());
         if (*c.changed) ChangeFirstRecord(countygen::CountyFilePath(spec, dir.path(), c.changed), c.change);
+        if (*c.emptied) WriteFile(countygen::CountyFilePath(spec, dir.path(), c.emptied), "");
         const bool older = c.chosen <= '8';
         std::string options = older ? OldOptions(c.chosen, '0') : Options(c.chosen, '0');
         for (int f : c.flags) options[static_cast<size_t>(f)] = '1';
@@ -110,9 +124,9 @@ TEST(WrongEdition, RecordsOfAnotherEditionsLengthAreNamedInBothLibraries) {
             EXPECT_HAS(log, c.expected);
             EXPECT_EQ(err.str(), "convert_county: " + county.baseName + " failed: see " + dir / county.baseName +
                                      ".log: " + c.expected);
-            // Stopped before it starts: not even its VERSION is written.
+            // Stopped before it starts: not even its folder is left.
             if (c.expected.rfind("Edition chosen: ", 0) == 0) {
-                EXPECT_FALSE(platform::FileExists(dir / county.baseName + "/date.txt"));
+                EXPECT_FALSE(platform::IsDirectory(dir / county.baseName));
             }
         }
         if (!c.editionLine) {

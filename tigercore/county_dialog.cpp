@@ -52,15 +52,15 @@ std::string& CountyDialog::TextOf(int controlId) {
     return countyProgressText;  // countyProgressId
 }
 
-// The files unpacked for the county are listed again and removed; the
-// folder itself stays, and other jobs may use it again.
+// The files unpacked for the county are listed again and removed, then the
+// folder when nothing else is left in it.
 void CountyDialog::RemoveUnpackedFiles() {
     cleanupPass_ = 1;
     zipControl.SetZipFileName(archive_);
     zipControl.SetFileSpecs(masks_);
     zipControl.ListMatchingFiles();
     cleanupPass_ = 0;
-    unzipHold_.Release();
+    unzipHold_.RemoveIfEmptyAndRelease();
 }
 
 bool CountyDialog::RunConversion() {

@@ -75,6 +75,7 @@ public:
     std::string countyText;
     std::string editionText;
     std::string outputDirText;
+    bool outputDirMade = false;  // the county's folder was made for this run
     std::string clipWaterText;
     std::string outputOptionText;
     std::string countyProgressText;

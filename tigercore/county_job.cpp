@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "shapeio/kept_files.h"
 #include "shapeio/layer_output.h"
+#include "shapeio/stream_io.h"
 #include "tigercore/shape_points.h"
 
 #include <cerrno>
@@ -114,6 +115,7 @@ CountyFolder MakeCountyFolder(std::FILE* log, const std::string& outputDir, cons
     }
     if (make) {
         const bool made = platform::MakeDirectory(county.folder);
+        county.made = made;
         county.refusedLink = platform::IsSymbolicLink(county.folder);
         if (log) {
             std::fprintf(log, made ? "directory %s created\n" : "directory %s not created\n", county.folder.c_str());
@@ -142,7 +144,14 @@ bool StartCountyFiles(ScratchFolder& folder, const std::string& outputDir, const
     if (!MakeCountyScratch(folder, outputDir, countyFolder, mergedLayers, services)) return false;
     recordFile = platform::OpenAnyCase(inputPath, "r");
     if (recordFile) return true;
-    services.WriteLogLine(platform::Format("Could not open file %s. Program will terminate", inputPath.c_str()));
+    if (errno == ENOENT) {
+        services.WriteLogLine(platform::Format("Could not open file %s. Program will terminate", inputPath.c_str()));
+    } else {
+        // There, but not to be read: the line says why.
+        const std::string reason = shapeio::SystemReason();
+        services.WriteLogLine(platform::Format("Could not open file %s%s. Program will terminate", inputPath.c_str(),
+                                               reason.c_str()));
+    }
     missingFile = true;
     return false;
 }

@@ -63,6 +63,7 @@ struct CountyFolder {
     std::string folder;        // the county's output folder, no trailing '/'
     std::string optionText;    // the organisation as the progress dialog shows it
     bool refusedLink = false;  // a symbolic link stands where the folder goes: nothing is converted
+    bool made = false;         // made for this run
 };
 // The output folder by the organisation: '0' a folder per county, '1' one
 // folder for all, made here with their log line (and the refusal of a link

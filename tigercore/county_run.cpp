@@ -7,6 +7,8 @@
 #include "tigercore/edition_lengths.h"
 #include "tigercore/shape_points.h"
 
+#include <cerrno>
+
 namespace tigercore {
 
 CountyRun::CountyRun(CountyDialog& job, const CountyRunState& state) : job_(job), state_(state) {
@@ -21,9 +23,23 @@ std::string CountyRun::RecordFilePath(const std::string& suffix) const {
 }
 
 bool CountyRun::OpenRecordFile(const std::string& suffix, const char* message) {
-    state_.recordFile = platform::OpenAnyCase(RecordFilePath(suffix), "r");
-    if (!state_.recordFile && message) state_.services.WriteLogLine(message);
-    return static_cast<bool>(state_.recordFile);
+    const std::string path = RecordFilePath(suffix);
+    state_.recordFile = platform::OpenAnyCase(path, "r");
+    if (state_.recordFile) return true;
+    // Only a file that is not there is done without.
+    if (errno != ENOENT) return CannotRead(path);
+    if (message) state_.services.WriteLogLine(message);
+    return false;
+}
+
+bool CountyRun::CannotRead(const std::string& path) {
+    const std::string reason = shapeio::SystemReason();
+    const std::string found = platform::FindFileAnyCase(path);
+    state_.services.WriteLogLine("Could not read " + (found.empty() ? path : found) + reason +
+                                 ": a file of the county that is there but cannot be read stops it");
+    unreadable_ = true;
+    state_.services.FailCounty();
+    return false;
 }
 
 bool CountyRun::WriteRoadTable(bool hasRows, const char* text, Stage write) {
@@ -45,19 +61,31 @@ bool CountyRun::OpenTypeAScratch(const std::string& path) {
     return true;
 }
 
-bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1) {
+bool CountyRun::StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1,
+                            const std::string& typeISuffix) {
     ReleaseShapePoints();
-    return StartCountyFiles(state_.scratchFolder, outputDir, job_.outputDirText, mergedLayers, job_.inputPath,
-                            state_.recordFile,
-                            missingRequired_, state_.services) &&
-           OfEditionChosen() && OfTheFoldersEdition() && Call(readType1);
+    return OfEditionChosen(typeISuffix) &&
+           StartCountyFiles(state_.scratchFolder, outputDir, job_.outputDirText, mergedLayers, job_.inputPath,
+                            state_.recordFile, missingRequired_, state_.services) &&
+           OfTheFoldersEdition() && Call(readType1);
 }
 
-bool CountyRun::OfEditionChosen() {
-    const std::string note = OtherReleaseNote(job_.edition, job_.inputPath, RecordFilePath("met"));
-    if (note.empty()) return true;
-    state_.services.WriteLogLine(note);
-    state_.services.FailCounty();
+bool CountyRun::OfEditionChosen(const std::string& typeISuffix) {
+    std::string unreadable;
+    std::string note = OtherFilesNote(job_.edition, job_.inputPath);
+    if (note.empty()) note = OtherReleaseNote(job_.edition, job_.inputPath, RecordFilePath("met"), &unreadable);
+    if (note.empty() && unreadable.empty()) {
+        note = OtherFamilyNote(job_.edition, job_.inputPath, RecordFilePath(typeISuffix), &unreadable);
+    }
+    if (note.empty() && unreadable.empty()) return true;
+    if (!unreadable.empty()) {
+        CannotRead(unreadable);
+    } else {
+        state_.services.WriteLogLine(note);
+        state_.services.FailCounty();
+    }
+    // Nothing of the county is kept: not even its folder.
+    if (job_.outputDirMade) platform::RemoveEmptyFolder(job_.outputDirText);
     return false;
 }
 

@@ -41,18 +41,27 @@ protected:
     CountyRun(CountyDialog& job, const CountyRunState& state);
 
     bool Flag(int i) const { return job_.layerFlags[static_cast<size_t>(i)] != 0; }
-    bool Failed() const { return state_.status == -1; }
-    // Runs one stage; false when the county has been abandoned.
+    // The county has been abandoned, or a record file of it could not be
+    // read (which no later status undoes).
+    bool Failed() const { return state_.status == -1 || unreadable_; }
+    // Runs one stage, unless the county has been abandoned; false when it
+    // has been.
     bool Call(Stage stage) {
+        if (Failed()) return false;
         stage();
         return !Failed();
     }
     // The file of a record type: the type 1 path up to and with its last
     // '.' (a '.' added when it has none), then `suffix` ("rt2").
     std::string RecordFilePath(const std::string& suffix) const;
-    // Opens a record file (of any case) into the record file; on failure
-    // logs `message` (when given) and returns false.
+    // Opens a record file (of any case) into the record file; when it is
+    // not there logs `message` (when given) and returns false. One that is
+    // there but cannot be opened (or whose folder cannot be listed) fails
+    // the county, logged with its reason (CannotRead).
     bool OpenRecordFile(const std::string& suffix, const char* message);
+    // A file of the county at `path` that is there but could not be read
+    // (errno says why): logged, the county failed. False.
+    bool CannotRead(const std::string& path);
     // Opens a record file the county cannot do without; when it is missing
     // the county ends on a failure.
     bool OpenRequired(const std::string& suffix, const char* message) {
@@ -77,17 +86,22 @@ protected:
     // Makes the type A scratch file at `path`; when it cannot, the record
     // file is closed, the log says so and the county is abandoned.
     bool OpenTypeAScratch(const std::string& path);
-    // The points of the last county's shapes let go, the county's scratch
-    // folder in `outputDir` (StartCountyFiles), then, once its own files
-    // leave the edition chosen standing (OfEditionChosen) and the folder's
-    // merged layers hold no counties of another edition, its type 1 file
-    // read by `readType1`; else the county fails before anything is
-    // written. Whether the county goes on.
-    bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1);
-    // Whether the county's own files leave the edition chosen standing
-    // (OtherReleaseNote); when they name another edition of its family the
-    // log says so and the county is abandoned, before any layer is made.
-    bool OfEditionChosen();
+    // The points of the last county's shapes let go; once the county's own
+    // files leave the edition chosen standing (OfEditionChosen, its type I
+    // file of `typeISuffix`), the county's scratch folder in `outputDir`
+    // (StartCountyFiles), then, once the folder's merged layers hold no
+    // counties of another edition, its type 1 file read by `readType1`; else
+    // the county fails before anything is written. Whether the county goes
+    // on.
+    bool StartCounty(const std::string& outputDir, bool mergedLayers, Stage readType1,
+                     const std::string& typeISuffix);
+    // Whether the county's own files leave the edition chosen standing:
+    // files of the family it reads (OtherFilesNote), of its family of
+    // editions (OtherFamilyNote) and of its release (OtherReleaseNote). When
+    // they do not, or one of them is there but cannot be read, the log says
+    // so and the county is abandoned before anything is written: the
+    // county's folder made for this run goes again.
+    bool OfEditionChosen(const std::string& typeISuffix);
     // Tells the county's change of merged files which county it is
     // (county_key.h), from its type 1 file and the type I file of
     // `typeISuffix`, whose records carry the county code in the 5 columns
@@ -109,6 +123,7 @@ private:
 
     CountyRunState state_;
     std::string typeAScratchPath_;  // set once a.tmp is made
+    bool unreadable_ = false;       // a file of the county could not be read
 };
 
 }  // namespace tigercore

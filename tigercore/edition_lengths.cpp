@@ -6,6 +6,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <iterator>
 #include <vector>
@@ -153,16 +154,29 @@ const VersionRange* RangeHolding(const Edition& edition, int month) {
     return nullptr;
 }
 
+// Opens a file of the county whatever the case of its name; null when it
+// is not there or, `unreadable` then naming it (errno says why), when it is
+// there but cannot be opened.
+platform::FilePtr OpenCountyFile(const std::string& path, std::string* unreadable) {
+    platform::FilePtr file = platform::OpenAnyCase(path, "rb");
+    if (!file && errno != ENOENT && unreadable) *unreadable = path;
+    return file;
+}
+
 // The release the first "Title:" line of a .met file names: the text after
 // "TIGER/Line Files, " up to the next ", "; empty when there is no such
-// line or the file cannot be read.
-std::string TitleRelease(const std::string& metPath) {
-    platform::FilePtr file = platform::OpenAnyCase(metPath, "rb");
+// line or no such file (or it cannot be read: `unreadable`).
+std::string TitleRelease(const std::string& metPath, std::string* unreadable) {
+    platform::FilePtr file = OpenCountyFile(metPath, unreadable);
     if (!file) return {};
     std::string line;
     for (int c = 0; c != EOF;) {
         line.clear();
         while ((c = std::getc(file.get())) != EOF && c != '\n') line += static_cast<char>(c);
+        if (c == EOF && std::ferror(file.get()) && unreadable) {
+            *unreadable = metPath;
+            return {};
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string::size_type start = line.find_first_not_of(" \t");
         if (start == std::string::npos || line.compare(start, 6, "Title:") != 0) continue;
@@ -182,6 +196,29 @@ const Edition* EditionOfTitle(const std::string& release) {
         for (const char* title : e.titles)
             if (title && release == title) return &e;
     return nullptr;
+}
+
+// The one edition whose range holds a VERSION's month; null for none or
+// more than one.
+const Edition* HolderOf(int month) {
+    const Edition* holder = nullptr;
+    int holders = 0;
+    for (const Edition& e : kEditions) {
+        if (RangeHolding(e, month)) {
+            holder = &e;
+            ++holders;
+        }
+    }
+    return holders == 1 ? holder : nullptr;
+}
+
+// "VERSION <vvvv> of the county's type 1 file lies in the range the README
+// gives <edition>, ..." of the edition whose range holds it.
+std::string VersionInRange(const std::string& version, const Edition& holder) {
+    const VersionRange* range = RangeHolding(holder, VersionMonth(version));
+    return platform::Format("VERSION %s of the county's type 1 file lies in the range the README gives %s, "
+                            "%s to %s (Choose Type button %d, edition character '%c')",
+                            version.c_str(), holder.text, range->first, range->last, holder.button, holder.character);
 }
 
 }  // namespace
@@ -217,37 +254,80 @@ std::string OtherEditionNote(char type, std::size_t length, char edition, const 
                             FirstVersion(typeOnePath).c_str());
 }
 
-std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath) {
+std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath,
+                             std::string* unreadable) {
     const std::size_t chosen = EditionIndex(edition);
     if (chosen == kEditionCount) return {};
     const std::string head = PELLARD_EDITION_CHOSEN + EditionText(edition) + ". ";
-    if (edition > '8') {
-        const std::string release = TitleRelease(metPath);
-        const Edition* named = EditionOfTitle(release);
-        if (!named || named->character == edition) return {};
+    // A title names a release of 2002-2006, whatever edition is chosen.
+    const std::string release = TitleRelease(metPath, unreadable);
+    const Edition* named = EditionOfTitle(release);
+    if (named && named->character != edition) {
         return head + platform::Format("The title of the county's .met file %s names the release \"%s\": that "
                                        "is %s (Choose Type button %d, edition character '%c')",
                                        platform::FileNameOfPath(platform::FindFileAnyCase(metPath)).c_str(),
                                        release.c_str(), named->text, named->button, named->character);
     }
+    if (edition > '8' || (unreadable && !unreadable->empty())) return {};
     const std::string version = FirstVersion(typeOnePath);
     const int month = VersionMonth(version);
     if (month < 0 || !kEditions[chosen].ranges[0].first || RangeHolding(kEditions[chosen], month)) return {};
-    const Edition* holder = nullptr;
-    const VersionRange* range = nullptr;
-    int holders = 0;
-    for (const Edition& e : kEditions) {
-        if (const VersionRange* r = RangeHolding(e, month)) {
-            holder = &e;
-            range = r;
-            ++holders;
-        }
+    const Edition* holder = HolderOf(month);
+    if (!holder) return {};
+    return head + VersionInRange(version, *holder);
+}
+
+std::string OtherFamilyNote(char edition, const std::string& typeOnePath, const std::string& typeIPath,
+                            std::string* unreadable) {
+    const std::size_t chosen = EditionIndex(edition);
+    const TypeLengths* lengths = LengthsOf('I');
+    if (chosen == kEditionCount || !lengths) return {};
+    // The length of the first type I record tells the family.
+    platform::FilePtr file = OpenCountyFile(typeIPath, unreadable);
+    if (!file) return {};
+    std::size_t length = 0;
+    int c;
+    while ((c = std::getc(file.get())) != EOF && c != '\n' && c != '\r') ++length;
+    if (c == EOF && std::ferror(file.get())) {
+        if (unreadable) *unreadable = typeIPath;
+        return {};
     }
-    if (holders != 1) return {};
-    return head + platform::Format("VERSION %s of the county's type 1 file lies in the range the README gives %s, "
-                                   "%s to %s (Choose Type button %d, edition character '%c')",
-                                   version.c_str(), holder->text, range->first, range->last, holder->button,
-                                   holder->character);
+    const bool older = edition <= '8';
+    const std::size_t otherLength = static_cast<std::size_t>(lengths->length[older ? kEditionCount - 1 : 0]);
+    if (length == 0 || length != otherLength || length == RecordLength('I', edition)) return {};
+    std::string text = PELLARD_EDITION_CHOSEN + EditionText(edition) +
+                       platform::Format(". The county's type I records are %zu characters long, as in %s: its "
+                                        "record files are of ",
+                                        length, EditionsOfLength(*lengths, length).c_str());
+    if (!older) {
+        // The editions of 1994-2000 are told by VERSION, where a range holds it.
+        const std::string version = FirstVersion(typeOnePath);
+        const int month = VersionMonth(version);
+        if (const Edition* holder = month < 0 ? nullptr : HolderOf(month)) {
+            return text + "1994-2000, and " + VersionInRange(version, *holder);
+        }
+        return text + "1994-2000 (Choose Type buttons 20 to 26; VERSION " + version +
+               " of its type 1 file lies in no range the README gives a release of them)";
+    }
+    return text + "2002-2006 (Choose Type buttons 27 to 31; the title of its .met file tells which)";
+}
+
+std::string OtherFilesNote(char edition, const std::string& typeOnePath) {
+    const std::size_t chosen = EditionIndex(edition);
+    if (chosen == kEditionCount) return {};
+    // The family of files each edition reads: .f6x, .bw? or .rt?.
+    auto family = [](char e) { return e == '0' ? "f6" : e == '1' ? "bw" : "rt"; };
+    const std::string extension = platform::ToLower(platform::ExtensionOfPath(typeOnePath));
+    const std::string files = extension.size() == 3 ? extension.substr(0, 2) : std::string();
+    if (files == family(edition) || (files != "f6" && files != "bw" && files != "rt")) return {};
+    const char* readers = files == "f6"   ? "TIGER 94 (edition character '0'), as pellard takes .f61 files"
+                          : files == "bw" ? "TIGER 95 (edition character '1'), as pellard takes .bw1 files"
+                                          : "Choose Type buttons 20 to 31 (TIGER 97 to TIGER 2006 Second Edition)";
+    return PELLARD_EDITION_CHOSEN + EditionText(edition) +
+           platform::Format(". That edition reads .%s1, .%s2 ... files, and the county's are .%s1, .%s2 ... files (%s): "
+                            "those are read by %s",
+                            family(edition), family(edition), files.c_str(), files.c_str(),
+                            platform::FileNameOfPath(typeOnePath).c_str(), readers);
 }
 
 }  // namespace tigercore

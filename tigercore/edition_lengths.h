@@ -48,7 +48,31 @@ std::string OtherEditionNote(char type, std::size_t length, char edition, const 
 // `edition` has a range that does not: "... VERSION <vvvv> of the county's
 // type 1 file lies in the range the README gives <edition>, <first> to
 // <last> (Choose Type button ...)". Editions told only by the title, and
-// those of .f61 and .bw1 files, are never refused by VERSION.
-std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath);
+// those of .f61 and .bw1 files, are never refused by VERSION. A title of a
+// 2002-2006 release refuses every 1994-2000 edition the same way. A .met
+// there that cannot be read: `unreadable` names it (errno says why), and the
+// line is empty.
+std::string OtherReleaseNote(char edition, const std::string& typeOnePath, const std::string& metPath,
+                             std::string* unreadable = nullptr);
+
+// The log line of a county converted as `edition` whose files are of the
+// other family of editions, as the length of the first record of its type I
+// file `typeIPath` tells (52 characters in 1994-2000, 127 in 2002-2006):
+// "Edition chosen: <edition>. The county's type I records are <N>
+// characters long, as in <editions>: its record files are of 1994-2000, and
+// VERSION ... (Choose Type button <B>, edition character '<X>')", the
+// release its VERSION's range gives, or the buttons of the family. Empty
+// when the length is that of `edition` or of neither, or there is no type I
+// file; one there that cannot be read: `unreadable` names it.
+std::string OtherFamilyNote(char edition, const std::string& typeOnePath, const std::string& typeIPath,
+                            std::string* unreadable = nullptr);
+
+// The log line of a county converted as `edition` whose type 1 file
+// `typeOnePath` is of another family of files than the edition reads (.f61
+// for TIGER 94, .bw1 for TIGER 95, .rt1 for the rest): "Edition chosen:
+// <edition>. That edition reads .f61, .f62 ... files, and the county's are
+// .rt1, .rt2 ... files (<name>): those are read by Choose Type buttons 20 to
+// 31 (...)". Empty when they agree, or the file is of none of them.
+std::string OtherFilesNote(char edition, const std::string& typeOnePath);
 
 }  // namespace tigercore

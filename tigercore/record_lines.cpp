@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -42,7 +44,7 @@ bool RecordLineReader::Fill() {
     size_t got = std::fread(block_.get() + length_, 1, blockSize_ - length_, file_);
     length_ += got;
     if (got == 0) {
-        if (std::ferror(file_)) readError_ = true;
+        if (std::ferror(file_)) readError_ = true, error_ = errno;
         endOfFile_ = true;
         return false;
     }
@@ -83,7 +85,7 @@ void RecordLineReader::TakeLineFeedAfterBlock() {
     if (endOfFile_) return;
     const int next = std::fgetc(file_);
     if (next == EOF) {
-        if (std::ferror(file_)) readError_ = true;
+        if (std::ferror(file_)) readError_ = true, error_ = errno;
     } else if (next != '\n') {
         std::ungetc(next, file_);
     }
@@ -151,10 +153,24 @@ long long RecordLineReader::CountRecords() {
         if (!OnlyEndOfFileMarks(line)) records = lines;
     }
     if (readError_) return -1;
-    if (start_ < 0 || std::fseek(file_, start_, SEEK_SET) != 0) return -1;
+    if (start_ < 0 || std::fseek(file_, start_, SEEK_SET) != 0) {
+        readError_ = true;
+        error_ = errno;
+        return -1;
+    }
     position_ = length_ = feed_ = 0;
     endOfFile_ = false;
     return records;
+}
+
+std::string RecordLineReader::StopReason(long long records) const {
+    if (readError_ && error_ != 0) {
+        std::string text = std::strerror(error_);
+        if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+        return " (" + text + ")";
+    }
+    if (readError_) return " (a read error)";
+    return " (the file ended before the " + std::to_string(records) + " records it held when they were counted)";
 }
 
 std::string_view RecordLineReader::WithoutEndOfFileMarks(std::string_view line) {

@@ -34,6 +34,9 @@ public:
     static std::string_view WithoutEndOfFileMarks(std::string_view line);
 
     bool ReadError() const { return readError_; }
+    // Why reading stopped short: the reason of a read error (or of a seek
+    // back that failed), else that the file ended before `records`.
+    std::string StopReason(long long records) const;
 
 private:
     bool Fill();
@@ -63,6 +66,7 @@ private:
     size_t feed_ = 0;
     bool endOfFile_ = false;
     bool readError_ = false;
+    int error_ = 0;  // errno of the read error or failed seek
     std::string longLine_;  // the beginning of a line longer than the block
     size_t lineLength_ = 0;
     bool lineEnded_ = true;

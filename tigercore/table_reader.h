@@ -104,7 +104,7 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
     RecordLineReader lines(file.get());
     const long long records = lines.CountRecords();
     if (records < 0) {
-        FailReading(services, file, reading.readMessage);
+        FailReading(services, file, reading.readMessage + lines.StopReason(0));
         return false;
     }
     if (reading.requiredCount >= 0 && records != reading.requiredCount) {
@@ -141,7 +141,7 @@ bool ReadTable(const TableReading& reading, std::vector<Row>& table, int& count,
     int& row = *reading.rowIndex;
     std::string_view line;
     for (row = 0; row < count; ++row) {
-        if (!lines.NextLine(line)) return stop(reading.readMessage.c_str());
+        if (!lines.NextLine(line)) return stop((reading.readMessage + lines.StopReason(count)).c_str());
         size_t length = lines.LineLength();
         if (row == count - 1) {
             const std::string_view kept = RecordLineReader::WithoutEndOfFileMarks(line);
