@@ -1,8 +1,8 @@
 #include "tigercore/record_lines.h"
 
 #include "platform/files.h"
+#include "shapeio/stream_io.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -165,9 +165,8 @@ long long RecordLineReader::CountRecords() {
 
 std::string RecordLineReader::StopReason(long long records) const {
     if (readError_ && error_ != 0) {
-        std::string text = std::strerror(error_);
-        if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-        return " (" + text + ")";
+        errno = error_;
+        return shapeio::SystemReason();
     }
     if (readError_) return " (a read error)";
     return " (the file ended before the " + std::to_string(records) + " records it held when they were counted)";
