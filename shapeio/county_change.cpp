@@ -374,8 +374,8 @@ void NoteMerged(JobServices& services, const std::string& path, bool made) {
 
 bool PlaceCountyFile(JobServices& services, platform::PrivateFile& made) {
     CountyChange* change = services.Change();
+    const std::string path = made.target();
     if (change && change->IsOpen() && change->Changes()) {
-        const std::string path = made.target();
         change->TheJournal(services).PlaceAtCommit(path, std::move(made));
         return true;
     }
@@ -383,7 +383,6 @@ bool PlaceCountyFile(JobServices& services, platform::PrivateFile& made) {
         made.Discard();
         return true;
     }
-    const std::string path = made.target();
     if (!made.Place()) return false;
     if (KeptFiles* kept = KeptInCounty(services)) kept->Add(path);
     return true;

@@ -190,11 +190,11 @@ enum class JournalText { kEmpty, kRead, kDamaged, kForeign, kUnflushed };
 
 JournalText ReadJournal(const std::string& text, const std::string& journalName, bool unplaced,
                         std::map<std::string, Recorded>& files, std::string& county) {
-    if (text.size() < kMagicSize) {
-        if (!StartOfFirstLine(text)) return unplaced ? JournalText::kUnflushed : JournalText::kForeign;
-        return unplaced ? JournalText::kUnflushed : JournalText::kEmpty;
-    }
-    if (!StartsAsJournal(text)) return unplaced ? JournalText::kUnflushed : JournalText::kForeign;
+    // Under its private name, what does not begin as a journal never
+    // reached the disk.
+    if (unplaced && (text.size() < kMagicSize || !StartsAsJournal(text))) return JournalText::kUnflushed;
+    if (text.size() < kMagicSize) return StartOfFirstLine(text) ? JournalText::kEmpty : JournalText::kForeign;
+    if (!StartsAsJournal(text)) return JournalText::kForeign;
     const bool change = text.compare(0, kMagicSize, kChangeMagic) == 0 ||
                         text.compare(0, kMagicSize, kCheckedChangeMagic) == 0;
     const bool checked = text.compare(0, kMagicSize, kCheckedMagic) == 0 ||
